@@ -1,0 +1,43 @@
+#pragma once
+// The user-interface string table and the language files that replace its
+// built-in English texts entry by entry.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr int Lang_Count = 720;
+
+// Indexed 0 to Lang_Count - 1 once Load_Default_Lang has run; empty before.
+extern std::vector<std::string> Lang_Strings;
+extern const std::array<const char*, Lang_Count> Lang_Defaults;
+
+// Entry Index of the table; an empty text for an index outside it, so that a
+// window created before the table is filled shows nothing rather than crash.
+const std::string& Lang_Text(int Index);
+
+// Empties the table and adds the 720 built-in texts in index order.
+void Load_Default_Lang();
+
+// Applies one line of a language file ("STR12 = Open Configuration"); true
+// when it set an entry. Lines that do not match the rules change nothing.
+bool Apply_Lang_Line(std::string_view Line);
+// Applies every line of a language file. The file's bytes are decoded with
+// the text-file rule (BOM, else UTF-8 when valid, else Windows-1252). False,
+// with the table unchanged, when the file cannot be read.
+bool Read_Lang_File(const std::string& Path);
+
+// The built-in texts, then the file of Language_Name in Language_Folder (its
+// name matched ignoring letter case). When that file is missing the language
+// becomes "English" and English.lng is applied when present.
+void Load_Language();
+
+// The language files of Folder (names with their extension), sorted ignoring
+// letter case.
+std::vector<std::string> List_Language_Files(const std::string& Folder);
+// A language file's name without its extension.
+std::string Language_Of_File(const std::string& FileName);
+// The flag picture of Language: its own .bmp in Folder, else DefaultFlag.bmp,
+// else empty (no picture). Names are matched ignoring letter case.
+std::string Find_Flag_Picture(const std::string& Folder, const std::string& Language);

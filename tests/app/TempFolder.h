@@ -1,0 +1,44 @@
+#pragma once
+// A fresh folder per test under the test temp dir, removed afterwards, and
+// small helpers to write fixture files into it.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+class TTempFolder {
+public:
+  TTempFolder() {
+    std::string pattern = (std::filesystem::path(testing::TempDir()) / "cfgtest-XXXXXX").string();
+    char* made = mkdtemp(pattern.data());
+    if (!made) throw std::runtime_error("mkdtemp failed");
+    path_ = made;
+  }
+  ~TTempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  TTempFolder(const TTempFolder&) = delete;
+  TTempFolder& operator=(const TTempFolder&) = delete;
+
+  const std::string& Path() const { return path_; }
+  std::string Sub(const std::string& relative) const { return (std::filesystem::path(path_) / relative).string(); }
+
+  // Writes bytes as given (no newline translation), creating folders on the way.
+  std::string Write(const std::string& relative, const std::string& bytes) const {
+    std::filesystem::path p = std::filesystem::path(path_) / relative;
+    std::filesystem::create_directories(p.parent_path());
+    std::ofstream(p, std::ios::binary) << bytes;
+    return p.string();
+  }
+  std::string Read(const std::string& relative) const {
+    std::ifstream in(std::filesystem::path(path_) / relative, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+private:
+  std::string path_;
+};
