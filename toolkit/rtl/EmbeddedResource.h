@@ -4,6 +4,7 @@
 // the table ends with a null name.
 
 #include <cstddef>
+#include <string>
 
 struct EmbeddedResource {
   const char* Name;
@@ -12,3 +13,8 @@ struct EmbeddedResource {
 };
 
 extern const EmbeddedResource g_EmbeddedResources[];
+
+// Finds a resource by its path ("glyphs/check.png"), ignoring case; failing
+// that, by its bare name without folder and extension ("CHECK"), the way the
+// framework names resources. nullptr when there is none.
+const EmbeddedResource* FindEmbeddedResource(const std::string& Name);
