@@ -1,0 +1,118 @@
+#include "grid/foundation/ExtUtil.h"
+
+#include <gtest/gtest.h>
+
+#include "grid/foundation/ExtUtilDateCalc.h"
+
+namespace {
+
+struct TFilterCase {
+  const char* Condition;
+  const char* Value;
+  bool CaseSensitive;
+  bool Result;
+};
+
+// The locale here is the default: "." decimal, "," thousands, "/" dates in
+// month/day/year order, ":" time.
+TEST(GridFilter, ConditionTable) {
+  const TFilterCase cases[] = {
+      {"=5", "5", true, true},
+      {"5", "5", true, true},
+      {"5", "6", true, false},
+      {"  >  5  ", "6", true, true},
+      {">5", "6", true, true},
+      {">5", "5", true, false},
+      {">=5", "5", true, true},
+      {"<=5", "5", true, true},
+      {"<5", "4.5", true, true},
+      {">=10&<20", "15", true, true},
+      {">=10&<20", "20", true, false},
+      {">=10&<20", "9", true, false},
+      {">9", "10", true, true},   // numbers, not texts
+      {">1,000", "1,500", true, true},
+      {"A*|B*", "Apple", true, true},
+      {"A*|B*", "Banana", true, true},
+      {"A*|B*", "Cherry", true, false},
+      {"A*|B*", "apple", false, true},
+      {"A*|B*", "apple", true, false},
+      {"(A*|B*)&*E", "APPLE", true, true},
+      {"(A*|B*)&*E", "BANANA", true, false},
+      {"A*|B*&*E", "BANANA", true, false},  // left to right: (A or B) and E
+      {"!*X*", "abc", true, true},
+      {"!*X*", "aXc", true, false},
+      {"!*X*", "", true, true},
+      {"?", "a", true, true},
+      {"?", "", true, false},
+      {"?", "ab", true, false},
+      {"*", "", true, true},
+      {"*", "anything", true, true},
+      {"a**b", "ab", true, true},
+      {"a*b*c", "aXbYc", true, true},
+      {"a*b*c", "aXbYd", true, false},
+      {"", "", true, true},
+      {"", "x", true, false},
+      {">b", "c", true, true},
+      {">b", "a", true, false},
+      {">\"b\"", "c", true, true},      // the quotes are left out
+      {">\"a b\"", "a c", true, true},  // a quoted blank belongs to the text
+      {"\"a;b\"", "a;b", true, true},   // no split inside quotes
+      {">9/1/2010", "10/1/2010", true, true},
+      {"<9/1/2010", "10/1/2010", true, false},
+      {"<5", "<5", true, true},          // a failed comparison falls to the pattern
+      {"5;6", "6", true, true},
+      {"5^6", "6", true, true},
+      {"(5", "5", true, true},          // an unclosed group takes the rest
+      {"((5|6", "6", true, true},
+      {"(", "", true, true},
+      {"(5)x", "5", true, true},       // text after a group has no effect
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(MatchFilterCondition(c.Condition, c.Value, c.CaseSensitive), c.Result)
+        << c.Condition << " on " << c.Value;
+}
+
+TEST(GridFilter, ManyStarsStayFast) {
+  // Without remembered results this pattern takes exponential time.
+  std::string pattern;
+  for (int i = 0; i < 30; ++i) pattern += "*a";
+  pattern += "*b";
+  std::string value(200, 'a');
+  EXPECT_FALSE(MatchFilterPattern(pattern, value));
+  EXPECT_TRUE(MatchFilterPattern(pattern, value + "b"));
+}
+
+TEST(GridFilter, Helpers) {
+  EXPECT_EQ(RemoveUnquotedSpaces("a b \"c d\" e"), "ab\"c d\"e");
+  char d = 0;
+  EXPECT_EQ(FindFirstDelimiter("ab&c", d), 3);
+  EXPECT_EQ(d, '&');
+  EXPECT_EQ(FindFirstDelimiter("\"a|b\"|c", d), 6);
+  EXPECT_EQ(d, '|');
+  EXPECT_EQ(FindFirstDelimiter("abc", d), 0);
+  EXPECT_EQ(FindClosingParenthesis("(a(b)c)d"), 7);
+  EXPECT_EQ(FindClosingParenthesis("(a(b)c"), 0);
+  EXPECT_EQ(NormalizeNumberText("1,234.5"), "1234.5");
+}
+
+TEST(GridFilter, DateTimeText) {
+  double v = 0, day = 0;
+  ASSERT_TRUE(GridTryEncodeDate(2010, 9, 1, day));
+  ASSERT_TRUE(ParseDateTimeText("9/1/2010", v));
+  EXPECT_EQ(v, day);
+  ASSERT_TRUE(ParseDateTimeText("9/1/2010 10:30", v));
+  EXPECT_DOUBLE_EQ(v, day + 10.5 / 24);
+  ASSERT_TRUE(ParseDateTimeText("9/1/2010 10:30:15", v));
+  EXPECT_DOUBLE_EQ(v, day + (10 * 3600 + 30 * 60 + 15) / 86400.0);
+  EXPECT_FALSE(ParseDateTimeText("9/1/2010 24:00", v));
+  EXPECT_FALSE(ParseDateTimeText("9/1/2010 10:60", v));
+  EXPECT_FALSE(ParseDateTimeText("9/1/2010 1030", v));
+  EXPECT_FALSE(ParseDateTimeText("13/1/2010", v));
+  EXPECT_FALSE(ParseDateTimeText("2/30/2010", v));
+  EXPECT_FALSE(ParseDateTimeText("9/1", v));
+  ASSERT_TRUE(ParseDateTimeText("1/1/10", v));  // the year as written
+  ASSERT_TRUE(GridTryEncodeDate(10, 1, 1, day));
+  EXPECT_EQ(v, day);
+}
+
+}  // namespace

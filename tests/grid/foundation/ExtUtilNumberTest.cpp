@@ -1,0 +1,118 @@
+#include "grid/foundation/ExtUtil.h"
+
+#include <gtest/gtest.h>
+
+#include "grid/foundation/ExtUtilDateCalc.h"
+
+namespace {
+
+double Date(int y, int m, int d) {
+  double v = 0;
+  EXPECT_TRUE(GridTryEncodeDate(y, m, d, v));
+  return v;
+}
+
+TEST(GridNumbers, LimitsAndRanges) {
+  EXPECT_EQ(MaxOf(-3, 2), 2);
+  EXPECT_EQ(MinOf(-3, 2), -3);
+  EXPECT_EQ(ApplySizeLimits(50, 100, 100), 50);
+  EXPECT_EQ(ApplySizeLimits(50, 0, 40), 40);
+  EXPECT_EQ(ApplySizeLimits(5, 10, 0), 10);
+  EXPECT_EQ(ApplySizeLimits(5, -10, -2), 5);  // limits of 0 or less are none
+  TRect r{1, 2, 3, 4};
+  EXPECT_TRUE(CellInGridRect(r, 1, 2));
+  EXPECT_TRUE(CellInGridRect(r, 3, 4));  // edges included
+  EXPECT_FALSE(CellInGridRect(r, 0, 2));
+  EXPECT_FALSE(CellInGridRect(r, 2, 5));
+}
+
+TEST(GridNumbers, CharacterClasses) {
+  EXPECT_TRUE(IsNumberChar('7'));
+  EXPECT_FALSE(IsNumberChar('a'));
+  EXPECT_TRUE(IsNumberOrMinusChar('-'));
+  EXPECT_TRUE(IsFloatChar(','));
+  EXPECT_TRUE(IsFloatChar('E'));
+  EXPECT_FALSE(IsFloatChar('+'));
+  EXPECT_TRUE(IsNumericTextChar('+'));
+  EXPECT_FALSE(IsNumericTextChar(','));
+  EXPECT_TRUE(IsSignedFloatChar('-'));
+}
+
+struct TKindCase {
+  const char* Text;
+  int Kind;
+};
+
+TEST(GridNumbers, NumberTextKindTable) {
+  const TKindCase cases[] = {
+      {"", 2},       {"1234", 0},   {"-12", 0},    {"-", 0},          {"1,234.5", 1}, {"1,23,456", 2},
+      {"1.5e-3", 5}, {"1e", 2},     {"1.2.3", 2},  {"12a", 2},        {"1,234,567", 1}, {"12-3", 2},
+      {"-1.5e-3", 5}, {"1e5", 5},   {"e5", 2},     {"1.5e+", 2},      {"0.5", 1},     {"1e5e3", 2},
+  };
+  for (const auto& c : cases) EXPECT_EQ(GetNumberTextKind(c.Text), c.Kind) << c.Text;
+}
+
+struct TNormalizeCase {
+  const char* Text;
+  const char* Result;
+};
+
+TEST(GridNumbers, NormalizeFloatTextTable) {
+  const TNormalizeCase cases[] = {
+      {"(1,234.50)", "-1234.50"}, {"USD -12", "-12"}, {"12 kg", "12"}, {"EUR 5", "E"},
+      {"", ""},                   {"  3.5  ", "3.5"}, {"$", ""},      {"1e3x", "1e3"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NormalizeFloatText(c.Text), c.Result) << c.Text;
+}
+
+TEST(GridDates, ShortDateReaders) {
+  EXPECT_EQ(ShortDateUSToDate("12/31/99"), Date(1999, 12, 31));
+  EXPECT_EQ(ShortDateUSToDate("1-2-05"), Date(2005, 1, 2));
+  EXPECT_EQ(ShortDateUSToDate("1/2/2010"), Date(2010, 1, 2));  // a full year gets no century
+  EXPECT_EQ(ShortDateUSToDate("1/2/25"), Date(2025, 1, 2));
+  EXPECT_EQ(ShortDateUSToDate("1/2/26"), Date(1926, 1, 2));
+  EXPECT_EQ(ShortDateEUToDate("31.12.99"), Date(1999, 12, 31));
+  EXPECT_EQ(ShortDateEUToDate("2/1/2010"), Date(2010, 1, 2));
+  EXPECT_EQ(ShortDateUSToDate("2/30/2010"), 0);  // impossible date
+  EXPECT_EQ(ShortDateUSToDate("a/2/2010"), 0);
+  EXPECT_EQ(ShortDateUSToDate("12 31 99"), 0);
+  EXPECT_EQ(ShortDateUSToDate("1/2/3/4"), 0);
+  EXPECT_EQ(ShortDateUSToDate("1/2"), 0);
+}
+
+TEST(GridDates, HasTwoDateSeparators) {
+  EXPECT_TRUE(HasTwoDateSeparators("1/2/3"));
+  EXPECT_FALSE(HasTwoDateSeparators("1//3"));
+  EXPECT_FALSE(HasTwoDateSeparators("/1/2"));
+  EXPECT_FALSE(HasTwoDateSeparators("1/2"));
+}
+
+TEST(GridDates, AddDateStep) {
+  const double jan31 = Date(2010, 1, 31);
+  EXPECT_EQ(AddDateStep(0, 0, 3, jan31, 99), jan31 + 3);
+  EXPECT_EQ(AddDateStep(0, 1, 0, jan31, 99), Date(2010, 2, 28));  // the day is clamped
+  EXPECT_EQ(AddDateStep(0, 11, 0, jan31, 99), Date(2010, 12, 31));
+  EXPECT_EQ(AddDateStep(0, 12, 0, jan31, 99), Date(2011, 1, 31));
+  EXPECT_EQ(AddDateStep(0, 25, 0, jan31, 99), Date(2012, 2, 29));
+  EXPECT_EQ(AddDateStep(1, 0, 0, Date(2012, 2, 29), 99), Date(2013, 2, 28));
+  EXPECT_EQ(AddDateStep(1, 1, 0, jan31, 2.5), jan31 + 2.5);  // mixed steps use Delta
+  EXPECT_EQ(AddDateStep(0, 0, 0, jan31, 7), jan31 + 7);
+  EXPECT_DOUBLE_EQ(AddDateStep(0, 1, 0, jan31 + 0.25, 0), Date(2010, 2, 28) + 0.25);
+}
+
+TEST(GridDates, CalendarArithmetic) {
+  EXPECT_EQ(Date(1899, 12, 30), 0);
+  EXPECT_EQ(Date(1900, 1, 1), 2);
+  EXPECT_EQ(Date(2000, 1, 1), 36526);
+  int y = 0, m = 0, d = 0;
+  GridDecodeDate(36526.75, y, m, d);
+  EXPECT_EQ(y * 10000 + m * 100 + d, 20000101);
+  GridDecodeDate(Date(2024, 12, 31), y, m, d);
+  EXPECT_EQ(y * 10000 + m * 100 + d, 20241231);
+  double v = 0;
+  EXPECT_FALSE(GridTryEncodeDate(2023, 2, 29, v));
+  EXPECT_FALSE(GridTryEncodeDate(0, 1, 1, v));
+  EXPECT_FALSE(GridTryEncodeDate(2023, 13, 1, v));
+}
+
+}  // namespace
