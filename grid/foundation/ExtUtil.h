@@ -72,9 +72,6 @@ void FillStringChars(std::string& Text, char Ch);
 bool ParseRCReference(std::string_view Text, TPoint& Cell);
 bool IsWordBreakChar(char32_t Ch);
 std::string ToMixedCase(std::string_view Text);
-// Case mapping of UTF-8 text beyond ASCII (Latin, Greek, Cyrillic letters).
-std::string GridUpperCase(std::string_view Text);
-std::string GridLowerCase(std::string_view Text);
 
 // ---------------------------------------------------------------------------
 // Integers and ranges.

@@ -9,6 +9,7 @@
 
 #include "grid/foundation/ExtUtilDateCalc.h"
 #include "grid/foundation/ExtUtilPrivate.h"
+#include "toolkit/rtl/SysUtils.h"
 
 namespace {
 
@@ -236,7 +237,7 @@ bool MatchFilterCondition(std::string_view Condition, std::string_view Value, bo
 
 bool MatchFilterOperand(std::string_view Operand, std::string_view Value, bool CaseSensitive) {
   if (CaseSensitive) return MatchFilterPattern(Operand, Value);
-  return MatchFilterPattern(GridUpperCase(Operand), GridUpperCase(Value));
+  return MatchFilterPattern(AnsiUpperCase(Operand), AnsiUpperCase(Value));
 }
 
 bool MatchFilterPattern(std::string_view Operand, std::string_view Value) {

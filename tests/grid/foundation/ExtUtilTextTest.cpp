@@ -174,11 +174,4 @@ TEST(GridTextMixedCase, Table) {
   for (const auto& c : cases) EXPECT_EQ(ToMixedCase(c.In), c.Out) << c.In;
 }
 
-TEST(GridTextMixedCase, CaseMappingBeyondAscii) {
-  EXPECT_EQ(GridUpperCase("stra\xc3\x9f" "e \xc3\xa4\xc3\xb6\xc3\xbc \xd0\xb4\xd0\xb0"),
-            "STRA\xc3\x9f" "E \xc3\x84\xc3\x96\xc3\x9c \xd0\x94\xd0\x90");
-  EXPECT_EQ(GridLowerCase("\xc3\x84\xc3\x96 ABC"), "\xc3\xa4\xc3\xb6 abc");
-  EXPECT_EQ(GridUpperCase("bad\xff" "byte"), "BAD\xff" "BYTE");  // malformed bytes kept
-}
-
 }  // namespace
