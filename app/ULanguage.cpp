@@ -1,7 +1,7 @@
 #include "app/ULanguage.h"
 
 #include "app/UComon.h"
-#include "app/UTextConv.h"
+#include "toolkit/rtl/SysUtils.h"
 #include "toolkit/rtl/Encoding.h"
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/rtl/FileUtils.h"
@@ -39,11 +39,11 @@ std::vector<std::string_view> Split_Lines(std::string_view text) {
 // The value part of a line after its comment and pilcrow rules; false when
 // nothing is left to set.
 bool Entry_Value(std::string_view raw, std::string& value) {
-  value = Trim_Text(raw);
+  value = Trim(raw);
   if (value.empty()) return false;
   size_t comment = value.find(Comment_Mark);
   if (comment != std::string::npos) {
-    value = Trim_Text(std::string_view(value).substr(0, comment));
+    value = Trim(std::string_view(value).substr(0, comment));
     if (value.empty()) return false;
   }
   if (value.compare(0, Pilcrow.size(), Pilcrow) == 0) value.erase(0, Pilcrow.size());
@@ -65,16 +65,17 @@ void Load_Default_Lang() {
 }
 
 bool Apply_Lang_Line(std::string_view Line) {
-  std::string line = Trim_Text(Line);
+  std::string line = Trim(Line);
   if (line.compare(0, 3, "STR") != 0) return false;
   size_t sign = line.find('=');
   if (sign == std::string::npos) return false;
-  std::optional<int32_t> index = Str_To_Int(Trim_Text(std::string_view(line).substr(3, sign - 3)));
-  if (!index || *index < 0 || *index >= Lang_Count) return false;
+  int index = -1;
+  if (!TryStrToInt(Trim(std::string_view(line).substr(3, sign - 3)), index) || index < 0 || index >= Lang_Count)
+    return false;
   if (Lang_Strings.size() != static_cast<size_t>(Lang_Count)) return false;
   std::string value;
   if (!Entry_Value(std::string_view(line).substr(sign + 1), value)) return false;
-  Lang_Strings[static_cast<size_t>(*index)] = value;
+  Lang_Strings[static_cast<size_t>(index)] = value;
   return true;
 }
 
