@@ -1,5 +1,6 @@
 #include "toolkit/forms/models/DateTimeFields.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cctype>

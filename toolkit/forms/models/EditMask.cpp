@@ -1,5 +1,6 @@
 #include "toolkit/forms/models/EditMask.h"
 
+#include <algorithm>
 #include <cctype>
 
 const char* const SMaskEditErr = "Invalid input value.  Use escape key to abandon changes";
