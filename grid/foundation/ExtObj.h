@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "toolkit/rtl/Classes.h"
+#include "toolkit/rtl/List.h"
 #include "toolkit/rtl/Sets.h"
 
 enum TEditorType {
@@ -221,3 +222,58 @@ using TIsDesigningEvent = std::function<void(TObject* Sender, bool& IsDesigning)
 using TGetDisplWideTextEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::u16string& Value)>;
 using DIreViziDidiVuraEvent = std::function<void(TObject* Sender, TBaseGrid* Grid, int Col, int Row,
                                                  const std::string& OrigValue, const std::string& NewValue)>;
+
+// ---------------------------------------------------------------------------
+// Integer lists.
+
+// A list of 32-bit integers that reports each Add, Delete and entry change
+// with the cell it belongs to. Entries live in the pointer slots of TList, so
+// the list operations of TList (Count, Exchange, Move, Sort...) apply.
+class TIntList : public TList {
+public:
+  TIntList(int Col, int Row) : FCol(Col), FRow(Row) {}
+  std::string ClassName() const override { return "TIntList"; }
+
+  int GetInteger(int Index) const;
+  void SetInteger(int Index, int Value);
+  int Add(int Value);
+  void Insert(int Index, int Value);  // fires no OnChange
+  void Delete(int Index);
+  void DeleteValue(int Value);
+  bool HasValue(int Value) const;
+
+  // "3,-1,12"; written as comma text (commas or blanks, quotes group).
+  // A non-integer item raises EConvertError, the items before it staying.
+  std::string StrValue() const;
+  void SetStrValue(const std::string& Value);
+
+  TImageChangeEvent OnChange;
+
+protected:
+  void Changed() { if (OnChange) OnChange(this, FCol, FRow); }
+
+private:
+  int FCol;
+  int FRow;
+};
+
+// A multi-column sort specification: each entry is a column index in bits 0
+// to 30, bit 31 set for descending order, the primary column first.
+class TSortIndexList : public TIntList {
+public:
+  TSortIndexList() : TIntList(0, 0) {}
+  std::string ClassName() const override { return "TSortIndexList"; }
+
+  void AddIndex(int ColumnIndex, bool Ascending);
+  int FindIndex(int ColumnIndex) const;  // -1 when absent
+  void ToggleIndex(int ColumnIndex);
+  int GetSortColumns(int i) const;
+  void SetSortColumns(int i, int Value);
+  bool GetSortDirections(int i) const;  // true: ascending
+  void SetSortDirections(int i, bool Value);
+
+  // "u2;d5": u ascending, d descending, then the column index.
+  std::string SaveToString() const;
+  // Never fails: malformed parts are skipped or read as far as they go.
+  void LoadFromString(const std::string& s);
+};
