@@ -1,12 +1,28 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang's libFuzzer (not part of the CMake build).
-# Usage: fuzz/build.sh [output-folder]   then e.g.  out/xml_load_fuzz -max_total_time=60 fuzz/corpus/xml
+# Builds the libFuzzer targets with clang (not part of the CMake build) and
+# seeds the image corpora.
+# Usage: fuzz/build.sh [output-folder]      (default: build-fuzz beside fuzz/)
+#   build-fuzz/fuzz_gif -runs=20000 -max_len=65536 -rss_limit_mb=2048 build-fuzz/corpus_gif
+#   build-fuzz/xml_load_fuzz -max_total_time=60 fuzz/corpus/xml
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-$root/build-fuzz}"
 mkdir -p "$out"
-flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I"$root")
+common=(-std=c++20 -g -O1 -I"$root")
+fuzz=("${common[@]}" -fsanitize=fuzzer,address,undefined)
 
+# Image decoders.
+codec_sources=("$root"/toolkit/graphics/codecs/*.cpp)
+codec_libs=(-lpng -ljpeg -lgif)
+for format in bmp ico png jpeg gif; do
+  clang++ "${fuzz[@]}" "$root/fuzz/fuzz_$format.cpp" "${codec_sources[@]}" "${codec_libs[@]}" -o "$out/fuzz_$format"
+  echo "built $out/fuzz_$format"
+done
+clang++ "${common[@]}" -fsanitize=address,undefined "$root/fuzz/seed.cpp" "${codec_sources[@]}" "${codec_libs[@]}" \
+  -o "$out/seed"
+"$out/seed" "$out"
+
+# XML document loading.
 xml_sources=("$root"/platform/xml/*.cpp "$root"/platform/kernel/AtomicFile.cpp)
-clang++ "${flags[@]}" "$root/fuzz/xml_load_fuzz.cpp" "${xml_sources[@]}" -lpugixml -o "$out/xml_load_fuzz"
+clang++ "${fuzz[@]}" "$root/fuzz/xml_load_fuzz.cpp" "${xml_sources[@]}" -lpugixml -o "$out/xml_load_fuzz"
 echo "built $out/xml_load_fuzz"
