@@ -8,18 +8,12 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/kernel/HResult.h"
 #include "platform/theme/ThemeParts.h"
 
 typedef struct _cairo cairo_t;
 
 using HTHEME = uintptr_t;  // 0: no theme data
-using HRESULT = int32_t;
-
-constexpr HRESULT S_OK = 0;
-constexpr HRESULT E_NOTIMPL = int32_t(0x80004001u);
-constexpr HRESULT E_FAIL = int32_t(0x80004005u);
-constexpr HRESULT E_HANDLE = int32_t(0x80070006u);
-constexpr HRESULT E_INVALIDARG = int32_t(0x80070057u);
 
 // Layout-compatible with the toolkit's TRect: right and bottom are excluded.
 struct TThemeRect {
