@@ -1,0 +1,38 @@
+#pragma once
+// The non-visual part of the CAN update wizard: the port names, the bit-rate
+// choices, the updater's command line and the program it starts.
+
+#include <string>
+#include <vector>
+
+inline constexpr int Msg_No_Com_Port = 188;
+// The bit-rate list: entry 0 asks the updater to search, 1 to 11 are rates.
+inline constexpr int Baud_Choice_First_String = 168;
+inline constexpr int Baud_Choice_Count = 12;
+
+// The four options, all on when the wizard is created.
+struct TUpdateOptions {
+  bool Firmware = true;    // write the firmware
+  bool Read_Firm = true;   // read the firmware back after writing
+  bool Conf = true;        // write the configuration
+  bool Read_Conf = true;   // read the configuration back after writing
+};
+
+// "COM" followed by the port number.
+std::string Com_Port_Name(int Number);
+std::vector<std::string> Com_Port_Names(const std::vector<int>& Numbers);
+
+// 0 when Next may go on to the options page, else Msg_No_Com_Port.
+int Check_Com_Choice(const std::string& ComText);
+
+// The firmware image in Master_Folder and the configuration image in the
+// project's bin folder.
+std::string Firmware_Image_Path();
+std::string Config_Image_Path();
+// The updater program beside the configurator.
+std::string Updater_Program_Path();
+
+// "COM3 8 FW NO PW PR \"<firmware image>\" \"<configuration image>\"": the
+// port, the bit-rate position, the four option codes (FW/FR/PW/PR or NO each)
+// and the two quoted image paths.
+std::string Updater_Command_Line(const std::string& Port, int BaudPosition, const TUpdateOptions& Options);

@@ -1,0 +1,60 @@
+#include "outputs/UBootCAN.h"
+
+#include <gtest/gtest.h>
+
+#include "app/UComon.h"
+#include "app/ULanguage.h"
+
+class UBootCANTest : public testing::Test {
+protected:
+  void SetUp() override {
+    Reset_Comon();
+    Exe_Folder = "/opt/My Tools/cfg";
+    Master_Folder = "/opt/My Tools/cfg/MASTER";
+    Projects_Folder = "/opt/My Tools/cfg/PROJECTS";
+    Project_Name = "Line 3";
+    Project_Folder = "/opt/My Tools/cfg/PROJECTS/Line 3";
+  }
+  void TearDown() override { Reset_Comon(); }
+};
+
+TEST_F(UBootCANTest, DocumentedExample) {
+  TUpdateOptions options{true, false, true, true};
+  EXPECT_EQ(Updater_Command_Line("COM3", 8, options),
+            "COM3 8 FW NO PW PR \"/opt/My Tools/cfg/MASTER/sim21070.sim\" "
+            "\"/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin\"");
+}
+
+TEST_F(UBootCANTest, EveryOptionCombination) {
+  const std::string paths =
+      "\"/opt/My Tools/cfg/MASTER/sim21070.sim\" \"/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin\"";
+  for (int bits = 0; bits < 16; ++bits) {
+    TUpdateOptions o{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
+    std::string codes = std::string(o.Firmware ? "FW " : "NO ") + (o.Read_Firm ? "FR " : "NO ") +
+                        (o.Conf ? "PW " : "NO ") + (o.Read_Conf ? "PR " : "NO ");
+    EXPECT_EQ(Updater_Command_Line("COM12", bits % 12, o), "COM12 " + std::to_string(bits % 12) + " " + codes + paths)
+        << bits;
+  }
+  EXPECT_EQ(Updater_Command_Line("COM1", 0, {false, false, false, false}), "COM1 0 NO NO NO NO " + paths);
+}
+
+TEST_F(UBootCANTest, OptionsStartOn) {
+  TUpdateOptions o;
+  EXPECT_TRUE(o.Firmware && o.Read_Firm && o.Conf && o.Read_Conf);
+}
+
+TEST_F(UBootCANTest, ProgramAndImages) {
+  EXPECT_EQ(Updater_Program_Path(), "/opt/My Tools/cfg/CAN_21070_Update.exe");
+  EXPECT_EQ(Firmware_Image_Path(), "/opt/My Tools/cfg/MASTER/sim21070.sim");
+  EXPECT_EQ(Config_Image_Path(), "/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin");
+}
+
+TEST_F(UBootCANTest, PortsAndChoices) {
+  EXPECT_EQ(Com_Port_Names({1, 3, 256}), (std::vector<std::string>{"COM1", "COM3", "COM256"}));
+  EXPECT_EQ(Check_Com_Choice(""), 188);
+  EXPECT_EQ(Check_Com_Choice("COM1"), 0);
+  Load_Default_Lang();
+  EXPECT_EQ(Lang_Text(Baud_Choice_First_String), "Search Baudrate");
+  EXPECT_EQ(Lang_Text(Baud_Choice_First_String + Baud_Choice_Count - 1), "1000000");
+  Lang_Strings.clear();
+}
