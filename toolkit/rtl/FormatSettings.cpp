@@ -1,0 +1,5 @@
+#include "toolkit/rtl/SysUtils.h"
+
+TFormatSettings FormatSettings;
+
+void ResetFormatSettings() { FormatSettings = TFormatSettings{}; }
