@@ -38,8 +38,10 @@ void Load_Rx_Frames(const TSectionTable& table) {
   for (size_t i = 0; i < Par_Bin.Rx_Count; ++i) {
     const TSectionRow& row = table.Rows[i];
     TBin_J1939_Rx& e = Bin_J1939_Rx[i];
-    e.Identifier = J1939_Identifier(0, Required_Int(table, i, "DataPage"), Required_Int(table, i, "PGN"),
-                                    Required_Int(table, i, "SourceAddress"));
+    // Read in file order, so that the first missing attribute is the one reported.
+    int data_page = Required_Int(table, i, "DataPage");
+    int pgn = Required_Int(table, i, "PGN");
+    e.Identifier = J1939_Identifier(0, data_page, pgn, Required_Int(table, i, "SourceAddress"));
     bool tp = Flag_Y(table.Required(i, "TransportProtocol"));
     e.Flags = static_cast<uint8_t>((tp ? 1 : 0) | (Flag_Y(table.Required(i, "CancelData")) ? 2 : 0) |
                                    (Flag_Y(row.Attr("OnRequest")) ? 4 : 0));
@@ -57,8 +59,10 @@ void Load_Tx_Frames(const TSectionTable& table) {
   for (size_t i = 0; i < Par_Bin.Tx_Count; ++i) {
     const TSectionRow& row = table.Rows[i];
     TBin_J1939_Tx& e = Bin_J1939_Tx[i];
-    e.Identifier = J1939_Identifier(Required_Int(table, i, "Priority"), Required_Int(table, i, "DataPage"),
-                                    Required_Int(table, i, "PGN"), Required_Int(table, i, "SourceAddress"));
+    int priority = Required_Int(table, i, "Priority");
+    int data_page = Required_Int(table, i, "DataPage");
+    int pgn = Required_Int(table, i, "PGN");
+    e.Identifier = J1939_Identifier(priority, data_page, pgn, Required_Int(table, i, "SourceAddress"));
     e.Flags = static_cast<uint8_t>((Flag_Y(row.Attr("OnRequest")) ? 1 : 0) | (Flag_Y(row.Attr("DataChange")) ? 2 : 0) |
                                    (Flag_Y(row.Attr("OnTimer")) ? 4 : 0));
     e.OnTimer_Time = U32(Int_Of(row.Attr("OnTimer_Time"), 1000));

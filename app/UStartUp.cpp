@@ -1,0 +1,27 @@
+#include "app/UStartUp.h"
+
+#include "app/UComon.h"
+#include "app/ULanguage.h"
+#include "app/UProject.h"
+#include "app/USettings.h"
+
+void Start_Up(const std::string& ExeFolder) {
+  Init_Working_Folders(ExeFolder);
+  Project_Name.clear();
+  Read_Setting(Settings_Path());
+  Window_Title = Window_Title_Default;
+  SW_Code = SW_Code_Default;
+  SW_Description = SW_Description_Default;
+  Load_Language();
+  Restore_Last_Project();
+  Set_Files();
+}
+
+bool Shut_Down(std::string* Error) { return Save_Setting(Settings_Path(), Error); }
+
+std::pair<std::string, std::string> Project_Label_Texts() {
+  if (!Project_Folder.empty()) return {Lang_Text(10), Project_Name};
+  return {Lang_Text(8), Lang_Text(9)};
+}
+
+int Check_Project_Open() { return Project_Folder.empty() ? Msg_Project_Not_Valid : 0; }
