@@ -1,0 +1,213 @@
+// The Pango side of canvas text: fonts, metrics, measuring, drawing a line.
+
+#include "toolkit/graphics/CanvasText.h"
+
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <map>
+#include <vector>
+
+#include "toolkit/graphics/TextLayout.h"
+#include "toolkit/graphics/TextMetrics.h"
+
+namespace {
+
+// One font map and context per thread with fixed font options, so measuring
+// and drawing agree whatever surface the text lands on.
+struct TPangoThread {
+  PangoFontMap* Map = nullptr;
+  PangoContext* Context = nullptr;
+  PangoLayout* Layout = nullptr;
+  std::map<std::string, TTextMetric> Metrics;
+
+  TPangoThread() {
+    Map = pango_cairo_font_map_new();
+    Context = pango_font_map_create_context(Map);
+    cairo_font_options_t* opts = cairo_font_options_create();
+    cairo_font_options_set_antialias(opts, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(opts, CAIRO_HINT_STYLE_SLIGHT);
+    cairo_font_options_set_hint_metrics(opts, CAIRO_HINT_METRICS_ON);
+    pango_cairo_context_set_font_options(Context, opts);
+    cairo_font_options_destroy(opts);
+    Layout = pango_layout_new(Context);
+    pango_layout_set_single_paragraph_mode(Layout, TRUE);
+  }
+  ~TPangoThread() {
+    g_object_unref(Layout);
+    g_object_unref(Context);
+    g_object_unref(Map);
+  }
+};
+
+TPangoThread& Pango() {
+  thread_local TPangoThread state;
+  return state;
+}
+
+std::string Lower(const std::string& s) {
+  std::string out = s;
+  for (char& c : out) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+// In fixed mode glyphs come from the monospaced face, sized to sit in a cell.
+double FixedEm(const TFontSpec& s) {
+  return std::max(1.0, std::min(s.FixedLine * 0.85, s.FixedCell / 0.62));
+}
+
+PangoFontDescription* MakeDescription(const TFontSpec& s) {
+  PangoFontDescription* d = pango_font_description_new();
+  pango_font_description_set_family(d, s.Fixed ? "DejaVu Sans Mono" : s.Family.c_str());
+  pango_font_description_set_absolute_size(d, (s.Fixed ? FixedEm(s) : s.EmPixels) * PANGO_SCALE);
+  pango_font_description_set_weight(d, s.Bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+  pango_font_description_set_style(d, s.Italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+  return d;
+}
+
+// Prepares the shared layout for one line of text in the font.
+PangoLayout* PrepareLayout(const TFontSpec& s, std::string_view text, bool decorations) {
+  PangoLayout* layout = Pango().Layout;
+  PangoFontDescription* d = MakeDescription(s);
+  pango_layout_set_font_description(layout, d);
+  pango_font_description_free(d);
+  pango_layout_set_text(layout, text.data(), int(text.size()));
+  PangoAttrList* attrs = pango_attr_list_new();
+  if (decorations && s.Underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+  if (decorations && s.StrikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+  pango_layout_set_attributes(layout, attrs);
+  pango_attr_list_unref(attrs);
+  return layout;
+}
+
+std::string SpecKey(const TFontSpec& s) {
+  return s.Family + "|" + std::to_string(s.EmPixels) + "|" + (s.Bold ? "b" : "") + (s.Italic ? "i" : "");
+}
+
+// Gives every character of the shaped line its fixed cell, glyphs centred.
+void ForceFixedAdvances(PangoLayoutLine* line, const char* text, int cell) {
+  for (GSList* l = line->runs; l; l = l->next) {
+    auto* run = static_cast<PangoGlyphItem*>(l->data);
+    PangoGlyphString* gs = run->glyphs;
+    const PangoItem* item = run->item;
+    std::vector<int> starts(gs->log_clusters, gs->log_clusters + gs->num_glyphs);
+    std::sort(starts.begin(), starts.end());
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+    for (int i = 0; i < gs->num_glyphs; ++i) {
+      const int c = gs->log_clusters[i];
+      PangoGlyphGeometry& g = gs->glyphs[i].geometry;
+      if (i > 0 && gs->log_clusters[i - 1] == c) {
+        g.width = 0;
+        continue;
+      }
+      auto next = std::upper_bound(starts.begin(), starts.end(), c);
+      const int end = next == starts.end() ? item->length : *next;
+      const int n = CodePointCount(std::string_view(text + item->offset + c, size_t(end - c)));
+      const int w = n * cell * PANGO_SCALE;
+      g.x_offset += (w - g.width) / 2;
+      g.width = w;
+    }
+  }
+}
+
+}  // namespace
+
+std::string MapFontFamily(const std::string& name, TFontPitch pitch) {
+  static const char* const kMono[] = {"courier new", "courier", "lucida console", "consolas", "fixedsys",
+                                      "terminal", "dejavu sans mono", "monospace", "fixed"};
+  static const char* const kSerif[] = {"times new roman", "times", "georgia", "garamond", "dejavu serif",
+                                       "serif", "book antiqua", "palatino linotype"};
+  const std::string n = Lower(name);
+  for (const char* m : kMono)
+    if (n == m) return "DejaVu Sans Mono";
+  if (pitch == fpFixed) return "DejaVu Sans Mono";
+  for (const char* s : kSerif)
+    if (n == s) return "DejaVu Serif";
+  return "DejaVu Sans";
+}
+
+TFontSpec MakeFontSpec(const TFont& font, double scale) {
+  TFontSpec s;
+  s.Family = MapFontFamily(font.Name(), font.Pitch());
+  const int h = font.Height();
+  // A positive height is the whole cell; the em is the part without the
+  // internal leading (DejaVu's cell is about 1.164 em).
+  const double em = h < 0 ? -h : h > 0 ? h / 1.164 : 11;
+  s.EmPixels = std::max(1.0, std::round(em * scale));
+  const TFontStyles st = font.Style();
+  s.Bold = st.Contains(fsBold);
+  s.Italic = st.Contains(fsItalic);
+  s.Underline = st.Contains(fsUnderline);
+  s.StrikeOut = st.Contains(fsStrikeOut);
+  s.Fixed = FixedTextMetrics();
+  s.FixedLine = std::max(1, int(std::lround(FixedLineHeight(h) * scale)));
+  s.FixedCell = std::max(1, int(std::lround(FixedCharWidth(h) * scale)));
+  s.Rotation = font.Orientation() / 10.0;
+  return s;
+}
+
+TTextMetric FontMetrics(const TFontSpec& s) {
+  TTextMetric tm;
+  tm.tmWeight = s.Bold ? 700 : 400;
+  tm.tmItalic = s.Italic;
+  tm.tmUnderlined = s.Underline;
+  tm.tmStruckOut = s.StrikeOut;
+  if (s.Fixed) {
+    tm.tmHeight = s.FixedLine;
+    tm.tmDescent = s.FixedLine / 5;
+    tm.tmAscent = s.FixedLine - tm.tmDescent;
+    tm.tmAveCharWidth = tm.tmMaxCharWidth = s.FixedCell;
+    return tm;
+  }
+  const std::string key = SpecKey(s);
+  auto& cache = Pango().Metrics;
+  if (auto it = cache.find(key); it != cache.end()) return it->second;
+  PangoFontDescription* d = MakeDescription(s);
+  PangoFontMetrics* fm = pango_context_get_metrics(Pango().Context, d, nullptr);
+  tm.tmAscent = int(std::ceil(double(pango_font_metrics_get_ascent(fm)) / PANGO_SCALE));
+  tm.tmDescent = int(std::ceil(double(pango_font_metrics_get_descent(fm)) / PANGO_SCALE));
+  tm.tmHeight = tm.tmAscent + tm.tmDescent;
+  tm.tmInternalLeading = std::max(0, tm.tmHeight - int(std::lround(s.EmPixels)));
+  tm.tmAveCharWidth = std::max(1, int(std::lround(double(pango_font_metrics_get_approximate_char_width(fm)) / PANGO_SCALE)));
+  pango_font_metrics_unref(fm);
+  pango_font_description_free(d);
+  tm.tmMaxCharWidth = std::max(tm.tmAveCharWidth, MeasureLine(s, "W"));
+  cache[key] = tm;
+  return tm;
+}
+
+int MeasureLine(const TFontSpec& s, std::string_view text) {
+  if (text.empty()) return 0;
+  if (s.Fixed) return CodePointCount(text) * s.FixedCell;
+  PangoLayout* layout = PrepareLayout(s, text, false);
+  PangoRectangle logical;
+  pango_layout_get_pixel_extents(layout, nullptr, &logical);
+  return logical.width;
+}
+
+void DrawLine(cairo_t* cr, const TFontSpec& s, std::string_view text, double x, double y, uint32_t rgb, bool rtl) {
+  if (text.empty()) return;
+  const TTextMetric tm = FontMetrics(s);
+  PangoContext* ctx = Pango().Context;
+  if (rtl) pango_context_set_base_dir(ctx, PANGO_DIRECTION_RTL);
+  PangoLayout* layout = PrepareLayout(s, text, true);
+  if (rtl) pango_layout_context_changed(layout);
+  PangoLayoutLine* line = pango_layout_get_line(layout, 0);
+
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  if (s.Rotation != 0) cairo_rotate(cr, -s.Rotation * M_PI / 180.0);
+  cairo_set_source_rgb(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0);
+  if (line) {
+    if (s.Fixed) ForceFixedAdvances(line, pango_layout_get_text(layout), s.FixedCell);
+    cairo_move_to(cr, 0, tm.tmAscent);
+    pango_cairo_show_layout_line(cr, line);
+  }
+  cairo_restore(cr);
+  if (rtl) {
+    pango_context_set_base_dir(ctx, PANGO_DIRECTION_LTR);
+    pango_layout_context_changed(layout);
+  }
+}

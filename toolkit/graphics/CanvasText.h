@@ -1,0 +1,38 @@
+#pragma once
+// Text on a canvas through Pango: the font a TFont stands for at a given
+// scale, measuring and drawing one line. Internal to the canvas files.
+
+#include <string>
+#include <string_view>
+
+#include "toolkit/graphics/CanvasTypes.h"
+#include "toolkit/graphics/GraphicsObjects.h"
+
+typedef struct _cairo cairo_t;
+
+// A TFont realised in device pixels.
+struct TFontSpec {
+  std::string Family;       // installed family that the font's name maps to
+  double EmPixels = 11;     // em height in device pixels
+  bool Bold = false, Italic = false, Underline = false, StrikeOut = false;
+  bool Fixed = false;       // fixed-text-metrics mode
+  int FixedLine = 0;        // device pixels, fixed mode
+  int FixedCell = 0;
+  double Rotation = 0;      // degrees, counter-clockwise
+};
+
+// The installed family for a face name ("Tahoma" -> "DejaVu Sans").
+std::string MapFontFamily(const std::string& name, TFontPitch pitch);
+
+TFontSpec MakeFontSpec(const TFont& font, double scale);
+
+// Metrics in device pixels.
+TTextMetric FontMetrics(const TFontSpec& spec);
+// Advance width of a line of text in device pixels.
+int MeasureLine(const TFontSpec& spec, std::string_view text);
+// Draws one line with the top of its cell at (x, y) surface pixels, rotated
+// about that point by spec.Rotation.
+void DrawLine(cairo_t* cr, const TFontSpec& spec, std::string_view text, double x, double y, uint32_t rgb, bool rtl);
+
+// Per-canvas text cache (kept for future use by the canvas).
+struct TCanvasText {};
