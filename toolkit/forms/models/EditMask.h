@@ -74,8 +74,11 @@ public:
   // Puts typed or pasted text in at the caret, position by position.
   bool Paste(std::string& editText, int& selStart, int& selLength, const std::string& s) const;
 
-private:
+  // The picture with the input positions taken from editText, cut or
+  // padded to the mask's length.
   std::string Normalise(const std::string& editText) const;
+
+private:
   std::vector<TSlot> slots_;
   bool saveLiterals_ = true;
   bool reverse_ = false;
