@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "grid/foundation/ExtUtil.h"
-#include "grid/foundation/ExtUtilPrivate.h"
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/rtl/StringList.h"
+#include "toolkit/rtl/SysUtils.h"
 
 namespace {
 
@@ -75,10 +75,7 @@ void TIntList::SetStrValue(const std::string& Value) {
   TStringList items;
   items.SetCommaText(Value);
   for (int i = 0; i < items.Count(); ++i) {
-    int v = 0;
-    if (!TryReadInt(items.Strings(i), v))
-      throw EConvertError("'" + items.Strings(i) + "' is not a valid integer value");
-    Add(v);
+    Add(StrToInt(items.Strings(i)));
   }
 }
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "grid/foundation/ExtUtilDateCalc.h"
-#include "grid/foundation/ExtUtilPrivate.h"
+#include "toolkit/rtl/SysUtils.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ double ShortDateToDate(std::string_view Text, bool MonthFirst) {
   std::string_view f2 = p2 == std::string_view::npos ? Text.substr(p1 + 1) : Text.substr(p1 + 1, p2 - p1 - 1);
   std::string_view f3 = p2 == std::string_view::npos ? std::string_view() : Text.substr(p2 + 1);
   int a = 0, b = 0, year = 0;
-  if (!TryReadInt(f1, a) || !TryReadInt(f2, b) || !TryReadInt(f3, year)) return 0;
+  if (!TryStrToInt(f1, a) || !TryStrToInt(f2, b) || !TryStrToInt(f3, year)) return 0;
   // Only a short year stands for a year of this or the last century.
   int digits = CountDigits(f3);
   if (digits >= 1 && digits <= 2) year += year <= 25 ? 2000 : 1900;

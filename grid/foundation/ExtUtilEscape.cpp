@@ -7,8 +7,8 @@
 // reader's trigger) ends with the marker 2, 8.
 
 #include "grid/foundation/ExtUtil.h"
+#include "toolkit/rtl/SysUtils.h"
 
-#include "grid/foundation/ExtUtilPrivate.h"
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "grid/foundation/ExtUtilDateCalc.h"
-#include "grid/foundation/ExtUtilPrivate.h"
 #include "toolkit/rtl/SysUtils.h"
 
 namespace {
@@ -25,8 +24,9 @@ void Combine(bool& result, bool piece, char pendingOperator) {
 }
 
 // Optional sign, digits with an optional fraction, optional exponent.
-bool ReadDecimal(std::string_view s, double& v) {
-  s = TrimText(s);
+bool ReadDecimal(std::string_view text, double& v) {
+  const std::string trimmed = Trim(text);
+  std::string_view s = trimmed;
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   size_t i = 0, digits = 0;
   if (i < s.size() && s[i] == '-') ++i;
@@ -210,7 +210,7 @@ std::string NormalizeNumberText(std::string_view Text) {
 }
 
 bool MatchFilterCondition(std::string_view Condition, std::string_view Value, bool CaseSensitive) {
-  std::string rest = RemoveUnquotedSpaces(TrimText(Condition));
+  std::string rest = RemoveUnquotedSpaces(Trim(Condition));
   if (!rest.empty() && rest.front() == '=') rest.erase(0, 1);
   bool result = true;
   char pending = '\0';
@@ -253,10 +253,10 @@ bool ParseTimeText(std::string_view t, double& fraction) {
   if (p1 == std::string_view::npos) return false;
   size_t p2 = t.find(sep, p1 + 1);
   int h = 0, m = 0, s = 0;
-  if (!TryReadInt(TrimText(t.substr(0, p1)), h)) return false;
+  if (!TryStrToInt(Trim(t.substr(0, p1)), h)) return false;
   std::string_view minutes = p2 == std::string_view::npos ? t.substr(p1 + 1) : t.substr(p1 + 1, p2 - p1 - 1);
-  if (!TryReadInt(TrimText(minutes), m)) return false;
-  if (p2 != std::string_view::npos && !TryReadInt(TrimText(t.substr(p2 + 1)), s)) return false;
+  if (!TryStrToInt(Trim(minutes), m)) return false;
+  if (p2 != std::string_view::npos && !TryStrToInt(Trim(t.substr(p2 + 1)), s)) return false;
   if (h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59) return false;
   fraction = (h * 3600 + m * 60 + s) / 86400.0;
   return true;
@@ -265,7 +265,7 @@ bool ParseTimeText(std::string_view t, double& fraction) {
 // Field order of the short date format, e.g. {1, 0, 2} for month/day/year:
 // index 0 tells which field holds the day, 1 the month, 2 the year.
 void DateFieldOrder(int order[3]) {
-  std::string fmt = AsciiUpper(LocaleShortDateFormat());
+  std::string fmt = UpperCase(LocaleShortDateFormat());
   const char letters[3] = {'D', 'M', 'Y'};
   size_t pos[3];
   for (int k = 0; k < 3; ++k) {
@@ -287,13 +287,14 @@ bool ParseDateTimeText(std::string_view Text, double& Value) {
   std::string_view rest = Text.substr(p1 + 1);
   size_t p2 = rest.find(sep);
   if (p2 == std::string_view::npos) return false;
-  std::string_view remainder = TrimText(rest.substr(p2 + 1));
+  const std::string remainderText = Trim(rest.substr(p2 + 1));
+  std::string_view remainder = remainderText;
   size_t blank = remainder.find(' ');
   std::string_view fieldText[3] = {Text.substr(0, p1), rest.substr(0, p2), remainder.substr(0, blank)};
   std::string_view timeText = blank == std::string_view::npos ? std::string_view() : remainder.substr(blank);
   int fields[3];
   for (int k = 0; k < 3; ++k)
-    if (!TryReadInt(fieldText[k], fields[k])) return false;
+    if (!TryStrToInt(fieldText[k], fields[k])) return false;
   int order[3];
   DateFieldOrder(order);
   int day = fields[order[0]], month = fields[order[1]], year = fields[order[2]];

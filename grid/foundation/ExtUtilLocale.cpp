@@ -3,26 +3,10 @@
 
 #include "grid/foundation/ExtUtil.h"
 
-namespace {
+#include "toolkit/rtl/SysUtils.h"
 
-// Stand-in values until the run-time library's format settings are wired in.
-struct TGridLocale {
-  char TimeSeparator = ':';
-  char DateSeparator = '/';
-  char ThousandSeparator = ',';
-  char DecimalSeparator = '.';
-  const char* ShortDateFormat = "M/d/yyyy";
-};
-
-const TGridLocale& Current() {
-  static const TGridLocale locale;
-  return locale;
-}
-
-}  // namespace
-
-char LocaleTimeSeparator() { return Current().TimeSeparator; }
-char LocaleDateSeparator() { return Current().DateSeparator; }
-char LocaleThousandSeparator() { return Current().ThousandSeparator; }
-char LocaleDecimalSeparator() { return Current().DecimalSeparator; }
-std::string LocaleShortDateFormat() { return Current().ShortDateFormat; }
+char LocaleTimeSeparator() { return FormatSettings.TimeSeparator; }
+char LocaleDateSeparator() { return FormatSettings.DateSeparator; }
+char LocaleThousandSeparator() { return FormatSettings.ThousandSeparator; }
+char LocaleDecimalSeparator() { return FormatSettings.DecimalSeparator; }
+std::string LocaleShortDateFormat() { return FormatSettings.ShortDateFormat; }

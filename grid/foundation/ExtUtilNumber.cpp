@@ -1,42 +1,8 @@
 // Integer reading, limits, character classes and number text.
 
 #include "grid/foundation/ExtUtil.h"
+#include "toolkit/rtl/SysUtils.h"
 
-#include <cstdint>
-
-#include "grid/foundation/ExtUtilPrivate.h"
-
-bool TryReadInt(std::string_view Text, int& Value) {
-  size_t i = 0;
-  while (i < Text.size() && Text[i] == ' ') ++i;
-  bool negative = false;
-  if (i < Text.size() && (Text[i] == '+' || Text[i] == '-')) negative = Text[i++] == '-';
-  int base = 10;
-  if (i < Text.size() && Text[i] == '$') {
-    base = 16;
-    ++i;
-  } else if (i + 1 < Text.size() && Text[i] == '0' && (Text[i + 1] == 'x' || Text[i + 1] == 'X')) {
-    base = 16;
-    i += 2;
-  }
-  if (i >= Text.size()) return false;
-  int64_t v = 0;
-  for (; i < Text.size(); ++i) {
-    char c = Text[i];
-    int d = c >= '0' && c <= '9' ? c - '0'
-          : base == 16 && c >= 'a' && c <= 'f' ? c - 'a' + 10
-          : base == 16 && c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-    if (d < 0) return false;
-    v = v * base + d;
-    if (v > (int64_t{1} << 32)) return false;
-  }
-  if (negative) v = -v;
-  // Hexadecimal text may spell the bit pattern of a negative number.
-  if (base == 16 && !negative && v <= UINT32_MAX) v = static_cast<int32_t>(static_cast<uint32_t>(v));
-  if (v < INT32_MIN || v > INT32_MAX) return false;
-  Value = static_cast<int>(v);
-  return true;
-}
 
 int ApplySizeLimits(int Value, int MinValue, int MaxValue) {
   if (MinValue == MaxValue) return Value;
@@ -98,7 +64,8 @@ int GetNumberTextKind(std::string_view Text) {
 }
 
 std::string NormalizeFloatText(std::string_view Text) {
-  std::string_view t = TrimText(Text);
+  const std::string trimmed = Trim(Text);
+  std::string_view t = trimmed;
   if (t.empty()) return {};
   bool negative = t.front() == '(' && t.back() == ')';
   while (t.size() >= 2 && !IsFloatChar(t.front())) {

@@ -2,7 +2,7 @@
 
 #include "grid/foundation/ExtUtil.h"
 
-#include "grid/foundation/ExtUtilPrivate.h"
+#include "toolkit/rtl/SysUtils.h"
 
 namespace {
 
@@ -24,12 +24,12 @@ int FindCharPos(char Ch, std::string_view Text, int& Pos) {
 }
 
 int VarPos(std::string_view SubText, std::string_view Text, int& Pos) {
-  Pos = TextPos(SubText, Text);
+  Pos = ::Pos(SubText, Text);
   return Pos;
 }
 
 int PosInUpperCase(std::string_view SubText, std::string_view Text) {
-  return TextPos(SubText, AsciiUpper(Text));
+  return Pos(SubText, UpperCase(Text));
 }
 
 int CountChar(char Ch, std::string_view Text) {
@@ -43,24 +43,24 @@ int CountLines(std::string_view Text, bool MultiLine) {
 }
 
 std::string DoubleQuoteChars(std::string_view Text) {
-  return ReplaceAll(Text, "\"", "\"\"");
+  return StringReplace(Text, "\"", "\"\"", {rfReplaceAll});
 }
 
 std::string UndoubleChar(char Ch, std::string_view Text) {
   const char pair[2] = {Ch, Ch};
-  return ReplaceAll(Text, std::string_view(pair, 2), std::string_view(pair, 1));
+  return StringReplace(Text, std::string_view(pair, 2), std::string_view(pair, 1), {rfReplaceAll});
 }
 
 void QuoteMultiLineField(std::string& Text) {
-  Text = "\"" + ReplaceAll(Text, "\r\n", std::string(1, VT)) + "\"";
+  Text = "\"" + StringReplace(Text, "\r\n", std::string(1, VT), {rfReplaceAll}) + "\"";
 }
 
 void VTToCRLF(std::string& Text) {
-  Text = ReplaceAll(Text, std::string(1, VT), "\r\n");
+  Text = StringReplace(Text, std::string(1, VT), "\r\n", {rfReplaceAll});
 }
 
 std::string CutBeforeDelimiter(std::string& Source, std::string_view Delimiter) {
-  int p = TextPos(Delimiter, Source);
+  int p = Pos(Delimiter, Source);
   if (p == 0) return {};
   std::string before = Source.substr(0, p - 1);
   Source.erase(0, p);  // the text and the one-character delimiter
@@ -92,7 +92,7 @@ int CountUnpairedChars(char Ch, std::string_view Text) {
   return n;
 }
 
-std::string EscapedNToCR(std::string_view Text) { return ReplaceAll(Text, "\\n", "\r"); }
+std::string EscapedNToCR(std::string_view Text) { return StringReplace(Text, "\\n", "\r", {rfReplaceAll}); }
 
 std::string CRToEscapedN(std::string_view Text) {
   std::string out;
@@ -103,7 +103,7 @@ std::string CRToEscapedN(std::string_view Text) {
   return out;
 }
 
-void CRLFToLF(std::string& Text) { Text = ReplaceAll(Text, "\r\n", "\n"); }
+void CRLFToLF(std::string& Text) { Text = StringReplace(Text, "\r\n", "\n", {rfReplaceAll}); }
 
 std::string RemoveCR(std::string_view Text) {
   std::string out;
@@ -130,7 +130,7 @@ void LineBreaksToTilde(std::string& Text) {
 
 void TildeToLineBreaks(std::string& Text) {
   if (Text == "^") { Text.clear(); return; }
-  Text = ReplaceAll(Text, "~", "\r\n");
+  Text = StringReplace(Text, "~", "\r\n", {rfReplaceAll});
 }
 
 void CutFirstLine(std::string& Source, bool KeepRest, std::string& Line) {
@@ -158,13 +158,13 @@ void FillStringChars(std::string& Text, char Ch) {
 }
 
 bool ParseRCReference(std::string_view Text, TPoint& Cell) {
-  std::string up = AsciiUpper(Text);
+  std::string up = UpperCase(Text);
   if (up.size() < 4 || up[0] != 'R') return false;
   size_t c = up.find('C', 1);
   if (c == std::string::npos) return false;
   int row = 0, col = 0;
-  if (!TryReadInt(std::string_view(up).substr(1, c - 1), row)) return false;
-  if (!TryReadInt(std::string_view(up).substr(c + 1), col)) return false;
+  if (!TryStrToInt(std::string_view(up).substr(1, c - 1), row)) return false;
+  if (!TryStrToInt(std::string_view(up).substr(c + 1), col)) return false;
   Cell = {col, row};
   return true;
 }

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "grid/foundation/ExtUtilPrivate.h"
 #include "toolkit/rtl/Encoding.h"
+#include "toolkit/rtl/SysUtils.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ void StripURLProtocol(std::string& Text) {
 
 bool HyperlinkURLInText(std::string_view Text, std::string_view Prefix, std::string& Dest) {
   if (PosInUpperCase(Prefix, Text) == 0) return false;
-  std::string d = ReplaceAll(ReplaceAll(Text, "<", "&lt;"), ">", "&gt;");
+  std::string d = StringReplace(StringReplace(Text, "<", "&lt;", {rfReplaceAll}), ">", "&gt;", {rfReplaceAll});
   int found = PosInUpperCase(Prefix, d);
   if (found == 0) return false;
   size_t start = static_cast<size_t>(found - 1);
@@ -104,7 +104,7 @@ bool HyperlinkURLInText(std::string_view Text, std::string_view Prefix, std::str
   return true;
 }
 
-std::string CRToBreakTags(std::string_view Text) { return ReplaceAll(Text, "\r", "<br>"); }
+std::string CRToBreakTags(std::string_view Text) { return StringReplace(Text, "\r", "<br>", {rfReplaceAll}); }
 
 std::string ColorToHexRGB(int32_t Color) {
   uint32_t c = static_cast<uint32_t>(Color);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/foundation/ExtUtilDateCalc.h"
+#include "toolkit/rtl/SysUtils.h"
 
 namespace {
 
@@ -13,9 +14,17 @@ struct TFilterCase {
   bool Result;
 };
 
-// The locale here is the default: "." decimal, "," thousands, "/" dates in
-// month/day/year order, ":" time.
-TEST(GridFilter, ConditionTable) {
+// "." decimal, "," thousands, "/" dates in month/day/year order, ":" time.
+class GridFilter : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ResetFormatSettings();
+    FormatSettings.ShortDateFormat = "M/d/yyyy";
+  }
+  void TearDown() override { ResetFormatSettings(); }
+};
+
+TEST_F(GridFilter, ConditionTable) {
   const TFilterCase cases[] = {
       {"=5", "5", true, true},
       {"5", "5", true, true},
@@ -72,7 +81,7 @@ TEST(GridFilter, ConditionTable) {
         << c.Condition << " on " << c.Value;
 }
 
-TEST(GridFilter, ManyStarsStayFast) {
+TEST_F(GridFilter, ManyStarsStayFast) {
   // Without remembered results this pattern takes exponential time.
   std::string pattern;
   for (int i = 0; i < 30; ++i) pattern += "*a";
@@ -82,7 +91,7 @@ TEST(GridFilter, ManyStarsStayFast) {
   EXPECT_TRUE(MatchFilterPattern(pattern, value + "b"));
 }
 
-TEST(GridFilter, Helpers) {
+TEST_F(GridFilter, Helpers) {
   EXPECT_EQ(RemoveUnquotedSpaces("a b \"c d\" e"), "ab\"c d\"e");
   char d = 0;
   EXPECT_EQ(FindFirstDelimiter("ab&c", d), 3);
@@ -95,7 +104,7 @@ TEST(GridFilter, Helpers) {
   EXPECT_EQ(NormalizeNumberText("1,234.5"), "1234.5");
 }
 
-TEST(GridFilter, DateTimeText) {
+TEST_F(GridFilter, DateTimeText) {
   double v = 0, day = 0;
   ASSERT_TRUE(GridTryEncodeDate(2010, 9, 1, day));
   ASSERT_TRUE(ParseDateTimeText("9/1/2010", v));
@@ -113,6 +122,25 @@ TEST(GridFilter, DateTimeText) {
   ASSERT_TRUE(ParseDateTimeText("1/1/10", v));  // the year as written
   ASSERT_TRUE(GridTryEncodeDate(10, 1, 1, day));
   EXPECT_EQ(v, day);
+}
+
+TEST_F(GridFilter, FollowsTheLocale) {
+  FormatSettings.DecimalSeparator = ',';
+  FormatSettings.ThousandSeparator = '.';
+  FormatSettings.DateSeparator = '.';
+  FormatSettings.ShortDateFormat = "dd.mm.yyyy";
+  EXPECT_TRUE(MatchFilterCondition(">1", "1,5", true));
+  EXPECT_FALSE(MatchFilterCondition(">1,5", "1,25", true));
+  EXPECT_TRUE(MatchFilterCondition(">1.000", "1.500", true));  // thousands
+  EXPECT_TRUE(MatchFilterCondition(">1.9.2010", "2.9.2010", true));
+  EXPECT_EQ(NormalizeNumberText("1.234,5"), "1234.5");
+  double v = 0, day = 0;
+  ASSERT_TRUE(ParseDateTimeText("13.1.2010", v));
+  ASSERT_TRUE(GridTryEncodeDate(2010, 1, 13, day));
+  EXPECT_EQ(v, day);
+  FormatSettings.TimeSeparator = '.';
+  ASSERT_TRUE(ParseDateTimeText("13.1.2010 10.30", v));
+  EXPECT_DOUBLE_EQ(v, day + 10.5 / 24);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/foundation/ExtUtilDateCalc.h"
+#include "toolkit/rtl/SysUtils.h"
 
 namespace {
 
@@ -43,7 +44,14 @@ struct TKindCase {
   int Kind;
 };
 
-TEST(GridNumbers, NumberTextKindTable) {
+// The settings every other test of this file expects: "." and ",".
+struct TResetLocale : ::testing::Test {
+  void SetUp() override { ResetFormatSettings(); }
+  void TearDown() override { ResetFormatSettings(); }
+};
+using GridNumberText = TResetLocale;
+
+TEST_F(GridNumberText, KindTable) {
   const TKindCase cases[] = {
       {"", 2},       {"1234", 0},   {"-12", 0},    {"-", 0},          {"1,234.5", 1}, {"1,23,456", 2},
       {"1.5e-3", 5}, {"1e", 2},     {"1.2.3", 2},  {"12a", 2},        {"1,234,567", 1}, {"12-3", 2},
@@ -57,7 +65,7 @@ struct TNormalizeCase {
   const char* Result;
 };
 
-TEST(GridNumbers, NormalizeFloatTextTable) {
+TEST_F(GridNumberText, NormalizeTable) {
   const TNormalizeCase cases[] = {
       {"(1,234.50)", "-1234.50"}, {"USD -12", "-12"}, {"12 kg", "12"}, {"EUR 5", "E"},
       {"", ""},                   {"  3.5  ", "3.5"}, {"$", ""},      {"1e3x", "1e3"},
@@ -65,7 +73,18 @@ TEST(GridNumbers, NormalizeFloatTextTable) {
   for (const auto& c : cases) EXPECT_EQ(NormalizeFloatText(c.Text), c.Result) << c.Text;
 }
 
-TEST(GridDates, ShortDateReaders) {
+TEST_F(GridNumberText, FollowsTheLocale) {
+  FormatSettings.DecimalSeparator = ',';
+  FormatSettings.ThousandSeparator = '.';
+  EXPECT_EQ(GetNumberTextKind("1.234,5"), 1);
+  EXPECT_EQ(GetNumberTextKind("1,2,3"), 2);  // two decimal separators
+  EXPECT_EQ(NormalizeFloatText("(1.234,50)"), "-1234.50");
+  EXPECT_TRUE(IsFloatChar(','));
+}
+
+using GridDates = TResetLocale;
+
+TEST_F(GridDates, ShortDateReaders) {
   EXPECT_EQ(ShortDateUSToDate("12/31/99"), Date(1999, 12, 31));
   EXPECT_EQ(ShortDateUSToDate("1-2-05"), Date(2005, 1, 2));
   EXPECT_EQ(ShortDateUSToDate("1/2/2010"), Date(2010, 1, 2));  // a full year gets no century
@@ -80,14 +99,17 @@ TEST(GridDates, ShortDateReaders) {
   EXPECT_EQ(ShortDateUSToDate("1/2"), 0);
 }
 
-TEST(GridDates, HasTwoDateSeparators) {
+TEST_F(GridDates, HasTwoDateSeparators) {
   EXPECT_TRUE(HasTwoDateSeparators("1/2/3"));
   EXPECT_FALSE(HasTwoDateSeparators("1//3"));
   EXPECT_FALSE(HasTwoDateSeparators("/1/2"));
   EXPECT_FALSE(HasTwoDateSeparators("1/2"));
+  FormatSettings.DateSeparator = '.';
+  EXPECT_TRUE(HasTwoDateSeparators("1.2.3"));
+  EXPECT_FALSE(HasTwoDateSeparators("1/2/3"));
 }
 
-TEST(GridDates, AddDateStep) {
+TEST_F(GridDates, AddDateStep) {
   const double jan31 = Date(2010, 1, 31);
   EXPECT_EQ(AddDateStep(0, 0, 3, jan31, 99), jan31 + 3);
   EXPECT_EQ(AddDateStep(0, 1, 0, jan31, 99), Date(2010, 2, 28));  // the day is clamped
@@ -100,7 +122,7 @@ TEST(GridDates, AddDateStep) {
   EXPECT_DOUBLE_EQ(AddDateStep(0, 1, 0, jan31 + 0.25, 0), Date(2010, 2, 28) + 0.25);
 }
 
-TEST(GridDates, CalendarArithmetic) {
+TEST_F(GridDates, CalendarArithmetic) {
   EXPECT_EQ(Date(1899, 12, 30), 0);
   EXPECT_EQ(Date(1900, 1, 1), 2);
   EXPECT_EQ(Date(2000, 1, 1), 36526);
