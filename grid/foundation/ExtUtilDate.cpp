@@ -2,9 +2,8 @@
 
 #include "grid/foundation/ExtUtil.h"
 
-#include <cmath>
-
-#include "grid/foundation/ExtUtilDateCalc.h"
+#include "toolkit/rtl/DateUtils.h"
+#include "toolkit/rtl/Exceptions.h"
 #include "toolkit/rtl/SysUtils.h"
 
 namespace {
@@ -32,7 +31,7 @@ double ShortDateToDate(std::string_view Text, bool MonthFirst) {
   int digits = CountDigits(f3);
   if (digits >= 1 && digits <= 2) year += year <= 25 ? 2000 : 1900;
   double date = 0;
-  if (!GridTryEncodeDate(year, MonthFirst ? a : b, MonthFirst ? b : a, date)) return 0;
+  if (!TryEncodeDate(year, MonthFirst ? a : b, MonthFirst ? b : a, date)) return 0;
   return date;
 }
 
@@ -50,21 +49,16 @@ bool HasTwoDateSeparators(std::string_view Text) {
 }
 
 double AddDateStep(uint16_t Years, uint16_t Months, uint16_t Days, double Date, double Delta) {
-  if (Days && !Years && !Months) return Date + Days;
-  if (!(Years && !Months && !Days) && !(Months && !Years && !Days)) return Date + Delta;
-  int y = 0, m = 0, d = 0;
-  GridDecodeDate(Date, y, m, d);
-  double timeOfDay = Date - std::trunc(Date);
-  if (Years) {
-    y += Years;
-  } else {
-    int months = (m - 1) + Months;
-    y += months / 12;
-    m = months % 12 + 1;
+  const bool onlyDays = Days && !Years && !Months;
+  const bool onlyYears = Years && !Months && !Days;
+  const bool onlyMonths = Months && !Years && !Days;
+  if (onlyDays) return Date + Days;
+  if (!onlyYears && !onlyMonths) return Date + Delta;
+  // The day is clamped (31 January plus a month is the last day of
+  // February); a date beyond the calendar gives 0.
+  try {
+    return onlyYears ? IncYear(Date, Years) : IncMonth(Date, Months);
+  } catch (const EConvertError&) {
+    return 0;
   }
-  // 31 January plus a month is the last day of February.
-  d = std::min(d, GridDaysInMonth(y, m));
-  double result = 0;
-  if (!GridTryEncodeDate(y, m, d, result)) return 0;
-  return result + (result < 0 ? -timeOfDay : timeOfDay);
 }

@@ -7,7 +7,7 @@
 #include <charconv>
 #include <vector>
 
-#include "grid/foundation/ExtUtilDateCalc.h"
+#include "toolkit/rtl/DateUtils.h"
 #include "toolkit/rtl/SysUtils.h"
 
 namespace {
@@ -299,7 +299,7 @@ bool ParseDateTimeText(std::string_view Text, double& Value) {
   DateFieldOrder(order);
   int day = fields[order[0]], month = fields[order[1]], year = fields[order[2]];
   double date = 0;
-  if (day > 31 || month > 12 || !GridTryEncodeDate(year, month, day, date)) return false;
+  if (day > 31 || month > 12 || !TryEncodeDate(year, month, day, date)) return false;
   double time = 0;
   if (!timeText.empty() && !ParseTimeText(timeText, time)) return false;
   Value = date + time;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "grid/foundation/ExtUtilDateCalc.h"
+#include "toolkit/rtl/DateUtils.h"
 #include "toolkit/rtl/SysUtils.h"
 
 namespace {
@@ -106,7 +106,7 @@ TEST_F(GridFilter, Helpers) {
 
 TEST_F(GridFilter, DateTimeText) {
   double v = 0, day = 0;
-  ASSERT_TRUE(GridTryEncodeDate(2010, 9, 1, day));
+  ASSERT_TRUE(TryEncodeDate(2010, 9, 1, day));
   ASSERT_TRUE(ParseDateTimeText("9/1/2010", v));
   EXPECT_EQ(v, day);
   ASSERT_TRUE(ParseDateTimeText("9/1/2010 10:30", v));
@@ -120,7 +120,7 @@ TEST_F(GridFilter, DateTimeText) {
   EXPECT_FALSE(ParseDateTimeText("2/30/2010", v));
   EXPECT_FALSE(ParseDateTimeText("9/1", v));
   ASSERT_TRUE(ParseDateTimeText("1/1/10", v));  // the year as written
-  ASSERT_TRUE(GridTryEncodeDate(10, 1, 1, day));
+  ASSERT_TRUE(TryEncodeDate(10, 1, 1, day));
   EXPECT_EQ(v, day);
 }
 
@@ -136,7 +136,7 @@ TEST_F(GridFilter, FollowsTheLocale) {
   EXPECT_EQ(NormalizeNumberText("1.234,5"), "1234.5");
   double v = 0, day = 0;
   ASSERT_TRUE(ParseDateTimeText("13.1.2010", v));
-  ASSERT_TRUE(GridTryEncodeDate(2010, 1, 13, day));
+  ASSERT_TRUE(TryEncodeDate(2010, 1, 13, day));
   EXPECT_EQ(v, day);
   FormatSettings.TimeSeparator = '.';
   ASSERT_TRUE(ParseDateTimeText("13.1.2010 10.30", v));
