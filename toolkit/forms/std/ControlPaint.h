@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/theme/ThemeParts.h"
 #include "toolkit/graphics/Canvas.h"
 
 enum TButtonPaintState { bpsNormal, bpsHot, bpsPressed, bpsDisabled, bpsDefault };
