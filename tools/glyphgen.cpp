@@ -165,7 +165,7 @@ void Funnel(cairo_t* cr, TRgb fill, TRgb line) {
 
 void CloseGlyph(cairo_t* cr, int size, TRgb back, TRgb cross) {
   if (back.R >= 0) {
-    RoundRect(cr, 0, 0, size, size, 2);
+    RoundRect(cr, 0, 0, size, size, 4);  // round enough to leave the key corner clear
     Color(cr, back);
     cairo_fill(cr);
   }
