@@ -19,11 +19,12 @@ std::string Config_Image_Path() { return Join_Path(Join_Path(Project_Folder, Bin
 
 std::string Updater_Program_Path() { return Join_Path(Exe_Folder, Updater_File_Name); }
 
+std::string Update_Option_Codes(const TUpdateOptions& Options) {
+  return std::string(Options.Firmware ? "FW " : "NO ") + (Options.Read_Firm ? "FR " : "NO ") +
+         (Options.Conf ? "PW " : "NO ") + (Options.Read_Conf ? "PR " : "NO ");
+}
+
 std::string Updater_Command_Line(const std::string& Port, int BaudPosition, const TUpdateOptions& Options) {
-  std::string line = Port + " " + IntToStr(BaudPosition) + " ";
-  line += Options.Firmware ? "FW " : "NO ";
-  line += Options.Read_Firm ? "FR " : "NO ";
-  line += Options.Conf ? "PW " : "NO ";
-  line += Options.Read_Conf ? "PR " : "NO ";
-  return line + "\"" + Firmware_Image_Path() + "\" \"" + Config_Image_Path() + "\"";
+  return Port + " " + IntToStr(BaudPosition) + " " + Update_Option_Codes(Options) + "\"" + Firmware_Image_Path() +
+         "\" \"" + Config_Image_Path() + "\"";
 }

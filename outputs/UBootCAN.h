@@ -32,6 +32,10 @@ std::string Config_Image_Path();
 // The updater program beside the configurator.
 std::string Updater_Program_Path();
 
+// The four option codes, each followed by a blank: "FW " or "NO ", "FR " or
+// "NO ", "PW " or "NO ", "PR " or "NO ".
+std::string Update_Option_Codes(const TUpdateOptions& Options);
+
 // "COM3 8 FW NO PW PR \"<firmware image>\" \"<configuration image>\"": the
 // port, the bit-rate position, the four option codes (FW/FR/PW/PR or NO each)
 // and the two quoted image paths.
