@@ -18,7 +18,9 @@ const std::string Comment_Mark = "/#/";
 // Full path of the entry of Folder named Name ignoring letter case; empty when
 // there is none.
 std::string Find_No_Case(const std::string& Folder, const std::string& Name) {
-  if (Folder.empty()) return {};
+  // A language name comes from the settings file: it must not lead out of
+  // the folder.
+  if (Folder.empty() || Name.find_first_of("/\\") != std::string::npos || Name == "." || Name == "..") return {};
   std::string found = FindNameNoCase(Folder, Name);
   return found.empty() ? found : Join_Path(Folder, found);
 }

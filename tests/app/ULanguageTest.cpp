@@ -155,6 +155,19 @@ TEST_F(ULanguageTest, MissingLanguageFallsBackToEnglishFile) {
   EXPECT_EQ(Lang_Text(0), "Start");
 }
 
+TEST_F(ULanguageTest, LanguageNameCannotLeaveTheFolder) {
+  TTempFolder dir;
+  dir.Write("outside.lng", "STR0 = Outside\n");
+  dir.Write("LANGUAGE/English.lng", "STR1 = Inside\n");
+  Language_Folder = dir.Sub("LANGUAGE");
+  Language_Name = "../outside";
+  Load_Language();
+  EXPECT_EQ(Language_Name, "English");
+  EXPECT_EQ(Lang_Text(0), "Begin");
+  EXPECT_EQ(Lang_Text(1), "Inside");
+  EXPECT_EQ(Find_Flag_Picture(dir.Sub("LANGUAGE"), "../outside"), "");
+}
+
 TEST_F(ULanguageTest, MissingLanguageWithoutEnglishFileKeepsDefaults) {
   TTempFolder dir;
   Language_Folder = dir.Path();
