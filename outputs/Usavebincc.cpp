@@ -1,5 +1,6 @@
 #include "outputs/Usavebincc.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "app/UComon.h"
