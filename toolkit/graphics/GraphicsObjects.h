@@ -99,7 +99,7 @@ private:
 
 // ---------------------------------------------------------------- pen
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psUserStyle, psAlternate };
-// The binary raster operations, in the order of their R2_ codes minus one.
+// The binary raster operations of pen and destination (SetROP2 maps the R2_ codes).
 enum TPenMode { pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
                 pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor };
 
