@@ -319,7 +319,15 @@ protected:
   void DoMouseDown(TWMMouse& Message, TMouseButton Button, TShiftState Shift);
   void DoMouseUp(TWMMouse& Message, TMouseButton Button);
 
-  void NotifyParentOfChange(UINT Msg);
+  // Calls DefaultHandler with the view's changes written back ("inherited"
+  // from a handler whose ancestors do not handle the message).
+  template <typename View>
+  void CallDefault(View& v) {
+    v.WriteTo(*v.Source);
+    DefaultHandler(*v.Source);
+    v.Result = v.Source->Result;
+  }
+  void InvalidateControl(bool IsVisible, bool IsOpaque);
   TWinControl* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   TControlStyle controlStyle_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
@@ -344,6 +352,7 @@ private:
   TPopupMenu* popupMenu_ = nullptr;
   TBiDiMode biDiMode_ = bdLeftToRight;
   bool updatingFont_ = false;
+  int wheelAccumulator_ = 0;
 
   // Where anchors measure from: the parent's client size when the control
   // was last placed by hand.
@@ -456,6 +465,8 @@ public:
   // Used by the window manager of the toolkit; not for application code.
   void DestroyHandle();
   TRect ClientAreaInWindow() const { return clientInWindow_; }
+  // Window-coordinate rectangles of the scroll bars (empty when not shown).
+  TRect ScrollBarRect(int Bar) const;
   void UpdateClientArea();
 
 protected:
@@ -477,6 +488,8 @@ protected:
   bool DoKeyPress(TWMKey& Message);
   void SelectFirstChild();
   bool IsControlMouseMsg(TWMMouse& Message);
+  // The default handling of a press on a window scroll bar: WM_HSCROLL/WM_VSCROLL to itself.
+  void NCScrollBarClick(TMessage& Message);
   void BoundsChanged() override;
   virtual void ShowingChanged();
 
@@ -590,3 +603,6 @@ TControl* FindDragTarget(TPoint Pos, bool AllowDisabled);
 TCustomForm* GetParentForm(const TControl* Control, bool TopForm = true);
 // The form of the control, also for controls parented through ParentWindow.
 TCustomForm* ValidParentForm(const TControl* Control);
+
+// Shows a control's popup menu; the menu unit installs it. Returns true when a menu was shown.
+extern std::function<bool(TPopupMenu* Menu, TControl* Sender, int ScreenX, int ScreenY)> PopupMenuHook;

@@ -244,6 +244,8 @@ public:
   THintWindow* HintWindow() const { return hintWindow_; }
   // Called by the window system for every mouse message.
   void HintMouseMessage(TControl* Control, TMessage& Message);
+  // Forgets a control that is being destroyed.
+  void ControlDestroyed(TControl* Control);
 
   TIdleEvent OnIdle;
   TMessageEvent OnMessage;
@@ -261,12 +263,15 @@ public:
   // The loop's steps, for the loop of ShowModal and the test driver.
   bool ProcessMessage();
   void Idle();
-  void ModalStarted() { ++modalLevel_; }
-  void ModalFinished() { --modalLevel_; }
+  void ModalStarted(TCustomForm* Form);
+  void ModalFinished(TCustomForm* Form);
+  TCustomForm* ModalForm() const { return modalStack_.empty() ? nullptr : modalStack_.back(); }
   void SetActive(bool v) { active_ = v; }
 
 private:
   void registerForm(TCustomForm* form);
+  void waitForWork();
+  std::vector<TCustomForm*> modalStack_;
   void hintTimerExpired();
   void showHintNow();
   TCustomForm* mainForm_ = nullptr;
@@ -352,6 +357,9 @@ public:
   void RemoveForm(TCustomForm* f);
   void SetActiveForm(TCustomForm* f);
   void SetActiveControl(TWinControl* c);
+  // The form whose controls have the keyboard (CM_ACTIVATE/CM_DEACTIVATE follow it).
+  TCustomForm* FocusedForm() const { return focusedForm_; }
+  void SetFocusedForm(TCustomForm* f) { focusedForm_ = f; }
   // Brings a form to the front of the z-order of forms.
   void MoveToFront(TCustomForm* f);
   const std::vector<TCustomForm*>& ZOrder() const { return zOrder_; }
@@ -361,6 +369,7 @@ private:
   std::vector<TCustomForm*> forms_;
   std::vector<TCustomForm*> zOrder_;  // back to front
   TCustomForm* activeForm_ = nullptr;
+  TCustomForm* focusedForm_ = nullptr;
   TWinControl* activeControl_ = nullptr;
   TCursor cursor_ = crDefault;
   std::vector<std::pair<int, HCURSOR>> cursors_;

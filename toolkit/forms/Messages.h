@@ -757,20 +757,23 @@ using MSG = TMsg;
 struct TMessageView {
   UINT Msg = 0;
   LRESULT Result = 0;
-  explicit TMessageView(const TMessage& m) : Msg(m.Msg), Result(m.Result) {}
+  TMessage* Source = nullptr;  // the message this view was read from
+  explicit TMessageView(const TMessage& m)
+      : Msg(m.Msg), Result(m.Result), Source(const_cast<TMessage*>(&m)) {}
   void WriteTo(TMessage& m) const { m.Result = Result; }
 };
 using TWMNoParams = TMessageView;
 
 // Key messages; a handler may clear CharCode to swallow the key.
+// WM_CHAR carries a code point, so CharCode is wider than a key code needs.
 struct TWMKey : TMessageView {
-  uint16_t CharCode = 0;
+  uint32_t CharCode = 0;
   int32_t KeyData = 0;
   explicit TWMKey(const TMessage& m)
-      : TMessageView(m), CharCode(m.WParamLo()), KeyData(static_cast<int32_t>(m.LParam)) {}
+      : TMessageView(m), CharCode(static_cast<uint32_t>(m.WParam)), KeyData(static_cast<int32_t>(m.LParam)) {}
   void WriteTo(TMessage& m) const {
     m.Result = Result;
-    m.WParam = (m.WParam & ~WPARAM{0xFFFF}) | CharCode;
+    m.WParam = CharCode;
   }
 };
 using TWMKeyDown = TWMKey;
@@ -867,7 +870,9 @@ class TCanvas;
 // caller supplies one (PaintTo, printing); null means the control's own surface.
 struct TWMPaint : TMessageView {
   TCanvas* Canvas = nullptr;
-  explicit TWMPaint(const TMessage& m) : TMessageView(m), Canvas(reinterpret_cast<TCanvas*>(m.WParam)) {}
+  TCanvas* DC = nullptr;  // the same canvas, under its device-context name
+  explicit TWMPaint(const TMessage& m)
+      : TMessageView(m), Canvas(reinterpret_cast<TCanvas*>(m.WParam)), DC(Canvas) {}
   using TMessageView::WriteTo;
 };
 using TWMEraseBkgnd = TWMPaint;

@@ -1,0 +1,189 @@
+// The dialog entry points and the built-in presenter: without a display it
+// answers the default button (and says so on stderr); on a display it shows a
+// plain modal form until a richer presenter is installed.
+
+#include "toolkit/forms/Dialogs.h"
+
+#include <cstdio>
+
+#include "platform/display/DisplayHost.h"
+#include "toolkit/forms/Forms.h"
+#include "toolkit/graphics/Canvas.h"
+
+TModalResult ModalResultOf(TMsgDlgBtn Button) {
+  static const TModalResult results[] = {mrYes, mrNo, mrOk, mrCancel, mrAbort, mrRetry,
+                                         mrIgnore, mrAll, mrNoToAll, mrYesToAll, mrNone};
+  return results[Button];
+}
+
+std::string ButtonCaption(TMsgDlgBtn Button) {
+  static const char* captions[] = {"&Yes", "&No", "OK", "Cancel", "&Abort", "&Retry",
+                                   "&Ignore", "&All", "N&o to All", "Yes to &All", "&Help"};
+  return captions[Button];
+}
+
+std::string MsgDlgCaption(TMsgDlgType Type) {
+  static const char* captions[] = {"Warning", "Error", "Information", "Confirm", ""};
+  return captions[Type];
+}
+
+namespace {
+
+std::string captionOfResult(TModalResult r) {
+  for (int b = mbYes; b <= mbYesToAll; ++b)
+    if (ModalResultOf(static_cast<TMsgDlgBtn>(b)) == r) return StripHotkey(ButtonCaption(static_cast<TMsgDlgBtn>(b)));
+  return "?";
+}
+
+// A button of the built-in box: a raised frame with its caption.
+class TBoxButton : public TCustomControl {
+public:
+  TBoxButton(TComponent* owner, TModalResult result) : TCustomControl(owner), result_(result) {
+    SetTabStop(true);
+  }
+  TModalResult result_;
+
+protected:
+  void Paint() override {
+    TRect r = ClientRect();
+    Canvas()->Brush()->SetColor(clBtnFace);
+    Canvas()->FillRect(r);
+    Canvas()->DrawEdge(r, Focused() ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    Canvas()->Brush()->SetStyle(bsClear);
+    Canvas()->DrawText(Caption(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
+  void Click() override {
+    if (TCustomForm* f = GetParentForm(this)) f->SetModalResult(result_);
+  }
+  void WMSetFocus(TWMSetFocus& m) override {
+    TCustomControl::WMSetFocus(m);
+    Invalidate();
+  }
+  void WMKillFocus(TWMKillFocus& m) override {
+    TCustomControl::WMKillFocus(m);
+    Invalidate();
+  }
+  void CMDialogKey(TCMDialogKey& m) override {
+    auto* form = GetParentForm(this);
+    bool isDefault = form && form->ActiveControl() == this;
+    if ((m.CharCode == VK_RETURN && isDefault) || (m.CharCode == VK_ESCAPE && result_ == cancel_)) {
+      Click();
+      m.Result = 1;
+    }
+  }
+
+public:
+  TModalResult cancel_ = mrNone;
+};
+
+class TBuiltInPresenter : public IDialogPresenter {
+public:
+  TModalResult ShowMessageBox(const TMessageBoxRequest& r) override {
+    TModalResult fallback = r.DefaultButton ? r.DefaultButton : (r.Buttons.empty() ? mrOk : r.Buttons.front());
+    if (platform::CurrentDisplay().IsHeadless() || !Application) {
+      std::fprintf(stderr, "%s: %s [%s]\n", r.Caption.c_str(), r.Text.c_str(), captionOfResult(fallback).c_str());
+      return fallback;
+    }
+    TForm form(nullptr);
+    form.SetBorderStyle(bsDialog);
+    form.SetPosition(poScreenCenter);
+    form.SetCaption(r.Caption);
+    int bw = 75, bh = 25, gap = 6;
+    int buttonsWidth = static_cast<int>(r.Buttons.size()) * (bw + gap) - gap;
+    form.SetClientSize(std::max(280, buttonsWidth + 24), 110);
+    form.OnPaint = [&form, &r](TObject*) {
+      TRect t = Rect(12, 12, form.ClientWidth() - 12, 70);
+      form.Canvas()->Brush()->SetStyle(bsClear);
+      form.Canvas()->DrawText(r.Text, t, DT_WORDBREAK | DT_NOPREFIX);
+    };
+    int x = (form.ClientWidth() - buttonsWidth) / 2;
+    for (TModalResult res : r.Buttons) {
+      auto* b = new TBoxButton(&form, res);
+      b->cancel_ = r.CancelButton;
+      b->SetParent(&form);
+      b->SetBounds(x, form.ClientHeight() - bh - 12, bw, bh);
+      b->SetCaption(captionOfResult(res));
+      if (res == fallback) form.SetActiveControl(nullptr), b->SetTabOrder(0);
+      x += bw + gap;
+    }
+    TModalResult result = form.ShowModal();
+    if (result == mrCancel && r.CancelButton == mrNone && !r.Buttons.empty()) result = fallback;
+    return result;
+  }
+
+  bool ExecuteFileDialog(TFileDialogRequest& r) override {
+    std::fprintf(stderr, "%s dialog: no file chooser is installed\n", r.Save ? "Save" : "Open");
+    return false;
+  }
+};
+
+TBuiltInPresenter g_builtIn;
+IDialogPresenter* g_presenter = nullptr;
+
+}  // namespace
+
+void SetDialogPresenter(IDialogPresenter* Presenter) { g_presenter = Presenter; }
+IDialogPresenter& DialogPresenter() { return g_presenter ? *g_presenter : g_builtIn; }
+
+namespace {
+
+TMessageBoxRequest dialogRequest(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx) {
+  TMessageBoxRequest r;
+  r.Text = Msg;
+  r.Type = DlgType;
+  r.Caption = DlgType == mtCustom && Application ? Application->Title() : MsgDlgCaption(DlgType);
+  r.HelpCtx = HelpCtx;
+  for (int b = mbYes; b <= mbHelp; ++b)
+    if (Buttons.Contains(static_cast<TMsgDlgBtn>(b)) && b != mbHelp) r.Buttons.push_back(ModalResultOf(static_cast<TMsgDlgBtn>(b)));
+  if (Buttons.Contains(mbOK)) r.DefaultButton = mrOk;
+  else if (Buttons.Contains(mbYes)) r.DefaultButton = mrYes;
+  else if (!r.Buttons.empty()) r.DefaultButton = r.Buttons.front();
+  if (Buttons.Contains(mbCancel)) r.CancelButton = mrCancel;
+  else if (Buttons.Contains(mbNo)) r.CancelButton = mrNo;
+  else if (Buttons.Contains(mbOK)) r.CancelButton = mrOk;
+  return r;
+}
+
+}  // namespace
+
+int MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx) {
+  return DialogPresenter().ShowMessageBox(dialogRequest(Msg, DlgType, Buttons, HelpCtx));
+}
+
+int MessageDlgPos(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx, int, int) {
+  return MessageDlg(Msg, DlgType, Buttons, HelpCtx);
+}
+
+void ShowMessage(const std::string& Msg) { MessageDlg(Msg, mtCustom, {mbOK}, 0); }
+
+TMessageBoxRequest MessageBoxRequest(const std::string& Text, const std::string& Caption, UINT Flags) {
+  TMessageBoxRequest r;
+  r.Text = Text;
+  r.Caption = Caption;
+  switch (Flags & MB_TYPEMASK) {
+    case MB_OKCANCEL: r.Buttons = {mrOk, mrCancel}; break;
+    case MB_ABORTRETRYIGNORE: r.Buttons = {mrAbort, mrRetry, mrIgnore}; break;
+    case MB_YESNOCANCEL: r.Buttons = {mrYes, mrNo, mrCancel}; break;
+    case MB_YESNO: r.Buttons = {mrYes, mrNo}; break;
+    case MB_RETRYCANCEL: r.Buttons = {mrRetry, mrCancel}; break;
+    default: r.Buttons = {mrOk}; break;
+  }
+  size_t def = (Flags & MB_DEFMASK) >> 8;
+  r.DefaultButton = r.Buttons[def < r.Buttons.size() ? def : 0];
+  for (TModalResult b : r.Buttons)
+    if (b == mrCancel) r.CancelButton = mrCancel;
+  if (r.Buttons.size() == 1) r.CancelButton = mrOk;
+  switch (Flags & MB_ICONMASK) {
+    case MB_ICONERROR: r.Type = mtError; break;
+    case MB_ICONQUESTION: r.Type = mtConfirmation; break;
+    case MB_ICONWARNING: r.Type = mtWarning; break;
+    case MB_ICONINFORMATION: r.Type = mtInformation; break;
+    default: r.Type = mtCustom; break;
+  }
+  return r;
+}
+
+int ShowMessageBox(const std::string& Text, const std::string& Caption, UINT Flags) {
+  // Modal results and the message box's ID numbers are the same numbers.
+  return DialogPresenter().ShowMessageBox(MessageBoxRequest(Text, Caption, Flags));
+}
