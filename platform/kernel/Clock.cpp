@@ -1,5 +1,6 @@
 #include "platform/kernel/Clock.h"
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -16,12 +17,19 @@ public:
 };
 
 RealClock g_realClock;
-Clock* g_clock = nullptr;
+std::atomic<Clock*> g_clock = nullptr;
 
 }  // namespace
 
-Clock& CurrentClock() { return g_clock ? *g_clock : g_realClock; }
-void SetClock(Clock* clock) { g_clock = clock; }
+Clock& CurrentClock() {
+  Clock* clock = g_clock.load();
+  return clock ? *clock : g_realClock;
+}
+
+void SetClock(Clock* clock) {
+  g_clock = clock;
+  NotifyClockMoved();
+}
 
 }  // namespace platform
 

@@ -2,6 +2,7 @@
 // The one clock of the program. Everything that waits or measures time reads
 // it through here, so that the test driver can replace it with a virtual clock.
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 
@@ -21,16 +22,28 @@ Clock& CurrentClock();
 // Installs a clock (not owned); nullptr restores the real one.
 void SetClock(Clock* clock);
 
-// A clock that only moves when told: Sleep advances it at once.
+// Wakes the threads that wait with a time-out (platform/kernel/Events.h) so
+// that they read the clock again. A clock that moves by other means than real
+// time calls it whenever it moves.
+void NotifyClockMoved();
+
+// A clock that only moves when told: Sleep advances it at once. Other threads
+// may read it (a waiting thread measures its time-out on it).
 class VirtualClock : public Clock {
 public:
   uint32_t TickCount() override { return now_; }
-  void Sleep(uint32_t ms) override { now_ += ms; }
-  void Advance(uint32_t ms) { now_ += ms; }
-  void Set(uint32_t now) { now_ = now; }
+  void Sleep(uint32_t ms) override { Advance(ms); }
+  void Advance(uint32_t ms) {
+    now_ += ms;
+    NotifyClockMoved();
+  }
+  void Set(uint32_t now) {
+    now_ = now;
+    NotifyClockMoved();
+  }
 
 private:
-  uint32_t now_ = 0;
+  std::atomic<uint32_t> now_{0};
 };
 
 }  // namespace platform
