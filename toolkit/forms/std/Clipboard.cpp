@@ -1,15 +1,8 @@
 #include "toolkit/forms/std/Clipboard.h"
 
-namespace {
+#include "platform/display/DisplayHost.h"
 
-// Until the platform clipboard is wired in, the controls share one
-// in-process buffer, which is what cut/copy/paste between them needs.
-std::string& Buffer() {
-  static std::string buffer;
-  return buffer;
-}
-
-}  // namespace
-
-std::string ClipboardText() { return Buffer(); }
-void SetClipboardText(const std::string& s) { Buffer() = s; }
+// The display's CLIPBOARD selection, so that text moves between programs on
+// X11 and between controls in the headless host.
+std::string ClipboardText() { return platform::CurrentDisplay().ClipboardText(false); }
+void SetClipboardText(const std::string& s) { platform::CurrentDisplay().SetClipboardText(s, false); }
