@@ -1,31 +1,22 @@
 #pragma once
-// A form on the headless display with helpers that deliver keys and mouse
-// clicks to a control through its messages, as the input layer would.
+// A shown form on the test driver's headless display, and short names for
+// the driver's input calls, so that control tests read like what a user does.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/kernel/Clock.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WinApi.h"
-#include "toolkit/graphics/TextMetrics.h"
+#include "toolkit/testing/TestDriver.h"
 
-class ControlFixture : public ::testing::Test {
+class ControlFixture : public FormsTest {
 protected:
   void SetUp() override {
-    platform::SetClock(&clock_);
-    SetFixedTextMetrics(true);
-    InitializeForms();
-    form_ = new TForm(nullptr);
-    form_->SetBounds(10, 10, 400, 300);
+    form_ = new TForm(Application);
+    form_->SetBounds(10, 10, 420, 320);
     form_->Show();
-  }
-  void TearDown() override {
-    delete form_;
-    FinalizeForms();
-    SetFixedTextMetrics(false);
-    platform::SetClock(nullptr);
+    Driver.Pump();
   }
 
   template <typename T>
@@ -36,40 +27,33 @@ protected:
     return c;
   }
 
-  static TShiftState Shift(TShiftState s) { return s; }
-
+  // Keys go to the focused control; c is focused first when it is not.
   void Key(TWinControl* c, uint16_t vk, TShiftState shift = {}) {
-    for (auto [item, key] : {std::pair{ssShift, VK_SHIFT}, {ssCtrl, VK_CONTROL}, {ssAlt, VK_MENU}})
-      if (shift.Contains(item)) SetKeyDown(key, true);
-    UINT down = shift.Contains(ssAlt) ? WM_SYSKEYDOWN : WM_KEYDOWN;
-    SendMessage(c->Handle(), down, vk, 1);
-    SendMessage(c->Handle(), down == WM_KEYDOWN ? WM_KEYUP : WM_SYSKEYUP, vk, 0xC0000001);
-    for (auto key : {VK_SHIFT, VK_CONTROL, VK_MENU}) SetKeyDown(key, false);
-    Pump();
+    focus(c);
+    Driver.PressKey(vk, shift);
   }
+  // Control characters are typed as Ctrl+letter (#1 = Ctrl+A ... #26 = Ctrl+Z).
   void Char(TWinControl* c, char ch) {
-    SendMessage(c->Handle(), WM_CHAR, static_cast<unsigned char>(ch), 1);
-    Pump();
+    focus(c);
+    unsigned char u = static_cast<unsigned char>(ch);
+    if (u == 8) Driver.PressKey(VK_BACK);
+    else if (u == 13) Driver.PressKey(VK_RETURN);
+    else if (u == 27) Driver.PressKey(VK_ESCAPE);
+    else if (u >= 1 && u <= 26) Driver.PressKey(static_cast<uint16_t>('A' + u - 1), {ssCtrl});
+    else Driver.Type(std::string(1, ch));
   }
   void Type(TWinControl* c, const std::string& text) {
-    for (char ch : text) Char(c, ch);
+    focus(c);
+    Driver.Type(text);
   }
-  void Click(TWinControl* c, int x, int y, TShiftState shift = {}) {
-    WPARAM keys = MK_LBUTTON | (shift.Contains(ssShift) ? MK_SHIFT : 0) | (shift.Contains(ssCtrl) ? MK_CONTROL : 0);
-    SetKeyDown(VK_LBUTTON, true);
-    SendMessage(c->Handle(), WM_LBUTTONDOWN, keys, MakeLParam(x, y));
-    SetKeyDown(VK_LBUTTON, false);
-    SendMessage(c->Handle(), WM_LBUTTONUP, keys & ~MK_LBUTTON, MakeLParam(x, y));
-    Pump();
-  }
-  void DoubleClick(TWinControl* c, int x, int y) {
-    Click(c, x, y);
-    SendMessage(c->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MakeLParam(x, y));
-    SendMessage(c->Handle(), WM_LBUTTONUP, 0, MakeLParam(x, y));
-    Pump();
-  }
-  void Pump() { Application->ProcessMessages(); }
+  void Click(TControl* c, int x, int y, TShiftState shift = {}) { Driver.Click(c, x, y, shift); }
+  void DoubleClick(TControl* c, int x, int y) { Driver.DoubleClick(c, x, y); }
+  void Pump() { Driver.Pump(); }
 
-  platform::VirtualClock clock_;
   TForm* form_ = nullptr;
+
+private:
+  void focus(TWinControl* c) {
+    if (c != nullptr && !c->Focused()) Driver.Focus(c);
+  }
 };

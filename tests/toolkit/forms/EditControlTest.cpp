@@ -94,7 +94,7 @@ TEST_F(EditTest, EditMessages) {
 TEST_F(EditTest, ClickPlacesTheCaretAndShiftClickSelects) {
   TEdit* e = Make<TEdit>(10, 10, 200);
   e->SetText("0123456789");
-  Click(e, 200, 10);
+  Click(e, 195, 10);
   EXPECT_TRUE(e->Focused());
   EXPECT_EQ(e->SelStart(), 10);
   LRESULT p = SendMessage(e->Handle(), EM_POSFROMCHAR, 4);
