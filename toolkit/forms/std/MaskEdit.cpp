@@ -87,9 +87,11 @@ void TCustomMaskEdit::ValidateError(int Position) {
 void TCustomMaskEdit::DoExit() {
   try {
     ValidateEdit();
-  } catch (...) {
-    // The user stays in the edit to correct it; the error box comes from the loop.
+  } catch (const EDBEditError& e) {
+    // The user stays in the edit, on the position to correct; the error box
+    // comes from the loop.
     if (CanFocus()) SetFocus();
+    SetSelStart(e.Position());
     throw;
   }
   TCustomEdit::DoExit();
