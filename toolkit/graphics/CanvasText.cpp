@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cmath>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 #include "toolkit/graphics/TextLayout.h"
@@ -22,6 +23,8 @@ struct TPangoThread {
   PangoContext* Context = nullptr;
   PangoLayout* Layout = nullptr;
   std::map<std::string, TTextMetric> Metrics;
+  // Widths of recently measured texts: grids measure the same strings over and over.
+  std::unordered_map<std::string, int> Widths;
 
   TPangoThread() {
     Map = pango_cairo_font_map_new();
@@ -185,9 +188,17 @@ TTextMetric FontMetrics(const TFontSpec& s) {
 int MeasureLine(const TFontSpec& s, std::string_view text) {
   if (text.empty()) return 0;
   if (s.Fixed) return CodePointCount(text) * s.FixedCell;
+  constexpr size_t kMaxCachedWidths = 8192;
+  auto& cache = Pango().Widths;
+  std::string key = SpecKey(s);
+  key += '\0';
+  key += text;
+  if (auto it = cache.find(key); it != cache.end()) return it->second;
   PangoLayout* layout = PrepareLayout(s, text, false);
   PangoRectangle logical;
   pango_layout_get_pixel_extents(layout, nullptr, &logical);
+  if (cache.size() >= kMaxCachedWidths) cache.clear();
+  cache.emplace(std::move(key), logical.width);
   return logical.width;
 }
 
