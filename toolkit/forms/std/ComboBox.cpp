@@ -62,7 +62,7 @@ void TComboEdit::Change() {
 
 TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     : TCustomControl(AOwner), items_(std::make_unique<TStringList>()) {
-  SetControlStyle({csCaptureMouse, csSetCaption, csDoubleClicks, csFixedHeight, csClickEvents});
+  SetControlStyle({csCaptureMouse, csSetCaption, csDoubleClicks, csFixedHeight});
   SetBounds(0, 0, 145, 21);
   SetTabStop(true);
   SetColor(clWindow);

@@ -8,7 +8,7 @@
 
 TCustomListBox::TCustomListBox(TComponent* AOwner)
     : TCustomControl(AOwner), items_(std::make_unique<TStringList>()) {
-  SetControlStyle({csSetCaption, csDoubleClicks, csCaptureMouse, csClickEvents});
+  SetControlStyle({csSetCaption, csDoubleClicks, csCaptureMouse});
   SetBounds(0, 0, 121, 97);
   SetTabStop(true);
   SetColor(clWindow);
