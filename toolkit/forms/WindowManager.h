@@ -97,6 +97,10 @@ void SyncHostTitle(TWinControl* Control);
 void DestroyTopLevel(TWindowRecord& Rec);
 TWinControl* TopLevelOf(const TControl* Control);
 TPoint WindowScreenOrigin(const TWinControl* Control);
+// Screen position of the top-left pixel of a top-level window's picture.
+TPoint SurfaceScreenOrigin(const TWinControl* TopLevel);
+// The character a key types on a US layout (posted key-downs, the test driver).
+uint32_t CharFromKey(uint16_t VirtualKey, bool Shift, bool Ctrl);
 cairo_surface_t* SurfaceOf(TWinControl* TopLevel);
 // True when the host draws the window's frame (forms with a caption or border).
 bool HostFramed(const TWinControl* TopLevel);

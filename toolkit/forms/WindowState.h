@@ -73,10 +73,6 @@ TWinControl* ControlOf(HWND h);
 std::vector<HWND> TopLevelsFrontToBack();
 void RaiseTopLevel(HWND h);
 void DropTopLevel(HWND h);
-// The character a key types when the host did not say (posted key-downs).
-uint32_t CharFromKey(uint16_t VirtualKey, bool Shift, bool Ctrl);
-// Translates screen to the surface coordinates of a top-level window's picture.
-TPoint SurfaceScreenOrigin(const TWinControl* TopLevel);
 // The deepest visible, enabled window of Top under a screen point.
 HWND ChildWindowAt(TWinControl* Top, TPoint ScreenPoint);
 
