@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/graphics/Colors.h"
 #include "toolkit/rtl/Classes.h"
 #include "toolkit/rtl/List.h"
 #include "toolkit/rtl/Sets.h"
@@ -200,8 +201,8 @@ using TCanSortEvent = std::function<void(TObject* Sender, int ACol, bool& DoSort
 using TCustomCompareEvent = std::function<void(TObject* Sender, const std::string& str1, const std::string& str2, int& Res)>;
 using TRawCompareEvent = std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Res)>;
 using TGridFormatEvent = std::function<void(TObject* Sender, int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix)>;
-using TGridGradientEvent = std::function<void(TObject* Sender, int ARow, int ACol, int32_t& Color, int32_t& ColorTo,
-                                              int32_t& ColorMirror, int32_t& ColorMirrorTo, TCellGradientDirection& GD)>;
+using TGridGradientEvent = std::function<void(TObject* Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo,
+                                              TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD)>;
 using TGridBorderEvent = std::function<void(TObject* Sender, int ARow, int ACol, TPen* APen, TCellBorders& Borders)>;
 using TGridBorderPropEvent = std::function<void(TObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen,
                                                 TPen* RightPen, TPen* BottomPen)>;

@@ -10,7 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/graphics/Colors.h"
 #include "toolkit/rtl/Types.h"
+
+class TCanvas;
 
 // ---------------------------------------------------------------------------
 // Locale values, read from the process-wide format settings at every call.
@@ -139,4 +142,26 @@ void StripURLProtocol(std::string& Text);
 bool HyperlinkURLInText(std::string_view Text, std::string_view Prefix, std::string& Dest);
 std::string CRToBreakTags(std::string_view Text);
 // Six upper-case hexadecimal digits, red first, of a 24-bit colour value.
-std::string ColorToHexRGB(int32_t Color);
+std::string ColorToHexRGB(TColor Color);
+
+// ---------------------------------------------------------------------------
+// Colour arithmetic and gradients. System colours are resolved to red, green
+// and blue before any arithmetic; clNone (0x1FFFFFFF) stands for no colour.
+
+TColor HalveColor(TColor Color);
+// Each byte grows by Percent (negative: shrinks), kept within 0..255.
+TColor ChangeColorPercent(TColor Color, int Percent);
+// The colour at Position of a range of RangeEnd - RangeStart steps; Position
+// is not offset by RangeStart. An empty range gives FromColor.
+TColor InterpolateColor(TColor FromColor, TColor ToColor, int RangeStart, int RangeEnd, int Position);
+void FillRectColor(TCanvas* Canvas, const TRect& R, TColor Color);
+// Steps + 1 bands of solid colour, overlapping by about a pixel; Horizontal
+// runs the colours from left to right, otherwise from top to bottom.
+void GradientFillRect(TCanvas* Canvas, TColor FromColor, TColor ToColor, int Steps, TRect R, bool Horizontal);
+void DrawCellBackground(TCanvas* Canvas, const TRect& R, TColor Color, TColor ColorTo, TColor MirrorColor,
+                        TColor MirrorColorTo, bool Vertical, TColor BorderColor, bool SideLinesOnly, bool Fill);
+// Kind 0 rounds both ends, 1 the left, 2 the right, 3 neither.
+void DrawRoundedGradientFace(TCanvas* Canvas, TColor Color, TColor ColorTo, TColor MirrorColor,
+                             TColor MirrorColorTo, TColor UpperLineColor, TColor LowerLineColor,
+                             TColor BorderColor, TColor CornerColor, TColor BackgroundColor, const TRect& R,
+                             int Kind);

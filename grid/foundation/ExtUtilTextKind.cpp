@@ -106,7 +106,7 @@ bool HyperlinkURLInText(std::string_view Text, std::string_view Prefix, std::str
 
 std::string CRToBreakTags(std::string_view Text) { return StringReplace(Text, "\r", "<br>", {rfReplaceAll}); }
 
-std::string ColorToHexRGB(int32_t Color) {
+std::string ColorToHexRGB(TColor Color) {
   uint32_t c = static_cast<uint32_t>(Color);
   char buf[8];
   std::snprintf(buf, sizeof buf, "%02X%02X%02X", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
