@@ -38,3 +38,12 @@ QUELIX_EXCEPTION(EAssertionFailed, Exception)
 QUELIX_EXCEPTION(EInOutError, Exception)
 QUELIX_EXCEPTION(EInvalidGraphic, Exception)
 QUELIX_EXCEPTION(EInvalidGraphicOperation, Exception)
+
+// The silent exception: it unwinds like any other, but the application's
+// handler shows no error box for it.
+QUELIX_EXCEPTION(EAbort, Exception)
+[[noreturn]] inline void Abort() { throw EAbort("Operation aborted"); }
+
+inline void Assert(bool Condition, const std::string& Message = "Assertion failure") {
+  if (!Condition) throw EAssertionFailed(Message);
+}
