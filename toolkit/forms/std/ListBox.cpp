@@ -284,7 +284,7 @@ void TCustomListBox::DrawItem(int Index, TRect R, TOwnerDrawState State) {
   }
   TCanvas* c = Canvas();
   c->FillRect(R);
-  R.Left += 2 + ItemIndent();
+  R.Left += 2;
   uint32_t flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_EXPANDTABS;
   c->Brush()->SetStyle(bsClear);
   c->DrawText(items_->Get(Index), R, flags);
