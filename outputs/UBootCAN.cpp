@@ -1,6 +1,7 @@
 #include "outputs/UBootCAN.h"
 
 #include "app/UComon.h"
+#include "platform/process/CommandLine.h"
 #include "toolkit/rtl/SysUtils.h"
 
 std::string Com_Port_Name(int Number) { return "COM" + IntToStr(Number); }
@@ -27,4 +28,14 @@ std::string Update_Option_Codes(const TUpdateOptions& Options) {
 std::string Updater_Command_Line(const std::string& Port, int BaudPosition, const TUpdateOptions& Options) {
   return Port + " " + IntToStr(BaudPosition) + " " + Update_Option_Codes(Options) + "\"" + Firmware_Image_Path() +
          "\" \"" + Config_Image_Path() + "\"";
+}
+
+std::vector<std::string> Updater_Arguments(const std::string& Port, int BaudPosition, const TUpdateOptions& Options) {
+  return platform::SplitCommandLine(Updater_Command_Line(Port, BaudPosition, Options));
+}
+
+TProgramResult Run_Updater(const std::string& Port, int BaudPosition, const TUpdateOptions& Options,
+                           const std::function<void()>& Between_Polls) {
+  return Start_Program(Updater_Program_Path(), Updater_Command_Line(Port, BaudPosition, Options), false,
+                       Between_Polls);
 }

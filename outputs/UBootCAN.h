@@ -2,8 +2,11 @@
 // The non-visual part of the CAN update wizard: the port names, the bit-rate
 // choices, the updater's command line and the program it starts.
 
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "app/UStartProgram.h"
 
 inline constexpr int Msg_No_Com_Port = 188;
 // The bit-rate list: entry 0 asks the updater to search, 1 to 11 are rates.
@@ -40,3 +43,12 @@ std::string Update_Option_Codes(const TUpdateOptions& Options);
 // port, the bit-rate position, the four option codes (FW/FR/PW/PR or NO each)
 // and the two quoted image paths.
 std::string Updater_Command_Line(const std::string& Port, int BaudPosition, const TUpdateOptions& Options);
+
+// The command line as the updater receives it: split by the platform's
+// quoting rules, so each quoted path is one argument.
+std::vector<std::string> Updater_Arguments(const std::string& Port, int BaudPosition, const TUpdateOptions& Options);
+
+// Starts the updater beside the configurator with the command line above
+// (window shown) and waits for it; see Start_Program for the outcomes.
+TProgramResult Run_Updater(const std::string& Port, int BaudPosition, const TUpdateOptions& Options,
+                           const std::function<void()>& Between_Polls = {});

@@ -4,6 +4,7 @@
 
 #include "app/UComon.h"
 #include "app/ULanguage.h"
+#include "platform/process/RecordingLauncher.h"
 
 class UBootCANTest : public testing::Test {
 protected:
@@ -57,4 +58,26 @@ TEST_F(UBootCANTest, PortsAndChoices) {
   EXPECT_EQ(Lang_Text(Baud_Choice_First_String), "Search Baudrate");
   EXPECT_EQ(Lang_Text(Baud_Choice_First_String + Baud_Choice_Count - 1), "1000000");
   Lang_Strings.clear();
+}
+
+TEST_F(UBootCANTest, PathsWithBlanksStaySingleArguments) {
+  EXPECT_EQ(Updater_Arguments("COM3", 8, {true, false, true, true}),
+            (std::vector<std::string>{"COM3", "8", "FW", "NO", "PW", "PR", "/opt/My Tools/cfg/MASTER/sim21070.sim",
+                                      "/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin"}));
+}
+
+TEST_F(UBootCANTest, RunUpdaterStartsTheProgramBesideTheConfigurator) {
+  platform::RecordingProcessLauncher launcher;
+  platform::SetProcessLauncher(&launcher);
+  TProgramResult r = Run_Updater("COM1", 0, {});
+  platform::SetProcessLauncher(nullptr);
+  EXPECT_TRUE(r.Ok());
+  ASSERT_EQ(launcher.StartedPrograms().size(), 1u);
+  auto started = launcher.StartedPrograms()[0];
+  EXPECT_EQ(started.request.program, "/opt/My Tools/cfg/CAN_21070_Update.exe");
+  EXPECT_TRUE(started.request.showWindow);
+  EXPECT_EQ(started.request.parameters,
+            "COM1 0 FW FR PW PR \"/opt/My Tools/cfg/MASTER/sim21070.sim\" "
+            "\"/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin\"");
+  EXPECT_EQ(started.arguments.size(), 8u);
 }
