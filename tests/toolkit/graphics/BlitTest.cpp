@@ -2,17 +2,6 @@
 
 #include "tests/toolkit/graphics/CanvasProbe.h"
 
-namespace {
-
-std::unique_ptr<TBitmap> Filled(int w, int h, TColor c) {
-  auto b = WhiteBitmap(w, h);
-  b->Canvas()->Brush()->SetColor(c);
-  b->Canvas()->FillRect(Rect(0, 0, w, h));
-  return b;
-}
-
-}  // namespace
-
 TEST(Blit, RasterOperationTable) {
   const TColor src = 0x0FF00F, dst = 0x3C3C3C, pat = 0x550055;
   struct Case { int32_t rop; TColor expected; };

@@ -16,6 +16,14 @@ inline std::unique_ptr<TBitmap> WhiteBitmap(int w, int h) {
   return b;
 }
 
+// A bitmap of one colour.
+inline std::unique_ptr<TBitmap> Filled(int w, int h, TColor c) {
+  auto b = WhiteBitmap(w, h);
+  b->Canvas()->Brush()->SetColor(c);
+  b->Canvas()->FillRect(Rect(0, 0, w, h));
+  return b;
+}
+
 // The picture as rows of characters: '#' for pixels of colour c, '.' for the rest.
 inline std::vector<std::string> Mask(TBitmap& b, TColor c) {
   std::vector<std::string> rows;
