@@ -285,7 +285,7 @@ int TStrings::CompareStrings(const std::string& S1, const std::string& S2) const
 TStringList::~TStringList() {
   OnChange = nullptr;
   OnChanging = nullptr;
-  for (Item& it : items_) release(it.O);
+  items_.forEach([this](Item& it) { release(it.O); });
 }
 
 void TStringList::refuseIfSorted() const {
@@ -335,8 +335,7 @@ void TStringList::PutObject(int Index, TObject* AObject) {
 void TStringList::Clear() {
   if (items_.empty()) return;
   Changing();
-  std::vector<Item> old;
-  old.swap(items_);
+  std::vector<Item> old = items_.takeAll();
   for (Item& it : old) release(it.O);
   Changed();
 }
@@ -345,14 +344,14 @@ void TStringList::Delete(int Index) {
   check(Index);
   Changing();
   TObject* o = items_[static_cast<size_t>(Index)].O;
-  items_.erase(items_.begin() + Index);
+  items_.erase(static_cast<size_t>(Index));
   release(o);
   Changed();
 }
 
 void TStringList::InsertItem(int Index, const std::string& S, TObject* AObject) {
   Changing();
-  items_.insert(items_.begin() + Index, Item{S, AObject});
+  items_.insert(static_cast<size_t>(Index), Item{S, AObject});
   Changed();
 }
 
@@ -393,8 +392,8 @@ void TStringList::Move(int CurIndex, int NewIndex) {
   check(NewIndex);
   Changing();
   Item it = std::move(items_[static_cast<size_t>(CurIndex)]);
-  items_.erase(items_.begin() + CurIndex);
-  items_.insert(items_.begin() + NewIndex, std::move(it));
+  items_.erase(static_cast<size_t>(CurIndex));
+  items_.insert(static_cast<size_t>(NewIndex), std::move(it));
   Changed();
 }
 
@@ -428,9 +427,12 @@ bool TStringList::Find(const std::string& S, int& Index) const {
 }
 
 void TStringList::Sort() {
-  CustomSort([](TStringList* list, int a, int b) {
-    return list->CompareStrings(list->items_[static_cast<size_t>(a)].S, list->items_[static_cast<size_t>(b)].S);
-  });
+  if (Count() < 2) return;
+  Changing();
+  std::vector<Item> all = items_.takeAll();
+  std::stable_sort(all.begin(), all.end(), [this](const Item& a, const Item& b) { return CompareStrings(a.S, b.S) < 0; });
+  items_.assign(std::move(all));
+  Changed();
 }
 
 void TStringList::CustomSort(const TStringListSortCompare& Compare) {
@@ -440,10 +442,11 @@ void TStringList::CustomSort(const TStringListSortCompare& Compare) {
   std::vector<int> order(items_.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return Compare(this, a, b) < 0; });
+  std::vector<Item> all = items_.takeAll();
   std::vector<Item> sorted;
-  sorted.reserve(items_.size());
-  for (int i : order) sorted.push_back(std::move(items_[static_cast<size_t>(i)]));
-  items_.swap(sorted);
+  sorted.reserve(all.size());
+  for (int i : order) sorted.push_back(std::move(all[static_cast<size_t>(i)]));
+  items_.assign(std::move(sorted));
   Changed();
 }
 

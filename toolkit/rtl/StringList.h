@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/rtl/BlockVector.h"
 #include "toolkit/rtl/Classes.h"
 #include "toolkit/rtl/Encoding.h"
 
@@ -152,7 +153,7 @@ public:
   // When set, the list deletes its objects when they leave it.
   bool OwnsObjects() const { return ownsObjects_; }
   void SetOwnsObjects(bool v) { ownsObjects_ = v; }
-  void SetCapacity(int n) { items_.reserve(static_cast<size_t>(n < 0 ? 0 : n)); }
+  void SetCapacity(int) {}  // storage grows by blocks; nothing to reserve
 
   TNotifyEvent OnChange;
   TNotifyEvent OnChanging;
@@ -175,7 +176,7 @@ private:
   void refuseIfSorted() const;
   void release(TObject* o) { if (ownsObjects_) delete o; }
 
-  std::vector<Item> items_;
+  TBlockVector<Item> items_;
   bool sorted_ = false;
   bool caseSensitive_ = false;
   bool ownsObjects_ = false;

@@ -142,7 +142,16 @@ int CompareText(std::string_view S1, std::string_view S2) {
 bool SameStr(std::string_view S1, std::string_view S2) { return S1 == S2; }
 bool SameText(std::string_view S1, std::string_view S2) { return CompareText(S1, S2) == 0; }
 
-int AnsiCompareText(std::string_view S1, std::string_view S2) { return compareChars(S1, S2, lowerChar); }
+int AnsiCompareText(std::string_view S1, std::string_view S2) {
+  // ASCII runs, the usual case, compare byte by byte; the rest by character.
+  size_t i = 0, n = std::min(S1.size(), S2.size());
+  while (i < n && static_cast<unsigned char>(S1[i]) < 0x80 && static_cast<unsigned char>(S2[i]) < 0x80) {
+    char a = lowerAscii(S1[i]), b = lowerAscii(S2[i]);
+    if (a != b) return a < b ? -1 : 1;
+    ++i;
+  }
+  return compareChars(S1.substr(i), S2.substr(i), lowerChar);
+}
 
 int AnsiCompareStr(std::string_view S1, std::string_view S2) {
   if (int r = AnsiCompareText(S1, S2)) return r;
