@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "toolkit/graphics/Colors.h"
+#include "toolkit/graphics/GraphicsObjects.h"
 #include "toolkit/rtl/Classes.h"
 #include "toolkit/rtl/List.h"
+#include "toolkit/rtl/StringList.h"
 #include "toolkit/rtl/Sets.h"
 
 enum TEditorType {
@@ -278,3 +280,332 @@ public:
   // Never fails: malformed parts are skipped or read as far as they go.
   void LoadFromString(const std::string& s);
 };
+
+// ---------------------------------------------------------------------------
+// Settings objects the string grid creates in its constructor and streams
+// with its form. Each copies from its own class in Assign without firing
+// events (another class raises EConvertError, as every Assign does).
+
+class TExtStringGrid;
+
+// A plain property: read Name(), write SetName(v), value kept in F.Name.
+#define QUELIX_PLAIN_PROPERTY(T, Name) \
+  T Name() const { return F.Name; }     \
+  void Set##Name(T v) { F.Name = v; }
+
+class TSearchFooter : public TPersistent {
+public:
+  // The owner is not kept. With InitDesign the captions and hints get their
+  // English defaults, otherwise they start empty.
+  TSearchFooter(TComponent* AOwner, bool InitDesign);
+  std::string ClassName() const override { return "TSearchFooter"; }
+  void Assign(const TPersistent* Source) override;
+
+  bool Visible() const { return F.Visible; }
+  void SetVisible(bool v);
+  QUELIX_PLAIN_PROPERTY(bool, AutoSearch)
+  QUELIX_PLAIN_PROPERTY(bool, AlwaysHighLight)
+  bool AutoThemeAdapt() const { return F.AutoThemeAdapt; }
+  void SetAutoThemeAdapt(bool v) { F.AutoThemeAdapt = v; Changed(); }
+  TColor Color() const { return F.Color; }
+  void SetColor(TColor v) { F.Color = v; Changed(); }
+  TColor ColorTo() const { return F.ColorTo; }
+  void SetColorTo(TColor v) { F.ColorTo = v; Changed(); }
+  TFont* Font() { return &FFont; }
+  void SetFont(const TFont* v);
+  const std::string& FindNextCaption() const { return F.FindNextCaption; }
+  void SetFindNextCaption(const std::string& v) { F.FindNextCaption = v; Changed(); }
+  const std::string& FindPrevCaption() const { return F.FindPrevCaption; }
+  void SetFindPrevCaption(const std::string& v) { F.FindPrevCaption = v; Changed(); }
+  const std::string& HighLightCaption() const { return F.HighLightCaption; }
+  void SetHighLightCaption(const std::string& v) { F.HighLightCaption = v; Changed(); }
+  const std::string& MatchCaseCaption() const { return F.MatchCaseCaption; }
+  void SetMatchCaseCaption(const std::string& v) { F.MatchCaseCaption = v; Changed(); }
+  const std::string& HintClose() const { return F.HintClose; }
+  void SetHintClose(const std::string& v) { F.HintClose = v; Changed(); }
+  const std::string& HintFindNext() const { return F.HintFindNext; }
+  void SetHintFindNext(const std::string& v) { F.HintFindNext = v; Changed(); }
+  const std::string& HintFindPrev() const { return F.HintFindPrev; }
+  void SetHintFindPrev(const std::string& v) { F.HintFindPrev = v; Changed(); }
+  const std::string& HintHighlight() const { return F.HintHighlight; }
+  void SetHintHighlight(const std::string& v) { F.HintHighlight = v; Changed(); }
+  bool ShowClose() const { return F.ShowClose; }
+  void SetShowClose(bool v) { F.ShowClose = v; Changed(); }
+  bool ShowFindNext() const { return F.ShowFindNext; }
+  void SetShowFindNext(bool v) { setIfDiffers(F.ShowFindNext, v); }
+  bool ShowFindPrev() const { return F.ShowFindPrev; }
+  void SetShowFindPrev(bool v) { setIfDiffers(F.ShowFindPrev, v); }
+  bool ShowHighLight() const { return F.ShowHighLight; }
+  void SetShowHighLight(bool v) { setIfDiffers(F.ShowHighLight, v); }
+  bool ShowMatchCase() const { return F.ShowMatchCase; }
+  void SetShowMatchCase(bool v) { setIfDiffers(F.ShowMatchCase, v); }
+  QUELIX_PLAIN_PROPERTY(int, SearchColumn)
+  QUELIX_PLAIN_PROPERTY(bool, SearchActiveColumnOnly)
+  QUELIX_PLAIN_PROPERTY(bool, SearchMatchStart)
+  QUELIX_PLAIN_PROPERTY(bool, SearchFixedCells)
+  QUELIX_PLAIN_PROPERTY(bool, SearchHiddenRows)
+  QUELIX_PLAIN_PROPERTY(TSearchDirection, SearchDirection)
+  const std::string& LastSearch() const { return F.LastSearch; }
+  void SetLastSearch(const std::string& v) { F.LastSearch = v; }
+
+  TNotifyEvent OnChange;
+
+private:
+  struct TValues {
+    bool Visible = false, AutoSearch = true, AlwaysHighLight = false, AutoThemeAdapt = false;
+    TColor Color = RGB(255, 255, 255);
+    TColor ColorTo = clBtnFace;
+    std::string FindNextCaption, FindPrevCaption, HighLightCaption, MatchCaseCaption;
+    std::string HintClose, HintFindNext, HintFindPrev, HintHighlight;
+    bool ShowClose = true, ShowFindNext = true, ShowFindPrev = true, ShowHighLight = true, ShowMatchCase = true;
+    int SearchColumn = -1;
+    bool SearchActiveColumnOnly = false, SearchMatchStart = false, SearchFixedCells = false,
+         SearchHiddenRows = false;
+    TSearchDirection SearchDirection = sdTopBottom;
+    std::string LastSearch;
+  };
+  void Changed() { if (OnChange) OnChange(this); }
+  void setIfDiffers(bool& field, bool v) {
+    if (field == v) return;
+    field = v;
+    Changed();
+  }
+  TValues F;
+  TFont FFont;
+};
+
+class TNavigation : public TPersistent {
+public:
+  TNavigation() = default;
+  std::string ClassName() const override { return "TNavigation"; }
+  void Assign(const TPersistent* Source) override;
+
+  QUELIX_PLAIN_PROPERTY(bool, AllowInsertRow)
+  QUELIX_PLAIN_PROPERTY(bool, AllowDeleteRow)
+  QUELIX_PLAIN_PROPERTY(bool, AlwaysEdit)
+  QUELIX_PLAIN_PROPERTY(bool, AdvanceOnEnter)
+  bool AdvanceInsert() const { return F.AdvanceInsert; }
+  void SetAdvanceInsert(bool v);
+  QUELIX_PLAIN_PROPERTY(bool, AutoGotoWhenSorted)
+  QUELIX_PLAIN_PROPERTY(bool, AutoGotoIncremental)
+  QUELIX_PLAIN_PROPERTY(bool, AutoComboDropSize)
+  QUELIX_PLAIN_PROPERTY(bool, AllowClipboardShortCuts)
+  QUELIX_PLAIN_PROPERTY(bool, AllowSmartClipboard)
+  QUELIX_PLAIN_PROPERTY(bool, AllowRTFClipboard)
+  QUELIX_PLAIN_PROPERTY(bool, AllowFmtClipboard)
+  QUELIX_PLAIN_PROPERTY(bool, AllowClipboardAlways)
+  bool AdvanceAuto() const { return F.AdvanceAuto; }
+  void SetAdvanceAuto(bool v);
+  QUELIX_PLAIN_PROPERTY(bool, AppendOnArrowDown)
+  QUELIX_PLAIN_PROPERTY(bool, CursorWalkEditor)
+  QUELIX_PLAIN_PROPERTY(bool, CursorMoveRows)
+  QUELIX_PLAIN_PROPERTY(bool, MoveRowOnSort)
+  QUELIX_PLAIN_PROPERTY(bool, KeepScrollOnSort)
+  QUELIX_PLAIN_PROPERTY(bool, MoveScrollOnly)
+  QUELIX_PLAIN_PROPERTY(bool, ImproveMaskSel)
+  QUELIX_PLAIN_PROPERTY(bool, KeepHorizScroll)
+  QUELIX_PLAIN_PROPERTY(bool, LineFeedOnEnter)
+  QUELIX_PLAIN_PROPERTY(bool, TabToNextAtEnd)
+  QUELIX_PLAIN_PROPERTY(bool, AdvanceOnEnterLoop)
+  QUELIX_PLAIN_PROPERTY(bool, AdvanceAutoEdit)
+  QUELIX_PLAIN_PROPERTY(bool, AdvanceSkipReadOnlyCells)
+  QUELIX_PLAIN_PROPERTY(bool, AllowCtrlEnter)
+  QUELIX_PLAIN_PROPERTY(bool, AllowClipboardRowGrow)
+  QUELIX_PLAIN_PROPERTY(bool, AllowClipboardColGrow)
+  QUELIX_PLAIN_PROPERTY(bool, EditSelectAll)
+  QUELIX_PLAIN_PROPERTY(bool, ComboGetUpDown)
+  QUELIX_PLAIN_PROPERTY(bool, CursorWalkAlwaysEdit)
+  QUELIX_PLAIN_PROPERTY(bool, LeftRightRowSelect)
+  QUELIX_PLAIN_PROPERTY(bool, CopyHTMLTagsToClipboard)
+  QUELIX_PLAIN_PROPERTY(bool, SkipFixedCells)
+  QUELIX_PLAIN_PROPERTY(bool, SkipDisabledRows)
+  TAdvanceDirection AdvanceDirection() const { return F.AdvanceDirection; }
+  void SetAdvanceDirection(TAdvanceDirection v);
+  QUELIX_PLAIN_PROPERTY(TAdvanceDirection, TabAdvanceDirection)
+  QUELIX_PLAIN_PROPERTY(TInsertPosition, InsertPosition)
+  QUELIX_PLAIN_PROPERTY(TClipboardPasteAction, ClipboardPasteAction)
+  QUELIX_PLAIN_PROPERTY(TCursorAdvance, CursorAdvance)
+  QUELIX_PLAIN_PROPERTY(THomeEndAction, HomeEndKey)
+
+  TNotifyEvent OnChange;
+
+private:
+  struct TValues {
+    bool AllowInsertRow = false, AllowDeleteRow = false, AlwaysEdit = false, AdvanceOnEnter = false,
+         AdvanceInsert = false, AutoGotoWhenSorted = false, AutoGotoIncremental = false,
+         AutoComboDropSize = false, AllowClipboardShortCuts = false, AllowSmartClipboard = false,
+         AllowRTFClipboard = false, AllowFmtClipboard = false, AllowClipboardAlways = false,
+         AdvanceAuto = false, AppendOnArrowDown = false, CursorWalkEditor = false, CursorMoveRows = false,
+         MoveRowOnSort = false, KeepScrollOnSort = false, MoveScrollOnly = false, ImproveMaskSel = false,
+         KeepHorizScroll = false, LineFeedOnEnter = false, TabToNextAtEnd = false;
+    bool AdvanceOnEnterLoop = true, AdvanceAutoEdit = true, AdvanceSkipReadOnlyCells = true,
+         AllowCtrlEnter = true, AllowClipboardRowGrow = true, AllowClipboardColGrow = true,
+         EditSelectAll = true, ComboGetUpDown = true, CursorWalkAlwaysEdit = true,
+         LeftRightRowSelect = true, CopyHTMLTagsToClipboard = true, SkipFixedCells = true,
+         SkipDisabledRows = true;
+    TAdvanceDirection AdvanceDirection = adLeftRight;
+    TAdvanceDirection TabAdvanceDirection = adLeftRight;
+    TInsertPosition InsertPosition = pInsertBefore;
+    TClipboardPasteAction ClipboardPasteAction = paReplace;
+    TCursorAdvance CursorAdvance = caDefault;
+    THomeEndAction HomeEndKey = heFirstLastColumn;
+  };
+  void Changed() { if (OnChange) OnChange(this); }
+  TValues F;
+};
+
+class TMouseActions : public TPersistent {
+public:
+  explicit TMouseActions(TComponent* AOwner);  // the owner is not kept
+  std::string ClassName() const override { return "TMouseActions"; }
+  void Assign(const TPersistent* Source) override;
+
+  QUELIX_PLAIN_PROPERTY(bool, AllColumnSize)
+  QUELIX_PLAIN_PROPERTY(bool, AllRowSize)
+  QUELIX_PLAIN_PROPERTY(bool, AllSelect)
+  QUELIX_PLAIN_PROPERTY(bool, CaretPositioning)
+  QUELIX_PLAIN_PROPERTY(bool, CheckAllCheck)
+  QUELIX_PLAIN_PROPERTY(bool, ColSelect)
+  QUELIX_PLAIN_PROPERTY(bool, DirectComboClose)
+  QUELIX_PLAIN_PROPERTY(bool, DirectComboDrop)
+  QUELIX_PLAIN_PROPERTY(bool, DirectDateClose)
+  QUELIX_PLAIN_PROPERTY(bool, DirectDateDrop)
+  QUELIX_PLAIN_PROPERTY(bool, DirectEdit)
+  bool DisjunctRowSelect() const { return F.DisjunctRowSelect; }
+  void SetDisjunctRowSelect(bool v);
+  QUELIX_PLAIN_PROPERTY(bool, DisjunctRowSelectNoCtrl)
+  bool DisjunctColSelect() const { return F.DisjunctColSelect; }
+  void SetDisjunctColSelect(bool v);
+  bool DisjunctCellSelect() const { return F.DisjunctCellSelect; }
+  void SetDisjunctCellSelect(bool v);
+  bool EditOnDblClickOnly() const { return F.EditOnDblClickOnly; }
+  void SetEditOnDblClickOnly(bool v);
+  bool HotmailRowSelect() const { return F.HotmailRowSelect; }
+  void SetHotmailRowSelect(bool v);
+  QUELIX_PLAIN_PROPERTY(bool, MoveRowOnNodeClick)
+  QUELIX_PLAIN_PROPERTY(bool, NoAutoRangeScroll)
+  QUELIX_PLAIN_PROPERTY(bool, NodeAllExpandContract)
+  QUELIX_PLAIN_PROPERTY(bool, NoScrollOnPartialRow)
+  QUELIX_PLAIN_PROPERTY(bool, PreciseCheckBoxCheck)
+  QUELIX_PLAIN_PROPERTY(bool, RangeSelectAndEdit)
+  QUELIX_PLAIN_PROPERTY(bool, RowSelect)
+  QUELIX_PLAIN_PROPERTY(bool, RowSelectPersistent)
+  QUELIX_PLAIN_PROPERTY(bool, SelectOnRightClick)
+  QUELIX_PLAIN_PROPERTY(bool, SizeFixedCol)
+  QUELIX_PLAIN_PROPERTY(bool, SizeFixedRow)
+  QUELIX_PLAIN_PROPERTY(bool, AutoSizeColOnDblClick)
+  QUELIX_PLAIN_PROPERTY(bool, PreciseNodeClick)
+  QUELIX_PLAIN_PROPERTY(TGridFixedCellEdit, FixedRowsEdit)
+  QUELIX_PLAIN_PROPERTY(TGridFixedCellEdit, FixedColsEdit)
+  QUELIX_PLAIN_PROPERTY(TGridFixedCellEditor, FixedRowsEditor)
+  QUELIX_PLAIN_PROPERTY(TGridFixedCellEditor, FixedColsEditor)
+  QUELIX_PLAIN_PROPERTY(int, WheelIncrement)
+  TWheelAction WheelAction() const { return F.WheelAction; }
+  void SetWheelAction(TWheelAction v);
+  TStringList* FixedComboValues() { return &FFixedComboValues; }
+  void SetFixedComboValues(const TStrings* v) { FFixedComboValues.Assign(v); }
+  // DisjunctRowSelect without the setter's rule.
+  bool DisjunctRowSelectDirect() const { return F.DisjunctRowSelect; }
+  void SetDisjunctRowSelectDirect(bool v) { F.DisjunctRowSelect = v; }
+
+  TNotifyEvent OnChange;
+  TNotifyEvent OnInvalidate;
+  TIsDesigningEvent OnIsDesigning;
+  TNotifyEvent OnDisableEdit;
+
+private:
+  struct TValues {
+    bool AllColumnSize = false, AllRowSize = false, AllSelect = false, CaretPositioning = false,
+         CheckAllCheck = false, ColSelect = false, DirectComboClose = false, DirectComboDrop = false,
+         DirectDateClose = false, DirectDateDrop = false, DirectEdit = false, DisjunctRowSelect = false,
+         DisjunctRowSelectNoCtrl = false, DisjunctColSelect = false, DisjunctCellSelect = false,
+         EditOnDblClickOnly = false, HotmailRowSelect = false, MoveRowOnNodeClick = false,
+         NoAutoRangeScroll = false, NodeAllExpandContract = false, NoScrollOnPartialRow = false,
+         PreciseCheckBoxCheck = false, RangeSelectAndEdit = false, RowSelect = false,
+         RowSelectPersistent = false, SelectOnRightClick = false, SizeFixedCol = false, SizeFixedRow = false;
+    bool AutoSizeColOnDblClick = true, PreciseNodeClick = true;
+    TGridFixedCellEdit FixedRowsEdit = fceNone, FixedColsEdit = fceNone;
+    TGridFixedCellEditor FixedRowsEditor = fceEdit, FixedColsEditor = fceEdit;
+    int WheelIncrement = 0;
+    TWheelAction WheelAction = waMoveSelection;
+  };
+  bool isDesigning();
+  // At design time only one kind of disjunct selection is on.
+  void keepOneDisjunct(bool TValues::*chosen);
+  TValues F;
+  TStringList FFixedComboValues;
+};
+
+class TSyncGrid : public TPersistent {
+public:
+  explicit TSyncGrid(TExtStringGrid* AOwner) : FOwner(AOwner) {}
+  std::string ClassName() const override { return "TSyncGrid"; }
+  void Assign(const TPersistent* Source) override;
+
+  TExtStringGrid* Grid() const { return FGrid; }
+  void SetGrid(TExtStringGrid* v) { if (v != FOwner) FGrid = v; }  // never the own grid
+  QUELIX_PLAIN_PROPERTY(bool, ScrollVertical)
+  QUELIX_PLAIN_PROPERTY(bool, ScrollHorizontal)
+  QUELIX_PLAIN_PROPERTY(bool, SelectionColumn)
+  QUELIX_PLAIN_PROPERTY(bool, SelectionRow)
+  QUELIX_PLAIN_PROPERTY(bool, MoveColumn)
+  QUELIX_PLAIN_PROPERTY(bool, MoveRow)
+
+private:
+  struct TValues {
+    bool ScrollVertical = false, ScrollHorizontal = false, SelectionColumn = false, SelectionRow = false,
+         MoveColumn = false, MoveRow = false;
+  };
+  TExtStringGrid* FOwner;
+  TExtStringGrid* FGrid = nullptr;
+  TValues F;
+};
+
+class TBands : public TPersistent {
+public:
+  TBands() = default;
+  std::string ClassName() const override { return "TBands"; }
+  void Assign(const TPersistent* Source) override;
+
+  bool Active() const { return FActive; }
+  void SetActive(bool v);
+  TColor PrimaryColor() const { return FPrimaryColor; }
+  void SetPrimaryColor(TColor v);
+  int PrimaryLength() const { return FPrimaryLength; }
+  void SetPrimaryLength(int v);
+  TColor SecondaryColor() const { return FSecondaryColor; }
+  void SetSecondaryColor(TColor v);
+  int SecondaryLength() const { return FSecondaryLength; }
+  void SetSecondaryLength(int v);
+  bool Print() const { return FPrint; }
+  void SetPrint(bool v) { FPrint = v; }
+  int TotalLength() const { return FPrimaryLength + FSecondaryLength; }
+  // The band colour of a normal row, counted from the first row after the
+  // fixed rows; clNone when bands are off.
+  TColor RowColor(int Row, int FixedRows) const;
+
+  TNotifyEvent OnChange;
+
+private:
+  void ChangedWhileActive() { if (FActive && OnChange) OnChange(this); }
+  bool FActive = false;
+  TColor FPrimaryColor = clInfoBk;
+  int FPrimaryLength = 1;
+  TColor FSecondaryColor = clWindow;
+  int FSecondaryLength = 1;
+  bool FPrint = false;
+};
+
+class TFocusHelper : public TPersistent {
+public:
+  explicit TFocusHelper(TComponent* AOwner) { (void)AOwner; }  // the owner is not kept
+  std::string ClassName() const override { return "TFocusHelper"; }
+  void Assign(const TPersistent* Source) override;
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool v) { FEnabled = v; }
+
+private:
+  bool FEnabled = false;
+};
+
+#undef QUELIX_PLAIN_PROPERTY
