@@ -127,13 +127,15 @@ void deliverMouse(TWindowRecord& top, const HostEvent& e) {
     post(target, WM_CONTEXTMENU, FromHWND(target), screenPos);
 }
 
+// The wheel scrolls the window under the mouse (as desktops on this platform
+// do), not the focused one; unhandled, it climbs to the parents.
 void deliverWheel(TWindowRecord& top, const HostEvent& e) {
   auto& g = G();
   TPoint origin = wm::SurfaceScreenOrigin(top.Control);
   TPoint p{origin.X + e.X, origin.Y + e.Y};
   g.Cursor = p;
-  HWND target = g.Focus ? g.Focus : g.Active;
-  if (!target) target = top.Control->Handle();
+  HWND target = g.Capture ? g.Capture : wm::ChildWindowAt(top.Control, p);
+  if (!target) target = g.Focus ? g.Focus : top.Control->Handle();
   if (!formEnabled(wm::TopLevelOf(ControlOf(target)))) return;
   post(target, WM_MOUSEWHEEL, MakeWParam(static_cast<int>(mouseKeys()), e.WheelDelta), MakeLParam(p.X, p.Y));
 }
