@@ -44,6 +44,16 @@ bool WaitUntil(std::unique_lock<std::mutex>& lock, uint32_t timeoutMs, Ready rea
 
 }  // namespace
 
+ScopedWaiting::ScopedWaiting() {
+  std::lock_guard lock(g_lock);
+  ++g_waiting;
+}
+
+ScopedWaiting::~ScopedWaiting() {
+  std::lock_guard lock(g_lock);
+  --g_waiting;
+}
+
 int WaitingThreads() {
   std::lock_guard lock(g_lock);
   return g_waiting;

@@ -65,4 +65,14 @@ uint32_t WaitForEvents(const std::vector<Event*>& events, bool waitAll, uint32_t
 // since a time-out starts when the wait begins.
 int WaitingThreads();
 
+// Counts the calling thread in WaitingThreads() for its lifetime; other waits
+// with a time-out on the current clock (a process handle's) use it too.
+class ScopedWaiting {
+public:
+  ScopedWaiting();
+  ~ScopedWaiting();
+  ScopedWaiting(const ScopedWaiting&) = delete;
+  ScopedWaiting& operator=(const ScopedWaiting&) = delete;
+};
+
 }  // namespace platform

@@ -1,0 +1,129 @@
+// The real launcher: posix_spawn with an argument vector, no shell.
+
+#include "platform/kernel/Clock.h"
+#include "platform/kernel/Events.h"
+#include "platform/process/CommandLine.h"
+#include "platform/process/Process.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <mutex>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace platform {
+namespace {
+
+constexpr uint32_t kPollMs = 5;
+
+class PosixProcess : public Process {
+public:
+  explicit PosixProcess(pid_t pid) : pid_(pid) {}
+
+  // A child still running when its handle goes is reaped in the background,
+  // so that it does not stay behind as a zombie.
+  ~PosixProcess() override {
+    if (Poll(false)) return;
+    pid_t pid = pid_;
+    std::thread([pid] {
+      int status;
+      while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+      }
+    }).detach();
+  }
+
+  uint32_t ExitCode() override {
+    Poll(false);
+    std::lock_guard lock(mutex_);
+    return ended_ ? exitCode_ : STILL_ACTIVE;
+  }
+
+  bool Wait(uint32_t timeoutMs) override {
+    if (timeoutMs == INFINITE) return Poll(true);
+    const uint32_t start = CurrentClock().TickCount();
+    if (Poll(false)) return true;
+    ScopedWaiting waiting;
+    for (;;) {
+      if (Poll(false)) return true;
+      uint32_t elapsed = CurrentClock().TickCount() - start;
+      if (elapsed >= timeoutMs) return false;
+      // Real time passes here even under a virtual clock: the child runs in real time.
+      std::this_thread::sleep_for(std::chrono::milliseconds(std::min(kPollMs, timeoutMs - elapsed)));
+    }
+  }
+
+  int Id() const override { return pid_; }
+
+private:
+  // Collects the exit status once; true when the child has ended.
+  bool Poll(bool block) {
+    std::lock_guard lock(mutex_);
+    if (ended_) return true;
+    int status = 0;
+    pid_t got;
+    do {
+      got = waitpid(pid_, &status, block ? 0 : WNOHANG);
+    } while (got < 0 && errno == EINTR);
+    if (got == 0) return false;
+    ended_ = true;
+    if (got < 0) exitCode_ = 1;  // not our child any more: nothing better to report
+    else if (WIFEXITED(status)) exitCode_ = static_cast<uint32_t>(WEXITSTATUS(status));
+    else if (WIFSIGNALED(status)) exitCode_ = 128 + static_cast<uint32_t>(WTERMSIG(status));
+    return true;
+  }
+
+  const pid_t pid_;
+  std::mutex mutex_;
+  bool ended_ = false;
+  uint32_t exitCode_ = STILL_ACTIVE;
+};
+
+// A clear reason before spawning, so that the common mistakes read well.
+std::string CheckProgram(const std::filesystem::path& program) {
+  if (!program.is_absolute()) return "\"" + program.string() + "\" is not a full path";
+  struct stat st {};
+  if (stat(program.c_str(), &st) != 0) return "\"" + program.string() + "\": " + std::strerror(errno);
+  if (!S_ISREG(st.st_mode)) return "\"" + program.string() + "\" is not a file";
+  if (access(program.c_str(), X_OK) != 0) return "\"" + program.string() + "\" is not executable";
+  return "";
+}
+
+class PosixLauncher : public ProcessLauncher {
+public:
+  StartResult Start(const ProcessStart& start) override {
+    if (std::string problem = CheckProgram(start.program); !problem.empty()) return {nullptr, problem};
+    std::vector<std::string> args = SplitCommandLine(start.parameters);
+    args.insert(args.begin(), start.program.string());
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    int rc = posix_spawn(&pid, start.program.c_str(), nullptr, nullptr, argv.data(), environ);
+    if (rc != 0) return {nullptr, "cannot start \"" + start.program.string() + "\": " + std::strerror(rc)};
+    return {std::make_shared<PosixProcess>(pid), ""};
+  }
+};
+
+PosixLauncher g_posix;
+std::atomic<ProcessLauncher*> g_launcher = nullptr;
+
+}  // namespace
+
+ProcessLauncher& CurrentProcessLauncher() {
+  ProcessLauncher* launcher = g_launcher.load();
+  return launcher ? *launcher : g_posix;
+}
+
+void SetProcessLauncher(ProcessLauncher* launcher) { g_launcher = launcher; }
+
+StartResult StartProgram(const std::filesystem::path& program, const std::string& parameters, bool showWindow) {
+  return CurrentProcessLauncher().Start({program, parameters, showWindow});
+}
+
+}  // namespace platform
