@@ -587,7 +587,13 @@ public:
   TNotifyEvent OnChange;
 
 private:
-  void ChangedWhileActive() { if (FActive && OnChange) OnChange(this); }
+  // Stores a changed value; only active bands tell their owner.
+  template <typename T>
+  void setWhileActive(T& field, T v) {
+    if (field == v) return;
+    field = v;
+    if (FActive && OnChange) OnChange(this);
+  }
   bool FActive = false;
   TColor FPrimaryColor = clInfoBk;
   int FPrimaryLength = 1;

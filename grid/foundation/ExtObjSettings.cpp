@@ -157,29 +157,13 @@ void TBands::SetActive(bool v) {
   if (OnChange) OnChange(this);
 }
 
-void TBands::SetPrimaryColor(TColor v) {
-  if (FPrimaryColor == v) return;
-  FPrimaryColor = v;
-  ChangedWhileActive();
-}
+void TBands::SetPrimaryColor(TColor v) { setWhileActive(FPrimaryColor, v); }
 
-void TBands::SetPrimaryLength(int v) {
-  if (FPrimaryLength == v) return;
-  FPrimaryLength = v;
-  ChangedWhileActive();
-}
+void TBands::SetPrimaryLength(int v) { setWhileActive(FPrimaryLength, v); }
 
-void TBands::SetSecondaryColor(TColor v) {
-  if (FSecondaryColor == v) return;
-  FSecondaryColor = v;
-  ChangedWhileActive();
-}
+void TBands::SetSecondaryColor(TColor v) { setWhileActive(FSecondaryColor, v); }
 
-void TBands::SetSecondaryLength(int v) {
-  if (FSecondaryLength == v) return;
-  FSecondaryLength = v;
-  ChangedWhileActive();
-}
+void TBands::SetSecondaryLength(int v) { setWhileActive(FSecondaryLength, v); }
 
 TColor TBands::RowColor(int Row, int FixedRows) const {
   const int total = TotalLength();
