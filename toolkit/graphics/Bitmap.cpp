@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int kMaxSide = 1 << 15;
-constexpr int64_t kMaxPixels = int64_t(1) << 28;
+constexpr int64_t kMaxPixels = int64_t(1) << 26;  // 256 MB of pixels
 
 int Stride24(int w) { return (w * 3 + 3) & ~3; }
 

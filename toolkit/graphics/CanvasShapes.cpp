@@ -53,6 +53,35 @@ void LinePixels(TPoint a, TPoint b, bool includeEnd, F&& plot) {
   }
 }
 
+// Cuts the segment a-b to box (Liang-Barsky), so that a line running far
+// outside the surface costs no more than one crossing it. False when nothing is left.
+bool ClipSegment(TPoint& a, TPoint& b, const TRect& box) {
+  const double x0 = a.X, y0 = a.Y, dx = double(b.X) - a.X, dy = double(b.Y) - a.Y;
+  double t0 = 0, t1 = 1;
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {x0 - box.Left, box.Right - 1 - x0, y0 - box.Top, box.Bottom - 1 - y0};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    if (t0 > t1) return false;
+  }
+  const TPoint na{int(std::lround(x0 + t0 * dx)), int(std::lround(y0 + t0 * dy))};
+  const TPoint nb{int(std::lround(x0 + t1 * dx)), int(std::lround(y0 + t1 * dy))};
+  a = na;
+  b = nb;
+  return true;
+}
+
+// Coordinates up to this size are drawn exactly, pixel by pixel.
+constexpr int kExactLineRange = 1 << 15;
+
+bool FarOut(TPoint p) { return std::abs(p.X) > kExactLineRange || std::abs(p.Y) > kExactLineRange; }
+
 // On and off lengths of the styled cosmetic pens, in pixels.
 std::vector<int> DashPattern(TPenStyle style) {
   switch (style) {
@@ -184,8 +213,15 @@ void TCanvas::StyledLine(std::vector<TPoint> pts, bool closed, bool includeLast)
     ++step;
     (draw ? on : off).Add(x, y);
   };
-  for (size_t i = 0; i + 1 < pts.size(); ++i) LinePixels(pts[i], pts[i + 1], false, plot);
-  if (closed) LinePixels(pts.back(), pts.front(), false, plot);
+  TRect box = EffectiveClip().Box();
+  InflateRect(box, 2, 2);
+  auto segment = [&](TPoint a, TPoint b, bool includeEnd) {
+    // Far-away ends are cut to the visible area first; the dash phase may shift there.
+    if ((FarOut(a) || FarOut(b)) && !ClipSegment(a, b, box)) return;
+    LinePixels(a, b, includeEnd, plot);
+  };
+  for (size_t i = 0; i + 1 < pts.size(); ++i) segment(pts[i], pts[i + 1], false);
+  if (closed) segment(pts.back(), pts.front(), false);
   else if (includeLast) plot(pts.back().X, pts.back().Y);
   if (period > 0 && EffectiveBkOpaque()) FillRects(off.Rects(), SolidInk(EffectiveBkColor()), pen_.Mode());
   FillRects(on.Rects(), PenInk(), pen_.Mode());

@@ -219,3 +219,15 @@ TEST(CanvasEdges, PixelsReadAndWrite) {
   EXPECT_EQ(c->Pixels(3, 0), CLR_INVALID);
   EXPECT_EQ(c->Pixels(-1, 0), CLR_INVALID);
 }
+
+TEST(CanvasEdges, FarAwayLinesAreCutToTheSurface) {
+  auto b = WhiteBitmap(10, 10);
+  TCanvas* c = b->Canvas();
+  c->MoveTo(-2000000000, 5);
+  c->LineTo(2000000000, 5);  // would take seconds pixel by pixel
+  EXPECT_EQ(Mask(*b, clBlack)[5], "##########");
+  c->Pen()->SetColor(clRed);
+  c->MoveTo(-1000000, -1000000);
+  c->LineTo(1000000, 1000000);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(c->Pixels(i, i), clRed) << i;
+}
