@@ -120,6 +120,8 @@ ProcessLauncher& CurrentProcessLauncher() {
   return launcher ? *launcher : g_posix;
 }
 
+ProcessLauncher& RealProcessLauncher() { return g_posix; }
+
 void SetProcessLauncher(ProcessLauncher* launcher) { g_launcher = launcher; }
 
 StartResult StartProgram(const std::filesystem::path& program, const std::string& parameters, bool showWindow) {

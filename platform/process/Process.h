@@ -49,6 +49,8 @@ public:
 
 // The launcher in force: the real one unless a test installed another (not owned; nullptr restores).
 ProcessLauncher& CurrentProcessLauncher();
+// The real launcher, whatever is installed (for backends that are replaced as a whole, like the link opener).
+ProcessLauncher& RealProcessLauncher();
 void SetProcessLauncher(ProcessLauncher* launcher);
 
 // Shorthand for CurrentProcessLauncher().Start(...).
