@@ -182,16 +182,21 @@ void TTestDriver::MouseUp(TControl* Control, int X, int Y, TMouseButton Button, 
 void TTestDriver::Click(TControl* Control, int X, int Y, TShiftState Shift) {
   MouseDown(Control, X, Y, mbLeft, Shift);
   MouseUp(Control, X, Y, mbLeft, Shift);
+  releaseModifiers(Shift);
 }
 
 void TTestDriver::RightClick(TControl* Control, int X, int Y, TShiftState Shift) {
   MouseDown(Control, X, Y, mbRight, Shift);
   MouseUp(Control, X, Y, mbRight, Shift);
+  releaseModifiers(Shift);
 }
 
 void TTestDriver::DoubleClick(TControl* Control, int X, int Y, TShiftState Shift) {
-  Click(Control, X, Y, Shift);
-  Click(Control, X, Y, Shift);
+  for (int i = 0; i < 2; ++i) {
+    MouseDown(Control, X, Y, mbLeft, Shift);
+    MouseUp(Control, X, Y, mbLeft, Shift);
+  }
+  releaseModifiers(Shift);
 }
 
 void TTestDriver::Wheel(TControl* Control, int Delta, int X, int Y, TShiftState Shift) {
@@ -245,6 +250,18 @@ void TTestDriver::KeyUp(uint16_t Key, TShiftState Shift) {
 void TTestDriver::PressKey(uint16_t Key, TShiftState Shift) {
   KeyDown(Key, Shift);
   KeyUp(Key, Shift);
+  releaseModifiers(Shift);
+}
+
+// Lets go of the modifier keys a call held, as a person would after the key or click.
+void TTestDriver::releaseModifiers(TShiftState Shift) {
+  TShiftState held = Shift;
+  for (auto [item, key] : {std::pair{ssShift, VK_SHIFT}, {ssCtrl, VK_CONTROL}, {ssAlt, VK_MENU}}) {
+    if (!held.Contains(item)) continue;
+    held.Exclude(item);
+    if (GetFocus() || GetActiveWindow()) injectKey(HostEventKind::KeyUp, key, 0, held);
+  }
+  Pump();
 }
 
 void TTestDriver::Type(const std::string& Text) {

@@ -65,7 +65,7 @@ public:
   // Presses the key (with the modifiers in Shift held); KeyUp releases it.
   void KeyDown(uint16_t Key, TShiftState Shift = {});
   void KeyUp(uint16_t Key, TShiftState Shift = {});
-  // KeyDown followed by KeyUp.
+  // KeyDown followed by KeyUp, then the modifiers are let go.
   void PressKey(uint16_t Key, TShiftState Shift = {});
   // Types UTF-8 text character by character ("\n" is Enter, "\t" is Tab).
   void Type(const std::string& Text);
@@ -121,6 +121,7 @@ private:
   bool modalIdle(TCustomForm* Form);
   void injectMouse(platform::HostEventKind Kind, TControl* Control, int X, int Y, int Button, TShiftState Shift);
   void injectKey(platform::HostEventKind Kind, uint16_t Key, uint32_t Char, TShiftState Shift);
+  void releaseModifiers(TShiftState Shift);
   platform::HostWindowId hostOf(TControl* Control, TPoint& Surface, int X, int Y);
   static std::string describe(const Step& s);
 
