@@ -1,7 +1,6 @@
 #include "toolkit/rtl/FileUtils.h"
 
 #include <fcntl.h>
-#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +12,7 @@
 #include <filesystem>
 
 #include "toolkit/rtl/Exceptions.h"
+#include "toolkit/rtl/SysUtils.h"
 
 namespace fs = std::filesystem;
 
@@ -29,7 +29,7 @@ size_t lastDelim(const std::string& s) {
 fs::path sysPath(const std::string& p) { return fs::path(SystemPath(p)); }
 
 bool lessNoCase(const std::string& a, const std::string& b) {
-  int c = ::strcasecmp(a.c_str(), b.c_str());
+  int c = AnsiCompareText(a, b);
   return c != 0 ? c < 0 : a < b;
 }
 
@@ -178,7 +178,7 @@ std::string FindNameNoCase(const std::string& Folder, const std::string& Name) {
   if (fs::exists(dir / Name, ec)) return Name;
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
     std::string name = it->path().filename().string();
-    if (name.size() == Name.size() && ::strcasecmp(name.c_str(), Name.c_str()) == 0) return name;
+    if (AnsiSameText(name, Name)) return name;
   }
   return {};
 }

@@ -79,6 +79,9 @@ TEST(FileUtils, FoldersFilesAndListing) {
 
   EXPECT_EQ(FindNameNoCase(dir.Path(), "B.xml"), "b.XML");
   EXPECT_EQ(FindNameNoCase(dir.Path(), "nothing"), "");
+  WriteFileAtomic(dir.File("\xC3\x89t\xC3\xA9.txt"), std::string_view(""));
+  EXPECT_EQ(FindNameNoCase(dir.Path(), "\xC3\xA9T\xC3\x89.TXT"), "\xC3\x89t\xC3\xA9.txt");
+  DeleteFile(dir.File("\xC3\x89t\xC3\xA9.txt"));
   EXPECT_EQ(ResolvePathNoCase(dir.Path() + "/X/Y/Z/new.txt"), dir.Path() + "/x/y/z/new.txt");
 
   EXPECT_FALSE(RenameFile(dir.File("a.xml"), dir.File("b.XML")));  // never overwrites
