@@ -231,3 +231,51 @@ TEST(CanvasEdges, FarAwayLinesAreCutToTheSurface) {
   c->LineTo(1000000, 1000000);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(c->Pixels(i, i), clRed) << i;
 }
+
+TEST(CanvasEdges, ArcPieChordAndBezierStayInTheirBoxes) {
+  auto b = WhiteBitmap(30, 30);
+  TCanvas* c = b->Canvas();
+  c->Brush()->SetColor(clBlue);
+  c->Pie(5, 5, 25, 25, 25, 15, 15, 5);  // the upper-right quarter
+  EXPECT_EQ(c->Pixels(18, 11), clBlue);
+  EXPECT_EQ(c->Pixels(11, 18), clWhite);
+  EXPECT_EQ(c->Pixels(11, 11), clWhite);
+  auto a = WhiteBitmap(30, 30);
+  a->Canvas()->Arc(5, 5, 25, 25, 25, 15, 5, 15);  // the upper half, outline only
+  EXPECT_GT(CountColor(*a, clBlack), 20);
+  for (int y = 17; y < 30; ++y)
+    for (int x = 0; x < 30; ++x) EXPECT_EQ(a->Canvas()->Pixels(x, y), clWhite) << x << "," << y;
+  auto z = WhiteBitmap(30, 30);
+  z->Canvas()->PolyBezier({{0, 0}, {10, 29}, {20, 29}, {29, 0}});
+  EXPECT_EQ(z->Canvas()->Pixels(0, 0), clBlack);
+  EXPECT_EQ(z->Canvas()->Pixels(15, 5), clWhite);
+  EXPECT_GT(CountColor(*z, clBlack), 30);
+}
+
+TEST(CanvasEdges, ClearPenDrawsNoOutline) {
+  auto b = WhiteBitmap(10, 10);
+  TCanvas* c = b->Canvas();
+  c->Pen()->SetStyle(psClear);
+  c->Brush()->SetStyle(bsClear);
+  c->Rectangle(0, 0, 10, 10);
+  c->Ellipse(0, 0, 10, 10);
+  c->RoundRect(0, 0, 10, 10, 4, 4);
+  c->MoveTo(0, 0);
+  c->LineTo(9, 9);
+  c->Polygon({{0, 0}, {9, 0}, {9, 9}});
+  EXPECT_EQ(CountColor(*b, clWhite), 100);
+}
+
+TEST(CanvasEdges, RoundRectCornersAreCut) {
+  auto b = WhiteBitmap(20, 20);
+  TCanvas* c = b->Canvas();
+  c->Brush()->SetColor(clBlue);
+  c->RoundRect(0, 0, 20, 20, 10, 10);
+  EXPECT_EQ(c->Pixels(0, 0), clWhite);
+  EXPECT_EQ(c->Pixels(10, 0), clBlack);
+  EXPECT_EQ(c->Pixels(0, 10), clBlack);
+  EXPECT_EQ(c->Pixels(19, 10), clBlack);
+  EXPECT_EQ(c->Pixels(10, 19), clBlack);
+  EXPECT_EQ(c->Pixels(10, 10), clBlue);
+  EXPECT_EQ(c->Pixels(20, 10), CLR_INVALID);
+}
