@@ -117,7 +117,12 @@ void TComponent::EndLoading() {
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
-  for (TComponent* c : components_) {
+  // By index from the end, re-checked each time: a handler may free
+  // components of this owner while the news goes round.
+  for (size_t i = components_.size(); i > 0; --i) {
+    if (i > components_.size()) i = components_.size();
+    if (i == 0) break;
+    TComponent* c = components_[i - 1];
     if (c != AComponent) c->Notification(AComponent, Operation);
   }
 }
