@@ -14,6 +14,7 @@
 #include "toolkit/rtl/Types.h"
 
 class TCanvas;
+class TFont;
 
 // ---------------------------------------------------------------------------
 // Locale values, read from the process-wide format settings at every call.
@@ -165,3 +166,51 @@ void DrawRoundedGradientFace(TCanvas* Canvas, TColor Color, TColor ColorTo, TCol
                              TColor MirrorColorTo, TColor UpperLineColor, TColor LowerLineColor,
                              TColor BorderColor, TColor CornerColor, TColor BackgroundColor, const TRect& R,
                              int Kind);
+
+// ---------------------------------------------------------------------------
+// Progress indicators.
+
+struct TLevelProgressAppearance {
+  TColor Level0Color = clNone, Level0ColorTo = clNone;
+  TColor Level1Color = clNone, Level1ColorTo = clNone;
+  TColor Level2Color = clNone, Level2ColorTo = clNone;
+  TColor Level3Color = clNone, Level3ColorTo = clNone;
+  int Level1Perc = 70;  // where level 1 begins
+  int Level2Perc = 90;  // where level 2 begins
+  TColor BorderColor = clNone;
+  bool ShowBorder = false;
+  bool Stacked = false;
+  bool ShowPercentage = false;
+  TFont* Font = nullptr;  // name, size and style of the percentage; not owned
+  TColor CompleteFontColor = clNone;
+  bool CompletionSmooth = false;
+  bool ShowGradient = false;
+  int Steps = 16;
+  TColor UnCompleteColor = clNone;
+  bool Vertical = false;  // fills from the bottom up
+};
+
+// The bar text for a Format taken from settings: %d, %u, %s and %f with an
+// optional precision (%.1f) take Value; %% is a percent sign; anything else
+// is drawn as written. Integer: Value is shown rounded, as an integer.
+std::string FormatProgressText(std::string_view Format, double Value, bool Integer);
+void DrawProgressBar(TCanvas* Canvas, TRect R, TColor CompleteColor, TColor CompleteFontColor,
+                     TColor UnCompleteColor, TColor UnCompleteFontColor, double Position, int MarginX,
+                     int MarginY, int Min, int Max, std::string_view Format, TColor BorderColor, bool TextBelow);
+void DrawLevelProgressBar(TCanvas* Canvas, const TRect& R, int Percent, const TLevelProgressAppearance& Appearance);
+void DrawProgressPie(TCanvas* Canvas, const TRect& R, TColor Color, int Percent, bool FillAbove);
+void DrawSignedBar(TCanvas* Canvas, TRect R, double Value, double Maximum, bool ShowValue, TColor NegativeColor,
+                   TColor PositiveColor);
+
+// ---------------------------------------------------------------------------
+// Cell shapes.
+
+enum TCellShape {
+  csRectangle, csCircle, csTriangleLeft, csTriangleRight, csTriangleUp, csTriangleDown, csDiamond,
+  csLineVert, csLineHorz, csRoundRect, csEllips, csSquare, csRoundSquare, csStar, csArrowUp,
+  csArrowDown, csArrowLeft, csArrowRight, csHalfStar
+};
+
+// Draws Shape into the box at (X, Y); a value above csHalfStar draws nothing.
+void DrawCellShape(TCanvas* Canvas, int X, int Y, int Width, int Height, uint8_t Shape, TColor BrushColor,
+                   TColor PenColor);
