@@ -120,6 +120,8 @@ public:
   void TextOut(int x, int y, const std::string& text);
   void TextRect(const TRect& r, int x, int y, const std::string& text);
   void TextRect(const TRect& r, int x, int y, const std::string& text, const TTextStyle& style);
+  // DrawText with the flags of the set; with tfCalcRect r receives the extent.
+  void TextRect(TRect& r, std::string& text, TTextFormat format);
   int TextWidth(const std::string& text);
   int TextHeight(const std::string& text);
   TSize TextExtent(const std::string& text);

@@ -135,6 +135,22 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const std::string& text, co
   Changed();
 }
 
+uint32_t TextFormatFlags(TTextFormat format) {
+  static constexpr uint32_t kFlags[] = {
+      DT_BOTTOM, DT_CALCRECT, DT_CENTER, DT_EDITCONTROL, DT_END_ELLIPSIS, DT_PATH_ELLIPSIS, DT_EXPANDTABS,
+      DT_EXTERNALLEADING, DT_LEFT, DT_MODIFYSTRING, DT_NOCLIP, DT_NOPREFIX, DT_RIGHT, DT_RTLREADING,
+      DT_SINGLELINE, DT_TOP, DT_VCENTER, DT_WORDBREAK, DT_HIDEPREFIX, DT_NOFULLWIDTHCHARBREAK,
+      DT_PREFIXONLY, DT_TABSTOP, DT_WORD_ELLIPSIS};
+  uint32_t flags = 0;
+  for (size_t i = 0; i < sizeof(kFlags) / sizeof(kFlags[0]); ++i)
+    if (format.Contains(static_cast<TTextFormats>(i))) flags |= kFlags[i];
+  return flags;
+}
+
+void TCanvas::TextRect(TRect& r, std::string& text, TTextFormat format) {
+  DrawText(text, r, TextFormatFlags(format));
+}
+
 int TCanvas::DrawText(const std::string& text, TRect& r, uint32_t format) {
   return DrawTextEx(text, r, format, nullptr);
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "toolkit/graphics/Colors.h"
+#include "toolkit/rtl/Sets.h"
 
 class TCanvas;
 using HDC = TCanvas*;
@@ -33,6 +34,14 @@ constexpr uint32_t DT_WORD_ELLIPSIS = 0x40000;
 constexpr uint32_t DT_NOFULLWIDTHCHARBREAK = 0x80000;
 constexpr uint32_t DT_HIDEPREFIX = 0x100000;
 constexpr uint32_t DT_PREFIXONLY = 0x200000;
+
+// The DT_ flags as a set, for TextRect(rect, text, format).
+enum TTextFormats { tfBottom, tfCalcRect, tfCenter, tfEditControl, tfEndEllipsis, tfPathEllipsis, tfExpandTabs,
+                    tfExternalLeading, tfLeft, tfModifyString, tfNoClip, tfNoPrefix, tfRight, tfRtlReading,
+                    tfSingleLine, tfTop, tfVerticalCenter, tfWordBreak, tfHidePrefix, tfNoFullWidthCharBreak,
+                    tfPrefixOnly, tfTabStop, tfWordEllipsis };
+using TTextFormat = TSet<TTextFormats>;
+uint32_t TextFormatFlags(TTextFormat format);
 
 struct TDrawTextParams {
   uint32_t cbSize = sizeof(TDrawTextParams);

@@ -210,3 +210,12 @@ TEST(TextLayout, WordBreakLines) {
   EXPECT_EQ(texts("x &y z", 3, DT_WORDBREAK), (V{"x y", "z"}));
   EXPECT_EQ(LayoutText(m, "x &y z", 3, DT_WORDBREAK)[0].UnderlineAt, 2u);
 }
+
+TEST_F(FixedText, TextRectWithAFormatSet) {
+  EXPECT_EQ(TextFormatFlags({tfSingleLine, tfVerticalCenter, tfEndEllipsis}), DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+  EXPECT_EQ(TextFormatFlags({}), 0u);
+  TRect r{0, 0, 100, 100};
+  std::string text = "abc\ndefg";
+  c->TextRect(r, text, {tfCalcRect});
+  EXPECT_EQ(r, (TRect{0, 0, 24, 22}));
+}
