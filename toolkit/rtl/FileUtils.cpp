@@ -189,8 +189,9 @@ std::string ResolvePathNoCase(const std::string& Path) {
   bool exists = true;
   for (const fs::path& part : in) {
     std::string name = part.string();
-    if (exists && !out.empty() && name != "." && name != "..") {
-      std::string real = FindNameNoCase(out.string(), name);
+    bool root = part == in.root_path() || part == in.root_directory();
+    if (exists && !root && name != "." && name != "..") {
+      std::string real = FindNameNoCase(out.empty() ? std::string(".") : out.string(), name);
       if (real.empty()) exists = false;
       else name = real;
     }
