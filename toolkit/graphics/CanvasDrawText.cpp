@@ -159,7 +159,12 @@ int TCanvas::DrawTextEx(const std::string& text, TRect& r, uint32_t format, TDra
   const double scale = LogicalScaleY();
   const TFontSpec spec = MakeFontSpec(font_, scale);
   const TTextMetric tm = FontMetrics(spec);
-  const int tabCells = params && params->iTabLength > 0 ? params->iTabLength : 8;
+  int tabCells = params && params->iTabLength > 0 ? params->iTabLength : 8;
+  // DT_TABSTOP puts the tab length in bits 8..15, where other flags would be.
+  if (format & DT_TABSTOP) {
+    tabCells = std::max(1, int((format >> 8) & 0xFF));
+    format &= ~0xFF00u;
+  }
   TTextMeasurer m;
   m.Width = [&](std::string_view s) { return ToLogical(MeasureLine(spec, s), scale); };
   m.TabWidth = std::max(1, tabCells * ToLogical(tm.tmAveCharWidth, scale));

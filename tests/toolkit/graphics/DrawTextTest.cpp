@@ -219,3 +219,19 @@ TEST_F(FixedText, TextRectWithAFormatSet) {
   c->TextRect(r, text, {tfCalcRect});
   EXPECT_EQ(r, (TRect{0, 0, 24, 22}));
 }
+
+TEST_F(FixedText, TabStopTakesTheTabLengthFromTheFormat) {
+  TRect r{0, 0, 200, 50};
+  // Default stops are 8 cells apart; DT_TABSTOP with 3 puts them 18 pixels apart. Its length sits
+  // where DT_CALCRECT would be, so that case is checked by drawing.
+  TRect calc = r;
+  EXPECT_EQ(c->DrawText("a\tb", calc, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS), 11);
+  EXPECT_EQ(calc.Right, 54);
+  c->Brush()->SetStyle(bsClear);
+  c->DrawText("\tW", r, DT_SINGLELINE | DT_EXPANDTABS | DT_TABSTOP | (3 << 8));
+  int before = 0, inCell = 0;
+  for (int y = 0; y < 11; ++y)
+    for (int x = 0; x < 30; ++x) (x < 18 ? before : inCell) += c->Pixels(x, y) != clWhite;
+  EXPECT_EQ(before, 0);
+  EXPECT_GT(inCell, 4);
+}
