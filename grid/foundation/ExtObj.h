@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/graphics/CanvasTypes.h"
 #include "toolkit/graphics/Colors.h"
 #include "toolkit/graphics/GraphicsObjects.h"
 #include "toolkit/rtl/Classes.h"
@@ -208,6 +209,7 @@ using TGridGradientEvent = std::function<void(TObject* Sender, int ARow, int ACo
 using TGridBorderEvent = std::function<void(TObject* Sender, int ARow, int ACol, TPen* APen, TCellBorders& Borders)>;
 using TGridBorderPropEvent = std::function<void(TObject* Sender, int ARow, int ACol, TPen* LeftPen, TPen* TopPen,
                                                 TPen* RightPen, TPen* BottomPen)>;
+using TGridAlignEvent = std::function<void(TObject* Sender, int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign)>;
 using TGridHintEvent = std::function<void(TObject* Sender, int ARow, int ACol, std::string& hintstr)>;
 using TEllipsClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& S)>;
 using TGridBalloonEvent = std::function<void(TObject* Sender, int ACol, int ARow, std::string& ATitle, std::string& AText, int& AIcon)>;

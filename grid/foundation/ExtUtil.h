@@ -15,6 +15,7 @@
 
 class TCanvas;
 class TFont;
+class TStrings;
 
 // ---------------------------------------------------------------------------
 // Locale values, read from the process-wide format settings at every call.
@@ -60,7 +61,7 @@ std::string CRToLF(std::string_view Text);
 void LineBreaksToTilde(std::string& Text);
 void TildeToLineBreaks(std::string& Text);
 void CutFirstLine(std::string& Source, bool KeepRest, std::string& Line);
-std::string ConcatStrings(const std::vector<std::string>& Lines);
+std::string ConcatStrings(const TStrings& Lines);
 
 // The grid's own text file stores each cell on one line. A text with a line
 // break (or with one of the characters the escaping itself uses) is written
@@ -72,6 +73,10 @@ std::string UnescapeLineBreaksFromFile(std::string_view Text, bool MultiLine);
 // Other conversions.
 
 void FillStringChars(std::string& Text, char Ch);
+// Text in the OEM code page (850), its bytes then read as Windows-1252 text,
+// and back: how the grid's ASCII export and import carry accented letters.
+void StringToOem(std::string& Text);
+void OemToString(std::string& Text);
 // "R12C3" (any case) gives Cell = (3, 12).
 bool ParseRCReference(std::string_view Text, TPoint& Cell);
 bool IsWordBreakChar(char32_t Ch);

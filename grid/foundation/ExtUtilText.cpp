@@ -2,6 +2,7 @@
 
 #include "grid/foundation/ExtUtil.h"
 
+#include "toolkit/rtl/StringList.h"
 #include "toolkit/rtl/SysUtils.h"
 
 namespace {
@@ -147,9 +148,9 @@ void CutFirstLine(std::string& Source, bool KeepRest, std::string& Line) {
   else Source.clear();
 }
 
-std::string ConcatStrings(const std::vector<std::string>& Lines) {
+std::string ConcatStrings(const TStrings& Lines) {
   std::string out;
-  for (const auto& l : Lines) out += l;
+  for (int i = 0; i < Lines.Count(); ++i) out += Lines.Strings(i);
   return out;
 }
 

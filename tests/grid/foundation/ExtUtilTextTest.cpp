@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/rtl/Encoding.h"
+#include "toolkit/rtl/StringList.h"
+
 namespace {
 
 TEST(GridTextPositions, FindAndCount) {
@@ -86,7 +89,11 @@ TEST(GridTextLineBreaks, Conversions) {
   t = "^^";
   TildeToLineBreaks(t);
   EXPECT_EQ(t, "^^");
-  EXPECT_EQ(ConcatStrings({"a", "", "bc"}), "abc");
+  TStringList lines;
+  lines.Add("a");
+  lines.Add("");
+  lines.Add("bc");
+  EXPECT_EQ(ConcatStrings(lines), "abc");
 }
 
 TEST(GridTextLineBreaks, CutFirstLine) {
@@ -151,6 +158,28 @@ TEST(GridTextConversions, FillAndRCReference) {
   EXPECT_FALSE(ParseRCReference("X1C2", cell));
   EXPECT_FALSE(ParseRCReference("R12", cell));
   EXPECT_EQ(cell, (TPoint{-1, -1}));
+}
+
+TEST(GridTextConversions, OemCodePage) {
+  std::string t = "Citt\xc3\xa0 \xc3\xa9";  // "Città é"
+  StringToOem(t);
+  // à is 0x85 and é 0x82 in code page 850; read as Windows-1252: "…" and "‚".
+  EXPECT_EQ(t, "Citt\xe2\x80\xa6 \xe2\x80\x9a");
+  OemToString(t);
+  EXPECT_EQ(t, "Citt\xc3\xa0 \xc3\xa9");
+  std::string all;
+  for (char32_t c : {U'\u00fc', U'\u00ec', U'\u00c5', U'\u00c9', U'\u00d8', U'\u2591', U'\u00a0'}) {
+    std::string one;
+    AppendUtf8(one, c);
+    all += one;
+  }
+  std::string back = all;
+  StringToOem(back);
+  OemToString(back);
+  EXPECT_EQ(back, all);  // also through the bytes Windows-1252 leaves undefined
+  std::string euro = "\xe2\x82\xac";  // not in code page 850
+  StringToOem(euro);
+  EXPECT_EQ(euro, "?");
 }
 
 struct TCaseCase {
