@@ -38,13 +38,6 @@ std::string StripPrefix(const std::string& text) {
 
 }  // namespace
 
-// Fontconfig loses a few bytes while it parses its configuration, which would
-// fail every sanitized program that draws theme text. Weak, so that the
-// toolkit's own copy of this list wins where both are linked.
-extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig.so\n";
-}
-
 HRESULT DrawThemeText(HTHEME theme, cairo_t* cr, int part, int state, const std::string& text,
                       uint32_t flags, const TThemeRect* rect) {
   const TThemeClass cls = ThemeClassOf(theme);
