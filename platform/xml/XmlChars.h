@@ -7,15 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/kernel/TextCodec.h"
+
 namespace platform::xml_detail {
-
-constexpr char32_t kInvalidUtf8 = 0xFFFFFFFF;
-
-// Decodes the code point at pos and advances pos past it; returns kInvalidUtf8
-// (advancing one byte) for a malformed, overlong or surrogate sequence.
-char32_t NextCodePoint(std::string_view text, size_t& pos);
-
-void AppendUtf8(std::string& out, char32_t cp);
 
 // Char ::= #x9 | #xA | #xD | [#x20-#xD7FF] | [#xE000-#xFFFD] | [#x10000-#x10FFFF]
 bool IsXmlChar(char32_t cp);

@@ -1,3 +1,4 @@
+#include "platform/kernel/TextCodec.h"
 #include "platform/xml/XmlChars.h"
 #include "platform/xml/XmlDocument.h"
 #include "platform/xml/XmlInput.h"
@@ -7,23 +8,6 @@
 
 namespace platform::xml_detail {
 namespace {
-
-// Windows-1252 0x80..0x9F; the five undefined bytes keep their C1 code points.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-std::string FromCp1252(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size() + bytes.size() / 8);
-  for (char ch : bytes) {
-    unsigned char c = static_cast<unsigned char>(ch);
-    char32_t cp = (c >= 0x80 && c < 0xA0) ? kCp1252High[c - 0x80] : c;
-    AppendUtf8(out, cp);
-  }
-  return out;
-}
 
 std::string FromUtf16(std::string_view bytes, bool bigEndian) {
   if (bytes.size() % 2 != 0) throw XmlError("UTF-16 text with an odd number of bytes");
@@ -93,7 +77,7 @@ std::string DecodeToUtf8(std::string_view bytes) {
   static const char* const kWestern[] = {"iso-8859-1", "iso8859-1", "iso_8859-1", "latin1",  "latin-1",
                                          "l1",         "windows-1252", "cp1252",  "x-cp1252"};
   for (const char* name : kWestern)
-    if (encoding == name) return FromCp1252(bytes);
+    if (encoding == name) return Cp1252ToUtf8(bytes);
   throw XmlError("unsupported encoding \"" + encoding + "\"");
 }
 
