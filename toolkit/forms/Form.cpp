@@ -89,6 +89,11 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
   if (popupParent_ && popupParent_->HandleAllocated()) Params.WndParent = popupParent_->Handle();
 }
 
+void TCustomForm::CreateWnd() {
+  TWinControl::CreateWnd();
+  if (alphaBlend_) SetLayeredWindowAttributes(Handle(), 0, alphaBlendValue_, LWA_ALPHA);
+}
+
 void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
   if (borderStyle_ == v) return;
   borderStyle_ = v;

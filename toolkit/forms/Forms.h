@@ -102,6 +102,7 @@ public:
 
 protected:
   void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
   virtual void DoCreate();
   virtual void DoShow();
   virtual void DoHide();

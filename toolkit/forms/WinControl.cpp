@@ -20,6 +20,9 @@ TWinControl::~TWinControl() {
     RemoveControl(c);
     delete c;
   }
+  // Leave the parent while this is still a windowed control, so that the
+  // parent's tab order and its form's focus forget it properly.
+  if (parent_) parent_->RemoveControl(this);
   DestroyHandle();
 }
 
@@ -66,8 +69,8 @@ void TWinControl::RemoveControl(TControl* AControl) {
       win->showing_ = false;
       win->DestroyHandle();
     }
-    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), win), tabList_.end());
   }
+  std::erase_if(tabList_, [AControl](TWinControl* w) { return static_cast<TControl*>(w) == AControl; });
   AControl->InvalidateControl(AControl->Visible(), false);
   controls_.erase(std::find(controls_.begin(), controls_.end(), AControl));
   AControl->parent_ = nullptr;
