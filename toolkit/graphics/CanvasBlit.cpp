@@ -14,13 +14,31 @@ namespace {
 
 enum TBlitMode { bmRop, bmKey, bmAlpha };
 
-// The source scaled to the destination size (nearest pixel), as raw ARGB32.
-cairo_surface_t* ScaledSource(cairo_surface_t* src, const TRect& s, int w, int h) {
+TRect Normalized(const TRect& r) {
+  return {std::min(r.Left, r.Right), std::min(r.Top, r.Bottom), std::max(r.Left, r.Right), std::max(r.Top, r.Bottom)};
+}
+
+// The two corners of a logical rectangle in surface pixels, in their order:
+// a rectangle whose extent changes sign between source and destination
+// mirrors. A negative extent keeps its start pixel, as device contexts do:
+// (x, w) = (9, -10) covers pixels 9 down to 0.
+TRect SurfaceCorners(const TCanvas* c, int x, int y, int w, int h) {
+  TPoint a = c->LogicalToSurface(TPoint{x, y});
+  TPoint b = c->LogicalToSurface(TPoint{x + w, y + h});
+  if (b.X < a.X) { ++a.X; ++b.X; }
+  if (b.Y < a.Y) { ++a.Y; ++b.Y; }
+  return {a.X, a.Y, b.X, b.Y};
+}
+
+// The source scaled to the destination size (nearest pixel), as raw ARGB32,
+// mirrored as asked.
+cairo_surface_t* ScaledSource(cairo_surface_t* src, const TRect& s, int w, int h, bool flipX, bool flipY) {
   cairo_surface_t* tmp = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
   if (!src) return tmp;
   cairo_t* cr = cairo_create(tmp);
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-  cairo_scale(cr, double(w) / s.Width(), double(h) / s.Height());
+  cairo_translate(cr, flipX ? w : 0, flipY ? h : 0);
+  cairo_scale(cr, (flipX ? -1.0 : 1.0) * w / s.Width(), (flipY ? -1.0 : 1.0) * h / s.Height());
   cairo_set_source_surface(cr, src, -s.Left, -s.Top);
   cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
   cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
@@ -49,13 +67,18 @@ bool RopUsesSource(int32_t rop) {
 
 }  // namespace
 
-bool TCanvas::BlitFrom(const TRect& dest, cairo_surface_t* srcSurface, const TRect& srcRect, int32_t rop,
+// dest and srcCorners may run right-to-left or bottom-to-top; where their
+// directions differ the picture is mirrored.
+bool TCanvas::BlitFrom(const TRect& destCorners, cairo_surface_t* srcSurface, const TRect& srcCorners, int32_t rop,
                        int mode, TColor key, TBlendFunction blend) {
+  const TRect dest = Normalized(destCorners), srcRect = Normalized(srcCorners);
   if (dest.IsEmpty() || (srcSurface && srcRect.IsEmpty())) return false;
+  const bool flipX = srcSurface && (destCorners.Right < destCorners.Left) != (srcCorners.Right < srcCorners.Left);
+  const bool flipY = srcSurface && (destCorners.Bottom < destCorners.Top) != (srcCorners.Bottom < srcCorners.Top);
   cairo_t* cr = CairoContext();
   if (!cr) return false;
   Changing();
-  cairo_surface_t* tmp = ScaledSource(srcSurface, srcRect, dest.Width(), dest.Height());
+  cairo_surface_t* tmp = ScaledSource(srcSurface, srcRect, dest.Width(), dest.Height(), flipX, flipY);
   if (mode == bmRop || mode == bmKey) {
     // Raster operations and keys look at colours only.
     const uint32_t k = ToPixel(key);
@@ -119,25 +142,25 @@ bool TCanvas::BitBlt(int x, int y, int w, int h, TCanvas* src, int sx, int sy, i
 }
 
 bool TCanvas::StretchBlt(int x, int y, int w, int h, TCanvas* src, int sx, int sy, int sw, int sh, int32_t rop) {
-  const TRect dest = LogicalToSurface(TRect{x, y, x + w, y + h});
+  const TRect dest = SurfaceCorners(this, x, y, w, h);
   if (!src || !src->CairoContext()) {
     if (RopUsesSource(rop)) return false;
     return BlitFrom(dest, nullptr, {}, rop, bmRop, 0, {});
   }
-  return BlitFrom(dest, src->Surface(), src->LogicalToSurface(TRect{sx, sy, sx + sw, sy + sh}), rop, bmRop, 0, {});
+  return BlitFrom(dest, src->Surface(), SurfaceCorners(src, sx, sy, sw, sh), rop, bmRop, 0, {});
 }
 
 bool TCanvas::TransparentBlt(int x, int y, int w, int h, TCanvas* src, int sx, int sy, int sw, int sh, TColor key) {
   if (!src || !src->CairoContext()) return false;
-  return BlitFrom(LogicalToSurface(TRect{x, y, x + w, y + h}), src->Surface(),
-                  src->LogicalToSurface(TRect{sx, sy, sx + sw, sy + sh}), SRCCOPY, bmKey, key, {});
+  return BlitFrom(SurfaceCorners(this, x, y, w, h), src->Surface(), SurfaceCorners(src, sx, sy, sw, sh), SRCCOPY,
+                  bmKey, key, {});
 }
 
 bool TCanvas::AlphaBlend(int x, int y, int w, int h, TCanvas* src, int sx, int sy, int sw, int sh,
                          TBlendFunction blend) {
   if (!src || !src->CairoContext()) return false;
-  return BlitFrom(LogicalToSurface(TRect{x, y, x + w, y + h}), src->Surface(),
-                  src->LogicalToSurface(TRect{sx, sy, sx + sw, sy + sh}), SRCCOPY, bmAlpha, 0, blend);
+  return BlitFrom(SurfaceCorners(this, x, y, w, h), src->Surface(), SurfaceCorners(src, sx, sy, sw, sh), SRCCOPY,
+                  bmAlpha, 0, blend);
 }
 
 int TCanvas::StretchDIBits(int x, int y, int w, int h, int sx, int sy, int sw, int sh, const void* bits,
@@ -157,8 +180,7 @@ int TCanvas::StretchDIBits(int x, int y, int w, int h, int sx, int sy, int sw, i
       d[i] = 0xFF000000u | (uint32_t(s[i * bpp + 2]) << 16) | (uint32_t(s[i * bpp + 1]) << 8) | s[i * bpp];
   }
   cairo_surface_mark_dirty(img);
-  const bool ok = BlitFrom(LogicalToSurface(TRect{x, y, x + w, y + h}), img, TRect{sx, sy, sx + sw, sy + sh}, rop,
-                           bmRop, 0, {});
+  const bool ok = BlitFrom(SurfaceCorners(this, x, y, w, h), img, TRect{sx, sy, sx + sw, sy + sh}, rop, bmRop, 0, {});
   cairo_surface_destroy(img);
   return ok ? std::abs(sh) : 0;
 }

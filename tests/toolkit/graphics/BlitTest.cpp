@@ -141,3 +141,22 @@ TEST(Blit, StretchDIBitsReadsBottomUpRows) {
   EXPECT_EQ(d->Canvas()->Pixels(1, 1), clLime);
   EXPECT_EQ(d->Canvas()->StretchDIBits(0, 0, 2, 2, 0, 0, 2, 2, bits, 2, 2, 16, SRCCOPY), 0);
 }
+
+// A negative extent counts from its start pixel: (2, -3) covers pixels 2, 1, 0.
+TEST(Blit, ExtentsOfOppositeSignMirror) {
+  auto s = WhiteBitmap(3, 1);
+  s->Canvas()->SetPixels(0, 0, clRed);
+  auto d = WhiteBitmap(3, 2);
+  d->Canvas()->StretchBlt(2, 0, -3, 1, s->Canvas(), 0, 0, 3, 1, SRCCOPY);
+  EXPECT_EQ(Mask(*d, clRed)[0], "..#");
+  d->Canvas()->StretchBlt(0, 1, 3, 1, s->Canvas(), 2, 0, -3, 1, SRCCOPY);
+  EXPECT_EQ(Mask(*d, clRed)[1], "..#");
+  // Both negative: no mirror.
+  auto e = WhiteBitmap(3, 1);
+  e->Canvas()->StretchBlt(2, 0, -3, 1, s->Canvas(), 2, 0, -3, 1, SRCCOPY);
+  EXPECT_EQ(Mask(*e, clRed)[0], "#..");
+  // StretchDraw into a rectangle given right to left mirrors too (from its start pixel).
+  auto f = WhiteBitmap(3, 1);
+  f->Canvas()->StretchDraw(Rect(2, 0, -1, 1), s.get());
+  EXPECT_EQ(Mask(*f, clRed)[0], "..#");
+}
