@@ -1,6 +1,7 @@
 #include "app/UVersionCheck.h"
 
 #include "app/UComon.h"
+#include "platform/net/HttpClient.h"
 #include "toolkit/rtl/SysUtils.h"
 
 namespace {
@@ -31,6 +32,16 @@ bool Check_Version(const THttpGet& Get) {
   std::optional<std::string> reply = Get ? Get(Version_Query_Url()) : std::nullopt;
   return Is_Newer_Version(reply.value_or(""));
 }
+
+THttpGet Platform_Http_Get() {
+  return [](const std::string& Url) -> std::optional<std::string> {
+    std::string body = platform::HttpGet(Url);
+    if (body.empty()) return std::nullopt;
+    return body;
+  };
+}
+
+bool Check_Version() { return Check_Version(Platform_Http_Get()); }
 
 std::string Version_Query_Url() { return Web_Url("/home/download/GetversionSW.asp?nomesw=" + SW_Version_Code); }
 

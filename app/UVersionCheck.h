@@ -27,6 +27,9 @@ bool Is_Newer_Version(const std::string& Reply);
 // Asks the version service through Get; a failed request counts as an empty
 // reply.
 bool Check_Version(const THttpGet& Get);
+// The same through the platform's HTTP client (bounded in time and size).
+bool Check_Version();
+THttpGet Platform_Http_Get();
 
 std::string Version_Query_Url();
 std::string Download_Page_Url();

@@ -2,7 +2,17 @@
 
 #include "app/UComon.h"
 #include "platform/process/CommandLine.h"
+#include "platform/serial/SerialPorts.h"
 #include "toolkit/rtl/SysUtils.h"
+
+std::vector<int> EnumPorts() {
+  std::vector<int> present;
+  for (int n = 1; n <= platform::kMaxComPort; ++n)
+    if (platform::SerialPortExists(Com_Port_Name(n))) present.push_back(n);
+  return present;
+}
+
+std::vector<std::string> Com_Port_List() { return Com_Port_Names(EnumPorts()); }
 
 std::string Com_Port_Name(int Number) { return "COM" + IntToStr(Number); }
 

@@ -21,6 +21,12 @@ struct TUpdateOptions {
   bool Read_Conf = true;   // read the configuration back after writing
 };
 
+// Numbers of the serial ports present (opened, or refused as in use), from
+// COM1 to COM256 in increasing order.
+std::vector<int> EnumPorts();
+// The entries of the port list: "COM" + number for every port present.
+std::vector<std::string> Com_Port_List();
+
 // "COM" followed by the port number.
 std::string Com_Port_Name(int Number);
 std::vector<std::string> Com_Port_Names(const std::vector<int>& Numbers);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/UComon.h"
+#include "platform/net/HttpClient.h"
 
 TEST(UVersionCheckTest, ConvVersion) {
   struct Case { const char* text; int value; } cases[] = {
@@ -51,4 +52,16 @@ TEST(UVersionCheckTest, TimerWantsBothChoices) {
   Internet_Enabled = false;
   EXPECT_FALSE(Update_Check_Wanted());
   Reset_Comon();
+}
+
+TEST(UVersionCheckTest, ThroughThePlatformClient) {
+  platform::FakeHttpClient http;
+  platform::SetHttpClient(&http);
+  EXPECT_FALSE(Check_Version());  // unknown URL: a failure
+  http.SetReply(Version_Query_Url(), "VER. 1.001\r\n");
+  EXPECT_TRUE(Check_Version());
+  http.SetReply(Version_Query_Url(), "VER. 0.000");
+  EXPECT_FALSE(Check_Version());
+  platform::SetHttpClient(nullptr);
+  EXPECT_EQ(http.Requests().size(), 3u);
 }

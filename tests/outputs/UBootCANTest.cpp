@@ -5,6 +5,8 @@
 #include "app/UComon.h"
 #include "app/ULanguage.h"
 #include "platform/process/RecordingLauncher.h"
+#include "platform/serial/SerialPorts.h"
+#include "tests/app/TempFolder.h"
 
 class UBootCANTest : public testing::Test {
 protected:
@@ -80,4 +82,15 @@ TEST_F(UBootCANTest, RunUpdaterStartsTheProgramBesideTheConfigurator) {
             "COM1 0 FW FR PW PR \"/opt/My Tools/cfg/MASTER/sim21070.sim\" "
             "\"/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin\"");
   EXPECT_EQ(started.arguments.size(), 8u);
+}
+
+TEST_F(UBootCANTest, PortListFromTheDevicesPresent) {
+  TTempFolder devices;
+  platform::SetSerialDeviceFolder(devices.Path());
+  EXPECT_TRUE(Com_Port_List().empty());
+  devices.Write("ttyS0", "");
+  devices.Write("ttyUSB0", "");
+  EXPECT_EQ(EnumPorts(), (std::vector<int>{1, 2}));
+  EXPECT_EQ(Com_Port_List(), (std::vector<std::string>{"COM1", "COM2"}));
+  platform::SetSerialDeviceFolder({});
 }
