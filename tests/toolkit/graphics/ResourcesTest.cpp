@@ -88,3 +88,18 @@ TEST(Resources, CursorLoadsAsIcon) {
   icon.LoadFromResourceName("QGS_POINTER");
   EXPECT_EQ(icon.Width(), 32);
 }
+
+TEST(Resources, KeyedGlyphsDrawOnlyTheirPicture) {
+  // The glyphs are drawn with their bottom-left colour as the transparent key.
+  TBitmap glyph;
+  glyph.LoadFromResourceName("ESGCHK05");
+  glyph.SetTransparent(true);
+  TBitmap cell(20, 20);
+  cell.Canvas()->Brush()->SetColor(clYellow);
+  cell.Canvas()->FillRect(Rect(0, 0, 20, 20));
+  cell.Canvas()->Draw(2, 2, &glyph);
+  EXPECT_EQ(cell.Canvas()->Pixels(2, 17), clYellow);  // the key corner
+  EXPECT_EQ(cell.Canvas()->Pixels(0, 0), clYellow);
+  EXPECT_NE(cell.Canvas()->Pixels(9, 9), clYellow);   // inside the checked box
+  EXPECT_NE(cell.Canvas()->Pixels(9, 9), clFuchsia);
+}
