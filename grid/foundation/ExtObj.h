@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,7 @@
 #include "toolkit/rtl/Classes.h"
 #include "toolkit/rtl/List.h"
 #include "toolkit/rtl/StringList.h"
+#include "toolkit/rtl/Types.h"
 #include "toolkit/rtl/Sets.h"
 
 enum TEditorType {
@@ -617,3 +619,73 @@ private:
 };
 
 #undef QUELIX_PLAIN_PROPERTY
+
+// ---------------------------------------------------------------------------
+// Control list, line list and file picture.
+
+class TControl;
+
+class TControlItem {
+public:
+  TControlItem(int AX, int AY, TControl* AObject) : X(AX), Y(AY), Control(AObject) {}
+  int X;              // the cell's column
+  int Y;              // the cell's row
+  TControl* Control;  // not owned
+};
+
+// Which control is embedded in which cell. Owns its items, not the controls.
+class TControlList : public TObject {
+public:
+  std::string ClassName() const override { return "TControlList"; }
+  int Count() const { return static_cast<int>(FItems.size()); }
+  void AddControl(int X, int Y, TControl* AObject);
+  int ControlIndex(int X, int Y) const;  // the first item of that cell; -1 when none
+  TControlItem* GetControl(int i) const;  // raises EListError outside the list
+  void RemoveControl(int i);
+  // True when some item's control is a windowed control with that window.
+  bool HasHandle(const void* Handle) const;
+
+private:
+  std::vector<std::unique_ptr<TControlItem>> FItems;
+};
+
+// A string list read and written line by line, like a text file.
+class TFileStringList : public TStringList {
+public:
+  std::string ClassName() const override { return "TFileStringList"; }
+  void Reset() { fp = 0; cache.clear(); }
+  bool Eof() const { return fp >= Count(); }
+  // Raises the list's index error at the end; callers test Eof first.
+  void ReadLn(std::string& s) { s = Strings(fp); ++fp; }
+  void Write(const std::string& s) { cache += s; }
+  void WriteLn(const std::string& s) {
+    Add(cache + s);
+    cache.clear();
+  }
+
+private:
+  int fp = 0;
+  std::string cache;
+};
+
+// A picture kept only as a file name and read from the file whenever it is
+// measured or drawn.
+class TFilePicture : public TPersistent {
+public:
+  std::string ClassName() const override { return "TFilePicture"; }
+  void Assign(const TPersistent* Source) override;
+
+  const std::string& Filename() const { return FFilename; }
+  // Reads the file for its size; the loader's errors reach the caller.
+  void SetFilename(const std::string& Value);
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  // Draws the picture stretched into r. A file that cannot be read draws
+  // nothing: this runs inside a paint.
+  void DrawPicture(TCanvas* Canvas, const TRect& r) const;
+
+private:
+  std::string FFilename;
+  int FWidth = 0;
+  int FHeight = 0;
+};
