@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/display/VirtualKeys.h"
+#include "platform/kernel/KeyState.h"  // MK_ flags
 #include "toolkit/rtl/Types.h"
 
 struct HWND__;
@@ -532,11 +533,6 @@ struct NMHDR {
 using TNMHdr = NMHDR;
 
 // ---- mouse-key flags, dialog codes, hit tests ----
-constexpr WPARAM MK_LBUTTON = 0x0001;
-constexpr WPARAM MK_RBUTTON = 0x0002;
-constexpr WPARAM MK_SHIFT = 0x0004;
-constexpr WPARAM MK_CONTROL = 0x0008;
-constexpr WPARAM MK_MBUTTON = 0x0010;
 constexpr int WHEEL_DELTA = 120;
 
 constexpr LRESULT DLGC_WANTARROWS = 0x0001;
