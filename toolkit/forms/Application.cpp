@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/display/DisplayClipboard.h"
 #include "platform/kernel/Clock.h"
 #include "toolkit/forms/Dialogs.h"
 #include "toolkit/forms/Forms.h"
@@ -16,6 +17,7 @@ TScreen* Screen = nullptr;
 void InitializeForms() {
   if (!Application) Application = new TApplication(nullptr);
   if (!Screen) Screen = new TScreen(nullptr);
+  platform::TheClipboard().SetHost(&platform::TheDisplayClipboardHost());
 }
 
 void FinalizeForms() {
@@ -29,6 +31,7 @@ void FinalizeForms() {
   delete Screen;
   Screen = nullptr;
   wm::Reset();
+  platform::TheClipboard().SetHost(nullptr);
 }
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/clipboard/Clipboard.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/graphics/TextMetrics.h"
 
@@ -77,6 +78,9 @@ TTestDriver::TTestDriver() {
   platform::ResetFacts();
   platform::SetClock(&clock_);
   platform::SetDisplay(&host_);
+  platform::SetLinkOpener(&links_);
+  platform::SetProcessLauncher(&launcher_);
+  platform::TheClipboard().Reset();
   SetFixedTextMetrics(true);
   InitializeForms();
   SetDialogPresenter(this);
@@ -88,6 +92,9 @@ TTestDriver::~TTestDriver() {
   FinalizeForms();
   SetDialogPresenter(nullptr);
   platform::SetDisplay(nullptr);
+  platform::SetLinkOpener(nullptr);
+  platform::SetProcessLauncher(nullptr);
+  platform::TheClipboard().Reset();
   platform::SetClock(nullptr);
   SetFixedTextMetrics(false);
   for (const Step& s : script_) ADD_FAILURE() << "script step never used: " << describe(s);
@@ -237,7 +244,8 @@ void TTestDriver::injectKey(HostEventKind Kind, uint16_t Key, uint32_t Char, TSh
 }
 
 void TTestDriver::KeyDown(uint16_t Key, TShiftState Shift) {
-  uint32_t ch = Shift.Contains(ssAlt) ? 0 : wm::CharFromKey(Key, Shift.Contains(ssShift), Shift.Contains(ssCtrl));
+  // With Alt the key still types its character; it arrives as WM_SYSCHAR.
+  uint32_t ch = wm::CharFromKey(Key, Shift.Contains(ssShift), Shift.Contains(ssCtrl));
   injectKey(HostEventKind::KeyDown, Key, ch, Shift);
   Pump();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The headless test driver. It starts the in-memory display with a virtual
 // clock and fixed text metrics, gives every test fresh global state
-// (Application, Screen, focus, capture, timers, hooks, records), injects
+// (Application, Screen, focus, capture, timers, hooks, clipboard, records), injects
 // input through the message queue, runs scripted answers for modal loops,
 // message boxes and file dialogs, and records what was shown and painted.
 //
@@ -29,6 +29,8 @@
 
 #include "platform/display/headless/HeadlessHost.h"
 #include "platform/kernel/Clock.h"
+#include "platform/process/RecordingLauncher.h"
+#include "platform/shell/OpenLink.h"
 #include "toolkit/forms/Dialogs.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WindowManager.h"
@@ -97,9 +99,13 @@ public:
   std::vector<std::string> PaintedNames() const;
   void ClearPaints() { wm::PaintLog().clear(); }
   int Beeps() const { return wm::BeepCount(); }
-  // Links opened and programs started, filled by the platform fakes' hooks.
-  std::vector<std::string> LinksOpened;
-  std::vector<std::string> ProgramsStarted;
+  // Links opened and programs started: nothing is opened or started for real.
+  std::vector<std::string> LinksOpened() const { return links_.Opened(); }
+  std::vector<platform::RecordingProcessLauncher::Started> ProgramsStarted() const {
+    return launcher_.StartedPrograms();
+  }
+  // Decides how started programs behave (see RecordingProcessLauncher::OnStart).
+  platform::RecordingProcessLauncher& Launcher() { return launcher_; }
 
   // Saves the form's picture as PNG (under QUELIX_SCREENSHOT_DIR, or the test
   // temp folder, unless Name is an absolute path); returns the path, "" on failure.
@@ -127,6 +133,8 @@ private:
 
   platform::HeadlessHost host_;
   platform::VirtualClock clock_;
+  platform::RecordingLinkOpener links_;
+  platform::RecordingProcessLauncher launcher_;
   std::deque<Step> script_;
   std::vector<TMessageBoxRecord> messageBoxes_;
   std::vector<TFileDialogRequest> fileDialogs_;
