@@ -10,7 +10,12 @@
 
 namespace {
 
-int Nearest(double v) { return static_cast<int>(std::nearbyint(v)); }
+// Rounds ties to even; values beyond the int range (a runaway position) are
+// held at its ends instead of overflowing.
+int Nearest(double v) {
+  if (!(v == v)) return 0;  // NaN
+  return static_cast<int>(std::clamp(std::nearbyint(v), -2147483648.0, 2147483647.0));
+}
 
 void SetPenAndBrush(TCanvas* Canvas, TColor Color) {
   Canvas->Pen()->SetColor(Color);

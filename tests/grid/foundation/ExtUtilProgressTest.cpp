@@ -63,6 +63,8 @@ TEST_F(GridProgress, BarBeyondTheRangeIsFull) {
   EXPECT_EQ(Pixel(0, 0), kGreen);  // the outer frame in the brush colour at entry
   DrawProgressBar(Canvas(), Rect(0, 0, 60, 20), kRed, kWhite, kBlue, kBlack, -5, 2, 2, 0, 100, "", clNone, false);
   EXPECT_EQ(Pixel(3, 3), kBlue);
+  DrawProgressBar(Canvas(), Rect(0, 0, 60, 20), kRed, kWhite, kBlue, kBlack, 1e30, 2, 2, 0, 100, "", clNone, false);
+  EXPECT_EQ(Pixel(3, 3), kRed);  // a runaway position is simply full
 }
 
 TEST_F(GridProgress, FormatUsesTheRange) {
