@@ -1,0 +1,125 @@
+#pragma once
+// TRichEdit: a memo whose text carries fonts, sizes, styles and colours per
+// character and an alignment per paragraph, read from and written to RTF.
+// Positions of the rich-text messages (EM_FORMATRANGE) count a paragraph
+// break as one character; SelStart and friends count it as the memo does.
+
+#include <functional>
+#include <memory>
+
+#include "toolkit/forms/models/RichLayout.h"
+#include "toolkit/forms/models/RichText.h"
+#include "toolkit/forms/std/Memo.h"
+#include "toolkit/graphics/CanvasTypes.h"
+#include "toolkit/graphics/GraphicsObjects.h"
+
+class TCustomRichEdit;
+
+// The character format of the selection (or of what is typed next).
+class TTextAttributes {
+public:
+  TTextAttributes(TCustomRichEdit* Edit, bool Default) : edit_(Edit), default_(Default) {}
+  std::string Name() const;
+  void SetName(const std::string& v);
+  int Size() const;
+  void SetSize(int v);
+  TFontStyles Style() const;
+  void SetStyle(TFontStyles v);
+  TColor Color() const;
+  void SetColor(TColor v);
+  // Copies a font's name, size, style and colour.
+  void Assign(const TFont* Font);
+
+private:
+  template <typename Fn> void change(Fn&& fn);
+  TRichCharFormat current() const;
+  TCustomRichEdit* edit_;
+  bool default_;
+};
+
+class TParaAttributes {
+public:
+  explicit TParaAttributes(TCustomRichEdit* Edit) : edit_(Edit) {}
+  TAlignment Alignment() const;
+  void SetAlignment(TAlignment v);
+
+private:
+  TCustomRichEdit* edit_;
+};
+
+// EM_FORMATRANGE's parameter: rectangles in twips, the character range to draw.
+struct TCharRange {
+  int cpMin = 0;
+  int cpMax = -1;
+};
+struct TFormatRange {
+  TCanvas* hdc = nullptr;
+  TCanvas* hdcTarget = nullptr;
+  TRect rc;
+  TRect rcPage;
+  TCharRange chrg;
+};
+constexpr UINT EM_FORMATRANGE = WM_USER + 57;
+constexpr UINT EM_REQUESTRESIZE = WM_USER + 65;
+constexpr UINT EM_GETTEXTLENGTHEX = WM_USER + 95;
+
+using TRichEditResizeEvent = std::function<void(TObject* Sender, TRect Rect)>;
+
+class TCustomRichEdit : public TCustomMemo {
+public:
+  explicit TCustomRichEdit(TComponent* AOwner);
+  ~TCustomRichEdit() override;
+  std::string ClassName() const override { return "TCustomRichEdit"; }
+
+  TRichText& Document() { return doc_; }
+  const TRichText& Document() const { return doc_; }
+  TTextAttributes* SelAttributes() { return &selAttributes_; }
+  TTextAttributes* DefAttributes() { return &defAttributes_; }
+  TParaAttributes* Paragraph() { return &paragraph_; }
+  // With PlainText, loading and saving read and write text, not RTF.
+  bool PlainText() const { return plainText_; }
+  void SetPlainText(bool v) { plainText_ = v; }
+  void LoadRichText(const std::string& Data);
+  std::string SaveRichText() const;
+  // The document position of a memo position (paragraph breaks count one).
+  int DocPos(int EditPos) const;
+  int EditPos(int DocPos) const;
+
+  // Draws the document from position From into Rect (device pixels of
+  // Canvas) at Scale; returns the first position that did not fit.
+  int RenderRange(TCanvas* Canvas, const TRect& Rect, double Scale, int From, int To = -1, bool Draw = true);
+  // EM_FORMATRANGE: rectangles in twips, scaled by the canvas's pixels per inch.
+  int FormatRange(const TFormatRange& Range, bool Render);
+  // EM_REQUESTRESIZE: reports the size the text needs.
+  void RequestSize();
+  TRichEditResizeEvent OnResizeRequest;
+  void Dispatch(TMessage& Message) override;
+
+  // The format that typing uses; set through SelAttributes without a selection.
+  TRichCharFormat InsertFormat() const;
+
+protected:
+  void Paint() override;
+  void RealSetText(const std::string& v) override;
+
+private:
+  friend class TTextAttributes;
+  friend class TParaAttributes;
+  friend class TRichEditStrings;
+  void syncDocument();
+  TRichMeasure measure(TCanvas* Canvas, double Scale);
+  TRichText doc_;
+  TTextAttributes selAttributes_{this, false};
+  TTextAttributes defAttributes_{this, true};
+  TParaAttributes paragraph_{this};
+  bool plainText_ = false;
+  bool loading_ = false;
+  bool hasPendingFormat_ = false;
+  TRichCharFormat pendingFormat_;
+};
+
+class TRichEdit : public TCustomRichEdit {
+public:
+  explicit TRichEdit(TComponent* AOwner) : TCustomRichEdit(AOwner) {}
+  std::string ClassName() const override { return "TRichEdit"; }
+};
