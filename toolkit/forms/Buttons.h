@@ -1,0 +1,4 @@
+#pragma once
+// The speed button.
+
+#include "toolkit/forms/std/GraphicControls.h"

@@ -1,0 +1,4 @@
+#pragma once
+// The check-list box.
+
+#include "toolkit/forms/std/CheckListBox.h"

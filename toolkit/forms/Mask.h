@@ -1,0 +1,4 @@
+#pragma once
+// The masked edit.
+
+#include "toolkit/forms/std/MaskEdit.h"
