@@ -91,6 +91,31 @@ TEST_F(GridFilter, ManyStarsStayFast) {
   EXPECT_TRUE(MatchFilterPattern(pattern, value + "b"));
 }
 
+// Plain backtracking over "*", "?" and literals, as a reference.
+bool NaiveMatch(std::string_view p, std::string_view v) {
+  if (p.empty()) return v.empty();
+  if (p[0] == '*') {
+    for (size_t i = v.size() + 1; i-- > 0;)
+      if (NaiveMatch(p.substr(1), v.substr(i))) return true;
+    return false;
+  }
+  if (v.empty() || (p[0] != '?' && p[0] != v[0])) return false;
+  return NaiveMatch(p.substr(1), v.substr(1));
+}
+
+TEST_F(GridFilter, WildcardsAgreeWithPlainBacktracking) {
+  const char patternChars[] = {'*', '?', 'a', 'b'};
+  const char valueChars[] = {'a', 'b'};
+  uint32_t seed = 7;
+  auto next = [&seed] { seed = seed * 1103515245 + 12345; return seed >> 16; };
+  for (int n = 0; n < 3000; ++n) {
+    std::string p, v;
+    for (int k = next() % 7; k > 0; --k) p += patternChars[next() % 4];
+    for (int k = next() % 8; k > 0; --k) v += valueChars[next() % 2];
+    ASSERT_EQ(MatchFilterPattern(p, v), NaiveMatch(p, v)) << p << " on " << v;
+  }
+}
+
 TEST_F(GridFilter, Helpers) {
   EXPECT_EQ(RemoveUnquotedSpaces("a b \"c d\" e"), "ab\"c d\"e");
   char d = 0;

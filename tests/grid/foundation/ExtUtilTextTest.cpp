@@ -144,6 +144,24 @@ TEST(GridTextFileEscaping, EveryTextReadsBackExactly) {
   }
 }
 
+TEST(GridTextFileEscaping, RandomTextsReadBackExactly) {
+  // Texts built from the characters the escaping treats specially.
+  const char alphabet[] = {'\r', '\n', '\0', '\x01', '\x02', '\x08', '\x09', 'a', 'A'};
+  uint32_t seed = 12345;
+  for (int n = 0; n < 2000; ++n) {
+    std::string t;
+    for (int len = n % 12; len > 0; --len) {
+      seed = seed * 1103515245 + 12345;
+      t += alphabet[(seed >> 16) % sizeof alphabet];
+    }
+    const std::string file = EscapeLineBreaksForFile(t);
+    if (t.find('\r') != std::string::npos) {
+      EXPECT_EQ(file.find_first_of("\r\n"), std::string::npos);
+    }
+    ASSERT_EQ(UnescapeLineBreaksFromFile(file, true), t) << testing::PrintToString(t);
+  }
+}
+
 TEST(GridTextConversions, FillAndRCReference) {
   std::string t = "abc";
   FillStringChars(t, '*');
