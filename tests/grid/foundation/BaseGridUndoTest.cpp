@@ -169,6 +169,47 @@ TEST_F(UndoRedo, SequenceWithoutStopIsRedoneToItsEnd) {
   EXPECT_EQ(undo.Level(), 3);
 }
 
+// Random edits, sequences, undos and redos against a history of snapshots:
+// after every operation the cells must equal the snapshot of the current step.
+TEST_F(UndoRedo, RandomOperationsFollowTheSnapshots) {
+  std::vector<std::map<std::pair<int, int>, std::string>> steps{grid.Cells};
+  size_t at = 0;
+  uint32_t seed = 99;
+  auto next = [&seed] { seed = seed * 1103515245 + 12345; return seed >> 16; };
+  auto cleaned = [](std::map<std::pair<int, int>, std::string> m) {
+    std::erase_if(m, [](const auto& kv) { return kv.second.empty(); });
+    return m;
+  };
+  for (int n = 0; n < 2000; ++n) {
+    switch (next() % 5) {
+      case 0:
+      case 1: {  // one edit, or a sequence of up to three
+        const bool sequence = next() % 2 == 0;
+        if (sequence) undo.StartSequence();
+        for (int k = sequence ? 1 + next() % 3 : 1; k > 0; --k)
+          Edit(next() % 3, next() % 3, std::string(1, static_cast<char>('a' + next() % 26)));
+        if (sequence) undo.StopSequence();
+        steps.resize(at + 1);
+        steps.push_back(grid.Cells);
+        ++at;
+        break;
+      }
+      case 2:
+      case 3:
+        undo.Undo();
+        if (at > 0) --at;
+        break;
+      default:
+        undo.Redo();
+        if (at + 1 < steps.size()) ++at;
+        break;
+    }
+    ASSERT_EQ(cleaned(grid.Cells), cleaned(steps[at])) << "operation " << n;
+    ASSERT_EQ(undo.CanUndo(), at > 0);
+    ASSERT_EQ(undo.CanRedo(), at + 1 < steps.size());
+  }
+}
+
 TEST_F(UndoRedo, NothingHappensWithoutAGrid) {
   Edit(0, 1, "a");
   undo.SetGrid(nullptr);
