@@ -75,18 +75,16 @@ TEST(GridHtmlText, Links) {
   EXPECT_TRUE(IsURL("see http://x"));
   EXPECT_TRUE(IsURL("mailto:a@b"));
   EXPECT_FALSE(IsURL("MAILTO:a@b"));
-  std::string t = "http://a://b";
-  StripURLProtocol(t);
-  EXPECT_EQ(t, "a://b");
-  t = "mailto:x http://y";
-  StripURLProtocol(t);
-  EXPECT_EQ(t, "y");
-  t = "mailto:a@b";
-  StripURLProtocol(t);
-  EXPECT_EQ(t, "a@b");
-  t = "plain";
-  StripURLProtocol(t);
-  EXPECT_EQ(t, "plain");
+  const std::pair<std::string, std::string> strips[] = {
+      {"http://a://b", "a://b"},     // only up to the first "://"
+      {"mailto:x http://y", "y"},    // "://" wins over "mailto:"
+      {"mailto:a@b", "a@b"},
+      {"plain", "plain"},
+  };
+  for (auto [text, stripped] : strips) {
+    StripURLProtocol(text);
+    EXPECT_EQ(text, stripped);
+  }
 
   std::string dest = "untouched";
   EXPECT_FALSE(HyperlinkURLInText("no link", "FTP://", dest));

@@ -72,23 +72,24 @@ TEST(GridTextCsv, FindUnpairedCharTable) {
 TEST(GridTextLineBreaks, Conversions) {
   EXPECT_EQ(EscapedNToCR("a\\nb\\n"), "a\rb\r");
   EXPECT_EQ(CRToEscapedN("a\r\nb\n"), "a\\nb");
-  std::string t = "a\r\nb\rc";
-  CRLFToLF(t);
-  EXPECT_EQ(t, "a\nb\rc");
   EXPECT_EQ(RemoveCR("a\r\nb\r"), "a\nb");
   EXPECT_EQ(CRToLF("a\rb"), "a\nb");
-  t = "a\r\nb";
-  LineBreaksToTilde(t);
-  EXPECT_EQ(t, "a~b");
-  t = "a~b";
-  TildeToLineBreaks(t);
-  EXPECT_EQ(t, "a\r\nb");
-  t = "^";
-  TildeToLineBreaks(t);
-  EXPECT_EQ(t, "");
-  t = "^^";
-  TildeToLineBreaks(t);
-  EXPECT_EQ(t, "^^");
+  // The routines that change their argument in place.
+  struct TInPlace {
+    void (*Convert)(std::string&);
+    std::string Text, Result;
+  };
+  const TInPlace cases[] = {
+      {CRLFToLF, "a\r\nb\rc", "a\nb\rc"},
+      {LineBreaksToTilde, "a\r\nb", "a~b"},
+      {TildeToLineBreaks, "a~b", "a\r\nb"},
+      {TildeToLineBreaks, "^", ""},
+      {TildeToLineBreaks, "^^", "^^"},
+  };
+  for (auto c : cases) {
+    c.Convert(c.Text);
+    EXPECT_EQ(c.Text, c.Result);
+  }
   TStringList lines;
   lines.Add("a");
   lines.Add("");
