@@ -23,7 +23,7 @@ T* GalleryAdd(TWinControl* parent, int x, int y, int w = 0, int h = 0) {
 
 inline TEdit* BuildGallery(TForm* form) {
   form->SetCaption("Gallery");
-  form->SetBounds(40, 40, 820, 520);
+  form->SetBounds(40, 40, 880, 520);
   auto* l = GalleryAdd<TLabel>(form, 12, 12);
   l->SetCaption("&Name:");
   auto* e = GalleryAdd<TEdit>(form, 90, 8, 160);
@@ -111,12 +111,12 @@ inline TEdit* BuildGallery(TForm* form) {
                 "Rich {\\b bold} and {\\i italic}\\par {\\cf1 red} text\\par\\qc centred}");
   auto* cal = GalleryAdd<TMonthCalendar>(form, 615, 8);
   cal->SetDate(JoinDateTime(p));
-  auto* ok = GalleryAdd<TButton>(form, 620, 450);
+  auto* ok = GalleryAdd<TButton>(form, 680, 450);
   ok->SetCaption("OK");
   ok->SetDefault(true);
-  auto* cancel = GalleryAdd<TButton>(form, 705, 450);
+  auto* cancel = GalleryAdd<TButton>(form, 765, 450);
   cancel->SetCaption("Cancel");
-  auto* off = GalleryAdd<TButton>(form, 705, 410);
+  auto* off = GalleryAdd<TButton>(form, 765, 410);
   off->SetCaption("Disabled");
   off->SetEnabled(false);
   return e;

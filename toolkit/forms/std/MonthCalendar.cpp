@@ -212,6 +212,16 @@ void TMonthCalendar::Dispatch(TMessage& Message) {
       Message.Result = 1;
       return;
     }
+    case CM_FONTCHANGED:
+    case CM_PARENTFONTCHANGED: {
+      // The calendar never gets smaller than a whole month in its font.
+      TCustomControl::Dispatch(Message);
+      TRect need = MinReqRect();
+      if (Width() < need.Width() || Height() < need.Height())
+        SetBounds(Left(), Top(), std::max(Width(), need.Width()), std::max(Height(), need.Height()));
+      Invalidate();
+      return;
+    }
     default: TCustomControl::Dispatch(Message);
   }
 }
