@@ -208,7 +208,11 @@ void DrawLine(cairo_t* cr, const TFontSpec& s, std::string_view text, double x, 
   PangoContext* ctx = Pango().Context;
   if (rtl) pango_context_set_base_dir(ctx, PANGO_DIRECTION_RTL);
   PangoLayout* layout = PrepareLayout(s, text, true);
-  if (rtl) pango_layout_context_changed(layout);
+  if (rtl) {
+    // Right-to-left reading order is asked for, whatever the first letter suggests.
+    pango_layout_set_auto_dir(layout, FALSE);
+    pango_layout_context_changed(layout);
+  }
   PangoLayoutLine* line = pango_layout_get_line(layout, 0);
 
   cairo_save(cr);
@@ -223,6 +227,7 @@ void DrawLine(cairo_t* cr, const TFontSpec& s, std::string_view text, double x, 
   cairo_restore(cr);
   if (rtl) {
     pango_context_set_base_dir(ctx, PANGO_DIRECTION_LTR);
+    pango_layout_set_auto_dir(layout, TRUE);
     pango_layout_context_changed(layout);
   }
 }
