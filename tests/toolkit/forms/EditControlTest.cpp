@@ -122,4 +122,56 @@ TEST_F(EditTest, MemoLinesAndReturns) {
   EXPECT_EQ(m->SelText(), "o\r\nth");
 }
 
+TEST_F(EditTest, MemoScrollBarsFollowTheText) {
+  TMemo* m = Make<TMemo>(10, 10, 200, 80);
+  m->SetScrollBars(ssVertical);
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "line " + std::to_string(i) + "\r\n";
+  m->SetText(text);
+  TScrollInfo si;
+  si.fMask = SIF_ALL;
+  ASSERT_TRUE(GetScrollInfo(m->Handle(), SB_VERT, si));
+  EXPECT_EQ(si.nMax, 40);
+  EXPECT_GT(si.nPage, 1u);
+  SendMessage(m->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  int first = static_cast<int>(SendMessage(m->Handle(), EM_GETFIRSTVISIBLELINE));
+  EXPECT_EQ(first, static_cast<int>(si.nPage));
+  SendMessage(m->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+  si.fMask = SIF_POS;
+  GetScrollInfo(m->Handle(), SB_VERT, si);
+  EXPECT_EQ(si.nPos, static_cast<int>(SendMessage(m->Handle(), EM_GETFIRSTVISIBLELINE)));
+  // Typing at the end brings the caret back into view.
+  Driver.Focus(m);
+  Driver.PressKey(VK_HOME, {ssCtrl});
+  EXPECT_EQ(SendMessage(m->Handle(), EM_GETFIRSTVISIBLELINE), 0);
+}
+
+TEST_F(EditTest, LongTextScrollsHorizontallyToKeepTheCaretVisible) {
+  TEdit* e = Make<TEdit>(10, 10, 60);
+  Driver.Focus(e);
+  Driver.Type("a rather long text that cannot fit");
+  TRect r{};
+  SendMessage(e->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+  LRESULT p = SendMessage(e->Handle(), EM_POSFROMCHAR, e->SelStart());
+  EXPECT_GE(static_cast<int16_t>(LoWord(p)), r.Left);
+  EXPECT_LE(static_cast<int16_t>(LoWord(p)), r.Right);
+  Driver.PressKey(VK_HOME);
+  p = SendMessage(e->Handle(), EM_POSFROMCHAR, 0);
+  EXPECT_EQ(static_cast<int16_t>(LoWord(p)), r.Left);
+}
+
+TEST_F(EditTest, NarrowedFormatRectAndAlignment) {
+  TEdit* e = Make<TEdit>(10, 10, 120);
+  e->SetText("abc");
+  e->SetAlignment(taRightJustify);
+  LRESULT p = SendMessage(e->Handle(), EM_POSFROMCHAR, 3);
+  TRect r{};
+  SendMessage(e->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+  EXPECT_GT(static_cast<int16_t>(LoWord(p)), r.Left + r.Width() / 2);
+  TRect narrow = Rect(20, 2, 80, 18);
+  SendMessage(e->Handle(), EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&narrow));
+  SendMessage(e->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+  EXPECT_EQ(r, narrow);
+}
+
 }  // namespace

@@ -24,6 +24,8 @@ void TCustomEdit::CreateParams(TCreateParams& Params) {
   if (ReadOnly()) Params.Style |= ES_READONLY;
   if (passwordChar_ != 0) Params.Style |= ES_PASSWORD;
   if (!hideSelection_) Params.Style |= ES_NOHIDESEL;
+  if (scrollBars_ == ssVertical || scrollBars_ == ssBoth) Params.Style |= WS_VSCROLL;
+  if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) Params.Style |= WS_HSCROLL;
   if (CharCase() == ecUpperCase) Params.Style |= ES_UPPERCASE;
   if (CharCase() == ecLowerCase) Params.Style |= ES_LOWERCASE;
 }
@@ -102,7 +104,71 @@ void TCustomEdit::SetWordWrap(bool v) {
 
 void TCustomEdit::SetScrollBars(TScrollStyle v) {
   scrollBars_ = v;
+  uint32_t style = Style() & ~(WS_VSCROLL | WS_HSCROLL);
+  if (v == ssVertical || v == ssBoth) style |= WS_VSCROLL;
+  if (v == ssHorizontal || v == ssBoth) style |= WS_HSCROLL;
+  SetStyle(style);
   InvalidateLayout();
+  updateScrollInfo();
+}
+
+int TCustomEdit::maxLineWidth() {
+  int w = 0;
+  for (const TVisualLine& l : VisualLines())
+    w = std::max(w, TextWidthOf(model_.Text().substr(l.Start, l.End - l.Start)));
+  return w;
+}
+
+void TCustomEdit::updateScrollInfo() {
+  if (!HandleAllocated() || !MultiLine()) return;
+  int lh = std::max(1, LineHeight());
+  if (Style() & WS_VSCROLL) {
+    TScrollInfo si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMax = std::max(0, static_cast<int>(VisualLines().size()) - 1);
+    si.nPage = static_cast<UINT>(std::max(1, FormatRect().Height() / lh));
+    si.nPos = topLine_;
+    SetScrollInfo(Handle(), SB_VERT, si, true);
+  }
+  if (Style() & WS_HSCROLL) {
+    TScrollInfo si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMax = std::max(0, maxLineWidth());
+    si.nPage = static_cast<UINT>(std::max(1, FormatRect().Width()));
+    si.nPos = scrollX_;
+    SetScrollInfo(Handle(), SB_HORZ, si, true);
+  }
+}
+
+void TCustomEdit::scrollMessage(bool vertical, const TWMScroll& s) {
+  int lh = std::max(1, LineHeight());
+  int page = vertical ? std::max(1, FormatRect().Height() / lh) : std::max(1, FormatRect().Width() * 3 / 4);
+  int line = vertical ? 1 : 8;
+  int pos = vertical ? topLine_ : scrollX_;
+  int max = vertical ? std::max(0, static_cast<int>(VisualLines().size()) - page)
+                     : std::max(0, maxLineWidth() - FormatRect().Width());
+  switch (s.ScrollCode) {
+    case SB_LINEUP: pos -= line; break;
+    case SB_LINEDOWN: pos += line; break;
+    case SB_PAGEUP: pos -= page; break;
+    case SB_PAGEDOWN: pos += page; break;
+    case SB_THUMBTRACK: case SB_THUMBPOSITION: pos = s.Pos; break;
+    case SB_TOP: pos = 0; break;
+    case SB_BOTTOM: pos = max; break;
+    default: return;
+  }
+  (vertical ? topLine_ : scrollX_) = std::clamp(pos, 0, max);
+  updateScrollInfo();
+  Invalidate();
+}
+
+bool TCustomEdit::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  if (TCustomControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+  if (!MultiLine()) return false;
+  TMessage m{WM_VSCROLL, MakeWParam(WheelDelta > 0 ? SB_LINEUP : SB_LINEDOWN, 0), 0, 0};
+  TWMScroll s(m);
+  for (int i = 0; i < 3; ++i) scrollMessage(true, s);
+  return true;
 }
 
 void TCustomEdit::SetSelStart(int v) {
@@ -156,6 +222,7 @@ void TCustomEdit::Undo() {
 
 void TCustomEdit::afterCaretMove() {
   ScrollCaret();
+  updateScrollInfo();
   Invalidate();
 }
 
@@ -313,6 +380,8 @@ void TCustomEdit::Dispatch(TMessage& Message) {
     case WM_PASTE: PasteFromClipboard(); return;
     case WM_CLEAR: if (!ReadOnly()) ClearSelection(); return;
     case WM_UNDO: Message.Result = model_.CanUndo(); Undo(); return;
+    case WM_VSCROLL: scrollMessage(true, TWMScroll(Message)); return;
+    case WM_HSCROLL: scrollMessage(false, TWMScroll(Message)); return;
     default:
       if (Message.Msg >= EM_GETSEL && Message.Msg <= EM_CHARFROMPOS) {
         handleEditMessage(Message);

@@ -95,6 +95,7 @@ protected:
   void WMGetDlgCode(TWMGetDlgCode& Message) override;
   void WMSetFocus(TWMSetFocus& Message) override;
   void WMKillFocus(TWMKillFocus& Message) override;
+  bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
   void CMFontChanged(TMessage& Message) override;
   void BoundsChanged() override;
 
@@ -137,6 +138,11 @@ private:
   void paintLine(TCanvas* c, const TVisualLine& line, int y, bool showSel);
   void handleEditMessage(TMessage& m);
   void adjustHeight();
+  // The window's own scroll bars follow the first line shown and the
+  // horizontal offset; their WM_VSCROLL/WM_HSCROLL move them.
+  void updateScrollInfo();
+  void scrollMessage(bool vertical, const TWMScroll& s);
+  int maxLineWidth();
 
   TTextEditModel model_;
   char passwordChar_ = 0;
