@@ -2,6 +2,7 @@
 // (QUELIX_SCREENSHOT_DIR chooses where).
 
 #include "GalleryForm.h"
+#include "platform/theme/Theme.h"
 
 #include "ControlFixture.h"
 
@@ -19,6 +20,15 @@ TEST_F(GalleryTest, OneOfEachOpensAndIsPainted) {
   // Tab walks through the controls without getting stuck.
   for (int i = 0; i < 30; ++i) Driver.PressKey(VK_TAB);
   EXPECT_NE(Screen->ActiveControl(), nullptr);
+}
+
+TEST_F(GalleryTest, ClassicLookWithoutThemes) {
+  SetThemeActive(false);
+  BuildGallery(form_);
+  Pump();
+  std::string path = Driver.Screenshot(form_, "gallery-classic.png");
+  SetThemeActive(true);
+  EXPECT_FALSE(path.empty());
 }
 
 }  // namespace
