@@ -1,7 +1,21 @@
-// Entry point of the configurator.
-#include <cstdio>
+// Entry point of the configurator: every window is created once, the main
+// window first, and lives until the program ends.
+#include "app/UAbout.h"
+#include "app/UNew_Project.h"
+#include "app/UOpenConf.h"
+#include "app/USoftOptions.h"
+#include "app/UTessimatoreFirmWare.h"
 
 int main() {
-  std::puts("Quelix - Configurator CF21070 - J1939 / PROFIBUS Slave ");
+  InitializeForms();
+  Application->Initialize();
+  Application->SetMainFormOnTaskBar(true);
+  Application->CreateForm(FTessimatoreFirmWare);
+  Application->CreateForm(FNew_Project);
+  Application->CreateForm(FOpenConf);
+  Application->CreateForm(FAbout);
+  Application->CreateForm(FSoftOptions);
+  Application->Run();
+  FinalizeForms();
   return 0;
 }

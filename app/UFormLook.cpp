@@ -1,0 +1,88 @@
+#include "app/UFormLook.h"
+
+#include "app/UComon.h"
+
+namespace {
+
+constexpr int Title_Height = 66;
+constexpr int Button_Panel_Height = 44;
+constexpr int Dialog_Button_Width = 100;
+constexpr int Dialog_Button_Height = 30;
+
+}  // namespace
+
+void Set_Form_Look(TCustomForm* Form, bool SystemMenu) {
+  Form->SetBorderStyle(bsSingle);
+  Form->SetBorderIcons(SystemMenu ? TBorderIcons{biSystemMenu} : TBorderIcons{});
+  Form->SetPosition(poScreenCenter);
+  Form->SetColor(Form_Color);
+  Form->Font()->SetName("Verdana");
+  Form->Font()->SetSize(8);
+}
+
+TTitlePanel Make_Title_Panel(TCustomForm* Form) {
+  TTitlePanel t;
+  t.P_Title = new TPanel(Form);
+  t.P_Title->SetParent(Form);
+  t.P_Title->SetAlign(alTop);
+  t.P_Title->SetHeight(Title_Height);
+  t.P_Title->SetBevelOuter(bvNone);
+  t.P_Title->SetParentBackground(false);
+  t.P_Title->SetColor(clWhite);
+  t.P_Title->SetShowCaption(false);
+  t.L_SW_Code = Make_Label(Form, t.P_Title, 12, 6, SW_Code);
+  t.L_SW_Code->Font()->SetSize(18);
+  t.L_SW_Code->Font()->SetStyle({fsBold});
+  t.L_SW_Code->Font()->SetColor(Code_Label_Color);
+  t.L_SW_Desc = Make_Label(Form, t.P_Title, 12, 42);
+  t.L_SW_Desc->Font()->SetStyle({fsBold});
+  return t;
+}
+
+TButtonPanel Make_Button_Panel(TCustomForm* Form) {
+  TButtonPanel b;
+  b.P_Button = new TPanel(Form);
+  b.P_Button->SetParent(Form);
+  b.P_Button->SetAlign(alBottom);
+  b.P_Button->SetHeight(Button_Panel_Height);
+  b.P_Button->SetBevelOuter(bvNone);
+  b.P_Button->SetParentBackground(false);
+  b.P_Button->SetColor(Form_Color);
+  b.P_Button->SetShowCaption(false);
+  int w = Form->ClientWidth();
+  int top = (Button_Panel_Height - Dialog_Button_Height) / 2;
+  b.Btn_Cancel = Make_Button(Form, b.P_Button, w - Dialog_Button_Width - 10, top, Dialog_Button_Width,
+                             Dialog_Button_Height, agCancel);
+  b.Btn_OK = Make_Button(Form, b.P_Button, w - 2 * Dialog_Button_Width - 18, top, Dialog_Button_Width,
+                         Dialog_Button_Height, agOK);
+  for (TLbButton* btn : {b.Btn_OK, b.Btn_Cancel}) btn->SetAnchors({akRight, akTop});
+  return b;
+}
+
+TLbButton* Make_Button(TCustomForm* Owner, TWinControl* Parent, int Left, int Top, int Width, int Height,
+                       TAppGlyph Glyph) {
+  auto* b = new TLbButton(Owner);
+  b->SetParent(Parent);
+  b->SetBounds(Left, Top, Width, Height);
+  b->SetStyle(bsEncarta);
+  b->SetLightColor(Button_Light_Color);
+  b->SetColorWhenDown(Button_Down_Color);
+  b->SetHotTrackColor(Button_Hot_Color);
+  b->SetColor(Form_Color);
+  if (Glyph != agNone) {
+    TBitmap glyph;
+    Draw_App_Glyph(glyph, Glyph, Height >= 48 ? 40 : 20);
+    b->SetGlyph(&glyph);
+  }
+  return b;
+}
+
+TLabel* Make_Label(TCustomForm* Owner, TWinControl* Parent, int Left, int Top, const std::string& Caption) {
+  auto* l = new TLabel(Owner);
+  l->SetParent(Parent);
+  l->SetLeft(Left);
+  l->SetTop(Top);
+  l->SetTransparent(true);
+  l->SetCaption(Caption);
+  return l;
+}

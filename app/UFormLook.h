@@ -1,0 +1,48 @@
+#pragma once
+// The look every window of the configurator shares: the cream background,
+// Verdana 8, a single fixed border, centred on the screen; the title panel
+// with the software code and the window's description, the button panel at
+// the bottom, and the program's buttons with their colours.
+
+#include <string>
+
+#include "app/LbButton.h"
+#include "app/UGlyphs.h"
+#include "toolkit/forms/Forms.h"
+#include "toolkit/forms/std/Containers.h"
+#include "toolkit/forms/std/Label.h"
+
+inline constexpr TColor Form_Color = 15595512;       // red F8, green F7, blue ED
+inline constexpr TColor Button_Down_Color = 0x0080FF;  // orange
+inline constexpr TColor Button_Hot_Color = 0x80FFFF;   // light yellow
+inline constexpr TColor Button_Light_Color = clGray;
+inline constexpr TColor Code_Label_Color = clGray;
+inline constexpr TColor Link_Color = 0xC05000;
+
+// Border, icons, position, colour and font of a dialog (or the main window
+// when SystemMenu is false).
+void Set_Form_Look(TCustomForm* Form, bool SystemMenu = true);
+
+struct TTitlePanel {
+  TPanel* P_Title = nullptr;
+  TLabel* L_SW_Code = nullptr;
+  TLabel* L_SW_Desc = nullptr;
+};
+// A white panel across the top: the code in large grey letters, the
+// description in bold under it.
+TTitlePanel Make_Title_Panel(TCustomForm* Form);
+
+struct TButtonPanel {
+  TPanel* P_Button = nullptr;
+  TLbButton* Btn_OK = nullptr;
+  TLbButton* Btn_Cancel = nullptr;
+};
+// A panel across the bottom with OK and Cancel kept to its right edge.
+TButtonPanel Make_Button_Panel(TCustomForm* Form);
+
+// A dialog button of the program: look bsEncarta, grey light edge, orange
+// when pressed, yellow when hot, one glyph cell.
+TLbButton* Make_Button(TCustomForm* Owner, TWinControl* Parent, int Left, int Top, int Width, int Height,
+                       TAppGlyph Glyph);
+
+TLabel* Make_Label(TCustomForm* Owner, TWinControl* Parent, int Left, int Top, const std::string& Caption = "");

@@ -1,0 +1,71 @@
+#include "app/UOpenConf.h"
+
+#include "app/UComon.h"
+#include "app/ULanguage.h"
+#include "app/UProject.h"
+#include "app/UTessimatoreFirmWare.h"
+
+TFOpenConf* FOpenConf = nullptr;
+
+TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner) {
+  FOpenConf = this;
+  Set_Form_Look(this);
+  SetBorderStyle(bsSizeable);
+  SetClientSize(377, 351);
+  TTitlePanel title = Make_Title_Panel(this);
+  P_Title = title.P_Title;
+  L_SW_Code = title.L_SW_Code;
+  L_SW_Desc = title.L_SW_Desc;
+  TButtonPanel buttons = Make_Button_Panel(this);
+  P_Button = buttons.P_Button;
+  Btn_OK = buttons.Btn_OK;
+  Btn_Cancel = buttons.Btn_Cancel;
+  Btn_OK->SetModalResult(mrOk);
+  Btn_Cancel->SetModalResult(mrCancel);
+  int top = P_Title->Height() + 8;
+  Label1 = Make_Label(this, this, 12, top);
+  ListBox1 = new TListBox(this);
+  ListBox1->SetParent(this);
+  ListBox1->SetBounds(12, top + 18, 353, ClientHeight() - P_Button->Height() - top - 24);
+  ListBox1->SetAnchors({akLeft, akTop, akRight, akBottom});
+  ListBox1->OnClick = [this](TObject* Sender) { ListBox1Click(Sender); };
+  OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
+  OnShow = [this](TObject* Sender) { FormShow(Sender); };
+}
+
+void TFOpenConf::FormCreate(TObject*) {
+  L_SW_Code->SetCaption(SW_Code);
+  Set_Lang();
+  if (FTessimatoreFirmWare) FTessimatoreFirmWare->Add_Language_Window([this] { Set_Lang(); });
+}
+
+void TFOpenConf::Load_Existing_Configuration() {
+  SL = ::Load_Existing_Configuration();
+  ListBox1->Items()->Clear();
+  for (const std::string& name : SL) ListBox1->Items()->Add(name);
+}
+
+int TFOpenConf::Search_Open_Conf(const std::string& Name) const { return ::Search_Open_Conf(SL, Name); }
+
+// The open project is preselected, else the first entry; an empty list keeps
+// the earlier choice.
+void TFOpenConf::FormShow(TObject*) {
+  Load_Existing_Configuration();
+  int index = Preselected_Project(SL);
+  if (index < 0) return;
+  ListBox1->SetItemIndex(index);
+  Name_Conf = SL[index];
+}
+
+void TFOpenConf::ListBox1Click(TObject*) {
+  int index = ListBox1->ItemIndex();
+  if (index >= 0 && index < static_cast<int>(SL.size())) Name_Conf = SL[index];
+}
+
+void TFOpenConf::Set_Lang() {
+  SetCaption(Lang_Text(32));
+  L_SW_Desc->SetCaption(Lang_Text(33));
+  Label1->SetCaption(Lang_Text(34));
+  Btn_OK->SetCaption(Lang_Text(35));
+  Btn_Cancel->SetCaption(Lang_Text(36));
+}

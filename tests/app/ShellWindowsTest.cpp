@@ -1,0 +1,344 @@
+// The windows of the shell as a user meets them: first start, the steps
+// refused without a project, new and open project, the options dialog with
+// the language and the update timer, and the About box.
+#include <filesystem>
+
+#include "app/UAbout.h"
+#include "app/UComon.h"
+#include "app/ULanguage.h"
+#include "app/UNew_Project.h"
+#include "app/UOpenConf.h"
+#include "app/USoftOptions.h"
+#include "app/UTessimatoreFirmWare.h"
+#include "app/UVersionCheck.h"
+#include "platform/net/HttpClient.h"
+#include "tests/app/TempFolder.h"
+#include "toolkit/testing/TestDriver.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ShellWindowsTest : public FormsTest {
+protected:
+  void SetUp() override {
+    platform::SetHttpClient(&http);
+    Set_Program_Folder(dir.Path());
+  }
+  void TearDown() override {
+    platform::SetHttpClient(nullptr);
+    Set_Program_Folder("");
+    Reset_Comon();
+    Lang_Strings.clear();
+  }
+  // Start-up as the program does it.
+  void Start() {
+    Application->CreateForm(FTessimatoreFirmWare);
+    Application->CreateForm(FNew_Project);
+    Application->CreateForm(FOpenConf);
+    Application->CreateForm(FAbout);
+    Application->CreateForm(FSoftOptions);
+    main = FTessimatoreFirmWare;
+    main->Show();
+    Driver.Pump();
+  }
+  void Click(TControl* c) { Driver.Click(c, c->Width() / 2, c->Height() / 2); }
+  // Runs the new-project dialog typing Name and pressing OK; Answer the
+  // error box expected (empty: none), after which the dialog is cancelled.
+  void New_Project(const std::string& Name, const std::string& Error = "") {
+    Driver.InModal([this, Name, Error] {
+      Driver.Focus(FNew_Project->E_New_Proj);
+      Driver.Type(Name);
+      if (!Error.empty()) Driver.ExpectMessage(Error, mrOk);
+      Click(FNew_Project->Btn_OK);
+      if (!Error.empty()) Click(FNew_Project->Btn_Cancel);
+    });
+    Click(main->Btn_New);
+  }
+  std::string Labels() const { return main->L_Name_Conf->Caption() + "|" + main->L_Name_Conf_L2->Caption(); }
+  void Tick(TCheckBox* cb) { Driver.Click(cb, 6, cb->Height() / 2); }
+
+  TTempFolder dir;
+  platform::FakeHttpClient http;
+  TFTessimatoreFirmWare* main = nullptr;
+};
+
+TEST_F(ShellWindowsTest, FirstStartInAnEmptyFolder) {
+  Start();
+  for (const char* name : {"MASTER", "PROJECTS", "LANGUAGE"}) EXPECT_TRUE(fs::is_directory(dir.Sub(name))) << name;
+  EXPECT_EQ(main->Caption(), "Quelix - Configurator CF21070 - J1939 / PROFIBUS Slave ");
+  EXPECT_EQ(main->L_SW_Code->Caption(), "CF21070");
+  EXPECT_EQ(main->L_SW_Desc->Caption(), "J1939 / PROFIBUS Slave - Converter");
+  EXPECT_EQ(Labels(), "None Configuration Opened |Use Step1 to open or create new configuration");
+  EXPECT_EQ(main->ClientWidth(), 694);
+  EXPECT_EQ(main->ClientHeight(), 332 + 152);
+  for (int n = 0; n < 8; ++n) EXPECT_EQ(main->L_Step[n]->Visible(), n < 6) << n;
+  EXPECT_EQ(main->L_Step[5]->Caption(), "Step 6");
+  for (TLbButton* b : {main->Btn_New, main->Btn_Open, main->Btn_Prm_Gen, main->Btn_Receive_J1939,
+                       main->Btn_Transmit_J1939, main->Btn_GSD_File, main->Btn_CreateBin, main->Btn_Info,
+                       main->Btn_Opz, main->Btn_Close})
+    EXPECT_TRUE(b->Visible()) << b->Caption();
+  EXPECT_FALSE(main->Btn_Modbus_Write_Request->Visible());
+  EXPECT_FALSE(main->Btn_Receive_CAN->Visible());
+  EXPECT_EQ(main->Btn_Prm_Gen->Caption(), "Set Communication");
+  EXPECT_EQ(main->Btn_GSD_File->Caption(), "GSD File");
+  EXPECT_EQ(main->Btn_CreateBin->Caption(), "Update Device");
+  EXPECT_EQ(main->Btn_Info->Hint(), "Information");
+  EXPECT_EQ(main->Shape1->Top(), 383);
+  EXPECT_FALSE(main->Timer_Update->Enabled());
+  EXPECT_FALSE(main->LL_Update->Visible());
+  Driver.Screenshot(main, "main-window.png");
+}
+
+TEST_F(ShellWindowsTest, StepsThatNeedAProjectAreRefused) {
+  Start();
+  for (TLbButton* b : {main->Btn_Prm_Gen, main->Btn_Receive_J1939, main->Btn_Transmit_J1939, main->Btn_GSD_File,
+                       main->Btn_CreateBin}) {
+    Driver.ExpectMessage("Project not valid", mrOk);
+    Click(b);
+    ASSERT_FALSE(Driver.MessageBoxes().empty());
+    EXPECT_EQ(Driver.MessageBoxes().back().Type, mtError);
+  }
+  EXPECT_EQ(Driver.MessageBoxes().size(), 5u);
+  EXPECT_FALSE(fs::exists(dir.Sub("PROJECTS/bin")));
+}
+
+TEST_F(ShellWindowsTest, NewProjectThenOpenAnother) {
+  Start();
+  New_Project("Line3");
+  EXPECT_TRUE(fs::is_directory(dir.Sub("PROJECTS/Line3/bin")));
+  EXPECT_EQ(Labels(), "Opened Configuration of the Converter : |Line3");
+  EXPECT_EQ(Path_ParGen, dir.Sub("PROJECTS/Line3/ParGen.xml"));
+
+  // Enter in the name box does what OK does.
+  Driver.InModal([this] {
+    Driver.Focus(FNew_Project->E_New_Proj);
+    Driver.Type("Alpha\n");
+  });
+  Click(main->Btn_New);
+  EXPECT_EQ(Labels(), "Opened Configuration of the Converter : |Alpha");
+
+  Driver.InModal([this] {
+    ASSERT_EQ(FOpenConf->ListBox1->Items()->Count(), 2);
+    EXPECT_EQ(FOpenConf->ListBox1->Items()->Get(0), "Alpha");
+    EXPECT_EQ(FOpenConf->ListBox1->ItemIndex(), 0);  // the open project
+    TRect second = FOpenConf->ListBox1->ItemRect(1);
+    Driver.Click(FOpenConf->ListBox1, second.Left + 5, second.Top + 2);
+    EXPECT_EQ(FOpenConf->Name_Conf, "Line3");
+    Driver.Screenshot(FOpenConf, "open-project.png");
+    Click(FOpenConf->Btn_OK);
+  });
+  Click(main->Btn_Open);
+  EXPECT_EQ(Labels(), "Opened Configuration of the Converter : |Line3");
+  EXPECT_EQ(Project_Folder, dir.Sub("PROJECTS/Line3"));
+
+  // With a project open the steps are no longer refused.
+  Click(main->Btn_Prm_Gen);
+  EXPECT_TRUE(Driver.MessageBoxes().empty());
+}
+
+TEST_F(ShellWindowsTest, NewProjectNamesThatAreRefused) {
+  Start();
+  New_Project("Line3");
+  New_Project("", "Error! Name Project is not valid");
+  New_Project("LINE3", "Error! Name project is not valid because directory already exists");
+  New_Project("a/b", "Error! Name project is not valid");
+  EXPECT_EQ(Labels(), "Opened Configuration of the Converter : |Line3");
+  Driver.InModal([this] {
+    Driver.Screenshot(FNew_Project, "new-project.png");
+    Click(FNew_Project->Btn_Cancel);
+  });
+  Click(main->Btn_New);
+  EXPECT_EQ(Project_Name, "Line3");
+}
+
+TEST_F(ShellWindowsTest, OpenOnAnEmptyListOpensNoProject) {
+  Start();
+  Driver.InModal([this] { Click(FOpenConf->Btn_OK); });
+  Click(main->Btn_Open);
+  EXPECT_EQ(Labels(), "None Configuration Opened |Use Step1 to open or create new configuration");
+  Driver.ExpectMessage("Project not valid", mrOk);
+  Click(main->Btn_CreateBin);
+}
+
+TEST_F(ShellWindowsTest, RemembersTheProjectAcrossRuns) {
+  fs::create_directories(dir.Sub("PROJECTS/Line3"));
+  dir.Write("Tessimator.xml", "<Conf_Settings><lastproj><projectname>Line3</projectname></lastproj></Conf_Settings>");
+  Start();
+  EXPECT_EQ(Labels(), "Opened Configuration of the Converter : |Line3");
+  New_Project("Next");
+  Click(main->Btn_Close);
+  EXPECT_NE(dir.Read("Tessimator.xml").find("Next"), std::string::npos);
+}
+
+TEST_F(ShellWindowsTest, LanguageChangeAsksAndIsKeptOnlyOnOk) {
+  dir.Write("LANGUAGE/Italiano.lng", "STR12=Apri Configurazione\nSTR191=Lingua\n");
+  Start();
+  auto choose_italian = [this](TLbButton* close) {
+    Driver.InModal([this, close] {
+      ASSERT_TRUE(FSoftOptions->L_L[0]->Visible());
+      EXPECT_EQ(FSoftOptions->L_L[0]->Caption(), "Italiano");
+      EXPECT_FALSE(FSoftOptions->L_L[1]->Visible());
+      EXPECT_EQ(FSoftOptions->L_Page_Lang->Caption(), "Page 1 / 1");
+      Driver.ExpectMessage("Do you want to change the Language from English to Italiano?", mrYes);
+      Click(FSoftOptions->L_L[0]);
+      EXPECT_EQ(FSoftOptions->L_Sel_Lang->Caption(), "Selected Language : Italiano");
+      EXPECT_EQ(FSoftOptions->TS_Language->Caption(), "Lingua");
+      Driver.Screenshot(FSoftOptions, "options-language.png");
+      Click(close);
+    });
+    Click(main->Btn_Opz);
+  };
+  choose_italian(FSoftOptions->Btn_Cancel);
+  EXPECT_EQ(main->Btn_Open->Caption(), "Apri Configurazione");  // in force for this run
+  EXPECT_EQ(Language_Name, "English");
+  EXPECT_EQ(Driver.MessageBoxes().back().Type, mtConfirmation);
+
+  choose_italian(FSoftOptions->Btn_OK);
+  EXPECT_EQ(Language_Name, "Italiano");
+  EXPECT_NE(dir.Read("Tessimator.xml").find("Italiano"), std::string::npos);
+}
+
+TEST_F(ShellWindowsTest, AnsweringNoKeepsTheLanguage) {
+  dir.Write("LANGUAGE/Italiano.lng", "STR12=Apri Configurazione\n");
+  Start();
+  Driver.InModal([this] {
+    Driver.ExpectMessage("", mrNo);
+    Click(FSoftOptions->L_L[0]);
+    Click(FSoftOptions->Btn_OK);
+  });
+  Click(main->Btn_Opz);
+  EXPECT_EQ(main->Btn_Open->Caption(), "Open Configuration");
+  EXPECT_EQ(Language_Name, "English");
+}
+
+TEST_F(ShellWindowsTest, SevenLanguagesMakeTwoPages) {
+  for (const char* name : {"A", "B", "C", "D", "E", "F", "G"}) dir.Write(std::string("LANGUAGE/") + name + ".lng", "");
+  Start();
+  Driver.InModal([this] {
+    auto* o = FSoftOptions;
+    EXPECT_FALSE(o->Btn_Prev->Visible());
+    EXPECT_TRUE(o->Btn_Next->Visible());
+    for (int k = 0; k < 6; ++k) EXPECT_TRUE(o->L_L[k]->Visible()) << k;
+    Click(o->Btn_Next);
+    EXPECT_EQ(o->L_Page_Lang->Caption(), "Page 2 / 2");
+    EXPECT_TRUE(o->Btn_Prev->Visible());
+    EXPECT_FALSE(o->Btn_Next->Visible());
+    EXPECT_EQ(o->L_L[0]->Caption(), "G");
+    EXPECT_FALSE(o->L_L[1]->Visible());
+    Click(o->Btn_Prev);
+    EXPECT_EQ(o->L_Page_Lang->Caption(), "Page 1 / 2");
+    Click(o->Btn_Cancel);
+  });
+  Click(main->Btn_Opz);
+}
+
+TEST_F(ShellWindowsTest, UpdateTimerChecksAfterAMinuteThenEveryTwoHours) {
+  Start();
+  http.SetReply(Version_Query_Url(), "Ver. 1.002");
+  Driver.InModal([this] {
+    auto* o = FSoftOptions;
+    o->PC_Options->SetActivePage(o->TS_Con_Options);
+    Driver.Pump();
+    EXPECT_FALSE(o->CB_Update->Enabled());
+    EXPECT_FALSE(o->Btn_Check_Update->Enabled());
+    Tick(o->CB_En_Con);
+    EXPECT_TRUE(o->CB_Update->Enabled());
+    EXPECT_FALSE(o->Btn_Check_Update->Enabled());  // internet alone is not enough
+    Tick(o->CB_Update);
+    EXPECT_TRUE(o->Btn_Check_Update->Enabled());
+    Driver.Screenshot(o, "options-connection.png");
+    Click(o->Btn_OK);
+  });
+  Click(main->Btn_Opz);
+  EXPECT_TRUE(Internet_Enabled && Update_Enabled);
+  EXPECT_TRUE(main->Timer_Update->Enabled());
+  Driver.Advance(59999);
+  EXPECT_TRUE(http.Requests().empty());
+  Driver.Advance(1);
+  ASSERT_EQ(http.Requests().size(), 1u);
+  EXPECT_TRUE(main->LL_Update->Visible());
+  EXPECT_NE(main->LL_Update->Caption().find("New Version Available"), std::string::npos);
+  Driver.Screenshot(main, "main-window-update.png");
+  Click(main->LL_Update);
+  EXPECT_EQ(Driver.LinksOpened(), std::vector<std::string>{Download_Page_Url()});
+
+  http.SetReply(Version_Query_Url(), "VER. 1.000");
+  Driver.Advance(Update_Next_Interval_ms - 1);
+  EXPECT_EQ(http.Requests().size(), 1u);
+  Driver.Advance(1);
+  EXPECT_EQ(http.Requests().size(), 2u);
+  EXPECT_FALSE(main->LL_Update->Visible());
+
+  // Internet access off: the timer stops.
+  Driver.InModal([this] {
+    FSoftOptions->PC_Options->SetActivePage(FSoftOptions->TS_Con_Options);
+    Tick(FSoftOptions->CB_En_Con);
+    Click(FSoftOptions->Btn_OK);
+  });
+  Click(main->Btn_Opz);
+  EXPECT_FALSE(main->Timer_Update->Enabled());
+  Driver.Advance(2 * Update_Next_Interval_ms);
+  EXPECT_EQ(http.Requests().size(), 2u);
+}
+
+TEST_F(ShellWindowsTest, TimerRunsFromStartWhenBothChoicesAreRemembered) {
+  dir.Write("Tessimator.xml",
+            "<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
+            "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
+  Start();
+  ASSERT_TRUE(Internet_Enabled && Update_Enabled);
+  EXPECT_TRUE(main->Timer_Update->Enabled());
+  Driver.Advance(60000);
+  EXPECT_EQ(http.Requests().size(), 1u);
+  EXPECT_FALSE(main->LL_Update->Visible());  // no reply: no newer version
+}
+
+TEST_F(ShellWindowsTest, CheckNowShowsTheAnswer) {
+  Start();
+  Driver.InModal([this] {
+    auto* o = FSoftOptions;
+    o->PC_Options->SetActivePage(o->TS_Con_Options);
+    Tick(o->CB_En_Con);
+    Tick(o->CB_Update);
+    Click(o->Btn_Check_Update);
+    EXPECT_TRUE(o->LL_Check_Update->Visible());
+    EXPECT_EQ(o->LL_Check_Update->Caption(), "No Update Available");
+    http.SetReply(Version_Query_Url(), "Ver. 1.001");
+    Click(o->Btn_Check_Update);
+    EXPECT_EQ(o->LL_Check_Update->Caption(), Download_Link_Anchor("New Version Available. Click Here for more Details"));
+    Click(o->Btn_Cancel);
+  });
+  Click(main->Btn_Opz);
+  EXPECT_FALSE(Internet_Enabled);  // Cancel keeps the choices
+  EXPECT_FALSE(main->Timer_Update->Enabled());
+}
+
+TEST_F(ShellWindowsTest, AboutBoxShowsTheCodesAndOpensTheHomePage) {
+  Start();
+  Driver.InModal([this] {
+    EXPECT_EQ(FAbout->Label2->Caption(), "J1939 / PROFIBUS Slave - Converter");
+    EXPECT_EQ(FAbout->Label9->Caption(), "CF21070");
+    EXPECT_EQ(FAbout->Label10->Caption(), "1.000");
+    EXPECT_EQ(FAbout->Label12->Caption(), "DC21070");
+    EXPECT_EQ(FAbout->ClientWidth(), 406);
+    EXPECT_EQ(FAbout->LbButton1->NumGlyphs(), 2);
+    Click(FAbout->Label4);
+    Click(FAbout->Image2);
+    Driver.Screenshot(FAbout, "about.png");
+    Click(FAbout->LbButton1);
+  });
+  Click(main->Btn_Info);
+  EXPECT_EQ(Driver.LinksOpened(), std::vector<std::string>(2, Home_Page_Url()));
+  Click(main->L_Quelix);
+  EXPECT_EQ(Driver.LinksOpened().size(), 3u);
+}
+
+TEST_F(ShellWindowsTest, CloseSavesTheSettings) {
+  Start();
+  Click(main->Btn_Close);
+  EXPECT_TRUE(fs::exists(dir.Sub("Tessimator.xml")));
+  EXPECT_TRUE(Application->Terminated() || !main->Visible());
+}
+
+}  // namespace
