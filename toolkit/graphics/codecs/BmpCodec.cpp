@@ -208,9 +208,16 @@ void ApplyIconMask(TByteReader& r, const TDibHeader& h, TPixelImage& img) {
   }
 }
 
+// Run-length data can claim a huge picture in a few bytes; a real file needs at
+// least a byte for every 64 Ki pixels (an end-of-line code per row of them).
+constexpr int64_t kMaxRlePixelsPerByte = 65536;
+
 TPixelImage DecodePixels(TByteReader& r, TDibHeader& h, const std::vector<uint32_t>& palette) {
+  const bool rle = h.Compression == kBiRle4 || h.Compression == kBiRle8;
+  if (rle && h.Width * h.Height > kMaxRlePixelsPerByte * int64_t(r.Remaining() + 1))
+    r.Fail("run-length data too short for the picture size");
   TPixelImage img(int(h.Width), int(h.Height));
-  if (h.Compression == kBiRle4 || h.Compression == kBiRle8)
+  if (rle)
     DecodeRle(r, h, palette, img);
   else
     DecodeUncompressed(r, h, palette, img);

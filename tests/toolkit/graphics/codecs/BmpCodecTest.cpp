@@ -160,3 +160,9 @@ TEST(ByteReader, RefusesReadsPastTheEnd) {
   EXPECT_THROW(r.Slice(2, 2), EInvalidGraphic);
   EXPECT_THROW(r.Slice(size_t(-1), 2), EInvalidGraphic);
 }
+
+TEST(BmpCodec, TinyRunLengthDataCannotClaimAHugePicture) {
+  const std::vector<uint8_t> rle = {0, 1};  // end of bitmap at once
+  EXPECT_THROW(Decode(BmpFile(8000, 8000, 8, 1, kPalette, rle)), EInvalidGraphic);
+  EXPECT_EQ(Decode(BmpFile(300, 200, 8, 1, kPalette, rle)).Width, 300);
+}
