@@ -156,7 +156,12 @@ void TControl::RequestAlign() {
 // ---- state and look ----
 
 void TControl::SetVisible(bool v) {
-  if (visible_ == v) return;
+  if (visible_ == v) {
+    // A parentless window is visible from birth without being shown; showing it now counts.
+    if (v && !parent_)
+      if (auto* w = dynamic_cast<TWinControl*>(this)) w->ShowingChanged();
+    return;
+  }
   VisibleChanging();
   visible_ = v;
   Perform(CM_VISIBLECHANGED, v ? 1 : 0);

@@ -183,6 +183,11 @@ bool TWinControl::Showing() const { return showing_; }
 // top-level host windows on the way.
 void TWinControl::ShowingChanged() {
   bool topLevelOk = dynamic_cast<TCustomForm*>(this) || parentWindow_ || (style_ & WS_POPUP);
+  if (!parent_ && !topLevelOk && !handle_) {
+    TCreateParams p;
+    CreateParams(p);
+    topLevelOk = (p.Style & WS_POPUP) != 0 || p.WndParent != nullptr;
+  }
   bool s = Visible() && (parent_ ? parent_->showing_ : topLevelOk);
   if (s) HandleNeeded();
   if (s == showing_) {

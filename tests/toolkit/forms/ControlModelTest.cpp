@@ -254,3 +254,64 @@ TEST_F(ControlModelTest, SetParentToItselfIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+// A drop-down made the way list and calendar drop-downs are: a parentless
+// control that asks for a popup window in CreateParams.
+class TDropDown : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+
+protected:
+  void CreateParams(TCreateParams& p) override {
+    TCustomControl::CreateParams(p);
+    p.Style = WS_POPUP | WS_BORDER;
+    p.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  }
+  void Paint() override {
+    Canvas()->Brush()->SetColor(clWindow);
+    Canvas()->FillRect(ClientRect());
+  }
+};
+
+TEST_F(ControlModelTest, AParentlessPopupControlShowsAtScreenCoordinatesWithoutTakingFocus) {
+  auto* drop = new TDropDown(Form);
+  drop->SetBounds(500, 400, 120, 80);
+  drop->SetParentWindow(Form->Handle());
+  drop->Show();
+  Driver.Pump();
+  ASSERT_TRUE(drop->Showing());
+  EXPECT_EQ(drop->ClientWidth(), 118);  // WS_BORDER
+  EXPECT_EQ(drop->ClientToScreen({0, 0}), (TPoint{501, 401}));
+  EXPECT_EQ(WindowFromPoint({510, 410}), drop->Handle());
+  Driver.Click(drop, 5, 5);
+  EXPECT_TRUE(Form->First->Focused());
+  drop->Hide();
+  EXPECT_FALSE(drop->Showing());
+  EXPECT_NE(WindowFromPoint({510, 410}), drop->Handle());
+}
+
+TEST_F(ControlModelTest, TheCaretIsDrawnOverItsOwnersPaint) {
+  HWND h = Form->Third->Handle();
+  ASSERT_TRUE(CreateCaret(h, 2, 16));
+  SetCaretPos(10, 5);
+  ShowCaret(h);
+  Driver.Pump();
+  TPoint p;
+  EXPECT_TRUE(GetCaretPos(p));
+  EXPECT_EQ(p, (TPoint{10, 5}));
+  cairo_surface_t* s = wm::SurfaceOf(Form);
+  cairo_surface_flush(s);
+  TPoint at = Form->Third->ClientToScreen({10, 8});
+  TPoint o = wm::SurfaceScreenOrigin(Form);
+  uint32_t caretPx = *reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) +
+                                                  (at.Y - o.Y) * cairo_image_surface_get_stride(s) + (at.X - o.X) * 4);
+  uint32_t besidePx = *reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) +
+                                                   (at.Y - o.Y) * cairo_image_surface_get_stride(s) + (at.X - o.X + 5) * 4);
+  EXPECT_NE(caretPx & 0xFFFFFF, besidePx & 0xFFFFFF);
+  DestroyCaret();
+  EXPECT_FALSE(GetCaretPos(p));
+}
+
+}  // namespace
