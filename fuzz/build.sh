@@ -23,6 +23,6 @@ clang++ "${common[@]}" -fsanitize=address,undefined "$root/fuzz/seed.cpp" "${cod
 "$out/seed" "$out"
 
 # XML document loading.
-xml_sources=("$root"/platform/xml/*.cpp "$root"/platform/kernel/AtomicFile.cpp)
+xml_sources=("$root"/platform/xml/*.cpp "$root"/platform/kernel/AtomicFile.cpp "$root"/platform/kernel/TextCodec.cpp)
 clang++ "${fuzz[@]}" "$root/fuzz/xml_load_fuzz.cpp" "${xml_sources[@]}" -lpugixml -o "$out/xml_load_fuzz"
 echo "built $out/xml_load_fuzz"
