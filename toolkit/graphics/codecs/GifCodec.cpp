@@ -13,6 +13,10 @@ namespace {
 
 constexpr const char* kFormat = "GIF";
 constexpr size_t kMaxFrames = 4096;
+// One LZW code of at least 9 bits stands for at most 4096 pixels, so a frame
+// cannot hold more than 4096 pixels per byte of the file; a header claiming
+// more is a lie that would only cost memory.
+constexpr int64_t kMaxPixelsPerByte = 4096;
 
 [[noreturn]] void FailGif(int code) {
   const char* text = GifErrorString(code);
@@ -72,6 +76,7 @@ TPixelImage ToPixels(const std::vector<GifPixelType>& raster, int width, int hei
 }
 
 struct TDecodeState {
+  size_t FileSize = 0;
   GraphicsControlBlock Control{};
   int64_t TotalPixels = 0;
   void ResetControl() {
@@ -85,6 +90,8 @@ void ReadFrame(GifFileType* gif, TDecodeState& state, TGifAnimation& out) {
   if (DGifGetImageDesc(gif) == GIF_ERROR) FailGif(gif->Error);
   const GifImageDesc& desc = gif->Image;
   CheckImageSize(desc.Width, desc.Height, kFormat);
+  if (int64_t(desc.Width) * desc.Height > kMaxPixelsPerByte * int64_t(state.FileSize))
+    RaiseInvalidGraphic(kFormat, "frame larger than its data");
   state.TotalPixels += int64_t(desc.Width) * desc.Height;
   if (state.TotalPixels > kMaxImagePixels || out.Frames.size() >= kMaxFrames)
     RaiseInvalidGraphic(kFormat, "too many frames");
@@ -225,6 +232,7 @@ TGifAnimation DecodeGif(const uint8_t* data, size_t size) {
   out.Width = gif->SWidth;
   out.Height = gif->SHeight;
   TDecodeState state;
+  state.FileSize = size;
   state.ResetControl();
   GifRecordType type = UNDEFINED_RECORD_TYPE;
   do {

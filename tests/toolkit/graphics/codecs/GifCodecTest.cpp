@@ -101,8 +101,12 @@ TEST(GifCodec, LyingSizesAreRejected) {
   for (size_t i = 13; i < tall.size(); ++i)
     if (tall[i] == 0x2C) { desc = i; break; }
   ASSERT_GT(desc, 0u);
-  tall[desc + 7] = 0x40;  // height 0x4003
+  tall[desc + 7] = 0x40;  // height 64 instead of 3
   EXPECT_THROW(DecodeGif(tall.data(), tall.size()), EInvalidGraphic);
+  auto wide = good;  // 0x7F04 x 64: far more pixels than a short file can hold
+  wide[desc + 6] = 0x7F;
+  wide[desc + 7] = 0x40;
+  EXPECT_THROW(DecodeGif(wide.data(), wide.size()), EInvalidGraphic);
 }
 
 TEST(GifCodec, EncodingNeedsFramesOfOneSize) {
