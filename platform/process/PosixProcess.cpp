@@ -103,8 +103,14 @@ public:
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
+    // The child gets standard input, output and error only: our display
+    // connection, sockets and files are not its business.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
     pid_t pid = 0;
-    int rc = posix_spawn(&pid, start.program.c_str(), nullptr, nullptr, argv.data(), environ);
+    int rc = posix_spawn(&pid, start.program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) return {nullptr, "cannot start \"" + start.program.string() + "\": " + std::strerror(rc)};
     return {std::make_shared<PosixProcess>(pid), ""};
   }

@@ -91,6 +91,19 @@ TEST_F(RealProcess, TimeOutIsMeasuredOnTheCurrentClock) {
   EXPECT_EQ(started.process->ExitCode(), 0u);
 }
 
+TEST_F(RealProcess, ChildGetsOnlyTheStandardDescriptors) {
+  int fd = open(folder_.Path().c_str(), O_RDONLY | O_DIRECTORY);  // inheritable: no close-on-exec
+  ASSERT_GE(fd, 0);
+  auto out = folder_ / "fds.txt";
+  auto script = Script("fds.sh", "[ -e /proc/$$/fd/" + std::to_string(fd) + " ] && echo open > '" + out.string() +
+                                     "' || echo closed > '" + out.string() + "'\n");
+  auto started = StartProgram(script, "", true);
+  close(fd);
+  ASSERT_TRUE(started) << started.failure;
+  EXPECT_TRUE(started.process->Wait(INFINITE));
+  EXPECT_EQ(TempFolder::Read(out), "closed\n");
+}
+
 TEST_F(RealProcess, SignalEndsWith128PlusSignal) {
   auto started = StartProgram(Script("kill.sh", "kill -9 $$\n"), "", true);
   ASSERT_TRUE(started);
