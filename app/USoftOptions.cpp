@@ -13,8 +13,8 @@ TFSoftOptions* FSoftOptions = nullptr;
 namespace {
 
 constexpr int Flag_Size = 48;
-constexpr int Slot_Top = 40;
-constexpr int Slot_Step = 56;
+constexpr int Slot_Top = 34;
+constexpr int Slot_Step = 52;
 constexpr int Left_Column = 16;
 constexpr int Right_Column = 248;
 
@@ -49,6 +49,7 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {
 void TFSoftOptions::Create_Language_Page() {
   TS_Language = new TTabSheet(this);
   TS_Language->SetPageControl(PC_Options);
+  TS_Language->SetColor(Form_Color);
   L_Sel_Lang = Make_Label(this, TS_Language, Left_Column, 10);
   L_Sel_Lang->Font()->SetStyle({fsBold});
   L_Page_Lang = Make_Label(this, TS_Language, 380, 10);
@@ -65,7 +66,7 @@ void TFSoftOptions::Create_Language_Page() {
     I_L[k]->OnClick = [this](TObject* Sender) { LangClick(Sender); };
     L_L[k]->OnClick = [this](TObject* Sender) { LangClick(Sender); };
   }
-  int bottom = PC_Options->Height() - 34 - 36;
+  int bottom = Slot_Top + 3 * Slot_Step + 4;  // below the third row of flags
   Btn_Prev = Make_Button(this, TS_Language, Left_Column, bottom, 110, 30, agPrev);
   Btn_Next = Make_Button(this, TS_Language, PC_Options->Width() - 8 - 110 - Left_Column, bottom, 110, 30, agNext);
   Btn_Next->SetLayout(blGlyphRight);
@@ -76,6 +77,7 @@ void TFSoftOptions::Create_Language_Page() {
 void TFSoftOptions::Create_Connection_Page() {
   TS_Con_Options = new TTabSheet(this);
   TS_Con_Options->SetPageControl(PC_Options);
+  TS_Con_Options->SetColor(Form_Color);
   CB_En_Con = new TCheckBox(this);
   CB_En_Con->SetParent(TS_Con_Options);
   CB_En_Con->SetBounds(Left_Column, 16, 440, 20);
@@ -83,7 +85,7 @@ void TFSoftOptions::Create_Connection_Page() {
   CB_Update->SetParent(TS_Con_Options);
   CB_Update->SetBounds(Left_Column + 24, 44, 416, 20);
   for (TCheckBox* cb : {CB_En_Con, CB_Update}) {
-    cb->SetColor(clWhite);
+    cb->SetColor(Form_Color);
     cb->OnClick = [this](TObject* Sender) { CB_En_ConClick(Sender); };
   }
   Btn_Check_Update = Make_Button(this, TS_Con_Options, Left_Column, 80, 220, 30, agCheck);

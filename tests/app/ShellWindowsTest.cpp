@@ -12,6 +12,8 @@
 #include "app/UTessimatoreFirmWare.h"
 #include "app/UVersionCheck.h"
 #include "platform/net/HttpClient.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Picture.h"
 #include "tests/app/TempFolder.h"
 #include "toolkit/testing/TestDriver.h"
 
@@ -212,11 +214,27 @@ TEST_F(ShellWindowsTest, AnsweringNoKeepsTheLanguage) {
   EXPECT_EQ(Language_Name, "English");
 }
 
+// A flag: two bands of colour.
+void Write_Flag(const std::string& Path, TColor Top, TColor Bottom) {
+  TBitmap flag(48, 48);
+  flag.Canvas()->Brush()->SetColor(Top);
+  flag.Canvas()->FillRect(TRect(0, 0, 48, 24));
+  flag.Canvas()->Brush()->SetColor(Bottom);
+  flag.Canvas()->FillRect(TRect(0, 24, 48, 48));
+  flag.SaveToFile(Path);
+}
+
 TEST_F(ShellWindowsTest, SevenLanguagesMakeTwoPages) {
   for (const char* name : {"A", "B", "C", "D", "E", "F", "G"}) dir.Write(std::string("LANGUAGE/") + name + ".lng", "");
+  Write_Flag(dir.Sub("LANGUAGE/b.BMP"), clRed, clWhite);
+  Write_Flag(dir.Sub("LANGUAGE/DefaultFlag.bmp"), clGray, clSilver);
   Start();
   Driver.InModal([this] {
     auto* o = FSoftOptions;
+    for (int k = 0; k < 6; ++k) EXPECT_TRUE(o->I_L[k]->Visible()) << k;
+    EXPECT_EQ(o->I_L[1]->Picture()->Bitmap()->Canvas()->Pixels(5, 5), clRed);  // its own flag
+    EXPECT_EQ(o->I_L[0]->Picture()->Bitmap()->Canvas()->Pixels(5, 5), clGray);  // the default one
+    Driver.Screenshot(o, "options-flags.png");
     EXPECT_FALSE(o->Btn_Prev->Visible());
     EXPECT_TRUE(o->Btn_Next->Visible());
     for (int k = 0; k < 6; ++k) EXPECT_TRUE(o->L_L[k]->Visible()) << k;
