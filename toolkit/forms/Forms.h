@@ -385,10 +385,11 @@ extern TScreen* Screen;
 void InitializeForms();
 void FinalizeForms();
 
-// Cursors: standard shapes by number, custom ones from an embedded resource
-// (a PNG or BMP with the hot spot given) or from pixels.
+// Cursors: standard shapes by number, custom ones from an embedded resource:
+// a cursor file (.cur, with its own hot spot) or a bitmap; a hot spot given
+// here (not negative) wins. nullptr when there is no such resource.
 HCURSOR LoadCursor(TCursor Standard);
-HCURSOR LoadCursorFromResource(const std::string& ResourceName, int HotX, int HotY);
+HCURSOR LoadCursorFromResource(const std::string& ResourceName, int HotX = -1, int HotY = -1);
 // The name a cursor handle stands for ("crHandPoint", or the resource name).
 std::string CursorName(HCURSOR Cursor);
 

@@ -1,18 +1,17 @@
 // TScreen and TMonitor: screen facts, the forms and their z-order, the
 // active form and control, cursors and fonts.
 
-#include <cairo.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
-#include <cstring>
 #include <map>
 
 #include "platform/display/DisplayHost.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/graphics/GraphicsObjects.h"
-#include "toolkit/rtl/EmbeddedResource.h"
+#include "toolkit/graphics/Resources.h"
+#include "toolkit/rtl/Exceptions.h"
 
 namespace {
 
@@ -56,51 +55,40 @@ HCURSOR LoadCursor(TCursor Standard) {
   return toHandle(slot.get());
 }
 
-namespace {
-
-struct PngReader {
-  const unsigned char* data;
-  size_t size;
-  size_t pos = 0;
-};
-
-cairo_status_t readPng(void* closure, unsigned char* out, unsigned int length) {
-  auto* r = static_cast<PngReader*>(closure);
-  if (r->pos + length > r->size) return CAIRO_STATUS_READ_ERROR;
-  std::memcpy(out, r->data + r->pos, length);
-  r->pos += length;
-  return CAIRO_STATUS_SUCCESS;
-}
-
-}  // namespace
-
 HCURSOR LoadCursorFromResource(const std::string& ResourceName, int HotX, int HotY) {
-  for (const EmbeddedResource* e = g_EmbeddedResources; e->Name; ++e) {
-    if (ResourceName != e->Name) continue;
-    PngReader reader{e->Data, e->Size};
-    cairo_surface_t* s = cairo_image_surface_create_from_png_stream(readPng, &reader);
-    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
-      cairo_surface_destroy(s);
+  TPixelImage image;
+  int hx = 0, hy = 0;
+  try {
+    if (FindResourceOrNull(ResourceName, rkCursor)) {
+      TIcoFile file = LoadResourceIcon(ResourceName, rkCursor);
+      if (file.Entries.empty()) return nullptr;
+      const TIcoEntry& e = file.Entries[file.BestIndex()];
+      image = e.Image;
+      hx = e.HotSpotX;
+      hy = e.HotSpotY;
+    } else if (FindResourceOrNull(ResourceName, rkBitmap)) {
+      image = LoadResourceImage(ResourceName);
+    } else {
       return nullptr;
     }
-    auto obj = std::make_unique<TCursorObject>();
-    obj->Shape.Standard = 0;
-    obj->Shape.Name = ResourceName;
-    obj->Shape.Width = cairo_image_surface_get_width(s);
-    obj->Shape.Height = cairo_image_surface_get_height(s);
-    obj->Shape.HotX = HotX;
-    obj->Shape.HotY = HotY;
-    cairo_surface_flush(s);
-    int stride = cairo_image_surface_get_stride(s);
-    const unsigned char* px = cairo_image_surface_get_data(s);
-    for (int y = 0; y < obj->Shape.Height; ++y)
-      for (int x = 0; x < obj->Shape.Width; ++x)
-        obj->Shape.Pixels.push_back(*reinterpret_cast<const uint32_t*>(px + y * stride + x * 4));
-    cairo_surface_destroy(s);
-    customCursors().push_back(std::move(obj));
-    return toHandle(customCursors().back().get());
+  } catch (const Exception&) {
+    return nullptr;  // a broken picture gives no cursor, not a broken program
   }
-  return nullptr;
+  auto obj = std::make_unique<TCursorObject>();
+  obj->Shape.Standard = 0;
+  obj->Shape.Name = ResourceName;
+  obj->Shape.Width = image.Width;
+  obj->Shape.Height = image.Height;
+  obj->Shape.HotX = HotX >= 0 ? HotX : hx;
+  obj->Shape.HotY = HotY >= 0 ? HotY : hy;
+  // Premultiplied, as the display wants it.
+  for (uint32_t p : image.Pixels) {
+    uint32_t a = ArgbA(p);
+    auto mul = [a](uint32_t c) { return (c * a + 127) / 255; };
+    obj->Shape.Pixels.push_back((a << 24) | (mul(ArgbR(p)) << 16) | (mul(ArgbG(p)) << 8) | mul(ArgbB(p)));
+  }
+  customCursors().push_back(std::move(obj));
+  return toHandle(customCursors().back().get());
 }
 
 std::string CursorName(HCURSOR Cursor) { return Cursor ? fromHandle(Cursor)->Shape.Name : std::string(); }

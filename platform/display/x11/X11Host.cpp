@@ -67,6 +67,7 @@ public:
       XDestroyWindow(dpy_, w.Id);
     }
     for (auto& [n, c] : cursors_) XFreeCursor(dpy_, c);
+    for (auto& [n, c] : custom_) XFreeCursor(dpy_, c);
     XDestroyWindow(dpy_, helper_);
     // cairo keeps per-display state until its device is finished.
     if (device_) {
@@ -190,7 +191,7 @@ public:
   void SetCursor(HostWindowId id, const TCursorShape& shape) override {
     XWin* w = find(id);
     if (!w) return;
-    XDefineCursor(dpy_, w->Id, cursorFor(shape.Standard));
+    XDefineCursor(dpy_, w->Id, shape.Pixels.empty() ? cursorFor(shape.Standard) : customCursor(shape));
     XFlush(dpy_);
   }
 
@@ -345,6 +346,34 @@ private:
     }
     Cursor c = XCreateFontCursor(dpy_, shape);
     cursors_[standard] = c;
+    return c;
+  }
+
+  // A two-colour cursor from the picture: opaque pixels show, dark ones black.
+  Cursor customCursor(const TCursorShape& shape) {
+    auto it = custom_.find(shape.Name);
+    if (it != custom_.end()) return it->second;
+    int w = shape.Width, h = shape.Height, rowBytes = (w + 7) / 8;
+    if (w <= 0 || h <= 0 || static_cast<size_t>(w) * h != shape.Pixels.size()) return cursorFor(-2);
+    std::vector<char> source(static_cast<size_t>(rowBytes) * h, 0), mask(source.size(), 0);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        uint32_t p = shape.Pixels[static_cast<size_t>(y) * w + x];
+        if ((p >> 24) < 128) continue;
+        int lum = (((p >> 16) & 0xFF) * 3 + ((p >> 8) & 0xFF) * 6 + (p & 0xFF)) / 10;
+        mask[y * rowBytes + x / 8] |= static_cast<char>(1 << (x % 8));
+        if (lum < 128) source[y * rowBytes + x / 8] |= static_cast<char>(1 << (x % 8));
+      }
+    Pixmap src = XCreateBitmapFromData(dpy_, root_, source.data(), w, h);
+    Pixmap msk = XCreateBitmapFromData(dpy_, root_, mask.data(), w, h);
+    XColor black{}, white{};
+    white.red = white.green = white.blue = 0xFFFF;
+    black.flags = white.flags = DoRed | DoGreen | DoBlue;
+    Cursor c = XCreatePixmapCursor(dpy_, src, msk, &black, &white, static_cast<unsigned>(shape.HotX),
+                                   static_cast<unsigned>(shape.HotY));
+    XFreePixmap(dpy_, src);
+    XFreePixmap(dpy_, msk);
+    custom_[shape.Name] = c;
     return c;
   }
 
@@ -559,6 +588,7 @@ private:
   Atom wmDelete_, wmProtocols_, clipboard_, utf8_, targets_, selectionProp_;
   std::map<HostWindowId, XWin> windows_;
   std::map<int, Cursor> cursors_;
+  std::map<std::string, Cursor> custom_;
   std::deque<HostEvent> queued_;
   HostWindowId next_ = 1;
   HostWindowId pendingActivate_ = 0;

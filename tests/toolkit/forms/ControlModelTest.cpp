@@ -315,3 +315,21 @@ TEST_F(ControlModelTest, TheCaretIsDrawnOverItsOwnersPaint) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ControlModelTest, CustomCursorsComeFromResourcesAndShowByTheirIndex) {
+  HCURSOR h = LoadCursorFromResource("QGS_POINTER");
+  ASSERT_NE(h, nullptr);
+  EXPECT_EQ(LoadCursorFromResource("NO_SUCH_CURSOR"), nullptr);
+  constexpr TCursor crPointer = 5;
+  Screen->SetCursors(crPointer, h);
+  Form->Third->SetCursor(crPointer);
+  Driver.MouseMove(Form->Third, 4, 4);
+  ASSERT_FALSE(Driver.CursorsSet().empty());
+  EXPECT_EQ(Driver.CursorsSet().back(), "QGS_POINTER");
+  const auto* w = Driver.Host().Find(wm::Find(Form->Handle())->Host);
+  EXPECT_FALSE(w->Cursor.Pixels.empty());
+}
+
+}  // namespace
