@@ -229,6 +229,10 @@ TGifAnimation DecodeGif(const uint8_t* data, size_t size) {
   if (!gif) FailGif(err);
   TGifAnimation out;
   CheckImageSize(gif->SWidth, gif->SHeight, kFormat);
+  // Every frame is drawn on the whole screen; a screen out of all proportion
+  // to the file is refused like an oversized frame.
+  if (int64_t(gif->SWidth) * gif->SHeight > kMaxPixelsPerByte * int64_t(size))
+    RaiseInvalidGraphic(kFormat, "screen larger than its data");
   out.Width = gif->SWidth;
   out.Height = gif->SHeight;
   TDecodeState state;

@@ -95,6 +95,10 @@ TEST(GifCodec, LyingSizesAreRejected) {
   zero[6] = 0;  // logical screen width 0
   zero[7] = 0;
   EXPECT_THROW(DecodeGif(zero.data(), zero.size()), EInvalidGraphic);
+  auto huge = good;  // a 16384 x 2048 screen in a file of a few hundred bytes
+  huge[7] = 0x40;
+  huge[9] = 0x08;
+  EXPECT_THROW(DecodeGif(huge.data(), huge.size()), EInvalidGraphic);
   // A frame claiming more rows than its data holds.
   auto tall = good;
   size_t desc = 0;
