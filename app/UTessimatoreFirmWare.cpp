@@ -130,7 +130,8 @@ void TFTessimatoreFirmWare::Place_Controls() {
   L_Begin->SetBounds(16, 84, L_Begin->Width(), L_Begin->Height());
   Shape2->SetBounds(80, 70, Shape2->Width(), Shape2->Height());
   L_Name_Conf->SetBounds(87, 75, L_Name_Conf->Width(), L_Name_Conf->Height());
-  L_Name_Conf_L2->SetBounds(87, 88, L_Name_Conf_L2->Width(), L_Name_Conf_L2->Height());
+  // One pixel lower than the 13-pixel line step: the real font's line is 14 high.
+  L_Name_Conf_L2->SetBounds(87, 89, L_Name_Conf_L2->Width(), L_Name_Conf_L2->Height());
   Btn_Info->SetBounds(516, 8, Icon_Size, Icon_Size);
   Btn_Opz->SetBounds(574, 8, Icon_Size, Icon_Size);
   Btn_Close->SetBounds(632, 8, Icon_Size, Icon_Size);
