@@ -82,6 +82,8 @@ bool DecodeInto(const uint8_t* data, size_t size, TPixelImage& img, TJpegError& 
   }
   jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
+  // libjpeg's own buffers (whole-image coefficients of progressive files) stay bounded too.
+  info.mem->max_memory_to_use = 512L * 1024 * 1024;
   const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
   info.out_color_space = cmyk ? JCS_CMYK : (info.num_components == 1 ? JCS_GRAYSCALE : JCS_RGB);
   if (int64_t(info.image_width) * info.image_height > kMaxImagePixels ||
@@ -93,15 +95,16 @@ bool DecodeInto(const uint8_t* data, size_t size, TPixelImage& img, TJpegError& 
   jpeg_start_decompress(&info);
   img.Width = int(info.output_width);
   img.Height = int(info.output_height);
-  img.Pixels.assign(size_t(img.Width) * size_t(img.Height), 0xFF000000u);
+  // Rows are added as they decode: a header may promise far more than the data holds.
+  img.Pixels.clear();
   const int components = info.output_components;
   JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
                                              info.output_width * components, 1);
   const bool adobe = info.saw_Adobe_marker;
   while (info.output_scanline < info.output_height) {
-    const int y = int(info.output_scanline);
     jpeg_read_scanlines(&info, row, 1);
-    StoreRow(row[0], img.Width, components, adobe, &img.At(0, y));
+    img.Pixels.resize(img.Pixels.size() + size_t(img.Width));
+    StoreRow(row[0], img.Width, components, adobe, &img.Pixels[img.Pixels.size() - size_t(img.Width)]);
   }
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
