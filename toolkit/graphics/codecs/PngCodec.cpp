@@ -24,6 +24,10 @@ struct TPngImageRecord {
   [[noreturn]] void Fail() const { RaiseInvalidGraphic(kFormat, Image.message); }
 };
 
+// Deflate packs at most 1032 bytes into one, and a byte holds at most 8
+// pixels (1 bit deep), so no file holds more than about 8256 pixels per byte.
+constexpr int64_t kMaxPixelsPerByte = 16384;
+
 // Little-endian hosts store 0xAARRGGBB as B, G, R, A.
 static_assert(std::endian::native == std::endian::little);
 
@@ -39,6 +43,8 @@ TPixelImage DecodePng(const uint8_t* data, size_t size) {
   TPngImageRecord rec;
   if (!png_image_begin_read_from_memory(&rec.Image, data, size)) rec.Fail();
   CheckImageSize(rec.Image.width, rec.Image.height, kFormat);
+  if (int64_t(rec.Image.width) * rec.Image.height > kMaxPixelsPerByte * int64_t(size))
+    RaiseInvalidGraphic(kFormat, "picture larger than its data");
   rec.Image.format = PNG_FORMAT_BGRA;
   TPixelImage img(int(rec.Image.width), int(rec.Image.height));
   if (!png_image_finish_read(&rec.Image, nullptr, img.Pixels.data(), 0, nullptr)) rec.Fail();
