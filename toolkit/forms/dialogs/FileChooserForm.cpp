@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/display/DisplayHost.h"
+
 #include "toolkit/forms/dialogs/MessageBoxForm.h"
 #include "toolkit/forms/std/Button.h"
 #include "toolkit/forms/std/ComboBox.h"
@@ -186,11 +188,17 @@ bool ExecuteFileChooser(TFileDialogRequest& Request) {
   return form.ShowModal() == mrOk;
 }
 
+// Without a screen nobody could answer a window: the default button answers.
 TModalResult TVisibleDialogPresenter::ShowMessageBox(const TMessageBoxRequest& Request) {
+  if (platform::CurrentDisplay().IsHeadless()) {
+    if (Request.DefaultButton != mrNone) return Request.DefaultButton;
+    return Request.Buttons.empty() ? mrOk : Request.Buttons.front();
+  }
   return ShowMessageBoxForm(Request);
 }
 
 bool TVisibleDialogPresenter::ExecuteFileDialog(TFileDialogRequest& Request) {
+  if (platform::CurrentDisplay().IsHeadless()) return false;
   return ExecuteFileChooser(Request);
 }
 

@@ -53,7 +53,8 @@ private:
 
 bool ExecuteFileChooser(TFileDialogRequest& Request);
 
-// The presenter that shows the visible message box and file chooser forms.
+// The presenter that shows the visible message box and file chooser forms
+// (on a headless display it answers with the default button, like the built-in one).
 class TVisibleDialogPresenter : public IDialogPresenter {
 public:
   TModalResult ShowMessageBox(const TMessageBoxRequest& Request) override;
