@@ -5,9 +5,12 @@
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/UTessimatoreFirmWare.h"
+#include "toolkit/forms/dialogs/FileChooserForm.h"
 
 int main() {
   InitializeForms();
+  // Message boxes and file dialogs as visible windows (tests script them instead).
+  SetDialogPresenter(&VisibleDialogPresenter());
   Application->Initialize();
   Application->SetMainFormOnTaskBar(true);
   Application->CreateForm(FTessimatoreFirmWare);
