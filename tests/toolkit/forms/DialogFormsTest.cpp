@@ -85,6 +85,13 @@ TEST_F(DialogFormsTest, LongTextWrapsAndTheBoxGrows) {
   EXPECT_EQ(ShowMessageBoxForm(r), mrOk);
 }
 
+TEST_F(DialogFormsTest, VisiblePresenterAnswersTheDefaultWithoutAScreen) {
+  TMessageBoxRequest r = MessageBoxRequest("Quit?", "", MB_YESNO | MB_DEFBUTTON2);
+  EXPECT_EQ(VisibleDialogPresenter().ShowMessageBox(r), mrNo);
+  TFileDialogRequest f;
+  EXPECT_FALSE(VisibleDialogPresenter().ExecuteFileDialog(f));
+}
+
 TEST_F(DialogFormsTest, OpenDialogGoesThroughThePresenter) {
   TOpenDialog d(nullptr);
   d.SetDefaultExt("cfg");
