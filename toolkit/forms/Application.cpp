@@ -117,7 +117,11 @@ void TApplication::waitForWork() {
   }
   TCustomForm* modal = ModalForm();
   if (modal && OnModalIdle) {
-    if (!OnModalIdle(modal)) modal->SetModalResult(mrCancel);
+    try {
+      if (!OnModalIdle(modal)) modal->SetModalResult(mrCancel);
+    } catch (...) {
+      HandleException(this);
+    }
     return;
   }
   if (timer) {

@@ -9,6 +9,7 @@
 #include "platform/display/DisplayHost.h"
 #include "platform/kernel/Clock.h"
 #include "toolkit/forms/DemoForm.h"
+#include "toolkit/forms/Dialogs.h"
 #include "toolkit/forms/WindowManager.h"
 
 namespace {
@@ -30,6 +31,42 @@ TEST(X11Demo, ShowsTheDemoFormOnTheRealDisplay) {
     Application->HandleMessage();
   EXPECT_TRUE(form->Showing());
   EXPECT_EQ(form->ActiveControl(), form->Second);
+  FinalizeForms();
+  platform::SetDisplay(nullptr);
+}
+
+TEST(X11Demo, RunEndsWhenTheMainFormClosesAndTheBuiltInBoxWorks) {
+  if (!std::getenv("QUELIX_X11_DEMO") || !std::getenv("DISPLAY")) GTEST_SKIP() << "set QUELIX_X11_DEMO and DISPLAY to run";
+  auto display = platform::CreateDefaultDisplay();
+  platform::SetDisplay(display.get());
+  InitializeForms();
+  struct TMainDemo : TDemoForm {
+    explicit TMainDemo(TComponent* owner) : TDemoForm(owner, Log()) {}
+    static TEventLog& Log() {
+      static TEventLog log;
+      return log;
+    }
+  };
+  TMainDemo* form = nullptr;
+  Application->CreateForm(form);
+  int answer = 0;
+  auto* closer = new TTimer(form);
+  closer->SetInterval(300);
+  closer->SetOnTimer([&](TObject*) {
+    closer->SetEnabled(false);
+    // The box is modal: a second timer answers it from inside its loop.
+    auto* answerer = new TTimer(form);
+    answerer->SetInterval(500);
+    answerer->SetOnTimer([answerer](TObject*) {
+      answerer->SetEnabled(false);
+      if (TCustomForm* box = Screen->ActiveForm()) box->SetModalResult(mrNo);
+    });
+    answer = MessageDlg("Close the demo?", mtConfirmation, {mbYes, mbNo}, 0);
+    form->Close();
+  });
+  Application->Run();
+  EXPECT_TRUE(Application->Terminated());
+  EXPECT_EQ(answer, mrNo);
   FinalizeForms();
   platform::SetDisplay(nullptr);
 }
