@@ -12,6 +12,7 @@
 // clip it selects itself.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -267,6 +268,8 @@ private:
   // line helpers (CanvasShapes.cpp)
   void StyledLine(std::vector<TPoint> devicePts, bool closed, bool includeLast);
   void WideLine(const std::vector<TPoint>& devicePts, bool closed);
+  // Strokes a curved outline (surface pixels) with the pen, dashes and opaque gaps included.
+  void StyledStroke(const std::function<void(cairo_t*)>& path);
   void BoxShape(int x1, int y1, int x2, int y2, int kind, int rx, int ry);
   void ArcShape(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int kind);
 

@@ -227,17 +227,14 @@ void TCanvas::FillPathImpl(void (*build)(cairo_t*, const void*), const void* ctx
   cairo_t* cr = CairoContext();
   if (!cr) return;
   const cairo_fill_rule_t rule = evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING;
-  // Paints the built path: a fill, or a stroke when a width is given.
-  auto paint = [&](cairo_t* c) {
-    if (strokeWidth > 0) {
-      cairo_set_line_width(c, strokeWidth);
-      cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
-      cairo_set_line_join(c, CAIRO_LINE_JOIN_ROUND);
-      cairo_stroke(c);
-    } else {
-      cairo_fill(c);
-    }
+  // Stroke settings go in before the path is built, so that a builder can change them (dashes).
+  auto prepare = [&](cairo_t* c) {
+    if (strokeWidth <= 0) return;
+    cairo_set_line_width(c, strokeWidth);
+    cairo_set_line_cap(c, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(c, CAIRO_LINE_JOIN_ROUND);
   };
+  auto paint = [&](cairo_t* c) { strokeWidth > 0 ? cairo_stroke(c) : cairo_fill(c); };
 
   if (ConstantMode(penMode) || !IsImageSurface()) {
     TInk ink = inkIn;
@@ -254,6 +251,7 @@ void TCanvas::FillPathImpl(void (*build)(cairo_t*, const void*), const void* ctx
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
     SetInkSource(cr, ink);
     cairo_new_path(cr);
+    prepare(cr);
     build(cr, ctx);
     paint(cr);
     cairo_restore(cr);
@@ -280,6 +278,7 @@ void TCanvas::FillPathImpl(void (*build)(cairo_t*, const void*), const void* ctx
   for (const TRect& r : clip.Rects()) cairo_rectangle(mcr, r.Left, r.Top, r.Width(), r.Height());
   cairo_clip(mcr);
   cairo_set_fill_rule(mcr, rule);
+  prepare(mcr);
   build(mcr, ctx);
   paint(mcr);
   cairo_destroy(mcr);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <deque>
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -235,6 +236,22 @@ void TCanvas::WideLine(const std::vector<TPoint>& pts, bool closed) {
   }, DevicePenWidth(), PenInk(), pen_.Mode());
 }
 
+void TCanvas::StyledStroke(const std::function<void(cairo_t*)>& path) {
+  const int pw = DevicePenWidth();
+  const std::vector<int> pattern = pw == 1 ? DashPattern(pen_.Style()) : std::vector<int>{};
+  if (pattern.empty()) {
+    StrokePath(path, pw, PenInk(), pen_.Mode());
+    return;
+  }
+  const std::vector<double> dashes(pattern.begin(), pattern.end());
+  if (EffectiveBkOpaque()) StrokePath(path, 1, SolidInk(EffectiveBkColor()), pen_.Mode());
+  StrokePath([&](cairo_t* cr) {
+    cairo_set_dash(cr, dashes.data(), int(dashes.size()), 0);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);  // round ends would lengthen every dash
+    path(cr);
+  }, 1, PenInk(), pen_.Mode());
+}
+
 // ---------------------------------------------------------------- boxes
 
 void TCanvas::FillRect(const TRect& r) {
@@ -315,6 +332,15 @@ void TCanvas::BoxShape(int x1, int y1, int x2, int y2, int kind, int rx, int ry)
     const TPoint o = deviceOrigin_;
     StyledLine({{d.Left - o.X, d.Top - o.Y}, {d.Right - 1 - o.X, d.Top - o.Y},
                 {d.Right - 1 - o.X, d.Bottom - 1 - o.Y}, {d.Left - o.X, d.Bottom - 1 - o.Y}}, true, false);
+  } else if (styled) {
+    // Curved outlines: a dashed stroke through the centres of the outer pixels.
+    const TRect centre{d.Left, d.Top, d.Right - 1, d.Bottom - 1};
+    StyledStroke([&](cairo_t* cr) {
+      cairo_save(cr);
+      cairo_translate(cr, 0.5, 0.5);
+      BoxPath(cr, centre, kind, crx, cry);
+      cairo_restore(cr);
+    });
   } else {
     FillPath([&](cairo_t* cr) {
       BoxPath(cr, outer, kind, crx, cry);
@@ -361,7 +387,7 @@ void TCanvas::ArcShape(int x1, int y1, int x2, int y2, int x3, int y3, int x4, i
     cairo_restore(cr);
   };
   if (kind != 0 && brush_.Style() != bsClear) FillPath(path, false, BrushInk(), pen_.Mode());
-  if (pen_.Style() != psClear) StrokePath(path, DevicePenWidth(), PenInk(), pen_.Mode());
+  if (pen_.Style() != psClear) StyledStroke(path);
   Changed();
 }
 

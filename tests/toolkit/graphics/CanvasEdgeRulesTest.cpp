@@ -279,3 +279,25 @@ TEST(CanvasEdges, RoundRectCornersAreCut) {
   EXPECT_EQ(c->Pixels(10, 10), clBlue);
   EXPECT_EQ(c->Pixels(20, 10), CLR_INVALID);
 }
+
+TEST(CanvasEdges, DashedCurvesLeaveGaps) {
+  auto solid = WhiteBitmap(40, 40), dashed = WhiteBitmap(40, 40), opaque = WhiteBitmap(40, 40);
+  for (TBitmap* b : {solid.get(), dashed.get(), opaque.get()}) b->Canvas()->Brush()->SetStyle(bsClear);
+  dashed->Canvas()->Pen()->SetStyle(psDot);
+  opaque->Canvas()->Pen()->SetStyle(psDot);
+  opaque->Canvas()->Brush()->SetColor(clYellow);  // solid again: gaps in yellow
+  opaque->Canvas()->FillRect(Rect(0, 0, 0, 0));
+  for (TBitmap* b : {solid.get(), dashed.get(), opaque.get()}) b->Canvas()->Ellipse(2, 2, 38, 38);
+  const int full = CountColor(*solid, clBlack);
+  const int dots = CountColor(*dashed, clBlack);
+  EXPECT_GT(full, 80);
+  EXPECT_GT(dots, full / 4);
+  EXPECT_LT(dots, full * 3 / 4);
+  EXPECT_GT(CountColor(*opaque, clYellow), full / 4);
+  // The dashes stay inside the ellipse's box.
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x) {
+      if (dashed->Canvas()->Pixels(x, y) != clBlack) continue;
+      EXPECT_TRUE(x >= 2 && x < 38 && y >= 2 && y < 38) << x << "," << y;
+    }
+}
