@@ -1,6 +1,7 @@
 #include "app/UFormLook.h"
 
 #include "app/UComon.h"
+#include "app/UTessimatoreFirmWare.h"
 
 namespace {
 
@@ -85,4 +86,24 @@ TLabel* Make_Label(TCustomForm* Owner, TWinControl* Parent, int Left, int Top, c
   l->SetTransparent(true);
   l->SetCaption(Caption);
   return l;
+}
+
+TShellDialog::TShellDialog(TComponent* AOwner, int ClientWidth, int ClientHeight) : TForm(AOwner) {
+  Set_Form_Look(this);
+  SetClientSize(ClientWidth, ClientHeight);
+  TTitlePanel title = Make_Title_Panel(this);
+  P_Title = title.P_Title;
+  L_SW_Code = title.L_SW_Code;
+  L_SW_Desc = title.L_SW_Desc;
+  TButtonPanel buttons = Make_Button_Panel(this);
+  P_Button = buttons.P_Button;
+  Btn_OK = buttons.Btn_OK;
+  Btn_Cancel = buttons.Btn_Cancel;
+  Btn_Cancel->SetModalResult(mrCancel);
+}
+
+void TShellDialog::Prepare_Dialog() {
+  L_SW_Code->SetCaption(SW_Code);
+  Set_Lang();
+  if (FTessimatoreFirmWare) FTessimatoreFirmWare->Add_Language_Window([this] { Set_Lang(); });
 }

@@ -46,3 +46,29 @@ TLbButton* Make_Button(TCustomForm* Owner, TWinControl* Parent, int Left, int To
                        TAppGlyph Glyph);
 
 TLabel* Make_Label(TCustomForm* Owner, TWinControl* Parent, int Left, int Top, const std::string& Caption = "");
+
+// A dialog of the program: its look, the title panel and the button panel
+// with OK and Cancel, its texts from the string table.
+class TShellDialog : public TForm {
+public:
+  TShellDialog(TComponent* AOwner, int ClientWidth, int ClientHeight);
+  std::string ClassName() const override { return "TShellDialog"; }
+
+  TPanel* P_Title;
+  TLabel* L_SW_Code;
+  TLabel* L_SW_Desc;
+  TPanel* P_Button;
+  TLbButton* Btn_OK;
+  TLbButton* Btn_Cancel;
+
+  // Takes the window's texts from the string table.
+  virtual void Set_Lang() = 0;
+
+protected:
+  // The creation work every dialog shares: the code label, the texts, and a
+  // place among the windows a language change reaches.
+  void Prepare_Dialog();
+  // The top of the area between the two panels.
+  int Content_Top() const { return P_Title->Height(); }
+  int Content_Bottom() const { return ClientHeight() - P_Button->Height(); }
+};

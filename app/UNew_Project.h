@@ -4,26 +4,20 @@
 #include "app/UFormLook.h"
 #include "toolkit/forms/std/Edit.h"
 
-class TFNew_Project : public TForm {
+class TFNew_Project : public TShellDialog {
 public:
   explicit TFNew_Project(TComponent* AOwner);
   std::string ClassName() const override { return "TFNew_Project"; }
 
-  TPanel* P_Title;
-  TLabel* L_SW_Code;
-  TLabel* L_SW_Desc;
   TLabel* Label1;
   TEdit* E_New_Proj;
-  TPanel* P_Button;
-  TLbButton* Btn_OK;
-  TLbButton* Btn_Cancel;
 
   void FormCreate(TObject* Sender);
   void FormShow(TObject* Sender);
   // Creates the project named as typed, or says why not and stays open.
   void Btn_OKClick(TObject* Sender);
   void E_New_ProjKeyPress(TObject* Sender, char& Key);
-  void Set_Lang();
+  void Set_Lang() override;
 };
 
 extern TFNew_Project* FNew_Project;

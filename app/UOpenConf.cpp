@@ -3,41 +3,26 @@
 #include "app/UComon.h"
 #include "app/ULanguage.h"
 #include "app/UProject.h"
-#include "app/UTessimatoreFirmWare.h"
 
 TFOpenConf* FOpenConf = nullptr;
 
-TFOpenConf::TFOpenConf(TComponent* AOwner) : TForm(AOwner) {
+TFOpenConf::TFOpenConf(TComponent* AOwner) : TShellDialog(AOwner, 377, 351) {
   FOpenConf = this;
-  Set_Form_Look(this);
   SetBorderStyle(bsSizeable);
   SetClientSize(377, 351);
-  TTitlePanel title = Make_Title_Panel(this);
-  P_Title = title.P_Title;
-  L_SW_Code = title.L_SW_Code;
-  L_SW_Desc = title.L_SW_Desc;
-  TButtonPanel buttons = Make_Button_Panel(this);
-  P_Button = buttons.P_Button;
-  Btn_OK = buttons.Btn_OK;
-  Btn_Cancel = buttons.Btn_Cancel;
   Btn_OK->SetModalResult(mrOk);
-  Btn_Cancel->SetModalResult(mrCancel);
-  int top = P_Title->Height() + 8;
+  int top = Content_Top() + 8;
   Label1 = Make_Label(this, this, 12, top);
   ListBox1 = new TListBox(this);
   ListBox1->SetParent(this);
-  ListBox1->SetBounds(12, top + 18, 353, ClientHeight() - P_Button->Height() - top - 24);
+  ListBox1->SetBounds(12, top + 18, 353, Content_Bottom() - top - 24);
   ListBox1->SetAnchors({akLeft, akTop, akRight, akBottom});
   ListBox1->OnClick = [this](TObject* Sender) { ListBox1Click(Sender); };
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
   OnShow = [this](TObject* Sender) { FormShow(Sender); };
 }
 
-void TFOpenConf::FormCreate(TObject*) {
-  L_SW_Code->SetCaption(SW_Code);
-  Set_Lang();
-  if (FTessimatoreFirmWare) FTessimatoreFirmWare->Add_Language_Window([this] { Set_Lang(); });
-}
+void TFOpenConf::FormCreate(TObject*) { Prepare_Dialog(); }
 
 void TFOpenConf::Load_Existing_Configuration() {
   SL = ::Load_Existing_Configuration();

@@ -8,19 +8,13 @@
 #include "app/UFormLook.h"
 #include "toolkit/forms/std/ListBox.h"
 
-class TFOpenConf : public TForm {
+class TFOpenConf : public TShellDialog {
 public:
   explicit TFOpenConf(TComponent* AOwner);
   std::string ClassName() const override { return "TFOpenConf"; }
 
-  TPanel* P_Title;
-  TLabel* L_SW_Code;
-  TLabel* L_SW_Desc;
   TLabel* Label1;
   TListBox* ListBox1;
-  TPanel* P_Button;
-  TLbButton* Btn_OK;
-  TLbButton* Btn_Cancel;
 
   std::vector<std::string> SL;  // the project folders found
   std::string Name_Conf;        // the chosen name, kept between showings
@@ -28,7 +22,7 @@ public:
   void FormCreate(TObject* Sender);
   void FormShow(TObject* Sender);
   void ListBox1Click(TObject* Sender);
-  void Set_Lang();
+  void Set_Lang() override;
   void Load_Existing_Configuration();
   int Search_Open_Conf(const std::string& Name) const;
 };

@@ -22,24 +22,13 @@ int Page_Count(const std::vector<std::string>& Languages) { return Lang_Page(Lan
 
 }  // namespace
 
-TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TForm(AOwner) {
+TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TShellDialog(AOwner, 509, 373) {
   FSoftOptions = this;
-  Set_Form_Look(this);
-  SetClientSize(509, 373);
-  TTitlePanel title = Make_Title_Panel(this);
-  P_Title = title.P_Title;
-  L_SW_Code = title.L_SW_Code;
-  L_SW_Desc = title.L_SW_Desc;
-  TButtonPanel buttons = Make_Button_Panel(this);
-  P_Button = buttons.P_Button;
-  Btn_OK = buttons.Btn_OK;
-  Btn_Cancel = buttons.Btn_Cancel;
-  Btn_Cancel->SetModalResult(mrCancel);
   Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
   PC_Options = new TPageControl(this);
   PC_Options->SetParent(this);
-  int top = P_Title->Height() + 6;
-  PC_Options->SetBounds(8, top, 493, ClientHeight() - P_Button->Height() - top - 2);
+  int top = Content_Top() + 6;
+  PC_Options->SetBounds(8, top, 493, Content_Bottom() - top - 2);
   Create_Language_Page();
   Create_Connection_Page();
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
@@ -101,9 +90,7 @@ void TFSoftOptions::Create_Connection_Page() {
 
 void TFSoftOptions::FormCreate(TObject*) {
   SL_Languages.clear();
-  L_SW_Code->SetCaption(SW_Code);
-  Set_Lang();
-  if (FTessimatoreFirmWare) FTessimatoreFirmWare->Add_Language_Window([this] { Set_Lang(); });
+  Prepare_Dialog();
 }
 
 // The page label shows the page in force, so that a language change made on

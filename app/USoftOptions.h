@@ -12,17 +12,11 @@
 #include "toolkit/forms/std/GraphicControls.h"
 #include "toolkit/forms/std/PageControl.h"
 
-class TFSoftOptions : public TForm {
+class TFSoftOptions : public TShellDialog {
 public:
   explicit TFSoftOptions(TComponent* AOwner);
   std::string ClassName() const override { return "TFSoftOptions"; }
 
-  TPanel* P_Title;
-  TLabel* L_SW_Code;
-  TLabel* L_SW_Desc;
-  TPanel* P_Button;
-  TLbButton* Btn_OK;
-  TLbButton* Btn_Cancel;
   TPageControl* PC_Options;
   TTabSheet* TS_Language;
   TTabSheet* TS_Con_Options;
@@ -50,7 +44,7 @@ public:
   void LL_Check_UpdateLinkClick(TObject* Sender, const std::string& Link, TSysLinkType LinkType);
   void Btn_OKClick(TObject* Sender);
 
-  void Set_Lang();
+  void Set_Lang() override;
   void Create_Lang_List();
   void Update_Lang_Page(int Page);
   void Update_CheckBox();
