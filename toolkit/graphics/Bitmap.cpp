@@ -206,7 +206,7 @@ void TBitmap::Assign(const TPersistent* Source) {
   alphaFormat_ = s->alphaFormat_;
   transparentColor_ = s->transparentColor_;
   transparentMode_ = s->transparentMode_;
-  TGraphic::SetTransparent(s->Transparent());
+  SetTransparentQuietly(s->Transparent());
 }
 
 void TBitmap::SetTransparent(bool v) { TGraphic::SetTransparent(v); }

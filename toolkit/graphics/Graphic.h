@@ -41,6 +41,8 @@ public:
 
 protected:
   virtual void Changed();
+  // Sets the flag without telling anyone, for Assign.
+  void SetTransparentQuietly(bool v) { transparent_ = v; }
 
 private:
   bool transparent_ = false;

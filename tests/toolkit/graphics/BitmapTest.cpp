@@ -67,7 +67,10 @@ TEST(Bitmap, AssignIsADeepCopy) {
   a->Canvas()->SetPixels(2, 2, clRed);
   a->SetTransparent(true);
   TBitmap b;
+  int changes = 0;
+  b.OnChange = [&](TObject*) { ++changes; };
   b.Assign(a.get());
+  EXPECT_EQ(changes, 0);  // Assign copies quietly
   EXPECT_EQ(b.Width(), 3);
   EXPECT_TRUE(b.Transparent());
   EXPECT_EQ(b.Canvas()->Pixels(2, 2), clRed);
