@@ -2,6 +2,7 @@
 
 #include "app/LbButtons.h"
 #include "toolkit/forms/std/Edit.h"
+#include "toolkit/forms/std/Menus.h"
 #include "toolkit/testing/TestDriver.h"
 
 namespace {
@@ -315,6 +316,45 @@ TEST_F(LbButtonTest, EveryStylePaintsWithoutFault) {
       Driver.MouseUp(b, 5, 5);
       PixelOf(b, 1, 1);
     }
+}
+
+TEST_F(LbButtonTest, ClickPopsTheMenuUpAtTheBottomLeftCorner) {
+  TLbButton* b = Make(20, 20, 100, 30);
+  auto* menu = new TPopupMenu(form);
+  b->SetPopupMenu(menu);
+  auto saved = PopupMenuHook;
+  std::vector<TPoint> shown;
+  PopupMenuHook = [&](TPopupMenu* m, TControl*, int x, int y) {
+    EXPECT_EQ(m, menu);
+    shown.push_back({x, y});
+    return true;
+  };
+  Driver.Click(b, 5, 5);
+  PopupMenuHook = saved;
+  b->SetPopupMenu(nullptr);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0], b->ClientToScreen({0, 30}));
+  EXPECT_EQ(clicks.size(), 1u);
+}
+
+TEST(LbButtonGlyphs, CellsAndTheTransparentColour) {
+  constexpr TColor key = clFuchsia;
+  TBitmap strip(8, 4);
+  strip.Canvas()->Brush()->SetColor(clRed);
+  strip.Canvas()->FillRect(TRect(0, 0, 4, 4));
+  strip.Canvas()->Brush()->SetColor(clBlue);
+  strip.Canvas()->FillRect(TRect(4, 0, 8, 4));
+  strip.Canvas()->SetPixels(0, 3, key);
+  strip.Canvas()->SetPixels(4, 3, key);
+  struct Case { int num, index; TColor want; };
+  for (const Case& c : std::vector<Case>{{2, 0, clRed}, {2, 1, clBlue}, {2, 5, clRed}, {1, 1, clRed}}) {
+    TBitmap target(4, 4);
+    TBitmap one(4, 4);
+    one.Canvas()->CopyRect(TRect(0, 0, 4, 4), strip.Canvas(), TRect(0, 0, 4, 4));
+    DrawGlyphCell(target.Canvas(), c.num == 2 ? &strip : &one, c.num, c.index, 0, 0);
+    EXPECT_EQ(target.Canvas()->Pixels(2, 1), c.want) << c.num << " " << c.index;
+    EXPECT_EQ(target.Canvas()->Pixels(0, 3), clWhite) << "the key colour does not paint";
+  }
 }
 
 TEST(LbButtonColours, BlendHotTrackColorTable) {

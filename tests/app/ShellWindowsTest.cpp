@@ -122,8 +122,20 @@ TEST_F(ShellWindowsTest, RemembersTheProjectAcrossRuns) {
   EXPECT_NE(dir.Read("Tessimator.xml").find("Next"), std::string::npos);
 }
 
+TEST_F(ShellWindowsTest, RememberedProjectWhoseFolderWasDeleted) {
+  dir.Write("Tessimator.xml", "<Conf_Settings><lastproj><projectname>Gone</projectname></lastproj></Conf_Settings>");
+  Start();
+  EXPECT_EQ(Labels(), "None Configuration Opened |Use Step1 to open or create new configuration");
+  Driver.ExpectMessage("Project not valid", mrOk);
+  Click(main->Btn_Receive_J1939);
+  Click(main->Btn_Close);
+  EXPECT_NE(dir.Read("Tessimator.xml").find("Gone"), std::string::npos);  // written back as read
+}
+
 TEST_F(ShellWindowsTest, LanguageChangeAsksAndIsKeptOnlyOnOk) {
-  dir.Write("LANGUAGE/Italiano.lng", "STR12=Apri Configurazione\nSTR191=Lingua\n");
+  dir.Write("LANGUAGE/Italiano.lng",
+            "STR0=Inizio\nSTR1=Passo 1\nSTR8=Nessuna configurazione\nSTR12=Apri Configurazione\n"
+            "STR18=Aggiorna\nSTR20=Opzioni\nSTR27=Crea\nSTR191=Lingua\n");
   Start();
   auto choose_italian = [this](TLbButton* close) {
     Driver.InModal([this, close] {
@@ -142,6 +154,14 @@ TEST_F(ShellWindowsTest, LanguageChangeAsksAndIsKeptOnlyOnOk) {
   };
   choose_italian(FSoftOptions->Btn_Cancel);
   EXPECT_EQ(main->Btn_Open->Caption(), "Apri Configurazione");  // in force for this run
+  EXPECT_EQ(main->L_Begin->Caption(), "Inizio");
+  EXPECT_EQ(main->L_Step[0]->Caption(), "Passo 1");
+  EXPECT_EQ(main->L_Name_Conf->Caption(), "Nessuna configurazione");
+  EXPECT_EQ(main->Btn_CreateBin->Caption(), "Aggiorna");
+  EXPECT_EQ(main->Btn_Opz->Hint(), "Opzioni");
+  EXPECT_EQ(FNew_Project->Btn_OK->Caption(), "Crea");
+  EXPECT_EQ(main->Btn_GSD_File->Caption(), "GSD File");
+  EXPECT_EQ(main->Caption(), Window_Title_Default);
   EXPECT_EQ(Language_Name, "English");
   EXPECT_EQ(Driver.MessageBoxes().back().Type, mtConfirmation);
 
