@@ -7,7 +7,15 @@
 // Messages reach a control through WndProc -> Dispatch -> the per-message
 // virtual handlers below -> DefaultHandler. To handle a message of your own,
 // override Dispatch (switch on Msg, call the base class for the rest) or the
-// named handler ("inherited" is a call of the base class's method).
+// named handler ("inherited" is a call of the base class's method; from a
+// handler whose ancestors do not handle the message, CallDefault(view)).
+//
+// A custom control derives from TCustomControl and overrides Paint (drawing
+// on Canvas(), which is bound to the form's picture only while painting),
+// calls Invalidate when its look changes, and takes the focus itself on a
+// click where it wants it (SetFocus in MouseDown or WMLButtonDown): a click
+// alone does not move the focus. WM_GETDLGCODE decides which of Tab,
+// arrows, Enter/Esc and characters it keeps from the form's dialog keys.
 
 #include <functional>
 #include <memory>
@@ -445,7 +453,8 @@ public:
   void Update() override;
   // Paints this control and its children onto Canvas at (X, Y), outside the usual cycle.
   void PaintTo(TCanvas* Canvas, int X, int Y);
-  // Window region in client coordinates; empty means the whole window.
+  // Window region in window coordinates; empty means the whole window. It
+  // clips painting and hit testing to the rectangles' bounds.
   void SetWindowRgn(const std::vector<TRect>& Rects);
   const std::vector<TRect>& WindowRgn() const { return windowRgn_; }
 
@@ -540,6 +549,7 @@ protected:
 private:
   friend class TControl;
   void alignList(TAlign a, TRect& rect);
+  void styleChanged();
   void anchorControls();
   int alignLevel_ = 0;
   bool alignPending_ = false;

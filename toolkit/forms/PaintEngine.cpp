@@ -118,6 +118,11 @@ void paintTree(TWinControl* c, TWindowRecord& top, const TRect& clip, TPoint sur
   TPoint wo = wm::WindowScreenOrigin(c);
   wo = {wo.X - surfaceScreen.X, wo.Y - surfaceScreen.Y};
   TRect win = intersect(Bounds(wo.X, wo.Y, c->Width(), c->Height()), clip);
+  if (!c->WindowRgn().empty()) {
+    TRect box;
+    for (const TRect& r : c->WindowRgn()) box = unite(box, r);
+    win = intersect(win, offset(box, wo));
+  }
   if (win.IsEmpty()) {
     clearTree(c);
     return;

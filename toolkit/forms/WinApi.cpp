@@ -175,11 +175,21 @@ TRect screenWindowRect(TWinControl* c) {
   return Bounds(o.X, o.Y, c->Width(), c->Height());
 }
 
+// Inside the window and, when it has a region, inside one of its rectangles.
+bool windowContains(TWinControl* c, TPoint p) {
+  if (!screenWindowRect(c).Contains(p)) return false;
+  if (c->WindowRgn().empty()) return true;
+  TPoint o = wm::WindowScreenOrigin(c);
+  for (const TRect& r : c->WindowRgn())
+    if (r.Contains({p.X - o.X, p.Y - o.Y})) return true;
+  return false;
+}
+
 HWND childFromPoint(TWinControl* parent, TPoint p) {
   for (int i = parent->ControlCount() - 1; i >= 0; --i) {
     auto* w = dynamic_cast<TWinControl*>(parent->Controls(i));
     if (!w || !w->Visible() || !w->HandleAllocated()) continue;
-    if (!screenWindowRect(w).Contains(p)) continue;
+    if (!windowContains(w, p)) continue;
     // A disabled child leaves the point to its parent.
     if (!w->Enabled()) return parent->Handle();
     return childFromPoint(w, p);
@@ -196,7 +206,7 @@ HWND WindowFromPoint(TPoint Point) {
     TWinControl* c = ControlOf(h);
     TWindowRecord* rec = wm::Find(h);
     if (!c || !rec || !rec->HostVisible) continue;
-    if (screenWindowRect(c).Contains(Point)) return childFromPoint(c, Point);
+    if (windowContains(c, Point)) return childFromPoint(c, Point);
   }
   return nullptr;
 }
@@ -386,10 +396,8 @@ int clampPos(const TScrollInfo& si, int pos) {
   return std::max(si.nMin, std::min(pos, std::max(si.nMin, maxPos)));
 }
 
-void redrawFrame(TWindowRecord* rec) {
-  rec->FrameDirty = true;
-  if (rec->Control) rec->Control->Invalidate();
-}
+// Only the frame (where the bars are) needs painting again.
+void redrawFrame(TWindowRecord* rec) { rec->FrameDirty = true; }
 
 }  // namespace
 

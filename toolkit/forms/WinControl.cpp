@@ -221,27 +221,32 @@ void TWinControl::CMVisibleChanged(TMessage& Message) {
   ShowingChanged();
 }
 
-void TWinControl::SetStyle(uint32_t v) {
-  if (style_ == v) return;
-  style_ = v;
+// A new frame is the window system's business: it repaints without asking
+// the control's Invalidate, and a changed client area realigns the children.
+void TWinControl::styleChanged() {
+  TSize before{clientInWindow_.Width(), clientInWindow_.Height()};
   UpdateClientArea();
   if (HandleAllocated()) {
     if (auto* rec = wm::Find(handle_)) rec->FrameDirty = true;
-    Invalidate();
+    ::InvalidateRect(handle_, nullptr, true);
   }
+  if (!(before == TSize{clientInWindow_.Width(), clientInWindow_.Height()})) {
+    if (handle_) Perform(WM_SIZE, SIZE_RESTORED, MakeLParam(clientInWindow_.Width(), clientInWindow_.Height()));
+    Realign();
+  }
+}
+
+void TWinControl::SetStyle(uint32_t v) {
+  if (style_ == v) return;
+  style_ = v;
+  styleChanged();
 }
 
 void TWinControl::SetExStyle(uint32_t v) {
   if (exStyle_ == v) return;
   exStyle_ = v;
-  UpdateClientArea();
-  if (HandleAllocated()) {
-    if (auto* rec = wm::Find(handle_)) {
-      rec->FrameDirty = true;
-      if (!(v & WS_EX_LAYERED)) SetLayeredWindowAttributes(handle_, 0, 255, 0);
-    }
-    Invalidate();
-  }
+  if (HandleAllocated() && !(v & WS_EX_LAYERED)) SetLayeredWindowAttributes(handle_, 0, 255, 0);
+  styleChanged();
 }
 
 void TWinControl::UpdateClientArea() {

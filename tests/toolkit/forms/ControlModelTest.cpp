@@ -333,3 +333,24 @@ TEST_F(ControlModelTest, CustomCursorsComeFromResourcesAndShowByTheirIndex) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ControlModelTest, AWindowRegionClipsHitTestingAndPainting) {
+  TCustomControl* p = Panel(0, 100, 100, 100);
+  p->SetWindowRgn({Rect(0, 0, 50, 50)});
+  EXPECT_EQ(WindowFromPoint(p->ClientToScreen({10, 10})), p->Handle());
+  EXPECT_EQ(WindowFromPoint(p->ClientToScreen({80, 80})), Form->Handle());
+  Driver.ClearPaints();
+  p->Invalidate();
+  Driver.Pump();
+  bool painted = false;
+  for (const auto& r : Driver.Paints())
+    if (r.Control == p && r.Msg == WM_PAINT) {
+      painted = true;
+      EXPECT_EQ(r.Clip, Rect(0, 0, 50, 50));
+    }
+  EXPECT_TRUE(painted);
+}
+
+}  // namespace
