@@ -44,6 +44,28 @@ bool RingColors(uint32_t edge, uint32_t flags, bool outer, TEdgeColors& c) {
 bool TCanvas::DrawEdge(TRect& r, uint32_t edge, uint32_t flags) {
   TRect d = LogicalToSurface(r);
   Changing();
+  if (flags & BF_DIAGONAL) {
+    // One line per ring from corner to corner, ending at the corner the side
+    // flags name; lines ending at the top take the top-left colour.
+    if (d.Width() < 1 || d.Height() < 1) { Changed(); return true; }
+    const bool top = flags & BF_TOP, left = flags & BF_LEFT;
+    const TPoint end{left ? d.Left : d.Right - 1, top ? d.Top : d.Bottom - 1};
+    const TPoint start{left ? d.Right - 1 : d.Left, top ? d.Bottom - 1 : d.Top};
+    int shift = 0;
+    for (bool outer : {true, false}) {
+      TEdgeColors c;
+      if (!RingColors(edge, flags, outer, c)) continue;
+      TRunCollector run;
+      const int dy = top ? shift : -shift;
+      LinePixels(TPoint{start.X, start.Y + dy}, TPoint{end.X, end.Y + dy}, true, [&](int x, int y) {
+        if (y >= d.Top && y < d.Bottom) run.Add(x, y);
+      });
+      FillRects(run.Rects(), SolidInk(top ? c.TopLeft : c.BottomRight), pmCopy);
+      ++shift;
+    }
+    Changed();
+    return true;
+  }
   for (bool outer : {true, false}) {
     TEdgeColors c;
     if (!RingColors(edge, flags, outer, c) || d.IsEmpty()) continue;

@@ -4,7 +4,9 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <type_traits>
+#include <vector>
 
 #include "toolkit/graphics/Canvas.h"
 
@@ -38,6 +40,45 @@ uint32_t Rop3(int32_t rop, uint32_t pattern, uint32_t source, uint32_t dest);
 bool HatchBit(int hatch, int x, int y);
 
 void SetSourcePixel(cairo_t* cr, uint32_t rgb);
+
+// Collects pixels into as few rectangles as the run allows.
+class TRunCollector {
+public:
+  void Add(int x, int y) {
+    if (!rects_.empty()) {
+      TRect& l = rects_.back();
+      if (l.Height() == 1 && l.Top == y && l.Right == x) { ++l.Right; return; }
+      if (l.Height() == 1 && l.Top == y && l.Left == x + 1) { --l.Left; return; }
+      if (l.Width() == 1 && l.Left == x && l.Bottom == y) { ++l.Bottom; return; }
+      if (l.Width() == 1 && l.Left == x && l.Top == y + 1) { --l.Top; return; }
+    }
+    rects_.push_back({x, y, x + 1, y + 1});
+  }
+  const std::vector<TRect>& Rects() const { return rects_; }
+
+private:
+  std::vector<TRect> rects_;
+};
+
+// Bresenham from a towards b; b itself only when includeEnd.
+template <typename F>
+void LinePixels(TPoint a, TPoint b, bool includeEnd, F&& plot) {
+  int x = a.X, y = a.Y;
+  const int dx = std::abs(b.X - a.X), dy = -std::abs(b.Y - a.Y);
+  const int sx = a.X < b.X ? 1 : -1, sy = a.Y < b.Y ? 1 : -1;
+  int err = dx + dy;
+  for (;;) {
+    const bool atEnd = x == b.X && y == b.Y;
+    if (atEnd) {
+      if (includeEnd) plot(x, y);
+      return;
+    }
+    plot(x, y);
+    const int e2 = 2 * err;
+    if (e2 >= dy) { err += dy; x += sx; }
+    if (e2 <= dx) { err += dx; y += sy; }
+  }
+}
 
 }  // namespace canvas_detail
 

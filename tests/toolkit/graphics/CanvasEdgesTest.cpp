@@ -111,3 +111,14 @@ TEST(DrawFrameControl, RadioAndScrollArrows) {
   auto b = WhiteBitmap(5, 5);
   EXPECT_FALSE(b->Canvas()->DrawFrameControl(none, DFC_CAPTION, 0));
 }
+
+TEST(DrawEdge, DiagonalRunsCornerToCorner) {
+  auto b = Filled(5, 5, clBlack);
+  TRect r = Rect(0, 0, 5, 5);
+  b->Canvas()->DrawEdge(r, BDR_SUNKENOUTER, BF_DIAGONAL | BF_BOTTOM | BF_RIGHT);
+  EXPECT_EQ(Mask(*b, kHi), (std::vector<std::string>{"#....", ".#...", "..#..", "...#.", "....#"}));
+  auto t = WhiteBitmap(5, 5);
+  t->Canvas()->DrawEdge(r, BDR_SUNKENOUTER, BF_DIAGONAL | BF_TOP | BF_RIGHT);
+  EXPECT_EQ(Mask(*t, kShadow), (std::vector<std::string>{"....#", "...#.", "..#..", ".#...", "#...."}));
+  EXPECT_EQ(r, Rect(0, 0, 5, 5));
+}
