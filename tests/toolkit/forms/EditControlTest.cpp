@@ -21,6 +21,15 @@ TEST_F(EditTest, TypingFiresOnChangeThroughTheParent) {
   EXPECT_EQ(changes, 4);
 }
 
+TEST_F(EditTest, TypesCharactersBeyondAscii) {
+  TEdit* e = Make<TEdit>();
+  Type(e, "caf\xC3\xA9 \xE2\x82\xAC");
+  EXPECT_EQ(e->Text(), "caf\xC3\xA9 \xE2\x82\xAC");
+  Driver.PressKey(VK_BACK);
+  Driver.PressKey(VK_BACK);
+  EXPECT_EQ(e->Text(), "caf\xC3\xA9");
+}
+
 TEST_F(EditTest, KeysMoveAndSelect) {
   TEdit* e = Make<TEdit>();
   e->SetText("hello world");

@@ -4,6 +4,7 @@
 
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/forms/std/Clipboard.h"
+#include "toolkit/rtl/Encoding.h"
 
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TCustomControl(AOwner) {
   SetControlStyle({csClickEvents, csSetCaption, csDoubleClicks, csFixedHeight, csCaptureMouse});
@@ -291,6 +292,16 @@ void TCustomEdit::EditChar(char Key) {
     default: break;
   }
   if (static_cast<unsigned char>(Key) >= 32) InsertUserText(std::string(1, Key));
+}
+
+// Characters beyond ASCII pass KeyPress by; they are typed here as UTF-8.
+void TCustomEdit::WMChar(TWMKey& Message) {
+  uint16_t code = Message.CharCode;
+  TCustomControl::WMChar(Message);
+  if (code <= 0x7F || Message.CharCode != code) return;
+  std::string s;
+  AppendUtf8(s, code);
+  InsertUserText(s);
 }
 
 void TCustomEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -93,6 +93,7 @@ protected:
   void DoEnter() override;
   void DoExit() override;
   void WMGetDlgCode(TWMGetDlgCode& Message) override;
+  void WMChar(TWMKey& Message) override;
   void WMSetFocus(TWMSetFocus& Message) override;
   void WMKillFocus(TWMKillFocus& Message) override;
   bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) override;
