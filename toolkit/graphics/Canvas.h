@@ -198,8 +198,9 @@ public:
   bool GradientFill(const TTriVertex* vertices, int nVertices, const TGradientRect* rects, int nRects, uint32_t mode);
 
   // ---- for the window system, the printer and the painter helpers
-  // The cairo context with the clip applied and an identity matrix (surface
-  // pixels), or null when no surface is bound. Callers keep its state balanced.
+  // The cairo context with the clip applied, an identity matrix (surface
+  // pixels) and anti-aliasing off, or null when no surface is bound. Callers
+  // bracket their drawing with cairo_save/cairo_restore.
   cairo_t* CairoContext();
   TRect LogicalToSurface(const TRect& r) const;
   TPoint LogicalToSurface(TPoint p) const;
