@@ -252,13 +252,13 @@ namespace platform {
 
 void SetRegistryFile(const std::filesystem::path& file) {
   Store& store = Store::Instance();
-  auto lock = store.Lock();
+  auto lock = store.LockWithoutRefresh();
   store.SetFile(file);
 }
 
 std::filesystem::path RegistryFile() {
   Store& store = Store::Instance();
-  auto lock = store.Lock();
+  auto lock = store.LockWithoutRefresh();
   return store.File();
 }
 

@@ -124,8 +124,9 @@ void ReadKey(const XmlNode& element, Key& key) {
 
 void Store::Load() {
   std::filesystem::path file = File();
+  stamp_ = StampOf(file);
   std::error_code ec;
-  if (!std::filesystem::exists(file, ec)) return;
+  if (!stamp_.exists) return;
   try {
     XmlDocument doc;
     doc.Load(file);
@@ -149,6 +150,7 @@ void Store::Load() {
     std::filesystem::path aside = file;
     aside += ".damaged";
     std::filesystem::rename(file, aside, ec);
+    stamp_ = StampOf(file);
   }
 }
 
@@ -162,6 +164,7 @@ void Store::Save() {
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
     doc.Save(file);
+    stamp_ = StampOf(file);
   } catch (const XmlError& e) {
     throw RegistryError(e.what());
   }

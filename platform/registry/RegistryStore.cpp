@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::registry_detail {
@@ -74,8 +75,18 @@ Store& Store::Instance() {
   return store;
 }
 
-void Store::EnsureLoaded() {
-  if (loaded_) return;
+Store::Stamp Store::StampOf(const std::filesystem::path& file) {
+  struct stat st {};
+  if (stat(file.c_str(), &st) != 0) return {};
+  return {true, static_cast<uintmax_t>(st.st_ino), static_cast<uintmax_t>(st.st_size),
+          static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+void Store::Refresh() {
+  if (!loaded_ || StampOf(File()) != stamp_) Reload();
+}
+
+void Store::Reload() {
   loaded_ = true;
   currentUser_ = std::make_unique<Key>();
   currentUser_->name = "HKEY_CURRENT_USER";
@@ -85,7 +96,7 @@ void Store::EnsureLoaded() {
 }
 
 Key* Store::Root(HKEY root) {
-  EnsureLoaded();
+  if (!loaded_) Reload();
   if (root == HKEY_CURRENT_USER) return currentUser_.get();
   if (root == HKEY_LOCAL_MACHINE) return localMachine_.get();
   return nullptr;

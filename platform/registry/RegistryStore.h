@@ -6,7 +6,10 @@
 // The file is $QUELIX_REGISTRY_FILE when set, else
 // $XDG_CONFIG_HOME/quelix/registry.xml, else ~/.config/quelix/registry.xml.
 // A file that cannot be read as a registry is set aside (renamed with the
-// suffix ".damaged") and the registry starts empty, so nothing is lost.
+// suffix ".damaged") and the registry starts empty, so nothing is lost. When
+// another process replaced the file since we read or wrote it, it is read
+// again before the next operation, so that our next write does not undo
+// the other's.
 
 #include "platform/kernel/Events.h"
 #include "platform/registry/RegistryTypes.h"
@@ -73,8 +76,15 @@ class Store {
 public:
   static Store& Instance();
 
-  // Everything below runs under Lock().
-  std::unique_lock<std::mutex> Lock() { return std::unique_lock(mutex_); }
+  // Everything below runs under Lock(), which first reads the file again when
+  // another process replaced it (so Key pointers stay valid until unlocked).
+  std::unique_lock<std::mutex> Lock() {
+    std::unique_lock lock(mutex_);
+    Refresh();
+    return lock;
+  }
+  // For what never looks at the tree (the file's location, removing a watch).
+  std::unique_lock<std::mutex> LockWithoutRefresh() { return std::unique_lock(mutex_); }
 
   Key* Root(HKEY root);  // nullptr for roots the registry does not have
   Key* Find(HKEY root, const Path& path);
@@ -92,12 +102,24 @@ public:
   std::filesystem::path File();
 
 private:
-  void EnsureLoaded();
+  void Refresh();
+  void Reload();
   void Load();
   void Collect(HKEY root, const Path& changed, uint32_t kind, bool deleted, std::vector<Notice>& notices);
 
+  // What identifies the file's version: a replaced file has a new inode, a
+  // rewritten one a new time or size.
+  struct Stamp {
+    bool exists = false;
+    uintmax_t inode = 0, size = 0;
+    int64_t modified = 0;
+    bool operator==(const Stamp&) const = default;
+  };
+  static Stamp StampOf(const std::filesystem::path& file);
+
   std::mutex mutex_;
   bool loaded_ = false;
+  Stamp stamp_;
   std::filesystem::path file_;  // empty: default location
   std::unique_ptr<Key> currentUser_, localMachine_;
   std::map<int, Watch> watches_;

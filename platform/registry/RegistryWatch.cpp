@@ -11,7 +11,7 @@ RegistryWatch::RegistryWatch(int id, std::shared_ptr<WatchCallback> callback)
 
 RegistryWatch::~RegistryWatch() {
   {
-    auto lock = Store::Instance().Lock();
+    auto lock = Store::Instance().LockWithoutRefresh();
     Store::Instance().RemoveWatch(id_);
   }
   std::lock_guard lock(callback_->mutex);

@@ -146,6 +146,24 @@ TEST_F(Registry, EverythingSurvivesAReload) {
   EXPECT_EQ(folder_.EntryCount(), 1);  // no temporary file left behind
 }
 
+TEST_F(Registry, ChangesAnotherProcessWroteAreKept) {
+  TRegistry reg;
+  ASSERT_TRUE(reg.OpenKey("K", true));
+  reg.WriteInteger("Ours", 1);
+  // Another process adds a value and replaces the file.
+  folder_.Write("other.xml",
+                "<registry><key name=\"HKEY_CURRENT_USER\"><key name=\"K\">"
+                "<value name=\"Ours\" type=\"integer\" data=\"1\"/>"
+                "<value name=\"Theirs\" type=\"integer\" data=\"2\"/></key></key></registry>");
+  std::filesystem::rename(folder_ / "other.xml", File());
+  EXPECT_EQ(reg.ReadInteger("Theirs"), 2);
+  reg.WriteInteger("Mine", 3);
+  Reload();
+  TRegistry again;
+  ASSERT_TRUE(again.OpenKeyReadOnly("K"));
+  EXPECT_EQ(again.GetValueNames(), (std::vector<std::string>{"Ours", "Theirs", "Mine"}));
+}
+
 TEST_F(Registry, ReadingCreatesNoFile) {
   TRegistry reg;
   EXPECT_FALSE(reg.KeyExists("Software"));
