@@ -354,3 +354,42 @@ TEST_F(ControlModelTest, AWindowRegionClipsHitTestingAndPainting) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ControlModelTest, AGraphicControlCapturesThroughItsParentsWindow) {
+  int clicks = 0, downs = 0, ups = 0;
+  Form->Swatch->OnClick = [&](TObject*) { ++clicks; };
+  Form->Swatch->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++downs; };
+  Form->Swatch->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++ups; };
+  Driver.MouseDown(Form->Swatch, 5, 5);
+  EXPECT_EQ(GetCaptureControl(), Form->Swatch);
+  EXPECT_EQ(GetCapture(), Form->Handle());
+  Driver.MouseUp(Form->Second, 5, 5);  // released over another control
+  EXPECT_EQ(ups, 1);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(GetCapture(), nullptr);
+  Driver.Advance(600);
+  Driver.Click(Form->Swatch, 5, 5);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(downs, 2);
+}
+
+TEST_F(ControlModelTest, ScreenFollowsTheActiveFormAndControl) {
+  int formChanges = 0, controlChanges = 0;
+  Screen->OnActiveFormChange = [&](TObject*) { ++formChanges; };
+  Screen->OnActiveControlChange = [&](TObject*) { ++controlChanges; };
+  Driver.PressKey(VK_TAB);
+  EXPECT_EQ(Screen->ActiveControl(), Form->Second);
+  EXPECT_EQ(controlChanges, 1);
+  TForm* other = new TForm(Application);
+  other->Show();
+  EXPECT_EQ(Screen->ActiveForm(), other);
+  EXPECT_FALSE(Form->Active());
+  other->Hide();
+  EXPECT_EQ(Screen->ActiveForm(), Form);
+  EXPECT_TRUE(Form->Second->Focused());  // the form's active control gets the focus back
+  EXPECT_GE(formChanges, 2);
+}
+
+}  // namespace
