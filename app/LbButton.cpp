@@ -226,13 +226,20 @@ void TLbButton::KeyDown(uint16_t& Key, TShiftState Shift) {
   TCustomControl::KeyDown(Key, Shift);
   if (Enabled() && Is_Press_Key(Key)) {
     bDown = true;
+    FKeyPressed = Key;
     Invalidate();
   }
 }
 
+// Only the release of a key pressed on this button clicks it: the release of
+// the Enter that closed a dialog reaches the button focused beneath it and
+// must not click that one too.
 void TLbButton::KeyUp(uint16_t& Key, TShiftState Shift) {
   TCustomControl::KeyUp(Key, Shift);
-  if (Is_Press_Key(Key)) Click();
+  if (Is_Press_Key(Key) && FKeyPressed == Key) {
+    FKeyPressed = 0;
+    Click();
+  }
   Invalidate();
 }
 
@@ -271,6 +278,7 @@ void TLbButton::WMSetFocus(TWMSetFocus& Message) {
 
 void TLbButton::WMKillFocus(TWMKillFocus& Message) {
   bFocused = false;
+  FKeyPressed = 0;
   TCustomControl::WMKillFocus(Message);
   Invalidate();
 }

@@ -159,6 +159,7 @@ private:
   bool bDown = false;
   bool bCursorOnButton = false;
   bool bFocused = false;
+  uint16_t FKeyPressed = 0;  // Enter or Space while held on this button
   bool bDestroying = false;
   std::unique_ptr<TLbButtonThread> FThread;
   int FHotTrackStep = 0;

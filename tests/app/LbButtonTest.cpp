@@ -103,6 +103,37 @@ TEST_F(LbButtonTest, SpaceAndEnterClickOnRelease) {
   EXPECT_EQ(clicks.size(), 2u);
 }
 
+TEST_F(LbButtonTest, ReleaseOfAKeyPressedElsewhereDoesNotClick) {
+  TLbButton* b = Make();
+  Driver.Focus(b);
+  Driver.KeyUp(VK_RETURN);
+  Driver.KeyUp(VK_SPACE);
+  EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(LbButtonTest, EnterThatClosesADialogDoesNotClickTheButtonBeneath) {
+  TLbButton* opener = Make();
+  TForm* dlg = new TForm(Application);
+  dlg->SetBounds(50, 50, 200, 100);
+  auto* edit = new TEdit(dlg);
+  edit->SetParent(dlg);
+  edit->OnKeyPress = [&](TObject*, char& Key) {
+    if (Key == '\r') dlg->SetModalResult(mrOk);
+  };
+  int shown = 0;
+  opener->OnClick = [&](TObject*) {
+    ++shown;
+    Driver.InModal([&] {
+      Driver.Focus(edit);
+      Driver.KeyDown(VK_RETURN);  // the dialog closes on the press
+    });
+    dlg->ShowModal();
+  };
+  Driver.Click(opener, 5, 5);
+  Driver.KeyUp(VK_RETURN);  // the release reaches the opener, focused again
+  EXPECT_EQ(shown, 1);
+}
+
 TEST_F(LbButtonTest, ModalResultClosesTheModalWindowAfterOnClick) {
   TForm* dlg = new TForm(Application);
   dlg->SetBounds(50, 50, 200, 100);
