@@ -241,6 +241,9 @@ private:
   TPoint FromDevice(TPoint p) const;
   TRect ToDeviceRect(const TRect& r) const;
   TRect SurfaceToLogical(const TRect& r) const;
+  // Rectangle fills take their rectangle as given: one whose right or bottom
+  // edge lies before its left or top edge (in device pixels) covers nothing.
+  bool FillsNothing(const TRect& r) const;
   int ToDeviceLength(int len) const;
   void ClipChanged() { clipValid_ = false; }
   const TRegion& EffectiveClip();

@@ -141,6 +141,12 @@ TRect TCanvas::SurfaceToLogical(const TRect& r) const {
   return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
 }
 
+bool TCanvas::FillsNothing(const TRect& r) const {
+  const TPoint a = ToDevice(r.TopLeft());
+  const TPoint b = ToDevice(r.BottomRight());
+  return b.X <= a.X || b.Y <= a.Y;
+}
+
 int TCanvas::ToDeviceLength(int len) const {
   return std::abs(ScaleRound(len, state_.viewportExt.cy, state_.windowExt.cy));
 }

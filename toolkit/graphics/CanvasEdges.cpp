@@ -42,6 +42,7 @@ bool RingColors(uint32_t edge, uint32_t flags, bool outer, TEdgeColors& c) {
 }  // namespace
 
 bool TCanvas::DrawEdge(TRect& r, uint32_t edge, uint32_t flags) {
+  if (FillsNothing(r)) return true;
   TRect d = LogicalToSurface(r);
   Changing();
   if (flags & BF_DIAGONAL) {

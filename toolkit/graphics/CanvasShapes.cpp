@@ -216,14 +216,14 @@ void TCanvas::StyledStroke(const std::function<void(cairo_t*)>& path) {
 // ---------------------------------------------------------------- boxes
 
 void TCanvas::FillRect(const TRect& r) {
-  if (brush_.Style() == bsClear) return;
+  if (brush_.Style() == bsClear || FillsNothing(r)) return;
   Changing();
   FillRects({LogicalToSurface(r)}, BrushInk(), pmCopy);
   Changed();
 }
 
 void TCanvas::FrameRect(const TRect& r) {
-  if (brush_.Style() == bsClear) return;
+  if (brush_.Style() == bsClear || FillsNothing(r)) return;
   const TRect d = LogicalToSurface(r);
   if (d.IsEmpty()) return;
   Changing();
@@ -237,7 +237,7 @@ void TCanvas::FrameRect(const TRect& r) {
 
 void TCanvas::DrawFocusRect(const TRect& r) {
   const TRect d = LogicalToSurface(r);
-  if (d.IsEmpty()) return;
+  if (FillsNothing(r)) return;
   Changing();
   std::set<std::pair<int, int>> pixels;
   auto dot = [&](int x, int y) {

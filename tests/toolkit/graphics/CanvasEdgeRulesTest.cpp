@@ -301,3 +301,18 @@ TEST(CanvasEdges, DashedCurvesLeaveGaps) {
       EXPECT_TRUE(x >= 2 && x < 38 && y >= 2 && y < 38) << x << "," << y;
     }
 }
+
+TEST(CanvasEdges, InvertedRectanglesFillNothingButShapesNormalise) {
+  auto b = WhiteBitmap(6, 6);
+  TCanvas* c = b->Canvas();
+  c->Brush()->SetColor(clRed);
+  c->FillRect(Rect(4, 1, 1, 4));   // right before left
+  c->FillRect(Rect(1, 4, 4, 1));   // bottom before top
+  c->FrameRect(Rect(4, 4, 1, 1));
+  c->DrawFocusRect(Rect(4, 4, 1, 1));
+  TRect e = Rect(4, 4, 1, 1);
+  c->DrawEdge(e, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+  EXPECT_EQ(CountColor(*b, clWhite), 36);
+  c->Rectangle(3, 3, 0, 0);  // shapes take their corners in any order
+  EXPECT_EQ(CountColor(*b, clBlack), 8);
+}
