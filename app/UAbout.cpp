@@ -31,6 +31,11 @@ void Draw_Logo(TBitmap& Bitmap, int Size) {
   c->LineTo(Size - m / 2, Size - m / 2);
 }
 
+// The instance name must not outlive the window.
+TFAbout::~TFAbout() {
+  if (FAbout == this) FAbout = nullptr;
+}
+
 TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner) {
   FAbout = this;
   Set_Form_Look(this);

@@ -10,6 +10,7 @@ inline const std::string Document_Code = "DC21070";
 class TFAbout : public TForm {
 public:
   explicit TFAbout(TComponent* AOwner);
+  ~TFAbout() override;
   std::string ClassName() const override { return "TFAbout"; }
 
   TImage* Image2;

@@ -7,6 +7,11 @@
 
 TFNew_Project* FNew_Project = nullptr;
 
+// The instance name must not outlive the window.
+TFNew_Project::~TFNew_Project() {
+  if (FNew_Project == this) FNew_Project = nullptr;
+}
+
 TFNew_Project::TFNew_Project(TComponent* AOwner) : TShellDialog(AOwner, 331, 162) {
   FNew_Project = this;
   Label1 = Make_Label(this, this, 12, Content_Top() + 8);

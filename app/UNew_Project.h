@@ -7,6 +7,7 @@
 class TFNew_Project : public TShellDialog {
 public:
   explicit TFNew_Project(TComponent* AOwner);
+  ~TFNew_Project() override;
   std::string ClassName() const override { return "TFNew_Project"; }
 
   TLabel* Label1;

@@ -6,6 +6,11 @@
 
 TFOpenConf* FOpenConf = nullptr;
 
+// The instance name must not outlive the window.
+TFOpenConf::~TFOpenConf() {
+  if (FOpenConf == this) FOpenConf = nullptr;
+}
+
 TFOpenConf::TFOpenConf(TComponent* AOwner) : TShellDialog(AOwner, 377, 351) {
   FOpenConf = this;
   SetBorderStyle(bsSizeable);

@@ -11,6 +11,7 @@
 class TFOpenConf : public TShellDialog {
 public:
   explicit TFOpenConf(TComponent* AOwner);
+  ~TFOpenConf() override;
   std::string ClassName() const override { return "TFOpenConf"; }
 
   TLabel* Label1;

@@ -22,6 +22,11 @@ int Page_Count(const std::vector<std::string>& Languages) { return Lang_Page(Lan
 
 }  // namespace
 
+// The instance name must not outlive the window.
+TFSoftOptions::~TFSoftOptions() {
+  if (FSoftOptions == this) FSoftOptions = nullptr;
+}
+
 TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TShellDialog(AOwner, 509, 373) {
   FSoftOptions = this;
   Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };

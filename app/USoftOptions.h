@@ -15,6 +15,7 @@
 class TFSoftOptions : public TShellDialog {
 public:
   explicit TFSoftOptions(TComponent* AOwner);
+  ~TFSoftOptions() override;
   std::string ClassName() const override { return "TFSoftOptions"; }
 
   TPageControl* PC_Options;

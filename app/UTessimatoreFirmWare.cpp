@@ -39,6 +39,11 @@ std::string Program_Folder() {
 
 void Set_Program_Folder(const std::string& Folder) { Program_Folder_Override = Folder; }
 
+// The instance name must not outlive the window.
+TFTessimatoreFirmWare::~TFTessimatoreFirmWare() {
+  if (FTessimatoreFirmWare == this) FTessimatoreFirmWare = nullptr;
+}
+
 TFTessimatoreFirmWare::TFTessimatoreFirmWare(TComponent* AOwner) : TForm(AOwner) {
   FTessimatoreFirmWare = this;
   Set_Form_Look(this, false);

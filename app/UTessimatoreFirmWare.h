@@ -18,6 +18,7 @@
 class TFTessimatoreFirmWare : public TForm {
 public:
   explicit TFTessimatoreFirmWare(TComponent* AOwner);
+  ~TFTessimatoreFirmWare() override;
   std::string ClassName() const override { return "TFTessimatoreFirmWare"; }
 
   TLabel* L_SW_Code;

@@ -321,6 +321,16 @@ TEST_F(ShellWindowsTest, AboutBoxShowsTheCodesAndOpensTheHomePage) {
   EXPECT_EQ(Driver.LinksOpened().size(), 3u);
 }
 
+TEST_F(ShellWindowsTest, InstanceNamesDoNotOutliveTheirWindows) {
+  Start();
+  delete FAbout;
+  EXPECT_EQ(FAbout, nullptr);
+  delete FNew_Project;
+  EXPECT_EQ(FNew_Project, nullptr);
+  Application->CreateForm(FNew_Project);
+  EXPECT_EQ(FNew_Project->Btn_OK->Caption(), "OK");
+}
+
 TEST_F(ShellWindowsTest, CloseSavesTheSettings) {
   Start();
   Click(main->Btn_Close);
