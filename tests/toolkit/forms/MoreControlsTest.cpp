@@ -3,6 +3,8 @@
 #include "toolkit/forms/std/DateTimePicker.h"
 #include "toolkit/forms/std/Label.h"
 #include "toolkit/forms/std/ListBox.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Canvas.h"
 
 #include "ControlFixture.h"
 
@@ -76,6 +78,27 @@ TEST_F(MoreControlsTest, OwnerDrawListAndCombo) {
   };
   c->Repaint();
   EXPECT_TRUE(editDrawn);
+}
+
+TEST_F(MoreControlsTest, ListTabWidthPlacesColumns) {
+  TListBox* l = Make<TListBox>(10, 10, 200, 40);
+  l->SetTabWidth(40);  // ten average characters
+  l->Items()->Add("a\tb");
+  TBitmap bmp;
+  bmp.SetSize(l->Width(), l->Height());
+  l->PaintTo(bmp.Canvas(), 0, 0);
+  TRect row = l->ItemRect(0);
+  int charWidth = l->Canvas()->TextWidth("x");
+  auto inkIn = [&](int from, int to) {
+    for (int x = from; x < to; ++x)
+      for (int y = row.Top; y < row.Bottom; ++y)
+        if ((ColorToRGB(bmp.Canvas()->Pixels(x, y)) & 0xFF) < 0x60) return true;
+    return false;
+  };
+  int column = row.Left + 2 + 10 * charWidth;
+  EXPECT_TRUE(inkIn(row.Left + 2, row.Left + 2 + charWidth));
+  EXPECT_FALSE(inkIn(row.Left + 2 + charWidth + 1, column - 1));
+  EXPECT_TRUE(inkIn(column, column + charWidth));
 }
 
 TEST_F(MoreControlsTest, SimpleComboShowsItsListAndChoosesFromIt) {

@@ -287,7 +287,24 @@ void TCustomListBox::DrawItem(int Index, TRect R, TOwnerDrawState State) {
   R.Left += 2;
   uint32_t flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_EXPANDTABS;
   c->Brush()->SetStyle(bsClear);
-  c->DrawText(items_->Get(Index), R, flags);
+  std::string text = items_->Get(Index);
+  if (tabWidth_ <= 0 || text.find('\t') == std::string::npos) {
+    c->DrawText(text, R, flags);
+    return;
+  }
+  // TabWidth counts dialog units: four to an average character.
+  int stop = std::max(1, tabWidth_ * c->TextWidth("x") / 4);
+  int x = R.Left;
+  size_t start = 0;
+  while (true) {
+    size_t tab = text.find('\t', start);
+    TRect cell = Rect(x, R.Top, R.Right, R.Bottom);
+    c->DrawText(text.substr(start, tab == std::string::npos ? std::string::npos : tab - start), cell, flags);
+    if (tab == std::string::npos) break;
+    int used = x - R.Left + c->TextWidth(text.substr(start, tab - start));
+    x = R.Left + (used / stop + 1) * stop;
+    start = tab + 1;
+  }
 }
 
 void TCustomListBox::Paint() {
