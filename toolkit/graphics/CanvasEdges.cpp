@@ -140,7 +140,7 @@ bool TCanvas::DrawFrameControl(TRect& r, uint32_t type, uint32_t state) {
       DrawEdge(edgeRect, flat ? BDR_SUNKENOUTER : EDGE_SUNKEN, BF_RECT | flatFlags);
       const int border = flat ? 1 : 2;
       const TRect inner{box.Left + border, box.Top + border, box.Right - border, box.Bottom - border};
-      FillRects({inner}, SolidInk(face), pmCopy);
+      if (!(state & DFCS_TRANSPARENT)) FillRects({inner}, SolidInk(face), pmCopy);
       if (checked && inner.Width() >= 5) {
         // A tick three pixels thick: down to the lower third, then up to the right.
         const int n = inner.Width();
@@ -156,10 +156,24 @@ bool TCanvas::DrawFrameControl(TRect& r, uint32_t type, uint32_t state) {
     }
   } else if (type == DFC_SCROLL) {
     TRect box = r;
-    if (pushed) DrawEdge(box, BDR_SUNKENOUTER, BF_RECT | BF_MIDDLE | BF_FLAT);
-    else DrawEdge(box, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_SOFT | flatFlags);
     const uint32_t kind = state & 0xFF;
-    if (kind != DFCS_SCROLLSIZEGRIP) {
+    if (kind == DFCS_SCROLLSIZEGRIP) FillRects({d}, SolidInk(clBtnFace), pmCopy);
+    else if (pushed) DrawEdge(box, BDR_SUNKENOUTER, BF_RECT | BF_MIDDLE | BF_FLAT);
+    else DrawEdge(box, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_SOFT | flatFlags);
+    if (kind == DFCS_SCROLLSIZEGRIP) {
+      // Three pairs of highlight and shadow diagonals in the bottom-right corner.
+      const int s = std::min(d.Width(), d.Height());
+      for (int i = 0; i < 3; ++i) {
+        const int off = 3 + i * 4;
+        for (int k = 0; k < 3 && off - k > 0; ++k) {
+          TRunCollector run;
+          const int len = std::min(s, off - k);
+          LinePixels(TPoint{d.Right - len, d.Bottom - 1}, TPoint{d.Right - 1, d.Bottom - len}, true,
+                     [&](int x, int y) { run.Add(x, y); });
+          FillRects(run.Rects(), SolidInk(k == 0 ? clBtnHighlight : clBtnShadow), pmCopy);
+        }
+      }
+    } else {
       // A filled triangle pointing the arrow's way, centred, nudged when pushed.
       const int s = std::min(d.Width(), d.Height());
       const int k = std::max(2, (s - 4) / 4 + 1);

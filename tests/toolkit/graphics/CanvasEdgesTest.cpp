@@ -122,3 +122,17 @@ TEST(DrawEdge, DiagonalRunsCornerToCorner) {
   EXPECT_EQ(Mask(*t, kShadow), (std::vector<std::string>{"....#", "...#.", "..#..", ".#...", "#...."}));
   EXPECT_EQ(r, Rect(0, 0, 5, 5));
 }
+
+TEST(DrawFrameControl, SizeGripAndTransparentCheckBox) {
+  auto g = WhiteBitmap(16, 16);
+  TRect r = Rect(0, 0, 16, 16);
+  ASSERT_TRUE(g->Canvas()->DrawFrameControl(r, DFC_SCROLL, DFCS_SCROLLSIZEGRIP));
+  EXPECT_EQ(g->Canvas()->Pixels(0, 0), kFace);
+  EXPECT_EQ(g->Canvas()->Pixels(15, 13), kHi);     // the outer line of the first group
+  EXPECT_EQ(g->Canvas()->Pixels(15, 14), kShadow);
+  EXPECT_GT(CountColor(*g, kShadow), 10);
+  auto t = Filled(13, 13, clRed);
+  TRect c = Rect(0, 0, 13, 13);
+  t->Canvas()->DrawFrameControl(c, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_TRANSPARENT);
+  EXPECT_EQ(t->Canvas()->Pixels(6, 6), clRed);  // the inside is left as it was
+}
