@@ -101,6 +101,13 @@ const TRegion& TCanvas::EffectiveClip() {
 cairo_t* TCanvas::CairoContext() {
   if (!surface_) return nullptr;
   BeforeSurfaceAccess();
+  // A context in an error state draws nothing ever again; start a fresh one.
+  if (cairo_status(cr_) != CAIRO_STATUS_SUCCESS) {
+    cairo_destroy(cr_);
+    cr_ = cairo_create(surface_);
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+    crClipValid_ = false;
+  }
   const TRegion& clip = EffectiveClip();
   if (!crClipValid_) {
     cairo_reset_clip(cr_);

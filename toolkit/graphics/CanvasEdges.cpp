@@ -118,6 +118,7 @@ bool TCanvas::DrawFrameControl(TRect& r, uint32_t type, uint32_t state) {
     if (radio) {
       const TRect ring1 = box, ring2{box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1};
       auto disc = [&](const TRect& e, TColor c) {
+        if (e.IsEmpty()) return;
         FillPath([&](cairo_t* cr) {
           cairo_save(cr);
           cairo_translate(cr, (e.Left + e.Right) / 2.0, (e.Top + e.Bottom) / 2.0);

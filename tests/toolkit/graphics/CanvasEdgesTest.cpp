@@ -136,3 +136,16 @@ TEST(DrawFrameControl, SizeGripAndTransparentCheckBox) {
   t->Canvas()->DrawFrameControl(c, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_TRANSPARENT);
   EXPECT_EQ(t->Canvas()->Pixels(6, 6), clRed);  // the inside is left as it was
 }
+
+TEST(DrawFrameControl, TinyControlsLeaveTheCanvasUsable) {
+  auto b = WhiteBitmap(4, 4);
+  for (int s = 1; s <= 4; ++s) {
+    TRect r = Rect(0, 0, s, s);
+    b->Canvas()->DrawFrameControl(r, DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED);
+    b->Canvas()->DrawFrameControl(r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
+    b->Canvas()->DrawFrameControl(r, DFC_SCROLL, DFCS_SCROLLUP);
+  }
+  b->Canvas()->Brush()->SetColor(clRed);
+  b->Canvas()->FillRect(Rect(0, 0, 4, 4));
+  EXPECT_EQ(CountColor(*b, clRed), 16);
+}
