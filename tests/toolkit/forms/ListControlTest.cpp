@@ -138,6 +138,29 @@ TEST_F(ListTest, ComboEditAutocompletesAndArrowsSelect) {
   EXPECT_EQ(c->SelText(), "et");
 }
 
+TEST_F(ListTest, AComboDestroyedWhileDroppedAndFocused) {
+  TComboBox* c = MakeCombo(csDropDown);
+  Driver.Focus(c);
+  Driver.PressKey(VK_F4);
+  ASSERT_TRUE(c->DroppedDown());
+  delete c;
+  Pump();
+  TEdit* e = Make<TEdit>();
+  Driver.Focus(e);
+  EXPECT_TRUE(e->Focused());
+}
+
+TEST_F(ListTest, DroppedWidthWidensTheList) {
+  TComboBox* c = MakeCombo(csDropDownList);
+  EXPECT_EQ(SendMessage(c->Handle(), CB_SETDROPPEDWIDTH, 300), 300);
+  c->SetDroppedDown(true);
+  TRect r{};
+  SendMessage(c->Handle(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&r));
+  EXPECT_EQ(r.Width(), 300);
+  EXPECT_EQ(SendMessage(c->Handle(), CB_GETDROPPEDSTATE), 1);
+  c->SetDroppedDown(false);
+}
+
 TEST_F(ListTest, ComboTypeAheadInAPickList) {
   TComboBox* c = MakeCombo(csDropDownList);
   Driver.Focus(c);

@@ -70,7 +70,16 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
   createChildren();
 }
 
-TCustomComboBox::~TCustomComboBox() { items_->OnChange = nullptr; }
+// The children go first, while the combo they call back is still whole.
+TCustomComboBox::~TCustomComboBox() {
+  items_->OnChange = nullptr;
+  if (list_ != nullptr && list_->Parent() == this) delete list_;  // csSimple's own list
+  list_ = nullptr;
+  delete popup_;  // with the drop-down list in it
+  popup_ = nullptr;
+  delete edit_;
+  edit_ = nullptr;
+}
 
 void TCustomComboBox::createChildren() {
   delete edit_;

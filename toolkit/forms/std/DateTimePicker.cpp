@@ -34,7 +34,9 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TCustomControl(AOwner) {
   fields_.SetDateTime(JoinDateTime(now));
 }
 
-TDateTimePicker::~TDateTimePicker() = default;
+TDateTimePicker::~TDateTimePicker() {
+  delete popup_;  // its calendar calls back into the picker
+}
 
 void TDateTimePicker::applyFormat() {
   std::string f = format_;

@@ -346,6 +346,11 @@ TUpDown::TUpDown(TComponent* AOwner) : TCustomControl(AOwner) {
   SetBounds(0, 0, 17, 25);
 }
 
+// The associated control gets its own key handler back.
+TUpDown::~TUpDown() {
+  if (associate_ != nullptr) associate_->OnKeyDown = savedKeyDown_;
+}
+
 std::string TUpDown::formatted(int v) const {
   std::string digits = std::to_string(v < 0 ? -static_cast<long long>(v) : v);
   if (thousands_) {

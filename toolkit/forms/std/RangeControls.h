@@ -149,6 +149,7 @@ using TUDChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)>
 class TUpDown : public TCustomControl {
 public:
   explicit TUpDown(TComponent* AOwner);
+  ~TUpDown() override;
   std::string ClassName() const override { return "TUpDown"; }
   TWinControl* Associate() const { return associate_; }
   // The associated control shows the position as its text and gets the
