@@ -77,6 +77,7 @@ void TFTessimatoreFirmWare::Create_Controls() {
   L_Name_Conf = Make_Label(this, this, 0, 0);
   L_Name_Conf_L2 = Make_Label(this, this, 0, 0);
   L_Name_Conf_L2->Font()->SetStyle({fsBold});
+  L_Name_Conf_L2->SetShowHint(true);
   for (TLabel*& l : L_Step) {
     l = Make_Label(this, this, 0, 0);
     l->Font()->SetStyle({fsBold});
@@ -134,9 +135,11 @@ void TFTessimatoreFirmWare::Place_Controls() {
   L_SW_Desc->SetBounds(16, 42, L_SW_Desc->Width(), L_SW_Desc->Height());
   L_Begin->SetBounds(16, 84, L_Begin->Width(), L_Begin->Height());
   Shape2->SetBounds(80, 70, Shape2->Width(), Shape2->Height());
-  L_Name_Conf->SetBounds(87, 75, L_Name_Conf->Width(), L_Name_Conf->Height());
+  // Kept inside the frame: a long project name or translation is cut at its edge.
+  for (TLabel* l : {L_Name_Conf, L_Name_Conf_L2}) l->SetAutoSize(false);
+  L_Name_Conf->SetBounds(87, 75, Shape2->Width() - 14, 14);
   // One pixel lower than the 13-pixel line step: the real font's line is 14 high.
-  L_Name_Conf_L2->SetBounds(87, 89, L_Name_Conf_L2->Width(), L_Name_Conf_L2->Height());
+  L_Name_Conf_L2->SetBounds(87, 89, Shape2->Width() - 14, 14);
   Btn_Info->SetBounds(516, 8, Icon_Size, Icon_Size);
   Btn_Opz->SetBounds(574, 8, Icon_Size, Icon_Size);
   Btn_Close->SetBounds(632, 8, Icon_Size, Icon_Size);
@@ -209,6 +212,7 @@ void TFTessimatoreFirmWare::Set_Project_Labels() {
   auto [first, second] = Project_Label_Texts();
   L_Name_Conf->SetCaption(first);
   L_Name_Conf_L2->SetCaption(second);
+  L_Name_Conf_L2->SetHint(second);  // the whole name, when the frame cuts it
 }
 
 void TFTessimatoreFirmWare::Set_Files() { ::Set_Files(); }

@@ -74,8 +74,9 @@ using Problems = std::vector<std::string>;
 TEST_F(ShellLayoutTest, MainWindowTextsFitAndNothingOverlaps) {
   Start();
   EXPECT_EQ(Layout_Problems(main), Problems{});
-  New_Project("A project with a rather long name");
+  New_Project("A project with a rather long name that goes on and on beyond the frame");
   EXPECT_EQ(Layout_Problems(main), Problems{});
+  EXPECT_LE(main->L_Name_Conf_L2->BoundsRect().Right, main->Shape2->BoundsRect().Right);
   main->LL_Update->SetCaption(Download_Link_Anchor(Lang_Text(23)));
   main->LL_Update->SetVisible(true);
   EXPECT_EQ(Layout_Problems(main), Problems{});
