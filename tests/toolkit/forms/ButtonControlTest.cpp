@@ -127,4 +127,18 @@ TEST_F(ButtonTest, MaskEditTypesIntoPositionsAndValidatesOnExit) {
   EXPECT_EQ(m->Text(), "12/05/2026");
 }
 
+TEST_F(ButtonTest, AnInvalidMaskEditCanBeDestroyedWhileFocused) {
+  TForm* f = new TForm(Application);
+  f->SetBounds(20, 20, 200, 100);
+  auto* m = new TMaskEdit(f);
+  m->SetParent(f);
+  m->SetEditMask("000;1;_");
+  f->Show();
+  Driver.Focus(m);
+  Driver.Type("1");
+  delete f;  // no validation error box, no exception out of the destructor
+  Pump();
+  EXPECT_TRUE(Driver.MessageBoxes().empty());
+}
+
 }  // namespace

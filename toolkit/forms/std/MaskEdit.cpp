@@ -1,5 +1,6 @@
 #include "toolkit/forms/std/MaskEdit.h"
 
+#include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/forms/std/Clipboard.h"
 #include "toolkit/rtl/SysUtils.h"
@@ -85,6 +86,13 @@ void TCustomMaskEdit::ValidateError(int Position) {
 }
 
 void TCustomMaskEdit::DoExit() {
+  // Nothing is validated while the edit or its form goes away.
+  TCustomForm* form = GetParentForm(this);
+  bool closing = ComponentState().Contains(csDestroying) || (form && form->ComponentState().Contains(csDestroying));
+  if (closing) {
+    TCustomEdit::DoExit();
+    return;
+  }
   try {
     ValidateEdit();
   } catch (const EDBEditError& e) {
