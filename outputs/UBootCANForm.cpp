@@ -1,0 +1,198 @@
+#include "outputs/UBootCANForm.h"
+
+#include "app/UComon.h"
+#include "app/ULanguage.h"
+#include "app/UTessimatoreFirmWare.h"
+#include "toolkit/forms/Dialogs.h"
+#include "toolkit/forms/WindowManager.h"
+
+TFBootCAN* FBootCAN = nullptr;
+
+namespace {
+
+constexpr int Client_Width = 350;
+constexpr int Client_Height = 233;
+constexpr int Combo_Width = 145;
+constexpr int Option_Width = 280;
+constexpr int Option_Height = 19;
+constexpr int Button_Width = 100;
+constexpr int Button_Height = 30;
+constexpr int Update_Button_Width = 200;
+
+// The wait for the updater: pictures are kept up to date (exposed parts
+// presented again, invalidated parts painted) while input to the disabled
+// windows is dropped; posted messages and timers wait for the wait's end.
+void Repaint_Only() {
+  while (wm::DeliverInput()) {
+  }
+  if (wm::PaintPending()) wm::PaintAll();
+}
+
+// Disables the wizard for the updater's run and enables it again however
+// the run ends.
+class TRunGuard {
+public:
+  TRunGuard(TFBootCAN* Form, bool& Running) : form_(Form), running_(Running) {
+    running_ = true;
+    form_->Btn_Update->SetEnabled(false);
+    form_->SetEnabled(false);
+    wm::PaintAll();
+  }
+  ~TRunGuard() {
+    form_->SetEnabled(true);
+    form_->Btn_Update->SetEnabled(true);
+    running_ = false;
+  }
+  TRunGuard(const TRunGuard&) = delete;
+  TRunGuard& operator=(const TRunGuard&) = delete;
+
+private:
+  TFBootCAN* form_;
+  bool& running_;
+};
+
+}  // namespace
+
+TFBootCAN::TFBootCAN(TComponent* AOwner) : TForm(AOwner) {
+  FBootCAN = this;
+  Set_Form_Look(this);
+  SetClientSize(Client_Width, Client_Height);
+  Create_Controls();
+  OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
+  OnShow = [this](TObject* Sender) { FormShow(Sender); };
+}
+
+TFBootCAN::~TFBootCAN() {
+  if (FBootCAN == this) FBootCAN = nullptr;
+}
+
+TCheckBox* TFBootCAN::Make_Option(int Left, int Top) {
+  auto* cb = new TCheckBox(this);
+  cb->SetParent(this);
+  cb->SetParentColor(true);
+  cb->SetBounds(Left, Top, Option_Width, Option_Height);
+  cb->SetChecked(true);
+  return cb;
+}
+
+void TFBootCAN::Create_Controls() {
+  TTitlePanel title = Make_Title_Panel(this);
+  P_Title = title.P_Title;
+  L_SW_Code = title.L_SW_Code;
+  L_SW_Desc = title.L_SW_Desc;
+
+  L_COM_List = Make_Label(this, this, 16, 75);
+  CB_Com = new TComboBox(this);
+  CB_Com->SetParent(this);
+  CB_Com->SetStyle(csDropDownList);
+  CB_Com->SetBounds(36, 97, Combo_Width, 21);
+  Btn_COM_List = Make_Button(this, this, 191, 94, 28, 26, agOpen);
+  Btn_COM_List->SetShowHint(true);
+  Btn_COM_List->OnClick = [this](TObject* Sender) { Btn_COM_ListClick(Sender); };
+  L_Baud = Make_Label(this, this, 16, 136);
+  CB_CAN_Search = new TComboBox(this);
+  CB_CAN_Search->SetParent(this);
+  CB_CAN_Search->SetStyle(csDropDownList);
+  CB_CAN_Search->SetBounds(36, 158, Combo_Width, 21);
+
+  L_Options = Make_Label(this, this, 16, 75);
+  CB_Firmware = Make_Option(36, 96);
+  CB_Read_Firm = Make_Option(56, 119);
+  CB_Conf = Make_Option(36, 142);
+  CB_Read_Conf = Make_Option(56, 165);
+
+  TButtonPanel buttons = Make_Button_Panel(this);
+  P_Button = buttons.P_Button;
+  // The panel's OK place is Cancel's here, and Next takes the right edge.
+  Btn_Next = buttons.Btn_Cancel;
+  Btn_Next->SetGlyph(nullptr);
+  Btn_Cancel = buttons.Btn_OK;
+  Btn_Cancel->SetModalResult(mrCancel);
+  {
+    TBitmap glyph;
+    Draw_App_Glyph(glyph, agCancel, 20);
+    Btn_Cancel->SetGlyph(&glyph);
+    Draw_App_Glyph(glyph, agNext, 20);
+    Btn_Next->SetGlyph(&glyph);
+  }
+  Btn_Next->OnClick = [this](TObject* Sender) { Btn_NextClick(Sender); };
+  Btn_Update = Make_Button(this, P_Button, 16, Btn_Next->Top(), Update_Button_Width, Button_Height, agUpdate);
+  Btn_Update->OnClick = [this](TObject* Sender) { Btn_UpdateClick(Sender); };
+  Show_Page(1);
+}
+
+void TFBootCAN::FormCreate(TObject*) {
+  L_SW_Code->SetCaption(SW_Code);
+  SetClientSize(Client_Width, Client_Height);
+  for (TCheckBox* cb : {CB_Firmware, CB_Read_Firm, CB_Conf, CB_Read_Conf}) cb->SetChecked(true);
+  Set_Lang();
+  if (FTessimatoreFirmWare) FTessimatoreFirmWare->Add_Language_Window([this] { Set_Lang(); });
+}
+
+void TFBootCAN::FormShow(TObject*) {
+  update_ComPort();
+  Show_Page(1);
+}
+
+void TFBootCAN::Set_Lang() {
+  SetCaption(Lang_Text(163));
+  L_SW_Desc->SetCaption(Lang_Text(164));
+  Btn_COM_List->SetHint(Lang_Text(165));
+  L_COM_List->SetCaption(Lang_Text(166));
+  L_Baud->SetCaption(Lang_Text(167));
+  CB_CAN_Search->Items()->Clear();
+  for (int i = 0; i < Baud_Choice_Count; ++i) CB_CAN_Search->Items()->Add(Lang_Text(Baud_Choice_First_String + i));
+  CB_CAN_Search->SetItemIndex(0);
+  L_Options->SetCaption(Lang_Text(180));
+  CB_Firmware->SetCaption(Lang_Text(181));
+  CB_Read_Firm->SetCaption(Lang_Text(182));
+  CB_Conf->SetCaption(Lang_Text(183));
+  CB_Read_Conf->SetCaption(Lang_Text(184));
+  Btn_Cancel->SetCaption(Lang_Text(185));
+  Btn_Next->SetCaption(Lang_Text(186));
+  Btn_Update->SetCaption(Lang_Text(187));
+}
+
+void TFBootCAN::update_ComPort() {
+  CB_Com->Items()->Clear();
+  for (const std::string& name : Com_Port_List()) CB_Com->Items()->Add(name);
+  CB_Com->SetItemIndex(CB_Com->Items()->Count() > 0 ? 0 : -1);
+}
+
+void TFBootCAN::Show_Page(int Page) {
+  page_ = Page;
+  const bool first = Page == 1;
+  for (TControl* c : std::initializer_list<TControl*>{L_COM_List, CB_Com, Btn_COM_List, L_Baud, CB_CAN_Search,
+                                                      Btn_Cancel, Btn_Next})
+    c->SetVisible(first);
+  for (TControl* c : std::initializer_list<TControl*>{L_Options, CB_Firmware, CB_Read_Firm, CB_Conf, CB_Read_Conf,
+                                                      Btn_Update})
+    c->SetVisible(!first);
+}
+
+void TFBootCAN::Btn_COM_ListClick(TObject*) { update_ComPort(); }
+
+void TFBootCAN::Btn_NextClick(TObject*) {
+  if (int msg = Check_Com_Choice(CB_Com->Text()); msg != 0) {
+    MessageDlg(Lang_Text(msg), mtError, {mbOK});
+    return;
+  }
+  Show_Page(2);
+}
+
+TUpdateOptions TFBootCAN::Options() const {
+  return {CB_Firmware->Checked(), CB_Read_Firm->Checked(), CB_Conf->Checked(), CB_Read_Conf->Checked()};
+}
+
+std::string TFBootCAN::Command_Line() const {
+  return Updater_Command_Line(CB_Com->Text(), CB_CAN_Search->ItemIndex(), Options());
+}
+
+void TFBootCAN::Btn_UpdateClick(TObject*) {
+  if (running_) return;
+  {
+    TRunGuard guard(this, running_);
+    lastResult_ = Run_Updater(CB_Com->Text(), CB_CAN_Search->ItemIndex(), Options(), Repaint_Only);
+  }
+  if (!lastResult_.Ok()) MessageDlg(lastResult_.Message(), mtError, {mbOK});
+}
