@@ -4,19 +4,7 @@
 // then a step does nothing, and the output steps stop at their checks.
 #include "app/ULanguage.h"
 #include "app/UTessimatoreFirmWare.h"
-#include "outputs/UUpdateDevice.h"
-#include "toolkit/forms/Dialogs.h"
-
-namespace {
-
-// Shows why an output step stopped; true when it may go on.
-bool Output_Step_Ready(const TOutputResult& Result) {
-  if (Result.Ready()) return true;
-  MessageDlg(Result.Message(), mtError, {mbOK});
-  return false;
-}
-
-}  // namespace
+#include "outputs/UOutputSteps.h"
 
 void TFTessimatoreFirmWare::Show_ParGen() {}
 
@@ -24,10 +12,6 @@ void TFTessimatoreFirmWare::Show_Receive_J1939() {}
 
 void TFTessimatoreFirmWare::Show_Transmit_J1939() {}
 
-void TFTessimatoreFirmWare::Check_Create_GSD() {
-  if (!Output_Step_Ready(Prepare_GSD())) return;
-}
+void TFTessimatoreFirmWare::Check_Create_GSD() { Run_GSD_Step(); }
 
-void TFTessimatoreFirmWare::Update_Device() {
-  if (!Output_Step_Ready(Prepare_Update_Device())) return;
-}
+void TFTessimatoreFirmWare::Update_Device() { Run_Update_Device_Step(); }
