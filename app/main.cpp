@@ -5,6 +5,7 @@
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/UTessimatoreFirmWare.h"
+#include "outputs/UBootCANForm.h"
 #include "toolkit/forms/dialogs/FileChooserForm.h"
 
 int main() {
@@ -18,6 +19,7 @@ int main() {
   Application->CreateForm(FOpenConf);
   Application->CreateForm(FAbout);
   Application->CreateForm(FSoftOptions);
+  Application->CreateForm(FBootCAN);
   Application->Run();
   FinalizeForms();
   return 0;
