@@ -217,6 +217,14 @@ bool TCanvas::SetViewportExtEx(int x, int y, TSize* old) {
   if (old) *old = state_.viewportExt;
   if (state_.mapMode != MM_ISOTROPIC && state_.mapMode != MM_ANISOTROPIC) return true;
   if (x == 0 || y == 0) return false;
+  if (state_.mapMode == MM_ISOTROPIC) {
+    // Equal units on both axes: the axis that would stretch more is shrunk to the other's scale.
+    const TSize w = state_.windowExt;
+    const double sx = std::abs(double(x) / w.cx), sy = std::abs(double(y) / w.cy);
+    if (sx > sy) x = (x < 0 ? -1 : 1) * int(std::lround(sy * std::abs(w.cx)));
+    else if (sy > sx) y = (y < 0 ? -1 : 1) * int(std::lround(sx * std::abs(w.cy)));
+    if (x == 0 || y == 0) return false;
+  }
   state_.viewportExt = {x, y};
   return true;
 }

@@ -199,3 +199,25 @@ TEST(CanvasState, ChangeEventsBracketDrawing) {
   c->Unlock();
   EXPECT_EQ(c->LockCount(), 0);
 }
+
+TEST(CanvasState, AnisotropicAndIsotropicScaling) {
+  auto b = WhiteBitmap(100, 100);
+  TCanvas* c = b->Canvas();
+  c->SetMapMode(MM_ANISOTROPIC);
+  c->SetWindowExtEx(10, 10);
+  c->SetViewportExtEx(100, 50);
+  TPoint p[] = {{5, 5}};
+  c->LPtoDP(p, 1);
+  EXPECT_EQ(p[0], (TPoint{50, 25}));
+  c->SetMapMode(MM_ISOTROPIC);
+  c->SetWindowExtEx(10, 10);
+  c->SetViewportExtEx(100, -50);  // y up; the x axis is held to the y scale
+  TPoint q[] = {{10, 10}};
+  c->LPtoDP(q, 1);
+  EXPECT_EQ(q[0], (TPoint{50, -50}));
+  c->SetMapMode(MM_TEXT);
+  TPoint r[] = {{7, 8}};
+  c->LPtoDP(r, 1);
+  EXPECT_EQ(r[0], (TPoint{7, 8}));
+  EXPECT_FALSE(c->SetMapMode(0));
+}
