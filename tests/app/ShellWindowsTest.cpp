@@ -281,6 +281,18 @@ TEST_F(ShellWindowsTest, TimerRunsFromStartWhenBothChoicesAreRemembered) {
   EXPECT_FALSE(main->LL_Update->Visible());  // no reply: no newer version
 }
 
+TEST_F(ShellWindowsTest, OkOnTheOptionsKeepsARunningTimersSchedule) {
+  dir.Write("Tessimator.xml",
+            "<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
+            "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
+  Start();
+  Driver.Advance(30000);
+  Driver.InModal([this] { Click(FSoftOptions->Btn_OK); });
+  Click(main->Btn_Opz);
+  Driver.Advance(30000);
+  EXPECT_EQ(http.Requests().size(), 1u);
+}
+
 TEST_F(ShellWindowsTest, CheckNowShowsTheAnswer) {
   Start();
   Driver.InModal([this] {
