@@ -112,6 +112,18 @@ TEST_F(EditTest, ClickPlacesTheCaretAndShiftClickSelects) {
   EXPECT_EQ(e->SelLength(), 6);
 }
 
+TEST_F(EditTest, DragAndDoubleClickSelect) {
+  TEdit* e = Make<TEdit>(10, 10, 200);
+  e->SetText("alpha beta gamma");
+  auto xOf = [&](int i) { return static_cast<int16_t>(LoWord(SendMessage(e->Handle(), EM_POSFROMCHAR, i))); };
+  Driver.MouseDown(e, xOf(6), 8);
+  Driver.MouseMove(e, xOf(10), 8);
+  Driver.MouseUp(e, xOf(10), 8);
+  EXPECT_EQ(e->SelText(), "beta");
+  Driver.DoubleClick(e, xOf(13), 8);
+  EXPECT_EQ(e->SelText(), "gamma");
+}
+
 TEST_F(EditTest, MemoLinesAndReturns) {
   TMemo* m = Make<TMemo>();
   m->SetFocus();
