@@ -126,6 +126,25 @@ TEST_F(DialogFormsTest, ChooserListsFoldersAndFilteredFiles) {
   EXPECT_EQ(r.FilterIndex, 2);
 }
 
+TEST_F(DialogFormsTest, ChooserTakesSeveralFilesWithMultiSelect) {
+  TFileDialogRequest r;
+  r.InitialDir = dir_.string();
+  r.Filter = "Text|*.txt";
+  r.Options = {ofAllowMultiSelect};
+  Driver.InModal([&] {
+    auto* f = dynamic_cast<TFileChooserForm*>(ActiveModal());
+    ASSERT_NE(f, nullptr);
+    TRect a = f->FileList()->ItemRect(0), b = f->FileList()->ItemRect(1);
+    Driver.Click(f->FileList(), a.Left + 3, a.Top + 2);
+    Driver.Click(f->FileList(), b.Left + 3, b.Top + 2, {ssCtrl});
+    EXPECT_EQ(f->NameEdit()->Text(), "\"a.txt\" \"b.txt\"");
+    Driver.Click(f->OkButton(), 5, 5);
+  });
+  ASSERT_TRUE(ExecuteFileChooser(r));
+  ASSERT_EQ(r.Files.size(), 2u);
+  EXPECT_EQ(fs::path(r.Files[1]), dir_ / "b.txt");
+}
+
 TEST_F(DialogFormsTest, ChooserEntersTypedFoldersAndChecksExistence) {
   TFileDialogRequest r;
   r.InitialDir = dir_.string();

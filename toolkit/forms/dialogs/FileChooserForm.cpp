@@ -74,8 +74,17 @@ void TFileChooserForm::build() {
   files_ = new TListBox(this);
   files_->SetParent(this);
   files_->SetBounds(200, 44, 308, 200);
+  files_->SetMultiSelect(request_.Options.Contains(ofAllowMultiSelect));
   files_->OnClick = [this](TObject*) {
-    if (files_->ItemIndex() >= 0) name_->SetText(files_->Items()->Get(files_->ItemIndex()));
+    // Several chosen files show as "a" "b" in the name edit.
+    std::string names;
+    int chosen = 0;
+    for (int i = 0; i < files_->Count(); ++i) {
+      if (!files_->Selected(i)) continue;
+      names += (chosen++ ? " \"" : "\"") + files_->Items()->Get(i) + "\"";
+    }
+    if (chosen == 1) names = names.substr(1, names.size() - 2);
+    if (chosen > 0) name_->SetText(names);
   };
   files_->OnDblClick = [this](TObject*) {
     if (files_->ItemIndex() >= 0 && Accept()) SetModalResult(mrOk);
@@ -152,6 +161,7 @@ bool TFileChooserForm::Accept() {
   while (!name.empty() && name.back() == ' ') name.pop_back();
   while (!name.empty() && name.front() == ' ') name.erase(0, 1);
   if (name.empty()) return false;
+  if (request_.Options.Contains(ofAllowMultiSelect) && name.front() == '"') return acceptMany(name);
   if (HasWildcard(name)) {
     typedPattern_ = name;
     refreshFiles();
@@ -179,6 +189,27 @@ bool TFileChooserForm::Accept() {
     return false;
   request_.FileName = path;
   request_.Files = {path};
+  if (types_->ItemIndex() >= 0) request_.FilterIndex = types_->ItemIndex() + 1;
+  return true;
+}
+
+// '"a.txt" "b.txt"': every name must be an existing file of the folder.
+bool TFileChooserForm::acceptMany(const std::string& names) {
+  std::vector<std::string> paths;
+  for (size_t i = names.find('"'); i != std::string::npos; i = names.find('"', i)) {
+    size_t end = names.find('"', i + 1);
+    if (end == std::string::npos) break;
+    std::string path = (fs::path(folder_) / names.substr(i + 1, end - i - 1)).lexically_normal().string();
+    if (!FileExists(path)) {
+      MessageDlg(path + "\nFile not found.\nCheck the file name and try again.", mtWarning, {mbOK});
+      return false;
+    }
+    paths.push_back(path);
+    i = end + 1;
+  }
+  if (paths.empty()) return false;
+  request_.Files = paths;
+  request_.FileName = paths.front();
   if (types_->ItemIndex() >= 0) request_.FilterIndex = types_->ItemIndex() + 1;
   return true;
 }

@@ -36,6 +36,7 @@ public:
 private:
   void build();
   void refreshFiles();
+  bool acceptMany(const std::string& names);
   const TFileFilter* currentFilter() const;
   TFileDialogRequest& request_;
   std::vector<TFileFilter> filters_;
