@@ -10,6 +10,8 @@
 #include "app/ULanguage.h"
 #include "platform/serial/SerialPorts.h"
 #include "tests/app/TempFolder.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/TextMetrics.h"
 #include "toolkit/testing/TestDriver.h"
 
 namespace {
@@ -273,6 +275,35 @@ TEST_F(UBootCANFormTest, InputDuringTheRunIsDroppedButTheWizardRepaints) {
   EXPECT_TRUE(wizard->CB_Firmware->Checked());
   EXPECT_TRUE(repainted);
   EXPECT_TRUE(Driver.MessageBoxes().empty());
+}
+
+int Text_Width(const TControl* c, const std::string& Text) {
+  TBitmap bmp(1, 1);
+  bmp.Canvas()->Font()->Assign(c->Font());
+  return bmp.Canvas()->TextWidth(Text);
+}
+
+// With the real fonts every text of both pages fits its control and the
+// window; the screenshots show the wizard as a user sees it.
+TEST_F(UBootCANFormTest, TextsFitWithTheRealFonts) {
+  SetFixedTextMetrics(false);
+  Plug("ttyUSB0");
+  Open();
+  const int room = wizard->ClientWidth();
+  for (TLabel* l : {wizard->L_COM_List, wizard->L_Baud, wizard->L_Options})
+    EXPECT_LE(l->Left() + Text_Width(l, l->Caption()), room) << l->Caption();
+  for (TCheckBox* cb : {wizard->CB_Firmware, wizard->CB_Read_Firm, wizard->CB_Conf, wizard->CB_Read_Conf}) {
+    EXPECT_LE(Text_Width(cb, cb->Caption()) + 20, cb->Width()) << cb->Caption();
+    EXPECT_LE(cb->BoundsRect().Right, room);
+  }
+  for (TComboBox* combo : {wizard->CB_Com, wizard->CB_CAN_Search})
+    for (int i = 0; i < combo->Items()->Count(); ++i)
+      EXPECT_LE(Text_Width(combo, combo->Items()->Get(i)) + 24, combo->Width()) << combo->Items()->Get(i);
+  EXPECT_LE(Text_Width(wizard->Btn_Update, wizard->Btn_Update->Caption()) + 36, wizard->Btn_Update->Width());
+  Driver.Screenshot(wizard, "can-wizard-page1-fonts.png");
+  Click(wizard->Btn_Next);
+  Driver.Screenshot(wizard, "can-wizard-page2-fonts.png");
+  SetFixedTextMetrics(true);
 }
 
 }  // namespace

@@ -217,6 +217,15 @@ TEST_F(UOutputStepsTest, UpdateWritesTheImageThenRunsTheWizard) {
   EXPECT_FALSE(FBootCAN->Visible());
 }
 
+TEST_F(UOutputStepsTest, CancelOnTheFirstPageStartsNothing) {
+  Par_Gen(Profi_Choices("0", "0"));
+  Driver.InModal([this] { Click(FBootCAN->Btn_Cancel); });
+  Click(main->Btn_CreateBin);
+  EXPECT_EQ(FBootCAN->ModalResult(), mrCancel);
+  EXPECT_TRUE(Driver.ProgramsStarted().empty());
+  EXPECT_EQ(fs::file_size(Bank()), 3968u);  // the image is ready for the next run
+}
+
 // The wizard takes new texts with the other windows; the bit-rate choice
 // goes back to "search".
 TEST_F(UOutputStepsTest, WizardFollowsALanguageChange) {
