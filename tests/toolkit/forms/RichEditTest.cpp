@@ -1,6 +1,7 @@
 #include "toolkit/forms/std/RichEdit.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/rtl/Streams.h"
 
 #include "ControlFixture.h"
 
@@ -42,6 +43,25 @@ TEST_F(RichEditTest, RtfRoundTripsThroughTextAndLines) {
   r->SetPlainText(true);
   r->SetText("{\\rtf1 shown as it is}");
   EXPECT_EQ(r->Text(), "{\\rtf1 shown as it is}");
+}
+
+TEST_F(RichEditTest, LinesLoadAndSaveRtfStreams) {
+  TRichEdit* r = Make<TRichEdit>(10, 10, 300, 120);
+  TMemoryStream in;
+  in.WriteString("{\\rtf1\\ansi caf\\'e9 {\\i x}}");
+  in.SetPosition(0);
+  r->Lines()->LoadFromStream(in);
+  EXPECT_EQ(r->Text(), "caf\xC3\xA9 x");
+  EXPECT_TRUE(r->Document().FormatAt(6).Italic);
+  TMemoryStream out;
+  r->Lines()->SaveToStream(out);
+  std::string saved(static_cast<size_t>(out.Size()), '\0');
+  out.SetPosition(0);
+  out.ReadBuffer(saved.data(), out.Size());
+  EXPECT_EQ(saved.rfind("{\\rtf1", 0), 0u);
+  TRichEdit* back = Make<TRichEdit>(10, 140, 300, 60);
+  back->LoadRichText(saved);
+  EXPECT_EQ(back->Text(), r->Text());
 }
 
 TEST_F(RichEditTest, FormatRangeFillsPagesAndReportsTheNextCharacter) {

@@ -46,6 +46,10 @@ public:
   TPoint CaretPos();
   void SetCaretPos(TPoint p);
 
+protected:
+  // A descendant with its own idea of loading and saving lines (the rich edit).
+  void ReplaceLines(std::unique_ptr<TMemoStrings> Lines) { lines_ = std::move(Lines); }
+
 private:
   std::unique_ptr<TMemoStrings> lines_;
 };

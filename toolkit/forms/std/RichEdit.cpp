@@ -4,6 +4,8 @@
 
 #include "toolkit/forms/std/ControlPaint.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/rtl/Encoding.h"
+#include "toolkit/rtl/Streams.h"
 
 namespace {
 
@@ -111,7 +113,31 @@ void TParaAttributes::SetAlignment(TAlignment v) {
 
 // ---- TCustomRichEdit ----
 
+TRichEditStrings::TRichEditStrings(TCustomRichEdit* Edit) : TMemoStrings(Edit), edit_(Edit) {}
+
+// The bytes go to the RTF reader as they are (its \'hh and code page rules
+// decode them); plain text follows the text-file rule.
+void TRichEditStrings::LoadFromStream(TStream& Stream) {
+  if (edit_->PlainText()) {
+    TMemoStrings::LoadFromStream(Stream);
+    return;
+  }
+  std::string bytes;
+  char buffer[4096];
+  for (int64_t n; (n = Stream.Read(buffer, sizeof buffer)) > 0;) bytes.append(buffer, static_cast<size_t>(n));
+  edit_->LoadRichText(bytes.rfind("{\\rtf", 0) == 0 ? bytes : DecodeText(bytes));
+}
+
+void TRichEditStrings::SaveToStream(TStream& Stream, TTextEncoding Encoding) const {
+  if (edit_->PlainText()) {
+    TMemoStrings::SaveToStream(Stream, Encoding);
+    return;
+  }
+  Stream.WriteString(edit_->SaveRichText());
+}
+
 TCustomRichEdit::TCustomRichEdit(TComponent* AOwner) : TCustomMemo(AOwner) {
+  ReplaceLines(std::make_unique<TRichEditStrings>(this));
   TRichCharFormat f;
   f.FontName = Font()->Name();
   f.Size = Font()->Size();
@@ -183,6 +209,7 @@ void TCustomRichEdit::RealSetText(const std::string& v) {
 
 void TCustomRichEdit::LoadRichText(const std::string& Data) {
   loading_ = true;
+  // Text that is not RTF loads as plain text in the default format.
   if (plainText_) doc_.SetPlainText(Data); else doc_.LoadRtf(Data);
   hasPendingFormat_ = false;
   TCustomMemo::RealSetText(doc_.PlainText());

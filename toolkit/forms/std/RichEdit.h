@@ -65,6 +65,18 @@ constexpr UINT EM_GETTEXTLENGTHEX = WM_USER + 95;
 
 using TRichEditResizeEvent = std::function<void(TObject* Sender, TRect Rect)>;
 
+// The rich edit's lines: streams hold RTF unless the edit is in PlainText mode.
+class TRichEditStrings : public TMemoStrings {
+public:
+  explicit TRichEditStrings(TCustomRichEdit* Edit);
+  std::string ClassName() const override { return "TRichEditStrings"; }
+  void LoadFromStream(TStream& Stream) override;
+  void SaveToStream(TStream& Stream, TTextEncoding Encoding = TTextEncoding::Utf8) const override;
+
+private:
+  TCustomRichEdit* edit_;
+};
+
 class TCustomRichEdit : public TCustomMemo {
 public:
   explicit TCustomRichEdit(TComponent* AOwner);
