@@ -334,8 +334,7 @@ void ShowTopLevel(TWinControl* Control, bool Show) {
     rec->FrameDirty = true;
     InvalidateRect(rec->Handle, nullptr, true);
     RaiseTopLevel(rec->Handle);
-    // The picture is painted before the window appears, so it never shows garbage.
-    paintTopLevel(*rec);
+    // The first picture comes from the loop, after activation, as paint always does.
     host.SetVisible(rec->Host, true, hostKind(Control) != platform::HostWindowKind::Popup);
   } else if (rec->Host && rec->HostVisible) {
     rec->HostVisible = false;

@@ -241,3 +241,36 @@ TEST(Accelerators, AmpersandMarksTheHotkey) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FormTest, FormEventsComeInTheirOrder) {
+  std::vector<std::string> events;
+  auto make = [&](const std::string& name) {
+    TForm* f = new TForm(Application);
+    f->SetName(name);
+    f->OnCreate = [&events, name](TObject*) { events.push_back(name + " create"); };
+    f->OnShow = [&events, name](TObject*) { events.push_back(name + " show"); };
+    f->OnActivate = [&events, name](TObject*) { events.push_back(name + " activate"); };
+    f->OnDeactivate = [&events, name](TObject*) { events.push_back(name + " deactivate"); };
+    f->OnHide = [&events, name](TObject*) { events.push_back(name + " hide"); };
+    f->OnDestroy = [&events, name](TObject*) { events.push_back(name + " destroy"); };
+    f->OnPaint = [&events, name](TObject*) { events.push_back(name + " paint"); };
+    return f;
+  };
+  TForm* a = make("A");
+  TForm* b = make("B");
+  a->Show();
+  Driver.Pump();
+  b->Show();
+  Driver.Pump();
+  b->Hide();
+  Driver.Pump();
+  delete b;
+  delete a;  // before the events it reports to go away
+  EXPECT_EQ(events, (std::vector<std::string>{"A create", "A show", "A activate", "A paint", "B create", "B show",
+                                              "A deactivate", "B activate", "B paint", "B hide", "B deactivate",
+                                              "A activate", "B destroy", "A destroy"}));
+}
+
+}  // namespace
