@@ -1,14 +1,21 @@
 #pragma once
-// The base grid's unit. For now it holds the cell edit undo list and the
-// small interface through which it plays changes back on a grid; the base
-// grid class implements that interface.
+// The base grid's unit. For now it holds the event types that carry the
+// base string grid's draw state, the cell edit undo list and the small
+// interface through which it plays changes back on a grid; the base grid
+// class implements that interface.
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "grid/foundation/ExtObj.h"
+#include "toolkit/grids/Grids.h"
 #include "toolkit/rtl/Classes.h"
+
+using TCustomCellDrawEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int ACol, int ARow,
+                                                TGridDrawState AState, TRect ARect, bool Printing)>;
+using TGridColorEvent = std::function<void(TObject* Sender, int ARow, int ACol, TGridDrawState AState, TBrush* ABrush,
+                                           TFont* AFont)>;
 
 // What the undo list needs of the grid it plays back on.
 class TUndoRedoTarget {

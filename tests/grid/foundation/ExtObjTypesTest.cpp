@@ -1,5 +1,7 @@
 #include "grid/foundation/ExtObj.h"
 
+#include "grid/foundation/BaseGrid.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,6 +48,17 @@ TEST(GridEvents, DoubleClickGetsRowFirst) {
   e(nullptr, 7, 2);
   EXPECT_EQ(gotRow, 7);
   EXPECT_EQ(gotCol, 2);
+}
+
+TEST(GridEvents, DrawEventsCarryTheDrawState) {
+  TGridDrawState got;
+  TCustomCellDrawEvent draw = [&](TObject*, TCanvas*, int, int, TGridDrawState s, TRect, bool) { got = s; };
+  draw(nullptr, nullptr, 1, 2, TGridDrawState{gdFixed}, TRect{}, false);
+  EXPECT_TRUE(got.Contains(gdFixed));
+  int row = -1;
+  TGridColorEvent color = [&](TObject*, int ARow, int, TGridDrawState, TBrush*, TFont*) { row = ARow; };
+  color(nullptr, 5, 1, {}, nullptr, nullptr);
+  EXPECT_EQ(row, 5);  // the row comes first
 }
 
 }  // namespace
