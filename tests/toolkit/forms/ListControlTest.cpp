@@ -40,6 +40,17 @@ TEST_F(ListTest, ListBoxClickKeysAndTypeAhead) {
   EXPECT_EQ(l->ItemAtPos({r.Left + 3, 99}, true), -1);
 }
 
+TEST_F(ListTest, ListBoxDoubleClickFiresOnce) {
+  TListBox* l = Make<TListBox>(10, 10, 120, 100);
+  for (const char* s : {"one", "two"}) l->Items()->Add(s);
+  int dbl = 0;
+  l->OnDblClick = [&](TObject*) { ++dbl; };
+  TRect r = l->ItemRect(1);
+  DoubleClick(l, r.Left + 3, r.Top + 2);
+  EXPECT_EQ(dbl, 1);
+  EXPECT_EQ(l->ItemIndex(), 1);
+}
+
 TEST_F(ListTest, ListBoxMultiSelectWithShiftAndCtrl) {
   TListBox* l = Make<TListBox>(10, 10, 120, 120);
   l->SetMultiSelect(true);
