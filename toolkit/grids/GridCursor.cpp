@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "toolkit/forms/WinApi.h"
 #include "toolkit/grids/Grids.h"
 
 // ---- repainting parts ----
@@ -31,6 +32,10 @@ bool axisRange(const TGridAxisDrawInfo& A, int Lo, int Hi, int& Start, int& End)
 }
 }  // namespace
 
+void TCustomGrid::invalidateClient(const TRect& R) {
+  if (HandleAllocated()) ::InvalidateRect(Handle(), &R, false);
+}
+
 void TCustomGrid::InvalidateGridRect(const TGridRect& ARect) {
   if (!HandleAllocated()) return;
   TGridRect g = NormalizedGridRect(ARect);
@@ -38,7 +43,7 @@ void TCustomGrid::InvalidateGridRect(const TGridRect& ARect) {
   CalcDrawInfo(info);
   int l = 0, r = 0, t = 0, b = 0;
   if (!axisRange(info.Horz, g.Left, g.Right, l, r) || !axisRange(info.Vert, g.Top, g.Bottom, t, b)) return;
-  InvalidateRect(TRect{l, t, r, b});
+  invalidateClient(TRect{l, t, r, b});
 }
 
 void TCustomGrid::InvalidateCell(int ACol, int ARow) { InvalidateGridRect({ACol, ARow, ACol, ARow}); }

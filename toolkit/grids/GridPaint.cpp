@@ -124,6 +124,6 @@ void TCustomGrid::paintSizingLine(const TGridDrawInfo& Info) {
 }
 
 void TCustomGrid::invalidateSizingLine(const TGridDrawInfo& Info, int Pos) {
-  if (FGridState == gsColSizing) InvalidateRect(TRect{Pos - 1, 0, Pos + 2, Info.Vert.GridBoundary});
-  else if (FGridState == gsRowSizing) InvalidateRect(TRect{0, Pos - 1, Info.Horz.GridBoundary, Pos + 2});
+  if (FGridState == gsColSizing) invalidateClient(TRect{Pos - 1, 0, Pos + 2, Info.Vert.GridBoundary});
+  else if (FGridState == gsRowSizing) invalidateClient(TRect{0, Pos - 1, Info.Horz.GridBoundary, Pos + 2});
 }

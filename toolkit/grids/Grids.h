@@ -364,6 +364,8 @@ protected:
 
 private:
   void checkCoord(int ACol, int ARow) const;
+  // Marks a client rectangle for repainting (client, not window, coordinates).
+  void invalidateClient(const TRect& R);
   void changeSize(int NewColCount, int NewRowCount);
   void setFixed(int v, int Count, int& Field, const char* TooMany);
   void calcAxis(TGridAxisDrawInfo& A, bool Horz) const;

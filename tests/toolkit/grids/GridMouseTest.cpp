@@ -124,6 +124,15 @@ TEST_F(GridTest, PaintDrawsOnlyCellsMeetingTheDirtyArea) {
   grid->Perform(WM_SETREDRAW, 1);
 }
 
+TEST_F(GridTest, InvalidationIsInClientCoordinatesInsideTheBorder) {
+  grid->SetBorderStyle(bsSingle);
+  Driver.Pump();
+  grid->InvalidateCell(1, 1);
+  TRect dirty;
+  ASSERT_TRUE(GetUpdateRect(grid->Handle(), dirty));
+  EXPECT_EQ(dirty, (TRect{65, 25, 130, 50}));  // the cell and its lines
+}
+
 TEST_F(GridTest, SelectedCellsDrawSelectedUnlessFocused) {
   FocusGrid();
   Key(VK_RIGHT, {ssShift});
