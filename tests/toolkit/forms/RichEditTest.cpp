@@ -29,6 +29,20 @@ TEST_F(RichEditTest, TypingTakesTheSelectionAttributes) {
   EXPECT_EQ(doc.Paragraph(0).Alignment, raCenter);
 }
 
+TEST_F(RichEditTest, AParagraphBreakIsOneCharacter) {
+  TRichEdit* r = Make<TRichEdit>(10, 10, 300, 120);
+  r->SetText("ab\r\ncd");
+  EXPECT_EQ(r->Text(), "ab\r\ncd");
+  Driver.Focus(r);
+  Driver.PressKey(VK_END, {ssCtrl});
+  EXPECT_EQ(r->SelStart(), 5);
+  EXPECT_EQ(SendMessage(r->Handle(), EM_LINEINDEX, 1), 3);
+  Driver.PressKey(VK_RETURN);
+  Driver.Type("e");
+  EXPECT_EQ(r->Document().Text(), "ab\rcd\re");
+  EXPECT_EQ(r->Lines()->Count(), 3);
+}
+
 TEST_F(RichEditTest, RtfRoundTripsThroughTextAndLines) {
   TRichEdit* r = Make<TRichEdit>(10, 10, 300, 120);
   r->SetText("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Hello {\\b world}\\par second}");

@@ -154,6 +154,23 @@ TEST(TextEditModel, LinesOfMultiLineText) {
   EXPECT_EQ(m.Line(1), "cde");
 }
 
+TEST(TextEditModel, MultiLineTextTakesOneKindOfBreak) {
+  TTextEditModel memo;
+  memo.SetMultiLine(true);
+  memo.SetText("a\nb\rc\r\nd");
+  EXPECT_EQ(memo.Text(), "a\r\nb\r\nc\r\nd");
+  TTextEditModel rich;
+  rich.SetMultiLine(true);
+  rich.SetLineBreak("\r");
+  rich.SetText("a\r\nb\nc");
+  EXPECT_EQ(rich.Text(), "a\rb\rc");
+  EXPECT_EQ(rich.LineCount(), 3);
+  EXPECT_EQ(rich.LineIndex(2), 4);
+  rich.MoveEnd(false, true);
+  rich.InsertText("\r\n");
+  EXPECT_EQ(rich.Text(), "a\rb\rc\r");
+}
+
 TEST(TextEditModel, UpDownKeepTheColumn) {
   TTextEditModel m;
   m.SetMultiLine(true);

@@ -96,7 +96,7 @@ int TTextEditModel::WordRight(int pos) const {
 }
 
 void TTextEditModel::SetText(const std::string& value) {
-  std::string v = ApplyCharCase(value, charCase_);
+  std::string v = multiLine_ ? Filter(value) : ApplyCharCase(value, charCase_);
   bool changed = v != text_;
   text_ = v;
   anchor_ = caret_ = 0;
@@ -146,8 +146,12 @@ std::string TTextEditModel::Filter(const std::string& s) const {
   for (size_t i = 0; i < s.size(); ++i) {
     char c = s[i];
     if (!multiLine_ && IsBreakByte(c)) break;  // a single line keeps the first line only
-    if (multiLine_ && c == '\n' && (i == 0 || s[i - 1] != '\r')) { out += "\r\n"; continue; }
-    if (multiLine_ && c == '\r' && (i + 1 >= s.size() || s[i + 1] != '\n')) { out += "\r\n"; continue; }
+    if (multiLine_ && IsBreakByte(c)) {
+      // Every kind of break ("\r\n", "\n", "\r") becomes the text's own.
+      if (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
+      out += lineBreak_;
+      continue;
+    }
     out += c;
   }
   return ApplyCharCase(out, charCase_);

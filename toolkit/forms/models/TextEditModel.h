@@ -26,8 +26,11 @@ public:
   void SetMultiLine(bool value) { multiLine_ = value; }
   bool Modified() const { return modified_; }
   void SetModified(bool value) { modified_ = value; }
-  // The line break that Enter inserts in multi-line text.
-  static constexpr const char* LineBreak = "\r\n";
+  // The line break of multi-line text: "\r\n" (edits and memos) or "\r"
+  // (rich text, where a paragraph break is one character). Text written in
+  // gets its breaks turned into this one.
+  const std::string& LineBreak() const { return lineBreak_; }
+  void SetLineBreak(const std::string& v) { lineBreak_ = v == "\r" ? v : "\r\n"; }
 
   // Selection: the anchor stays where it began, the caret is the moving end.
   int Anchor() const { return anchor_; }
@@ -99,6 +102,7 @@ private:
   bool readOnly_ = false;
   bool multiLine_ = false;
   bool modified_ = false;
+  std::string lineBreak_ = "\r\n";
   Snapshot undo_;
   bool hasUndo_ = false;
   bool typing_ = false;   // consecutive typed characters form one undo step

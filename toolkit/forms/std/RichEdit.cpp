@@ -137,6 +137,7 @@ void TRichEditStrings::SaveToStream(TStream& Stream, TTextEncoding Encoding) con
 }
 
 TCustomRichEdit::TCustomRichEdit(TComponent* AOwner) : TCustomMemo(AOwner) {
+  Model().SetLineBreak("\r");
   ReplaceLines(std::make_unique<TRichEditStrings>(this));
   TRichCharFormat f;
   f.FontName = Font()->Name();
@@ -151,25 +152,12 @@ TCustomRichEdit::TCustomRichEdit(TComponent* AOwner) : TCustomMemo(AOwner) {
 
 TCustomRichEdit::~TCustomRichEdit() { Model().OnChange = nullptr; }
 
-int TCustomRichEdit::DocPos(int editPos) const {
-  const std::string& t = const_cast<TCustomRichEdit*>(this)->Model().Text();
-  editPos = std::clamp(editPos, 0, static_cast<int>(t.size()));
-  int pairs = 0;
-  for (int i = 0; i + 1 < editPos; ++i)
-    if (t[i] == '\r' && t[i + 1] == '\n') ++pairs;
-  return editPos - pairs;
-}
+// The edit keeps paragraph breaks as one "\r", as the document does, so
+// positions are the same on both sides.
+int TCustomRichEdit::DocPos(int editPos) const { return std::clamp(editPos, 0, doc_.Length()); }
+int TCustomRichEdit::EditPos(int docPos) const { return std::clamp(docPos, 0, doc_.Length()); }
 
-int TCustomRichEdit::EditPos(int docPos) const {
-  const std::string& t = const_cast<TCustomRichEdit*>(this)->Model().Text();
-  int d = 0;
-  for (int i = 0; i < static_cast<int>(t.size()); ++i) {
-    if (d == docPos) return i;
-    if (t[i] == '\r' && i + 1 < static_cast<int>(t.size()) && t[i + 1] == '\n') ++i;
-    ++d;
-  }
-  return static_cast<int>(t.size());
-}
+std::string TCustomRichEdit::GetText() const { return doc_.PlainText(); }
 
 TRichCharFormat TCustomRichEdit::InsertFormat() const {
   if (hasPendingFormat_) return pendingFormat_;

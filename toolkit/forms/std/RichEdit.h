@@ -1,8 +1,8 @@
 #pragma once
 // TRichEdit: a memo whose text carries fonts, sizes, styles and colours per
 // character and an alignment per paragraph, read from and written to RTF.
-// Positions of the rich-text messages (EM_FORMATRANGE) count a paragraph
-// break as one character; SelStart and friends count it as the memo does.
+// As in rich-edit controls, a paragraph break is one character ("\r") for
+// SelStart, the EM_ messages and EM_FORMATRANGE; Text gives "\r\n".
 
 #include <functional>
 #include <memory>
@@ -93,7 +93,7 @@ public:
   void SetPlainText(bool v) { plainText_ = v; }
   void LoadRichText(const std::string& Data);
   std::string SaveRichText() const;
-  // The document position of a memo position (paragraph breaks count one).
+  // Positions of the edit and of the document (the same: breaks count one).
   int DocPos(int EditPos) const;
   int EditPos(int DocPos) const;
 
@@ -112,6 +112,7 @@ public:
 
 protected:
   void Paint() override;
+  std::string GetText() const override;
   void RealSetText(const std::string& v) override;
 
 private:
