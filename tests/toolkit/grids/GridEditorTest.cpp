@@ -29,6 +29,31 @@ TEST_F(GridEditorTest, FirstClickMovesTheSecondOpens) {
   EXPECT_TRUE(grid->EditorMode());
 }
 
+TEST_F(GridEditorTest, AQuickClickOnTheOpenedEditorIsADoubleClick) {
+  int dbl = 0;
+  grid->OnDblClick = [&](TObject*) { ++dbl; };
+  FocusGrid();
+  Wait();
+  ClickCell(1, 1);
+  ASSERT_TRUE(EditorShown());
+  TPoint p = Centre(1, 1);
+  TInplaceEdit* e = grid->InplaceEditor();
+  Driver.Click(e, p.X - e->Left(), p.Y - e->Top());
+  EXPECT_EQ(dbl, 1);
+}
+
+TEST_F(GridEditorTest, UnchangedTextIsNotWrittenButTheEventStillFires) {
+  int events = 0;
+  grid->OnSetEditText = [&](TObject*, int, int, const std::string&) { ++events; };
+  int invalidatedBefore = static_cast<int>(grid->Store().FilledCount());
+  FocusGrid();
+  grid->ShowEditor();
+  grid->HideEditor();
+  EXPECT_EQ(events, 1);
+  EXPECT_EQ(grid->Cells(1, 1), "alpha");
+  EXPECT_EQ(static_cast<int>(grid->Store().FilledCount()), invalidatedBefore);
+}
+
 TEST_F(GridEditorTest, HideEditorWritesBackExactlyOnce) {
   FocusGrid();
   grid->ShowEditor();

@@ -64,6 +64,40 @@ TEST_F(GridTest, DraggingAFixedCellMovesTheColumn) {
   EXPECT_EQ(grid->Moved.size(), 1u);
 }
 
+TEST_F(GridTest, DraggingRowsSizesAndMovesThem) {
+  grid->SetOptions(grid->Options() + TGridOptions{goRowSizing, goRowMoving});
+  grid->SetCells(2, 1, "first");
+  // Row 1 ends at y = 49: drag its line down by 10.
+  Driver.MouseDown(grid, 10, 49);
+  EXPECT_EQ(grid->FGridState, gsRowSizing);
+  Driver.MouseMove(grid, 10, 59);
+  Driver.MouseUp(grid, 10, 59);
+  EXPECT_EQ(grid->RowHeights(1), 34);
+  // Drag the fixed cell of row 1 onto row 2.
+  TPoint from = Centre(0, 1), to = Centre(0, 2);
+  Driver.MouseDown(grid, from.X, from.Y);
+  EXPECT_EQ(grid->FGridState, gsRowMoving);
+  Driver.MouseMove(grid, to.X, to.Y);
+  Driver.MouseUp(grid, to.X, to.Y);
+  ASSERT_EQ(grid->Moved.size(), 1u);
+  EXPECT_EQ(grid->Moved[0], std::make_pair(1, 2));
+  EXPECT_EQ(grid->Cells(2, 2), "first");
+  EXPECT_EQ(grid->RowHeights(2), 34);
+}
+
+TEST_F(GridTest, TimerOneScrollsWhileMovingAColumn) {
+  grid->SetColCount(12);
+  grid->SetOptions(grid->Options() + TGridOptions{goColMoving});
+  Driver.MouseDown(grid, 90, 10);
+  Driver.MouseMove(grid, 199, 10);  // over the partial column at the right edge
+  Driver.Advance(60);
+  EXPECT_EQ(grid->LeftCol(), 2);
+  Driver.MouseUp(grid, 199, 10);
+  ASSERT_EQ(grid->Moved.size(), 1u);
+  EXPECT_EQ(grid->Moved[0].first, 1);
+  EXPECT_GE(grid->Moved[0].second, 3);
+}
+
 TEST_F(GridTest, DraggingOverCellsSelectsARange) {
   Driver.MouseDown(grid, 80, 30);
   Driver.MouseMove(grid, 150, 60);
