@@ -1,0 +1,40 @@
+#pragma once
+// The grid library's binding of the theme library. The library is looked up
+// by name at run time so that a system without it still starts and draws the
+// classic looks: every slot stays empty and callers test it before calling.
+
+#include "toolkit/graphics/ThemePainting.h"
+
+struct TModuleHandle;
+
+// One binding table: the entry points the grid library calls are typed; the
+// others are kept as plain addresses (bound, never called).
+struct TThemeBinding {
+  bool Loaded = false;
+  TModuleHandle* Library = nullptr;
+  TOpenThemeDataProc OpenThemeData = nullptr;
+  TCloseThemeDataProc CloseThemeData = nullptr;
+  TDrawThemeBackgroundProc DrawThemeBackground = nullptr;
+  TDrawThemeTextProc DrawThemeText = nullptr;
+  TGetThemeBackgroundContentRectProc GetThemeBackgroundContentRect = nullptr;
+  TGetThemePartSizeProc GetThemePartSize = nullptr;
+  TIsThemeActiveProc IsThemeActive = nullptr;
+  TIsAppThemedProc IsAppThemed = nullptr;
+  TGetCurrentThemeNameProc GetCurrentThemeName = nullptr;
+  // All 45 conventional slots by position (kThemeEntryNames order).
+  void* Slots[45] = {};
+};
+
+// The grid's copy (ExtXPVS) and the drop-down controls' copy (ATXPVS).
+TThemeBinding& ExtXPVSBinding();
+TThemeBinding& ATXPVSBinding();
+
+// Binds the grid's copy once. A missing entry point leaves its slot empty (the
+// classic look is used where it would be needed) instead of stopping start-up.
+void BindThemeLibrary();
+void ReleaseThemeLibrary();
+void BindThemeLibrary(TThemeBinding& binding);
+void ReleaseThemeLibrary(TThemeBinding& binding);
+
+// True when the grid's copy is bound and the platform reports visual styles on.
+bool ThemedLookActive();

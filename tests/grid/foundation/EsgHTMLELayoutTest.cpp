@@ -1,0 +1,293 @@
+// Layout relations of HTML text in the fixed text metrics: a font of Height
+// -11 gives lines of 11 pixels and characters 6 pixels wide.
+#include <gtest/gtest.h>
+
+#include "grid/foundation/EsgHTMLE.h"
+#include "grid/foundation/PictureContainer.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/ImgList.h"
+#include "toolkit/graphics/TextMetrics.h"
+#include "toolkit/graphics/codecs/PngCodec.h"
+
+namespace {
+
+constexpr int kLine = 11;
+constexpr int kChar = 6;
+
+class HTMLLayout : public ::testing::Test {
+protected:
+  HTMLLayout() : bmp(300, 200) {
+    SetFixedTextMetrics(true);
+    Canvas()->Brush()->SetColor(clWhite);
+    Canvas()->FillRect(TRect(0, 0, 300, 200));
+    Canvas()->Font()->SetHeight(-11);
+    Canvas()->Font()->SetColor(clBlack);
+  }
+  ~HTMLLayout() override { SetFixedTextMetrics(false); }
+  TCanvas* Canvas() { return bmp.Canvas(); }
+
+  THTMLTextCall Measure(const std::string& text, int width = 300, int height = 200) {
+    THTMLTextCall call;
+    call.MeasureOnly = true;
+    DrawHTMLText(Canvas(), text, TRect(0, 0, width, height), call);
+    return call;
+  }
+  THTMLTextCall HitTest(const std::string& text, int x, int y, int width = 300) {
+    THTMLTextCall call;
+    call.HitTestOnly = true;
+    call.HitX = x;
+    call.HitY = y;
+    call.HitHref = "before";
+    DrawHTMLText(Canvas(), text, TRect(0, 0, width, 200), call);
+    return call;
+  }
+  // Pixels near pure red: glyph edges are blended with the background.
+  int CountReddish(const TRect& r) {
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) {
+        const TColor c = Canvas()->Pixels(x, y);
+        n += GetRValue(c) > 180 && GetGValue(c) < 120 && GetBValue(c) < 120;
+      }
+    return n;
+  }
+  int CountPixels(TColor color, const TRect& r) {
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) n += Canvas()->Pixels(x, y) == color;
+    return n;
+  }
+  TBitmap bmp;
+};
+
+struct TSizeCase {
+  const char* Text;
+  int Width;      // of the call's rectangle
+  int MaxWidth;   // expected
+  int Lines;
+};
+
+TEST_F(HTMLLayout, BreaksAndSizes) {
+  const TSizeCase cases[] = {
+      {"", 300, 0, 1},                          // an empty text is one "gh" high
+      {"hello world", 300, 11 * kChar, 1},
+      {"aaa bbb ccc", 40, 3 * kChar, 3},         // breaks at spaces; trailing space not counted
+      {"verylongword b", 30, 12 * kChar, 2},    // a word wider than the line stays whole
+      {"a verylongword b", 30, 14 * kChar, 2},  // and, being wider than the line, joins the text before it
+      {"a<BR>b", 300, kChar, 2},
+      {"a\rb", 300, kChar, 2},
+      {"a\nb", 300, 2 * kChar, 1},              // a lone line feed joins the lines
+      {"<B>bold</B> and <I>it</I>", 300, 11 * kChar, 1},
+      {"x<HR>y", 300, kChar, 2},
+      {"<LI>one<LI>two", 300, 3 * kChar, 2},  // a second item on the line starts a new one
+      {"<UL><LI>one</LI><LI>two</LI></UL>", 300, 12 + 3 * kChar, 4},  // UL and each closing LI end lines
+      {"a<Z>hidden</Z>b", 300, 2 * kChar, 1},
+      {"a<IND x=\"100\">b", 300, 100 + kChar - 1, 1},  // from the rectangle's left; lines start 1 pixel in
+      {"&lt;tag&gt;", 300, 5 * kChar, 1},
+  };
+  for (const auto& c : cases) {
+    const THTMLTextCall m = Measure(c.Text, c.Width);
+    EXPECT_EQ(m.MaxWidth, c.MaxWidth) << c.Text;
+    EXPECT_EQ(m.TotalHeight, c.Lines * kLine) << c.Text;
+  }
+}
+
+TEST_F(HTMLLayout, VisibleTextHasLineBreaksAndHiddenText) {
+  EXPECT_EQ(Measure("a<BR>b<Z>c</Z>").VisibleText, "a\rbc");
+  THTMLTextCall draw;
+  DrawHTMLText(Canvas(), "ab", TRect(0, 0, 300, 200), draw);
+  EXPECT_EQ(draw.VisibleText, "abab");  // measured, then drawn
+}
+
+TEST_F(HTMLLayout, SizesGrowWithContent) {
+  const int small = Measure("x").TotalHeight;
+  EXPECT_GT(Measure("<FONT size=\"5\">x</FONT>").TotalHeight, small);
+  EXPECT_EQ(Measure("<FONT size=\"5\">x</FONT><BR>y").TotalHeight, Measure("<FONT size=\"5\">x</FONT>").TotalHeight + kLine);
+  EXPECT_GT(Measure("x<SUB>2</SUB>").TotalHeight, small);
+  EXPECT_GT(Measure("x<SUP>2</SUP>").TotalHeight, small);
+  EXPECT_LT(Measure("one two three four five six", 300).TotalHeight,
+            Measure("one two three four five six", 60).TotalHeight);
+}
+
+TEST_F(HTMLLayout, MeasureOnlyMeasuresBelowTheRectangleDrawingStops) {
+  const std::string text = "a<BR>b<BR>c<BR>d";
+  EXPECT_EQ(Measure(text, 300, 15).TotalHeight, 4 * kLine);
+  THTMLTextCall draw;
+  DrawHTMLText(Canvas(), text, TRect(0, 0, 300, 15), draw);
+  EXPECT_LT(draw.TotalHeight, 4 * kLine);
+}
+
+TEST_F(HTMLLayout, WithoutWrappingALongRunStaysOnOneLine) {
+  THTMLTextCall call;
+  call.MeasureOnly = true;
+  call.WrapWords = false;
+  DrawHTMLText(Canvas(), "aaa bbb ccc ddd", TRect(0, 0, 40, 200), call);
+  EXPECT_EQ(call.TotalHeight, kLine);
+}
+
+TEST_F(HTMLLayout, AnchorsAreCountedAndHit) {
+  const std::string text = "xx <A href=\"Go\" title=\"Tip\">link</A> yy <A href=\"b\">two</A>";
+  EXPECT_EQ(Measure(text).AnchorCount, 2);
+  // "xx " is 18 pixels; lines start one pixel in.
+  const THTMLTextCall hit = HitTest(text, 1 + 3 * kChar + 10, 5);
+  EXPECT_TRUE(hit.Result);
+  EXPECT_EQ(hit.HitHref, "Go");  // the reference keeps its case
+  EXPECT_EQ(hit.HitTitle, "Tip");
+  EXPECT_EQ(hit.HoverAnchorOut, 1);
+  EXPECT_EQ(hit.HoverRect.Left, 1 + 3 * kChar);
+  EXPECT_EQ(hit.HoverRect.Right, 1 + 7 * kChar);
+
+  const THTMLTextCall second = HitTest(text, 1 + 12 * kChar + 3, 5);
+  EXPECT_EQ(second.HitHref, "b");
+  EXPECT_EQ(second.HoverAnchorOut, 2);
+
+  const THTMLTextCall miss = HitTest(text, 2, 5);
+  EXPECT_FALSE(miss.Result);
+  EXPECT_EQ(miss.HitHref, "before");  // left as the caller passed it
+  EXPECT_EQ(miss.HoverAnchorOut, -1);
+}
+
+TEST_F(HTMLLayout, AnchorOverTwoLinesHoversOnItsLastLine) {
+  const std::string text = "<A href=\"x\">aaa bbb</A>";
+  const THTMLTextCall hit = HitTest(text, 1 + 5, kLine + 5, 40);
+  EXPECT_TRUE(hit.Result);
+  EXPECT_EQ(hit.HoverRect.Top, kLine);
+}
+
+TEST_F(HTMLLayout, ControlsTakeRoomAndAreHit) {
+  const std::string edit = "a<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"v\" WIDTH=\"50\">b";
+  const THTMLTextCall m = Measure(edit);
+  EXPECT_EQ(m.MaxWidth, 2 * kChar + 50);
+  EXPECT_EQ(m.TotalHeight, 23);
+  EXPECT_EQ(Measure("a<CONTROL TYPE=\"EDIT\" ID=\"e\">b").MaxWidth, 2 * kChar);  // no WIDTH: no room
+  EXPECT_EQ(Measure("<CONTROL TYPE=\"CHECK\" ID=\"c\" WIDTH=\"50\">").MaxWidth, 16);
+
+  THTMLTextCall hit = HitTest(edit, 1 + kChar + 20, 10);
+  EXPECT_TRUE(hit.Result);
+  EXPECT_EQ(hit.HitHref, "ctrl");
+  EXPECT_EQ(hit.ControlID, "e1");
+  EXPECT_EQ(hit.ControlValue, "v");
+  EXPECT_EQ(hit.ControlType, "EDIT");
+  EXPECT_EQ(hit.ControlRect.Left, 1 + kChar);
+  EXPECT_EQ(hit.ControlRect.Right, 1 + kChar + 50);
+
+  THTMLTextCall byId;
+  byId.HitTestOnly = true;
+  byId.ControlID = "e1";
+  DrawHTMLText(Canvas(), edit, TRect(0, 0, 300, 200), byId);
+  EXPECT_EQ(byId.ControlValue, "v");  // reported wherever the point is
+
+  EXPECT_FALSE(HitTest("a<CONTROL TYPE=\"EDIT\" ID=\"e\">b", 8, 5).Result);
+}
+
+TEST_F(HTMLLayout, ControlWiderThanTheRestWaitsForTheNextLine) {
+  const THTMLTextCall m = Measure("aaaa<CONTROL TYPE=\"EDIT\" ID=\"e\" WIDTH=\"50\">", 60);
+  EXPECT_EQ(m.MaxWidth, 50);
+  // The control's line height is set before the fit test, so both lines are 23 high.
+  EXPECT_EQ(m.TotalHeight, 2 * 23);
+}
+
+TPixelImage Solid(int w, int h, uint32_t argb) { return TPixelImage(w, h, argb); }
+
+TEST_F(HTMLLayout, ImagesFromTheContainerAndTheList) {
+  TPictureContainer pictures(nullptr);
+  TPictureItem* item = pictures.Items()->Add();
+  item->SetName("Logo");
+  const std::vector<uint8_t> png = EncodePng(Solid(20, 30, 0xFFFF0000u));
+  item->Picture()->LoadFromBytes(png);
+  ASSERT_FALSE(item->Picture()->Empty());
+
+  THTMLTextCall call;
+  call.MeasureOnly = true;
+  call.Pictures = &pictures;
+  DrawHTMLText(Canvas(), "a<IMG src=\"logo\">b", TRect(0, 0, 300, 200), call);
+  EXPECT_EQ(call.MaxWidth, 2 * kChar + 20);
+  EXPECT_EQ(call.TotalHeight, 30);
+
+  DrawHTMLText(Canvas(), "<IMG src=\"logo\" width=\"10\">", TRect(0, 0, 300, 200), call);
+  EXPECT_EQ(call.MaxWidth, 10);
+  EXPECT_EQ(call.TotalHeight, 15);  // the aspect ratio is kept
+
+  DrawHTMLText(Canvas(), "<IMG src=\"nothere\">x", TRect(0, 0, 300, 200), call);
+  EXPECT_EQ(call.MaxWidth, kChar);
+
+  TImageList list(nullptr, 16, 16);
+  TBitmap glyph(16, 16);
+  list.Add(&glyph);
+  call.Images = &list;
+  DrawHTMLText(Canvas(), "<IMG src=\"idx:0\">", TRect(0, 0, 300, 200), call);
+  EXPECT_EQ(call.MaxWidth, 16);
+  DrawHTMLText(Canvas(), "<IMG src=\"idx:5\">", TRect(0, 0, 300, 200), call);
+  EXPECT_EQ(call.MaxWidth, 0);  // past the end: no room
+
+  // Drawing puts the picture's red on the canvas.
+  THTMLTextCall draw;
+  draw.Pictures = &pictures;
+  DrawHTMLText(Canvas(), "<IMG src=\"logo\">", TRect(0, 0, 300, 200), draw);
+  EXPECT_EQ(CountPixels(RGB(255, 0, 0), TRect(0, 0, 40, 40)), 20 * 30);
+}
+
+TEST_F(HTMLLayout, LinkedImageIsHit) {
+  TPictureContainer pictures(nullptr);
+  TPictureItem* item = pictures.Items()->Add();
+  item->SetName("pic");
+  item->Picture()->LoadFromBytes(EncodePng(Solid(20, 20, 0xFF00FF00u)));
+  THTMLTextCall call;
+  call.HitTestOnly = true;
+  call.Pictures = &pictures;
+  call.HitX = 10;
+  call.HitY = 10;
+  DrawHTMLText(Canvas(), "<A href=\"img\"><IMG src=\"pic\"></A>", TRect(0, 0, 300, 200), call);
+  EXPECT_TRUE(call.Result);
+  EXPECT_EQ(call.HitHref, "img");
+}
+
+TEST_F(HTMLLayout, ColoursOfFontsAndFixedColours) {
+  THTMLTextCall draw;
+  DrawHTMLText(Canvas(), "<FONT color=\"#FF0000\">XXXXXXXX</FONT>", TRect(0, 0, 300, 20), draw);
+  EXPECT_GT(CountReddish(TRect(0, 0, 60, 20)), 0);
+  Canvas()->FillRect(TRect(0, 0, 300, 200));
+  draw.FixedColors = true;
+  DrawHTMLText(Canvas(), "<FONT color=\"#FF0000\">XXXXXXXX</FONT>", TRect(0, 0, 300, 20), draw);
+  EXPECT_EQ(CountReddish(TRect(0, 0, 60, 20)), 0);
+}
+
+TEST_F(HTMLLayout, ErrorMarkIsARedZigZag) {
+  THTMLTextCall draw;
+  DrawHTMLText(Canvas(), "<E>abcdef</E>", TRect(0, 0, 300, 20), draw);
+  EXPECT_GT(CountPixels(RGB(255, 0, 0), TRect(0, 8, 40, 14)), 6);
+}
+
+TEST_F(HTMLLayout, CanvasToolsComeBackEvenFromAnOpenRotation) {
+  Canvas()->Pen()->SetColor(clLime);
+  Canvas()->Brush()->SetColor(clAqua);
+  THTMLTextCall draw;
+  DrawHTMLText(Canvas(), "<R a=\"90\">up <B><FONT size=\"5\" color=\"clred\">x", TRect(0, 0, 300, 100), draw);
+  EXPECT_EQ(Canvas()->Font()->Orientation(), 0);
+  EXPECT_FALSE(Canvas()->Font()->Style().Contains(fsBold));
+  EXPECT_EQ(Canvas()->Font()->Height(), -11);
+  EXPECT_EQ(Canvas()->Font()->Color(), clBlack);
+  EXPECT_EQ(Canvas()->Pen()->Color(), clLime);
+  EXPECT_EQ(Canvas()->Brush()->Color(), clAqua);
+  EXPECT_EQ(Canvas()->Brush()->Style(), bsSolid);
+}
+
+TEST_F(HTMLLayout, ThirtyNineParameterEntry) {
+  std::string href = "keep", visible, focusHref, title, id, value, type;
+  int maxW = -1, total = -1, anchors = -1, hover = 0;
+  TRect hoverRect(1, 2, 3, 4), ctlRect(5, 6, 7, 8);
+  const bool r = DrawHTMLText(Canvas(), "<A href=\"h\">ab</A>", TRect(0, 0, 300, 100), nullptr, 5, 5, 0, -1, 1,
+                              true, false, false, false, true, false, true, false, 1.0, clBlue, clNone, clNone,
+                              clGray, href, visible, focusHref, title, maxW, total, anchors, hover, hoverRect,
+                              ctlRect, id, value, type, nullptr, nullptr, nullptr, 0);
+  EXPECT_TRUE(r);
+  EXPECT_EQ(href, "h");
+  EXPECT_EQ(maxW, 2 * kChar);
+  EXPECT_EQ(total, kLine);
+  EXPECT_EQ(anchors, 1);
+  EXPECT_EQ(hover, 1);
+  EXPECT_EQ(ctlRect, TRect(0, 0, 0, 0));
+}
+
+}  // namespace
