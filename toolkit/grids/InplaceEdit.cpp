@@ -100,7 +100,9 @@ void TInplaceEdit::SetFocus() {
 void TInplaceEdit::BoundsChanged() {
   TCustomMaskEdit::BoundsChanged();
   if (!HandleAllocated()) return;
-  TRect margins{2, 2, std::max(2, Width() - 2), Height()};
+  // The text sits where the grid draws a cell's text: 2 pixels in from the top left.
+  int bottom = MultiLine() ? Height() : std::min(Height(), 2 + LineHeight());
+  TRect margins{2, 2, std::max(2, Width() - 2), std::max(2, bottom)};
   Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&margins));
   Perform(EM_SCROLLCARET);
 }
