@@ -196,3 +196,27 @@ TEST_F(MessageLoopTest, MessageBeepIsRecorded) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MessageLoopTest, OnMessageSeesQueuedMessagesAndCanHandleThem) {
+  std::vector<UINT> seen;
+  Application->OnMessage = [&](TMsg& m, bool& handled) {
+    seen.push_back(m.message);
+    handled = m.message == WM_KEYDOWN && m.wParam == VK_F5;
+  };
+  Log.clear();
+  Driver.PressKey(VK_F5);
+  Driver.PressKey(VK_F6);
+  EXPECT_EQ(Log, (TEventLog{"First:KeyDown 117"}));
+  EXPECT_NE(std::find(seen.begin(), seen.end(), WM_KEYUP), seen.end());
+}
+
+TEST_F(MessageLoopTest, PostQuitMessageEndsTheLoop) {
+  PostQuitMessage(0);
+  EXPECT_FALSE(Application->Terminated());
+  Driver.Pump();
+  EXPECT_TRUE(Application->Terminated());
+}
+
+}  // namespace
