@@ -124,21 +124,27 @@ void TCustomGrid::SetDefaultRowHeight(int v) {
   RowHeightsChanged();
 }
 
+// Beyond the count a size reads as the default, though a stored one waits there.
 int TCustomGrid::ColWidths(int Index) const {
-  if (Index >= 0 && Index < static_cast<int>(colWidths_.size()) && colWidths_[Index] >= 0) return colWidths_[Index];
-  return FDefaultColWidth;
+  if (Index >= FColCount) return FDefaultColWidth;
+  return storedSize(colWidths_, Index, FDefaultColWidth);
 }
 
 int TCustomGrid::RowHeights(int Index) const {
-  if (Index >= 0 && Index < static_cast<int>(rowHeights_.size()) && rowHeights_[Index] >= 0) return rowHeights_[Index];
-  return FDefaultRowHeight;
+  if (Index >= FRowCount) return FDefaultRowHeight;
+  return storedSize(rowHeights_, Index, FDefaultRowHeight);
+}
+
+int TCustomGrid::storedSize(const std::vector<int>& Sizes, int Index, int Default) {
+  if (Index >= 0 && Index < static_cast<int>(Sizes.size()) && Sizes[Index] >= 0) return Sizes[Index];
+  return Default;
 }
 
 // A width set beyond the count is kept for when the column appears.
 void TCustomGrid::SetColWidths(int Index, int Value) {
   if (Index < 0) throw EInvalidGridOperation("Grid index out of range");
   if (Value < 0) Value = 0;
-  if (Value == ColWidths(Index)) return;
+  if (Value == storedSize(colWidths_, Index, FDefaultColWidth)) return;
   if (Index >= static_cast<int>(colWidths_.size())) colWidths_.resize(Index + 1, -1);
   colWidths_[Index] = Value;
   Invalidate();
@@ -148,7 +154,7 @@ void TCustomGrid::SetColWidths(int Index, int Value) {
 void TCustomGrid::SetRowHeights(int Index, int Value) {
   if (Index < 0) throw EInvalidGridOperation("Grid index out of range");
   if (Value < 0) Value = 0;
-  if (Value == RowHeights(Index)) return;
+  if (Value == storedSize(rowHeights_, Index, FDefaultRowHeight)) return;
   if (Index >= static_cast<int>(rowHeights_.size())) rowHeights_.resize(Index + 1, -1);
   rowHeights_[Index] = Value;
   Invalidate();

@@ -368,6 +368,7 @@ private:
   void invalidateClient(const TRect& R);
   void changeSize(int NewColCount, int NewRowCount);
   void setFixed(int v, int Count, int& Field, const char* TooMany);
+  static int storedSize(const std::vector<int>& Sizes, int Index, int Default);
   void calcAxis(TGridAxisDrawInfo& A, bool Horz) const;
   bool axisSpan(const TGridAxisDrawInfo& A, int Index, int& Start, int& End) const;
   int axisCoord(const TGridAxisDrawInfo& A, int Pos) const;
