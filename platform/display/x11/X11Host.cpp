@@ -428,8 +428,10 @@ private:
     out.VirtualKey = key.VirtualKey;
     out.Extended = key.Extended;
     out.Modifiers = currentModifierKeys(k.state);
-    // XLookupString answers in Latin-1.
+    // XLookupString answers in Latin-1; keysyms 0x01xxxxxx carry their code point.
     out.Char = press && n == 1 ? static_cast<unsigned char>(buf[0]) : 0;
+    if (press && n == 0 && (sym & 0xFF000000UL) == 0x01000000UL) out.Char = static_cast<uint32_t>(sym & 0x00FFFFFFUL);
+    if (press && n == 0 && sym == XK_EuroSign) out.Char = 0x20AC;
     if (out.Char == 127) out.Char = 0;  // Delete types nothing
     if (press && out.Char == '\n') out.Char = '\r';
     return key.VirtualKey != 0 || out.Char != 0;
