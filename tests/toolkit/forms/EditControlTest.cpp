@@ -30,6 +30,14 @@ TEST_F(EditTest, TypesCharactersBeyondAscii) {
   EXPECT_EQ(e->Text(), "caf\xC3\xA9");
 }
 
+TEST_F(EditTest, MaxLengthStopsTypingAndTellsTheParent) {
+  TEdit* e = Make<TEdit>();
+  e->SetMaxLength(3);
+  Type(e, "abcd");
+  EXPECT_EQ(e->Text(), "abc");
+  EXPECT_GE(Driver.Beeps(), 1);
+}
+
 TEST_F(EditTest, KeysMoveAndSelect) {
   TEdit* e = Make<TEdit>();
   e->SetText("hello world");

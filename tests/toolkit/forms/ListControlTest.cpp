@@ -40,6 +40,23 @@ TEST_F(ListTest, ListBoxClickKeysAndTypeAhead) {
   EXPECT_EQ(l->ItemAtPos({r.Left + 3, 99}, true), -1);
 }
 
+TEST_F(ListTest, ListBoxTopIndexFollowsTheSelection) {
+  TListBox* l = Make<TListBox>(10, 10, 120, 60);
+  for (int i = 0; i < 20; ++i) l->Items()->Add("item " + std::to_string(i));
+  Driver.Focus(l);
+  Driver.PressKey(VK_END);
+  EXPECT_EQ(l->ItemIndex(), 19);
+  EXPECT_GT(l->TopIndex(), 10);
+  EXPECT_FALSE(l->ItemRect(19).IsEmpty());
+  Driver.PressKey(VK_HOME);
+  EXPECT_EQ(l->TopIndex(), 0);
+  l->SetTopIndex(100);  // clamped to the last full page
+  EXPECT_GT(l->TopIndex(), 9);
+  EXPECT_LE(l->TopIndex(), 19);
+  Driver.Wheel(l, 120, 5, 5);
+  EXPECT_LT(l->TopIndex(), 19);
+}
+
 TEST_F(ListTest, ListBoxDoubleClickFiresOnce) {
   TListBox* l = Make<TListBox>(10, 10, 120, 100);
   for (const char* s : {"one", "two"}) l->Items()->Add(s);

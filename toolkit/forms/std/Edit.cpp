@@ -233,7 +233,11 @@ void TCustomEdit::InsertUserText(const std::string& s) {
     for (char c : text)
       if (!std::isdigit(static_cast<unsigned char>(c))) { MessageBeep(0); return; }
   }
-  if (!model_.InsertText(text)) MessageBeep(0);
+  size_t before = model_.Text().size() - model_.SelText().size();
+  bool changed = model_.InsertText(text);
+  if (!changed) MessageBeep(0);
+  // The limit cut the text short: the parent hears EN_MAXTEXT.
+  if (MaxLength() > 0 && model_.Text().size() - before < text.size() && !ReadOnly()) sendCommand(EN_MAXTEXT);
   afterCaretMove();
 }
 
