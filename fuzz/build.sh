@@ -26,3 +26,10 @@ clang++ "${common[@]}" -fsanitize=address,undefined "$root/fuzz/seed.cpp" "${cod
 xml_sources=("$root"/platform/xml/*.cpp "$root"/platform/kernel/AtomicFile.cpp "$root"/platform/kernel/TextCodec.cpp)
 clang++ "${fuzz[@]}" "$root/fuzz/xml_load_fuzz.cpp" "${xml_sources[@]}" -lpugixml -o "$out/xml_load_fuzz"
 echo "built $out/xml_load_fuzz"
+
+# Grid HTML text routines and the grid pictures' GIF frame scan.
+html_sources=("$root"/grid/foundation/EsgHTMLEMarkup.cpp "$root"/grid/foundation/EsgHTMLEText.cpp "$root"/toolkit/rtl/StringRoutines.cpp "$root"/toolkit/rtl/Encoding.cpp "$root"/platform/kernel/TextCodec.cpp)
+clang++ "${fuzz[@]}" "$root/fuzz/html_markup_fuzz.cpp" "${html_sources[@]}" -o "$out/html_markup_fuzz"
+echo "built $out/html_markup_fuzz"
+clang++ "${fuzz[@]}" "$root/fuzz/html_gif_frames_fuzz.cpp" "$root/grid/foundation/PictureGifFrames.cpp" -o "$out/html_gif_frames_fuzz"
+echo "built $out/html_gif_frames_fuzz"
