@@ -201,13 +201,16 @@ int TCustomGrid::GridHeight() const {
 void TCustomGrid::SetOptions(TGridOptions v) {
   if (v.Contains(goRowSelect)) v.Exclude(goAlwaysShowEditor);
   if (v == FOptions) return;
+  TGridOptions old = FOptions;
   FOptions = v;
   if (!FEditorMode) {
     if (v.Contains(goAlwaysShowEditor)) ShowEditor();
     else HideEditor();
   }
   if (v.Contains(goRowSelect)) MoveCurrent(FCurrent.X, FCurrent.Y, true, false);
-  UpdateScrollRange();
+  // Only the line options change the geometry.
+  const TGridOptions lines{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine};
+  if (!((old * lines) == (v * lines))) UpdateScrollRange();
   Invalidate();
 }
 

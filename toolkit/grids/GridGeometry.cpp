@@ -197,8 +197,11 @@ int TCustomGrid::scrollPosFor(int Pos, int Fixed, int MaxPos) const {
 void TCustomGrid::UpdateScrollPos() {
   if (!HandleAllocated()) return;
   TGridCoord max = CalcMaxTopLeft();
-  if (Style() & WS_HSCROLL) SetScrollPos(Handle(), SB_HORZ, scrollPosFor(FTopLeft.X, FFixedCols, max.X), true);
-  if (Style() & WS_VSCROLL) SetScrollPos(Handle(), SB_VERT, scrollPosFor(FTopLeft.Y, FFixedRows, max.Y), true);
+  auto place = [this](int bar, int pos) {
+    if (GetScrollPos(Handle(), bar) != pos) SetScrollPos(Handle(), bar, pos, true);
+  };
+  if (Style() & WS_HSCROLL) place(SB_HORZ, scrollPosFor(FTopLeft.X, FFixedCols, max.X));
+  if (Style() & WS_VSCROLL) place(SB_VERT, scrollPosFor(FTopLeft.Y, FFixedRows, max.Y));
 }
 
 // A bar shows when the grid can scroll that way; showing one narrows the
@@ -217,8 +220,13 @@ void TCustomGrid::UpdateScrollRange() {
     if (needH != hasH) ShowScrollBar(Handle(), SB_HORZ, needH);
     if (needV != hasV) ShowScrollBar(Handle(), SB_VERT, needV);
   }
-  if (Style() & WS_HSCROLL) SetScrollRange(Handle(), SB_HORZ, 0, kScrollMax, true);
-  if (Style() & WS_VSCROLL) SetScrollRange(Handle(), SB_VERT, 0, kScrollMax, true);
+  // Setting a bar redraws the frame (and the control), so only changes are made.
+  for (int bar : {SB_HORZ, SB_VERT}) {
+    int lo = 0, hi = 0;
+    if (!(Style() & (bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL))) continue;
+    if (!GetScrollRange(Handle(), bar, lo, hi) || lo != 0 || hi != kScrollMax)
+      SetScrollRange(Handle(), bar, 0, kScrollMax, true);
+  }
   inScrollUpdate_ = false;
   // A larger client may leave room for cells before the top-left corner.
   TGridCoord max = CalcMaxTopLeft();

@@ -174,12 +174,16 @@ TEST_F(GridTest, SelectedCellsDrawSelectedUnlessFocused) {
   grid->Repaint();
   Driver.Pump();
   for (const auto& d : grid->Drawn) {
-    if (d.Row == 1 && d.Col == 1) EXPECT_TRUE(d.State.Contains(gdSelected));
+    if (d.Row == 1 && d.Col == 1) {
+      EXPECT_TRUE(d.State.Contains(gdSelected));
+    }
     if (d.Row == 1 && d.Col == 2) {
       EXPECT_TRUE(d.State.Contains(gdFocused));
       EXPECT_FALSE(d.State.Contains(gdSelected));
     }
-    if (d.Row == 2) EXPECT_FALSE(d.State.Contains(gdSelected));
+    if (d.Row == 2) {
+      EXPECT_FALSE(d.State.Contains(gdSelected));
+    }
   }
 }
 
