@@ -130,6 +130,10 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"CtrlEnd", {}, 2, 2, VK_END, {ssCtrl}, 7, 29},
                       KeyCase{"PageDown", {}, 2, 1, VK_NEXT, {}, 2, 4},
                       KeyCase{"CtrlPageDown", {}, 2, 1, VK_NEXT, {ssCtrl}, 2, 3},
+                      KeyCase{"CtrlRightPagesSideways", {}, 1, 2, VK_RIGHT, {ssCtrl}, 3, 2},
+                      KeyCase{"CtrlRightNotInRowSelect", {goRowSelect}, 1, 2, VK_RIGHT, {ssCtrl}, 1, 2},
+                      KeyCase{"CtrlUpScrollsOnly", {}, 2, 5, VK_UP, {ssCtrl}, 2, 5},
+                      KeyCase{"ShiftDownExtends", {}, 2, 2, VK_DOWN, {ssShift}, 2, 3},
                       KeyCase{"TabWithoutGoTabsStays", {}, 2, 2, VK_TAB, {}, 2, 2},
                       KeyCase{"Tab", {goTabs}, 2, 2, VK_TAB, {}, 3, 2},
                       KeyCase{"TabWrapsRow", {goTabs}, 7, 2, VK_TAB, {}, 1, 3},
@@ -149,6 +153,18 @@ TEST_F(GridTest, ZeroKeyInOnKeyDownStopsNavigation) {
   EXPECT_EQ(grid->Col(), 2);
   // The event saw the cursor before the move.
   EXPECT_EQ(seenAt, (std::vector<int>{1, 1}));
+}
+
+TEST_F(GridTest, CtrlUpAndDownScrollWithoutMovingTheCursor) {
+  grid->SetRowCount(30);
+  FocusGrid();
+  Key(VK_DOWN, {ssCtrl});
+  Key(VK_DOWN, {ssCtrl});
+  EXPECT_EQ(grid->TopRow(), 3);
+  EXPECT_EQ(grid->Row(), 1);
+  Key(VK_UP, {ssCtrl});
+  EXPECT_EQ(grid->TopRow(), 2);
+  EXPECT_EQ(grid->Clicks, 0);
 }
 
 TEST_F(GridTest, PageDownScrollsWithTheCursor) {
