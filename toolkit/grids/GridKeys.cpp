@@ -92,20 +92,19 @@ void TCustomGrid::KeyPress(char& Key) {
 }
 
 // With editing on, a typed character opens the editor and goes on to it;
-// the editor's text is all selected, so the character replaces it.
+// the editor's text is all selected, so the character replaces it. When the
+// editor cannot show, the character is not lost: it goes to KeyPress.
 void TCustomGrid::WMChar(TWMKey& Message) {
   uint32_t ch = Message.CharCode;
-  if (FOptions.Contains(goEditing) && (ch == 8 || ch >= 32) && ch != 127) {
-    ShowEditorChar(ch);
-    return;
-  }
+  if (FOptions.Contains(goEditing) && (ch == 8 || ch >= 32) && ch != 127 && ShowEditorChar(ch)) return;
   TCustomControl::WMChar(Message);
 }
 
-void TCustomGrid::ShowEditorChar(uint32_t Ch) {
+bool TCustomGrid::ShowEditorChar(uint32_t Ch) {
   ShowEditor();
-  if (FInplaceEdit && FInplaceEdit->HandleAllocated() && FInplaceEdit->Visible())
-    PostMessage(FInplaceEdit->Handle(), WM_CHAR, Ch, 0);
+  if (!FInplaceEdit || !FInplaceEdit->HandleAllocated() || !FInplaceEdit->Visible()) return false;
+  PostMessage(FInplaceEdit->Handle(), WM_CHAR, Ch, 0);
+  return true;
 }
 
 void TCustomGrid::WMGetDlgCode(TWMGetDlgCode& Message) {

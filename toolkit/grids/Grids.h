@@ -325,7 +325,8 @@ protected:
   void ScrollDataInfo(int DX, int DY);
   void UpdateScrollPos();
   void UpdateScrollRange();
-  void ShowEditorChar(uint32_t Ch);
+  // True when the editor showed and the character went on to it.
+  bool ShowEditorChar(uint32_t Ch);
   void UpdateText();
   // Whether the grid is the form's active control (or focused when it has no form).
   bool IsActiveControl() const;

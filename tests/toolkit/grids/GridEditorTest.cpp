@@ -119,6 +119,16 @@ TEST_F(GridEditorTest, RightAtTheEndOfTheTextMovesToTheNextCell) {
   EXPECT_EQ(grid->Col(), 2);
 }
 
+TEST_F(GridEditorTest, ACharacterTheEditorCannotTakeGoesToKeyPress) {
+  std::string pressed;
+  grid->OnKeyPress = [&](TObject*, char& k) { pressed += k; };
+  grid->SetOptions(grid->Options() + TGridOptions{goRowSelect});
+  FocusGrid();
+  Driver.Type("m");
+  EXPECT_FALSE(EditorShown());
+  EXPECT_EQ(pressed, "m");
+}
+
 TEST_F(GridEditorTest, NoEditorWithoutGoEditingOrWithRowSelect) {
   grid->SetOptions(grid->Options() - TGridOptions{goEditing});
   FocusGrid();
