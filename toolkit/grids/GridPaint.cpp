@@ -103,24 +103,31 @@ void TCustomGrid::paintCell(int C, int R, const TRect& Cell, const TGridDrawInfo
   if (lineH > 0) c->FillRect(TRect{Cell.Left, Cell.Bottom, Cell.Right + lineV, Cell.Bottom + lineH});
 }
 
-// While sizing, a line shows where the column or row edge will go; while
-// moving, one shows where the column or row will land.
+// While sizing, an inverted line shows where the column or row edge will go
+// (visible on light and selected cells alike); while moving, a double line
+// shows where the column or row will land.
 void TCustomGrid::paintSizingLine(const TGridDrawInfo& Info) {
   TCanvas* c = Canvas();
-  c->Brush()->SetStyle(bsSolid);
-  c->Brush()->SetColor(clBlack);
-  if (FGridState == gsColSizing) c->FillRect(TRect{FSizingPos, 0, FSizingPos + 1, Info.Vert.GridBoundary});
-  if (FGridState == gsRowSizing) c->FillRect(TRect{0, FSizingPos, Info.Horz.GridBoundary, FSizingPos + 1});
+  auto vertical = [&](int x) { c->MoveTo(x, 0); c->LineTo(x, Info.Vert.GridBoundary); };
+  auto horizontal = [&](int y) { c->MoveTo(0, y); c->LineTo(Info.Horz.GridBoundary, y); };
+  TPenMode mode = c->Pen()->Mode();
+  int width = c->Pen()->Width();
+  c->Pen()->SetMode(pmNot);
+  c->Pen()->SetWidth(1);
+  if (FGridState == gsColSizing) vertical(FSizingPos);
+  if (FGridState == gsRowSizing) horizontal(FSizingPos);
   if (FGridState == gsColMoving && FMovePos >= 0) {
     TRect r = CellRect(FMovePos, 0);
     int x = FMovePos > FMoveIndex ? r.Right : r.Left;
-    if (!r.IsEmpty()) c->FillRect(TRect{x - 1, 0, x + 1, Info.Vert.GridBoundary});
+    if (!r.IsEmpty()) { vertical(x - 1); vertical(x); }
   }
   if (FGridState == gsRowMoving && FMovePos >= 0) {
     TRect r = CellRect(0, FMovePos);
     int y = FMovePos > FMoveIndex ? r.Bottom : r.Top;
-    if (!r.IsEmpty()) c->FillRect(TRect{0, y - 1, Info.Horz.GridBoundary, y + 1});
+    if (!r.IsEmpty()) { horizontal(y - 1); horizontal(y); }
   }
+  c->Pen()->SetMode(mode);
+  c->Pen()->SetWidth(width);
 }
 
 void TCustomGrid::invalidateSizingLine(const TGridDrawInfo& Info, int Pos) {

@@ -208,4 +208,17 @@ TEST_F(GridTest, ScreenshotOfASmallGridWithAnEditor) {
   EXPECT_FALSE(Driver.Screenshot(form, "base_grid.png").empty());
 }
 
+TEST_F(GridTest, ScreenshotOfRowSelectWhileSizingAColumn) {
+  grid->SetBounds(10, 10, 330, 160);
+  grid->SetOptions(grid->Options() + TGridOptions{goRowSelect, goColSizing});
+  for (int r = 1; r < 5; ++r) grid->SetCells(1, r, "item " + std::to_string(r));
+  grid->SetRow(2);
+  Driver.MouseDown(grid, 129, 10);
+  Driver.MouseMove(grid, 160, 10);
+  EXPECT_EQ(grid->FGridState, gsColSizing);
+  EXPECT_FALSE(Driver.Screenshot(form, "base_grid_rowselect.png").empty());
+  Driver.MouseUp(grid, 160, 10);
+  EXPECT_EQ(grid->ColWidths(1), 95);
+}
+
 }  // namespace
