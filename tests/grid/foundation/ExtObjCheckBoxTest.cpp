@@ -1,0 +1,97 @@
+#include "grid/foundation/ExtObjCheckBox.h"
+
+#include <gtest/gtest.h>
+
+#include "grid/foundation/ExtXPVS.h"
+#include "platform/theme/Theme.h"
+#include "toolkit/forms/Forms.h"
+#include "toolkit/testing/TestDriver.h"
+
+namespace {
+
+class GridCheckBox : public FormsTest {
+protected:
+  void SetUp() override {
+    form = new TForm(Application);
+    form->SetBounds(10, 10, 300, 200);
+    box = new TExtCheckBox(form);
+    box->SetParent(form);
+    box->SetBounds(10, 10, 120, 20);
+    box->SetCaption("&Match case");
+    box->OnClick = [this](TObject*) { ++clicks; };
+    form->Show();
+    Driver.Pump();
+  }
+  TForm* form = nullptr;
+  TExtCheckBox* box = nullptr;
+  int clicks = 0;
+};
+
+TEST_F(GridCheckBox, StartsAsItsOwnClassName) {
+  TExtCheckBox plain(nullptr);
+  EXPECT_EQ(plain.Caption(), "TExtCheckBox");
+  EXPECT_EQ(plain.Width(), 98);
+  EXPECT_EQ(plain.Height(), 20);
+  EXPECT_FALSE(plain.Checked());
+}
+
+TEST_F(GridCheckBox, MouseReleaseInsideTogglesAndClicks) {
+  Driver.Click(box, 5, 5);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(box->Focused());
+  Driver.Click(box, 5, 5);
+  EXPECT_FALSE(box->Checked());
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(GridCheckBox, PressShowsDownAndReleaseOutsideDoesNothing) {
+  Driver.MouseDown(box, 5, 5);
+  EXPECT_TRUE(box->Down());
+  Driver.MouseMove(box, 200, 5);
+  EXPECT_FALSE(box->Down());
+  Driver.MouseUp(box, 200, 5);
+  EXPECT_FALSE(box->Checked());
+  EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(GridCheckBox, SpaceKeyTogglesAndAcceleratorToo) {
+  Driver.Focus(box);
+  Driver.PressKey(VK_SPACE);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_EQ(clicks, 1);
+  Driver.PressKey('M', {ssAlt});
+  EXPECT_FALSE(box->Checked());
+}
+
+TEST_F(GridCheckBox, ReadOnlyRefusesTogglingButStillClicks) {
+  box->SetReadOnly(true);
+  Driver.Click(box, 5, 5);
+  Driver.PressKey(VK_SPACE);
+  Driver.PressKey('M', {ssAlt});
+  EXPECT_FALSE(box->Checked());
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(GridCheckBox, CheckedLeavesGrayed) {
+  box->SetState(cbGrayed);
+  EXPECT_FALSE(box->Checked());
+  box->SetChecked(false);
+  EXPECT_EQ(box->State(), cbUnchecked);
+}
+
+TEST_F(GridCheckBox, BoxPlaceInBothLooks) {
+  RegisterThemeModule();
+  BindThemeLibrary();
+  box->SetAlignment(taRightJustify);
+  SetThemeActive(true);
+  EXPECT_EQ(box->BoxRect(), TRect(120 - 15, 4, 120 - 1, 18));  // ends 1 pixel left of the edge
+  SetThemeActive(false);
+  EXPECT_EQ(box->BoxRect(), TRect(120 - 13, 4, 120, 17));
+  SetThemeActive(true);
+  box->Repaint();
+  EXPECT_EQ(OpenThemeCount(), 0);
+  ReleaseThemeLibrary();
+}
+
+}  // namespace
