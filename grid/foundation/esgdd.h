@@ -12,7 +12,7 @@
 #include "platform/dragdrop/OleInterfaces.h"
 #include "toolkit/rtl/Sets.h"
 
-class TMemoryStream;
+#include "toolkit/rtl/Streams.h"
 
 // Registered format numbers: 0 until RegisterDropFormats has run.
 extern CLIPFORMAT CF_RTF, CF_GRIDCOL, CF_GRIDCELLS, CF_URL;
