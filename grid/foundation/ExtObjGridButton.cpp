@@ -132,6 +132,7 @@ TExtGridButton::TExtGridButton(TComponent* AOwner)
   TControlStyle style = ControlStyle();
   style.Include(csCaptureMouse);
   style.Include(csDoubleClicks);
+  style.Exclude(csClickEvents);  // the button fires its click itself, on a release inside
   SetControlStyle(style);
 }
 
