@@ -200,11 +200,12 @@ void TBaseGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
       VisibleRowCount() + TopRow() - FixedRows() == RowCount() - 1)
     SetRow(RowCount() - 2);
   if (keyOverRange(Key, Shift)) {
-    // The step is taken; the key still reaches OnKeyDown.
+    // The step is taken (or refused at the fixed cells, where the cursor
+    // stays); the key still reaches OnKeyDown.
     TCustomControl::KeyDown(Key, Shift);
-  } else {
-    TStringGrid::KeyDown(Key, Shift);
+    return;
   }
+  TStringGrid::KeyDown(Key, Shift);
   MoveToBaseCell();
 }
 

@@ -101,10 +101,11 @@ void TBaseGrid::paintFrame(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TG
   TRect R = Full ? CellRect(ACol, ARow) : ARect;
 
   // A range scrolled partly under the fixed cells must not paint over them.
+  // Only a full paint works in the grid's client coordinates.
   int fw = ACol >= FixedCols() ? colOffset(0, FixedCols()) : 0;
   int fh = ARow >= FixedRows() ? rowOffset(0, FixedRows()) : 0;
-  bool clip = (FixedCols() > 0 && ACol >= FixedCols() && R.Left < fw) ||
-              (FixedRows() > 0 && ARow >= FixedRows() && R.Top < fh);
+  bool clip = Full && ((FixedCols() > 0 && ACol >= FixedCols() && R.Left < fw) ||
+              (FixedRows() > 0 && ARow >= FixedRows() && R.Top < fh));
   int saved = 0;
   if (clip) {
     saved = ACanvas->SaveDC();

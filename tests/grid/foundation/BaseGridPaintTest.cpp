@@ -1,0 +1,182 @@
+// Pixel probes of the base grid's paint frame: lines drawn inside the cells,
+// fixed and normal faces, merged ranges painted whole, the hidden last row,
+// active and hover rows, selection faces and the plain single-cell paint.
+
+#include "BaseGridFixture.h"
+
+namespace {
+
+// Counts the content painter's calls per cell.
+class TCountingGrid : public TTestBaseGrid {
+public:
+  explicit TCountingGrid(TComponent* AOwner) : TTestBaseGrid(AOwner) {}
+  std::map<std::pair<int, int>, int> Content;
+  void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) override {
+    ++Content[{ACol, ARow}];
+    TTestBaseGrid::DrawCellContent(ACanvas, ACol, ARow, ARect, AState);
+  }
+};
+
+class BaseGridPaint : public BaseGridTestOf<TCountingGrid> {
+protected:
+  TColor Rgb(TColor c) { return ColorToRGB(c); }
+  // Dark pixels (text) inside a rectangle of the last snapshot.
+  int Ink(const TRect& r) {
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) {
+        TColor c = Pixel(x, y);
+        n += (c & 0xFF) < 0x80 && ((c >> 8) & 0xFF) < 0x80 && ((c >> 16) & 0xFF) < 0x80;
+      }
+    return n;
+  }
+  const TColor kLine = RGB(192, 192, 192);
+  const TColor kFixedLine = RGB(128, 128, 128);
+};
+
+struct ProbeCase {
+  const char* What;
+  int X, Y;
+  bool Fixed;  // expected: the fixed face or line, else the normal ones
+  bool Line;
+};
+
+TEST_F(BaseGridPaint, LinesLieInsideTheCellsAlongTheirRightAndBottomEdges) {
+  Snap();
+  // Cell (2, 2) is (128, 48, 192, 72); fixed cell (0, 2) is (0, 48, 64, 72).
+  const std::vector<ProbeCase> cases = {
+      {"normal inside", 160, 60, false, false}, {"normal right edge", 191, 60, false, true},
+      {"normal bottom edge", 160, 71, false, true}, {"normal left edge", 128, 60, false, false},
+      {"fixed inside", 30, 60, true, false},    {"fixed right edge", 63, 60, true, true},
+      {"fixed bottom edge", 30, 71, true, true},
+  };
+  for (const ProbeCase& k : cases) {
+    TColor want = k.Line ? (k.Fixed ? kFixedLine : kLine) : Rgb(k.Fixed ? clBtnFace : clWindow);
+    EXPECT_EQ(Pixel(k.X, k.Y), want) << k.What;
+  }
+}
+
+TEST_F(BaseGridPaint, WideLinesAreCentredInsideTheCellAndFixedLinesStayThin) {
+  grid->SetGridLineWidth(3);
+  Snap();
+  EXPECT_EQ(Pixel(190, 60), kLine);
+  EXPECT_EQ(Pixel(186, 60), Rgb(clWindow));
+  EXPECT_EQ(Pixel(63, 60), kFixedLine);
+  EXPECT_EQ(Pixel(61, 60), Rgb(clBtnFace));
+}
+
+TEST_F(BaseGridPaint, AMergedRangeIsOneFaceWithoutInnerLines) {
+  grid->SetCells(1, 1, "M");
+  grid->MergeCells(1, 1, 3, 2);  // (64, 24) .. (256, 72)
+  Driver.Pump();
+  grid->Content.clear();
+  Snap();
+  EXPECT_EQ(Pixel(127, 30), Rgb(clWindow));  // where column 1 would end
+  EXPECT_EQ(Pixel(80, 47), Rgb(clWindow));   // where row 1 would end
+  EXPECT_EQ(Pixel(255, 30), kLine);
+  EXPECT_EQ(Pixel(80, 71), kLine);
+  // The text is centred in the whole range, not in the base cell.
+  EXPECT_EQ(Ink({64, 24, 140, 72}), 0);
+  EXPECT_GT(Ink({140, 24, 180, 72}), 0);
+  // Painted at most twice per pass: reached directly and through one non-base cell.
+  int n = grid->Content[std::make_pair(1, 1)];
+  EXPECT_GE(n, 1);
+  EXPECT_LE(n, 2);
+  EXPECT_EQ(grid->Content.count(std::make_pair(2, 1)), 0u);
+}
+
+TEST_F(BaseGridPaint, ARangeScrolledUnderTheFixedRowDoesNotPaintOverIt) {
+  grid->SetRowCount(30);
+  grid->SetCells(2, 1, "M");
+  grid->MergeCells(2, 1, 1, 3);  // rows 1..3
+  grid->SetTopRow(2);            // row 1 scrolled away
+  Snap();
+  EXPECT_EQ(Pixel(150, 10), Rgb(clBtnFace));  // the fixed header cell of column 2
+  EXPECT_EQ(Pixel(150, 30), Rgb(clWindow));   // the rest of the range
+  EXPECT_EQ(Pixel(150, 71), kLine);           // its bottom, row 3 ending at 72
+}
+
+TEST_F(BaseGridPaint, TheHiddenLastRowIsPlainGridColour) {
+  grid->FHideLastRow = true;
+  grid->SetCells(2, 7, "hidden");
+  Snap();  // row 7: y 168 .. 192
+  EXPECT_EQ(Pixel(191, 180), Rgb(clWindow));
+  EXPECT_EQ(Pixel(160, 191), Rgb(clWindow));
+  EXPECT_EQ(Pixel(30, 180), Rgb(clWindow));  // the fixed cell too
+  EXPECT_EQ(Ink({128, 168, 192, 192}), 0);
+}
+
+TEST_F(BaseGridPaint, TheActiveRowColoursTheCurrentRowButTheCurrentCell) {
+  grid->SetActiveRowShow(true);
+  grid->SetActiveRowColor(clYellow);
+  grid->SetRow(2);
+  Snap();  // current cell (1, 2)
+  EXPECT_EQ(Pixel(160, 60), Rgb(clYellow));
+  EXPECT_NE(Pixel(96, 60), Rgb(clYellow));
+  EXPECT_EQ(Pixel(30, 60), Rgb(clBtnFace));
+  grid->FShowSel = false;
+  Snap();
+  EXPECT_EQ(Pixel(96, 60), Rgb(clYellow));
+}
+
+TEST_F(BaseGridPaint, TheHoverRowSparesFixedCellsByDefault) {
+  grid->SetHoverRow(true);
+  grid->SetHoverRowColor(clLime);
+  grid->FHoverRowIdx = 3;
+  Snap();  // row 3: y 72 .. 96
+  EXPECT_EQ(Pixel(160, 84), Rgb(clLime));
+  EXPECT_EQ(Pixel(30, 84), Rgb(clBtnFace));
+  grid->SetHoverRowCells({hcNormal, hcSelected, hcFixed});
+  Snap();
+  EXPECT_EQ(Pixel(30, 84), Rgb(clLime));
+}
+
+TEST_F(BaseGridPaint, AnUnfocusedSelectionFaceIsGreyInEveryStyle) {
+  grid->SetSelection({1, 1, 3, 1});
+  for (TGridSelectionStyle style : {ssVista, ssWin7, ssOffice2007}) {
+    grid->SetSelectionStyle(style);
+    Snap();
+    TColor c = Pixel(160, 36);  // the middle of (2, 1)
+    int r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
+    EXPECT_TRUE(r == g && g == b && r >= 0xE5 && r <= 0xF8) << std::hex << c;
+  }
+  grid->SetSelectionStyle(ssDefault);
+  Snap();
+  EXPECT_EQ(Pixel(160, 36), Rgb(clHighlight));
+}
+
+TEST_F(BaseGridPaint, PaintCellExtUsesTheActiveRowColoursAndDrawsNoText) {
+  grid->SetCells(2, 2, "XXXX");
+  grid->SetActiveRowColor(clAqua);
+  bmp.SetSize(64, 24);
+  grid->PaintCellExt(bmp.Canvas(), 2, 2, TRect{0, 0, 64, 24}, TGridDrawState{gdSelected});
+  EXPECT_EQ(Pixel(20, 10), Rgb(clAqua));
+  EXPECT_EQ(Ink({0, 0, 62, 22}), 0);
+  TBitmap full;
+  full.SetSize(64, 24);
+  grid->Content.clear();
+  grid->PaintCell(full.Canvas(), 2, 2, TRect{0, 0, 64, 24}, TGridDrawState{});
+  EXPECT_EQ((grid->Content[{2, 2}]), 1);
+}
+
+TEST_F(BaseGridPaint, WideCellTextIsDrawnDecoded) {
+  grid->SetCells(2, 2, "AB");
+  Snap();
+  TBitmap plain;
+  plain.Assign(&bmp);
+  grid->SetCells(2, 2, std::string("|\\\0A\0B", 6));
+  Snap();
+  int differ = 0;
+  for (int y = 48; y < 72; ++y)
+    for (int x = 128; x < 192; ++x) differ += plain.Canvas()->Pixels(x, y) != bmp.Canvas()->Pixels(x, y);
+  EXPECT_EQ(differ, 0);
+  EXPECT_GT(Ink({128, 48, 192, 72}), 0);
+}
+
+TEST_F(BaseGridPaint, EveryPaintStartsANewPass) {
+  int before = grid->PaintID();
+  Snap();
+  EXPECT_EQ(grid->PaintID(), before + 1);
+}
+
+}  // namespace
