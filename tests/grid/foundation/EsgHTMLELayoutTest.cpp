@@ -291,3 +291,45 @@ TEST_F(HTMLLayout, ThirtyNineParameterEntry) {
 }
 
 }  // namespace
+
+namespace {
+
+// Random markup of tags, entities, words and broken pieces: every mode ends
+// and leaves the canvas as it found it.
+TEST_F(HTMLLayout, RandomMarkupAlwaysEnds) {
+  const char* const pieces[] = {"<B>", "</B>", "<I>", "<A href=\"x\">", "</A>", "<BR>", "<LI>", "<UL>", "</UL>",
+                                "<FONT size=\"7\" color=\"#FF00\">", "</FONT>", "<P align=\"right\">", "</P>",
+                                "<IMG src=\"idx:1\">", "<CONTROL TYPE=\"EDIT\" ID=\"a\" WIDTH=\"400\">", "<SUB>",
+                                "</SUB>", "<Z>", "</Z>", "&amp;", "&nbsp;", "&lt;", "<", ">", "<#", " ", "word ",
+                                "longerwordthanthebox", "<R a=\"45\">", "<IND x=\"500\">", "<HR>", "<E>", "<SHAD>",
+                                "\r", "\n", "<BODY bgcolor=\"clred\">", "<HI>", "</HI>", "<BL>"};
+  uint32_t seed = 12345;
+  auto next = [&] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    const int n = int(next() % 25);
+    for (int i = 0; i < n; ++i) text += pieces[next() % std::size(pieces)];
+    for (int mode = 0; mode < 3; ++mode) {
+      THTMLTextCall call;
+      call.MeasureOnly = mode == 0;
+      call.HitTestOnly = mode == 2;
+      call.WrapWords = round % 2 == 0;
+      call.HitX = int(next() % 100);
+      call.HitY = int(next() % 40);
+      DrawHTMLText(Canvas(), text, TRect(0, 0, 1 + int(next() % 120), 1 + int(next() % 60)), call);
+      EXPECT_GE(call.TotalHeight, 0);
+      EXPECT_EQ(Canvas()->Font()->Height(), -11) << text;
+      EXPECT_EQ(Canvas()->Font()->Orientation(), 0) << text;
+    }
+  }
+}
+
+TEST_F(HTMLLayout, HoverOnlyUnderlinesTheHoveredAnchorAndFocusFindsItsReference) {
+  THTMLTextCall call;
+  call.FocusAnchor = 1;
+  DrawHTMLText(Canvas(), "<A href=\"one\">a</A> <A href=\"two\">b</A>", TRect(0, 0, 300, 100), call);
+  EXPECT_EQ(call.FocusHref, "two");
+  EXPECT_EQ(call.AnchorCount, 2);
+}
+
+}  // namespace
