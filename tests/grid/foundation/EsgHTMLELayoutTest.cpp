@@ -333,3 +333,40 @@ TEST_F(HTMLLayout, HoverOnlyUnderlinesTheHoveredAnchorAndFocusFindsItsReference)
 }
 
 }  // namespace
+
+namespace {
+
+struct TFillCase {
+  const char* Text;
+  TColor Expected;  // colour of the background at (2, 2)
+};
+
+TEST_F(HTMLLayout, BackgroundsOfBodyParagraphHighlightAndHover) {
+  SetHighlightColors(RGB(0, 0, 200), clWhite);
+  const TFillCase cases[] = {
+      {"<BODY bgcolor=\"clyellow\">x", RGB(255, 255, 0)},
+      {"<BODY bgcolor=\"#00FF00\">x", RGB(0, 255, 0)},
+      {"<P bgcolor=\"#FF0000\">xxxx</P>", RGB(255, 0, 0)},
+      {"<HI>xxxx</HI>", RGB(0, 0, 200)},
+      {"<FONT bgcolor=\"#00FFFF\">xxxx</FONT>", RGB(0, 255, 255)},
+      {"plain", RGB(255, 255, 255)},
+  };
+  for (const auto& c : cases) {
+    Canvas()->Brush()->SetColor(clWhite);
+    Canvas()->FillRect(TRect(0, 0, 300, 200));
+    THTMLTextCall call;
+    DrawHTMLText(Canvas(), c.Text, TRect(0, 0, 100, 40), call);
+    EXPECT_EQ(Canvas()->Pixels(2, 2), c.Expected) << c.Text;
+  }
+  SetHighlightColors(SystemColor(13), SystemColor(14));
+
+  Canvas()->FillRect(TRect(0, 0, 300, 200));
+  THTMLTextCall hover;
+  hover.HoverAnchor = 1;
+  hover.HoverOnly = true;
+  hover.HoverBackColor = RGB(255, 0, 255);
+  DrawHTMLText(Canvas(), "<A href=\"a\">xxxx</A>", TRect(0, 0, 100, 40), hover);
+  EXPECT_EQ(Canvas()->Pixels(3, 2), RGB(255, 0, 255));
+}
+
+}  // namespace
