@@ -255,8 +255,26 @@ void TExtGridButton::ApplyThemeLook() {
   SetLook(kLookOfScheme[scheme]);
 }
 
+void TExtGridButton::CMTextChanged(TMessage& Message) {
+  TGraphicControl::CMTextChanged(Message);
+  Invalidate();
+}
+
+void TExtGridButton::CMFontChanged(TMessage& Message) {
+  TGraphicControl::CMFontChanged(Message);
+  Invalidate();
+}
+
 void TExtGridButton::Dispatch(TMessage& Message) {
   if ((Message.Msg == WM_THEMECHANGED || Message.Msg == CM_SYSFONTCHANGED) && FAutoThemeAdapt) ApplyThemeLook();
+  if (Message.Msg == CM_SYSCOLORCHANGE) Invalidate();
+  // An accelerator of the caption clicks an enabled, visible button on a showing parent.
+  if (Message.Msg == CM_DIALOGCHAR && Enabled() && IsControlVisible() && Parent() && Parent()->Showing() &&
+      IsAccel(uint32_t(Message.WParam), Caption())) {
+    Click();
+    Message.Result = 1;
+    return;
+  }
   if (Message.Msg == CM_BUTTONPRESSED) {
     ButtonPressed(int(Message.WParam), reinterpret_cast<TExtGridButton*>(Message.LParam));
     return;

@@ -87,6 +87,8 @@ protected:
   void CMMouseEnter(TCMControlMsg& Message) override;
   void CMMouseLeave(TCMControlMsg& Message) override;
   void CMEnabledChanged(TMessage& Message) override;
+  void CMTextChanged(TMessage& Message) override;
+  void CMFontChanged(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 

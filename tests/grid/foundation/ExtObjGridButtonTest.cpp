@@ -94,6 +94,17 @@ TEST_F(GridButton, DropDownPartFiresDropDownNotClick) {
   EXPECT_EQ(clicked, "a");
 }
 
+TEST_F(GridButton, AcceleratorClicks) {
+  a->SetCaption("&Find");
+  a->SetBounds(10, 10, 60, 23);
+  Driver.Focus(form);
+  Driver.PressKey('F', {ssAlt});
+  EXPECT_EQ(clicked, "a");
+  a->SetEnabled(false);
+  Driver.PressKey('F', {ssAlt});
+  EXPECT_EQ(clicked, "a");
+}
+
 TEST_F(GridButton, HoverMakesItHot) {
   Driver.MouseMove(a, 5, 5);
   EXPECT_TRUE(a->Hot());
