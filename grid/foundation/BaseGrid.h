@@ -413,5 +413,7 @@ private:
   // Every record the grid made and still owns, wherever the store keeps it
   // (also beyond the counts), so that the destructor frees them all.
   std::unordered_set<TCellProperties*> FOwnedProps;
+  std::unique_ptr<TFont> FDefaultsFont;
+  std::unique_ptr<TBrush> FDefaultsBrush;
   bool FDestroying = false;
 };

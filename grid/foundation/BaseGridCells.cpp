@@ -145,8 +145,16 @@ TCellProperties* TBaseGrid::GetCellProperties(int ACol, int ARow) {
   auto* p = new TCellProperties(this, ACol, ARow);
   FOwnedProps.insert(p);
   rawSetObject(ACol, ARow, p);
-  TFont font;
-  TBrush brush;
+  // One font and brush serve every new record: a million records would
+  // otherwise build a million font objects.
+  if (!FDefaultsFont) {
+    FDefaultsFont = std::make_unique<TFont>();
+    FDefaultsBrush = std::make_unique<TBrush>();
+  }
+  TFont& font = *FDefaultsFont;
+  TBrush& brush = *FDefaultsBrush;
+  font.Assign(Font());
+  brush.SetColor(Color());
   TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
   TAlignment ha = taLeftJustify;
   TVAlignment va = vtaTop;
