@@ -95,3 +95,33 @@ TEST_F(GridCheckBox, BoxPlaceInBothLooks) {
 }
 
 }  // namespace
+
+#include "grid/foundation/ExtObjGridButton.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Canvas.h"
+
+namespace {
+
+// A picture of the search-bar controls for a person to look at.
+TEST_F(GridCheckBox, SearchBarPicture) {
+  box->SetChecked(true);
+  TBitmap glyph(16, 16);
+  glyph.Canvas()->Brush()->SetColor(clFuchsia);
+  glyph.Canvas()->FillRect(TRect(0, 0, 16, 16));
+  glyph.Canvas()->Brush()->SetColor(clNavy);
+  glyph.Canvas()->Ellipse(TRect(3, 3, 13, 13));
+  const char* captions[] = {"&Next", "&Previous", "&Highlight"};
+  for (int i = 0; i < 3; ++i) {
+    auto* b = new TExtGridButton(form);
+    b->SetParent(form);
+    b->SetBounds(10 + i * 90, 50, 85, 24);
+    b->SetCaption(captions[i]);
+    b->SetGlyph(&glyph);
+    b->SetLook(i * 2);
+  }
+  Driver.MouseMove(form->Controls(form->ControlCount() - 1), 5, 5);
+  const std::string path = Driver.Screenshot(form, "grid_search_bar.png");
+  EXPECT_FALSE(path.empty());
+}
+
+}  // namespace
