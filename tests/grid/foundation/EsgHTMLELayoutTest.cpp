@@ -370,3 +370,52 @@ TEST_F(HTMLLayout, BackgroundsOfBodyParagraphHighlightAndHover) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(HTMLLayout, AltPictureShowsWhileThePointIsOnALinkedImage) {
+  TPictureContainer pictures(nullptr);
+  TPictureItem* plain = pictures.Items()->Add();
+  plain->SetName("plain");
+  plain->Picture()->LoadFromBytes(EncodePng(TPixelImage(20, 20, 0xFF0000FFu)));
+  TPictureItem* hot = pictures.Items()->Add();
+  hot->SetName("hot");
+  hot->Picture()->LoadFromBytes(EncodePng(TPixelImage(20, 20, 0xFF00FF00u)));
+  const std::string text = "<A href=\"go\"><IMG src=\"plain\" alt=\"hot\"></A>";
+  for (bool over : {false, true}) {
+    THTMLTextCall call;
+    call.Pictures = &pictures;
+    call.HitX = over ? 10 : 200;
+    call.HitY = over ? 10 : 100;
+    DrawHTMLText(Canvas(), text, TRect(0, 0, 300, 100), call);
+    EXPECT_EQ(Canvas()->Pixels(10, 10), over ? RGB(0, 255, 0) : RGB(0, 0, 255)) << over;
+    EXPECT_EQ(call.Result, over);
+  }
+}
+
+TEST_F(HTMLLayout, ScaledListImagesAndTheContainerPictureOfTheSameNumber) {
+  TImageList list(nullptr, 10, 10);
+  TBitmap glyph(10, 10);
+  glyph.Canvas()->Brush()->SetColor(clRed);
+  glyph.Canvas()->FillRect(TRect(0, 0, 10, 10));
+  list.Add(&glyph);
+  THTMLTextCall call;
+  call.Images = &list;
+  call.ScaleImages = true;
+  call.ImageScale = 2.0;
+  DrawHTMLText(Canvas(), "<IMG src=\"idx:0\">", TRect(0, 0, 300, 100), call);
+  EXPECT_EQ(Canvas()->Pixels(15, 15), RGB(255, 0, 0));  // stretched to 20 x 20
+
+  TPictureContainer pictures(nullptr);
+  TPictureItem* item = pictures.Items()->Add();
+  item->SetName("0");
+  item->Picture()->LoadFromBytes(EncodePng(TPixelImage(30, 12, 0xFF00FF00u)));
+  THTMLTextCall both;
+  both.MeasureOnly = true;
+  both.Images = &list;
+  both.Pictures = &pictures;
+  DrawHTMLText(Canvas(), "<IMG src=\"idx:0\">", TRect(0, 0, 300, 100), both);
+  EXPECT_EQ(both.MaxWidth, 30);  // the container's picture named "0" takes the room
+}
+
+}  // namespace
