@@ -380,6 +380,7 @@ private:
   friend class TCellProperties;
   void paintFrame(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState, bool Full);
   void paintSelectionFace(TCanvas* ACanvas, int ACol, const TRect& R);
+  void focusWholeRange();
   void defaultVisualProperties(int ACol, int ARow, TGridDrawState AState, bool Select, TBrush* ABrush,
                                TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo, TFont* AFont,
                                TAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD);

@@ -39,7 +39,23 @@ std::string displayText(const std::string& Text) {
 
 void TBaseGrid::Paint() {
   TStringGrid::Paint();
+  focusWholeRange();
   ++FPaintID;
+}
+
+// The base control draws the focus rectangle round the current cell alone;
+// in a merged range it belongs round the whole range. The rectangle is
+// drawn by inversion, so drawing it again over the cell takes it away.
+void TBaseGrid::focusWholeRange() {
+  bool editorShown = InplaceEditor() && InplaceEditor()->Visible();
+  if (!GridFocused() || Options().Contains(goRowSelect) || editorShown || Col() < FixedCols() ||
+      Row() < FixedRows() || CellSpan(Col(), Row()) == TPoint{0, 0})
+    return;
+  TRect single = TStringGrid::CellRect(Col(), Row());
+  TRect whole = CellRect(Col(), Row());
+  if (single.IsEmpty() || single == whole) return;
+  Canvas()->DrawFocusRect(single);
+  Canvas()->DrawFocusRect(whole);
 }
 
 void TBaseGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {

@@ -96,6 +96,19 @@ TEST_F(BaseGridPaint, ARangeScrolledUnderTheFixedRowDoesNotPaintOverIt) {
   EXPECT_EQ(Pixel(150, 71), kLine);           // its bottom, row 3 ending at 72
 }
 
+TEST_F(BaseGridPaint, TheFocusRectangleGoesRoundTheWholeRange) {
+  grid->MergeCells(1, 1, 3, 1);  // (64, 24) .. (256, 48)
+  FocusGrid();
+  grid->SetCol(2);               // a non-base cell is current
+  Snap();
+  int dots = 0;
+  for (int x = 70; x < 250; ++x) dots += Pixel(x, 24) == Rgb(clBlack);
+  EXPECT_GT(dots, 40);  // every other pixel of the top edge
+  int inside = 0;       // where the non-base cell's own rectangle would be
+  for (int y = 26; y < 46; ++y) inside += Pixel(128, y) != Rgb(clWindow) || Pixel(191, y) != Rgb(clWindow);
+  EXPECT_EQ(inside, 0);
+}
+
 TEST_F(BaseGridPaint, TheHiddenLastRowIsPlainGridColour) {
   grid->FHideLastRow = true;
   grid->SetCells(2, 7, "hidden");
@@ -177,6 +190,36 @@ TEST_F(BaseGridPaint, EveryPaintStartsANewPass) {
   int before = grid->PaintID();
   Snap();
   EXPECT_EQ(grid->PaintID(), before + 1);
+}
+
+}  // namespace
+
+namespace {
+
+// A picture for a person to look at: ranges across columns, rows and both,
+// one scrolled partly under the fixed row, with the current cell in a range.
+TEST_F(BaseGridPaint, ScreenshotOfMergedRanges) {
+  grid->SetBounds(10, 10, 460, 300);
+  grid->SetRowCount(12);
+  grid->SetColCount(7);
+  for (int c = 1; c < 7; ++c) grid->SetCells(c, 0, "Col " + std::to_string(c));
+  for (int r = 1; r < 12; ++r) grid->SetCells(0, r, std::to_string(r));
+  for (int r = 1; r < 12; ++r)
+    for (int c = 1; c < 7; ++c) grid->SetCells(c, r, std::to_string(c) + ":" + std::to_string(r));
+  grid->SetCells(1, 1, "3 x 2");
+  grid->MergeCells(1, 1, 3, 2);
+  grid->SetCells(5, 1, "tall");
+  grid->MergeCells(5, 1, 1, 4);
+  grid->SetCells(2, 4, "wide");
+  grid->MergeCells(2, 4, 2, 1);
+  grid->SetSelectionStyle(ssVista);
+  Driver.Focus(grid);
+  grid->SetCol(3);
+  grid->SetRow(4);
+  Driver.Pump();
+  EXPECT_EQ(grid->Col(), 3);  // a click or SetCol may land on a non-base cell
+  std::string path = Driver.Screenshot(form, "base_grid_merged.png");
+  EXPECT_FALSE(path.empty());
 }
 
 }  // namespace
