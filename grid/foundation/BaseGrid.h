@@ -413,7 +413,9 @@ private:
   TColor FHoverRowColorTo = clNone;
   // Every record the grid made and still owns, wherever the store keeps it
   // (also beyond the counts), so that the destructor frees them all.
-  std::unordered_set<TCellProperties*> FOwnedProps;
+  // Kept as plain objects: a foreign object found in a slot is looked up
+  // before anything takes it for a record.
+  std::unordered_set<TObject*> FOwnedProps;
   std::unique_ptr<TFont> FDefaultsFont;
   std::unique_ptr<TBrush> FDefaultsBrush;
   bool FDestroying = false;

@@ -101,7 +101,7 @@ TBaseGrid::TBaseGrid(TComponent* AOwner)
 TBaseGrid::~TBaseGrid() {
   FDestroying = true;
   // Records the store keeps beyond the counts are the grid's too.
-  for (TCellProperties* p : FOwnedProps) delete p;
+  for (TObject* p : FOwnedProps) delete static_cast<TCellProperties*>(p);
   FOwnedProps.clear();
   FStore.Clear();
 }
@@ -116,9 +116,8 @@ bool TBaseGrid::insideGrid(int ACol, int ARow) const {
 // through the framework's raw views is not taken for a record.
 TCellProperties* TBaseGrid::propsAt(int ACol, int ARow) const {
   TObject* o = rawObject(ACol, ARow);
-  if (!o) return nullptr;
-  auto* p = static_cast<TCellProperties*>(o);
-  return FOwnedProps.count(p) ? p : nullptr;
+  if (!o || !FOwnedProps.count(o)) return nullptr;
+  return static_cast<TCellProperties*>(o);
 }
 
 TCellProperties* TBaseGrid::GetGridObject(int ACol, int ARow) const { return propsAt(ACol, ARow); }

@@ -118,6 +118,18 @@ TEST_F(BaseGridCells, ObjectsLiveBesideTheTextAndTouchItNot) {
   EXPECT_EQ(grid->GetGridObject(3, 3), grid->GetCellProperties(3, 3));
 }
 
+TEST_F(BaseGridCells, AForeignObjectInTheRawSlotIsNoRecord) {
+  TObject foreign;
+  grid->Rows(2)->PutObject(3, &foreign);  // the framework's row view writes the raw slot
+  grid->SetGridCell(3, 2, "text");
+  EXPECT_FALSE(grid->HasCellProperties(3, 2));
+  EXPECT_EQ(grid->GetGridObject(3, 2), nullptr);
+  EXPECT_EQ(grid->Cells(3, 2), "text");
+  EXPECT_FALSE(grid->IsMergedCell(3, 2));
+  grid->FreeCellProperties(3, 2);  // leaves the foreign object alone
+  EXPECT_EQ(grid->Rows(2)->GetObject(3), nullptr);
+}
+
 TEST_F(BaseGridCells, ANewRecordTakesTheCellDefaults) {
   grid->SetWordWrap(false);
   grid->Font()->SetName("DejaVu Serif");
