@@ -55,6 +55,14 @@ protected:
     grid->PaintTo(bmp.Canvas(), 0, 0);
   }
   TColor Pixel(int x, int y) { return ColorToRGB(bmp.Canvas()->Pixels(x, y)); }
+  // Whether one paint of the grid since the last ClearPaints covered R.
+  bool Repainted(const TRect& R) {
+    for (const TPaintRecord& p : Driver.Paints())
+      if (p.Control == grid && p.Msg == WM_PAINT && p.Clip.Left <= R.Left && p.Clip.Top <= R.Top &&
+          p.Clip.Right >= R.Right && p.Clip.Bottom >= R.Bottom)
+        return true;
+    return false;
+  }
 
   TForm* form = nullptr;
   TGrid* grid = nullptr;

@@ -186,6 +186,24 @@ TEST_F(BaseGridPaint, WideCellTextIsDrawnDecoded) {
   EXPECT_GT(Ink({128, 48, 192, 72}), 0);
 }
 
+TEST_F(BaseGridPaint, HtmlCellTextIsDrawnWithoutItsTags) {
+  grid->SetCells(2, 2, "<i>AB</i>");
+  grid->SetCells(2, 3, "[i]AB[/i]");  // as long, drawn as it is
+  Snap();
+  int html = Ink({128, 48, 192, 72}), plain = Ink({128, 72, 192, 96});
+  EXPECT_GT(html, 0);
+  EXPECT_LT(html * 2, plain);
+}
+
+TEST_F(BaseGridPaint, LeavingARangeRepaintsTheWholeRange) {
+  grid->MergeCells(1, 1, 3, 2);  // (64, 24) .. (256, 72)
+  FocusGrid();
+  Driver.ClearPaints();
+  grid->SetRow(4);
+  Driver.Pump();
+  EXPECT_TRUE(Repainted(TRect{64, 24, 256, 72}));
+}
+
 TEST_F(BaseGridPaint, EveryPaintStartsANewPass) {
   int before = grid->PaintID();
   Snap();
