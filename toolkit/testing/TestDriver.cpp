@@ -6,8 +6,11 @@
 #include <filesystem>
 
 #include "platform/clipboard/Clipboard.h"
+#include "platform/registry/Registry.h"
+#include "platform/theme/Theme.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/graphics/TextMetrics.h"
+#include "toolkit/graphics/ThemePainting.h"
 
 using platform::HostEvent;
 using platform::HostEventKind;
@@ -71,10 +74,25 @@ uint32_t nextCodePoint(const std::string& s, size_t& i) {
   return cp;
 }
 
+// A fresh folder for the test's registry, so that no test reads what another
+// wrote or touches the user's own settings.
+std::filesystem::path makeRegistryFolder() {
+  std::string pattern = (std::filesystem::path(::testing::TempDir()) / "quelix-registry-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) {
+    ADD_FAILURE() << "cannot create a registry folder under " << ::testing::TempDir();
+    return {};
+  }
+  return pattern;
+}
+
 }  // namespace
 
-TTestDriver::TTestDriver() {
+TTestDriver::TTestDriver() : registryFolder_(makeRegistryFolder()) {
+  registryFile_ = registryFolder_.empty() ? std::filesystem::path() : registryFolder_ / "registry.xml";
   FinalizeForms();
+  platform::SetRegistryFile(registryFile_);
+  RegisterThemeModule();
+  SetThemeActive(true);
   platform::ResetFacts();
   platform::SetClock(&clock_);
   platform::SetDisplay(&host_);
@@ -97,7 +115,18 @@ TTestDriver::~TTestDriver() {
   platform::TheClipboard().Reset();
   platform::SetClock(nullptr);
   SetFixedTextMetrics(false);
+  SetThemeActive(true);
+  platform::SetRegistryFile({});
+  std::error_code ec;
+  if (!registryFolder_.empty()) std::filesystem::remove_all(registryFolder_, ec);
   for (const Step& s : script_) ADD_FAILURE() << "script step never used: " << describe(s);
+}
+
+void TTestDriver::SetThemesActive(bool Active) {
+  SetThemeActive(Active);
+  // Shown forms paint again in the other look.
+  for (int i = 0; i < Screen->FormCount(); ++i) Screen->Forms(i)->Invalidate();
+  Pump();
 }
 
 std::string TTestDriver::describe(const Step& s) {

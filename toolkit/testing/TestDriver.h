@@ -1,7 +1,8 @@
 #pragma once
 // The headless test driver. It starts the in-memory display with a virtual
 // clock and fixed text metrics, gives every test fresh global state
-// (Application, Screen, focus, capture, timers, hooks, clipboard, records), injects
+// (Application, Screen, focus, capture, timers, hooks, clipboard, records, a
+// registry of its own in a temporary file, themes on), injects
 // input through the message queue, runs scripted answers for modal loops,
 // message boxes and file dialogs, and records what was shown and painted.
 //
@@ -18,10 +19,15 @@
 // A modal loop that goes idle runs the next InModal step; with no step left
 // (or another kind of step next) the test fails at once, naming the form, and
 // the loop ends with mrCancel instead of hanging.
+//
+// Themes are on in every test, as on a desktop with visual styles; a test of
+// the classic look calls Driver.SetThemesActive(false), and the next test
+// starts with them on again. The theme module ("uxtheme") is registered.
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -52,6 +58,9 @@ public:
 
   platform::HeadlessHost& Host() { return host_; }
   platform::VirtualClock& Clock() { return clock_; }
+  // The file this test's registry lives in (removed when the test ends).
+  const std::filesystem::path& RegistryFile() const { return registryFile_; }
+  void SetThemesActive(bool Active);
 
   // ---- mouse: coordinates are client coordinates of the control ----
   void Click(TControl* Control, int X, int Y, TShiftState Shift = {});
@@ -131,6 +140,8 @@ private:
   platform::HostWindowId hostOf(TControl* Control, TPoint& Surface, int X, int Y);
   static std::string describe(const Step& s);
 
+  std::filesystem::path registryFolder_;
+  std::filesystem::path registryFile_;
   platform::HeadlessHost host_;
   platform::VirtualClock clock_;
   platform::RecordingLinkOpener links_;

@@ -190,6 +190,9 @@ TEST_F(Registry, DamagedFileIsSetAsideAndTheRegistryStartsEmpty) {
 }
 
 TEST_F(Registry, DefaultLocationFollowsTheEnvironment) {
+  // ctest itself sets QUELIX_REGISTRY_FILE so that no test can reach ~/.config.
+  const char* was = std::getenv("QUELIX_REGISTRY_FILE");
+  std::string oldFile = was ? was : "";
   platform::SetRegistryFile({});
   setenv("QUELIX_REGISTRY_FILE", (folder_ / "env.xml").c_str(), 1);
   EXPECT_EQ(platform::RegistryFile(), folder_ / "env.xml");
@@ -199,6 +202,7 @@ TEST_F(Registry, DefaultLocationFollowsTheEnvironment) {
   EXPECT_EQ(platform::RegistryFile(), folder_ / "quelix" / "registry.xml");
   if (oldXdg.empty()) unsetenv("XDG_CONFIG_HOME");
   else setenv("XDG_CONFIG_HOME", oldXdg.c_str(), 1);
+  if (was) setenv("QUELIX_REGISTRY_FILE", oldFile.c_str(), 1);
 }
 
 }  // namespace

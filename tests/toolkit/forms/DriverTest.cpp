@@ -2,7 +2,10 @@
 // the clipboard, accelerators, context menus, and characters beyond ASCII.
 
 #include "platform/clipboard/Clipboard.h"
+#include "platform/kernel/Modules.h"
 #include "platform/process/Process.h"
+#include "platform/registry/Registry.h"
+#include "platform/theme/Theme.h"
 #include "platform/shell/OpenLink.h"
 #include "toolkit/forms/DemoForm.h"
 #include "toolkit/forms/WinApi.h"
@@ -115,6 +118,29 @@ TEST_F(DriverTest, StateDoesNotLeakFromOneTestToTheNext) {
   EXPECT_EQ(Driver.Beeps(), 0);
   EXPECT_TRUE(Driver.MessageBoxes().empty());
   EXPECT_EQ(Screen->FormCount(), 1);
+}
+
+// Run twice in one process (--gtest_repeat=2) this also shows that what one
+// test leaves behind is gone for the next.
+TEST_F(DriverTest, EachTestHasItsOwnRegistryAndStartsWithThemesOn) {
+  EXPECT_EQ(platform::RegistryFile(), Driver.RegistryFile());
+  EXPECT_EQ(Driver.RegistryFile().string().rfind(::testing::TempDir(), 0), 0u) << Driver.RegistryFile();
+  TRegistry reg;
+  EXPECT_FALSE(reg.KeyExists("Software\\Quelix\\DriverTest"));
+  ASSERT_TRUE(reg.OpenKey("Software\\Quelix\\DriverTest", true));
+  reg.WriteInteger("Written", 1);
+  EXPECT_TRUE(std::filesystem::exists(Driver.RegistryFile()));
+
+  EXPECT_TRUE(IsThemeActive());
+  Driver.SetThemesActive(false);
+  EXPECT_FALSE(IsThemeActive());
+}
+
+TEST_F(DriverTest, TheThemeModuleIsThere) {
+  HMODULE theme = LoadLibrary("uxtheme");
+  ASSERT_TRUE(theme);
+  EXPECT_NE(GetProcAddress(theme, "DrawThemeBackground"), nullptr);
+  FreeLibrary(theme);
 }
 
 }  // namespace

@@ -23,11 +23,10 @@ TEST_F(GalleryTest, OneOfEachOpensAndIsPainted) {
 }
 
 TEST_F(GalleryTest, ClassicLookWithoutThemes) {
-  SetThemeActive(false);
+  Driver.SetThemesActive(false);
   BuildGallery(form_);
   Pump();
   std::string path = Driver.Screenshot(form_, "gallery-classic.png");
-  SetThemeActive(true);
   EXPECT_FALSE(path.empty());
 }
 
