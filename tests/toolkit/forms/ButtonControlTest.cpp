@@ -97,9 +97,8 @@ TEST_F(ButtonTest, LabelAcceleratorFocusesItsControl) {
   l->SetCaption("&Name");
   l->SetFocusControl(e);
   Driver.Focus(b);
-  // What Alt+N becomes once the loop has seen it (the driver types no
-  // character with Alt held, so the dialog character is sent directly).
-  form_->Perform(CM_DIALOGCHAR, 'n', 0);
+  // Alt+N goes the desktop's way: WM_SYSKEYDOWN, WM_SYSCHAR, CM_DIALOGCHAR.
+  Driver.PressKey('N', {ssAlt});
   EXPECT_TRUE(e->Focused());
   EXPECT_GT(l->Width(), 0);  // AutoSize measured the caption
 }
