@@ -37,12 +37,18 @@ TControl* TWinControl::Controls(int Index) const {
 void TWinControl::InsertControl(TControl* AControl) {
   if (!AControl || AControl->parent_ == this) return;
   if (AControl->parent_) AControl->parent_->RemoveControl(AControl);
+  auto* win = dynamic_cast<TWinControl*>(AControl);
+  // A window made while the control had no parent is a top-level one; it is
+  // made again below as a child of this control.
+  if (win && win->HandleAllocated()) {
+    win->showing_ = false;
+    win->DestroyHandle();
+  }
   Perform(CM_CONTROLLISTCHANGING, reinterpret_cast<WPARAM>(AControl), 1);
   controls_.push_back(AControl);
   AControl->parent_ = this;
   AControl->anchorBounds_ = AControl->BoundsRect();
   AControl->anchorParentSize_ = {ClientWidth(), ClientHeight()};
-  auto* win = dynamic_cast<TWinControl*>(AControl);
   if (win) tabList_.push_back(win);
   AControl->Perform(CM_PARENTCOLORCHANGED);
   AControl->Perform(CM_PARENTFONTCHANGED);

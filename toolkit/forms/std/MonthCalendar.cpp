@@ -26,10 +26,8 @@ TMonthCalendar::TMonthCalendar(TComponent* AOwner) : TCustomControl(AOwner) {
   SetColor(clWindow);
   auto now = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
   std::chrono::year_month_day ymd{now};
-  // Set without Invalidate: nothing may make a window before the parent is known.
-  year_ = static_cast<int>(ymd.year());
-  month_ = static_cast<int>(static_cast<unsigned>(ymd.month()));
-  date_ = DayOf(year_, month_, static_cast<int>(static_cast<unsigned>(ymd.day())));
+  SetDate(DayOf(static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                static_cast<int>(static_cast<unsigned>(ymd.day()))));
   TRect r = MinReqRect();
   SetBounds(0, 0, r.Width(), r.Height());
 }
