@@ -155,6 +155,8 @@ void TApplication::HandleException(TObject* Sender) {
   try {
     try {
       std::rethrow_exception(ex);
+    } catch (const EAbort&) {
+      // Abort() is the silent way out of an event handler: no box, no OnException.
     } catch (const std::exception& e) {
       if (OnException)
         OnException(Sender, e);
