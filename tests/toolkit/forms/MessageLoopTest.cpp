@@ -180,6 +180,22 @@ TEST_F(MessageLoopTest, OnExceptionReplacesTheErrorBox) {
   EXPECT_TRUE(Driver.MessageBoxes().empty());
 }
 
+TEST_F(MessageLoopTest, AbortLeavesAHandlerSilently) {
+  bool reported = false;
+  Form->Second->OnClick = [](TObject*) { Abort(); };
+  Driver.Click(Form->Second, 5, 5);
+  EXPECT_TRUE(Driver.MessageBoxes().empty());
+  Application->OnException = [&](TObject*, const std::exception&) { reported = true; };
+  Form->Ticker->SetOnTimer([](TObject*) { throw EAbort("stop quietly"); });
+  Driver.Advance(100);
+  EXPECT_FALSE(reported);
+  EXPECT_TRUE(Driver.MessageBoxes().empty());
+  // Anything else is still reported.
+  Form->Ticker->SetOnTimer([](TObject*) { throw std::runtime_error("tick failed"); });
+  Driver.Advance(100);
+  EXPECT_TRUE(reported);
+}
+
 TEST_F(MessageLoopTest, OnIdleRunsWhenTheQueueIsEmpty) {
   int idles = 0;
   Application->OnIdle = [&](TObject*, bool& done) {
