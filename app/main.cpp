@@ -6,12 +6,9 @@
 #include "app/USoftOptions.h"
 #include "app/UTessimatoreFirmWare.h"
 #include "outputs/UBootCANForm.h"
-#include "toolkit/forms/dialogs/FileChooserForm.h"
 
 int main() {
   InitializeForms();
-  // Message boxes and file dialogs as visible windows (tests script them instead).
-  SetDialogPresenter(&VisibleDialogPresenter());
   Application->Initialize();
   Application->SetMainFormOnTaskBar(true);
   Application->CreateForm(FTessimatoreFirmWare);

@@ -103,18 +103,14 @@ void TApplication::HandleMessage() {
   waitForWork();
 }
 
-// Nothing to do: wait for the display or the next timer. Without a display,
-// a modal loop asks the test hook, and a loop that could only wait forever ends.
+// Nothing to do: a modal loop asks the test hook when one is set; otherwise
+// wait for the display or the next timer. Without a display, a loop that could
+// only wait forever ends.
 void TApplication::waitForWork() {
   auto& host = platform::CurrentDisplay();
   uint32_t due = 0;
   bool timer = wm::NextTimerDue(due);
   uint32_t now = GetTickCount();
-  if (!host.IsHeadless()) {
-    int timeout = timer ? static_cast<int>(due - now) : 250;
-    host.WaitEvent(std::max(0, std::min(timeout, 250)));
-    return;
-  }
   TCustomForm* modal = ModalForm();
   if (modal && OnModalIdle) {
     try {
@@ -122,6 +118,11 @@ void TApplication::waitForWork() {
     } catch (...) {
       HandleException(this);
     }
+    return;
+  }
+  if (!host.IsHeadless()) {
+    int timeout = timer ? static_cast<int>(due - now) : 250;
+    host.WaitEvent(std::max(0, std::min(timeout, 250)));
     return;
   }
   if (timer) {

@@ -1,6 +1,7 @@
 // The dialog entry points and the built-in presenter: without a display it
-// answers the default button (and says so on stderr); on a display it shows a
-// plain modal form until a richer presenter is installed.
+// answers the default button (and says so on stderr); on a display it hands
+// over to the visible message box and file chooser forms. A presenter set
+// with SetDialogPresenter (the test driver's scripts) comes first.
 
 #include "toolkit/forms/Dialogs.h"
 
@@ -8,7 +9,7 @@
 
 #include "platform/display/DisplayHost.h"
 #include "toolkit/forms/Forms.h"
-#include "toolkit/graphics/Canvas.h"
+#include "toolkit/forms/dialogs/FileChooserForm.h"
 
 TModalResult ModalResultOf(TMsgDlgBtn Button) {
   static const TModalResult results[] = {mrYes, mrNo, mrOk, mrCancel, mrAbort, mrRetry,
@@ -35,86 +36,26 @@ std::string captionOfResult(TModalResult r) {
   return "?";
 }
 
-// A button of the built-in box: a raised frame with its caption.
-class TBoxButton : public TCustomControl {
-public:
-  TBoxButton(TComponent* owner, TModalResult result) : TCustomControl(owner), result_(result) {
-    SetTabStop(true);
-  }
-  TModalResult result_;
-
-protected:
-  void Paint() override {
-    TRect r = ClientRect();
-    Canvas()->Brush()->SetColor(clBtnFace);
-    Canvas()->FillRect(r);
-    Canvas()->DrawEdge(r, Focused() ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    Canvas()->Brush()->SetStyle(bsClear);
-    Canvas()->DrawText(Caption(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  }
-  void Click() override {
-    if (TCustomForm* f = GetParentForm(this)) f->SetModalResult(result_);
-  }
-  void WMSetFocus(TWMSetFocus& m) override {
-    TCustomControl::WMSetFocus(m);
-    Invalidate();
-  }
-  void WMKillFocus(TWMKillFocus& m) override {
-    TCustomControl::WMKillFocus(m);
-    Invalidate();
-  }
-  void CMDialogKey(TCMDialogKey& m) override {
-    auto* form = GetParentForm(this);
-    bool isDefault = form && form->ActiveControl() == this;
-    if ((m.CharCode == VK_RETURN && isDefault) || (m.CharCode == VK_ESCAPE && result_ == cancel_)) {
-      Click();
-      m.Result = 1;
-    }
-  }
-
-public:
-  TModalResult cancel_ = mrNone;
-};
-
+// Without a display nobody could answer: the default button answers (and the
+// question goes to stderr). With one, the visible message box and file
+// chooser forms take over, so no program has to install them itself.
 class TBuiltInPresenter : public IDialogPresenter {
 public:
   TModalResult ShowMessageBox(const TMessageBoxRequest& r) override {
+    if (onScreen()) return VisibleDialogPresenter().ShowMessageBox(r);
     TModalResult fallback = r.DefaultButton ? r.DefaultButton : (r.Buttons.empty() ? mrOk : r.Buttons.front());
-    if (platform::CurrentDisplay().IsHeadless() || !Application) {
-      std::fprintf(stderr, "%s: %s [%s]\n", r.Caption.c_str(), r.Text.c_str(), captionOfResult(fallback).c_str());
-      return fallback;
-    }
-    TForm form(nullptr);
-    form.SetBorderStyle(bsDialog);
-    form.SetPosition(poScreenCenter);
-    form.SetCaption(r.Caption);
-    int bw = 75, bh = 25, gap = 6;
-    int buttonsWidth = static_cast<int>(r.Buttons.size()) * (bw + gap) - gap;
-    form.SetClientSize(std::max(280, buttonsWidth + 24), 110);
-    form.OnPaint = [&form, &r](TObject*) {
-      TRect t = Rect(12, 12, form.ClientWidth() - 12, 70);
-      form.Canvas()->Brush()->SetStyle(bsClear);
-      form.Canvas()->DrawText(r.Text, t, DT_WORDBREAK | DT_NOPREFIX);
-    };
-    int x = (form.ClientWidth() - buttonsWidth) / 2;
-    for (TModalResult res : r.Buttons) {
-      auto* b = new TBoxButton(&form, res);
-      b->cancel_ = r.CancelButton;
-      b->SetParent(&form);
-      b->SetBounds(x, form.ClientHeight() - bh - 12, bw, bh);
-      b->SetCaption(captionOfResult(res));
-      if (res == fallback) form.SetActiveControl(nullptr), b->SetTabOrder(0);
-      x += bw + gap;
-    }
-    TModalResult result = form.ShowModal();
-    if (result == mrCancel && r.CancelButton == mrNone && !r.Buttons.empty()) result = fallback;
-    return result;
+    std::fprintf(stderr, "%s: %s [%s]\n", r.Caption.c_str(), r.Text.c_str(), captionOfResult(fallback).c_str());
+    return fallback;
   }
 
   bool ExecuteFileDialog(TFileDialogRequest& r) override {
-    std::fprintf(stderr, "%s dialog: no file chooser is installed\n", r.Save ? "Save" : "Open");
+    if (onScreen()) return VisibleDialogPresenter().ExecuteFileDialog(r);
+    std::fprintf(stderr, "%s dialog: no display to choose a file on\n", r.Save ? "Save" : "Open");
     return false;
   }
+
+private:
+  static bool onScreen() { return Application && !platform::CurrentDisplay().IsHeadless(); }
 };
 
 TBuiltInPresenter g_builtIn;

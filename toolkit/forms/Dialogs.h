@@ -64,7 +64,8 @@ public:
 };
 
 // The presenter in force (not owned); nullptr restores the built-in one, which
-// shows a plain modal form on a display and answers the default button without one.
+// shows the visible forms (VisibleDialogPresenter) on a display and answers the
+// default button without one.
 void SetDialogPresenter(IDialogPresenter* Presenter);
 IDialogPresenter& DialogPresenter();
 

@@ -24,7 +24,7 @@ public:
     int PresentCount = 0;
   };
 
-  bool IsHeadless() const override { return true; }
+  bool IsHeadless() const override { return !passesForScreen_; }
   HostWindowId CreateWindow(const HostWindowParams& Params) override;
   void DestroyWindow(HostWindowId Id) override;
   void SetTitle(HostWindowId Id, const std::string& Title) override;
@@ -51,6 +51,9 @@ public:
   PointerPos Pointer() const { return pointer_; }
   // Writes the window's last picture; false when it has none or writing failed.
   bool WritePng(HostWindowId Id, const std::string& Path) const;
+  // Makes IsHeadless() false, for tests of what a program does only where a
+  // person can see and answer its windows.
+  void SetPassesForScreen(bool v) { passesForScreen_ = v; }
 
 private:
   std::map<HostWindowId, Window> windows_;
@@ -58,6 +61,7 @@ private:
   HostWindowId next_ = 1;
   std::string clipboard_, primary_;
   int beeps_ = 0;
+  bool passesForScreen_ = false;
   PointerPos pointer_;
 };
 

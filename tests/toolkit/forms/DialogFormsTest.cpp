@@ -92,6 +92,31 @@ TEST_F(DialogFormsTest, VisiblePresenterAnswersTheDefaultWithoutAScreen) {
   EXPECT_FALSE(VisibleDialogPresenter().ExecuteFileDialog(f));
 }
 
+// On a display every program gets the visible forms without installing them;
+// a presenter that is set (the driver's scripts) still comes first.
+TEST_F(DialogFormsTest, OnADisplayTheBuiltInPresenterShowsTheVisibleForms) {
+  Driver.Host().SetPassesForScreen(true);
+  SetDialogPresenter(nullptr);
+  Driver.InModal([&] {
+    auto* box = dynamic_cast<TMessageBoxForm*>(ActiveModal());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->Caption(), "Question");
+    Driver.Click(box->Buttons()[1], 5, 5);
+  });
+  EXPECT_EQ(::ShowMessageBox("Save the changes?", "Question", MB_YESNO), IDNO);
+  Driver.InModal([&] {
+    ASSERT_NE(dynamic_cast<TFileChooserForm*>(ActiveModal()), nullptr);
+    Driver.PressKey(VK_ESCAPE);
+  });
+  TOpenDialog d(nullptr);
+  EXPECT_FALSE(d.Execute());
+
+  SetDialogPresenter(&Driver);
+  Driver.ExpectMessage("Scripted", mrOk);
+  EXPECT_EQ(::ShowMessageBox("Scripted", "", MB_OK), IDOK);
+  EXPECT_EQ(Driver.MessageBoxes().size(), 1u);
+}
+
 TEST_F(DialogFormsTest, OpenDialogGoesThroughThePresenter) {
   TOpenDialog d(nullptr);
   d.SetDefaultExt("cfg");

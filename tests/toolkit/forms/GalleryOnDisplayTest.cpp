@@ -10,7 +10,6 @@
 #include "GalleryForm.h"
 #include "platform/display/DisplayHost.h"
 #include "toolkit/forms/Timer.h"
-#include "toolkit/forms/dialogs/FileChooserForm.h"
 
 namespace {
 
@@ -20,7 +19,6 @@ TEST(GalleryOnDisplay, StaysOpenForAWhile) {
   auto display = platform::CreateDefaultDisplay();
   platform::SetDisplay(display.get());
   InitializeForms();
-  SetDialogPresenter(&VisibleDialogPresenter());
   auto* form = new TForm(Application);
   TEdit* first = BuildGallery(form);
   Application->SetMainForm(form);
@@ -31,7 +29,6 @@ TEST(GalleryOnDisplay, StaysOpenForAWhile) {
   first->SetFocus();
   Application->Run();
   FinalizeForms();
-  SetDialogPresenter(nullptr);
   platform::SetDisplay(nullptr);
 }
 
