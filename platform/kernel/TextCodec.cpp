@@ -13,6 +13,8 @@ constexpr char32_t kReplacement = 0xFFFD;
 }  // namespace
 
 void AppendUtf8(std::string& out, char32_t cp) {
+  // A surrogate or a value past U+10FFFF would make invalid UTF-8.
+  if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = kReplacement;
   if (cp < 0x80) {
     out += static_cast<char>(cp);
   } else if (cp < 0x800) {

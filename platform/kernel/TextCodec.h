@@ -1,7 +1,7 @@
 #pragma once
 // Text conversions the platform services need at their edges (clipboard and
 // drag-and-drop blocks hold UTF-16 or Windows-1252 text; the program's text is
-// UTF-8). The toolkit has its own, richer routines above this layer.
+// UTF-8). The toolkit's Encoding.h builds on these.
 
 #include <cstdint>
 #include <string>
@@ -14,6 +14,7 @@ constexpr char32_t kInvalidUtf8 = 0xFFFFFFFF;
 // Decodes the code point at pos and advances past it; kInvalidUtf8 (advancing
 // one byte) for a malformed, overlong, surrogate or out-of-range sequence.
 char32_t NextUtf8(std::string_view text, size_t& pos);
+// A surrogate or a value past U+10FFFF is written as U+FFFD.
 void AppendUtf8(std::string& out, char32_t cp);
 
 // Malformed UTF-8 and unpaired surrogates become U+FFFD.

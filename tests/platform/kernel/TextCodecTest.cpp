@@ -19,6 +19,14 @@ TEST(TextCodec, MalformedInputBecomesReplacementCharacters) {
   EXPECT_EQ(platform::BytesToUtf16(std::string("a\0b", 3)), u"a");
 }
 
+TEST(TextCodec, CodePointsThatAreNotTextAreWrittenAsReplacement) {
+  for (char32_t cp : {char32_t(0xD800), char32_t(0xDFFF), char32_t(0x110000)}) {
+    std::string out;
+    platform::AppendUtf8(out, cp);
+    EXPECT_EQ(out, "\xEF\xBF\xBD") << std::hex << static_cast<uint32_t>(cp);
+  }
+}
+
 TEST(TextCodec, Windows1252BothWays) {
   EXPECT_EQ(platform::Cp1252ToUtf8("\x80\xE9\x81"), "\xE2\x82\xAC\xC3\xA9\xC2\x81");
   EXPECT_EQ(platform::Utf8ToCp1252("\xE2\x82\xAC\xC3\xA9 \xE6\x97\xA5"), "\x80\xE9 ?");
