@@ -1,10 +1,9 @@
 #include "toolkit/forms/std/ControlPaint.h"
 
 #include "platform/theme/Theme.h"
+#include "toolkit/graphics/ThemePainting.h"
 
 namespace {
-
-TThemeRect ToThemeRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
 void FillSolid(TCanvas* c, const TRect& r, TColor color) {
   c->Brush()->SetStyle(bsSolid);
@@ -18,12 +17,7 @@ bool DrawThemed(TCanvas* Canvas, const char* ThemeClass, int Part, int State, co
   if (!IsThemeActive()) return false;
   HTHEME theme = OpenThemeData(nullptr, ThemeClass);
   if (theme == 0) return false;
-  cairo_t* cr = Canvas->CairoContext();
-  bool drawn = false;
-  if (cr != nullptr) {
-    TThemeRect r = ToThemeRect(Canvas->LogicalToSurface(R));
-    drawn = DrawThemeBackground(theme, cr, Part, State, &r, nullptr) == S_OK;
-  }
+  bool drawn = DrawThemeBackground(theme, Canvas, Part, State, &R, nullptr) == S_OK;
   CloseThemeData(theme);
   return drawn;
 }
