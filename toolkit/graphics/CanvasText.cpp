@@ -117,10 +117,6 @@ void ForceFixedAdvances(PangoLayoutLine* line, const char* text, int cell) {
 
 }  // namespace
 
-// Fontconfig loses a few bytes while it parses its configuration; that is
-// not ours to fix, and it must not fail every sanitized program that draws text.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 std::string MapFontFamily(const std::string& name, TFontPitch pitch) {
   static const char* const kMono[] = {"courier new", "courier", "lucida console", "consolas", "fixedsys",
                                       "terminal", "dejavu sans mono", "monospace", "fixed"};

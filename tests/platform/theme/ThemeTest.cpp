@@ -7,11 +7,6 @@
 
 #include "platform/theme/Theme.h"
 
-// Fontconfig loses a few bytes while it parses its configuration; not ours to
-// fix. (The toolkit carries the same list for the programs that link it; this
-// test program links only the platform.)
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 namespace {
 
 // Renders one call on a fresh white surface and returns its pixels.
