@@ -1,5 +1,7 @@
 #include "app/UStartProgram.h"
 
+#include "app/UFixedTexts.h"
+
 #include "platform/kernel/Clock.h"
 #include "platform/process/Process.h"
 #include "toolkit/rtl/SysUtils.h"
@@ -7,10 +9,9 @@
 std::string TProgramResult::Message() const {
   switch (Outcome) {
     case poEnded: return {};
-    case poNotStarted: return "The program " + Program + " could not be started: " + Failure;
-    case poFailed: return "The program " + Program + " ended with the exit code " + IntToStr(Exit_Code);
-    case poTimedOut:
-      return "The program " + Program + " did not end within " + IntToStr(Program_Wait_Limit_ms / 1000) + " seconds";
+    case poNotStarted: return Program_Not_Started_Text(Program, Failure);
+    case poFailed: return Program_Failed_Text(Program, Exit_Code);
+    case poTimedOut: return Program_Timed_Out_Text(Program, Program_Wait_Limit_ms / 1000);
   }
   return {};
 }
@@ -21,7 +22,7 @@ TProgramResult Start_Program(const std::string& NomeSW, const std::string& Param
   r.Program = NomeSW;
   platform::StartResult started = platform::StartProgram(NomeSW, Parameter, !tipo);
   if (!started) {
-    r.Failure = started.failure.empty() ? std::string("unknown reason") : started.failure;
+    r.Failure = started.failure.empty() ? Unknown_Reason_Text() : started.failure;
     return r;
   }
   const uint32_t start = GetTickCount();

@@ -1,6 +1,7 @@
 #include "outputs/UModuleChecks.h"
 
 #include "app/UComon.h"
+#include "app/UFixedTexts.h"
 #include "app/ULanguage.h"
 #include "toolkit/rtl/FileUtils.h"
 #include "toolkit/rtl/SysUtils.h"
@@ -46,7 +47,6 @@ TModuleCheck Check_Modules_Creation() {
 
 std::string Module_Check_Text(const TModuleCheck& Check) {
   if (Check.Message == Msg_Too_Many_Frames)
-    return "Error!! " + Check.File + " holds more than " + IntToStr(Max_Frame_Rows) + " frames: row " +
-           IntToStr(Check.Row) + " and the rows after it cannot be sent to the device";
+    return Too_Many_Frames_Text(Check.File, Max_Frame_Rows, Check.Row);
   return Lang_Text(Check.Message);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/UComon.h"
+#include "app/UFixedTexts.h"
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/rtl/FileUtils.h"
 #include "toolkit/rtl/SysUtils.h"
@@ -201,10 +202,7 @@ void Write_Slots(TGSDLines& g, int slots) {
 
 }  // namespace
 
-std::string TGSD_Error::Text() const {
-  std::string where = Row > 0 ? "Error in row " + IntToStr(Row) : std::string("Error in the bitmap module");
-  return where + "!! A PROFIBUS module must hold from 1 to 64 bytes, not " + IntToStr(Size);
-}
+std::string TGSD_Error::Text() const { return GSD_Module_Size_Text(Row, Size); }
 
 TGSD_Data Compute_GSD_Data(const TParGenFile& ParGen, const TSectionTable& Receive, const TSectionTable& Transmit) {
   TGSD_Data d;
