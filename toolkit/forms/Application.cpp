@@ -15,6 +15,9 @@ TApplication* Application = nullptr;
 TScreen* Screen = nullptr;
 
 void InitializeForms() {
+  // The display says how large the screen and its work area are; forms are
+  // placed from those facts before their first window exists.
+  platform::CurrentDisplay();
   if (!Application) Application = new TApplication(nullptr);
   if (!Screen) Screen = new TScreen(nullptr);
   platform::TheClipboard().SetHost(&platform::TheDisplayClipboardHost());
