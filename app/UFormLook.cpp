@@ -10,6 +10,19 @@ constexpr int Button_Panel_Height = 44;
 constexpr int Dialog_Button_Width = 100;
 constexpr int Dialog_Button_Height = 30;
 
+// A plain coloured band along one edge of the form, for the title or the buttons.
+TPanel* Make_Band(TCustomForm* Form, TAlign Align, int Height, TColor Color) {
+  auto* p = new TPanel(Form);
+  p->SetParent(Form);
+  p->SetAlign(Align);
+  p->SetHeight(Height);
+  p->SetBevelOuter(bvNone);
+  p->SetParentBackground(false);
+  p->SetColor(Color);
+  p->SetShowCaption(false);
+  return p;
+}
+
 }  // namespace
 
 void Set_Form_Look(TCustomForm* Form, bool SystemMenu) {
@@ -23,14 +36,7 @@ void Set_Form_Look(TCustomForm* Form, bool SystemMenu) {
 
 TTitlePanel Make_Title_Panel(TCustomForm* Form) {
   TTitlePanel t;
-  t.P_Title = new TPanel(Form);
-  t.P_Title->SetParent(Form);
-  t.P_Title->SetAlign(alTop);
-  t.P_Title->SetHeight(Title_Height);
-  t.P_Title->SetBevelOuter(bvNone);
-  t.P_Title->SetParentBackground(false);
-  t.P_Title->SetColor(clWhite);
-  t.P_Title->SetShowCaption(false);
+  t.P_Title = Make_Band(Form, alTop, Title_Height, clWhite);
   t.L_SW_Code = Make_Label(Form, t.P_Title, 12, 6, SW_Code);
   t.L_SW_Code->Font()->SetSize(18);
   t.L_SW_Code->Font()->SetStyle({fsBold});
@@ -42,14 +48,7 @@ TTitlePanel Make_Title_Panel(TCustomForm* Form) {
 
 TButtonPanel Make_Button_Panel(TCustomForm* Form) {
   TButtonPanel b;
-  b.P_Button = new TPanel(Form);
-  b.P_Button->SetParent(Form);
-  b.P_Button->SetAlign(alBottom);
-  b.P_Button->SetHeight(Button_Panel_Height);
-  b.P_Button->SetBevelOuter(bvNone);
-  b.P_Button->SetParentBackground(false);
-  b.P_Button->SetColor(Form_Color);
-  b.P_Button->SetShowCaption(false);
+  b.P_Button = Make_Band(Form, alBottom, Button_Panel_Height, Form_Color);
   int w = Form->ClientWidth();
   int top = (Button_Panel_Height - Dialog_Button_Height) / 2;
   b.Btn_Cancel = Make_Button(Form, b.P_Button, w - Dialog_Button_Width - 10, top, Dialog_Button_Width,

@@ -41,6 +41,10 @@ bool HatchBit(int hatch, int x, int y);
 
 void SetSourcePixel(cairo_t* cr, uint32_t rgb);
 
+// Adds the outline of b with elliptic corners of radii rx, ry (both > 0 and
+// at most half of b's size) as a closed sub-path; regions and shapes share it.
+void RoundRectPath(cairo_t* cr, const TRect& b, double rx, double ry);
+
 // Collects pixels into as few rectangles as the run allows.
 class TRunCollector {
 public:

@@ -68,8 +68,12 @@ void BoxPath(cairo_t* cr, const TRect& b, int kind, double rx, double ry) {
     rx = b.Width() / 2.0;
     ry = b.Height() / 2.0;
   }
-  rx = std::min(rx, b.Width() / 2.0);
-  ry = std::min(ry, b.Height() / 2.0);
+  canvas_detail::RoundRectPath(cr, b, std::min(rx, b.Width() / 2.0), std::min(ry, b.Height() / 2.0));
+}
+
+}  // namespace
+
+void canvas_detail::RoundRectPath(cairo_t* cr, const TRect& b, double rx, double ry) {
   auto corner = [&](double cx, double cy, double a0) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
@@ -84,8 +88,6 @@ void BoxPath(cairo_t* cr, const TRect& b, int kind, double rx, double ry) {
   corner(b.Left + rx, b.Top + ry, M_PI);
   cairo_close_path(cr);
 }
-
-}  // namespace
 
 TPoint TCanvas::PenPos() const { return state_.penPos; }
 

@@ -7,6 +7,8 @@
 #include <functional>
 #include <utility>
 
+#include "toolkit/graphics/CanvasInternal.h"
+
 namespace {
 
 cairo_rectangle_int_t ToCairo(const TRect& r) {
@@ -157,20 +159,7 @@ TRegion CreateRoundRectRgn(int left, int top, int right, int bottom, int w, int 
   const double rx = std::min(std::abs(w), b.Width()) / 2.0;
   const double ry = std::min(std::abs(h), b.Height()) / 2.0;
   if (rx <= 0 || ry <= 0) return TRegion(b);
-  return Rasterize(b, [&](cairo_t* cr) {
-    auto corner = [&](double cx, double cy, double a0) {
-      cairo_save(cr);
-      cairo_translate(cr, cx, cy);
-      cairo_scale(cr, rx, ry);
-      cairo_arc(cr, 0, 0, 1, a0, a0 + M_PI / 2);
-      cairo_restore(cr);
-    };
-    corner(b.Right - rx, b.Top + ry, -M_PI / 2);
-    corner(b.Right - rx, b.Bottom - ry, 0);
-    corner(b.Left + rx, b.Bottom - ry, M_PI / 2);
-    corner(b.Left + rx, b.Top + ry, M_PI);
-    cairo_close_path(cr);
-  }, CAIRO_FILL_RULE_WINDING);
+  return Rasterize(b, [&](cairo_t* cr) { canvas_detail::RoundRectPath(cr, b, rx, ry); }, CAIRO_FILL_RULE_WINDING);
 }
 
 TRegion CreatePolygonRgn(const TPoint* points, int count, int fillMode) {

@@ -181,7 +181,8 @@ platform::HostWindowId TTestDriver::hostOf(TControl* Control, TPoint& Surface, i
   return rec->Host;
 }
 
-void TTestDriver::injectMouse(HostEventKind Kind, TControl* Control, int X, int Y, int Button, TShiftState Shift) {
+void TTestDriver::injectMouse(HostEventKind Kind, TControl* Control, int X, int Y, int Button, TShiftState Shift,
+                              int WheelDelta) {
   TPoint s;
   platform::HostWindowId id = hostOf(Control, s, X, Y);
   if (!id) return;
@@ -193,6 +194,7 @@ void TTestDriver::injectMouse(HostEventKind Kind, TControl* Control, int X, int 
   e.X = s.X;
   e.Y = s.Y;
   e.Button = Button;
+  e.WheelDelta = WheelDelta;
   e.Modifiers = modifiersOf(Shift) | buttons_;
   e.Time = clock_.TickCount();
   host_.Inject(e);
@@ -236,18 +238,7 @@ void TTestDriver::DoubleClick(TControl* Control, int X, int Y, TShiftState Shift
 }
 
 void TTestDriver::Wheel(TControl* Control, int Delta, int X, int Y, TShiftState Shift) {
-  TPoint s;
-  platform::HostWindowId id = hostOf(Control, s, X, Y);
-  if (!id) return;
-  HostEvent e;
-  e.Kind = HostEventKind::Wheel;
-  e.Window = id;
-  e.X = s.X;
-  e.Y = s.Y;
-  e.WheelDelta = Delta;
-  e.Modifiers = modifiersOf(Shift) | buttons_;
-  e.Time = clock_.TickCount();
-  host_.Inject(e);
+  injectMouse(HostEventKind::Wheel, Control, X, Y, 0, Shift, Delta);
   Pump();
 }
 

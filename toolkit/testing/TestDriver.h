@@ -134,7 +134,8 @@ private:
     std::function<void()> Action;
   };
   bool modalIdle(TCustomForm* Form);
-  void injectMouse(platform::HostEventKind Kind, TControl* Control, int X, int Y, int Button, TShiftState Shift);
+  void injectMouse(platform::HostEventKind Kind, TControl* Control, int X, int Y, int Button, TShiftState Shift,
+                   int WheelDelta = 0);
   void injectKey(platform::HostEventKind Kind, uint16_t Key, uint32_t Char, TShiftState Shift);
   void releaseModifiers(TShiftState Shift);
   platform::HostWindowId hostOf(TControl* Control, TPoint& Surface, int X, int Y);

@@ -3,28 +3,21 @@
 
 #include <cairo.h>
 
-#include "toolkit/forms/DemoForm.h"
+#include "DemoFormFixture.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/testing/TestDriver.h"
 
 namespace {
 
-class ControlModelTest : public FormsTest {
+class ControlModelTest : public DemoFormFixture {
 protected:
-  void SetUp() override {
-    Form = new TDemoForm(Application, Log);
-    Form->Show();
-    Driver.Pump();
-  }
   TCustomControl* Panel(int l, int t, int w, int h, TWinControl* parent = nullptr) {
     auto* p = new TCustomControl(Form);
     p->SetBounds(l, t, w, h);
     p->SetParent(parent ? parent : Form);
     return p;
   }
-  TEventLog Log;
-  TDemoForm* Form = nullptr;
 };
 
 TEST_F(ControlModelTest, CoordinatesConvertThroughTheParents) {

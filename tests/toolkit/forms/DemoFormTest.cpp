@@ -5,22 +5,15 @@
 
 #include <algorithm>
 
-#include "toolkit/forms/DemoForm.h"
+#include "DemoFormFixture.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/testing/TestDriver.h"
 
 namespace {
 
-class DemoFormTest : public FormsTest {
+class DemoFormTest : public DemoFormFixture {
 protected:
-  void SetUp() override {
-    Form = new TDemoForm(Application, Log);
-    Form->Show();
-    Driver.Pump();
-  }
   bool Logged(const std::string& entry) const { return std::find(Log.begin(), Log.end(), entry) != Log.end(); }
-  TEventLog Log;
-  TDemoForm* Form = nullptr;
 };
 
 TEST_F(DemoFormTest, ShowingActivatesTheFormAndFocusesTheFirstTabStop) {

@@ -7,22 +7,13 @@
 #include "platform/registry/Registry.h"
 #include "platform/theme/Theme.h"
 #include "platform/shell/OpenLink.h"
-#include "toolkit/forms/DemoForm.h"
+#include "DemoFormFixture.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/testing/TestDriver.h"
 
 namespace {
 
-class DriverTest : public FormsTest {
-protected:
-  void SetUp() override {
-    Form = new TDemoForm(Application, Log);
-    Form->Show();
-    Driver.Pump();
-  }
-  TEventLog Log;
-  TDemoForm* Form = nullptr;
-};
+class DriverTest : public DemoFormFixture {};
 
 TEST_F(DriverTest, LinksAndProgramsAreRecordedNotOpened) {
   EXPECT_TRUE(platform::OpenLink("https://example.org/download"));

@@ -2,23 +2,14 @@
 
 #include <stdexcept>
 
-#include "toolkit/forms/DemoForm.h"
+#include "DemoFormFixture.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/testing/TestDriver.h"
 
 namespace {
 
-class MessageLoopTest : public FormsTest {
-protected:
-  void SetUp() override {
-    Form = new TDemoForm(Application, Log);
-    Form->Show();
-    Driver.Pump();
-  }
-  TEventLog Log;
-  TDemoForm* Form = nullptr;
-};
+class MessageLoopTest : public DemoFormFixture {};
 
 // A control that records the messages that reach its handlers.
 class TRecorder : public TCustomControl {
