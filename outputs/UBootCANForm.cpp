@@ -15,7 +15,6 @@ constexpr int Client_Height = 233;
 constexpr int Combo_Width = 145;
 constexpr int Option_Width = 280;
 constexpr int Option_Height = 19;
-constexpr int Button_Width = 100;
 constexpr int Button_Height = 30;
 constexpr int Update_Button_Width = 200;
 
