@@ -272,6 +272,12 @@ void TControl::InvalidateControl(bool IsVisible, bool IsOpaque) {
 }
 
 void TControl::InvalidateRect(const TRect& r) {
+  // A windowed control's client area starts inside its border, so its own window
+  // takes the rectangle; offsetting by the bounds alone would miss the border width.
+  if (auto* self = dynamic_cast<TWinControl*>(this); self && self->HandleAllocated()) {
+    if (visible_) ::InvalidateRect(self->Handle(), &r, !controlStyle_.Contains(csOpaque));
+    return;
+  }
   if (!visible_ || !parent_ || !parent_->HandleAllocated()) return;
   TRect pr = r;
   OffsetRect(pr, left_, top_);

@@ -386,3 +386,34 @@ TEST_F(ControlModelTest, ScreenFollowsTheActiveFormAndControl) {
 }
 
 }  // namespace
+
+namespace {
+
+class InvalidateRectTest : public ControlModelTest {};
+
+struct ExposedPanel : TCustomControl {
+  using TCustomControl::TCustomControl;
+  using TControl::InvalidateRect;
+};
+
+// The rectangle is in client coordinates: a border must not shift what gets repainted.
+TEST_F(InvalidateRectTest, BorderedWindowRepaintsExactlyTheClientRectangle) {
+  auto* panel = new ExposedPanel(Form);
+  panel->SetBounds(20, 30, 100, 80);
+  panel->SetParent(Form);
+  panel->SetName("Bordered");
+  panel->SetBorderWidth(5);
+  Driver.Pump();
+  Driver.ClearPaints();
+  panel->InvalidateRect(Rect(0, 0, 10, 10));
+  Driver.Pump();
+  bool seen = false;
+  for (const auto& p : Driver.Paints()) {
+    if (p.Control != panel || p.Msg != WM_PAINT) continue;
+    seen = true;
+    EXPECT_EQ(p.Clip, Rect(0, 0, 10, 10));
+  }
+  EXPECT_TRUE(seen);
+}
+
+}  // namespace
