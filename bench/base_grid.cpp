@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "HeadlessSession.h"
+
 #include <random>
 
 #include "platform/display/headless/HeadlessHost.h"
@@ -14,19 +16,7 @@
 
 namespace {
 
-struct Session {
-  platform::HeadlessHost host;
-  Session() {
-    platform::SetDisplay(&host);
-    SetFixedTextMetrics(true);
-    InitializeForms();
-  }
-  ~Session() {
-    FinalizeForms();
-    platform::SetDisplay(nullptr);
-    SetFixedTextMetrics(false);
-  }
-};
+using Session = HeadlessSession;
 
 TStringGrid* shownGrid(int Rows, int Cols) {
   auto* form = new TForm(Application);

@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "HeadlessSession.h"
+
 #include "grid/foundation/BaseGrid.h"
 #include "platform/display/headless/HeadlessHost.h"
 #include "toolkit/forms/Forms.h"
@@ -14,19 +16,7 @@
 
 namespace {
 
-struct Session {
-  platform::HeadlessHost host;
-  Session() {
-    platform::SetDisplay(&host);
-    SetFixedTextMetrics(true);
-    InitializeForms();
-  }
-  ~Session() {
-    FinalizeForms();
-    platform::SetDisplay(nullptr);
-    SetFixedTextMetrics(false);
-  }
-};
+using Session = HeadlessSession;
 
 constexpr int kCols = 10;
 constexpr int kRows = 100000;

@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "HeadlessSession.h"
+
 #include "platform/display/headless/HeadlessHost.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WinApi.h"
@@ -33,19 +35,7 @@ protected:
   }
 };
 
-struct Session {
-  platform::HeadlessHost host;
-  Session() {
-    platform::SetDisplay(&host);
-    SetFixedTextMetrics(true);
-    InitializeForms();
-  }
-  ~Session() {
-    FinalizeForms();
-    platform::SetDisplay(nullptr);
-    SetFixedTextMetrics(false);
-  }
-};
+using Session = HeadlessSession;
 
 void BM_DispatchMillionMessages(benchmark::State& state) {
   Session session;

@@ -264,7 +264,7 @@ private:
   int FRow;
 };
 
-// A multi-column sort specification: each entry is a column index in bits 0
+// A multi-column sort order: each entry is a column index in bits 0
 // to 30, bit 31 set for descending order, the primary column first.
 class TSortIndexList : public TIntList {
 public:

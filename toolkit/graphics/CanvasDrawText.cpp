@@ -23,9 +23,9 @@ int TCanvas::TextHeight(const std::string& text) { return TextExtent(text).cy; }
 
 TSize TCanvas::TextExtent(const std::string& text) {
   const double scale = LogicalScaleY();
-  const TFontSpec spec = MakeFontSpec(font_, scale);
-  const TTextMetric tm = FontMetrics(spec);
-  return {ToLogical(MeasureLine(spec, text), scale), ToLogical(tm.tmHeight, scale)};
+  const TFontSpec fontSpec = MakeFontSpec(font_, scale);
+  const TTextMetric tm = FontMetrics(fontSpec);
+  return {ToLogical(MeasureLine(fontSpec, text), scale), ToLogical(tm.tmHeight, scale)};
 }
 
 bool TCanvas::GetTextMetrics(TTextMetric& tm) {
@@ -43,9 +43,9 @@ bool TCanvas::GetTextMetrics(TTextMetric& tm) {
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
   Changing();
-  const TFontSpec spec = MakeFontSpec(font_, LogicalScaleY());
-  const TTextMetric tm = FontMetrics(spec);
-  const int width = MeasureLine(spec, text);
+  const TFontSpec fontSpec = MakeFontSpec(font_, LogicalScaleY());
+  const TTextMetric tm = FontMetrics(fontSpec);
+  const int width = MeasureLine(fontSpec, text);
   const int align = state_.textAlign;
   TPoint origin = (align & TA_UPDATECP) ? LogicalToSurface(state_.penPos) : LogicalToSurface(TPoint{x, y});
   // The reference point may be the centre or right end, the baseline or bottom.
@@ -56,11 +56,11 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
   else if (align & TA_BOTTOM) dy = -tm.tmHeight;
 
   if (cairo_t* cr = CairoContext()) {
-    const double angle = -spec.Rotation * M_PI / 180.0;
+    const double angle = -fontSpec.Rotation * M_PI / 180.0;
     const double ca = std::cos(angle), sa = std::sin(angle);
     const double ox = origin.X + dx * ca - dy * sa, oy = origin.Y + dx * sa + dy * ca;
     if (EffectiveBkOpaque() || (textFlags_ & ETO_OPAQUE)) {
-      if (spec.Rotation == 0) {
+      if (fontSpec.Rotation == 0) {
         FillRects({{int(ox), int(oy), int(ox) + width, int(oy) + tm.tmHeight}}, SolidInk(EffectiveBkColor()), pmCopy);
       } else {
         FillPath([&](cairo_t* c) {
@@ -72,7 +72,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
         }, false, SolidInk(EffectiveBkColor()), pmCopy);
       }
     }
-    DrawLine(cr, spec, text, ox, oy, ToPixel(EffectiveTextColor()), textFlags_ & ETO_RTLREADING);
+    DrawLine(cr, fontSpec, text, ox, oy, ToPixel(EffectiveTextColor()), textFlags_ & ETO_RTLREADING);
   }
   const int logicalWidth = ToLogical(width, LogicalScaleY());
   if (align & TA_UPDATECP) {
@@ -157,8 +157,8 @@ int TCanvas::DrawText(const std::string& text, TRect& r, uint32_t format) {
 
 int TCanvas::DrawTextEx(const std::string& text, TRect& r, uint32_t format, TDrawTextParams* params) {
   const double scale = LogicalScaleY();
-  const TFontSpec spec = MakeFontSpec(font_, scale);
-  const TTextMetric tm = FontMetrics(spec);
+  const TFontSpec fontSpec = MakeFontSpec(font_, scale);
+  const TTextMetric tm = FontMetrics(fontSpec);
   int tabCells = params && params->iTabLength > 0 ? params->iTabLength : 8;
   // DT_TABSTOP puts the tab length in bits 8..15, where other flags would be.
   if (format & DT_TABSTOP) {
@@ -166,7 +166,7 @@ int TCanvas::DrawTextEx(const std::string& text, TRect& r, uint32_t format, TDra
     format &= ~0xFF00u;
   }
   TTextMeasurer m;
-  m.Width = [&](std::string_view s) { return ToLogical(MeasureLine(spec, s), scale); };
+  m.Width = [&](std::string_view s) { return ToLogical(MeasureLine(fontSpec, s), scale); };
   m.TabWidth = std::max(1, tabCells * ToLogical(tm.tmAveCharWidth, scale));
   const int leftMargin = params ? params->iLeftMargin : 0;
   const int rightMargin = params ? params->iRightMargin : 0;
@@ -207,7 +207,7 @@ int TCanvas::DrawTextEx(const std::string& text, TRect& r, uint32_t format, TDra
   const uint32_t textRgb = ToPixel(EffectiveTextColor());
   const bool rtl = format & DT_RTLREADING;
   const bool showUnderline = !(format & (DT_HIDEPREFIX | DT_NOPREFIX));
-  TFontSpec upright = spec;
+  TFontSpec upright = fontSpec;
   upright.Rotation = 0;
   int y = top;
   for (const TLaidLine& line : lines) {

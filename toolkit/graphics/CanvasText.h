@@ -27,12 +27,12 @@ std::string MapFontFamily(const std::string& name, TFontPitch pitch);
 TFontSpec MakeFontSpec(const TFont& font, double scale);
 
 // Metrics in device pixels.
-TTextMetric FontMetrics(const TFontSpec& spec);
+TTextMetric FontMetrics(const TFontSpec& fontSpec);
 // Advance width of a line of text in device pixels.
-int MeasureLine(const TFontSpec& spec, std::string_view text);
+int MeasureLine(const TFontSpec& fontSpec, std::string_view text);
 // Draws one line with the top of its cell at (x, y) surface pixels, rotated
-// about that point by spec.Rotation.
-void DrawLine(cairo_t* cr, const TFontSpec& spec, std::string_view text, double x, double y, uint32_t rgb, bool rtl);
+// about that point by fontSpec.Rotation.
+void DrawLine(cairo_t* cr, const TFontSpec& fontSpec, std::string_view text, double x, double y, uint32_t rgb, bool rtl);
 
 // Per-canvas text cache (kept for future use by the canvas).
 struct TCanvasText {};

@@ -28,7 +28,7 @@ public:
         i += 2;
         continue;
       }
-      out += spec(i);
+      out += conversion(i);
     }
     return out;
   }
@@ -61,7 +61,7 @@ private:
     return static_cast<int>(v);
   }
 
-  std::string spec(size_t& i) {
+  std::string conversion(size_t& i) {
     ++i;  // '%'
     // An argument index "%1:s" moves where the following arguments are taken from.
     if (i < fmt_.size() && std::isdigit(static_cast<unsigned char>(fmt_[i]))) {
