@@ -160,6 +160,11 @@ TColor ChangeColorPercent(TColor Color, int Percent);
 // The colour at Position of a range of RangeEnd - RangeStart steps; Position
 // is not offset by RangeStart. An empty range gives FromColor.
 TColor InterpolateColor(TColor FromColor, TColor ToColor, int RangeStart, int RangeEnd, int Position);
+// Each channel Weight x A + (1 - Weight) x B, rounded (ties to even).
+TColor MixChannels(TColor A, TColor B, double Weight);
+// A blended over B by Percent: 100 or more gives A, below 1 gives B; a colour
+// that is clNone gives the other one.
+TColor BlendColors(TColor A, TColor B, int Percent);
 void FillRectColor(TCanvas* Canvas, const TRect& R, TColor Color);
 // Steps + 1 bands of solid colour, overlapping by about a pixel; Horizontal
 // runs the colours from left to right, otherwise from top to bottom.

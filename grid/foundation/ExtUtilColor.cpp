@@ -32,3 +32,16 @@ TColor InterpolateColor(TColor FromColor, TColor ToColor, int RangeStart, int Ra
   auto mix = [fraction](uint8_t from, uint8_t to) { return ClampByte(from + Nearest((to - from) * fraction)); };
   return RGB(mix(GetRValue(f), GetRValue(t)), mix(GetGValue(f), GetGValue(t)), mix(GetBValue(f), GetBValue(t)));
 }
+
+TColor MixChannels(TColor A, TColor B, double Weight) {
+  TColor a = ColorToRGB(A), b = ColorToRGB(B);
+  auto mix = [Weight](uint8_t x, uint8_t y) { return ClampByte(Nearest(Weight * x + (1.0 - Weight) * y)); };
+  return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
+}
+
+TColor BlendColors(TColor A, TColor B, int Percent) {
+  if (Percent >= 100) return A;
+  if (Percent < 1 || A == clNone) return B;
+  if (B == clNone) return A;
+  return MixChannels(A, B, Percent / 100.0);
+}
