@@ -25,3 +25,38 @@ std::string GSD_Module_Size_Text(int Row, int Size) {
   std::string where = Row > 0 ? "Error in row " + IntToStr(Row) : std::string("Error in the bitmap module");
   return where + "!! A PROFIBUS module must hold from 1 to 64 bytes, not " + IntToStr(Size);
 }
+
+std::string Byte_Total_Text(int Row) {
+  return "Error in row " + IntToStr(Row) + "!! The Configuration use more of 244 bytes";
+}
+
+std::string Row_Without_Key_Text(const std::string& Key_Header) {
+  return "!! The row holds data but no " + Key_Header + ": fill in the " + Key_Header + " or delete the row";
+}
+
+std::string Row_After_Table_End_Text(int End_Row, const std::string& Key_Header) {
+  return "!! The row holds data, but the table ends at row " + IntToStr(End_Row) + ", which has no " + Key_Header +
+         ": fill in row " + IntToStr(End_Row) + " or delete it";
+}
+
+std::string Unsavable_Cell_Text(const std::string& Column_Header, const std::string& Char) {
+  return "!! " + Column_Header + " holds " + Char + ", which cannot be saved";
+}
+
+std::string Unsavable_Field_Text(const std::string& Field, const std::string& Char) {
+  return "Error!! " + Field + " holds " + Char + ", which cannot be saved";
+}
+
+std::string Insert_Row_Refused_Text(int Last_Row) {
+  return "Error!! Row " + IntToStr(Last_Row) + ", the last row, holds data: delete a row before inserting one";
+}
+
+std::string Incomplete_File_Question(const std::string& File) {
+  return File + " could not be loaded completely. Saving replaces it with what the table shows now. "
+                "Do you want to save?";
+}
+
+std::string Too_Many_Rows_Text(const std::string& File, int Capacity) {
+  return File + " holds more than " + IntToStr(Capacity) + " rows: only the first " + IntToStr(Capacity) +
+         " are shown";
+}

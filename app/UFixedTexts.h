@@ -18,3 +18,22 @@ std::string Unknown_Reason_Text();
 std::string Too_Many_Frames_Text(const std::string& File, int Max_Rows, int Row);
 // A PROFIBUS module of Size bytes: Row is the receive row (from 1), 0 for the bitmap module.
 std::string GSD_Module_Size_Text(int Row, int Size);
+
+// ---- the configuration editors ----
+// The receive table's byte total, in English in every language.
+std::string Byte_Total_Text(int Row);
+// Follow the row prefix ("Error in row " + row): a row that holds data where
+// the table has already ended, because its own key cell or that of End_Row
+// (an earlier row) is empty.
+std::string Row_Without_Key_Text(const std::string& Key_Header);
+std::string Row_After_Table_End_Text(int End_Row, const std::string& Key_Header);
+// Follows the row prefix: a cell holding a character the file cannot carry.
+std::string Unsavable_Cell_Text(const std::string& Column_Header, const std::string& Char);
+// A field of a dialog holding a character the file cannot carry.
+std::string Unsavable_Field_Text(const std::string& Field, const std::string& Char);
+// Insert Row would push the data of the last row out of the table.
+std::string Insert_Row_Refused_Text(int Last_Row);
+// The section file was not loaded completely: saving replaces it (Yes/No).
+std::string Incomplete_File_Question(const std::string& File);
+// More rows in the file than the table holds; they are not shown.
+std::string Too_Many_Rows_Text(const std::string& File, int Capacity);

@@ -46,6 +46,28 @@ void Arrow(TPainter& p, bool Right, TColor c) {
   else p.Poly({{21, 9}, {11, 9}, {11, 4}, {3, 12}, {11, 20}, {11, 15}, {21, 15}});
 }
 
+// A table of three rows with the middle one marked: a minus leaving it or a plus entering it.
+void Table_Row(TPainter& p, bool Insert) {
+  p.Pen(Dark);
+  p.Fill(clWhite);
+  p.Rect(2, 3, 16, 21);
+  p.Fill(Insert ? Green : Red);
+  p.Rect(2, 9, 16, 15);
+  p.Pen(Insert ? Green : Red, 3);
+  p.Line(17, 12, 23, 12);
+  if (Insert) p.Line(20, 9, 20, 15);
+}
+
+// A minus or a plus in a frame.
+void Fold(TPainter& p, bool Expand) {
+  p.Pen(Dark, 2);
+  p.Fill(clWhite);
+  p.Rect(1, 1, 23, 23);
+  p.Pen(Dark, 3);
+  p.Line(6, 12, 18, 12);
+  if (Expand) p.Line(12, 6, 12, 18);
+}
+
 void Draw(TPainter& p, TAppGlyph g) {
   switch (g) {
     case agNone: break;
@@ -134,6 +156,10 @@ void Draw(TPainter& p, TAppGlyph g) {
       break;
     case agPrev: Arrow(p, false, Blue); break;
     case agNext: Arrow(p, true, Blue); break;
+    case agDelRow:
+    case agInsRow: Table_Row(p, g == agInsRow); break;
+    case agCollapse:
+    case agExpand: Fold(p, g == agExpand); break;
   }
 }
 

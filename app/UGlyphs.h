@@ -7,7 +7,9 @@
 
 enum TAppGlyph {
   agNone, agNew, agOpen, agParams, agReceive, agTransmit, agGSD, agUpdate, agInfo, agOptions, agClose, agOK,
-  agCancel, agPrev, agNext, agCheck
+  agCancel, agPrev, agNext, agCheck,
+  // the table editors: rows out and in, group boxes folded and unfolded
+  agDelRow, agInsRow, agCollapse, agExpand
 };
 
 // Size: 24 for step and dialog buttons, 40 for the main window's icon buttons.

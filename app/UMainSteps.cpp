@@ -4,9 +4,12 @@
 // then a step does nothing, and the output steps stop at their checks.
 #include "app/ULanguage.h"
 #include "app/UTessimatoreFirmWare.h"
+#include "editors/UParGen.h"
 #include "outputs/UOutputSteps.h"
 
-void TFTessimatoreFirmWare::Show_ParGen() {}
+void TFTessimatoreFirmWare::Show_ParGen() {
+  if (FParGen) FParGen->ShowModal();
+}
 
 void TFTessimatoreFirmWare::Show_Receive_J1939() {}
 

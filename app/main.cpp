@@ -5,6 +5,7 @@
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/UTessimatoreFirmWare.h"
+#include "editors/UParGen.h"
 #include "outputs/UBootCANForm.h"
 
 int main() {
@@ -16,6 +17,7 @@ int main() {
   Application->CreateForm(FOpenConf);
   Application->CreateForm(FAbout);
   Application->CreateForm(FSoftOptions);
+  Application->CreateForm(FParGen);
   Application->CreateForm(FBootCAN);
   Application->Run();
   FinalizeForms();

@@ -102,6 +102,11 @@ private:
   unsigned long generation_ = 0;
 };
 
+// The first character of Text that a saved document cannot carry (a control
+// character or invalid UTF-8), described for a message ("character U+0001"),
+// or nullopt when Text can be saved. Editors refuse such text before saving.
+std::optional<std::string> XmlUnsavableChar(std::string_view Text);
+
 class XmlDocument {
 public:
   XmlDocument();  // empty: no top-level nodes

@@ -1,0 +1,61 @@
+#include "editors/UTableData.h"
+
+#include "toolkit/rtl/Exceptions.h"
+#include "toolkit/rtl/SysUtils.h"
+
+TTableCells::TTableCells(int Cols, int Rows) : cols_(Cols), rows_(Rows), cells_(size_t(Cols) * size_t(Rows)) {
+  Reset();
+}
+
+size_t TTableCells::index(int Col, int Row) const {
+  if (Col < 0 || Col >= cols_ || Row < 1 || Row > rows_)
+    throw EListError("Table cell (" + IntToStr(Col) + ", " + IntToStr(Row) + ") out of range");
+  return size_t(Row - 1) * size_t(cols_) + size_t(Col);
+}
+
+const std::string& TTableCells::Cell(int Col, int Row) const { return cells_[index(Col, Row)]; }
+
+void TTableCells::SetCell(int Col, int Row, const std::string& Text) { cells_[index(Col, Row)] = Text; }
+
+void TTableCells::Reset() {
+  for (int r = 1; r <= rows_; ++r) {
+    SetCell(0, r, IntToStr(r));
+    for (int c = 1; c < cols_; ++c) SetCell(c, r, "");
+  }
+}
+
+bool Key_Empty(const TTableSpec& Spec, const TTableCells& Cells, int Row) {
+  return Trim(Cells.Cell(Spec.Key_Col, Row)).empty();
+}
+
+bool Row_Has_Data(const TTableSpec& Spec, const TTableCells& Cells, int Row) {
+  for (int c = 1; c < Cells.Cols(); ++c) {
+    const TTableColumn& col = Spec.Columns[size_t(c)];
+    std::string text = Trim(Cells.Cell(c, Row));
+    if (col.Constant || text.empty() || (col.Kind == tcCheck && text == "N")) continue;
+    return true;
+  }
+  return false;
+}
+
+namespace {
+
+void Copy_Row(TTableCells& Cells, int From, int To) {
+  for (int c = 1; c < Cells.Cols(); ++c) Cells.SetCell(c, To, Cells.Cell(c, From));
+}
+
+void Empty_Row(TTableCells& Cells, int Row) {
+  for (int c = 1; c < Cells.Cols(); ++c) Cells.SetCell(c, Row, "");
+}
+
+}  // namespace
+
+void Delete_Row(TTableCells& Cells, int Row) {
+  for (int k = Row; k < Cells.Rows(); ++k) Copy_Row(Cells, k + 1, k);
+  Empty_Row(Cells, Cells.Rows());
+}
+
+void Insert_Row(TTableCells& Cells, int Row) {
+  for (int k = Cells.Rows() - 1; k >= Row; --k) Copy_Row(Cells, k, k + 1);
+  Empty_Row(Cells, Row);
+}
