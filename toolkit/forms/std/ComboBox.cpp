@@ -128,14 +128,14 @@ TRect TCustomComboBox::ButtonRect() const {
   if (style_ == csSimple) return {};
   TRect r = ClientRect();
   InflateRect(r, -2, -2);
-  return Rect(r.Right - 17, r.Top, r.Right, r.Bottom);
+  return Rect(r.Right - DropButtonWidth(), r.Top, r.Right, r.Bottom);
 }
 
 TRect TCustomComboBox::FieldRect() const {
   TRect r = ClientRect();
   if (style_ == csSimple) return Rect(0, 0, r.Right, std::min(r.Bottom, 21));
   InflateRect(r, -2, -2);
-  r.Right -= 17;
+  r.Right -= DropButtonWidth();
   return r;
 }
 

@@ -115,6 +115,8 @@ protected:
   void WMCancelMode(TMessage& Message) override;
   TRect ButtonRect() const;
   TRect FieldRect() const;
+  // The drop button's width inside the frame; a combo with its own look widens it.
+  virtual int DropButtonWidth() const { return 17; }
 
 private:
   friend class TComboEdit;

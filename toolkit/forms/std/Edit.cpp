@@ -265,10 +265,10 @@ bool TCustomEdit::EditKey(uint16_t Key, TShiftState Shift) {
     case VK_PRIOR: if (!MultiLine()) return false; model_.MoveLines(-page, shift); break;
     case VK_NEXT: if (!MultiLine()) return false; model_.MoveLines(page, shift); break;
     case VK_DELETE:
-      if (shift) CutToClipboard(); else DeleteUserText(true, ctrl);
+      if (shift) Perform(WM_CUT); else DeleteUserText(true, ctrl);
       return true;
     case VK_INSERT:
-      if (ctrl) CopyToClipboard(); else if (shift) PasteFromClipboard(); else return false;
+      if (ctrl) Perform(WM_COPY); else if (shift) Perform(WM_PASTE); else return false;
       return true;
     default: return false;
   }
@@ -282,12 +282,14 @@ void TCustomEdit::KeyPress(char& Key) {
 }
 
 // Control characters arrive as Ctrl+letter codes: #1 A, #3 C, #22 V, #24 X, #26 Z.
+// The clipboard keys go through the clipboard messages, as on the platform,
+// so that a descendant that handles the messages sees the keys too.
 void TCustomEdit::EditChar(char Key) {
   switch (Key) {
     case 1: SelectAll(); return;
-    case 3: CopyToClipboard(); return;
-    case 22: PasteFromClipboard(); return;
-    case 24: CutToClipboard(); return;
+    case 3: Perform(WM_COPY); return;
+    case 22: Perform(WM_PASTE); return;
+    case 24: Perform(WM_CUT); return;
     case 26: Undo(); return;
     case 8: DeleteUserText(false, false); return;
     case 127: DeleteUserText(false, true); return;
