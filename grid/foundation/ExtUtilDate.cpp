@@ -27,9 +27,9 @@ double ShortDateToDate(std::string_view Text, bool MonthFirst) {
   std::string_view f3 = p2 == std::string_view::npos ? std::string_view() : Text.substr(p2 + 1);
   int a = 0, b = 0, year = 0;
   if (!TryStrToInt(f1, a) || !TryStrToInt(f2, b) || !TryStrToInt(f3, year)) return 0;
-  // Only a short year stands for a year of this or the last century.
+  // A short year falls in the locale's sliding century window.
   int digits = CountDigits(f3);
-  if (digits >= 1 && digits <= 2) year += year <= 25 ? 2000 : 1900;
+  if (digits >= 1 && digits <= 2) year = ExpandTwoDigitYear(year);
   double date = 0;
   if (!TryEncodeDate(year, MonthFirst ? a : b, MonthFirst ? b : a, date)) return 0;
   return date;

@@ -66,11 +66,7 @@ std::string dateOrder(const std::string& f) {
 }
 
 int expandYear(int y, int typedDigits, const TFormatSettings& fs) {
-  if (typedDigits > 2) return y;
-  int current = YearOf(Now()) - fs.TwoDigitYearCenturyWindow;
-  y += current / 100 * 100;
-  if (fs.TwoDigitYearCenturyWindow > 0 && y < current) y += 100;
-  return y;
+  return typedDigits > 2 ? y : ExpandTwoDigitYear(y, fs);
 }
 
 bool scanDate(Scanner& sc, TDateTime& out, const TFormatSettings& fs) {
@@ -179,4 +175,11 @@ TDateTime StrToDateDef(std::string_view S, TDateTime Default, const TFormatSetti
 TDateTime StrToDateTimeDef(std::string_view S, TDateTime Default, const TFormatSettings& FS) {
   TDateTime v = 0;
   return TryStrToDateTime(S, v, FS) ? v : Default;
+}
+
+int ExpandTwoDigitYear(int Year, const TFormatSettings& FS) {
+  int current = YearOf(Now()) - FS.TwoDigitYearCenturyWindow;
+  Year += current / 100 * 100;
+  if (FS.TwoDigitYearCenturyWindow > 0 && Year < current) Year += 100;
+  return Year;
 }

@@ -70,6 +70,9 @@ std::string DateTimeToStr(TDateTime D, const TFormatSettings& FS = FormatSetting
 // ShortDateFormat; a missing year is this year, a two-digit year falls in the
 // window of TwoDigitYearCenturyWindow. Times are h[:n[:s[.z]]] with an
 // optional AM/PM suffix. The plain forms raise EConvertError.
+// A year typed with one or two digits, placed in the sliding window that
+// starts TwoDigitYearCenturyWindow years before this year.
+int ExpandTwoDigitYear(int Year, const TFormatSettings& FS = FormatSettings);
 bool TryStrToDate(std::string_view S, TDateTime& Value, const TFormatSettings& FS = FormatSettings);
 bool TryStrToTime(std::string_view S, TDateTime& Value, const TFormatSettings& FS = FormatSettings);
 bool TryStrToDateTime(std::string_view S, TDateTime& Value, const TFormatSettings& FS = FormatSettings);
