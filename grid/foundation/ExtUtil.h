@@ -122,6 +122,21 @@ double AddDateStep(uint16_t Years, uint16_t Months, uint16_t Days, double Date, 
 
 bool MatchFilterCondition(std::string_view Condition, std::string_view Value, bool CaseSensitive);
 bool MatchFilterOperand(std::string_view Operand, std::string_view Value, bool CaseSensitive);
+
+// A condition prepared once for many values. A plain pattern (letters and
+// the wildcards "*" and "?" only) is matched directly; anything else goes
+// through MatchFilterCondition. Both give the same answers.
+class TFilterCondition {
+public:
+  TFilterCondition(std::string_view Condition, bool CaseSensitive);
+  bool Match(std::string_view Value) const;
+
+private:
+  std::string FCondition;
+  std::string FPattern;  // upper-cased when the case is ignored
+  bool FCaseSensitive;
+  bool FPlain = false;
+};
 bool MatchFilterPattern(std::string_view Operand, std::string_view Value);
 bool ParseDateTimeText(std::string_view Text, double& Value);
 std::string NormalizeNumberText(std::string_view Text);

@@ -76,9 +76,24 @@ TEST_F(GridFilter, ConditionTable) {
       {"(", "", true, true},
       {"(5)x", "5", true, true},       // text after a group has no effect
   };
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
     EXPECT_EQ(MatchFilterCondition(c.Condition, c.Value, c.CaseSensitive), c.Result)
         << c.Condition << " on " << c.Value;
+    EXPECT_EQ(TFilterCondition(c.Condition, c.CaseSensitive).Match(c.Value), c.Result)
+        << "prepared: " << c.Condition << " on " << c.Value;
+  }
+}
+
+// The prepared plain pattern answers as the general matcher does.
+TEST_F(GridFilter, PreparedPatternsAgreeWithTheMatcher) {
+  const char* patterns[] = {"*ta*", "a*", "*a", "a?c", "*", "**", "?", "a*b*c", "*a*a*", "abc", "ABC", "=*ta*",
+                            "  *t a*  ", "\xC3\xA9*", "*\xC3\x89"};
+  const char* values[] = {"", "a", "delta", "DELTA", "abc", "aXbYc", "aaa", "ab", "cab", "t a", "ta",
+                          "\xC3\xA9t\xC3\xA9", "x\xC3\x89", "a b c"};
+  for (const char* p : patterns)
+    for (const char* v : values)
+      for (bool cs : {true, false})
+        EXPECT_EQ(TFilterCondition(p, cs).Match(v), MatchFilterCondition(p, v, cs)) << p << " on " << v << " " << cs;
 }
 
 TEST_F(GridFilter, ManyStarsStayFast) {
