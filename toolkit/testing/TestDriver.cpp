@@ -17,11 +17,12 @@ using platform::HostEventKind;
 
 namespace {
 
-uint32_t modifiersOf(TShiftState s) {
+// Right: the modifiers held with their right-hand key.
+uint32_t modifiersOf(TShiftState s, TShiftState Right) {
   uint32_t m = 0;
-  if (s.Contains(ssShift)) m |= platform::modShift;
-  if (s.Contains(ssCtrl)) m |= platform::modCtrl;
-  if (s.Contains(ssAlt)) m |= platform::modAlt;
+  if (s.Contains(ssShift)) m |= platform::modShift | (Right.Contains(ssShift) ? platform::modRightShift : 0);
+  if (s.Contains(ssCtrl)) m |= platform::modCtrl | (Right.Contains(ssCtrl) ? platform::modRightCtrl : 0);
+  if (s.Contains(ssAlt)) m |= platform::modAlt | (Right.Contains(ssAlt) ? platform::modRightAlt : 0);
   return m;
 }
 
@@ -195,7 +196,7 @@ void TTestDriver::injectMouse(HostEventKind Kind, TControl* Control, int X, int 
   e.Y = s.Y;
   e.Button = Button;
   e.WheelDelta = WheelDelta;
-  e.Modifiers = modifiersOf(Shift) | buttons_;
+  e.Modifiers = modifiersOf(Shift, rightHand_) | buttons_;
   e.Time = clock_.TickCount();
   host_.Inject(e);
 }
@@ -256,7 +257,7 @@ void TTestDriver::injectKey(HostEventKind Kind, uint16_t Key, uint32_t Char, TSh
   e.Window = rec->Host;
   e.VirtualKey = Key;
   e.Char = Char;
-  e.Modifiers = modifiersOf(Shift) | buttons_;
+  e.Modifiers = modifiersOf(Shift, rightHand_) | buttons_;
   e.Extended = Key == VK_INSERT || Key == VK_DELETE || Key == VK_HOME || Key == VK_END || Key == VK_PRIOR ||
                Key == VK_NEXT || (Key >= VK_LEFT && Key <= VK_DOWN) || Key == VK_RCONTROL || Key == VK_RMENU;
   e.Time = clock_.TickCount();

@@ -81,6 +81,9 @@ public:
   // Types UTF-8 text character by character ("\n" is Enter, "\t" is Tab).
   void Type(const std::string& Text);
   void Focus(TWinControl* Control);
+  // From now on the modifiers in Right are held with their right-hand key
+  // (right Shift, right Ctrl, right Alt); the others with the left one.
+  void SetRightHandModifiers(TShiftState Right) { rightHand_ = Right; }
 
   // ---- time and the queue ----
   void Pump();
@@ -151,6 +154,7 @@ private:
   std::vector<TMessageBoxRecord> messageBoxes_;
   std::vector<TFileDialogRequest> fileDialogs_;
   uint32_t buttons_ = 0;
+  TShiftState rightHand_;
 };
 
 // The fixture base for tests of windows: a fresh driver per test.
