@@ -23,14 +23,14 @@ int TCanvas::TextHeight(const std::string& text) { return TextExtent(text).cy; }
 
 TSize TCanvas::TextExtent(const std::string& text) {
   const double scale = LogicalScaleY();
-  const TFontSpec fontSpec = MakeFontSpec(font_, scale);
-  const TTextMetric tm = FontMetrics(fontSpec);
+  const TFontSpec& fontSpec = text_->Spec(font_, scale);
+  const TTextMetric& tm = text_->Metrics(font_, scale);
   return {ToLogical(MeasureLine(fontSpec, text), scale), ToLogical(tm.tmHeight, scale)};
 }
 
 bool TCanvas::GetTextMetrics(TTextMetric& tm) {
   const double scale = LogicalScaleY();
-  tm = FontMetrics(MakeFontSpec(font_, scale));
+  tm = text_->Metrics(font_, scale);
   if (scale != 1.0) {
     for (int* v : {&tm.tmHeight, &tm.tmAscent, &tm.tmDescent, &tm.tmInternalLeading, &tm.tmExternalLeading,
                    &tm.tmAveCharWidth, &tm.tmMaxCharWidth})
@@ -43,8 +43,8 @@ bool TCanvas::GetTextMetrics(TTextMetric& tm) {
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
   Changing();
-  const TFontSpec fontSpec = MakeFontSpec(font_, LogicalScaleY());
-  const TTextMetric tm = FontMetrics(fontSpec);
+  const TFontSpec& fontSpec = text_->Spec(font_, LogicalScaleY());
+  const TTextMetric& tm = text_->Metrics(font_, LogicalScaleY());
   const int width = MeasureLine(fontSpec, text);
   const int align = state_.textAlign;
   TPoint origin = (align & TA_UPDATECP) ? LogicalToSurface(state_.penPos) : LogicalToSurface(TPoint{x, y});
@@ -157,8 +157,8 @@ int TCanvas::DrawText(const std::string& text, TRect& r, uint32_t format) {
 
 int TCanvas::DrawTextEx(const std::string& text, TRect& r, uint32_t format, TDrawTextParams* params) {
   const double scale = LogicalScaleY();
-  const TFontSpec fontSpec = MakeFontSpec(font_, scale);
-  const TTextMetric tm = FontMetrics(fontSpec);
+  const TFontSpec& fontSpec = text_->Spec(font_, scale);
+  const TTextMetric& tm = text_->Metrics(font_, scale);
   int tabCells = params && params->iTabLength > 0 ? params->iTabLength : 8;
   // DT_TABSTOP puts the tab length in bits 8..15, where other flags would be.
   if (format & DT_TABSTOP) {
@@ -200,9 +200,18 @@ int TCanvas::DrawTextEx(const std::string& text, TRect& r, uint32_t format, TDra
   }
 
   Changing();
-  const int saved = SaveDC();
-  if (!(format & DT_NOCLIP)) IntersectClipRect(r.Left, r.Top, r.Right, r.Bottom);
+  // The rectangle clips in cairo only, for this call: the DC's own clip and
+  // state stay as they are, so nothing is saved, rebuilt or restored per draw.
   cairo_t* cr = CairoContext();
+  if (cr) {
+    cairo_save(cr);
+    if (!(format & DT_NOCLIP)) {
+      const TRect c = LogicalToSurface(r);
+      cairo_new_path(cr);
+      cairo_rectangle(cr, c.Left, c.Top, c.Width(), c.Height());
+      cairo_clip(cr);
+    }
+  }
   const bool opaque = EffectiveBkOpaque();
   const uint32_t textRgb = ToPixel(EffectiveTextColor());
   const bool rtl = format & DT_RTLREADING;
@@ -242,7 +251,7 @@ int TCanvas::DrawTextEx(const std::string& text, TRect& r, uint32_t format, TDra
     }
     y += dir * lineHeight;
   }
-  RestoreDC(saved);
+  if (cr) cairo_restore(cr);
   Changed();
   return result;
 }

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -16,14 +15,45 @@
 
 namespace {
 
+// The identity of a face as far as shaping and metrics go.
+struct TFaceKey {
+  std::string Family;
+  double EmPixels;
+  bool Bold, Italic, Fixed;
+  int FixedLine, FixedCell;
+  bool operator==(const TFaceKey&) const = default;
+};
+
+struct TFaceKeyHash {
+  size_t operator()(const TFaceKey& k) const {
+    size_t h = std::hash<std::string>()(k.Family);
+    h = h * 31 + std::hash<double>()(k.EmPixels);
+    h = h * 31 + (k.Bold ? 1 : 0) + (k.Italic ? 2 : 0) + (k.Fixed ? 4 : 0);
+    return h * 31 + size_t(k.FixedLine) * 1009 + size_t(k.FixedCell);
+  }
+};
+
+// What one face keeps once it has been met.
+struct TFace {
+  PangoFontDescription* Description = nullptr;
+  bool HasMetrics = false;
+  TTextMetric Metrics;
+};
+
 // One font map and context per thread with fixed font options, so measuring
 // and drawing agree whatever surface the text lands on.
 struct TPangoThread {
   PangoFontMap* Map = nullptr;
   PangoContext* Context = nullptr;
   PangoLayout* Layout = nullptr;
-  std::map<std::string, TTextMetric> Metrics;
-  // Widths of recently measured texts: grids measure the same strings over and over.
+  std::unordered_map<TFaceKey, int, TFaceKeyHash> FaceIds;
+  std::vector<TFace> Faces;
+  // What the shared layout holds now, so an unchanged font or an absent
+  // decoration costs nothing.
+  int LayoutFace = -1;
+  bool LayoutHasAttributes = false;
+  // Widths of recently measured texts, keyed by face number and text: grids
+  // measure the same strings over and over.
   std::unordered_map<std::string, int> Widths;
 
   TPangoThread() {
@@ -39,6 +69,7 @@ struct TPangoThread {
     pango_layout_set_single_paragraph_mode(Layout, TRUE);
   }
   ~TPangoThread() {
+    for (TFace& f : Faces) pango_font_description_free(f.Description);
     g_object_unref(Layout);
     g_object_unref(Context);
     g_object_unref(Map);
@@ -70,23 +101,42 @@ PangoFontDescription* MakeDescription(const TFontSpec& s) {
   return d;
 }
 
+TFace& FaceOf(const TFontSpec& s) { return Pango().Faces[size_t(s.Id)]; }
+
 // Prepares the shared layout for one line of text in the font.
 PangoLayout* PrepareLayout(const TFontSpec& s, std::string_view text, bool decorations) {
-  PangoLayout* layout = Pango().Layout;
-  PangoFontDescription* d = MakeDescription(s);
-  pango_layout_set_font_description(layout, d);
-  pango_font_description_free(d);
+  TPangoThread& pango = Pango();
+  PangoLayout* layout = pango.Layout;
+  if (pango.LayoutFace != s.Id) {
+    pango_layout_set_font_description(layout, FaceOf(s).Description);
+    pango.LayoutFace = s.Id;
+  }
   pango_layout_set_text(layout, text.data(), int(text.size()));
-  PangoAttrList* attrs = pango_attr_list_new();
-  if (decorations && s.Underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-  if (decorations && s.StrikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
-  pango_layout_set_attributes(layout, attrs);
-  pango_attr_list_unref(attrs);
+  const bool underline = decorations && s.Underline, strike = decorations && s.StrikeOut;
+  if (underline || strike) {
+    PangoAttrList* attrs = pango_attr_list_new();
+    if (underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (strike) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+    pango_layout_set_attributes(layout, attrs);
+    pango_attr_list_unref(attrs);
+    pango.LayoutHasAttributes = true;
+  } else if (pango.LayoutHasAttributes) {
+    pango_layout_set_attributes(layout, nullptr);
+    pango.LayoutHasAttributes = false;
+  }
   return layout;
 }
 
-std::string SpecKey(const TFontSpec& s) {
-  return s.Family + "|" + std::to_string(s.EmPixels) + "|" + (s.Bold ? "b" : "") + (s.Italic ? "i" : "");
+// The face's number, made (with its Pango description) when first met.
+int FaceId(const TFontSpec& s) {
+  TPangoThread& pango = Pango();
+  TFaceKey key{s.Family, s.EmPixels, s.Bold, s.Italic, s.Fixed, s.FixedLine, s.FixedCell};
+  auto it = pango.FaceIds.find(key);
+  if (it != pango.FaceIds.end()) return it->second;
+  const int id = int(pango.Faces.size());
+  pango.Faces.push_back({MakeDescription(s), false, {}});
+  pango.FaceIds.emplace(std::move(key), id);
+  return id;
 }
 
 // Gives every character of the shaped line its fixed cell, glyphs centred.
@@ -148,6 +198,7 @@ TFontSpec MakeFontSpec(const TFont& font, double scale) {
   s.FixedLine = std::max(1, int(std::lround(FixedLineHeight(h) * scale)));
   s.FixedCell = std::max(1, int(std::lround(FixedCharWidth(h) * scale)));
   s.Rotation = font.Orientation() / 10.0;
+  s.Id = FaceId(s);
   return s;
 }
 
@@ -164,20 +215,19 @@ TTextMetric FontMetrics(const TFontSpec& s) {
     tm.tmAveCharWidth = tm.tmMaxCharWidth = s.FixedCell;
     return tm;
   }
-  const std::string key = SpecKey(s);
-  auto& cache = Pango().Metrics;
-  if (auto it = cache.find(key); it != cache.end()) return it->second;
-  PangoFontDescription* d = MakeDescription(s);
-  PangoFontMetrics* fm = pango_context_get_metrics(Pango().Context, d, nullptr);
+  TFace& face = FaceOf(s);
+  if (face.HasMetrics) return face.Metrics;
+  PangoFontMetrics* fm = pango_context_get_metrics(Pango().Context, face.Description, nullptr);
   tm.tmAscent = int(std::ceil(double(pango_font_metrics_get_ascent(fm)) / PANGO_SCALE));
   tm.tmDescent = int(std::ceil(double(pango_font_metrics_get_descent(fm)) / PANGO_SCALE));
   tm.tmHeight = tm.tmAscent + tm.tmDescent;
   tm.tmInternalLeading = std::max(0, tm.tmHeight - int(std::lround(s.EmPixels)));
   tm.tmAveCharWidth = std::max(1, int(std::lround(double(pango_font_metrics_get_approximate_char_width(fm)) / PANGO_SCALE)));
   pango_font_metrics_unref(fm);
-  pango_font_description_free(d);
   tm.tmMaxCharWidth = std::max(tm.tmAveCharWidth, MeasureLine(s, "W"));
-  cache[key] = tm;
+  TFace& stored = FaceOf(s);  // MeasureLine may have grown the table
+  stored.Metrics = tm;
+  stored.HasMetrics = true;
   return tm;
 }
 
@@ -186,8 +236,7 @@ int MeasureLine(const TFontSpec& s, std::string_view text) {
   if (s.Fixed) return CodePointCount(text) * s.FixedCell;
   constexpr size_t kMaxCachedWidths = 8192;
   auto& cache = Pango().Widths;
-  std::string key = SpecKey(s);
-  key += '\0';
+  std::string key(reinterpret_cast<const char*>(&s.Id), sizeof(s.Id));
   key += text;
   if (auto it = cache.find(key); it != cache.end()) return it->second;
   PangoLayout* layout = PrepareLayout(s, text, false);
@@ -226,4 +275,22 @@ void DrawLine(cairo_t* cr, const TFontSpec& s, std::string_view text, double x, 
     pango_layout_set_auto_dir(layout, TRUE);
     pango_layout_context_changed(layout);
   }
+}
+
+const TFontSpec& TCanvasText::Spec(const TFont& font, double scale) {
+  const bool fixed = FixedTextMetrics();
+  if (!valid_ || fixed != fixed_ || scale != scale_ || font.Height() != height_ || font.Style() != style_ ||
+      font.Pitch() != pitch_ || font.Orientation() != orientation_ || font.Name() != name_) {
+    name_ = font.Name();
+    height_ = font.Height();
+    style_ = font.Style();
+    pitch_ = font.Pitch();
+    orientation_ = font.Orientation();
+    scale_ = scale;
+    fixed_ = fixed;
+    spec_ = MakeFontSpec(font, scale);
+    metric_ = FontMetrics(spec_);
+    valid_ = true;
+  }
+  return spec_;
 }

@@ -19,6 +19,10 @@ struct TFontSpec {
   int FixedLine = 0;        // device pixels, fixed mode
   int FixedCell = 0;
   double Rotation = 0;      // degrees, counter-clockwise
+  // The face's number in this thread's font table (family, size, weight,
+  // slant and fixed cell): metrics, widths and Pango descriptions are kept
+  // under it, so no key is built per draw.
+  int Id = -1;
 };
 
 // The installed family for a face name ("Tahoma" -> "DejaVu Sans").
@@ -34,5 +38,25 @@ int MeasureLine(const TFontSpec& fontSpec, std::string_view text);
 // about that point by fontSpec.Rotation.
 void DrawLine(cairo_t* cr, const TFontSpec& fontSpec, std::string_view text, double x, double y, uint32_t rgb, bool rtl);
 
-// Per-canvas text cache (kept for future use by the canvas).
-struct TCanvasText {};
+// The canvas's last realised font: a canvas draws cell after cell in the
+// same font, so the spec and its metrics are made again only when the font,
+// the scale or the metrics mode changes.
+struct TCanvasText {
+  const TFontSpec& Spec(const TFont& font, double scale);
+  const TTextMetric& Metrics(const TFont& font, double scale) {
+    Spec(font, scale);
+    return metric_;
+  }
+
+private:
+  bool valid_ = false;
+  TFontName name_;
+  int height_ = 0;
+  TFontStyles style_;
+  TFontPitch pitch_ = fpDefault;
+  int orientation_ = 0;
+  double scale_ = 1;
+  bool fixed_ = false;
+  TFontSpec spec_;
+  TTextMetric metric_;
+};
