@@ -20,9 +20,12 @@ namespace {
 // Right: the modifiers held with their right-hand key.
 uint32_t modifiersOf(TShiftState s, TShiftState Right) {
   uint32_t m = 0;
-  if (s.Contains(ssShift)) m |= platform::modShift | (Right.Contains(ssShift) ? platform::modRightShift : 0);
-  if (s.Contains(ssCtrl)) m |= platform::modCtrl | (Right.Contains(ssCtrl) ? platform::modRightCtrl : 0);
-  if (s.Contains(ssAlt)) m |= platform::modAlt | (Right.Contains(ssAlt) ? platform::modRightAlt : 0);
+  auto hold = [&](TShiftStateItem item, uint32_t left, uint32_t right) {
+    if (s.Contains(item)) m |= left | (Right.Contains(item) ? right : 0u);
+  };
+  hold(ssShift, platform::modShift, platform::modRightShift);
+  hold(ssCtrl, platform::modCtrl, platform::modRightCtrl);
+  hold(ssAlt, platform::modAlt, platform::modRightAlt);
   return m;
 }
 
