@@ -21,7 +21,7 @@ std::string Too_Many_Frames_Text(const std::string& File, int Max_Rows, int Row)
          " and the rows after it cannot be sent to the device";
 }
 
-std::string GSD_Module_Size_Text(int Row, int Size) {
+std::string GSD_Module_Size_Text(int Row, int64_t Size) {
   std::string where = Row > 0 ? "Error in row " + IntToStr(Row) : std::string("Error in the bitmap module");
   return where + "!! A PROFIBUS module must hold from 1 to 64 bytes, not " + IntToStr(Size);
 }

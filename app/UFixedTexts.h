@@ -17,7 +17,7 @@ std::string Unknown_Reason_Text();
 // A frame table holds more rows than the configuration image can carry.
 std::string Too_Many_Frames_Text(const std::string& File, int Max_Rows, int Row);
 // A PROFIBUS module of Size bytes: Row is the receive row (from 1), 0 for the bitmap module.
-std::string GSD_Module_Size_Text(int Row, int Size);
+std::string GSD_Module_Size_Text(int Row, int64_t Size);
 
 // ---- the configuration editors ----
 // The receive table's byte total, in English in every language.

@@ -33,3 +33,16 @@ clang++ "${fuzz[@]}" "$root/fuzz/html_markup_fuzz.cpp" "${html_sources[@]}" -o "
 echo "built $out/html_markup_fuzz"
 clang++ "${fuzz[@]}" "$root/fuzz/html_gif_frames_fuzz.cpp" "$root/grid/foundation/PictureGifFrames.cpp" -o "$out/html_gif_frames_fuzz"
 echo "built $out/html_gif_frames_fuzz"
+
+# Section files through the module checks, the configuration image and the GSD builder.
+# The run-time library without the registry, which these files do not use; the target brings an empty
+# resource table.
+rtl_sources=()
+for f in "$root"/toolkit/rtl/*.cpp; do
+  [ "$(basename "$f")" = Registry.cpp ] || rtl_sources+=("$f")
+done
+outputs_sources=("$root"/outputs/{USectionFiles,Usavebincc,UProfibus_GSD,UModuleChecks}.cpp
+  "$root"/app/{UComon,UFixedTexts,ULanguage,ULanguageDefaults}.cpp "${rtl_sources[@]}"
+  "$root"/platform/xml/*.cpp "$root"/platform/kernel/{AtomicFile,TextCodec,Clock,Events}.cpp)
+clang++ "${fuzz[@]}" "$root/fuzz/section_outputs_fuzz.cpp" "${outputs_sources[@]}" -lpugixml -o "$out/section_outputs_fuzz"
+echo "built $out/section_outputs_fuzz"

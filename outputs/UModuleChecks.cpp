@@ -23,17 +23,17 @@ TModuleCheck Check_Modules(const TParGenFile& ParGen, const TSectionTable& Recei
   for (const TSectionTable* table : {&Receive, &Transmit})
     if (TModuleCheck c = Check_Frame_Rows(*table); !c.Passed()) return c;
   TProfiChoices choices = Read_Profi_Choices(ParGen);
-  int rx = static_cast<int>(Receive.Rows.size());
-  int tx = static_cast<int>(Transmit.Rows.size());
+  // Counts and sums in 64 bits: no table can make them wrap past a limit.
+  const int64_t rx = static_cast<int64_t>(Receive.Rows.size());
+  const int64_t tx = static_cast<int64_t>(Transmit.Rows.size());
   if (choices.Profi_Module) {
-    for (int i = 0; i < rx; ++i)
-      if (Receive_Frame_Size(Receive.Rows[static_cast<size_t>(i)]) > Max_Module_Bytes)
-        return Fail(Msg_Module_Too_Big, i + 1);
+    for (size_t i = 0; i < Receive.Rows.size(); ++i)
+      if (Receive_Frame_Size(Receive.Rows[i]) > Max_Module_Bytes) return Fail(Msg_Module_Too_Big, static_cast<int>(i) + 1);
     // One module per frame plus the two bitmap modules.
     if (choices.Profi_Send_J1939 && rx + tx + 2 > Max_Modules) return Fail(Msg_Too_Many_Modules);
   }
   if (choices.Profi_Send_J1939 && Bitmap_Bytes(tx) > 0) {
-    int total = Bitmap_Bytes(tx);
+    int64_t total = Bitmap_Bytes(tx);
     for (const TSectionRow& row : Receive.Rows) total += Receive_Frame_Size(row);
     if (total > Max_Data_Bytes) return Fail(Msg_Too_Many_Bytes);
   }
@@ -41,8 +41,8 @@ TModuleCheck Check_Modules(const TParGenFile& ParGen, const TSectionTable& Recei
 }
 
 TModuleCheck Check_Modules_Creation() {
-  return Check_Modules(Load_Par_Gen_File(Path_ParGen), Load_Section_Table(Path_J1939_Receive),
-                       Load_Section_Table(Path_J1939_Transmit));
+  return Check_Modules(Load_Par_Gen_File(Path_ParGen), Load_Section_Table(Path_J1939_Receive, Receive_Number_Fields),
+                       Load_Section_Table(Path_J1939_Transmit, Transmit_Number_Fields));
 }
 
 std::string Module_Check_Text(const TModuleCheck& Check) {

@@ -43,11 +43,11 @@ private:
   std::string text_;
 };
 
-std::string Hex2(int v) { return IntToHex(static_cast<uint64_t>(v), 2); }
+std::string Hex2(int64_t v) { return IntToHex(static_cast<uint64_t>(v), 2); }
 
 struct TModule {
   bool Input;
-  int Size;
+  int64_t Size;
   int Row;  // receive row of a per-frame input module, else 0
 };
 
@@ -116,9 +116,9 @@ void Write_General(TGSDLines& g) {
   g.Empty(2);
 }
 
-void Write_Slave_Values(TGSDLines& g, const TGSD_Data& d, int modules) {
+void Write_Slave_Values(TGSDLines& g, const TGSD_Data& d, size_t modules) {
   bool both = d.Module_Flag && d.Send_Flag;
-  int bitmap = both ? d.Bitmap_Len : 0;
+  int64_t bitmap = both ? d.Bitmap_Len : 0;
   g.Header(79, "Slave specific values");
   g.Empty(1);
   g.Lines({"OrderNumber=\"GW21070\"", "Slave_Family = 9@Quelix@GW21070", "Implementation_Type = \"VPC3+\"",
@@ -159,9 +159,9 @@ void Write_Slave_Values(TGSDLines& g, const TGSD_Data& d, int modules) {
 }
 
 // Modules of 64 bytes and one with the rest.
-void Add_Chunked(std::vector<TModule>& list, bool input, int length, int count) {
+void Add_Chunked(std::vector<TModule>& list, bool input, int64_t length, int64_t count) {
   if (length <= 0) return;
-  for (int i = 0; i < count - 1; ++i) list.push_back({input, Module_Bytes, 0});
+  for (int64_t i = 0; i < count - 1; ++i) list.push_back({input, Module_Bytes, 0});
   list.push_back({input, length - Module_Bytes * (count - 1), 0});
 }
 
@@ -176,12 +176,12 @@ std::vector<TModule> Module_List(const TGSD_Data& d) {
   bool bitmap = d.Send_Flag && d.Bitmap_Len > 0;
   for (size_t i = 0; i < d.Frame_Sizes.size(); ++i) list.push_back({true, d.Frame_Sizes[i], static_cast<int>(i) + 1});
   if (bitmap) list.push_back({true, d.Bitmap_Len, 0});
-  for (int i = 0; i < d.Tx_Rows; ++i) list.push_back({false, 8, 0});
+  for (int64_t i = 0; i < d.Tx_Rows; ++i) list.push_back({false, 8, 0});
   if (bitmap) list.push_back({false, d.Bitmap_Len, 0});
   return list;
 }
 
-void Write_Module(TGSDLines& g, const TModule& m, int number) {
+void Write_Module(TGSDLines& g, const TModule& m, size_t number) {
   std::string n = IntToStr(number);
   g.Line(std::string(m.Input ? "Module=\"DI  (PORT" : "Module=\"DO  (PORT") + n +
          (m.Input ? ")    \" 0x42,0x" : ")    \" 0x82,0x") + Hex2(m.Size - 1) + ",0x00,0x" + Hex2(number));
@@ -189,10 +189,10 @@ void Write_Module(TGSDLines& g, const TModule& m, int number) {
   g.Line("EndModule");
 }
 
-void Write_Slots(TGSDLines& g, int slots) {
+void Write_Slots(TGSDLines& g, int64_t slots) {
   g.Empty(3);
   g.Line("SlotDefinition");
-  for (int k = 1; k <= slots; ++k) {
+  for (int64_t k = 1; k <= slots; ++k) {
     std::string s = IntToStr(k);
     g.Line("Slot(" + s + ") = \"Slot " + s + "\" " + s + " " + s);
   }
@@ -209,12 +209,12 @@ TGSD_Data Compute_GSD_Data(const TParGenFile& ParGen, const TSectionTable& Recei
   TProfiChoices choices = Read_Profi_Choices(ParGen);
   d.Module_Flag = choices.Profi_Module;
   d.Send_Flag = choices.Profi_Send_J1939;
-  d.Rx_Rows = static_cast<int>(Receive.Rows.size());
+  d.Rx_Rows = static_cast<int64_t>(Receive.Rows.size());
   for (const TSectionRow& row : Receive.Rows) {
     d.Frame_Sizes.push_back(Receive_Frame_Size(row));
     d.Input_Len += d.Frame_Sizes.back();
   }
-  d.Tx_Rows = static_cast<int>(Transmit.Rows.size());
+  d.Tx_Rows = static_cast<int64_t>(Transmit.Rows.size());
   d.Output_Len = 8 * d.Tx_Rows;
   d.Bitmap_Len = d.Send_Flag ? Bitmap_Bytes(d.Tx_Rows) : 0;
   if (!d.Module_Flag) {
@@ -230,8 +230,9 @@ TGSD_Data Compute_GSD_Data(const TParGenFile& ParGen, const TSectionTable& Recei
 }
 
 TGSD_Data Read_GSD_Data() {
-  return Compute_GSD_Data(Load_Par_Gen_File(Path_ParGen), Load_Section_Table(Path_J1939_Receive),
-                          Load_Section_Table(Path_J1939_Transmit));
+  return Compute_GSD_Data(Load_Par_Gen_File(Path_ParGen),
+                          Load_Section_Table(Path_J1939_Receive, Receive_Number_Fields),
+                          Load_Section_Table(Path_J1939_Transmit, Transmit_Number_Fields));
 }
 
 bool Build_GSD_Text(const TGSD_Data& Data, std::string& Text, TGSD_Error* Error) {
@@ -251,8 +252,8 @@ bool Build_GSD_Text(const TGSD_Data& Data, std::string& Text, TGSD_Error* Error)
   Write_Banner(g);
   Write_Prm_Texts(g);
   Write_General(g);
-  Write_Slave_Values(g, Data, static_cast<int>(modules.size()));
-  for (size_t i = 0; i < modules.size(); ++i) Write_Module(g, modules[i], static_cast<int>(i) + 1);
+  Write_Slave_Values(g, Data, modules.size());
+  for (size_t i = 0; i < modules.size(); ++i) Write_Module(g, modules[i], i + 1);
   Write_Slots(g, Data.Input_Modules + Data.Output_Modules);
   Text = g.Take();
   return true;

@@ -3,6 +3,7 @@
 // configured: the general part from a fixed template, the data lengths and
 // the module list computed from ParGen.xml and the two J1939 frame tables.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,17 +16,18 @@ inline constexpr int Msg_GSD_No_ParGen = 714;
 inline constexpr unsigned GSD_Ident_Number = 0x2107;
 extern const char* const GSD_Maker_Lines[7];
 
+// Counts and lengths in 64 bits, so that no table makes them wrap.
 struct TGSD_Data {
   bool Module_Flag = false;  // one module per J1939 frame
   bool Send_Flag = false;    // the bitmap of the transmitted frames is exchanged
-  int Rx_Rows = 0;
-  int Tx_Rows = 0;
+  int64_t Rx_Rows = 0;
+  int64_t Tx_Rows = 0;
   std::vector<int> Frame_Sizes;  // bytes of each received frame
-  int Input_Len = 0;
-  int Output_Len = 0;
-  int Bitmap_Len = 0;
-  int Input_Modules = 0;
-  int Output_Modules = 0;
+  int64_t Input_Len = 0;
+  int64_t Output_Len = 0;
+  int64_t Bitmap_Len = 0;
+  int64_t Input_Modules = 0;
+  int64_t Output_Modules = 0;
 };
 
 TGSD_Data Compute_GSD_Data(const TParGenFile& ParGen, const TSectionTable& Receive, const TSectionTable& Transmit);
@@ -36,7 +38,7 @@ TGSD_Data Read_GSD_Data();
 // A module that cannot be described: its size is outside 1 to 64 bytes.
 struct TGSD_Error {
   int Row = 0;   // receive row (from 1) of the frame; 0 for a bitmap module
-  int Size = 0;
+  int64_t Size = 0;
   std::string Text() const;
 };
 

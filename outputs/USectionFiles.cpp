@@ -1,5 +1,7 @@
 #include "outputs/USectionFiles.h"
 
+#include <functional>
+#include <limits>
 #include <set>
 
 #include "toolkit/rtl/SysUtils.h"
@@ -26,7 +28,64 @@ XmlNode Load_Root(XmlDocument& doc, const std::string& Path) {
   throw ESectionFileError(Path + ": the file holds no element");
 }
 
+constexpr int64_t U32_Max = 0xFFFFFFFF;
+// A J1939 transport-protocol message carries at most 1785 bytes.
+constexpr int64_t TP_Max_Bytes = 1785;
+
+std::string Range_Text(const TNumberField& f) {
+  return IntToStr(f.Min) + " to " + IntToStr(f.Max);
+}
+
+// Reads the fields of Numbers from Text into Out. Where names the row or
+// element for the message; Flag_On tells whether a Needs flag is on.
+void Read_Numbers(std::span<const TNumberField> Numbers,
+                  const std::function<std::optional<std::string>(const char*)>& Text,
+                  const std::function<bool(const char*)>& Flag_On, const std::string& Where,
+                  std::map<std::string, int64_t>& Out) {
+  for (const TNumberField& f : Numbers) {
+    std::optional<std::string> text = Text(f.Name);
+    if (!text) continue;
+    int64_t v = 0;
+    bool too_large = false;
+    bool number = TryStrToInt64(*text, v, too_large);
+    if (!number && !too_large) continue;  // no number: the reader's fallback applies
+    if (number && v >= f.Min && v <= f.Max) {
+      Out[f.Name] = v;
+      continue;
+    }
+    if (f.Needs && !Flag_On(f.Needs)) continue;
+    throw ESectionFileError(Where + "\"" + f.Name + "\" is " + Trim(*text) + ", outside " + Range_Text(f));
+  }
+}
+
 }  // namespace
+
+const std::vector<TNumberField> Receive_Number_Fields = {
+    {"DataPage", 0, 1},
+    {"PGN", 0, 0x3FFFF},
+    {"SourceAddress", 0, 255},
+    {"StartByte", 0, TP_Max_Bytes, "TransportProtocol"},
+    {"NumBytes", 0, TP_Max_Bytes, "TransportProtocol"},
+    {"OnReq_Time", 0, U32_Max, "OnRequest"},
+};
+
+const std::vector<TNumberField> Transmit_Number_Fields = {
+    {"Priority", 0, 7},
+    {"DataPage", 0, 1},
+    {"PGN", 0, 0x3FFFF},
+    {"SourceAddress", 0, 255},
+    {"NumByte", 0, 8},  // one CAN frame; the image gives every frame 8 bytes of room
+    {"OnTimer_Time", 0, U32_Max, "OnTimer"},
+};
+
+const std::vector<TNumberField> Par_Gen_Number_Fields = {
+    // Any index is allowed: one outside the list stands for 250 kbit/s.
+    {"Can_Baud", std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max()},
+    {"Can_TimeOut", 0, U32_Max / 1000},  // seconds, carried in milliseconds
+    {"TimeOut_FECA", 0, U32_Max, "Filter_FECA"},
+    {"J1939_Device_ID", 0, 255},
+    {"Profi_ID", 0, 126},
+};
 
 bool Flag_Y(const std::optional<std::string>& Text) { return Text && UpperCase(Trim(*Text)) == "Y"; }
 
@@ -35,6 +94,12 @@ bool Flag_One(const std::optional<std::string>& Text) { return Text && *Text == 
 std::optional<std::string> TSectionRow::Attr(const std::string& Name) const {
   auto it = Attributes.find(Name);
   if (it == Attributes.end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<int64_t> TSectionRow::Number(const std::string& Name) const {
+  auto it = Numbers.find(Name);
+  if (it == Numbers.end()) return std::nullopt;
   return it->second;
 }
 
@@ -50,7 +115,12 @@ std::optional<std::string> TParGenFile::Value(const std::string& Name) const {
   return it->second;
 }
 
-TSectionTable Load_Section_Table(const std::string& Path) {
+int64_t TParGenFile::Number_Or(const std::string& Name, int64_t Fallback) const {
+  auto it = Numbers.find(Name);
+  return it == Numbers.end() ? Fallback : it->second;
+}
+
+TSectionTable Load_Section_Table(const std::string& Path, std::span<const TNumberField> Numbers) {
   TSectionTable table;
   table.Path = Path;
   XmlDocument doc;
@@ -63,6 +133,10 @@ TSectionTable Load_Section_Table(const std::string& Path) {
     if (node.Kind() != XmlNodeKind::Element) continue;
     TSectionRow row;
     for (auto& [name, value] : node.Attributes()) row.Attributes.emplace(name, value);
+    Read_Numbers(
+        Numbers, [&](const char* name) { return row.Attr(name); },
+        [&](const char* flag) { return Flag_Y(row.Attr(flag)); },
+        Path + ": row " + IntToStr(table.Rows.size() + 1) + ": the attribute ", row.Numbers);
     table.Rows.push_back(std::move(row));
   }
   return table;
@@ -85,6 +159,9 @@ TParGenFile Load_Par_Gen_File(const std::string& Path) {
       // Unreadable (it holds elements): the parameter keeps its default.
     }
   }
+  Read_Numbers(
+      Par_Gen_Number_Fields, [&](const char* name) { return file.Value(name); },
+      [&](const char* flag) { return Flag_One(file.Value(flag)); }, Path + ": the element ", file.Numbers);
   return file;
 }
 
@@ -94,6 +171,5 @@ TProfiChoices Read_Profi_Choices(const TParGenFile& ParGen) {
 
 int Receive_Frame_Size(const TSectionRow& Row) {
   if (!Flag_Y(Row.Attr("TransportProtocol"))) return 8;
-  std::optional<std::string> n = Row.Attr("NumBytes");
-  return n ? StrToIntDef(*n, 0) : 0;
+  return static_cast<int>(Row.Number_Or("NumBytes", 0));
 }

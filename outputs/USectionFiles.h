@@ -4,8 +4,10 @@
 // that the image, the module checks and the GSD writer share, so that the
 // three always describe the same data.
 
+#include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,10 +24,34 @@ bool Flag_Y(const std::optional<std::string>& Text);
 // "1"/"0" flags of ParGen.xml: on only for the exact text "1".
 bool Flag_One(const std::optional<std::string>& Text);
 
-// One row of a frame table: its attributes by name.
+// A number of a section file and the range of the field that carries it
+// into the image or the GSD file. A value outside the range is refused when
+// the file is read, so that no step cuts, wraps or sums it into something
+// else. Needs names the flag under which the value counts (transport
+// protocol for the byte range, on request for its time, ...): with that flag
+// off the value is not looked at, and one outside the range is dropped
+// instead of refused, as the editors do not check it either.
+struct TNumberField {
+  const char* Name;
+  int64_t Min;
+  int64_t Max;
+  const char* Needs = nullptr;
+};
+
+// The numbers of J1939_Receive.xml, J1939_Transmit.xml and ParGen.xml.
+extern const std::vector<TNumberField> Receive_Number_Fields;
+extern const std::vector<TNumberField> Transmit_Number_Fields;
+extern const std::vector<TNumberField> Par_Gen_Number_Fields;
+
+// One row of a frame table: its attributes by name, and its numbers as read.
 struct TSectionRow {
   std::map<std::string, std::string> Attributes;
+  std::map<std::string, int64_t> Numbers;
   std::optional<std::string> Attr(const std::string& Name) const;
+  // The value of a number field; none when the attribute is missing, is no
+  // number, or lies outside the range while its flag is off.
+  std::optional<int64_t> Number(const std::string& Name) const;
+  int64_t Number_Or(const std::string& Name, int64_t Fallback) const { return Number(Name).value_or(Fallback); }
 };
 
 // A frame table: the element children of the file's root, in order.
@@ -44,13 +70,16 @@ struct TSectionTable {
 struct TParGenFile {
   bool Exists = false;
   std::map<std::string, std::string> Values;
+  std::map<std::string, int64_t> Numbers;  // the elements of Par_Gen_Number_Fields, as for rows
   std::optional<std::string> Value(const std::string& Name) const;
+  int64_t Number_Or(const std::string& Name, int64_t Fallback) const;
 };
 
 // A missing file (or an empty path) gives Exists false and no rows; a file
-// that cannot be read or parsed raises ESectionFileError. The root is the
-// first element among the top-level nodes.
-TSectionTable Load_Section_Table(const std::string& Path);
+// that cannot be read or parsed, or that holds a number outside its field's
+// range, raises ESectionFileError naming the file, the row (or element) and
+// the attribute. The root is the first element among the top-level nodes.
+TSectionTable Load_Section_Table(const std::string& Path, std::span<const TNumberField> Numbers);
 TParGenFile Load_Par_Gen_File(const std::string& Path);
 
 // The two PROFIBUS choices of ParGen.xml (off when the file is missing).
@@ -64,4 +93,4 @@ TProfiChoices Read_Profi_Choices(const TParGenFile& ParGen);
 // transport protocol, else 8.
 int Receive_Frame_Size(const TSectionRow& Row);
 // One bit per transmitted frame, in whole bytes.
-inline int Bitmap_Bytes(int TransmitRows) { return (TransmitRows + 7) / 8; }
+inline int64_t Bitmap_Bytes(int64_t TransmitRows) { return (TransmitRows + 7) / 8; }

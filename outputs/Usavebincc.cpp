@@ -19,14 +19,13 @@ namespace {
 // Device addresses of the two frame tables: the image sits at 0x68000.
 constexpr uint32_t Image_Base_Addr = 0x68000;
 
-uint32_t U32(int32_t v) { return static_cast<uint32_t>(v); }
+uint32_t U32(int64_t v) { return static_cast<uint32_t>(v); }
 
-int Int_Of(const std::optional<std::string>& text, int fallback) {
-  return text ? StrToIntDef(*text, fallback) : fallback;
-}
-
-int Required_Int(const TSectionTable& table, size_t row, const char* name) {
-  return StrToIntDef(table.Required(row, name), 0);
+// A number the image needs from a row: the attribute must be there; a text
+// that is no number gives 0. The range was checked when the file was read.
+int64_t Required_Number(const TSectionTable& table, size_t row, const char* name) {
+  table.Required(row, name);
+  return table.Rows[row].Number_Or(name, 0);
 }
 
 size_t Frame_Rows(const TSectionTable& table) {
@@ -34,25 +33,26 @@ size_t Frame_Rows(const TSectionTable& table) {
 }
 
 void Load_Rx_Frames(const TSectionTable& table) {
-  uint32_t total = 0;
+  uint64_t total = 0;
   Par_Bin.Rx_Count = static_cast<uint32_t>(Frame_Rows(table));
   for (size_t i = 0; i < Par_Bin.Rx_Count; ++i) {
     const TSectionRow& row = table.Rows[i];
     TBin_J1939_Rx& e = Bin_J1939_Rx[i];
     // Read in file order, so that the first missing attribute is the one reported.
-    int data_page = Required_Int(table, i, "DataPage");
-    int pgn = Required_Int(table, i, "PGN");
-    e.Identifier = J1939_Identifier(0, data_page, pgn, Required_Int(table, i, "SourceAddress"));
+    int64_t data_page = Required_Number(table, i, "DataPage");
+    int64_t pgn = Required_Number(table, i, "PGN");
+    e.Identifier = J1939_Identifier(0, data_page, pgn, Required_Number(table, i, "SourceAddress"));
     bool tp = Flag_Y(table.Required(i, "TransportProtocol"));
     e.Flags = static_cast<uint8_t>((tp ? 1 : 0) | (Flag_Y(table.Required(i, "CancelData")) ? 2 : 0) |
                                    (Flag_Y(row.Attr("OnRequest")) ? 4 : 0));
-    e.StartByte = tp ? static_cast<uint16_t>(Required_Int(table, i, "StartByte")) : 0;
-    e.NumBytes = tp ? static_cast<uint16_t>(Required_Int(table, i, "NumBytes")) : 8;
+    // Both within 0 to 1785, so 30 frames sum to less than 65536.
+    e.StartByte = tp ? static_cast<uint16_t>(Required_Number(table, i, "StartByte")) : 0;
+    e.NumBytes = tp ? static_cast<uint16_t>(Required_Number(table, i, "NumBytes")) : 8;
     e.Offset = static_cast<uint16_t>(total);
     total += e.NumBytes;
-    e.OnReq_Time = U32(Int_Of(row.Attr("OnReq_Time"), 0));
+    e.OnReq_Time = U32(row.Number_Or("OnReq_Time", 0));
   }
-  Par_Bin.Rx_Data_Len = total;
+  Par_Bin.Rx_Data_Len = static_cast<uint32_t>(total);
 }
 
 void Load_Tx_Frames(const TSectionTable& table) {
@@ -60,14 +60,14 @@ void Load_Tx_Frames(const TSectionTable& table) {
   for (size_t i = 0; i < Par_Bin.Tx_Count; ++i) {
     const TSectionRow& row = table.Rows[i];
     TBin_J1939_Tx& e = Bin_J1939_Tx[i];
-    int priority = Required_Int(table, i, "Priority");
-    int data_page = Required_Int(table, i, "DataPage");
-    int pgn = Required_Int(table, i, "PGN");
-    e.Identifier = J1939_Identifier(priority, data_page, pgn, Required_Int(table, i, "SourceAddress"));
+    int64_t priority = Required_Number(table, i, "Priority");
+    int64_t data_page = Required_Number(table, i, "DataPage");
+    int64_t pgn = Required_Number(table, i, "PGN");
+    e.Identifier = J1939_Identifier(priority, data_page, pgn, Required_Number(table, i, "SourceAddress"));
     e.Flags = static_cast<uint8_t>((Flag_Y(row.Attr("OnRequest")) ? 1 : 0) | (Flag_Y(row.Attr("DataChange")) ? 2 : 0) |
                                    (Flag_Y(row.Attr("OnTimer")) ? 4 : 0));
-    e.OnTimer_Time = U32(Int_Of(row.Attr("OnTimer_Time"), 1000));
-    e.NumByte = static_cast<uint16_t>(Int_Of(row.Attr("NumByte"), 8));
+    e.OnTimer_Time = U32(row.Number_Or("OnTimer_Time", 1000));
+    e.NumByte = static_cast<uint16_t>(row.Number_Or("NumByte", 8));
     e.Offset = static_cast<uint16_t>(8 * i);
   }
   Par_Bin.Tx_Data_Len = 8 * Par_Bin.Tx_Count;
@@ -108,12 +108,12 @@ void Write_Tx_Entry(TByteWriter& w, const TBin_J1939_Tx& e) {
 
 }  // namespace
 
-uint32_t J1939_Identifier(int32_t Priority, int32_t DataPage, int32_t PGN, int32_t SourceAddress) {
+uint32_t J1939_Identifier(int64_t Priority, int64_t DataPage, int64_t PGN, int64_t SourceAddress) {
   return (U32(Priority) & 0x7u) << 26 | (U32(DataPage) & 0x1u) << 24 | (U32(PGN) & 0x3FFFFu) << 8 |
          (U32(SourceAddress) & 0xFFu);
 }
 
-uint32_t Can_Baud_Rate(int32_t Index) {
+uint32_t Can_Baud_Rate(int64_t Index) {
   static const uint32_t rates[] = {10000, 20000, 50000, 100000, 125000, 250000, 500000, 800000, 1000000};
   return (Index >= 0 && Index < 9) ? rates[Index] : 250000;
 }
@@ -143,25 +143,25 @@ void Clear_J1939_Tables() {
 }
 
 void Load_J1939_Frames() {
-  Load_Rx_Frames(Load_Section_Table(Path_J1939_Receive));
-  Load_Tx_Frames(Load_Section_Table(Path_J1939_Transmit));
+  Load_Rx_Frames(Load_Section_Table(Path_J1939_Receive, Receive_Number_Fields));
+  Load_Tx_Frames(Load_Section_Table(Path_J1939_Transmit, Transmit_Number_Fields));
 }
 
 void Load_Par_Gen() {
   TParGenFile f = Load_Par_Gen_File(Path_ParGen);
   if (!f.Exists) return;
-  Par_Bin.Can_Baud = Can_Baud_Rate(Int_Of(f.Value("Can_Baud"), 5));
-  Par_Bin.Can_TimeOut_ms = U32(Int_Of(f.Value("Can_TimeOut"), 5)) * 1000u;
+  Par_Bin.Can_Baud = Can_Baud_Rate(f.Number_Or("Can_Baud", 5));
+  Par_Bin.Can_TimeOut_ms = U32(f.Number_Or("Can_TimeOut", 5) * 1000);
   Par_Bin.Can_Flags = (Flag_One(f.Value("Can_Peer")) ? 1u : 0u) | (Flag_One(f.Value("Filter_FECA")) ? 2u : 0u);
-  Par_Bin.TimeOut_FECA = U32(Int_Of(f.Value("TimeOut_FECA"), 100));
-  Par_Bin.J1939_Device_ID = U32(Int_Of(f.Value("J1939_Device_ID"), 1));
-  Par_Bin.Profi_ID = U32(Int_Of(f.Value("Profi_ID"), 10));
+  Par_Bin.TimeOut_FECA = U32(f.Number_Or("TimeOut_FECA", 100));
+  Par_Bin.J1939_Device_ID = U32(f.Number_Or("J1939_Device_ID", 1));
+  Par_Bin.Profi_ID = U32(f.Number_Or("Profi_ID", 10));
   TProfiChoices choices = Read_Profi_Choices(f);
   Par_Bin.Profi_Module = choices.Profi_Module ? 1 : 0;
   Par_Bin.Profi_Send_J1939 = choices.Profi_Send_J1939 ? 1 : 0;
   if (choices.Profi_Send_J1939) {
     // The bitmap of the transmitted frames travels in both directions.
-    uint32_t bitmap = static_cast<uint32_t>(Bitmap_Bytes(static_cast<int>(Par_Bin.Tx_Count)));
+    uint32_t bitmap = static_cast<uint32_t>(Bitmap_Bytes(Par_Bin.Tx_Count));
     Par_Bin.Rx_Data_Len += bitmap;
     Par_Bin.Tx_Data_Len += bitmap;
   }

@@ -66,9 +66,9 @@ extern std::vector<uint8_t> Bin_Buffer;  // the assembled image; empty before a 
 
 // J1939 29-bit identifiers, put together from the masked fields with bitwise
 // OR so that a large PGN cannot carry into the data page or priority bits.
-uint32_t J1939_Identifier(int32_t Priority, int32_t DataPage, int32_t PGN, int32_t SourceAddress);
+uint32_t J1939_Identifier(int64_t Priority, int64_t DataPage, int64_t PGN, int64_t SourceAddress);
 // Index of the bit-rate list (0 = 10K ... 8 = 1000K) to bit/s; 250000 otherwise.
-uint32_t Can_Baud_Rate(int32_t Index);
+uint32_t Can_Baud_Rate(int64_t Index);
 uint32_t Bin_Checksum(const std::vector<uint8_t>& Image);
 
 void Init_Par_Bin();

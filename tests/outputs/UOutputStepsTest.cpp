@@ -147,6 +147,28 @@ TEST_F(UOutputStepsTest, GsdModuleOutsideItsSizeIsRefusedAndNothingReplaced) {
   EXPECT_EQ(dir.Read("Plant.gsd"), "old");
 }
 
+// Two frames of 2147483647 bytes once wrapped the sums into a GSD with a
+// negative length and an image that passed the 244-byte check: both steps
+// now stop at the number, before any dialog or file.
+TEST_F(UOutputStepsTest, NumberOutsideItsFieldStopsBothSteps) {
+  Par_Gen(Profi_Choices("0", "1"));
+  dir.Write(In_Project("J1939_Transmit.xml"), Table_File(Tx_Row()));
+  Receive(Repeat(Rx_Row("65280", "Y", "2147483647"), 2));
+  const std::string why = "J1939_Receive.xml: row 1: the attribute \"NumBytes\" is 2147483647, outside 0 to 1785";
+  for (TLbButton* step : {main->Btn_GSD_File, main->Btn_CreateBin}) {
+    Driver.ExpectMessage("", mrOk);
+    Click(step);
+  }
+  ASSERT_EQ(Driver.MessageBoxes().size(), 2u);
+  for (const auto& box : Driver.MessageBoxes()) {
+    EXPECT_EQ(box.Type, mtError);
+    EXPECT_NE(box.Text.find(why), std::string::npos) << box.Text;
+  }
+  EXPECT_TRUE(Driver.FileDialogs().empty());
+  EXPECT_FALSE(fs::exists(Bank()));
+  EXPECT_TRUE(Driver.ProgramsStarted().empty());
+}
+
 // ---- Update Device ----
 
 TEST_F(UOutputStepsTest, UpdateWithoutParametersIsRefused) {

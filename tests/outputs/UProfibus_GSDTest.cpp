@@ -192,7 +192,7 @@ TEST_F(UProfibus_GSDTest, FlagsUseTheSharedReaders) {
 
 TEST_F(UProfibus_GSDTest, ModuleSizeOutsideOneToSixtyFourIsRefused) {
   struct Case { const char* module; const char* tp; const char* num; int row; int size; } cases[] = {
-      {"1", "Y", "65", 2, 65}, {"1", "Y", "0", 2, 0}, {"1", "Y", "abc", 2, 0}, {"0", "Y", "-3", 2, -3},
+      {"1", "Y", "65", 2, 65}, {"1", "Y", "0", 2, 0}, {"1", "Y", "abc", 2, 0}, {"0", "Y", "0", 2, 0},
   };
   for (const Case& c : cases) {
     project.Par_Gen(Profi_Choices(c.module, "0"));

@@ -13,8 +13,9 @@ int hexValue(char c) {
 }
 
 // The magnitude and sign of an integer text; false on any syntax error or
-// when the digits exceed Bits (hexadecimal) or the signed range (decimal).
-bool parseInteger(std::string_view s, int bits, int64_t& out) {
+// when the digits exceed Bits (hexadecimal) or the signed range (decimal),
+// the latter also setting *tooLarge.
+bool parseInteger(std::string_view s, int bits, int64_t& out, bool* tooLarge = nullptr) {
   size_t i = 0;
   while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
   bool negative = false;
@@ -36,7 +37,13 @@ bool parseInteger(std::string_view s, int bits, int64_t& out) {
   for (; i < s.size(); ++i) {
     int d = hex ? hexValue(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
     if (d < 0) return false;
-    if (v > (limit - static_cast<unsigned>(d)) / base) return false;
+    if (v > (limit - static_cast<unsigned>(d)) / base) {
+      // Only a text that is all digits to its end is a number too large.
+      for (++i; i < s.size(); ++i)
+        if (hex ? hexValue(s[i]) < 0 : (s[i] < '0' || s[i] > '9')) return false;
+      if (tooLarge) *tooLarge = true;
+      return false;
+    }
     v = v * base + static_cast<unsigned>(d);
   }
   // Hexadecimal is a bit pattern of the target width: $FFFFFFFF is -1.
@@ -82,6 +89,11 @@ int StrToIntDef(std::string_view S, int Default) {
 }
 
 bool TryStrToInt64(std::string_view S, int64_t& Value) { return parseInteger(S, 64, Value); }
+
+bool TryStrToInt64(std::string_view S, int64_t& Value, bool& OutOfRange) {
+  OutOfRange = false;
+  return parseInteger(S, 64, Value, &OutOfRange);
+}
 
 int64_t StrToInt64(std::string_view S) {
   int64_t v = 0;

@@ -120,6 +120,9 @@ int StrToIntDef(std::string_view S, int Default);
 bool TryStrToInt64(std::string_view S, int64_t& Value);
 int64_t StrToInt64(std::string_view S);
 int64_t StrToInt64Def(std::string_view S, int64_t Default);
+// The same as TryStrToInt64; OutOfRange tells a number too large for 64 bits
+// (false is returned) from a text that is no number at all.
+bool TryStrToInt64(std::string_view S, int64_t& Value, bool& OutOfRange);
 bool StrToBool(std::string_view S);  // "true"/"false" any case, or an integer (0 false)
 bool TryStrToBool(std::string_view S, bool& Value);
 std::string BoolToStr(bool B, bool UseBoolStrs = false);  // "-1"/"0", or "True"/"False"
