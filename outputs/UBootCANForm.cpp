@@ -1,8 +1,8 @@
 #include "outputs/UBootCANForm.h"
 
 #include "app/UComon.h"
+#include "app/UFixedTexts.h"
 #include "app/ULanguage.h"
-#include "app/UTessimatoreFirmWare.h"
 #include "toolkit/forms/Dialogs.h"
 #include "toolkit/forms/WindowManager.h"
 
@@ -17,6 +17,7 @@ constexpr int Option_Width = 280;
 constexpr int Option_Height = 19;
 constexpr int Button_Height = 30;
 constexpr int Update_Button_Width = 200;
+constexpr int Updater_Watch_ms = 500;
 
 // The wait for the updater: pictures are kept up to date (exposed parts
 // presented again, invalidated parts painted) while input to the disabled
@@ -117,6 +118,10 @@ void TFBootCAN::Create_Controls() {
   Btn_Next->OnClick = [this](TObject* Sender) { Btn_NextClick(Sender); };
   Btn_Update = Make_Button(this, P_Button, 16, Btn_Next->Top(), Update_Button_Width, Button_Height, agUpdate);
   Btn_Update->OnClick = [this](TObject* Sender) { Btn_UpdateClick(Sender); };
+  Timer_Updater = new TTimer(this);
+  Timer_Updater->SetEnabled(false);
+  Timer_Updater->SetInterval(Updater_Watch_ms);
+  Timer_Updater->SetOnTimer([this](TObject* Sender) { Timer_UpdaterTimer(Sender); });
   Show_Page(1);
 }
 
@@ -125,7 +130,6 @@ void TFBootCAN::FormCreate(TObject*) {
   SetClientSize(Client_Width, Client_Height);
   for (TCheckBox* cb : {CB_Firmware, CB_Read_Firm, CB_Conf, CB_Read_Conf}) cb->SetChecked(true);
   Set_Lang();
-  if (FTessimatoreFirmWare) FTessimatoreFirmWare->Add_Language_Window([this] { Set_Lang(); });
 }
 
 void TFBootCAN::FormShow(TObject*) {
@@ -188,10 +192,24 @@ std::string TFBootCAN::Command_Line() const {
 }
 
 void TFBootCAN::Btn_UpdateClick(TObject*) {
-  if (running_) return;
+  if (Updater_Running()) return;
   {
     TRunGuard guard(this, running_);
     lastResult_ = Run_Updater(CB_Com->Text(), CB_CAN_Search->ItemIndex(), Options(), Repaint_Only);
   }
-  if (!lastResult_.Ok()) MessageDlg(lastResult_.Message(), mtError, {mbOK});
+  if (lastResult_.Ok()) return;
+  std::string text = lastResult_.Message();
+  if (lastResult_.Process) {
+    // A second updater would fight the first one for the port.
+    Btn_Update->SetEnabled(false);
+    Timer_Updater->SetEnabled(true);
+    text += "\n" + Update_Waits_Text();
+  }
+  MessageDlg(text, mtError, {mbOK});
+}
+
+void TFBootCAN::Timer_UpdaterTimer(TObject*) {
+  if (!Program_Has_Ended(lastResult_)) return;
+  Timer_Updater->SetEnabled(false);
+  Btn_Update->SetEnabled(true);
 }

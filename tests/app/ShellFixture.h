@@ -12,6 +12,7 @@
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/UTessimatoreFirmWare.h"
+#include "app/UWindows.h"
 #include "platform/net/HttpClient.h"
 #include "tests/app/TempFolder.h"
 #include "toolkit/testing/TestDriver.h"
@@ -30,11 +31,7 @@ protected:
   }
   // Start-up as the program does it.
   void Start() {
-    Application->CreateForm(FTessimatoreFirmWare);
-    Application->CreateForm(FNew_Project);
-    Application->CreateForm(FOpenConf);
-    Application->CreateForm(FAbout);
-    Application->CreateForm(FSoftOptions);
+    Create_Windows();
     main = FTessimatoreFirmWare;
     main->Show();
     Driver.Pump();

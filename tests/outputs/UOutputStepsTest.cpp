@@ -24,7 +24,6 @@ protected:
     platform::SetSerialDeviceFolder(devices.Path());
     devices.Write("ttyUSB0", "");
     Start();
-    Application->CreateForm(FBootCAN);
     New_Project("Line3");
   }
   void TearDown() override {

@@ -1,0 +1,23 @@
+#include "app/UWindows.h"
+
+#include "app/UAbout.h"
+#include "app/UNew_Project.h"
+#include "app/UOpenConf.h"
+#include "app/USoftOptions.h"
+#include "app/UTessimatoreFirmWare.h"
+#include "editors/UParGen.h"
+#include "outputs/UBootCANForm.h"
+
+void Create_Windows() {
+  Application->CreateForm(FTessimatoreFirmWare);
+  // The shell's dialogs register themselves as they are created.
+  Application->CreateForm(FNew_Project);
+  Application->CreateForm(FOpenConf);
+  Application->CreateForm(FAbout);
+  Application->CreateForm(FSoftOptions);
+  Application->CreateForm(FParGen);
+  Application->CreateForm(FBootCAN);
+  FTessimatoreFirmWare->Add_Language_Window([] {
+    if (FBootCAN) FBootCAN->Set_Lang();
+  });
+}
