@@ -10,9 +10,15 @@ std::string Program_Failed_Text(const std::string& Program, uint32_t Exit_Code) 
   return "The program " + Program + " ended with the exit code " + IntToStr(Exit_Code);
 }
 
-std::string Program_Timed_Out_Text(const std::string& Program, uint32_t Seconds) {
-  return "The program " + Program + " did not end within " + IntToStr(Seconds) + " seconds";
+std::string Program_Signal_Text(const std::string& Program, int Signal) {
+  return "The program " + Program + " ended by signal " + IntToStr(Signal);
 }
+
+std::string Program_Timed_Out_Text(const std::string& Program, uint32_t Seconds) {
+  return "The program " + Program + " is still running after " + IntToStr(Seconds) + " seconds";
+}
+
+std::string Update_Waits_Text() { return "Update stays disabled until it has ended."; }
 
 std::string Unknown_Reason_Text() { return "unknown reason"; }
 

@@ -10,7 +10,10 @@
 // The external program (the device updater) could not be started, failed or hung.
 std::string Program_Not_Started_Text(const std::string& Program, const std::string& Why);
 std::string Program_Failed_Text(const std::string& Program, uint32_t Exit_Code);
+std::string Program_Signal_Text(const std::string& Program, int Signal);
 std::string Program_Timed_Out_Text(const std::string& Program, uint32_t Seconds);
+// Said after Program_Timed_Out_Text by the update wizard, which waits on.
+std::string Update_Waits_Text();
 // Said for Why when the platform gives no reason.
 std::string Unknown_Reason_Text();
 

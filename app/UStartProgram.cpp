@@ -10,10 +10,21 @@ std::string TProgramResult::Message() const {
   switch (Outcome) {
     case poEnded: return {};
     case poNotStarted: return Program_Not_Started_Text(Program, Failure);
-    case poFailed: return Program_Failed_Text(Program, Exit_Code);
+    case poFailed: return Signal != 0 ? Program_Signal_Text(Program, Signal) : Program_Failed_Text(Program, Exit_Code);
     case poTimedOut: return Program_Timed_Out_Text(Program, Program_Wait_Limit_ms / 1000);
   }
   return {};
+}
+
+bool Program_Has_Ended(TProgramResult& Result) {
+  if (!Result.Process) return true;
+  uint32_t code = Result.Process->ExitCode();
+  if (code == STILL_ACTIVE) return false;
+  Result.Signal = Result.Process->TermSignal();
+  Result.Outcome = code == 0 && Result.Signal == 0 ? poEnded : poFailed;
+  Result.Exit_Code = code;
+  Result.Process.reset();
+  return true;
 }
 
 TProgramResult Start_Program(const std::string& NomeSW, const std::string& Parameter, bool tipo,
@@ -25,19 +36,13 @@ TProgramResult Start_Program(const std::string& NomeSW, const std::string& Param
     r.Failure = started.failure.empty() ? Unknown_Reason_Text() : started.failure;
     return r;
   }
+  r.Process = started.process;
+  r.Outcome = poTimedOut;
   const uint32_t start = GetTickCount();
   for (;;) {
-    uint32_t code = started.process->ExitCode();
-    if (code != STILL_ACTIVE) {
-      r.Outcome = code == 0 ? poEnded : poFailed;
-      r.Exit_Code = code;
-      return r;
-    }
-    if (GetTickCount() - start >= Program_Wait_Limit_ms) {
-      r.Outcome = poTimedOut;
-      return r;
-    }
-    started.process->Wait(Program_Poll_ms);
+    if (Program_Has_Ended(r)) return r;
+    if (GetTickCount() - start >= Program_Wait_Limit_ms) return r;
+    r.Process->Wait(Program_Poll_ms);
     if (Between_Polls) Between_Polls();
   }
 }

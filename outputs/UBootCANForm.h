@@ -3,13 +3,15 @@
 // converter and the bit rate, page 2 the four options and runs the updater.
 // While the updater runs, the wizard repaints but takes no input and its
 // Update button stays disabled, so a second updater can never start on the
-// same port.
+// same port. An updater still running after the wait's time-out is watched
+// by a timer, and Update stays disabled until it has ended.
 
 #include <string>
 
 #include "app/UFormLook.h"
 #include "outputs/UBootCAN.h"
 #include "toolkit/forms/std/Button.h"
+#include "toolkit/forms/Timer.h"
 #include "toolkit/forms/std/ComboBox.h"
 
 class TFBootCAN : public TForm {
@@ -35,6 +37,7 @@ public:
   TLbButton* Btn_Cancel;
   TLbButton* Btn_Next;
   TLbButton* Btn_Update;
+  TTimer* Timer_Updater;  // watches an updater that outlived the wait
 
   // ---- handlers ----
   void FormCreate(TObject* Sender);
@@ -54,12 +57,13 @@ public:
   // The choices as the command line takes them.
   TUpdateOptions Options() const;
   std::string Command_Line() const;
-  bool Updater_Running() const { return running_; }
+  bool Updater_Running() const { return running_ || lastResult_.Process != nullptr; }
   // How the last updater run ended (poNotStarted before the first run).
   const TProgramResult& Last_Result() const { return lastResult_; }
 
 private:
   void Create_Controls();
+  void Timer_UpdaterTimer(TObject* Sender);
   TCheckBox* Make_Option(int Left, int Top);
   int page_ = 1;
   bool running_ = false;

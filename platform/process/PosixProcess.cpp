@@ -44,6 +44,12 @@ public:
     return ended_ ? exitCode_ : STILL_ACTIVE;
   }
 
+  int TermSignal() override {
+    Poll(false);
+    std::lock_guard lock(mutex_);
+    return signal_;
+  }
+
   bool Wait(uint32_t timeoutMs) override {
     if (timeoutMs == INFINITE) return Poll(true);
     const uint32_t start = CurrentClock().TickCount();
@@ -74,7 +80,10 @@ private:
     ended_ = true;
     if (got < 0) exitCode_ = 1;  // not our child any more: nothing better to report
     else if (WIFEXITED(status)) exitCode_ = static_cast<uint32_t>(WEXITSTATUS(status));
-    else if (WIFSIGNALED(status)) exitCode_ = 128 + static_cast<uint32_t>(WTERMSIG(status));
+    else if (WIFSIGNALED(status)) {
+      signal_ = WTERMSIG(status);
+      exitCode_ = 128 + static_cast<uint32_t>(signal_);
+    }
     return true;
   }
 
@@ -82,15 +91,17 @@ private:
   std::mutex mutex_;
   bool ended_ = false;
   uint32_t exitCode_ = STILL_ACTIVE;
+  int signal_ = 0;
 };
 
-// A clear reason before spawning, so that the common mistakes read well.
+// A clear reason before spawning, so that the common mistakes read well. The
+// reasons leave the program out: the caller's message names it.
 std::string CheckProgram(const std::filesystem::path& program) {
-  if (!program.is_absolute()) return "\"" + program.string() + "\" is not a full path";
+  if (!program.is_absolute()) return "not a full path";
   struct stat st {};
-  if (stat(program.c_str(), &st) != 0) return "\"" + program.string() + "\": " + std::strerror(errno);
-  if (!S_ISREG(st.st_mode)) return "\"" + program.string() + "\" is not a file";
-  if (access(program.c_str(), X_OK) != 0) return "\"" + program.string() + "\" is not executable";
+  if (stat(program.c_str(), &st) != 0) return std::strerror(errno);
+  if (!S_ISREG(st.st_mode)) return "not a file";
+  if (access(program.c_str(), X_OK) != 0) return "not executable";
   return "";
 }
 
@@ -111,7 +122,7 @@ public:
     pid_t pid = 0;
     int rc = posix_spawn(&pid, start.program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) return {nullptr, "cannot start \"" + start.program.string() + "\": " + std::strerror(rc)};
+    if (rc != 0) return {nullptr, std::string("cannot start: ") + std::strerror(rc)};
     return {std::make_shared<PosixProcess>(pid), ""};
   }
 };

@@ -29,6 +29,9 @@ public:
   // STILL_ACTIVE while the program runs; afterwards its exit status, or
   // 128 + the signal number when a signal ended it.
   virtual uint32_t ExitCode() = 0;
+  // The signal that ended the program; 0 while it runs or when it exited by
+  // itself (so that an exit status of 130 is not taken for signal 2).
+  virtual int TermSignal() = 0;
   // True once the program has ended; false when timeoutMs passed first
   // (measured on the current clock; INFINITE waits for the end).
   virtual bool Wait(uint32_t timeoutMs) = 0;
@@ -37,7 +40,7 @@ public:
 
 struct StartResult {
   std::shared_ptr<Process> process;  // null on failure
-  std::string failure;               // why not, for messages and logs
+  std::string failure;               // why not, for messages and logs; the caller names the program
   explicit operator bool() const { return process != nullptr; }
 };
 

@@ -11,6 +11,11 @@ uint32_t FakeProcess::ExitCode() {
   return ended_ ? exitCode_ : STILL_ACTIVE;
 }
 
+int FakeProcess::TermSignal() {
+  std::lock_guard lock(mutex_);
+  return signal_;
+}
+
 bool FakeProcess::Wait(uint32_t timeoutMs) {
   {
     std::lock_guard lock(mutex_);
@@ -25,6 +30,13 @@ void FakeProcess::Finish(uint32_t exitCode) {
   std::lock_guard lock(mutex_);
   ended_ = true;
   exitCode_ = exitCode;
+}
+
+void FakeProcess::Kill(int Signal) {
+  std::lock_guard lock(mutex_);
+  ended_ = true;
+  signal_ = Signal;
+  exitCode_ = 128 + static_cast<uint32_t>(Signal);
 }
 
 StartResult RecordingProcessLauncher::Start(const ProcessStart& start) {

@@ -14,6 +14,7 @@ class FakeProcess : public Process {
 public:
   explicit FakeProcess(int id) : id_(id) {}
   uint32_t ExitCode() override;
+  int TermSignal() override;
   // Ends at once when finished. Otherwise the time-out passes on the current
   // clock (a virtual clock simply advances) and the result is false;
   // INFINITE on a process nobody finishes returns false instead of hanging.
@@ -21,12 +22,15 @@ public:
   int Id() const override { return id_; }
 
   void Finish(uint32_t exitCode);
+  // Ends as a program that Signal killed.
+  void Kill(int Signal);
 
 private:
   const int id_;
   std::mutex mutex_;
   bool ended_ = false;
   uint32_t exitCode_ = STILL_ACTIVE;
+  int signal_ = 0;
 };
 
 class RecordingProcessLauncher : public ProcessLauncher {

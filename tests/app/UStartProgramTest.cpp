@@ -69,12 +69,31 @@ TEST_F(UStartProgramTest, NonZeroExitIsReported) {
   EXPECT_EQ(r.Message(), "The program /opt/cfg/tool ended with the exit code 1");
 }
 
+// A signal is named as such, not as exit code 128 + N; an exit code of 137
+// stays an exit code.
+TEST_F(UStartProgramTest, SignalIsReportedAsSignal) {
+  Keep_Running();
+  TProgramResult r = Start_Program("/opt/cfg/tool", "", false, [&] { running->Kill(9); });
+  EXPECT_EQ(r.Outcome, poFailed);
+  EXPECT_EQ(r.Signal, 9);
+  EXPECT_EQ(r.Message(), "The program /opt/cfg/tool ended by signal 9");
+  r = Start_Program("/opt/cfg/tool", "", false, [&] { running->Finish(137); });
+  EXPECT_EQ(r.Message(), "The program /opt/cfg/tool ended with the exit code 137");
+}
+
 TEST_F(UStartProgramTest, ProgramThatNeverEndsTimesOut) {
   Keep_Running();
   TProgramResult r = Start_Program("/opt/cfg/tool", "", false);
   EXPECT_EQ(r.Outcome, poTimedOut);
   EXPECT_EQ(clock.TickCount(), 150000u);
-  EXPECT_EQ(r.Message(), "The program /opt/cfg/tool did not end within 150 seconds");
+  EXPECT_EQ(r.Message(), "The program /opt/cfg/tool is still running after 150 seconds");
+  // The program is handed back, to be watched until it ends.
+  ASSERT_TRUE(r.Process);
+  EXPECT_FALSE(Program_Has_Ended(r));
+  running->Finish(0);
+  EXPECT_TRUE(Program_Has_Ended(r));
+  EXPECT_TRUE(r.Ok());
+  EXPECT_FALSE(r.Process);
 }
 
 TEST_F(UStartProgramTest, MissingProgramIsReported) {

@@ -203,11 +203,12 @@ TEST_P(UpdaterOutcomeTest, EachFailureIsReportedAndTheWizardComesBack) {
   }
   EXPECT_EQ(Driver.ProgramsStarted().size(), 1u);
   EXPECT_TRUE(wizard->Enabled());
-  EXPECT_TRUE(wizard->Btn_Update->Enabled());
-  EXPECT_FALSE(wizard->Updater_Running());
   EXPECT_EQ(wizard->Page(), 2);
   const bool timed_out = std::string(GetParam().Name) == "Never";
   EXPECT_EQ(GetTickCount() - before >= Program_Wait_Limit_ms, timed_out);
+  // An updater still running keeps Update disabled (see UpdateComesBackWhenALateUpdaterEnds).
+  EXPECT_EQ(wizard->Btn_Update->Enabled(), !timed_out);
+  EXPECT_EQ(wizard->Updater_Running(), timed_out);
 }
 
 platform::StartResult Ends(std::shared_ptr<platform::FakeProcess> p, uint32_t Code) {
@@ -221,12 +222,48 @@ INSTANTIATE_TEST_SUITE_P(
         TUpdaterEnd{"Ends", [](auto p) { return Ends(p, 0); }, ""},
         TUpdaterEnd{"Fails", [](auto p) { return Ends(p, 1); },
                     "The program /opt/My Tools/cfg/CAN_21070_Update.exe ended with the exit code 1"},
+        TUpdaterEnd{"Killed",
+                    [](auto p) {
+                      p->Kill(9);
+                      return platform::StartResult{p, ""};
+                    },
+                    "The program /opt/My Tools/cfg/CAN_21070_Update.exe ended by signal 9"},
         TUpdaterEnd{"NotStarted", [](auto) { return platform::StartResult{nullptr, "No such file or directory"}; },
                     "The program /opt/My Tools/cfg/CAN_21070_Update.exe could not be started: No such file or "
                     "directory"},
         TUpdaterEnd{"Never", [](auto p) { return platform::StartResult{p, ""}; },
-                    "The program /opt/My Tools/cfg/CAN_21070_Update.exe did not end within 150 seconds"}),
+                    "The program /opt/My Tools/cfg/CAN_21070_Update.exe is still running after 150 seconds\n"
+                    "Update stays disabled until it has ended."}),
     [](const testing::TestParamInfo<TUpdaterEnd>& info) { return std::string(info.param.Name); });
+
+// The updater that outlived the wait is watched without blocking the
+// window: Update comes back once it has ended, and not before; no second
+// updater can start meanwhile.
+TEST_F(UBootCANFormTest, UpdateComesBackWhenALateUpdaterEnds) {
+  Plug("ttyUSB0");
+  Open();
+  Click(wizard->Btn_Next);
+  std::shared_ptr<platform::FakeProcess> updater;
+  Driver.Launcher().OnStart = [&](const platform::ProcessStart&, std::shared_ptr<platform::FakeProcess> p) {
+    updater = p;
+    return platform::StartResult{p, ""};
+  };
+  Driver.ExpectMessage("", mrOk);
+  Click(wizard->Btn_Update);
+  ASSERT_TRUE(updater);
+  EXPECT_FALSE(wizard->Btn_Update->Enabled());
+  Driver.Advance(60000);
+  wizard->Btn_UpdateClick(wizard->Btn_Update);  // even a click that reaches it starts nothing
+  EXPECT_EQ(Driver.ProgramsStarted().size(), 1u);
+  EXPECT_FALSE(wizard->Btn_Update->Enabled());
+  updater->Finish(0);
+  Driver.Advance(500);
+  EXPECT_TRUE(wizard->Btn_Update->Enabled());
+  EXPECT_FALSE(wizard->Updater_Running());
+  EXPECT_TRUE(wizard->Last_Result().Ok());
+  Click(wizard->Btn_Update);
+  EXPECT_EQ(Driver.ProgramsStarted().size(), 2u);
+}
 
 // A process that runs for a few polls; the test acts at each poll, which
 // happens while the wizard waits for it.
@@ -242,6 +279,7 @@ public:
     Sleep(Ms);
     return false;
   }
+  int TermSignal() override { return 0; }
   int Id() const override { return 7; }
 
 private:

@@ -109,6 +109,16 @@ TEST_F(RealProcess, SignalEndsWith128PlusSignal) {
   ASSERT_TRUE(started);
   EXPECT_TRUE(started.process->Wait(INFINITE));
   EXPECT_EQ(started.process->ExitCode(), 128u + 9u);
+  EXPECT_EQ(started.process->TermSignal(), 9);
+}
+
+// The same status from an ordinary exit is no signal.
+TEST_F(RealProcess, ExitStatusAboveOneHundredTwentyEightIsNoSignal) {
+  auto started = StartProgram(Script("exit.sh", "exit 137\n"), "", true);
+  ASSERT_TRUE(started);
+  EXPECT_TRUE(started.process->Wait(INFINITE));
+  EXPECT_EQ(started.process->ExitCode(), 137u);
+  EXPECT_EQ(started.process->TermSignal(), 0);
 }
 
 struct FailureCase {
