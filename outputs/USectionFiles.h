@@ -79,7 +79,9 @@ struct TParGenFile {
 // that cannot be read or parsed, or that holds a number outside its field's
 // range, raises ESectionFileError naming the file, the row (or element) and
 // the attribute. The root is the first element among the top-level nodes.
-TSectionTable Load_Section_Table(const std::string& Path, std::span<const TNumberField> Numbers);
+// Without Numbers (the editors, which show the texts as written) no number
+// is read.
+TSectionTable Load_Section_Table(const std::string& Path, std::span<const TNumberField> Numbers = {});
 TParGenFile Load_Par_Gen_File(const std::string& Path);
 
 // The two PROFIBUS choices of ParGen.xml (off when the file is missing).
