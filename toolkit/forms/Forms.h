@@ -151,6 +151,8 @@ public:
 
 // What a control may change before its hint is shown (CM_HINTSHOW).
 class THintWindow;
+// Makes the hint window of a class other than the plain one.
+using THintWindowClass = std::function<THintWindow*(TComponent* AOwner)>;
 struct THintInfo {
   TControl* HintControl = nullptr;
   TPoint HintPos;          // screen
@@ -162,6 +164,8 @@ struct THintInfo {
   int HideTimeout = 0;
   std::string HintStr;
   void* HintData = nullptr;
+  // Empty: the application's hint window class.
+  THintWindowClass HintWindowClass;
 };
 
 class THintWindow : public TCustomControl {
@@ -170,6 +174,8 @@ public:
   std::string ClassName() const override { return "THintWindow"; }
   virtual void ActivateHint(TRect Rect, const std::string& AHint);
   virtual TRect CalcHintRect(int MaxWidth, const std::string& AHint);
+  // A hint with data of its control (a grid hands itself); the plain window ignores it.
+  virtual void ActivateHintData(TRect Rect, const std::string& AHint, void* AData);
   void ReleaseHandle();
 
 protected:
@@ -243,6 +249,10 @@ public:
   void CancelHint();
   void ActivateHint(TPoint CursorPos);
   THintWindow* HintWindow() const { return hintWindow_; }
+  // The class of the hint windows made from now on; empty: the plain one.
+  // Classes are told apart by the type of their factory (one lambda each).
+  void SetHintWindowClass(THintWindowClass Class) { hintWindowClass_ = std::move(Class); }
+  const THintWindowClass& HintWindowClass() const { return hintWindowClass_; }
   // Called by the window system for every mouse message.
   void HintMouseMessage(TControl* Control, TMessage& Message);
   // Forgets a control that is being destroyed.
@@ -289,6 +299,9 @@ private:
   int hintHidePause_ = 2500;
   TColor hintColor_ = clInfoBk;
   THintWindow* hintWindow_ = nullptr;
+  THintWindowClass hintWindowClass_;
+  // Which class made hintWindow_, so that a hint of another class gets a new window.
+  const void* hintWindowKind_ = nullptr;
   TControl* hintControl_ = nullptr;
   bool hintActive_ = false;
   THintInfo hintInfo_;

@@ -51,6 +51,11 @@ void THintWindow::ActivateHint(TRect Rect, const std::string& AHint) {
   Invalidate();
 }
 
+void THintWindow::ActivateHintData(TRect Rect, const std::string& AHint, void* AData) {
+  (void)AData;
+  ActivateHint(Rect, AHint);
+}
+
 void THintWindow::ReleaseHandle() {
   SetVisible(false);
   DestroyHandle();
@@ -125,11 +130,20 @@ void TApplication::showHintNow() {
   bool canShow = true;
   if (OnShowHint) OnShowHint(hintInfo_.HintStr, canShow, hintInfo_);
   if (!canShow || hintInfo_.HintStr.empty()) return;
-  if (!hintWindow_) hintWindow_ = new THintWindow(this);
+  const THintWindowClass& cls = hintInfo_.HintWindowClass ? hintInfo_.HintWindowClass : hintWindowClass_;
+  const void* kind = cls ? cls.target_type().name() : nullptr;
+  if (hintWindow_ && kind != hintWindowKind_) {
+    delete hintWindow_;
+    hintWindow_ = nullptr;
+  }
+  if (!hintWindow_) {
+    hintWindow_ = cls ? cls(this) : new THintWindow(this);
+    hintWindowKind_ = kind;
+  }
   hintWindow_->SetColor(hintInfo_.HintColor);
   TRect r = hintWindow_->CalcHintRect(hintInfo_.HintMaxWidth, hintInfo_.HintStr);
   OffsetRect(r, hintInfo_.HintPos.X, hintInfo_.HintPos.Y);
-  hintWindow_->ActivateHint(r, hintInfo_.HintStr);
+  hintWindow_->ActivateHintData(r, hintInfo_.HintStr, hintInfo_.HintData);
   hintActive_ = true;
   if (hintInfo_.HideTimeout > 0)
     hintTimer_ = SetTimer(nullptr, 0, static_cast<UINT>(hintInfo_.HideTimeout), [this](uintptr_t) { hintTimerExpired(); });
