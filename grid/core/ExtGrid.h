@@ -35,6 +35,7 @@
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/ExtObj.h"
 #include "grid/foundation/ExtStyleIF.h"
+#include "grid/output/ControlLook.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/rtl/Collection.h"
@@ -949,10 +950,8 @@ protected:
   bool FScrollHints = false;
   int FZoomFactor = 0;
   bool FUsesAppStyles = false;
-  TColor FQGSGradFrom;
-  TColor FQGSGradTo;
-  TColor FQGSGradMirrorFrom = clNone;
-  TColor FQGSGradMirrorTo = clNone;
+  // The faces of fixed cells, written by looks, styles and the control look.
+  TFixedFaceColors FFixedFaces;
   TColorTones FTones{};
   std::string FXMLEncoding = "ISO-8859-1";
   // platform facts found at construction
@@ -984,7 +983,7 @@ protected:
   TSortSettings FSortSettings;
   TDragDropSettings FDragDropSettings;
   TDragScrollOptions FDragScrollOptions;
-  TControlLook FControlLook;
+  TControlLook FControlLook{this, &FFixedFaces};
   TNavigation FNavigation;
   TColumnSize FColumnSize;
   TCellNode FCellNode;

@@ -39,8 +39,8 @@ void TExtStringGrid::constructDefaults() {
   FSelectionColor = kSelectionColor;
   FURLColor = kURLColor;
   FDisabledFontColor = kDisabledFontColor;
-  FQGSGradFrom = RGB(255, 255, 255);
-  FQGSGradTo = ColorToRGB(clBtnFace);
+  FFixedFaces.From = RGB(255, 255, 255);
+  FFixedFaces.To = ColorToRGB(clBtnFace);
   FScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
   FWheelScrl = platform::Facts().WheelScrollLines;
 

@@ -4,10 +4,6 @@
 
 #include "grid/core/ColumnSize.h"
 
-void TControlLook::Assign(const TPersistent* Source) {
-  if (const TControlLook* src = SameClass(this, Source)) F = src->F;
-}
-
 void TBackGround::Assign(const TPersistent* Source) {
   const TBackGround* src = SameClass(this, Source);
   if (!src) return;

@@ -1,6 +1,6 @@
 #pragma once
 // Settings objects of the string grid's look and behaviour that the grid
-// creates and owns: cell controls, background, balloons, progress cells,
+// creates and owns: background, balloons, progress cells,
 // grouping, the modified-row marker and drag-and-drop. Each keeps its values,
 // copies them in Assign (another class raises EConvertError) and tells its
 // owner through OnChange where a change must be repainted; the painting and
@@ -12,74 +12,6 @@
 #include "grid/core/ExtGridTypes.h"
 #include "grid/foundation/ExtObj.h"
 #include "toolkit/graphics/Bitmap.h"
-
-// ---------------------------------------------------------------------------
-// Look of the controls drawn inside cells. (The framework's TControlStyle is
-// the set of control flags, hence the longer name.)
-enum TCellControlStyle { csClassic, csFlat, csWinXP, csBorland, csQGS, csGlyph, csTheme };
-
-class TControlLook : public TPersistent {
-public:
-  TControlLook() = default;
-  std::string ClassName() const override { return "TControlLook"; }
-  void Assign(const TPersistent* Source) override;
-
-  TCellControlStyle ControlStyle() const { return F.ControlStyle; }
-  void SetControlStyle(TCellControlStyle v) { changeTo(F.ControlStyle, v); }
-  int CheckSize() const { return F.CheckSize; }
-  void SetCheckSize(int v) { changeTo(F.CheckSize, v); }
-  int RadioSize() const { return F.RadioSize; }
-  void SetRadioSize(int v) { changeTo(F.RadioSize, v); }
-  TColor Color() const { return F.Color; }
-  void SetColor(TColor v) { changeTo(F.Color, v); }
-  TColor CommentColor() const { return F.CommentColor; }
-  void SetCommentColor(TColor v) { changeTo(F.CommentColor, v); }
-  TColor FixedGradientFrom() const { return F.FixedGradientFrom; }
-  void SetFixedGradientFrom(TColor v) { changeTo(F.FixedGradientFrom, v); }
-  TColor FixedGradientTo() const { return F.FixedGradientTo; }
-  void SetFixedGradientTo(TColor v) { changeTo(F.FixedGradientTo, v); }
-  bool FlatButton() const { return F.FlatButton; }
-  void SetFlatButton(bool v) { changeTo(F.FlatButton, v); }
-  TColor ProgressBorderColor() const { return F.ProgressBorderColor; }
-  void SetProgressBorderColor(TColor v) { F.ProgressBorderColor = v; }
-  bool ProgressXP() const { return F.ProgressXP; }
-  void SetProgressXP(bool v) { changeTo(F.ProgressXP, v); }
-  QUELIX_PLAIN_PROPERTY(bool, CheckAlwaysActive)
-  QUELIX_PLAIN_PROPERTY(bool, RadioAlwaysActive)
-  bool DropDownAlwaysVisible() const { return F.DropDownAlwaysVisible; }
-  void SetDropDownAlwaysVisible(bool v) { changeTo(F.DropDownAlwaysVisible, v); }
-  bool SpinButtonsAlwaysVisible() const { return F.SpinButtonsAlwaysVisible; }
-  void SetSpinButtonsAlwaysVisible(bool v) { changeTo(F.SpinButtonsAlwaysVisible, v); }
-  QUELIX_PLAIN_PROPERTY(int, DropDownCount)
-
-  // Repaints the grid.
-  TNotifyEvent OnChange;
-
-private:
-  struct TValues {
-    TCellControlStyle ControlStyle = csTheme;
-    int CheckSize = 15;
-    int RadioSize = 10;
-    TColor Color = clBlack;
-    TColor CommentColor = clRed;
-    TColor FixedGradientFrom = clNone;
-    TColor FixedGradientTo = clNone;
-    bool FlatButton = false;
-    TColor ProgressBorderColor = static_cast<TColor>(0x808080);
-    bool ProgressXP = false;
-    bool CheckAlwaysActive = false;
-    bool RadioAlwaysActive = false;
-    bool DropDownAlwaysVisible = false;
-    bool SpinButtonsAlwaysVisible = false;
-    int DropDownCount = 8;
-  };
-  template <typename T>
-  void changeTo(T& field, T v) {
-    field = v;
-    if (OnChange) OnChange(this);
-  }
-  TValues F;
-};
 
 // ---------------------------------------------------------------------------
 // Background picture or gradient behind the cells.
