@@ -368,6 +368,9 @@ protected:
   // (exchanging rows); the grid stays the owner, so one record must never
   // sit in two slots.
   void SetGridObject(int ACol, int ARow, TCellProperties* Value) { rawSetObject(ACol, ARow, Value); }
+  // Removed rows free their records: nothing of them comes back when the
+  // row count grows again.
+  void DeleteStoredRows(const std::vector<int>& Rows) override;
 
   bool FHideLastRow = false;
   int FNormalRowCount = 0;

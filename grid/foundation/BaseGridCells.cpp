@@ -132,6 +132,13 @@ void TBaseGrid::freeProps(TCellProperties* Props) {
   delete Props;
 }
 
+void TBaseGrid::DeleteStoredRows(const std::vector<int>& Rows) {
+  if (FHasCellProps)
+    for (int r : Rows)
+      for (int c = 0; c < TotalColCount(); ++c) emptySlot(c, r);
+  TStringGrid::DeleteStoredRows(Rows);
+}
+
 void TBaseGrid::emptySlot(int ACol, int ARow) {
   TCellProperties* p = propsAt(ACol, ARow);
   rawSetObject(ACol, ARow, nullptr);

@@ -292,7 +292,17 @@ public:
 
 class TExtStringGrid;
 
-// A plain property: read Name(), write SetName(v), value kept in F.Name.
+// For Assign: the other object when it is of the same class; otherwise the
+// framework's Assign raises its conversion error.
+template <typename T>
+const T* SameClass(T* self, const TPersistent* Source) {
+  auto* src = dynamic_cast<const T*>(Source);
+  if (!src) self->TPersistent::Assign(Source);
+  return src;
+}
+
+// A plain property: read Name(), write SetName(v), value kept in F.Name
+// (the grid's other settings objects use it too).
 #define QUELIX_PLAIN_PROPERTY(T, Name) \
   T Name() const { return F.Name; }     \
   void Set##Name(T v) { F.Name = v; }
@@ -618,7 +628,6 @@ private:
   bool FEnabled = false;
 };
 
-#undef QUELIX_PLAIN_PROPERTY
 
 // ---------------------------------------------------------------------------
 // Control list, line list and file picture.

@@ -2,18 +2,6 @@
 
 #include "grid/foundation/ExtObj.h"
 
-namespace {
-
-// The other object when it is of the same class; otherwise the framework's
-// Assign raises its conversion error.
-template <typename T>
-const T* SameClass(T* self, const TPersistent* Source) {
-  auto* src = dynamic_cast<const T*>(Source);
-  if (!src) self->TPersistent::Assign(Source);
-  return src;
-}
-
-}  // namespace
 
 TSearchFooter::TSearchFooter(TComponent* AOwner, bool InitDesign) {
   (void)AOwner;

@@ -83,3 +83,26 @@ size_t TCellStore::FilledCount() const {
   for (const auto& [row, cells] : rows_) n += cells.size();
   return n;
 }
+
+void TCellStore::InsertRows(const std::vector<int>& NewRows) {
+  if (NewRows.empty()) return;
+  std::map<int, RowCells> out;
+  size_t k = 0;  // new rows standing before the current target
+  for (auto& [index, cells] : rows_) {
+    // The old row moves down past every new row at or before its new place.
+    while (k < NewRows.size() && NewRows[k] <= index + static_cast<int>(k)) ++k;
+    out.emplace(index + static_cast<int>(k), std::move(cells));
+  }
+  rows_ = std::move(out);
+}
+
+void TCellStore::DeleteRows(const std::vector<int>& Rows) {
+  if (Rows.empty()) return;
+  std::map<int, RowCells> out;
+  for (auto& [index, cells] : rows_) {
+    auto it = std::lower_bound(Rows.begin(), Rows.end(), index);
+    if (it != Rows.end() && *it == index) continue;
+    out.emplace(index - static_cast<int>(it - Rows.begin()), std::move(cells));
+  }
+  rows_ = std::move(out);
+}

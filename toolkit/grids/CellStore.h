@@ -21,6 +21,10 @@ public:
   // Moves a row (column) to a new index; the ones between shift by one.
   void MoveRow(int FromIndex, int ToIndex);
   void MoveColumn(int FromIndex, int ToIndex);
+  // Empty rows standing at the given indexes afterwards; removal of rows.
+  // Both lists ascending, without repeats; the rows after them shift.
+  void InsertRows(const std::vector<int>& NewRows);
+  void DeleteRows(const std::vector<int>& Rows);
   void Clear() { rows_.clear(); }
   // Cells holding a text or an object.
   size_t FilledCount() const;

@@ -238,6 +238,15 @@ public:
   void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
   void MoveColumn(int FromIndex, int ToIndex);
   void MoveRow(int FromIndex, int ToIndex);
+  // Block edits of the rows in one pass each: heights, cursor and store follow.
+  // Inserts empty rows of the default height so that they stand at the given
+  // indexes afterwards (ascending, without repeats).
+  void InsertGridRows(const std::vector<int>& NewRows);
+  void InsertGridRows(int Index, int Count);
+  // Removes the rows at the given indexes (ascending, without repeats); at
+  // least one row stays.
+  void DeleteGridRows(const std::vector<int>& Rows);
+  void DeleteGridRows(int Index, int Count);
 
   // ---- invalidation of parts ----
   void InvalidateCell(int ACol, int ARow);
@@ -288,6 +297,8 @@ protected:
   // Moves the stored cells of a column or row; TStringGrid keeps them.
   virtual void MoveStoredColumn(int FromIndex, int ToIndex) { (void)FromIndex; (void)ToIndex; }
   virtual void MoveStoredRow(int FromIndex, int ToIndex) { (void)FromIndex; (void)ToIndex; }
+  virtual void InsertStoredRows(const std::vector<int>& NewRows) { (void)NewRows; }
+  virtual void DeleteStoredRows(const std::vector<int>& Rows) { (void)Rows; }
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void Loaded() override;
@@ -479,6 +490,8 @@ protected:
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   void MoveStoredColumn(int FromIndex, int ToIndex) override { FStore.MoveColumn(FromIndex, ToIndex); }
   void MoveStoredRow(int FromIndex, int ToIndex) override { FStore.MoveRow(FromIndex, ToIndex); }
+  void InsertStoredRows(const std::vector<int>& NewRows) override { FStore.InsertRows(NewRows); }
+  void DeleteStoredRows(const std::vector<int>& Rows) override { FStore.DeleteRows(Rows); }
   // A cell of the current row and column changed: repaint it, and reload the
   // editor when it shows that cell.
   void CellChanged(int ACol, int ARow);

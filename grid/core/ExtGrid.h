@@ -1,0 +1,1055 @@
+#pragma once
+// The string grid every table of the system is built on: text cells with
+// per-cell properties and cell objects over the base grid's store, hidden
+// columns and rows with the mapping between real and displayed indexes,
+// per-cell query hooks that painting, printing, hinting and editing ask,
+// settings sub-objects, the update lock, and the declarations that the
+// editing, input, painting, data, file and printing code fill in.
+//
+// Indexes: a *real* column is the column as stored (hidden ones included,
+// 0 .. AllColCount()-1); a *displayed* column is its place on screen
+// (0 .. ColCount()-1). Cells, the per-cell property accessors and most hooks
+// take real columns; Col, LeftCol, ColWidths, Selection, mouse positions and
+// IsFixed take displayed ones. Rows are displayed rows except in the
+// accessors whose name begins with All, which take real rows and reach
+// hidden rows. Parameter names say which: ARealCol / ADisplCol,
+// ARealRow / ARow.
+//
+// The class is declared here whole and defined over several files, one per
+// feature (ExtGridLife.cpp, ExtGridCells.cpp, ExtGridHidden.cpp, ...). Each
+// feature's declarations sit in their own block below, so that each can grow
+// without touching the others.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/core/CellGraphic.h"
+#include "grid/core/ColumnSize.h"
+#include "grid/core/ExtGridDataSettings.h"
+#include "grid/core/ExtGridPrintSettings.h"
+#include "grid/core/ExtGridSettings.h"
+#include "grid/core/ExtGridTypes.h"
+#include "grid/core/GridItem.h"
+#include "grid/foundation/BaseGrid.h"
+#include "grid/foundation/ExtObj.h"
+#include "grid/foundation/ExtStyleIF.h"
+#include "grid/output/ControlLook.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/forms/WinApi.h"
+#include "toolkit/rtl/Collection.h"
+
+class TCustomForm;
+class TPopupMenu;
+class TScrollBar;
+class TWinControl;
+// Editor controls and panels; each is a component the grid owns, made by the
+// editing code (at construction or on first use).
+class TEditLink;
+class TGridCombo;
+class TGridSpin;
+class TGridCheckBox;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridButton;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class TGridTransEdit;
+class TGridTransCombo;
+class TExtRichEdit;
+class TControlEdit;
+class TControlCombo;
+class THeaderDragButton;
+class TFooterPanel;
+class TSearchPanel;
+class TDropList;
+class TDropCheckList;
+class TScrollControl;
+class THTMLHintWindow;
+class TGridFocusWindow;
+class TArrowWindow;
+class TExtStringGridCheck;
+
+class TExtStringGrid : public TBaseGrid {
+public:
+  explicit TExtStringGrid(TComponent* AOwner);
+  ~TExtStringGrid() override;
+  std::string ClassName() const override { return "TExtStringGrid"; }
+
+  // =========================================================================
+  // Life cycle (ExtGridLife.cpp)
+  // =========================================================================
+  // Copies the settings, the counts, widths and heights, then the cells, from
+  // another TExtStringGrid; any other source is ignored.
+  void Assign(const TPersistent* Source) override;
+  virtual void AssignCells(const TPersistent* Source);
+  void Invalidate() override;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  void InitOrigColSizes();
+  virtual int GetVersionNr() const { return 0x06020103; }
+  virtual std::string GetVersionString() const;
+
+  // =========================================================================
+  // Dimensions and fixed rows and columns (ExtGridDimensions.cpp). These
+  // redeclare the framework's accessors so that every change of size keeps
+  // the grid's own state in step; the base classes keep reading theirs.
+  // =========================================================================
+  int RowCount() const { return baseRowCount(); }
+  void SetRowCount(int Value);
+  int ColCount() const { return baseColCount(); }
+  void SetColCount(int Value);
+  int FixedRows() const;
+  void SetFixedRows(int Value);
+  int FixedCols() const;
+  void SetFixedCols(int Value);
+  int DefaultRowHeight() const { return baseDefaultRowHeight(); }
+  void SetDefaultRowHeight(int Value);
+  int FixedRowHeight() const { return FFixedRowHeight; }
+  void SetFixedRowHeight(int Value);
+  int FixedColWidth() const { return ColWidths(0); }
+  void SetFixedColWidth(int Value);
+  int FixedFooters() const { return FFixedFooters; }
+  void SetFixedFooters(int Value);
+  int FixedRightCols() const { return FFixedRightCols; }
+  void SetFixedRightCols(int Value);
+  bool FixedRowAlways() const { return FFixedRowAlways; }
+  void SetFixedRowAlways(bool Value);
+  bool FixedColAlways() const { return FFixedColAlways; }
+  void SetFixedColAlways(bool Value);
+  TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+  void SetDefaultAlignment(TAlignment Value);
+  bool WordWrap() const { return FWordWrapEx; }
+  void SetWordWrap(bool Value);
+  int AllColCount() const { return TotalColCount(); }
+  int AllRowCount() const { return TotalRowCount(); }
+  int MaxRowCount() const { return FMaxRowCount; }
+  int MaxColCount() const { return FMaxColCount; }
+  int MinRowHeight() const { return FMinRowHeight; }
+  void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
+  int MaxRowHeight() const { return FMaxRowHeight; }
+  void SetMaxRowHeight(int Value) { FMaxRowHeight = Value; }
+  int MinColWidth() const { return FMinColWidth; }
+  void SetMinColWidth(int Value) { FMinColWidth = Value; }
+  int MaxColWidth() const { return FMaxColWidth; }
+  void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
+  // The current column (displayed); writing follows a synchronised grid.
+  int Col() const { return baseCol(); }
+  void SetCol(int ADisplCol);
+  // The current row (displayed); see the hidden rows block for the writer.
+  int Row() const { return baseRow(); }
+  void SetRow(int ARow);
+  int TopRow() const { return baseTopRow(); }
+  // Applied only within FixedRows() .. RowCount()-1.
+  void SetTopRow(int ARow);
+
+  // =========================================================================
+  // Cell text and cell property access (ExtGridCells.cpp). Cells(ARealCol,
+  // ARow) and SetCells are the base grid's.
+  // =========================================================================
+  std::string AllCells(int ARealCol, int ARealRow) const { return GetCellsEx(ARealCol, ARealRow); }
+  void SetAllCells(int ARealCol, int ARealRow, const std::string& Value) { SetCellsEx(ARealCol, ARealRow, Value); }
+  std::string GetCellsEx(int ARealCol, int ARealRow) const;
+  void SetCellsEx(int ARealCol, int ARealRow, const std::string& Value);
+  std::string AllGridCells(int ARealCol, int ARealRow) const;
+  void SetAllGridCells(int ARealCol, int ARealRow, const std::string& Value);
+  std::u16string AllWideCells(int ARealCol, int ARealRow) const;
+  void SetAllWideCells(int ARealCol, int ARealRow, const std::u16string& Value);
+  std::u16string WideCells(int ARealCol, int ARow) const;
+  void SetWideCells(int ARealCol, int ARow, const std::u16string& Value);
+  std::string StrippedCells(int ARealCol, int ARow) const;
+  // The column that stood at AOrigCol before any column move.
+  std::string OriginalCells(int AOrigCol, int ARow) const;
+  void SetOriginalCells(int AOrigCol, int ARow, const std::string& Value);
+  int LinesInCell(int ARealCol, int ARow) const;
+  // The raw text of the current cell's base cell.
+  virtual std::string GetCurrentCell() const;
+  virtual void SetCurrentCell(const std::string& Value);
+  virtual std::u16string GetCurrentWideCell() const;
+  virtual void SetCurrentWideCell(const std::u16string& Value);
+  virtual std::string GetCurrentCellText() const;
+  virtual void SetCurrentEditText(const std::string& Value);
+  TEditorType CurrentEditor() const { return EditControl; }
+
+  uintptr_t AllObjects(int ARealCol, int ARealRow) const;
+  void SetAllObjects(int ARealCol, int ARealRow, uintptr_t Value);
+  TObject* GetRawObjectEx(int ARealCol, int ARealRow) const;
+  TControl* CellControls(int ARealCol, int ARow) const;
+  void SetCellControls(int ARealCol, int ARow, TControl* Value);
+  int NumCellControls() const { return FNumCellControls; }
+
+  TColor Colors(int ARealCol, int ARow) const;
+  void SetColors(int ARealCol, int ARow, TColor Value);
+  TColor ColorsTo(int ARealCol, int ARow) const;
+  void SetColorsTo(int ARealCol, int ARow, TColor Value);
+  TCellGradientDirection Gradients(int ARealCol, int ARow) const;
+  void SetGradients(int ARealCol, int ARow, TCellGradientDirection Value);
+  TColor FontColors(int ARealCol, int ARow) const;
+  void SetFontColors(int ARealCol, int ARow, TColor Value);
+  TFontStyles FontStyles(int ARealCol, int ARow) const;
+  void SetFontStyles(int ARealCol, int ARow, TFontStyles Value);
+  int FontSizes(int ARealCol, int ARow) const;
+  void SetFontSizes(int ARealCol, int ARow, int Value);
+  std::string FontNames(int ARealCol, int ARow) const;
+  void SetFontNames(int ARealCol, int ARow, const std::string& Value);
+  // The grid's one per-cell font buffer, loaded with the cell's font.
+  TFont* GetCellFont(int ARealCol, int ARow);
+  void SetCellFont(int ARealCol, int ARow, const TFont* Value);
+  TAlignment Alignments(int ARealCol, int ARow) const;
+  void SetAlignments(int ARealCol, int ARow, TAlignment Value);
+  bool WordWraps(int ARealCol, int ARow);
+  void SetWordWraps(int ARealCol, int ARow, bool Value);
+  bool ReadOnly(int ARealCol, int ARow) const;
+  void SetReadOnly(int ARealCol, int ARow, bool Value);
+  // Row-wide writes over the normal columns; clNone clears that colour only.
+  void SetRowColor(int ARow, TColor Value);
+  void SetRowColorTo(int ARow, TColor Value);
+  void SetRowFontColor(int ARow, TColor Value);
+  // Width of a real column: the saved width while it is hidden.
+  int AllColWidths(int ARealCol) const;
+  void SetAllColWidths(int ARealCol, int Value);
+  TCursor Cursor() const { return TBaseGrid::Cursor(); }
+  void SetCursor(TCursor Value);
+  bool UseHTMLHints() const { return FUseHTMLHints; }
+  void SetUseHTMLHints(bool Value) { FUseHTMLHints = Value; }
+
+  // =========================================================================
+  // Hidden columns and rows, index mapping (ExtGridHidden.cpp)
+  // =========================================================================
+  void HideColumn(int ARealCol) { HideColumns(ARealCol, ARealCol); }
+  void HideColumns(int FromRealCol, int ToRealCol);
+  void UnHideColumn(int ARealCol) { UnHideColumns(ARealCol, ARealCol); }
+  void UnHideColumns(int FromRealCol, int ToRealCol);
+  void UnHideColumnsAll();
+  bool IsHiddenColumn(int ARealCol) const;
+  int NumHiddenColumns() const { return FNumHidden; }
+  int TotalColCount() const override { return ColCount() + FNumHidden; }
+  int RealColIndex(int ADisplCol) const { return DisplToRealColumn(ADisplCol); }
+  int DisplColIndex(int ARealCol) const override { return RealToDisplColumn(ARealCol); }
+  int RealCol() const { return RealColIndex(Col()); }
+  bool IsIgnoredColumn(int ARealCol) const;
+  TIntList* IgnoreColumns() { return &FIgnoreColumns; }
+
+  void HideRow(int ARealRow) { HideRows(ARealRow, ARealRow); }
+  void HideRows(int FromRealRow, int ToRealRow);
+  void HideRowsEx(int FromRealRow, int ToRealRow);
+  // Hides displayed rows as one filter level (ascending, without repeats).
+  void HideRowList(const TIntList* RowList);
+  // Hides rows as children of a node; only UnHideNodeRows brings them back.
+  void HideNodeRows(int FromRealRow, int ToRealRow);
+  void UnHideRow(int ARealRow) { UnHideRows(ARealRow, ARealRow); }
+  void UnHideRows(int FromRealRow, int ToRealRow);
+  void UnHideRowsAll();
+  // Restores the rows of the most recent filter level only.
+  void UnHideRowList();
+  void UnHideNodeRows(int FromRealRow, int ToRealRow);
+  bool IsHiddenRow(int ARealRow) const;
+  int NumHiddenRows() const { return static_cast<int>(FHiddenRows.size()); }
+  int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+  int RealRowIndex(int ARow) const { return DisplToRealRow(ARow); }
+  int DisplRowIndex(int ARealRow) const { return RealToDisplRow(ARealRow); }
+  int RealRow() const { return RealRowIndex(Row()); }
+  int FilterLevel() const { return FFilterLevel; }
+  void SetFilterLevel(int Value) { FFilterLevel = Value; }
+  // The hidden-row item of a real row, none when the row is shown.
+  TGridItem* HiddenRowItem(int ARealRow) const;
+  TStrings* HiddenRowStrings(int ARealRow) const;
+  // The hidden rows in ascending real row order.
+  const std::vector<std::unique_ptr<TGridItem>>& GridItems() const { return FHiddenRows; }
+
+  void HideSelection();
+  void UnHideSelection();
+  bool SelectionHidden() const { return FSelHidden; }
+  void UpdateEditMode();
+  void ScrollInView(int ADisplCol, int ARow);
+  virtual TRect GetUsedCells();
+
+  bool SaveFixedCells() const { return FSaveFixedCells; }
+  void SetSaveFixedCells(bool Value) { FSaveFixedCells = Value; }
+  bool SaveFixedCols() const { return FSaveFixedCols; }
+  void SetSaveFixedCols(bool Value) { FSaveFixedCols = Value; }
+  bool SaveFixedRows() const { return FSaveFixedRows; }
+  void SetSaveFixedRows(bool Value) { FSaveFixedRows = Value; }
+  int SaveStartCol() const;
+  int SaveStartRow() const;
+  int SaveEndCol() const;
+  int SaveEndRow() const;
+  int SaveColCount() const;
+  int SaveRowCount() const;
+
+  // =========================================================================
+  // Update lock and window messages (ExtGridUpdate.cpp)
+  // =========================================================================
+  void BeginUpdate();
+  // Always counts down; the last one repaints what the lock held back.
+  void EndUpdate();
+  // A short lock of the grid's own handlers, without switching drawing off;
+  // ResetUpdate ends the ones taken so, never the callers' outer locks.
+  void StartUpdate();
+  void ResetUpdate();
+  bool LockUpdate() const { return FUpdateCount != 0; }
+  void SetLockUpdate(bool Value) { Value ? BeginUpdate() : EndUpdate(); }
+  bool IsUpdating() const { return FUpdateCount > 0; }
+  int UpdateCount() const { return FUpdateCount; }
+  bool IsHoverFixedCell(int ADisplCol, int ARow) const;
+  bool EnableBlink() const { return FEnableBlink; }
+  void SetEnableBlink(bool Value) { FEnableBlink = Value; }
+  bool GridBlink() const { return FGridBlink; }
+  int TimerTicks() const { return FTimerTicks; }
+  // The incremental search text, forgotten on the 4th timer tick after the last key.
+  const std::string& SearchInc() const { return FSearchInc; }
+  void SetSearchInc(const std::string& Value) {
+    FSearchInc = Value;
+    FSearchTics = 0;
+  }
+
+  // =========================================================================
+  // Appearance properties and style defaults (ExtGridProps.cpp)
+  // =========================================================================
+  TGridLook Look() const { return FLook; }
+  void SetLook(TGridLook Value);
+  TQGSStyle Style() const { return FStyle; }
+  virtual void SetStyle(TQGSStyle AStyle);
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value);
+  bool ActiveCellShow() const { return FActiveCellShow; }
+  void SetActiveCellShow(bool Value);
+  TColor ActiveCellColor() const { return FActiveCellColor; }
+  void SetActiveCellColor(TColor Value);
+  TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+  void SetActiveCellColorTo(TColor Value);
+  TFont* ActiveCellFont() { return &FActiveCellFont; }
+  void SetActiveCellFont(const TFont* Value);
+  TFont* FixedFont() { return &FFixedFont; }
+  void SetFixedFont(const TFont* Value);
+  TColor SelectionColor() const { return FSelectionColor; }
+  void SetSelectionColor(TColor Value);
+  TColor SelectionColorTo() const { return FSelectionColorTo; }
+  void SetSelectionColorTo(TColor Value);
+  TColor SelectionMirrorColor() const { return FSelectionMirrorColor; }
+  void SetSelectionMirrorColor(TColor Value);
+  TColor SelectionMirrorColorTo() const { return FSelectionMirrorColorTo; }
+  void SetSelectionMirrorColorTo(TColor Value);
+  bool SelectionColorMixer() const { return FSelectionColorMixer; }
+  void SetSelectionColorMixer(bool Value);
+  int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+  void SetSelectionColorMixerFactor(int Value);
+  TColor SelectionTextColor() const { return FSelectionTextColor; }
+  void SetSelectionTextColor(TColor Value);
+  bool SelectionRectangle() const { return FSelectionRectangle; }
+  void SetSelectionRectangle(bool Value);
+  bool SelectionResizer() const { return FSelectionResizer; }
+  void SetSelectionResizer(bool Value);
+  bool ShowSelection() const { return FShowSelection; }
+  void SetShowSelection(bool Value);
+  bool ShowDesignHelper() const { return FShowDesignHelper; }
+  void SetShowDesignHelper(bool Value);
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(TColor Value);
+  TColor HighlightTextColor() const { return FHighlightTextColor; }
+  void SetHighlightTextColor(TColor Value);
+  bool Hovering() const { return FHovering; }
+  void SetHovering(bool Value) { FHovering = Value; }
+  TColor HintColor() const { return FHintColor; }
+  void SetHintColor(TColor Value) { FHintColor = Value; }
+  TColor URLColor() const { return FURLColor; }
+  void SetURLColor(TColor Value);
+  TColor DisabledFontColor() const { return FDisabledFontColor; }
+  void SetDisabledFontColor(TColor Value);
+  TPoint XYOffset() const { return FXYOffset; }
+  void SetXYOffset(TPoint Value);
+  void UpdateXYOffset(int X, int Y) { FXYOffset = TPoint{X, Y}; }
+  TVAlignment VAlignment() const { return FVAlignment; }
+  void SetVAlignment(TVAlignment Value);
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool Value);
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool Value);
+  bool SpreadSheet() const { return FSpreadSheet; }
+  // Only True applies the spreadsheet preset.
+  void SetSpreadSheet(bool Value);
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(bool Value);
+  bool AutoNumAlign() const { return FAutoNumAlign; }
+  void SetAutoNumAlign(bool Value);
+  bool AutoFilterUpdate() const { return FAutoFilterUpdate; }
+  void SetAutoFilterUpdate(bool Value) { FAutoFilterUpdate = Value; }
+  bool EnableHTML() const { return FEnableHTML; }
+  void SetEnableHTML(bool Value);
+  bool EnableWheel() const { return FEnableWheel; }
+  void SetEnableWheel(bool Value) { FEnableWheel = Value; }
+  bool EnhRowColMove() const { return FEnhRowColMove; }
+  void SetEnhRowColMove(bool Value) { FEnhRowColMove = Value; }
+  bool IntelliZoom() const { return FIntelliZoom; }
+  void SetIntelliZoom(bool Value) { FIntelliZoom = Value; }
+  bool IntegralHeight() const { return FIntegralHeight; }
+  void SetIntegralHeight(bool Value);
+  THoverFixedCells HoverFixedCells() const { return FHoverFixedCells; }
+  void SetHoverFixedCells(THoverFixedCells Value) { FHoverFixedCells = Value; }
+  THintShowLargeTextPos HintShowLargeTextPos() const { return FHintShowLargeTextPos; }
+  void SetHintShowLargeTextPos(THintShowLargeTextPos Value) { FHintShowLargeTextPos = Value; }
+  bool UseInternalHintClass() const { return FUseInternalHintClass; }
+  void SetUseInternalHintClass(bool Value) { FUseInternalHintClass = Value; }
+  TInvalidEntryIcon InvalidEntryIcon() const { return FInvalidEntryIcon; }
+  void SetInvalidEntryIcon(TInvalidEntryIcon Value) { FInvalidEntryIcon = Value; }
+  const std::string& InvalidEntryTitle() const { return FInvalidEntryTitle; }
+  void SetInvalidEntryTitle(const std::string& Value) { FInvalidEntryTitle = Value; }
+  const std::string& InvalidEntryText() const { return FInvalidEntryText; }
+  void SetInvalidEntryText(const std::string& Value) { FInvalidEntryText = Value; }
+  const std::string& FilterDropDownClear() const { return FFilterDropDownClear; }
+  void SetFilterDropDownClear(const std::string& Value) { FFilterDropDownClear = Value; }
+  TFilterDropDownColumns FilterDropDownColumns() const { return FFilterDropDownColumns; }
+  void SetFilterDropDownColumns(TFilterDropDownColumns Value) { FFilterDropDownColumns = Value; }
+  bool FilterNormalCellsOnly() const { return FFilterNormalCellsOnly; }
+  void SetFilterNormalCellsOnly(bool Value) { FFilterNormalCellsOnly = Value; }
+  bool ShowNullDates() const { return FShowNullDates; }
+  void SetShowNullDates(bool Value) { FShowNullDates = Value; }
+  TScrollType ScrollType() const { return FScrollType; }
+  void SetScrollType(TScrollType Value);
+  TColor ScrollColor() const { return FScrollColor; }
+  void SetScrollColor(TColor Value);
+  int ScrollWidth() const { return FScrollWidth; }
+  void SetScrollWidth(int Value);
+  TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+  void SetScrollBarAlways(TScrollBarAlways Value);
+  bool ScrollProportional() const { return FScrollProportional; }
+  void SetScrollProportional(bool Value) { FScrollProportional = Value; }
+  bool ScrollSynch() const { return FScrollSynch; }
+  void SetScrollSynch(bool Value) { FScrollSynch = Value; }
+  bool ScrollHints() const { return FScrollHints; }
+  void SetScrollHints(bool Value) { FScrollHints = Value; }
+  // Shows, hides, enables and disables the scroll bars per ScrollBarAlways.
+  void ApplyScrollBarAlways(bool Force);
+  int ZoomFactor() const { return FZoomFactor; }
+  bool UsesAppStyles() const override { return FUsesAppStyles; }
+  // Takes the grid's colours from an active framework style other than "Windows".
+  void ApplyStyleColors();
+
+  // ---- text settings ----
+  const std::string& CheckTrue() const { return FCheckTrue; }
+  void SetCheckTrue(const std::string& Value);
+  const std::string& CheckFalse() const { return FCheckFalse; }
+  void SetCheckFalse(const std::string& Value);
+  const std::string& FloatFormat() const { return FFloatFormat; }
+  void SetFloatFormat(const std::string& Value);
+  char PasswordChar() const { return FPasswordChar; }
+  void SetPasswordChar(char Value) { FPasswordChar = Value; }
+  TEditorType DefaultEditor() const { return FDefaultEditor; }
+  void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
+  int MaxEditLength() const { return FMaxEditLength; }
+  void SetMaxEditLength(int Value);
+  int MaxComboLength() const { return FMaxComboLength; }
+  void SetMaxComboLength(int Value) { FMaxComboLength = Value; }
+  TStringList* ColumnHeaders() { return &FColumnHeaders; }
+  void SetColumnHeaders(const TStrings* Value);
+  TStringList* RowHeaders() { return &FRowHeaders; }
+  void SetRowHeaders(const TStrings* Value);
+  TStringList* LookupItems() { return &FLookupItems; }
+  // None keeps the current list.
+  void SetLookupItems(const TStrings* Value) {
+    if (Value) FLookupItems.Assign(Value);
+  }
+
+  // ---- settings sub-objects (a write copies into the grid's own) ----
+  TNavigation* Navigation() { return &FNavigation; }
+  void SetNavigation(const TNavigation* Value) { FNavigation.Assign(Value); }
+  TMouseActions* MouseActions() { return &FMouseActions; }
+  void SetMouseActions(const TMouseActions* Value) { FMouseActions.Assign(Value); }
+  TControlLook* ControlLook() { return &FControlLook; }
+  void SetControlLook(const TControlLook* Value) { FControlLook.Assign(Value); }
+  TSearchFooter* SearchFooter() { return FSearchFooter.get(); }
+  void SetSearchFooter(const TSearchFooter* Value) { FSearchFooter->Assign(Value); }
+  TFloatingFooter* FloatingFooter() { return &FFloatingFooter; }
+  TPrintSettings* PrintSettings() { return &FPrintSettings; }
+  void SetPrintSettings(const TPrintSettings* Value) { FPrintSettings.Assign(Value); }
+  THTMLSettings* HTMLSettings() { return &FHTMLSettings; }
+  void SetHTMLSettings(const THTMLSettings* Value) { FHTMLSettings.Assign(Value); }
+  TSortSettings* SortSettings() { return &FSortSettings; }
+  void SetSortSettings(const TSortSettings* Value) { FSortSettings.Assign(Value); }
+  TDragDropSettings* DragDropSettings() { return &FDragDropSettings; }
+  TDragScrollOptions* DragScrollOptions() { return &FDragScrollOptions; }
+  TColumnSize* ColumnSize() { return &FColumnSize; }
+  TCellNode* CellNode() { return &FCellNode; }
+  TBands* Bands() { return &FBands; }
+  TSizeWhileTyping* SizeWhileTyping() { return &FSizeWhileTyping; }
+  TGrouping* Grouping() { return &FGrouping; }
+  TBackGround* BackGround() { return &FBackGround; }
+  void SetBackGround(const TBackGround* Value);
+  TGridProgressAppearance* ProgressAppearance() { return &FProgressAppearance; }
+  void SetProgressAppearance(const TGridProgressAppearance* Value) { FProgressAppearance.Assign(Value); }
+  TSyncGrid* SyncGrid() { return &FSyncGrid; }
+  TFocusHelper* FocusHelper() { return &FFocusHelper; }
+  void SetFocusHelper(const TFocusHelper* Value) { FFocusHelper.Assign(Value); }
+  TFilter* Filter() { return &FFilter; }
+  TFilterDropDown* FilterDropDown() { return &FFilterDropDown; }
+  TBalloonSettings* Balloon() { return &FBalloon; }
+  void SetBalloon(const TBalloonSettings* Value) { FBalloon.Assign(Value); }
+  TShowModified* ShowModified() { return &FShowModified; }
+  void SetShowModified(const TShowModified* Value) { FShowModified.Assign(Value); }
+  TBitmap* RowIndicator() { return &FRowIndicator; }
+  void SetRowIndicator(const TBitmap* Value);
+  TSortIndexList* SortIndexes() { return &FSortIndexes; }
+  TControlList* CellControlList() { return &FControlList; }
+  TExtStringGridCheck* CellChecker() const { return FCellChecker; }
+  void SetCellChecker(TExtStringGridCheck* Value) { FCellChecker = Value; }
+  // Objects told about changed cell rectangles (CellsChanged).
+  TList* Notifiers() { return &FNotifiers; }
+
+  // =========================================================================
+  // Fills, dates and times, headers (ExtGridFill.cpp)
+  // =========================================================================
+  // ColumnHeaders go into row 0, RowHeaders into column 0 ("\\n" is a line break).
+  void ShowColumnHeaders();
+  void ClearColumnHeaders();
+  void ShowRowHeaders();
+  void ClearRowHeaders();
+  // Fills run over every cell (DoFixed) or the normal cells, under one update lock.
+  void TextFill(bool DoFixed, const std::string& Txt);
+  // Fmt takes the column and the row as two integers; a bad format raises
+  // EExtGridError and changes no cell.
+  void FormatFill(bool DoFixed, const std::string& Fmt);
+  void RandomFill(bool DoFixed, int Rnd);
+  void LinearFill(bool DoFixed);
+  double Dates(int ARealCol, int ARow) const;
+  void SetDates(int ARealCol, int ARow, double Value);
+  double Times(int ARealCol, int ARow) const;
+  void SetTimes(int ARealCol, int ARow, double Value);
+  TIntList* MergedColumns() { return &FMergedColumns; }
+  virtual void DoCanAddRow(bool& CanAdd);
+  virtual void DoCanInsertRow(int ARow, bool& CanInsert);
+  // Adds one row at the end (automatic row appending).
+  virtual void AppendOneRow();
+
+  // =========================================================================
+  // Editing: in-place editor dispatch, special editors, validation. Bodies
+  // beyond the "nothing to do" defaults belong to the editing code.
+  // =========================================================================
+  bool EditMode = false;
+  TEditorType EditControl = edNormal;
+  bool EditActive() const { return FEditActive; }
+  const std::string& OriginalCellValue() const { return FCellCache; }
+  TEditLink* EditLink() const { return FEditLink; }
+  void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+  const std::string& EditMask() const { return FEditMask; }
+  void SetEditMask(const std::string& Value) { FEditMask = Value; }
+  virtual void ShowInplaceEdit() {}
+  virtual void HideInplaceEdit() { HideEditor(); }
+  virtual void ShowCellEdit() {}
+  virtual void HideCellEdit() {}
+  virtual bool ValidateCell(const std::string& NewValue) { (void)NewValue; return true; }
+  virtual bool ValidateCellWide(const std::u16string& NewValue) { (void)NewValue; return true; }
+  virtual void SetEditTextCell(int ARealCol, int ARow, const std::string& Value);
+  virtual void PasteInCell(int ARealCol, int ARow, const std::string& Value);
+  // Writes the cached edit text back into the current cell.
+  virtual void WriteEditCache() {}
+  virtual void ToggleCheck(int ARealCol, int ARow, bool FromEdit) { (void)ARealCol; (void)ARow; (void)FromEdit; }
+  virtual void ToggleRadio(int ARealCol, int ARow) { (void)ARealCol; (void)ARow; }
+  virtual void StartEditCell(int ADisplCol, int ARow) { (void)ADisplCol; (void)ARow; }
+  virtual bool IsEditable(int ARealCol, int ARow);
+  bool IsCellEditable(int ARealCol, int ARow);
+  // Special editor controls, made by the editing code; none until then.
+  TGridCombo* EditCombo = nullptr;
+  TGridEditBtn* EditBtn = nullptr;
+  TGridUnitEditBtn* UnitEditBtn = nullptr;
+  TGridCheckBox* EditCheck = nullptr;
+  TGridButton* GridButton = nullptr;
+  TWinControl* EditCtrl = nullptr;
+
+  // =========================================================================
+  // Typed values and cell objects (filled by the cell-object code)
+  // =========================================================================
+  virtual std::string GetFormattedCell(int ARealCol, int ARow);
+  virtual void GetFloatFormat(int ARealCol, int ARow, bool& IsFloat, std::string& FloatFormat);
+  virtual TCellType GetCellType(int ARealCol, int ARow);
+  virtual TCellGraphic* GetCellGraphic(int ARealCol, int ARow);
+  virtual TPoint GetCellGraphicSize(int ARealCol, int ARow);
+  virtual TPoint CalcCellGraphicSize(int ARealCol, int ARow);
+  virtual TPoint CalcCellGraphicPrintSize(int ARealCol, int ARow);
+
+  // =========================================================================
+  // Data operations: rows and columns, sorting, filtering, grouping, footers.
+  // Bodies beyond the defaults belong to the data code.
+  // =========================================================================
+  virtual void InsertRows(int ARow, int RCount);
+  virtual void RemoveRows(int ARow, int RCount);
+  virtual void RemoveRowsEx(int ARow, int RCount);
+  virtual void InsertCols(int ARealCol, int CCount);
+  virtual void RemoveCols(int ARealCol, int CCount);
+  virtual void DeleteRowRange(int ARow, int RCount) { RemoveRows(ARow, RCount); }
+  virtual void AddRow() { AppendOneRow(); }
+  virtual void SortSwapRows(int ARow1, int ARow2);
+  virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2) { (void)ACol1; (void)ARow1; (void)ACol2; (void)ARow2; }
+  virtual void Group(int ARealCol) { (void)ARealCol; }
+  virtual void UnGroup() {}
+  virtual void SubGroup(int ARealCol) { (void)ARealCol; }
+  virtual void SubUnGroup() {}
+  virtual void QSort() {}
+  virtual void QSortIndexed() {}
+  virtual void QSortGroup() {}
+  virtual void QSortGroupIndexed() {}
+  virtual void QUnSort() {}
+  virtual void CalcFooter(int AFooterCol) { (void)AFooterCol; }
+  virtual void CalcFooterColumn(int ARealCol) { (void)ARealCol; }
+  virtual void RecalcFooter(int ARealCol) { (void)ARealCol; }
+  virtual void RecalcFooters() {}
+  virtual void DoClickSort(int ACol) { if (OnClickSort) OnClickSort(this, ACol); }
+  virtual void DoFilterDone() {}
+  virtual bool DoFilterRow(int ARow) { (void)ARow; return true; }
+  virtual bool GetFilter(int ARealCol) { (void)ARealCol; return false; }
+  virtual void FilterSelect(int ARealCol, int ItemIndex) { (void)ARealCol; (void)ItemIndex; }
+  virtual void FilterCheckSelect(int ARealCol, int ItemIndex) { (void)ARealCol; (void)ItemIndex; }
+  virtual std::string CalculatedCellText(int ARealCol, int ARow) { return Cells(ARealCol, ARow); }
+  virtual void InsertNodeRow(int ARow) { InsertRows(ARow, 1); }
+  virtual void DeleteNodeRow(int ARow) { RemoveRows(ARow, 1); }
+  // Tells OnCellsChanged and every notifier about changed cells, then
+  // recalculates the footers.
+  virtual void CellsChanged(const TRect& R);
+  virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+  virtual void GotoFirstNormalRow();
+
+  // =========================================================================
+  // Files, clipboard and drag and drop (filled by the file code)
+  // =========================================================================
+  virtual bool AllowFMTClipboard() { return true; }
+  virtual void ExportNotification(int AState, int ARow) { (void)AState; (void)ARow; }
+  virtual void ImportNotification(int AState, int ARow) { (void)AState; (void)ARow; }
+  virtual std::string RawCellText(int ARealCol, int ARow) { return GetGridCell(ARealCol, ARow); }
+  virtual std::string ExportCellText(int ARealCol, int ARow) { return Cells(ARealCol, ARow); }
+  virtual void ImportCellText(int ARealCol, int ARow, const std::string& Value) { SetCells(ARealCol, ARow, Value); }
+  virtual void SaveColPositions() {}
+  virtual void LoadColPositions() {}
+
+  // =========================================================================
+  // Printing (filled by the print code)
+  // =========================================================================
+  virtual void PrintPageNumber(int PageNr, std::string& Text) { (void)PageNr; (void)Text; }
+  int PrintPageFrom = 1;
+  int PrintPageTo = 1;
+
+  // =========================================================================
+  // Events
+  // =========================================================================
+  TNotifyEvent OnResize;
+  TCellsChangedEvent OnCellsChanged;
+  TRowUpdateEvent OnRowUpdate;
+  TSelectionChangedEvent OnSelectionChanged;
+  // per-cell hooks
+  TGetCellCursorEvent OnGetCellCursor;
+  TGridHintEvent OnGridHint;
+  TGridWideHintEvent OnGridWideHint;
+  TGridColorEvent OnGetCellColor;
+  TGridColorEvent OnGetCellPrintColor;
+  TGridBorderEvent OnGetCellBorder;
+  TGridBorderEvent OnGetCellPrintBorder;
+  TGridAlignEvent OnGetAlignment;
+  TGridFormatEvent OnGetFormat;
+  TGetEditorTypeEvent OnGetEditorType;
+  TIsFixedCellEvent OnIsFixedCell;
+  TCanEditCellEvent OnCanEditCell;
+  TIsPasswordCellEvent OnIsPasswordCell;
+  TWordWrapEvent OnGetWordWrap;
+  THasComboEvent OnHasComboBox;
+  THasSpinEditEvent OnHasSpinEdit;
+  TGetCheckEvent OnGetCheckTrue;
+  TGetCheckEvent OnGetCheckFalse;
+  TFloatFormatEvent OnGetFloatFormat;
+  // relays
+  TSearchFooterActionEvent OnSearchFooterAction;
+  TButtonClickEvent OnButtonClick;
+  TExpandClickEvent OnExpandClick;
+  TComboEvent OnComboCloseUp;
+  TComboEvent OnComboDropDown;
+  TCheckBoxClickEvent OnCheckBoxClick;
+  TEllipsClickEvent OnEllipsClick;
+  // editing
+  TCellValidateEvent OnCellValidate;
+  TEditCellDoneEvent OnEditCellDone;
+  TEditChangeEvent OnEditChange;
+  TGetEditTextEvent OnGetEditText;
+  TDateTimeChangeEvent OnDateTimeChange;
+  TComboEvent OnDatePickerCloseUp;
+  TComboEvent OnDatePickerDropDown;
+  // input
+  TClickCellEvent OnClickCell;
+  TDblClickCellEvent OnDblClickCell;
+  TClickCellEvent OnRightClickCell;
+  TKeyPressCellEvent OnKeyPressCell;
+  TColumnSizeEvent OnColumnSize;
+  TColumnSizingEvent OnColumnSizing;
+  TEndColumnSizeEvent OnEndColumnSize;
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+  TRowSizeEvent OnRowSize;
+  TRowSizingEvent OnRowSizing;
+  TEndRowSizeEvent OnEndRowSize;
+  TAnchorClickEvent OnAnchorClick;
+  TAnchorEvent OnAnchorEnter;
+  TAnchorEvent OnAnchorExit;
+  TAnchorHintEvent OnAnchorHint;
+  // data
+  TClickSortEvent OnClickSort;
+  TCanSortEvent OnCanSort;
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
+  TFilterSelectEvent OnFilterSelect;
+  TCanInsertRowEvent OnCanInsertRow;
+  TAutoInsertRowEvent OnAutoInsertRow;
+  TCanAddRowEvent OnCanAddRow;
+  TAutoAddRowEvent OnAutoAddRow;
+  TCanDeleteRowEvent OnCanDeleteRow;
+  TAutoDeleteRowEvent OnAutoDeleteRow;
+  TAutoInsertColEvent OnAutoInsertCol;
+  TScrollHintEvent OnScrollHint;
+
+  // =========================================================================
+  // Per-cell query hooks (ExtGridHooks.cpp). Public so that the painting,
+  // printing and editing code outside the class can ask them; descendants
+  // override them. ACol is a real column unless the name says otherwise.
+  // =========================================================================
+  virtual void GetCellCursor(int ACol, int ARow, int X, int Y);
+  virtual void QueryGridHint(int ADisplCol, int ARow, std::string& AHint, std::u16string& AWideHint);
+  virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+  virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+  virtual void GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+  virtual void GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+  virtual void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix);
+  virtual void QueryCellEditor(int ACol, int ARow, TEditorType& AEditor);
+  virtual void GetCellEditor(int ACol, int ARow, TEditorType& AEditor);
+  virtual bool HasNoEditor(int ACol, int ARow);
+  // ADisplCol: the caller's displayed column (the column grid maps it).
+  virtual void IsFixedCell(int ADisplCol, int ARow, bool& IsFixed);
+  virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
+  virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
+  virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
+  virtual bool HasCombo(int ACol, int ARow);
+  virtual bool HasSpinEdit(int ACol, int ARow);
+  virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
+  virtual void GetCheckFalse(int ACol, int ARow, std::string& Value);
+  // The relay behind CanEditCell; fires OnCanEditCell.
+  virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
+  virtual void DoSearchFooterAction(const std::string& Value, int ACol, int ARow, int SearchAction);
+  virtual void DoButtonClick(int ACol, int ARow);
+  virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+  virtual void DoComboCloseUp(int ARow, int ACol);
+  virtual void DoComboDropDown(int ARow, int ACol);
+  virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+  virtual void DoEllipsClick(int ACol, int ARow, std::string& S);
+  // The two column-size notifications: user sizing and automatic sizing.
+  virtual void UpdateColSize(int ACol, int& NewWidth);
+  virtual void UpdateAutoColSize(int ACol, int& NewWidth);
+  // Column headers changed (ColumnHeaders' OnChange).
+  virtual void ColumnHeadersChanged();
+  // Cells were loaded from a file or stream.
+  virtual void CellsLoaded();
+  bool IsFixed(int ADisplCol, int ARow) const override;
+  bool HasCellBorderEvent() const override { return static_cast<bool>(OnGetCellBorder); }
+
+  // =========================================================================
+  // Input: keyboard, mouse, focus (filled by the input code)
+  // =========================================================================
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void KeyPress(char& Key) override;
+  void KeyUp(uint16_t& Key, TShiftState Shift) override;
+
+protected:
+  // ---- life cycle ----
+  void Loaded() override;
+  void CreateWnd() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+  // ---- painting (filled by the painting code) ----
+  void Paint() override;
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+
+public:
+  void Resize() override;
+  void ChangeScale(int M, int D) override;
+  void WndProc(TMessage& Message) override;
+  void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
+  void GetCellDefaults(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo, TColor& MirrorColor,
+                       TColor& MirrorColorTo, TAlignment& HA, TVAlignment& VA, bool& WW,
+                       TCellGradientDirection& GD) override;
+  void GetDisplText(int ACol, int ARow, std::string& Value) const override;
+  void CellValueChanged(int ACol, int ARow) override;
+  void LastRowChanged() override;
+  int GetRowIndent(int ARow) const override { (void)ARow; return 0; }
+  bool HasNodes() const override { return FNumNodes > 0; }
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                           TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                           TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                           TCellGradientDirection& GD) override;
+
+  // ---- editing (filled by the editing code) ----
+  bool CanEditShow() override;
+  std::string GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const std::string& Value) override;
+  std::string GetEditMask(int ACol, int ARow) override;
+  int GetEditLimit() override;
+
+  // ---- input (filled by the input code) ----
+  void DblClick() override;
+  void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
+                       TGridDrawInfo& FixedInfo) override;
+
+protected:
+  TInplaceEdit* CreateEditor() override;
+  bool SelectCell(int ACol, int ARow) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void DoEnter() override;
+  void DoExit() override;
+  void TopLeftChanged() override;
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+
+  // ---- window messages (ExtGridUpdate.cpp; the input code adds its own) ----
+  void WMTimer(TWMTimer& Message) override;
+  void WMSize(TWMSize& Message) override;
+
+  // ---- hidden columns and rows ----
+  int RealToDisplColumn(int ARealCol) const;
+  int DisplToRealColumn(int ADisplCol) const;
+  int RealToDisplRow(int ARealRow) const;
+  int DisplToRealRow(int ARow) const;
+
+  // ---- state shared by the features ----
+  // counts and limits
+  int FMaxRowCount = 0;
+  int FMaxColCount = 0;
+  int FFixedRowsMin = 1;
+  int FFixedColsMin = 1;
+  int FFixedRowHeight = 22;
+  int FFixedFooters = 0;
+  int FFixedRightCols = 0;
+  int FMinRowHeight = 0;
+  int FMaxRowHeight = 0;
+  int FMinColWidth = 0;
+  int FMaxColWidth = 0;
+  bool FFixedRowAlways = false;
+  bool FFixedColAlways = false;
+  TAlignment FDefaultAlignment = taLeftJustify;
+  bool FWordWrapEx = true;
+  // hidden columns and rows
+  std::vector<int> FHiddenCols;     // hidden real columns, ascending
+  std::vector<int> FAllColWidths;   // saved widths by real column; beyond: 0
+  int FNumHidden = 0;
+  std::vector<std::unique_ptr<TGridItem>> FHiddenRows;  // ascending real row
+  int FFilterLevel = 0;
+  TGridRect FOldSelection;
+  bool FSelHidden = false;
+  int FNumNodes = 0;
+  TIntList FIgnoreColumns{0, 0};
+  bool FSaveFixedCells = true;
+  bool FSaveFixedCols = false;
+  bool FSaveFixedRows = false;
+  int FLastReportedRow = -1;
+  // update state
+  int FUpdateCount = 0;
+  int FOwnUpdates = 0;
+  bool FUpdatePending = false;
+  bool FLoaded = false;
+  bool FEditChange = false;
+  bool FEditDisable = false;
+  bool FNilObjects = false;
+  bool FDisableChange = false;
+  bool FBlockCellChange = false;
+  bool FClearTextOnly = false;
+  bool FDestroyingGrid = false;
+  bool FSelChange = false;
+  int FTimerTicks = 0;
+  std::string FSearchInc;
+  int FSearchTics = 0;
+  bool FGridBlink = false;
+  bool FEnableBlink = false;
+  // editing
+  bool FEditing = false;
+  bool FSpecialEditor = false;
+  bool FEditActive = false;
+  bool FEntered = false;
+  char FStartEditChar = 0;
+  std::string FCellCache;
+  std::string FEditText;
+  int FComboIdx = -1;
+  TEditorType FDefaultEditor = edNormal;
+  bool FNoEditChange = false;
+  bool FShowEditProcess = false;
+  bool FLastValidation = true;
+  bool FBlockKill = false;
+  int FMaxEditLength = 0;
+  int FMaxComboLength = 0;
+  std::string FEditMask;
+  TEditLink* FEditLink = nullptr;
+  int FOldCol = -1;
+  int FOldRow = -1;
+  std::string FOldCellText;
+  char FPasswordChar = '*';
+  std::string FCheckTrue = "Y";
+  std::string FCheckFalse = "N";
+  std::string FFloatFormat = "%.2f";
+  // look
+  TGridLook FLook = glXP;
+  TQGSStyle FStyle = tsWindowsXP;
+  TColor FBorderColor;
+  bool FActiveCellShow = false;
+  TColor FActiveCellColor;
+  TColor FActiveCellColorTo = clNone;
+  TFont FActiveCellFont;
+  TFont FFixedFont;
+  TColor FSelectionColor;
+  TColor FSelectionColorTo = clNone;
+  TColor FSelectionMirrorColor = clNone;
+  TColor FSelectionMirrorColorTo = clNone;
+  bool FSelectionColorMixer = false;
+  int FSelectionColorMixerFactor = 50;
+  TColor FSelectionTextColor = clBlack;
+  TColor FSelectionRectangleColor = clBlack;
+  bool FSelectionRectangle = false;
+  bool FSelectionResizer = false;
+  bool FShowSelection = true;
+  bool FShowDesignHelper = true;
+  TColor FHighlightColor = clHighlight;
+  TColor FHighlightTextColor = clHighlightText;
+  bool FHovering = false;
+  TColor FHintColor = clInfoBk;
+  TColor FURLColor;
+  TColor FDisabledFontColor;
+  TPoint FXYOffset{2, 2};
+  TVAlignment FVAlignment = vtaTop;
+  bool FAutoSize = false;
+  bool FFlat = false;
+  bool FSpreadSheet = false;
+  bool FAutoThemeAdapt = false;
+  bool FAutoNumAlign = false;
+  bool FAutoFilterUpdate = true;
+  bool FEnableHTML = true;
+  bool FEnableWheel = true;
+  bool FEnhRowColMove = true;
+  bool FIntelliZoom = true;
+  bool FIntegralHeight = false;
+  THoverFixedCells FHoverFixedCells = hfNone;
+  THintShowLargeTextPos FHintShowLargeTextPos = hpCell;
+  bool FUseInternalHintClass = true;
+  bool FUseHTMLHints = false;
+  TInvalidEntryIcon FInvalidEntryIcon = ieWarning;
+  std::string FInvalidEntryTitle;
+  std::string FInvalidEntryText;
+  std::string FFilterDropDownClear = "(All)";
+  TFilterDropDownColumns FFilterDropDownColumns = fdNormal;
+  bool FFilterNormalCellsOnly = true;
+  bool FShowNullDates = true;
+  TScrollType FScrollType = ssNormal;
+  TColor FScrollColor = clNone;
+  int FScrollWidth = 0;
+  TScrollBarAlways FScrollBarAlways = saNone;
+  bool FScrollProportional = false;
+  bool FScrollSynch = false;
+  bool FScrollHints = false;
+  int FZoomFactor = 0;
+  bool FUsesAppStyles = false;
+  // The faces of fixed cells, written by looks, styles and the control look.
+  TFixedFaceColors FFixedFaces;
+  TColorTones FTones{};
+  std::string FXMLEncoding = "ISO-8859-1";
+  // platform facts found at construction
+  bool FIsWinXP = true;
+  bool FIsWinVista = true;
+  bool FIsWin7 = true;
+  bool FIsComCtl6 = true;
+  // window set-up (CreateWnd)
+  UINT FWheelMsg = 0;
+  int FWheelScrl = 3;
+  uintptr_t FGridTimerID = 0;
+  // form resize chaining
+  TCustomForm* FResizeForm = nullptr;
+  int FResizeSubscription = -1;
+  int PrevSizeX = 0;
+  int PrevSizeY = 0;
+  TCursor FOldCursor = crDefault;
+  int FOldGridWidth = -1;
+  // cells
+  int FNumCellControls = 0;
+
+  // ---- owned sub-objects ----
+  std::unique_ptr<TFont> FCellFont;
+  TFocusHelper FFocusHelper{this};
+  std::unique_ptr<TSearchFooter> FSearchFooter;
+  TFloatingFooter FFloatingFooter;
+  TPrintSettings FPrintSettings{this};
+  THTMLSettings FHTMLSettings;
+  TSortSettings FSortSettings;
+  TDragDropSettings FDragDropSettings;
+  TDragScrollOptions FDragScrollOptions;
+  TControlLook FControlLook{this, &FFixedFaces};
+  TNavigation FNavigation;
+  TColumnSize FColumnSize;
+  TCellNode FCellNode;
+  TBands FBands;
+  TSizeWhileTyping FSizeWhileTyping;
+  TMouseActions FMouseActions{this};
+  TGrouping FGrouping;
+  TStringList FColumnHeaders;
+  TStringList FRowHeaders;
+  TStringList FSortList;
+  TStringList FLookupItems;
+  TList FSelectedRowList;
+  TList FSelectedColList;
+  TSortIndexList FSortIndexes;
+  TIntList FSortRowXRef{0, 0};
+  TIntList FUnSortRowXRef{0, 0};
+  TIntList FMergedColumns{0, 0};
+  TIntList FSelectedCells{0, 0};
+  TIntList FSelectedRows{0, 0};
+  TIntList FModifiedRows{0, 0};
+  TIntList FEnabledRows{0, 0};
+  TBitmap FRowIndicator;
+  TBackGround FBackGround;
+  TControlList FControlList;
+  TGridProgressAppearance FProgressAppearance;
+  TSyncGrid FSyncGrid{this};
+  TFilter FFilter;
+  TList FNotifiers;
+  TIntList FColumnOrder{0, 0};
+  TIntList FOrigColSizes{0, 0};
+  TCellGraphic FSharedCellGraphic;
+  TFilterDropDown FFilterDropDown;
+  TStringList FFilterValues;
+  TBalloonSettings FBalloon;
+  TShowModified FShowModified;
+  TExtStringGridCheck* FCellChecker = nullptr;
+  // child controls made by their features (owned through the component tree)
+  TFooterPanel* FooterPanel = nullptr;
+  TSearchPanel* SearchPanel = nullptr;
+  TGridFocusWindow* FFocusWindow = nullptr;
+  TScrollControl* FScrollControlV = nullptr;
+  TScrollControl* FScrollControlH = nullptr;
+
+private:
+  void constructDefaults();
+  void wireSubObjects();
+  void chainFormResize();
+  void unchainFormResize();
+  void repaintUnlessUpdating();
+  void ensureColumnMaps(int ARealCol);
+  int hiddenRowsBefore(int ARealRow) const;
+  void hideRealRows(std::vector<int> RealRows, THiddenRowKind Kind, int Level);
+  template <typename Pred>
+  void unhideRowsWhere(Pred Take);
+  void restoreRows(std::vector<std::unique_ptr<TGridItem>> Items);
+};
+
+// Holds the grid's update lock for a scope: bulk changes repaint once, at
+// the end, whatever way the scope is left.
+class TGridUpdateLock {
+public:
+  explicit TGridUpdateLock(TExtStringGrid& Grid) : FGrid(Grid) { FGrid.BeginUpdate(); }
+  ~TGridUpdateLock() { FGrid.EndUpdate(); }
+  TGridUpdateLock(const TGridUpdateLock&) = delete;
+  TGridUpdateLock& operator=(const TGridUpdateLock&) = delete;
+
+private:
+  TExtStringGrid& FGrid;
+};

@@ -1,0 +1,261 @@
+// The string grid's life cycle: construction with its defaults and the
+// wiring of its sub-objects, loading, copying, sizing and destruction.
+
+#include <cstdio>
+
+#include "grid/core/ExtGrid.h"
+#include "grid/foundation/ExtStyleIF.h"
+#include "platform/display/DisplayHost.h"
+#include "toolkit/forms/Forms.h"
+
+namespace {
+// The colours the defaults are given in, as 0x00BBGGRR values.
+constexpr TColor kBorderColorXP = static_cast<TColor>(0xB99D7F);
+constexpr TColor kBorderColorClassic = static_cast<TColor>(0x808080);
+constexpr TColor kActiveCellColor = static_cast<TColor>(0x808080);
+constexpr TColor kSelectionColor = static_cast<TColor>(0xEACAB6);
+constexpr TColor kURLColor = static_cast<TColor>(0xFF0000);
+constexpr TColor kDisabledFontColor = static_cast<TColor>(0xC0C0C0);
+constexpr int kDefaultRowHeight = 22;
+}  // namespace
+
+TExtStringGrid::TExtStringGrid(TComponent* AOwner)
+    : TBaseGrid(AOwner),
+      FSearchFooter(std::make_unique<TSearchFooter>(this, ComponentState().Contains(csDesigning))) {
+  TControlStyle cs = ControlStyle();
+  cs.Include(csAcceptsControls);
+  SetControlStyle(cs);
+  FCellFont = std::make_unique<TFont>();
+  constructDefaults();
+  wireSubObjects();
+}
+
+void TExtStringGrid::constructDefaults() {
+  FIsWinXP = IsWinXPOrLater();
+  FIsWinVista = IsVistaOrLater();
+  FIsComCtl6 = IsComCtlVersion6();
+  FBorderColor = FIsWinXP ? kBorderColorXP : kBorderColorClassic;
+  FActiveCellColor = kActiveCellColor;
+  FSelectionColor = kSelectionColor;
+  FURLColor = kURLColor;
+  FDisabledFontColor = kDisabledFontColor;
+  FFixedFaces.From = RGB(255, 255, 255);
+  FFixedFaces.To = ColorToRGB(clBtnFace);
+  FScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
+  FWheelScrl = platform::Facts().WheelScrollLines;
+
+  FFixedFont.SetName("Tahoma");
+  FFixedFont.SetStyle(TFontStyles{fsBold});
+  FActiveCellFont.SetStyle(TFontStyles{fsBold});
+  FFilterValues.SetSorted(true);
+  FFilterValues.SetDuplicates(dupIgnore);
+
+  SetScrollBars(ssBoth);
+  SetRowCount(10);
+  SetColCount(5);
+  SetBounds(Left(), Top(), 400, 250);
+  SetDefaultRowHeight(kDefaultRowHeight);
+  FFixedRowHeight = kDefaultRowHeight;
+  FFixedRowsMin = TCustomGrid::FixedRows();
+  FFixedColsMin = TCustomGrid::FixedCols();
+  FMinRowHeight = 0;
+  TBaseGrid::SetWordWrap(true);
+}
+
+void TExtStringGrid::wireSubObjects() {
+  auto repaint = [this](TObject*) { Invalidate(); };
+  FFixedFont.OnChange = repaint;
+  FActiveCellFont.OnChange = repaint;
+  FBands.OnChange = repaint;
+  FProgressAppearance.OnChange = repaint;
+  FFilterDropDown.OnChange = repaint;
+  FControlLook.OnChange = repaint;
+  FBackGround.OnChange = repaint;
+  FShowModified.OnChange = [this](TObject*) { InvalidateCol(0); };
+  FMouseActions.OnInvalidate = repaint;
+  FMouseActions.OnIsDesigning = [this](TObject*, bool& IsDesigning) {
+    IsDesigning = ComponentState().Contains(csDesigning);
+  };
+  FColumnHeaders.OnChange = [this](TObject*) {
+    ColumnHeadersChanged();
+    ShowColumnHeaders();
+  };
+  FRowHeaders.OnChange = [this](TObject*) { ShowRowHeaders(); };
+}
+
+TExtStringGrid::~TExtStringGrid() {
+  FDestroyingGrid = true;
+  // Every event of the sub-objects points back into this grid.
+  FColumnHeaders.OnChange = nullptr;
+  FRowHeaders.OnChange = nullptr;
+  FFixedFont.OnChange = nullptr;
+  FActiveCellFont.OnChange = nullptr;
+  // Hidden columns come back so that the base grid frees every record it made.
+  FNumHidden = 0;
+  FHiddenCols.clear();
+  // The records of hidden rows are the base grid's; it frees them all.
+  FHiddenRows.clear();
+}
+
+std::string TExtStringGrid::GetVersionString() const {
+  int v = GetVersionNr();
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%d.%d.%d.%d Sep, 2012", (v >> 24) & 0xFF, (v >> 16) & 0xFF, (v >> 8) & 0xFF,
+                v & 0xFF);
+  return buf;
+}
+
+// ---- copying ----
+
+void TExtStringGrid::Assign(const TPersistent* Source) {
+  auto* src = dynamic_cast<const TExtStringGrid*>(Source);
+  if (!src) return;
+  auto* s = const_cast<TExtStringGrid*>(src);
+  Font()->Assign(s->Font());
+  FActiveCellColor = s->FActiveCellColor;
+  FActiveCellColorTo = s->FActiveCellColorTo;
+  FActiveCellFont.Assign(&s->FActiveCellFont);
+  FActiveCellShow = s->FActiveCellShow;
+  SetActiveRowShow(s->ActiveRowShow());
+  FAutoNumAlign = s->FAutoNumAlign;
+  FAutoSize = s->FAutoSize;
+  FAutoThemeAdapt = s->FAutoThemeAdapt;
+  FAutoFilterUpdate = s->FAutoFilterUpdate;
+  FMouseActions.Assign(&s->FMouseActions);
+  FNavigation.Assign(&s->FNavigation);
+  FGrouping.Assign(&s->FGrouping);
+  FSearchFooter->Assign(s->FSearchFooter.get());
+  FPrintSettings.Assign(&s->FPrintSettings);
+  FHTMLSettings.Assign(&s->FHTMLSettings);
+  FBands.Assign(&s->FBands);
+  FDragScrollOptions.Assign(&s->FDragScrollOptions);
+  FDragDropSettings.Assign(&s->FDragDropSettings);
+  FProgressAppearance.Assign(&s->FProgressAppearance);
+  FColumnSize.Assign(&s->FColumnSize);
+  FSyncGrid.Assign(&s->FSyncGrid);
+  FFocusHelper.Assign(&s->FFocusHelper);
+  FFixedRowAlways = s->FFixedRowAlways;
+  SetColCount(s->ColCount());
+  SetRowCount(s->RowCount());
+  SetFixedRows(s->FixedRows());
+  SetFixedCols(s->FixedCols());
+  SetDefaultColWidth(s->DefaultColWidth());
+  SetDefaultRowHeight(s->DefaultRowHeight());
+  SetFixedRowHeight(s->FixedRowHeight());
+  FInvalidEntryTitle = s->FInvalidEntryTitle;
+  FInvalidEntryIcon = s->FInvalidEntryIcon;
+  FInvalidEntryText = s->FInvalidEntryText;
+  SetOptions(s->Options());
+  for (int c = 0; c < s->ColCount(); ++c) SetColWidths(c, s->ColWidths(c));
+  FColumnHeaders.Assign(&s->FColumnHeaders);
+  for (int r = 0; r < s->RowCount(); ++r) SetRowHeights(r, s->RowHeights(r));
+  FScrollProportional = s->FScrollProportional;
+  FScrollSynch = s->FScrollSynch;
+  FScrollHints = s->FScrollHints;
+  FScrollBarAlways = s->FScrollBarAlways;
+  SetScrollBars(s->ScrollBars());
+  SetScrollColor(s->FScrollColor);
+  SetScrollType(s->FScrollType);
+  SetScrollWidth(s->FScrollWidth);
+  AssignCells(Source);
+}
+
+// The cells of every real column and row, texts only, as the native text
+// format carries them.
+void TExtStringGrid::AssignCells(const TPersistent* Source) {
+  auto* src = dynamic_cast<const TExtStringGrid*>(Source);
+  if (!src || src == this) return;
+  TGridUpdateLock lock(*this);
+  SetColCount(src->ColCount());
+  SetRowCount(src->RowCount());
+  for (int r = 0; r < src->RowCount(); ++r)
+    for (int c = 0; c < src->AllColCount(); ++c) SetGridCell(c, r, src->GetGridCell(c, r));
+}
+
+// ---- window and loading ----
+
+void TExtStringGrid::Invalidate() {
+  if (FEditChange) {
+    FEditChange = false;
+    return;
+  }
+  TBaseGrid::Invalidate();
+}
+
+void TExtStringGrid::CreateWnd() {
+  if (FDestroyingGrid) return;
+  TBaseGrid::CreateWnd();
+  if (!Parent()) return;
+  FWheelMsg = WM_MOUSEWHEEL;
+  FWheelScrl = platform::Facts().WheelScrollLines;
+  if (FWheelScrl < 0) FWheelScrl = VisibleRowCount();
+  FGridTimerID = SetTimer(Handle(), 111, 500);
+}
+
+void TExtStringGrid::Loaded() {
+  TBaseGrid::Loaded();
+  FOldCursor = Cursor();
+  ShowColumnHeaders();
+  ShowRowHeaders();
+  if (FLook == glQGS) {
+    FLook = glCustom;
+    SetLook(glQGS);
+  }
+  FFixedRowsMin = TCustomGrid::FixedRows();
+  FFixedColsMin = TCustomGrid::FixedCols();
+  FMinRowHeight = DefaultRowHeight();
+  FMinColWidth = 10;
+  if (RowCount() > FMaxRowCount) FMaxRowCount = RowCount();
+  FLoaded = true;
+  if (Options().Contains(goAlwaysShowEditor)) {
+    FNavigation.SetAlwaysEdit(true);
+    TGridOptions o = Options();
+    o.Exclude(goAlwaysShowEditor);
+    SetOptions(o);
+  }
+  if (!FIsWinXP && FControlLook.ControlStyle() == csTheme) FControlLook.SetControlStyle(csClassic);
+  FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+  ApplyScrollBarAlways(false);
+  InitOrigColSizes();
+  ApplyStyleColors();
+}
+
+void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
+  TBaseGrid::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == reinterpret_cast<TComponent*>(FEditLink)) FEditLink = nullptr;
+  if (AComponent == reinterpret_cast<TComponent*>(FCellChecker)) FCellChecker = nullptr;
+}
+
+void TExtStringGrid::Resize() {
+  TBaseGrid::Resize();
+  if (OnResize) OnResize(this);
+  if (FBackGround.IsGradient()) Invalidate();
+  ApplyScrollBarAlways(false);
+}
+
+// Whole rows fill the height when IntegralHeight is on.
+void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  int rh = DefaultRowHeight();
+  if (FIntegralHeight && FUpdateCount == 0 && rh > 0) {
+    bool colsFit = VisibleColCount() + TCustomGrid::FixedCols() >= ColCount();
+    int s = colsFit ? 0 : GetSystemMetrics(SM_CYHSCROLL);
+    int b = BorderStyle() == bsSingle ? 2 : 0;
+    int inner = AHeight - s - b;
+    if (inner > 0) AHeight = AHeight + b - inner % rh;
+  }
+  TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TExtStringGrid::ChangeScale(int M, int D) {
+  TBaseGrid::ChangeScale(M, D);
+  if (M == D || D == 0) return;
+  FFixedFont.SetSize(FFixedFont.Size() * M / D);
+  FActiveCellFont.SetSize(FActiveCellFont.Size() * M / D);
+}
+
+void TExtStringGrid::InitOrigColSizes() {
+  FOrigColSizes.Clear();
+  for (int c = 0; c < ColCount(); ++c) FOrigColSizes.Add(ColWidths(c));
+  FOldGridWidth = Width();
+}

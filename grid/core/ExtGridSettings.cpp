@@ -1,0 +1,51 @@
+// Copying of the grid's look and behaviour settings objects.
+
+#include "grid/core/ExtGridSettings.h"
+
+#include "grid/core/ColumnSize.h"
+
+void TBackGround::Assign(const TPersistent* Source) {
+  const TBackGround* src = SameClass(this, Source);
+  if (!src) return;
+  F = src->F;
+  FBitmap.Assign(&src->FBitmap);
+}
+
+void TBackGround::SetBitmap(const TBitmap* v) {
+  FBitmap.Assign(v);
+  if (OnChange) OnChange(this);
+}
+
+void TBalloonSettings::Assign(const TPersistent* Source) {
+  if (const TBalloonSettings* src = SameClass(this, Source)) F = src->F;
+}
+
+void TBalloonSettings::SetEnable(bool v) {
+  if (F.Enable == v) return;
+  F.Enable = v;
+  if (OnEnableChange) OnEnableChange(this);
+}
+
+void TGridProgressAppearance::Assign(const TPersistent* Source) {
+  if (const TGridProgressAppearance* src = SameClass(this, Source)) F = src->F;
+}
+
+void TGrouping::Assign(const TPersistent* Source) {
+  if (const TGrouping* src = SameClass(this, Source)) F = src->F;
+}
+
+void TShowModified::Assign(const TPersistent* Source) {
+  if (const TShowModified* src = SameClass(this, Source)) FEnabled = src->FEnabled;
+}
+
+void TDragDropSettings::Assign(const TPersistent* Source) {
+  if (const TDragDropSettings* src = SameClass(this, Source)) F = src->F;
+}
+
+void TDragScrollOptions::Assign(const TPersistent* Source) {
+  if (const TDragScrollOptions* src = SameClass(this, Source)) F = src->F;
+}
+
+void TColumnSize::Assign(const TPersistent* Source) {
+  if (const TColumnSize* src = SameClass(this, Source)) F = src->F;
+}

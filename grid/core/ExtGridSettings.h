@@ -1,0 +1,229 @@
+#pragma once
+// Settings objects of the string grid's look and behaviour that the grid
+// creates and owns: background, balloons, progress cells,
+// grouping, the modified-row marker and drag-and-drop. Each keeps its values,
+// copies them in Assign (another class raises EConvertError) and tells its
+// owner through OnChange where a change must be repainted; the painting and
+// drag code read them.
+
+#include <memory>
+#include <string>
+
+#include "grid/core/ExtGridTypes.h"
+#include "grid/foundation/ExtObj.h"
+#include "toolkit/graphics/Bitmap.h"
+
+// ---------------------------------------------------------------------------
+// Background picture or gradient behind the cells.
+enum TBackgroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
+enum TBackgroundCells { bcNormal, bcFixed, bcAll };
+
+class TBackGround : public TPersistent {
+public:
+  TBackGround() = default;
+  std::string ClassName() const override { return "TBackGround"; }
+  void Assign(const TPersistent* Source) override;
+
+  int Top() const { return F.Top; }
+  void SetTop(int v) { changeTo(F.Top, v); }
+  int Left() const { return F.Left; }
+  void SetLeft(int v) { changeTo(F.Left, v); }
+  TBackgroundDisplay Display() const { return F.Display; }
+  void SetDisplay(TBackgroundDisplay v) { changeTo(F.Display, v); }
+  TBackgroundCells Cells() const { return F.Cells; }
+  void SetCells(TBackgroundCells v) { changeTo(F.Cells, v); }
+  TColor Color() const { return F.Color; }
+  void SetColor(TColor v) { changeTo(F.Color, v); }
+  TColor ColorTo() const { return F.ColorTo; }
+  void SetColorTo(TColor v) { changeTo(F.ColorTo, v); }
+  TBitmap* Bitmap() { return &FBitmap; }
+  void SetBitmap(const TBitmap* v);
+  // A gradient over the cells: repainted whole on every resize.
+  bool IsGradient() const {
+    return (F.Display == bdGradientHorz || F.Display == bdGradientVert) && F.ColorTo != clNone;
+  }
+
+  TNotifyEvent OnChange;
+
+private:
+  struct TValues {
+    int Top = 0, Left = 0;
+    TBackgroundDisplay Display = bdTile;
+    TBackgroundCells Cells = bcNormal;
+    TColor Color = clWhite;
+    TColor ColorTo = clNone;
+  };
+  template <typename T>
+  void changeTo(T& field, T v) {
+    field = v;
+    if (OnChange) OnChange(this);
+  }
+  TValues F;
+  TBitmap FBitmap;
+};
+
+// ---------------------------------------------------------------------------
+class TBalloonSettings : public TPersistent {
+public:
+  TBalloonSettings() = default;
+  std::string ClassName() const override { return "TBalloonSettings"; }
+  void Assign(const TPersistent* Source) override;
+
+  bool Enable() const { return F.Enable; }
+  void SetEnable(bool v);
+  QUELIX_PLAIN_PROPERTY(TColor, BackgroundColor)
+  QUELIX_PLAIN_PROPERTY(TColor, TextColor)
+  QUELIX_PLAIN_PROPERTY(uint8_t, Transparency)
+
+  // Creates or destroys the grid's balloon window.
+  TNotifyEvent OnEnableChange;
+
+private:
+  struct TValues {
+    bool Enable = false;
+    TColor BackgroundColor = clNone;
+    TColor TextColor = clNone;
+    uint8_t Transparency = 0;
+  };
+  TValues F;
+};
+
+// ---------------------------------------------------------------------------
+class TGridProgressAppearance : public TPersistent {
+public:
+  TGridProgressAppearance() = default;
+  std::string ClassName() const override { return "TGridProgressAppearance"; }
+  void Assign(const TPersistent* Source) override;
+
+  TColor CompleteColor() const { return F.CompleteColor; }
+  void SetCompleteColor(TColor v) { changeTo(F.CompleteColor, v); }
+  TColor CompleteFontColor() const { return F.CompleteFontColor; }
+  void SetCompleteFontColor(TColor v) { changeTo(F.CompleteFontColor, v); }
+  TColor UnCompleteColor() const { return F.UnCompleteColor; }
+  void SetUnCompleteColor(TColor v) { changeTo(F.UnCompleteColor, v); }
+  TColor UnCompleteFontColor() const { return F.UnCompleteFontColor; }
+  void SetUnCompleteFontColor(TColor v) { changeTo(F.UnCompleteFontColor, v); }
+
+  TNotifyEvent OnChange;
+
+private:
+  struct TValues {
+    TColor CompleteColor = clRed, CompleteFontColor = clBlue;
+    TColor UnCompleteColor = clWindow, UnCompleteFontColor = clWindowText;
+  };
+  template <typename T>
+  void changeTo(T& field, T v) {
+    field = v;
+    if (OnChange) OnChange(this);
+  }
+  TValues F;
+};
+
+// ---------------------------------------------------------------------------
+class TGrouping : public TPersistent {
+public:
+  TGrouping() = default;
+  std::string ClassName() const override { return "TGrouping"; }
+  void Assign(const TPersistent* Source) override;
+
+  QUELIX_PLAIN_PROPERTY(bool, MergeHeader)
+  QUELIX_PLAIN_PROPERTY(bool, MergeSummary)
+  QUELIX_PLAIN_PROPERTY(bool, Summary)
+  QUELIX_PLAIN_PROPERTY(TColor, HeaderColor)
+  QUELIX_PLAIN_PROPERTY(TColor, HeaderColorTo)
+  QUELIX_PLAIN_PROPERTY(TColor, HeaderTextColor)
+  QUELIX_PLAIN_PROPERTY(TColor, SummaryColor)
+  QUELIX_PLAIN_PROPERTY(TColor, SummaryColorTo)
+  QUELIX_PLAIN_PROPERTY(TColor, SummaryTextColor)
+  QUELIX_PLAIN_PROPERTY(bool, HeaderUnderline)
+  QUELIX_PLAIN_PROPERTY(TColor, HeaderLineColor)
+  QUELIX_PLAIN_PROPERTY(int, HeaderLineWidth)
+  QUELIX_PLAIN_PROPERTY(bool, SummaryLine)
+  QUELIX_PLAIN_PROPERTY(TColor, SummaryLineColor)
+  QUELIX_PLAIN_PROPERTY(int, SummaryLineWidth)
+  QUELIX_PLAIN_PROPERTY(bool, ShowGroupCount)
+  QUELIX_PLAIN_PROPERTY(std::string, GroupCountFormat)
+  QUELIX_PLAIN_PROPERTY(bool, AutoCheckGroup)
+  QUELIX_PLAIN_PROPERTY(bool, AutoSelectGroup)
+
+private:
+  struct TValues {
+    bool MergeHeader = false, MergeSummary = false, Summary = false;
+    TColor HeaderColor = clNone, HeaderColorTo = clNone, HeaderTextColor = clNone;
+    TColor SummaryColor = clNone, SummaryColorTo = clNone, SummaryTextColor = clNone;
+    bool HeaderUnderline = false;
+    TColor HeaderLineColor = clBlack;
+    int HeaderLineWidth = 2;
+    bool SummaryLine = false;
+    TColor SummaryLineColor = clBlue;
+    int SummaryLineWidth = 2;
+    bool ShowGroupCount = false;
+    std::string GroupCountFormat = "(%d)";
+    bool AutoCheckGroup = false, AutoSelectGroup = false;
+  };
+  TValues F;
+};
+
+// ---------------------------------------------------------------------------
+class TShowModified : public TPersistent {
+public:
+  TShowModified() = default;
+  std::string ClassName() const override { return "TShowModified"; }
+  void Assign(const TPersistent* Source) override;
+
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool v) {
+    FEnabled = v;
+    if (OnChange) OnChange(this);
+  }
+  // Repaints column 0.
+  TNotifyEvent OnChange;
+
+private:
+  bool FEnabled = false;
+};
+
+// ---------------------------------------------------------------------------
+class TDragDropSettings : public TPersistent {
+public:
+  TDragDropSettings() = default;
+  std::string ClassName() const override { return "TDragDropSettings"; }
+  void Assign(const TPersistent* Source) override;
+
+  QUELIX_PLAIN_PROPERTY(bool, OleAcceptText)
+  QUELIX_PLAIN_PROPERTY(bool, OleAcceptFiles)
+  QUELIX_PLAIN_PROPERTY(bool, OleAcceptURLs)
+  QUELIX_PLAIN_PROPERTY(bool, OleDropTarget)
+  QUELIX_PLAIN_PROPERTY(bool, OleDropSource)
+
+private:
+  struct TValues {
+    bool OleAcceptText = true, OleAcceptFiles = true, OleAcceptURLs = true;
+    bool OleDropTarget = false, OleDropSource = false;
+  };
+  TValues F;
+};
+
+// Auto-scroll while dragging near the grid's edges.
+class TDragScrollOptions : public TPersistent {
+public:
+  TDragScrollOptions() = default;
+  std::string ClassName() const override { return "TDragScrollOptions"; }
+  void Assign(const TPersistent* Source) override;
+
+  QUELIX_PLAIN_PROPERTY(bool, Active)
+  QUELIX_PLAIN_PROPERTY(int, InitialDelay)
+  QUELIX_PLAIN_PROPERTY(int, RepeatDelay)
+  QUELIX_PLAIN_PROPERTY(int, TopMargin)
+  QUELIX_PLAIN_PROPERTY(int, BottomMargin)
+  QUELIX_PLAIN_PROPERTY(int, LeftMargin)
+  QUELIX_PLAIN_PROPERTY(int, RightMargin)
+
+private:
+  struct TValues {
+    bool Active = false;
+    int InitialDelay = 1000, RepeatDelay = 250;
+    int TopMargin = 50, BottomMargin = 50, LeftMargin = 50, RightMargin = 50;
+  };
+  TValues F;
+};

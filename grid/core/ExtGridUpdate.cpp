@@ -1,0 +1,110 @@
+// The update lock and the window messages that are neither keys nor mouse:
+// the grid's timer and resizing.
+
+#include <cmath>
+
+#include "grid/core/ExtGrid.h"
+#include "grid/foundation/ExtUtil.h"
+
+// Counts whether the grid shows or not, so every EndUpdate has its
+// BeginUpdate; drawing is switched off while any lock is held.
+void TExtStringGrid::BeginUpdate() {
+  if (FUpdateCount++ == 0 && HandleAllocated()) Perform(WM_SETREDRAW, 0, 0);
+}
+
+void TExtStringGrid::EndUpdate() {
+  if (FUpdateCount > 0) --FUpdateCount;
+  if (FOwnUpdates > FUpdateCount) FOwnUpdates = FUpdateCount;
+  if (FUpdateCount > 0 || FDestroyingGrid) return;
+  FSelChange = false;
+  FUpdatePending = false;
+  // What was invalidated under the lock is still due: it paints now.
+  if (HandleAllocated()) Perform(WM_SETREDRAW, 1, 0);
+  Invalidate();
+}
+
+void TExtStringGrid::StartUpdate() {
+  ++FUpdateCount;
+  ++FOwnUpdates;
+}
+
+void TExtStringGrid::ResetUpdate() {
+  FUpdateCount -= FOwnUpdates;
+  if (FUpdateCount < 0) FUpdateCount = 0;
+  FOwnUpdates = 0;
+}
+
+void TExtStringGrid::repaintUnlessUpdating() {
+  if (FUpdateCount > 0)
+    FUpdatePending = true;
+  else
+    Invalidate();
+}
+
+bool TExtStringGrid::IsHoverFixedCell(int ADisplCol, int ARow) const {
+  bool cols = FHoverFixedCells == hfAll || FHoverFixedCells == hfFixedColumns;
+  bool rows = FHoverFixedCells == hfAll || FHoverFixedCells == hfFixedRows;
+  return (ADisplCol < FixedCols() && cols) || (ARow < FixedRows() && rows);
+}
+
+void TExtStringGrid::WndProc(TMessage& Message) { TBaseGrid::WndProc(Message); }
+
+// ---- the grid's timer ----
+
+void TExtStringGrid::WMTimer(TWMTimer& Message) {
+  if (FGridTimerID == 0 || Message.TimerID != FGridTimerID) {
+    TBaseGrid::WMTimer(Message);
+    return;
+  }
+  ++FTimerTicks;
+  if (FNavigation.AutoGotoIncremental() && ++FSearchTics >= 4) {
+    FSearchInc.clear();
+    FSearchTics = 0;
+  }
+  if (FHovering && !ComponentState().Contains(csDesigning)) {
+    TPoint p;
+    if (GetCursorPos(p) && WindowFromPoint(p) == Handle()) {
+      TPoint c = ScreenToClient(p);
+      if (c.X >= 0 && c.Y >= 0 && c.X < ClientWidth() && c.Y < ClientHeight()) {
+        int col = 0, row = 0;
+        MouseToCell(c.X, c.Y, col, row);
+        if (col >= TCustomGrid::FixedCols() && col < ColCount() && row >= TCustomGrid::FixedRows() &&
+            row < RowCount()) {
+          SetFocus();
+          SetRow(row);
+          SetCol(col);
+        }
+      }
+    }
+  }
+  if (FEnableBlink) {
+    FGridBlink = !FGridBlink;
+    auto blink = [this](int d, int r) {
+      int c = RealColIndex(d);
+      if (PosInUpperCase("<BLI", GetCellEx(c, r)) > 0) RepaintCell(c, r);
+    };
+    int lastRow = std::min(RowCount(), TopRow() + VisibleRowCount());
+    int lastCol = std::min(ColCount(), LeftCol() + VisibleColCount());
+    for (int r = TopRow(); r < lastRow; ++r)
+      for (int d = LeftCol(); d < lastCol; ++d) blink(d, r);
+    for (int r = 0; r < TCustomGrid::FixedRows(); ++r)
+      for (int d = LeftCol(); d < lastCol; ++d) blink(d, r);
+    for (int d = 0; d < TCustomGrid::FixedCols(); ++d)
+      for (int r = TopRow(); r < lastRow; ++r) blink(d, r);
+  }
+}
+
+// ---- resizing: proportional column widths ----
+
+void TExtStringGrid::WMSize(TWMSize& Message) {
+  int w = Message.Width;
+  if (FOldGridWidth > 0 && FColumnSize.SynchWithGrid()) {
+    HideInplaceEdit();
+    double f = BorderStyle() == bsSingle ? (w + 2.0) / FOldGridWidth : double(w) / FOldGridWidth;
+    int from = FColumnSize.SynchNormalCellsOnly() ? TCustomGrid::FixedCols() : 0;
+    int to = FColumnSize.SynchNormalCellsOnly() ? ColCount() - FFixedRightCols - 1 : ColCount() - 1;
+    for (int i = from; i <= to && i < FOrigColSizes.Count(); ++i)
+      SetColWidths(i, static_cast<int>(std::trunc(FOrigColSizes.GetInteger(i) * f)));
+  }
+  TBaseGrid::WMSize(Message);
+}
