@@ -81,28 +81,29 @@ bool Apply_Lang_Line(std::string_view Line) {
   return true;
 }
 
-bool Read_Lang_File(const std::string& Path) {
+bool Read_Lang_File(const std::string& Path, std::string* Error) {
   std::string text;
   try {
-    text = ReadTextFile(Path);
-  } catch (const Exception&) {
+    text = ReadTextFile(Path, nullptr, Lang_File_Limit);
+  } catch (const Exception& e) {
+    if (Error) *Error = e.Message();
     return false;
   }
   for (std::string_view line : Split_Lines(text)) Apply_Lang_Line(line);
   return true;
 }
 
-void Load_Language() {
+std::string Load_Language() {
   Load_Default_Lang();
   std::string file = Language_Name.empty() ? std::string()
                                            : Find_No_Case(Language_Folder, Language_Name + Lang_Extension);
-  if (!file.empty()) {
-    Read_Lang_File(file);
-    return;
+  if (file.empty()) {
+    Language_Name = Language_Default;
+    file = Find_No_Case(Language_Folder, Language_Default + Lang_Extension);
   }
-  Language_Name = Language_Default;
-  file = Find_No_Case(Language_Folder, Language_Default + Lang_Extension);
-  if (!file.empty()) Read_Lang_File(file);
+  std::string error;
+  if (!file.empty()) Read_Lang_File(file, &error);
+  return error;
 }
 
 std::vector<std::string> List_Language_Files(const std::string& Folder) {

@@ -3,6 +3,7 @@
 // built-in English texts entry by entry.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,13 +26,17 @@ void Load_Default_Lang();
 bool Apply_Lang_Line(std::string_view Line);
 // Applies every line of a language file. The file's bytes are decoded with
 // the text-file rule (BOM, else UTF-8 when valid, else Windows-1252). False,
-// with the table unchanged, when the file cannot be read.
-bool Read_Lang_File(const std::string& Path);
+// with the table unchanged and the reason in *Error, when the file cannot be
+// read: only regular files of at most Lang_File_Limit bytes are read.
+inline constexpr uint64_t Lang_File_Limit = 4u << 20;
+bool Read_Lang_File(const std::string& Path, std::string* Error = nullptr);
 
 // The built-in texts, then the file of Language_Name in Language_Folder (its
 // name matched ignoring letter case). When that file is missing the language
-// becomes "English" and English.lng is applied when present.
-void Load_Language();
+// becomes "English" and English.lng is applied when present. Returns why the
+// language file could not be read ("" when it was read or there was none);
+// the built-in texts stay in force then.
+std::string Load_Language();
 
 // The language files of Folder (names with their extension), sorted ignoring
 // letter case.

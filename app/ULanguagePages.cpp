@@ -36,9 +36,10 @@ std::string Change_Language_Question(const std::string& From, const std::string&
   return Lang_Text(205) + From + Lang_Text(206) + To + Lang_Text(207);
 }
 
-void Load_Language_Of(const std::string& Language) {
+std::string Load_Language_Of(const std::string& Language) {
   std::string remembered = Language_Name;
   Language_Name = Language;
-  Load_Language();
+  std::string error = Load_Language();
   Language_Name = remembered;
+  return error;
 }

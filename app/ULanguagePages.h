@@ -31,5 +31,6 @@ std::string Selected_Language_Label(const std::string& Language);
 std::string Change_Language_Question(const std::string& From, const std::string& To);
 
 // Reloads the string table for Language without making it the remembered
-// language: Language_Name is the same afterwards.
-void Load_Language_Of(const std::string& Language);
+// language: Language_Name is the same afterwards. Returns why its file could
+// not be read ("" when it could).
+std::string Load_Language_Of(const std::string& Language);

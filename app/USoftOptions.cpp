@@ -171,7 +171,8 @@ void TFSoftOptions::LangClick(TObject* Sender) {
   if (MessageDlg(Change_Language_Question(Language_In_Use, language), mtConfirmation, {mbYes, mbNo}) != mrYes)
     return;
   Language_In_Use = language;
-  Load_Language_Of(language);
+  const std::string error = Load_Language_Of(language);
+  if (!error.empty()) MessageDlg(error, mtError, {mbOK});
   if (FTessimatoreFirmWare) FTessimatoreFirmWare->Change_Language();
   L_Sel_Lang->SetCaption(Selected_Language_Label(Language_In_Use));
 }

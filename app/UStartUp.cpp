@@ -5,16 +5,17 @@
 #include "app/UProject.h"
 #include "app/USettings.h"
 
-void Start_Up(const std::string& ExeFolder) {
+std::string Start_Up(const std::string& ExeFolder) {
   Init_Working_Folders(ExeFolder);
   Project_Name.clear();
   Read_Setting(Settings_Path());
   Window_Title = Window_Title_Default;
   SW_Code = SW_Code_Default;
   SW_Description = SW_Description_Default;
-  Load_Language();
+  std::string languageError = Load_Language();
   Restore_Last_Project();
   Set_Files();
+  return languageError;
 }
 
 bool Shut_Down(std::string* Error) { return Save_Setting(Settings_Path(), Error); }

@@ -12,8 +12,9 @@ inline constexpr int Msg_Project_Not_Valid = 22;
 // title and codes, the language (which may fall back to English), the
 // remembered project when its folder still exists, and the section-file
 // paths. The main window then applies its texts and switches the update
-// timer by Update_Check_Wanted().
-void Start_Up(const std::string& ExeFolder);
+// timer by Update_Check_Wanted(). Returns why the language file could not
+// be read ("" when it could), for the window to show.
+std::string Start_Up(const std::string& ExeFolder);
 
 // Writes the settings file; false with Error when it cannot be written (the
 // program closes all the same).

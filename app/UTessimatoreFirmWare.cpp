@@ -164,7 +164,7 @@ void TFTessimatoreFirmWare::Place_Controls() {
 void TFTessimatoreFirmWare::FormCreate(TObject*) {
   Lang_Strings.clear();
   Place_Controls();
-  Start_Up(Program_Folder());
+  const std::string languageError = Start_Up(Program_Folder());
   Switch_Update_Timer();
   SetCaption(Window_Title);
   L_SW_Code->SetCaption(SW_Code);
@@ -172,6 +172,7 @@ void TFTessimatoreFirmWare::FormCreate(TObject*) {
   Btn_GSD_File->SetCaption("GSD File");
   Set_Lang();
   Set_Files();
+  if (!languageError.empty()) MessageDlg(languageError, mtError, {mbOK});
 }
 
 void TFTessimatoreFirmWare::FormClose(TObject*, TCloseAction&) { Save_Setting(); }

@@ -42,7 +42,7 @@ function(quelix_tests exe libs)
   gtest_discover_tests(${exe}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "QUELIX_SOURCE_DIR=${CMAKE_SOURCE_DIR};QUELIX_REGISTRY_FILE=${CMAKE_BINARY_DIR}/Testing/stray-registry.xml;ASAN_OPTIONS=detect_leaks=1;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp")
+    PROPERTIES ENVIRONMENT "QUELIX_SOURCE_DIR=${CMAKE_SOURCE_DIR};QUELIX_REGISTRY_FILE=${CMAKE_BINARY_DIR}/Testing/stray-registry.xml;ASAN_OPTIONS=detect_leaks=1;G_SLICE=always-malloc")
 endfunction()
 
 # Every file below resources/ becomes bytes in the binary, found by its relative path.

@@ -18,12 +18,14 @@ for format in bmp ico png jpeg gif; do
   clang++ "${fuzz[@]}" "$root/fuzz/fuzz_$format.cpp" "${codec_sources[@]}" "${codec_libs[@]}" -o "$out/fuzz_$format"
   echo "built $out/fuzz_$format"
 done
-clang++ "${common[@]}" -fsanitize=address,undefined "$root/fuzz/seed.cpp" "${codec_sources[@]}" "${codec_libs[@]}" \
+clang++ "${common[@]}" -fsanitize=address,undefined "$root/fuzz/seed.cpp" "$root/toolkit/testing/PngVariants.cpp" \
+  "${codec_sources[@]}" "${codec_libs[@]}" \
   -o "$out/seed"
 "$out/seed" "$out"
 
 # XML document loading.
-xml_sources=("$root"/platform/xml/*.cpp "$root"/platform/kernel/AtomicFile.cpp "$root"/platform/kernel/TextCodec.cpp)
+xml_sources=("$root"/platform/xml/*.cpp "$root"/platform/kernel/AtomicFile.cpp "$root"/platform/kernel/GuardedRead.cpp
+             "$root"/platform/kernel/TextCodec.cpp)
 clang++ "${fuzz[@]}" "$root/fuzz/xml_load_fuzz.cpp" "${xml_sources[@]}" -lpugixml -o "$out/xml_load_fuzz"
 echo "built $out/xml_load_fuzz"
 

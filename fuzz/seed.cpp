@@ -1,5 +1,6 @@
-// Writes a few small valid files per format into build-fuzz/corpus_<format>/,
-// so that a fuzzing run starts from real structure instead of random bytes.
+// Writes small valid files per format into build-fuzz/corpus_<format>/, so
+// that a fuzzing run starts from real structure instead of random bytes; for
+// PNG, one file of every colour type, bit depth and interlace.
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -10,6 +11,7 @@
 #include "toolkit/graphics/codecs/IcoCodec.h"
 #include "toolkit/graphics/codecs/JpegCodec.h"
 #include "toolkit/graphics/codecs/PngCodec.h"
+#include "toolkit/testing/PngVariants.h"
 
 namespace {
 
@@ -35,6 +37,10 @@ int main(int argc, char** argv) {
   Write(out / "corpus_bmp", "32.bmp", EncodeBmp(translucent, 32));
   Write(out / "corpus_png", "rgb.png", EncodePng(small));
   Write(out / "corpus_png", "rgba.png", EncodePng(translucent));
+  // Every colour type, bit depth, interlace and transparency, so the fuzzer
+  // starts on every path of the decoder rather than only the encoder's own output.
+  for (const pngvariants::TPngVariant& v : pngvariants::AllPngVariants())
+    Write(out / "corpus_png", v.Name() + ".png", pngvariants::WritePngVariant(v));
   Write(out / "corpus_jpeg", "q50.jpg", EncodeJpeg(translucent, 50));
   Write(out / "corpus_jpeg", "q95.jpg", EncodeJpeg(Sample(17, 16, false), 95));
   Write(out / "corpus_gif", "one.gif", EncodeGif({{small, 10}}));

@@ -9,6 +9,7 @@
 #include "toolkit/rtl/FileUtils.h"
 #include "toolkit/rtl/Streams.h"
 #include "toolkit/rtl/SysUtils.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 namespace {
 
@@ -49,13 +50,12 @@ void THTMLPicture::LoadFromBytes(std::vector<uint8_t> bytes) {
   Clear();
   FData = std::move(bytes);
   FIsEmpty = false;
-  try {
-    LoadPicture();
-  } catch (...) {
+  auto undo = MakeScopeGuard([&] {
     FIsEmpty = true;
     FDecoded.reset();
-    throw;
-  }
+  });
+  LoadPicture();
+  undo.Dismiss();
   Changed();
 }
 
@@ -71,7 +71,7 @@ void THTMLPicture::SaveToStream(TStream& stream) {
 
 void THTMLPicture::LoadFromFile(const std::string& fileName) {
   try {
-    std::string bytes = ReadFileBytes(fileName);
+    std::string bytes = ReadFileBytes(fileName, MaxPictureFileBytes);
     LoadFromBytes(std::vector<uint8_t>(bytes.begin(), bytes.end()));
   } catch (const std::exception&) {
     FIsEmpty = true;

@@ -4,7 +4,7 @@
 
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
+#include <string>
 
 namespace platform {
 namespace {
@@ -81,15 +81,28 @@ std::vector<std::string> ReadFileDropBlock(std::string_view block) {
 std::string MakeHtmlBlock(std::string_view fragment) {
   const std::string prefix = "<html><body>\r\n<!--StartFragment-->";
   const std::string suffix = "<!--EndFragment-->\r\n</body></html>";
-  const char* layout = "Version:0.9\r\nStartHTML:%08zu\r\nEndHTML:%08zu\r\nStartFragment:%08zu\r\nEndFragment:%08zu\r\n";
-  size_t header = std::snprintf(nullptr, 0, layout, size_t(0), size_t(0), size_t(0), size_t(0));
-  size_t startFragment = header + prefix.size();
-  size_t endFragment = startFragment + fragment.size();
-  size_t endHtml = endFragment + suffix.size();
-  std::string block(header + 1, '\0');
-  std::snprintf(block.data(), block.size(), layout, header, endHtml, startFragment, endFragment);
-  block.resize(header);
-  return block + prefix + std::string(fragment) + suffix;
+  const std::string_view version = "Version:0.9\r\n";
+  const std::string_view names[] = {"StartHTML:", "EndHTML:", "StartFragment:", "EndFragment:"};
+  // Offsets have at least 8 digits, more when the block needs them; the
+  // header's own length counts in every offset, so widen until they fit.
+  size_t width = 8, header = 0, endHtml = 0;
+  for (;;) {
+    header = version.size();
+    for (std::string_view name : names) header += name.size() + width + 2;
+    endHtml = header + prefix.size() + fragment.size() + suffix.size();
+    if (std::to_string(endHtml).size() <= width) break;
+    width = std::to_string(endHtml).size();
+  }
+  const size_t startFragment = header + prefix.size(), endFragment = startFragment + fragment.size();
+  const size_t offsets[] = {header, endHtml, startFragment, endFragment};
+  std::string block;
+  block.reserve(endHtml);
+  block += version;
+  for (size_t i = 0; i < 4; ++i) {
+    const std::string digits = std::to_string(offsets[i]);
+    block.append(names[i]).append(width - digits.size(), '0').append(digits).append("\r\n");
+  }
+  return block.append(prefix).append(fragment).append(suffix);
 }
 
 std::string ReadHtmlBlock(std::string_view block) {

@@ -1,12 +1,11 @@
 #include "platform/xml/XmlDocument.h"
 
 #include "platform/kernel/AtomicFile.h"
+#include "platform/kernel/GuardedRead.h"
 #include "platform/xml/XmlChars.h"
 #include "platform/xml/XmlInput.h"
 #include "platform/xml/XmlState.h"
 
-#include <fstream>
-#include <sstream>
 #include <unordered_set>
 
 namespace platform {
@@ -15,9 +14,6 @@ using xml_detail::State;
 
 namespace {
 
-// Larger files are not section, settings or grid files; refusing them keeps memory bounded.
-constexpr std::uintmax_t kMaxFileSize = 256u << 20;
-
 constexpr unsigned kParseOptions = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_wconv_attribute |
                                    pugi::parse_eol | pugi::parse_comments | pugi::parse_pi |
                                    pugi::parse_declaration | pugi::parse_fragment;
@@ -25,16 +21,11 @@ constexpr unsigned kParseOptions = pugi::parse_cdata | pugi::parse_escapes | pug
 pugi::xml_node Pugi(void* node) { return pugi::xml_node(static_cast<pugi::xml_node_struct*>(node)); }
 
 std::string ReadFileBytes(const std::filesystem::path& path) {
-  std::error_code ec;
-  std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec) throw XmlError("Cannot load \"" + path.string() + "\": " + ec.message());
-  if (size > kMaxFileSize) throw XmlError("Cannot load \"" + path.string() + "\": the file is too large");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw XmlError("Cannot load \"" + path.string() + "\": the file cannot be opened");
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) throw XmlError("Cannot load \"" + path.string() + "\": read error");
-  return bytes.str();
+  try {
+    return ReadFileGuarded(path);  // the default limit is far above any section, settings or grid file
+  } catch (const FileReadError& e) {
+    throw XmlError(e.what());
+  }
 }
 
 // What pugixml accepts but a well-formed document cannot have (several roots,

@@ -1,6 +1,9 @@
 #include "app/ULanguage.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "app/UComon.h"
 #include "tests/app/TempFolder.h"
@@ -130,6 +133,23 @@ TEST_F(ULanguageTest, AnsiPilcrowMarksBlanks) {
 TEST_F(ULanguageTest, UnreadableFileLeavesTheTable) {
   EXPECT_FALSE(Read_Lang_File("/nonexistent/x.lng"));
   EXPECT_EQ(Lang_Text(22), "Project not valid");
+}
+
+// A FIFO used to block start-up for ever, a link to /dev/zero to eat memory
+// without end; an oversize file is refused before it is read. The built-in
+// texts stay and the reason comes back for the window to show.
+TEST_F(ULanguageTest, OnlyRegularFilesUpToTheLimitAreRead) {
+  TTempFolder dir;
+  Language_Folder = dir.Path();
+  mkfifo((dir.Path() + "/English.lng").c_str(), 0600);
+  std::filesystem::create_symlink("/dev/zero", dir.Path() + "/Zero.lng");
+  dir.Write("Big.lng", "STR0 = Big\n" + std::string(Lang_File_Limit, ' '));
+  for (const char* language : {"English", "Zero", "Big"}) {
+    Language_Name = language;
+    const std::string error = Load_Language();
+    EXPECT_NE(error.find(std::string(language) + ".lng"), std::string::npos) << error;
+    EXPECT_EQ(Lang_Text(0), "Begin") << language;
+  }
 }
 
 TEST_F(ULanguageTest, LoadLanguageAppliesTheNamedFileIgnoringCase) {

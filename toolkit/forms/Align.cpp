@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "toolkit/forms/Controls.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 void TWinControl::DisableAlign() { ++alignLevel_; }
 
@@ -20,14 +21,11 @@ void TWinControl::Realign() {
   }
   alignPending_ = false;
   TRect rect = ClientRect();
-  controlState_.Include(csAligning);
-  try {
+  {
+    controlState_.Include(csAligning);
+    auto aligned = MakeScopeGuard([&] { controlState_.Exclude(csAligning); });
     AlignControls(nullptr, rect);
-  } catch (...) {
-    controlState_.Exclude(csAligning);
-    throw;
   }
-  controlState_.Exclude(csAligning);
   if (alignPending_) {
     alignPending_ = false;
     Realign();

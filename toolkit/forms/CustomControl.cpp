@@ -4,6 +4,7 @@
 #include "toolkit/forms/Controls.h"
 #include "toolkit/forms/WindowManager.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 
 TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), canvas_(std::make_unique<TCanvas>()) {}
@@ -18,15 +19,11 @@ void TCustomControl::PaintWindow(TCanvas* DC) {
   if (!DC || !DC->Surface()) return;
   wm::BindControlCanvas(canvas_.get(), DC, {0, 0}, DC->ClipRect(), this);
   canvas_->Lock();
-  try {
-    Paint();
-  } catch (...) {
+  auto unbind = MakeScopeGuard([&] {
     canvas_->Unlock();
     canvas_->SetSurface(nullptr);
-    throw;
-  }
-  canvas_->Unlock();
-  canvas_->SetSurface(nullptr);
+  });
+  Paint();
 }
 
 TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner), canvas_(std::make_unique<TCanvas>()) {}
@@ -45,11 +42,6 @@ void TGraphicControl::WMPaintGraphic(TCanvas* ParentCanvas) {
   OffsetRect(local, -Left(), -Top());
   wm::LogPaint(this, WM_PAINT, local);
   wm::BindControlCanvas(canvas_.get(), ParentCanvas, {Left(), Top()}, visible, this);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->SetSurface(nullptr);
-    throw;
-  }
-  canvas_->SetSurface(nullptr);
+  auto unbind = MakeScopeGuard([&] { canvas_->SetSurface(nullptr); });
+  Paint();
 }

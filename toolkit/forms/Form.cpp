@@ -10,6 +10,7 @@
 #include "toolkit/forms/WindowState.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/rtl/Exceptions.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 namespace {
 int g_focusCount = 0;  // changes whenever the focused control of some form changes
@@ -293,39 +294,31 @@ bool TCustomForm::SetFocusedControl(TWinControl* Control) {
   TControlState st = Control->ControlState();
   Control->SetControlState(st + TControlState{csFocusing});
   bool ok = true;
-  auto done = [&] {
-    Control->SetControlState(Control->ControlState() - TControlState{csFocusing});
-  };
-  try {
-    if (Screen && Screen->FocusedForm() != this) {
-      TCustomForm* old = Screen->FocusedForm();
-      Screen->SetFocusedForm(nullptr);
-      if (old && !sendFocusMessage(old, CM_DEACTIVATE)) ok = false;
-      if (ok) {
-        Screen->SetFocusedForm(this);
-        if (!sendFocusMessage(this, CM_ACTIVATE)) ok = false;
-      }
+  auto done = MakeScopeGuard([&] { Control->SetControlState(Control->ControlState() - TControlState{csFocusing}); });
+  if (Screen && Screen->FocusedForm() != this) {
+    TCustomForm* old = Screen->FocusedForm();
+    Screen->SetFocusedForm(nullptr);
+    if (old && !sendFocusMessage(old, CM_DEACTIVATE)) ok = false;
+    if (ok) {
+      Screen->SetFocusedForm(this);
+      if (!sendFocusMessage(this, CM_ACTIVATE)) ok = false;
     }
-    if (ok && !focusedControl_) focusedControl_ = this;
-    if (ok && focusedControl_ != Control) {
-      while (ok && focusedControl_ && !focusedControl_->ContainsControl(Control)) {
-        TWinControl* leaving = focusedControl_;
-        focusedControl_ = focusedControl_->Parent();
-        if (!sendFocusMessage(leaving, CM_EXIT)) ok = false;
-      }
-      while (ok && focusedControl_ != Control) {
-        TWinControl* c = Control;
-        while (c->Parent() != focusedControl_) c = c->Parent();
-        focusedControl_ = c;
-        if (!sendFocusMessage(c, CM_ENTER)) ok = false;
-      }
-      if (ok) Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(Control));
-    }
-  } catch (...) {
-    done();
-    throw;
   }
-  done();
+  if (ok && !focusedControl_) focusedControl_ = this;
+  if (ok && focusedControl_ != Control) {
+    while (ok && focusedControl_ && !focusedControl_->ContainsControl(Control)) {
+      TWinControl* leaving = focusedControl_;
+      focusedControl_ = focusedControl_->Parent();
+      if (!sendFocusMessage(leaving, CM_EXIT)) ok = false;
+    }
+    while (ok && focusedControl_ != Control) {
+      TWinControl* c = Control;
+      while (c->Parent() != focusedControl_) c = c->Parent();
+      focusedControl_ = c;
+      if (!sendFocusMessage(c, CM_ENTER)) ok = false;
+    }
+    if (ok) Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(Control));
+  }
   return ok;
 }
 
@@ -377,13 +370,8 @@ void TCustomForm::Paint() {
 void TCustomForm::PaintWindow(TCanvas* DC) {
   if (!DC || !DC->Surface() || !OnPaint) return;
   wm::BindControlCanvas(canvas_.get(), DC, {0, 0}, DC->ClipRect(), this);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->SetSurface(nullptr);
-    throw;
-  }
-  canvas_->SetSurface(nullptr);
+  auto unbind = MakeScopeGuard([&] { canvas_->SetSurface(nullptr); });
+  Paint();
 }
 
 // ---- closing ----
@@ -446,16 +434,17 @@ TModalResult TCustomForm::ShowModal() {
   inModal_ = true;
   Application->ModalStarted(this);
   TCloseAction action = caHide;
-  auto finish = [&] {
-    for (TCustomForm* f : disabled)
-      if (Screen && std::find(Screen->ZOrder().begin(), Screen->ZOrder().end(), f) != Screen->ZOrder().end())
-        f->SetEnabled(true);
-    inModal_ = false;
-    Hide();
-    Application->ModalFinished(this);
-    if (activeBefore && IsWindow(activeBefore) && activeBefore != Handle()) SetActiveWindow(activeBefore);
-  };
-  try {
+  TModalResult result = mrNone;
+  {
+    auto finish = MakeScopeGuard([&] {
+      for (TCustomForm* f : disabled)
+        if (Screen && std::find(Screen->ZOrder().begin(), Screen->ZOrder().end(), f) != Screen->ZOrder().end())
+          f->SetEnabled(true);
+      inModal_ = false;
+      Hide();
+      Application->ModalFinished(this);
+      if (activeBefore && IsWindow(activeBefore) && activeBefore != Handle()) SetActiveWindow(activeBefore);
+    });
     Show();
     while (true) {
       Application->HandleMessage();
@@ -476,12 +465,8 @@ TModalResult TCustomForm::ShowModal() {
       }
       if (modalResult_ != mrNone) break;
     }
-  } catch (...) {
-    finish();
-    throw;
+    result = modalResult_;
   }
-  TModalResult result = modalResult_;
-  finish();
   if (action == caFree) Release();
   return result;
 }

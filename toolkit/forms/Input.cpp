@@ -8,6 +8,7 @@
 #include "platform/kernel/Clock.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WindowState.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 using platform::HostEvent;
 using platform::HostEventKind;
@@ -179,13 +180,8 @@ void applyConfigure(TWindowRecord& top, const HostEvent& e) {
   }
   auto& g = G();
   g.ApplyingHostBounds = true;
-  try {
-    c->SetBounds(e.X - top.SurfaceOrigin.X, e.Y - top.SurfaceOrigin.Y, w, h);
-  } catch (...) {
-    g.ApplyingHostBounds = false;
-    throw;
-  }
-  g.ApplyingHostBounds = false;
+  auto done = MakeScopeGuard([&] { g.ApplyingHostBounds = false; });
+  c->SetBounds(e.X - top.SurfaceOrigin.X, e.Y - top.SurfaceOrigin.Y, w, h);
 }
 
 }  // namespace

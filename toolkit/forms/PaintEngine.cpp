@@ -10,6 +10,7 @@
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WindowState.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 using wm::ControlOf;
 using wm::Find;
@@ -100,15 +101,10 @@ void sendPaint(TWinControl* c, UINT msg, cairo_surface_t* surface, TPoint origin
   dc.Font()->Assign(c->Font());
   dc.Brush()->SetColor(c->Color());
   TPaintContext saved = G().Paint;
+  auto restore = MakeScopeGuard([&] { G().Paint = saved; });
   G().Paint = {surface, origin, offset(clipSurf, neg(origin))};
   logPaint(c, msg, G().Paint.Clip);
-  try {
-    SendMessage(c->Handle(), msg, reinterpret_cast<WPARAM>(&dc), 0);
-  } catch (...) {
-    G().Paint = saved;
-    throw;
-  }
-  G().Paint = saved;
+  SendMessage(c->Handle(), msg, reinterpret_cast<WPARAM>(&dc), 0);
 }
 
 void paintTree(TWinControl* c, TWindowRecord& top, const TRect& clip, TPoint surfaceScreen) {

@@ -8,6 +8,7 @@
 #include "toolkit/forms/WindowState.h"
 #include "toolkit/graphics/GraphicsObjects.h"
 #include "toolkit/rtl/Exceptions.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
   UpdateClientArea();
@@ -142,14 +143,11 @@ void TWinControl::CreateWnd() {
 void TWinControl::CreateHandle() {
   if (handle_) return;
   if (parent_) parent_->HandleNeeded();
-  controlState_.Include(csCreating);
-  try {
+  {
+    controlState_.Include(csCreating);
+    auto created = MakeScopeGuard([&] { controlState_.Exclude(csCreating); });
     CreateWnd();
-  } catch (...) {
-    controlState_.Exclude(csCreating);
-    throw;
   }
-  controlState_.Exclude(csCreating);
   for (TControl* c : controls_)
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->HandleNeeded();
   if (!windowRgn_.empty()) SetWindowRgn(windowRgn_);

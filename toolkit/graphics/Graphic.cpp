@@ -22,7 +22,8 @@ void TGraphic::Changed() {
 }
 
 void TGraphic::LoadFromFile(const std::string& fileName) {
-  TFileStream stream(fileName, fmOpenRead | fmShareDenyWrite);
+  TMemoryStream stream;
+  stream.LoadFromFile(fileName, MaxPictureFileBytes);
   LoadFromStream(stream);
 }
 

@@ -10,6 +10,10 @@
 class TCanvas;
 class TStream;
 
+// Picture files (flags, glyphs, cell images) stay far below this; a larger one
+// is refused before it is read.
+inline constexpr uint64_t MaxPictureFileBytes = 64u << 20;
+
 class TGraphic : public TPersistent {
 public:
   std::string ClassName() const override { return "TGraphic"; }
@@ -33,7 +37,8 @@ public:
   // EInvalidGraphic and leaves the graphic as it was.
   virtual void LoadFromStream(TStream& stream) = 0;
   virtual void SaveToStream(TStream& stream) = 0;
-  // Saving replaces the file only with a complete new one.
+  // Loading reads regular files of at most MaxPictureFileBytes (FileUtils.h
+  // ReadFileBytes); saving replaces the file only with a complete new one.
   virtual void LoadFromFile(const std::string& fileName);
   virtual void SaveToFile(const std::string& fileName);
 

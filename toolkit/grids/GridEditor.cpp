@@ -2,6 +2,7 @@
 // filled from the cell and written back, and the focus between the two.
 
 #include "toolkit/forms/Forms.h"
+#include "toolkit/rtl/ScopeGuard.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/grids/Grids.h"
 
@@ -71,15 +72,11 @@ void TCustomGrid::UpdateEdit() {
 // Writes the editor's text back to the cell it was opened on, then hides it.
 void TCustomGrid::HideEdit() {
   if (!FInplaceEdit) return;
-  try {
-    UpdateText();
-  } catch (...) {
+  auto hide = MakeScopeGuard([&] {
     FInplaceCol = FInplaceRow = -1;
     FInplaceEdit->Hide();
-    throw;
-  }
-  FInplaceCol = FInplaceRow = -1;
-  FInplaceEdit->Hide();
+  });
+  UpdateText();
 }
 
 void TCustomGrid::UpdateText() {

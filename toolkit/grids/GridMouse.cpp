@@ -7,6 +7,7 @@
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/grids/Grids.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 namespace {
 constexpr uintptr_t kScrollTimer = 1;
@@ -149,7 +150,8 @@ void TCustomGrid::applySizing() {
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TGridState state = FGridState;
-  try {
+  {
+    auto normal = MakeScopeGuard([&] { FGridState = gsNormal; });
     switch (state) {
       case gsSelecting:
         MouseMove(Shift, X, Y);
@@ -174,11 +176,7 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
       }
       default: UpdateEdit(); break;
     }
-  } catch (...) {
-    FGridState = gsNormal;
-    throw;
   }
-  FGridState = gsNormal;
   TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 

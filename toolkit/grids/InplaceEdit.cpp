@@ -3,6 +3,7 @@
 // it has the keyboard, and is filled and emptied by the grid.
 
 #include "platform/kernel/Clock.h"
+#include "toolkit/rtl/ScopeGuard.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/grids/Grids.h"
@@ -41,29 +42,19 @@ void TInplaceEdit::SetEditStyle(uint32_t Styles) {
 
 void TInplaceEdit::RealSetText(const std::string& v) {
   ++settingText_;
-  try {
-    TCustomMaskEdit::RealSetText(v);
-  } catch (...) {
-    --settingText_;
-    throw;
-  }
-  --settingText_;
+  auto done = MakeScopeGuard([&] { --settingText_; });
+  TCustomMaskEdit::RealSetText(v);
 }
 
 void TInplaceEdit::UpdateContents() {
   if (!grid_) return;
   ++settingText_;
-  try {
-    SetText("");
-    SetEditMask(grid_->GetEditMask(grid_->Col(), grid_->Row()));
-    SetText(grid_->GetEditText(grid_->Col(), grid_->Row()));
-    SetMaxLength(grid_->GetEditLimit());
-    SetModified(false);
-  } catch (...) {
-    --settingText_;
-    throw;
-  }
-  --settingText_;
+  auto done = MakeScopeGuard([&] { --settingText_; });
+  SetText("");
+  SetEditMask(grid_->GetEditMask(grid_->Col(), grid_->Row()));
+  SetText(grid_->GetEditText(grid_->Col(), grid_->Row()));
+  SetMaxLength(grid_->GetEditLimit());
+  SetModified(false);
 }
 
 void TInplaceEdit::Deselect() {

@@ -3,6 +3,7 @@
 
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/grids/Grids.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 // ---- TDrawGrid ----
 
@@ -66,14 +67,11 @@ std::string TStringGrid::GetEditText(int ACol, int ARow) {
 
 // The editor's own text comes back: the cell is written without reloading the editor.
 void TStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
-  ++FEditUpdate;
-  try {
+  {
+    ++FEditUpdate;
+    auto done = MakeScopeGuard([&] { --FEditUpdate; });
     if (Value != rawCell(ACol, ARow)) SetCells(ACol, ARow, Value);
-  } catch (...) {
-    --FEditUpdate;
-    throw;
   }
-  --FEditUpdate;
   TDrawGrid::SetEditText(ACol, ARow, Value);
 }
 

@@ -4,6 +4,7 @@
 
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/rtl/List.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 // ---- TCollectionItem ----
 
@@ -60,15 +61,9 @@ TCollectionItem* TCollection::Add() {
 TCollectionItem* TCollection::Insert(int Index) {
   if (Index < 0 || Index > Count()) ListIndexError(Index);
   BeginUpdate();
-  TCollectionItem* item = nullptr;
-  try {
-    item = Add();
-    moveItem(Count() - 1, Index);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  auto done = MakeScopeGuard([&] { EndUpdate(); });
+  TCollectionItem* item = Add();
+  moveItem(Count() - 1, Index);
   return item;
 }
 
@@ -119,14 +114,9 @@ void TCollection::Assign(const TPersistent* Source) {
   }
   if (src == this) return;
   BeginUpdate();
-  try {
-    Clear();
-    for (TCollectionItem* from : src->items_) Add()->Assign(from);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  auto done = MakeScopeGuard([&] { EndUpdate(); });
+  Clear();
+  for (TCollectionItem* from : src->items_) Add()->Assign(from);
 }
 
 void TCollection::insertItem(TCollectionItem* Item) {

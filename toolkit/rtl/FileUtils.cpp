@@ -1,16 +1,13 @@
 #include "toolkit/rtl/FileUtils.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 
+#include "platform/kernel/AtomicFile.h"
+#include "platform/kernel/GuardedRead.h"
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/rtl/SysUtils.h"
 
@@ -32,8 +29,6 @@ bool lessNoCase(const std::string& a, const std::string& b) {
   int c = AnsiCompareText(a, b);
   return c != 0 ? c < 0 : a < b;
 }
-
-std::string errText(int err) { return std::strerror(err); }
 
 }  // namespace
 
@@ -200,93 +195,31 @@ std::string ResolvePathNoCase(const std::string& Path) {
   return out.string();
 }
 
-// ---- whole-file reading and writing ----
-
-namespace {
-
-std::atomic<unsigned> g_tempCounter{0};
-
-// Creates a new file beside Target; the mode honours the umask like any new file.
-int createTemp(const fs::path& dir, const std::string& base, std::string& tempName) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    tempName = (dir / ("." + base + ".tmp" + std::to_string(::getpid()) + "_" +
-                       std::to_string(g_tempCounter++))).string();
-    int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
-void syncFolder(const fs::path& dir) {
-  int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);  // best effort: the rename is already done
-  ::close(fd);
-}
-
-}  // namespace
+// ---- whole-file reading and writing: the platform's guarded read and atomic writer ----
 
 void WriteFileAtomic(const std::string& Path, std::string_view Bytes) {
-  fs::path target = sysPath(Path);
-  fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-  std::string temp;
-  int fd = createTemp(dir, target.filename().string(), temp);
-  if (fd < 0) throw EFCreateError("Cannot create file \"" + Path + "\". " + errText(errno));
-  struct stat old {};
-  if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
-  bool ok = writeAll(fd, Bytes) && ::fsync(fd) == 0;
-  int err = errno;
-  ok = (::close(fd) == 0) && ok;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    throw EInOutError("Cannot write file \"" + Path + "\". " + errText(err));
+  try {
+    platform::WriteFileAtomic(sysPath(Path), Bytes);
+  } catch (const platform::FileWriteError& e) {
+    if (e.NotCreated()) throw EFCreateError(e.what());
+    throw EInOutError(e.what());
   }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    err = errno;
-    ::unlink(temp.c_str());
-    throw EInOutError("Cannot replace file \"" + Path + "\". " + errText(err));
-  }
-  syncFolder(dir);
 }
 
 void WriteFileAtomic(const std::string& Path, const std::vector<uint8_t>& Bytes) {
   WriteFileAtomic(Path, std::string_view(reinterpret_cast<const char*>(Bytes.data()), Bytes.size()));
 }
 
-std::string ReadFileBytes(const std::string& Path) {
-  std::string path = SystemPath(Path);
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw EFOpenError("Cannot open file \"" + Path + "\". " + errText(errno));
-  std::string out;
-  char buf[64 * 1024];
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      int err = errno;
-      ::close(fd);
-      throw EFOpenError("Cannot read file \"" + Path + "\". " + errText(err));
-    }
-    if (n == 0) break;
-    out.append(buf, static_cast<size_t>(n));
+std::string ReadFileBytes(const std::string& Path, uint64_t MaxBytes) {
+  try {
+    return platform::ReadFileGuarded(sysPath(Path), MaxBytes);
+  } catch (const platform::FileReadError& e) {
+    throw EFOpenError(e.what());
   }
-  ::close(fd);
-  return out;
 }
 
-std::string ReadTextFile(const std::string& Path, TTextEncoding* Detected) {
-  return DecodeText(ReadFileBytes(Path), Detected);
+std::string ReadTextFile(const std::string& Path, TTextEncoding* Detected, uint64_t MaxBytes) {
+  return DecodeText(ReadFileBytes(Path, MaxBytes), Detected);
 }
 
 void WriteTextFile(const std::string& Path, std::string_view Utf8, TTextEncoding Encoding) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/kernel/GuardedRead.h"
 #include "toolkit/rtl/Encoding.h"
 
 constexpr char PathDelim = '/';
@@ -52,15 +53,23 @@ std::string FindNameNoCase(const std::string& Folder, const std::string& Name);
 // do not exist are kept as given.
 std::string ResolvePathNoCase(const std::string& Path);
 
-// Replaces (or creates) Path with exactly Bytes: a temporary file in the same
-// folder, flushed to disk, then renamed over the old one. On any failure the
-// old file is left as it was and EFCreateError or EInOutError names the path.
+// Replaces (or creates) Path with exactly Bytes through the system's one
+// atomic writer (platform/kernel/AtomicFile.h): a temporary file in the same
+// folder, flushed, renamed over the old one, the folder flushed; permissions
+// kept, a symbolic link followed, stale temporaries of the same target removed.
+// On any failure the old file is left as it was: EFCreateError when no
+// temporary file could be made, EInOutError otherwise; both name the path.
 void WriteFileAtomic(const std::string& Path, std::string_view Bytes);
 void WriteFileAtomic(const std::string& Path, const std::vector<uint8_t>& Bytes);
 
-// Raises EFOpenError naming the path.
-std::string ReadFileBytes(const std::string& Path);
+// Every file that comes from outside the program is read through the system's
+// one guarded read (platform/kernel/GuardedRead.h): regular files only, none
+// larger than MaxBytes, in one linear pass. Raises EFOpenError naming the path
+// and the reason.
+inline constexpr uint64_t DefaultReadLimit = platform::kDefaultReadLimit;
+std::string ReadFileBytes(const std::string& Path, uint64_t MaxBytes = DefaultReadLimit);
 // The file as UTF-8 text by the text-file rule (Encoding.h DecodeText).
-std::string ReadTextFile(const std::string& Path, TTextEncoding* Detected = nullptr);
+std::string ReadTextFile(const std::string& Path, TTextEncoding* Detected = nullptr,
+                         uint64_t MaxBytes = DefaultReadLimit);
 void WriteTextFile(const std::string& Path, std::string_view Utf8,
                    TTextEncoding Encoding = TTextEncoding::Utf8);

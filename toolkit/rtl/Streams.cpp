@@ -120,9 +120,13 @@ void TMemoryStream::LoadFromStream(TStream& Stream) {
   pos_ = 0;
 }
 
-void TMemoryStream::LoadFromFile(const std::string& FileName) {
-  TFileStream f(FileName, fmOpenRead | fmShareDenyWrite);
-  LoadFromStream(f);
+void TMemoryStream::LoadFromFile(const std::string& FileName) { LoadFromFile(FileName, DefaultReadLimit); }
+
+void TMemoryStream::LoadFromFile(const std::string& FileName, uint64_t MaxBytes) {
+  std::string bytes = ReadFileBytes(FileName, MaxBytes);
+  bytes_.assign(bytes.begin(), bytes.end());
+  SetPointer(bytes_.data(), static_cast<int64_t>(bytes_.size()));
+  pos_ = 0;
 }
 
 TStringStream::TStringStream(const std::string& AString) {
@@ -166,14 +170,20 @@ TFileStream::TFileStream(const std::string& FileName, uint16_t Mode) : fileName_
     return;
   }
   int access = (Mode & 3) == fmOpenWrite ? O_WRONLY : (Mode & 3) == fmOpenReadWrite ? O_RDWR : O_RDONLY;
-  fd_ = ::open(path.c_str(), access | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer for ever.
+  fd_ = ::open(path.c_str(), access | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd_ < 0) throw EFOpenError("Cannot open file \"" + FileName + "\". " + systemError());
   struct stat st {};
-  if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
+  const char* refused = ::fstat(fd_, &st) != 0 ? "Its type cannot be read"
+                        : S_ISDIR(st.st_mode)    ? "It is a folder"
+                        : !S_ISREG(st.st_mode)   ? "It is not a regular file"
+                                                 : nullptr;
+  if (refused) {
     ::close(fd_);
     fd_ = -1;
-    throw EFOpenError("Cannot open file \"" + FileName + "\". It is a folder");
+    throw EFOpenError("Cannot open file \"" + FileName + "\". " + refused);
   }
+  ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
 }
 
 TFileStream::~TFileStream() {

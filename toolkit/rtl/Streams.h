@@ -62,7 +62,10 @@ public:
   void SetSize(int64_t NewSize) override;
   void Clear();
   void LoadFromStream(TStream& Stream);
+  // Through the guarded read (FileUtils.h ReadFileBytes): regular files up to
+  // its default limit, or up to MaxBytes.
   void LoadFromFile(const std::string& FileName);
+  void LoadFromFile(const std::string& FileName, uint64_t MaxBytes);
   uint8_t* Memory() { return bytes_.data(); }
   const std::vector<uint8_t>& Bytes() const { return bytes_; }
 

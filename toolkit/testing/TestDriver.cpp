@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "platform/clipboard/Clipboard.h"
@@ -390,6 +391,28 @@ std::vector<std::string> TTestDriver::PaintedNames() const {
   for (const auto& p : wm::PaintLog())
     if (p.Msg == WM_PAINT) names.push_back(p.Name);
   return names;
+}
+
+TColor TTestDriver::PixelAt(TControl* Control, int X, int Y) {
+  Pump();
+  TWinControl* top = Control->Parent();
+  if (!top) top = dynamic_cast<TWinControl*>(Control);
+  while (top && top->Parent()) top = top->Parent();
+  TWindowRecord* rec = top && top->HandleAllocated() ? wm::Find(top->Handle()) : nullptr;
+  if (!rec || !rec->Surface) {
+    ADD_FAILURE() << "pixel of a window that is not shown";
+    return clNone;
+  }
+  const TPoint screen = Control->ClientToScreen(TPoint(X, Y));
+  const int sx = screen.X - top->Left() - rec->SurfaceOrigin.X, sy = screen.Y - top->Top() - rec->SurfaceOrigin.Y;
+  cairo_surface_flush(rec->Surface);
+  if (sx < 0 || sy < 0 || sx >= cairo_image_surface_get_width(rec->Surface) ||
+      sy >= cairo_image_surface_get_height(rec->Surface))
+    return clNone;
+  const unsigned char* row = cairo_image_surface_get_data(rec->Surface) + sy * cairo_image_surface_get_stride(rec->Surface);
+  uint32_t p = 0;
+  std::memcpy(&p, row + sx * 4, 4);
+  return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
 std::string TTestDriver::Screenshot(TWinControl* Form, const std::string& Name) {

@@ -123,6 +123,11 @@ public:
   // temp folder, unless Name is an absolute path); returns the path, "" on failure.
   std::string Screenshot(TWinControl* Form, const std::string& Name);
 
+  // ---- pixel probes ----
+  // The colour that the window's picture shows at client point (X, Y) of
+  // Control, after pumping; clNone outside the picture.
+  TColor PixelAt(TControl* Control, int X, int Y);
+
   // ---- IDialogPresenter ----
   TModalResult ShowMessageBox(const TMessageBoxRequest& Request) override;
   bool ExecuteFileDialog(TFileDialogRequest& Request) override;

@@ -238,6 +238,21 @@ TEST_F(BaseGridPaint, ScreenshotOfMergedRanges) {
   EXPECT_EQ(grid->Col(), 3);  // a click or SetCol may land on a non-base cell
   std::string path = Driver.Screenshot(form, "base_grid_merged.png");
   EXPECT_FALSE(path.empty());
+  // A merged range is drawn as one cell: the grid line between its columns
+  // (rows) shows in an ordinary row (column) and not inside the range.
+  const TColor white = ColorToRGB(clWindow);
+  const TRect plain = grid->CellRect(1, 5), merged = grid->CellRect(1, 1);
+  int lineX = -1;
+  for (int x = plain.Right - 2; x <= plain.Right + 2 && lineX < 0; ++x)
+    if (Driver.PixelAt(grid, x, (plain.Top + plain.Bottom) / 2) != white) lineX = x;
+  ASSERT_GE(lineX, 0) << "no grid line after column 1 in row 5";
+  EXPECT_EQ(Driver.PixelAt(grid, lineX, (merged.Top + merged.Bottom) / 2), white);
+  const TRect beside = grid->CellRect(6, 1), tall = grid->CellRect(5, 1);
+  int lineY = -1;
+  for (int y = beside.Bottom - 2; y <= beside.Bottom + 2 && lineY < 0; ++y)
+    if (Driver.PixelAt(grid, (beside.Left + beside.Right) / 2, y) != white) lineY = y;
+  ASSERT_GE(lineY, 0) << "no grid line below row 1 in column 6";
+  EXPECT_EQ(Driver.PixelAt(grid, tall.Left + 5, lineY), white);
 }
 
 }  // namespace

@@ -122,6 +122,20 @@ TEST_F(GridCheckBox, SearchBarPicture) {
   Driver.MouseMove(form->Controls(form->ControlCount() - 1), 5, 5);
   const std::string path = Driver.Screenshot(form, "grid_search_bar.png");
   EXPECT_FALSE(path.empty());
+  // Each button shows its glyph: the navy disc, with the fuchsia corner
+  // colour taken as transparent.
+  for (int i = 0; i < 3; ++i) {
+    TControl* b = form->Controls(form->ControlCount() - 3 + i);
+    int navy = 0, fuchsia = 0;
+    for (int y = 0; y < b->Height(); ++y)
+      for (int x = 0; x < b->Width(); ++x) {
+        const TColor p = Driver.PixelAt(b, x, y);
+        navy += p == ColorToRGB(clNavy);
+        fuchsia += p == ColorToRGB(clFuchsia);
+      }
+    EXPECT_GT(navy, 40) << captions[i];
+    EXPECT_EQ(fuchsia, 0) << captions[i];
+  }
 }
 
 }  // namespace

@@ -42,23 +42,4 @@ TEST(GridEnumerations, SetsReadBack) {
   EXPECT_EQ(TCellBorders({cbLeft, cbBottom}).Bits(), 0b1010u);  // bit i for value i
 }
 
-TEST(GridEvents, DoubleClickGetsRowFirst) {
-  int gotRow = -1, gotCol = -1;
-  TDblClickCellEvent e = [&](TObject*, int ARow, int ACol) { gotRow = ARow; gotCol = ACol; };
-  e(nullptr, 7, 2);
-  EXPECT_EQ(gotRow, 7);
-  EXPECT_EQ(gotCol, 2);
-}
-
-TEST(GridEvents, DrawEventsCarryTheDrawState) {
-  TGridDrawState got;
-  TCustomCellDrawEvent draw = [&](TObject*, TCanvas*, int, int, TGridDrawState s, TRect, bool) { got = s; };
-  draw(nullptr, nullptr, 1, 2, TGridDrawState{gdFixed}, TRect{}, false);
-  EXPECT_TRUE(got.Contains(gdFixed));
-  int row = -1;
-  TGridColorEvent color = [&](TObject*, int ARow, int, TGridDrawState, TBrush*, TFont*) { row = ARow; };
-  color(nullptr, 5, 1, {}, nullptr, nullptr);
-  EXPECT_EQ(row, 5);  // the row comes first
-}
-
 }  // namespace

@@ -114,18 +114,24 @@ TEST_F(ClipboardTest, AnotherProgramsOfferReplacesTheContentOnOpen) {
   clipboard_.SetHost(nullptr);
 }
 
+// A fragment past about 100 MB needs offsets of more than 8 digits; they must
+// be the real ones, not cut to fit a width counted with zeros.
 TEST(DataBlocks, HtmlHeaderOffsetsPointAtTheParts) {
-  std::string fragment = "<td>1 € </td>";
-  std::string block = platform::MakeHtmlBlock(fragment);
-  auto number = [&](const std::string& name) {
-    size_t at = block.find(name + ":");
-    return std::stoul(block.substr(at + name.size() + 1, 8));
-  };
-  EXPECT_EQ(block.rfind("Version:0.9\r\nStartHTML:", 0), 0u);
-  EXPECT_EQ(block.substr(number("StartHTML"), 6), "<html>");
-  EXPECT_EQ(number("EndHTML"), block.size());
-  EXPECT_EQ(block.substr(number("StartFragment"), number("EndFragment") - number("StartFragment")), fragment);
-  EXPECT_EQ(platform::ReadHtmlBlock(block), fragment);
+  for (const std::string& fragment : {std::string("<td>1 € </td>"), std::string(100'000'000, 'x')}) {
+    const std::string block = platform::MakeHtmlBlock(fragment);
+    auto number = [&](const std::string& name) {
+      size_t at = block.find(name + ":") + name.size() + 1;
+      return std::stoul(block.substr(at, block.find('\r', at) - at));
+    };
+    EXPECT_EQ(block.rfind("Version:0.9\r\nStartHTML:", 0), 0u);
+    EXPECT_EQ(block.substr(number("StartHTML"), 6), "<html>");
+    EXPECT_EQ(number("EndHTML"), block.size());
+    const size_t start = number("StartFragment"), end = number("EndFragment");
+    EXPECT_TRUE(block.compare(start, end - start, fragment) == 0) << "fragment of " << fragment.size() << " bytes";
+    EXPECT_TRUE(platform::ReadHtmlBlock(block) == fragment) << "fragment of " << fragment.size() << " bytes";
+    const bool big = fragment.size() > 99'999'999;
+    EXPECT_EQ(block.substr(0, 32), big ? "Version:0.9\r\nStartHTML:000000101" : "Version:0.9\r\nStartHTML:00000097\r");
+  }
 }
 
 TEST(DataBlocks, BadHtmlHeadersGiveNothing) {

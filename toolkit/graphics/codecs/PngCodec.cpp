@@ -2,9 +2,12 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "toolkit/graphics/codecs/ByteReader.h"
 
@@ -31,6 +34,37 @@ constexpr int64_t kMaxPixelsPerByte = 16384;
 // Little-endian hosts store 0xAARRGGBB as B, G, R, A.
 static_assert(std::endian::native == std::endian::little);
 
+// libpng's simplified reader shifts the pixels of an interlaced 16-bit file
+// when it narrows them to 8 bits (seen with 1.6.39); its 16-bit linear output
+// is right. The header is checked by png_image_begin_read before this is asked.
+bool IsInterlaced16Bit(const uint8_t* data, size_t size) {
+  constexpr size_t kBitDepth = 24, kInterlace = 28;  // offsets in the IHDR chunk after the signature
+  return size > kInterlace && data[kBitDepth] == 16 && data[kInterlace] == 1;
+}
+
+// libpng takes sRGB as the plain power law of gamma 1/2.2 (PNG_GAMMA_sRGB_INVERSE).
+uint8_t LinearToSrgb8(double linear) {
+  return uint8_t(std::lround(std::pow(std::clamp(linear, 0.0, 1.0), 0.45455) * 255));
+}
+
+// Reads premultiplied linear 16-bit RGBA and encodes it as the 8-bit sRGB
+// straight alpha that the direct path gives.
+void ReadThroughLinear(TPngImageRecord& rec, TPixelImage& img) {
+  rec.Image.format = PNG_FORMAT_LINEAR_RGB_ALPHA;
+  std::vector<uint16_t> linear(img.Pixels.size() * 4);
+  if (!png_image_finish_read(&rec.Image, nullptr, linear.data(), 0, nullptr)) rec.Fail();
+  for (size_t i = 0; i < img.Pixels.size(); ++i) {
+    const uint16_t* p = &linear[i * 4];
+    if (p[3] == 0) {
+      img.Pixels[i] = 0;
+      continue;
+    }
+    const double alpha = p[3];
+    img.Pixels[i] = MakeArgb(uint8_t((p[3] * 255u + 32767u) / 65535u), LinearToSrgb8(p[0] / alpha),
+                             LinearToSrgb8(p[1] / alpha), LinearToSrgb8(p[2] / alpha));
+  }
+}
+
 }  // namespace
 
 bool IsPngData(const uint8_t* data, size_t size) {
@@ -45,9 +79,13 @@ TPixelImage DecodePng(const uint8_t* data, size_t size) {
   CheckImageSize(rec.Image.width, rec.Image.height, kFormat);
   if (int64_t(rec.Image.width) * rec.Image.height > kMaxPixelsPerByte * int64_t(size))
     RaiseInvalidGraphic(kFormat, "picture larger than its data");
-  rec.Image.format = PNG_FORMAT_BGRA;
   TPixelImage img(int(rec.Image.width), int(rec.Image.height));
-  if (!png_image_finish_read(&rec.Image, nullptr, img.Pixels.data(), 0, nullptr)) rec.Fail();
+  if (IsInterlaced16Bit(data, size)) {
+    ReadThroughLinear(rec, img);
+  } else {
+    rec.Image.format = PNG_FORMAT_BGRA;
+    if (!png_image_finish_read(&rec.Image, nullptr, img.Pixels.data(), 0, nullptr)) rec.Fail();
+  }
   // A stream cut short is reported as a warning only; refuse it like any other bad file.
   if (rec.Image.warning_or_error & PNG_IMAGE_ERROR) rec.Fail();
   return img;
