@@ -1,8 +1,8 @@
 #include "app/UAbout.h"
 
 #include "app/UComon.h"
+#include "app/ULinks.h"
 #include "app/UVersionCheck.h"
-#include "platform/shell/OpenLink.h"
 
 TFAbout* FAbout = nullptr;
 
@@ -83,4 +83,4 @@ void TFAbout::FormShow(TObject*) {
   SetClientSize(406, 148);
 }
 
-void TFAbout::Label4Click(TObject*) { platform::OpenLink(Home_Page_Url()); }
+void TFAbout::Label4Click(TObject*) { Open_Link(Home_Page_Url()); }

@@ -20,6 +20,10 @@ std::string Program_Timed_Out_Text(const std::string& Program, uint32_t Seconds)
 
 std::string Update_Waits_Text() { return "Update stays disabled until it has ended."; }
 
+std::string Link_Not_Opened_Text(const std::string& Link, const std::string& Why) {
+  return "The link " + Link + " cannot be opened: " + Why;
+}
+
 std::string Unknown_Reason_Text() { return "unknown reason"; }
 
 std::string Too_Many_Frames_Text(const std::string& File, int Max_Rows, int Row) {

@@ -14,6 +14,8 @@ std::string Program_Signal_Text(const std::string& Program, int Signal);
 std::string Program_Timed_Out_Text(const std::string& Program, uint32_t Seconds);
 // Said after Program_Timed_Out_Text by the update wizard, which waits on.
 std::string Update_Waits_Text();
+// A link the desktop could not open.
+std::string Link_Not_Opened_Text(const std::string& Link, const std::string& Why);
 // Said for Why when the platform gives no reason.
 std::string Unknown_Reason_Text();
 

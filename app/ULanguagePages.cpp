@@ -10,8 +10,9 @@ TLangPage Lang_Page(const std::vector<std::string>& SL_Languages, int Page) {
   TLangPage p;
   int count = static_cast<int>(SL_Languages.size());
   p.Pages = (count + Languages_Per_Page - 1) / Languages_Per_Page;
-  p.Prev_Visible = Page != 1;
-  p.Next_Visible = Page != p.Pages;
+  p.Prev_Visible = Page > 1 && p.Pages > 0;
+  p.Next_Visible = Page < p.Pages;
+  p.Label_Visible = p.Pages > 0;
   int shown = std::min(Languages_Per_Page, count - (Page - 1) * Languages_Per_Page);
   for (int k = 1; k <= shown; ++k) p.Languages.push_back(Slot_Language(SL_Languages, Page, k));
   return p;

@@ -12,6 +12,9 @@ struct TLangPage {
   int Pages = 0;                       // (languages + 5) div 6
   bool Prev_Visible = false;           // hidden on page 1
   bool Next_Visible = false;           // hidden on the last page
+  // With no language file there is nothing to page through: no page label,
+  // no Previous and no Next.
+  bool Label_Visible = false;
   std::vector<std::string> Languages;  // the slots shown, at most six
 };
 

@@ -16,6 +16,7 @@ TFOpenConf::TFOpenConf(TComponent* AOwner) : TShellDialog(AOwner, 377, 351) {
   SetBorderStyle(bsSizeable);
   SetClientSize(377, 351);
   Btn_OK->SetModalResult(mrOk);
+  Btn_OK->SetDefault(true);  // Enter opens the selected project
   int top = Content_Top() + 8;
   Label1 = Make_Label(this, this, 12, top);
   ListBox1 = new TListBox(this);
@@ -23,6 +24,9 @@ TFOpenConf::TFOpenConf(TComponent* AOwner) : TShellDialog(AOwner, 377, 351) {
   ListBox1->SetBounds(12, top + 18, 353, Content_Bottom() - top - 24);
   ListBox1->SetAnchors({akLeft, akTop, akRight, akBottom});
   ListBox1->OnClick = [this](TObject* Sender) { ListBox1Click(Sender); };
+  ListBox1->OnMouseDown = [this](TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y) {
+    ListBox1MouseDown(Sender, Button, Shift, X, Y);
+  };
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
   OnShow = [this](TObject* Sender) { FormShow(Sender); };
 }
@@ -50,6 +54,17 @@ void TFOpenConf::FormShow(TObject*) {
 void TFOpenConf::ListBox1Click(TObject*) {
   int index = ListBox1->ItemIndex();
   if (index >= 0 && index < static_cast<int>(SL.size())) Name_Conf = SL[index];
+}
+
+// A double click on an entry opens it, as OK does; one beside the entries
+// does nothing.
+void TFOpenConf::ListBox1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (Button != mbLeft || !Shift.Contains(ssDouble)) return;
+  int index = ListBox1->ItemAtPos({X, Y}, true);
+  if (index < 0) return;
+  ListBox1->SetItemIndex(index);
+  ListBox1Click(Sender);
+  SetModalResult(mrOk);
 }
 
 void TFOpenConf::Set_Lang() {

@@ -3,9 +3,9 @@
 #include "app/UComon.h"
 #include "app/ULanguage.h"
 #include "app/ULanguagePages.h"
+#include "app/ULinks.h"
 #include "app/UTessimatoreFirmWare.h"
 #include "app/UVersionCheck.h"
-#include "platform/shell/OpenLink.h"
 #include "toolkit/forms/Dialogs.h"
 
 TFSoftOptions* FSoftOptions = nullptr;
@@ -106,8 +106,7 @@ void TFSoftOptions::Set_Lang() {
   TS_Language->SetCaption(Lang_Text(191));
   TS_Con_Options->SetCaption(Lang_Text(192));
   L_Sel_Lang->SetCaption(Lang_Text(193));
-  L_Page_Lang->SetCaption(SL_Languages.empty() ? Page_Label(1, 1)
-                                               : Page_Label(Show_Page, Page_Count(SL_Languages)));
+  L_Page_Lang->SetCaption(Page_Label(Show_Page, Page_Count(SL_Languages)));
   Btn_Prev->SetCaption(Lang_Text(196));
   Btn_Next->SetCaption(Lang_Text(197));
   CB_En_Con->SetCaption(Lang_Text(198));
@@ -137,6 +136,7 @@ void TFSoftOptions::Update_Lang_Page(int Page) {
   TLangPage page = Lang_Page(SL_Languages, Page);
   L_Sel_Lang->SetCaption(Selected_Language_Label(Language_In_Use));
   L_Page_Lang->SetCaption(Page_Label(Page, page.Pages));
+  L_Page_Lang->SetVisible(page.Label_Visible);
   Btn_Prev->SetVisible(page.Prev_Visible);
   Btn_Next->SetVisible(page.Next_Visible);
   for (int k = 0; k < 6; ++k) {
@@ -190,7 +190,7 @@ void TFSoftOptions::Btn_Check_UpdateClick(TObject*) {
 }
 
 void TFSoftOptions::LL_Check_UpdateLinkClick(TObject*, const std::string& Link, TSysLinkType) {
-  platform::OpenLink(Link);
+  Open_Link(Link);
 }
 
 void TFSoftOptions::Btn_OKClick(TObject*) {

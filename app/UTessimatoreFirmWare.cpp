@@ -5,6 +5,7 @@
 #include "app/UAbout.h"
 #include "app/UComon.h"
 #include "app/ULanguage.h"
+#include "app/ULinks.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "app/UProject.h"
@@ -12,7 +13,6 @@
 #include "app/USoftOptions.h"
 #include "app/UStartUp.h"
 #include "app/UVersionCheck.h"
-#include "platform/shell/OpenLink.h"
 #include "toolkit/forms/Dialogs.h"
 
 TFTessimatoreFirmWare* FTessimatoreFirmWare = nullptr;
@@ -283,7 +283,7 @@ void TFTessimatoreFirmWare::Timer_UpdateTimer(TObject*) {
 }
 
 void TFTessimatoreFirmWare::LL_UpdateLinkClick(TObject*, const std::string& Link, TSysLinkType) {
-  platform::OpenLink(Link);
+  Open_Link(Link);
 }
 
-void TFTessimatoreFirmWare::L_QuelixClick(TObject*) { platform::OpenLink(Home_Page_Url()); }
+void TFTessimatoreFirmWare::L_QuelixClick(TObject*) { Open_Link(Home_Page_Url()); }

@@ -5,6 +5,7 @@
 
 #include "app/UVersionCheck.h"
 #include "editors/UParGen.h"
+#include "platform/shell/OpenLink.h"
 #include "tests/app/ShellFixture.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Picture.h"
@@ -142,6 +143,57 @@ TEST_F(ShellWindowsTest, RememberedProjectWhoseFolderWasDeleted) {
   Click(main->Btn_Receive_J1939);
   Click(main->Btn_Close);
   EXPECT_NE(dir.Read("Tessimator.xml").find("Gone"), std::string::npos);  // written back as read
+}
+
+// Open Configuration: Enter opens the selected project (OK is the default
+// button), and a double click on an entry opens that entry.
+TEST_F(ShellWindowsTest, OpenConfigurationByEnterAndByDoubleClick) {
+  Start();
+  New_Project("Alpha");
+  New_Project("Beta");
+  Driver.InModal([this] {
+    Driver.Focus(FOpenConf->ListBox1);
+    Driver.PressKey(VK_UP);  // from the open project, Beta, to Alpha
+    Driver.PressKey(VK_RETURN);
+  });
+  Click(main->Btn_Open);
+  EXPECT_TRUE(Driver.ScriptDone());
+  EXPECT_EQ(Project_Folder, dir.Sub("PROJECTS/Alpha"));
+  Driver.InModal([this] {
+    TRect beta = FOpenConf->ListBox1->ItemRect(1);
+    Driver.DoubleClick(FOpenConf->ListBox1, beta.Left + 5, beta.Top + 2);
+  });
+  Click(main->Btn_Open);
+  EXPECT_TRUE(Driver.ScriptDone());
+  EXPECT_EQ(Project_Folder, dir.Sub("PROJECTS/Beta"));
+}
+
+// A link the desktop cannot open is said in an error box.
+TEST_F(ShellWindowsTest, LinkThatCannotBeOpenedIsReported) {
+  struct TFailingOpener : platform::LinkOpener {
+    platform::LinkResult Open(const std::string&) override { return {false, "xdg-open is not installed"}; }
+  } failing;
+  Start();
+  platform::SetLinkOpener(&failing);
+  Driver.ExpectMessage("The link " + Home_Page_Url() + " cannot be opened: xdg-open is not installed", mrOk);
+  Click(main->L_Quelix);
+  platform::SetLinkOpener(nullptr);
+  ASSERT_EQ(Driver.MessageBoxes().size(), 1u);
+  EXPECT_EQ(Driver.MessageBoxes()[0].Type, mtError);
+}
+
+// An empty LANGUAGE folder has nothing to page through.
+TEST_F(ShellWindowsTest, OptionsWithoutLanguageFilesShowNoPaging) {
+  Start();
+  Driver.InModal([this] {
+    EXPECT_FALSE(FSoftOptions->L_Page_Lang->Visible());
+    EXPECT_FALSE(FSoftOptions->Btn_Next->Visible());
+    EXPECT_FALSE(FSoftOptions->Btn_Prev->Visible());
+    EXPECT_FALSE(FSoftOptions->L_L[0]->Visible());
+    Click(FSoftOptions->Btn_Cancel);
+  });
+  Click(main->Btn_Opz);
+  EXPECT_TRUE(Driver.ScriptDone());
 }
 
 TEST_F(ShellWindowsTest, LanguageChangeAsksAndIsKeptOnlyOnOk) {

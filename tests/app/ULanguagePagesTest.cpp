@@ -31,12 +31,15 @@ TEST_F(ULanguagePagesTest, SevenLanguagesMakeTwoPages) {
   EXPECT_EQ(Page_Label(2, 2), "Page 2 / 2");
 }
 
-TEST_F(ULanguagePagesTest, NoLanguages) {
+// An empty LANGUAGE folder once read "Page 1 / 0" and offered Next.
+TEST_F(ULanguagePagesTest, NoLanguagesNoPaging) {
   TLangPage p = Lang_Page({}, 1);
   EXPECT_EQ(p.Pages, 0);
-  EXPECT_TRUE(p.Next_Visible);
+  EXPECT_FALSE(p.Label_Visible);
+  EXPECT_FALSE(p.Next_Visible);
+  EXPECT_FALSE(p.Prev_Visible);
   EXPECT_TRUE(p.Languages.empty());
-  EXPECT_EQ(Page_Label(1, 0), "Page 1 / 0");
+  EXPECT_TRUE(Lang_Page({"English.lng"}, 1).Label_Visible);
 }
 
 TEST_F(ULanguagePagesTest, PagingStaysWithinThePages) {
