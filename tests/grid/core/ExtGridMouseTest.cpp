@@ -203,3 +203,17 @@ TEST_F(InputTest, HoverRowRepaintsTheRowsItLeavesAndEnters) {
   Driver.MouseMove(grid, b.Left + 5, b.Top + 5);
   EXPECT_EQ(grid->FHoverRowIdx, 4);
 }
+
+TEST_F(InputTest, APressOnAPartlyVisibleRowNeedNotScroll) {
+  grid->SetRowCount(20);
+  grid->SetBounds(0, 0, 320, 180);  // row 7 shows 12 of its 24 pixels
+  grid->MouseActions()->SetNoScrollOnPartialRow(true);
+  std::vector<TGridCoord> clicked;
+  grid->OnClickCell = [&](TObject*, int ARow, int ACol) { clicked.push_back({ACol, ARow}); };
+  Driver.MouseDown(grid, 100, 175);
+  EXPECT_EQ(grid->TopRow(), 1);
+  EXPECT_EQ(grid->GridState(), gsNormal);  // the range selection the press began is over
+  EXPECT_EQ(Cursor(), (TGridCoord{1, 7}));
+  Driver.MouseUp(grid, 100, 175);
+  EXPECT_EQ(clicked, (std::vector<TGridCoord>{{1, 7}}));
+}
