@@ -27,7 +27,10 @@
 
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ColumnSize.h"
+#include "grid/core/ExtGridCellSelection.h"
 #include "grid/core/ExtGridDataSettings.h"
+#include "grid/core/ExtGridInputTypes.h"
+#include "grid/core/ExtGridScrollMath.h"
 #include "grid/core/ExtGridPrintSettings.h"
 #include "grid/core/ExtGridSettings.h"
 #include "grid/core/ExtGridTypes.h"
@@ -746,11 +749,153 @@ public:
   bool HasCellBorderEvent() const override { return static_cast<bool>(OnGetCellBorder); }
 
   // =========================================================================
-  // Input: keyboard, mouse, focus (filled by the input code)
+  // Input: keyboard, mouse, focus, selection, scrolling and sizing (filled by
+  // the input code: ExtGridKeyboard, ExtGridTab, ExtGridMouse, ExtGridHover,
+  // ExtGridClicks, ExtGridFocus, ExtGridSelect, ExtGridCellPick,
+  // ExtGridScroll, ExtGridSizing)
   // =========================================================================
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void KeyPress(char& Key) override;
   void KeyUp(uint16_t& Key, TShiftState Shift) override;
+  void Click() override;
+
+  // ---- cursor helpers of the keyboard and the Tab advance ----
+  // With goEditing: the cell can be edited; without: it is not fixed; then
+  // OnSelectCell may change the answer.
+  bool CanSelectCell(int ADisplCol, int ARow);
+  // First (last) column of the row that CanSelectCell accepts; -1 when none.
+  int FirstSelectableCol(int ARow);
+  int LastSelectableCol(int ARow);
+  // The first column the cursor may reach (1 with nodes and no fixed column).
+  int FixedColsWithNodes() const;
+  // The fixed right columns that are not hidden.
+  int VisibleFixedRightCols() const;
+  // Moves to the next (previous) cell; false when the focus was handed on to
+  // the next control. Makes at most one pass over the grid.
+  bool TabAdvance(bool Backward);
+  // Appends one row at the end for the keyboard (OnCanAddRow may refuse).
+  void AutoAddRow();
+  bool IsLastEditRow();
+  virtual void GotoFirstRow() { GotoFirstNormalRow(); }
+  // A left click at the cell without mouse events.
+  void ClickCell(int ADisplCol, int ARow);
+  // The grid's SelectCell for the current cell.
+  void Select() { SelectCell(Col(), Row()); }
+  // Stores the cell an edit starts in, with its text (read when the edit ends).
+  virtual void RememberCurrentCell(int ADisplCol, int ARow);
+  // Whether a click or key on the cell acts on a control in it (check box,
+  // radio button, cell button); the cell-object code answers.
+  virtual bool HasClickableControl(int ARealCol, int ARow) { (void)ARealCol; (void)ARow; return false; }
+  // Receives the rectangle of a select-all before it is applied.
+  virtual void BeforeSelectAll(TGridRect& R) { (void)R; }
+  // Runs after the grid's own handling of F2.
+  virtual void F2KeyHook() {}
+  // A release on the header row over the pressed cell: the sort by that
+  // real column, which the data code does (with its settings and OnCanSort).
+  virtual void SortByHeader(int ARealCol) { (void)ARealCol; }
+  // Links in plain cells show and open (URLShow); a right click edits them (URLEdit).
+  bool URLShow() const { return FURLShow; }
+  void SetURLShow(bool Value) { FURLShow = Value; }
+  bool URLEdit() const { return FURLEdit; }
+  void SetURLEdit(bool Value) { FURLEdit = Value; }
+  // The keypad's decimal key types the locale's decimal separator.
+  bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+  void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+  bool ExcelClipboardFormat() const { return FExcelClipboardFormat; }
+  void SetExcelClipboardFormat(bool Value) { FExcelClipboardFormat = Value; }
+  bool Multilinecells() const { return FMultilinecells; }
+  void SetMultilinecells(bool Value) { FMultilinecells = Value; }
+  bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
+  void SetXYOffsetTopLeftOnly(bool Value) { FXYOffsetTopLeftOnly = Value; }
+  bool CellSelectorMode() const { return FCellSelectorMode; }
+  void SetCellSelectorMode(bool Value) { FCellSelectorMode = Value; }
+  TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+  // The text of the hint a dragged thumb shows; empty when none.
+  const std::string& ScrollHintText() const { return FScrollHintText; }
+  // Set by a row inserted or deleted by key.
+  bool GridModified() const { return FGridModified; }
+  void SetGridModified(bool Value) { FGridModified = Value; }
+
+  // ---- disjunct cell selection ----
+  void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow) { SetSelection({FromCol, FromRow, ToCol, ToRow}); }
+  void ClearSelectedCells();
+  bool IsSelected(int ADisplCol, int ARow);
+  bool SelectedCells(int ADisplCol, int ARow) const;
+  void SetSelectedCells(int ADisplCol, int ARow, bool Value);
+  int SelectedCellsCount();
+  TGridCoord SelectedCell(int Index) const { return FPickedCells.Items(Index); }
+  int SelectedColCount();
+  int SelectedRowCount();
+  int SelectedRow(int Index);
+  std::string SelectedText();
+
+  // ---- row and column selection, modified and disabled rows ----
+  bool RowSelect(int ARow);
+  void SetRowSelect(int ARow, bool Value);
+  bool ColSelect(int ACol);
+  void SetColSelect(int ACol, bool Value);
+  int RowSelectCount();
+  int ColSelectCount();
+  void SelectRows(int RowIndex, int RCount);
+  void UnSelectRows(int RowIndex, int RCount);
+  void SelectCols(int ColIndex, int CCount);
+  void UnSelectCols(int ColIndex, int CCount);
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+  void ClearRowSelect();
+  void ClearColSelect();
+  // The selected rows in the order they were picked (never a fixed row).
+  const std::vector<int>& SelectedRows() const { return FPickedRows; }
+  bool RowModified(int ARow) const;
+  void SetRowModified(int ARow, bool Value);
+  int ModifiedRowCount() const;
+  void ClearModifiedRows();
+  bool RowEnabled(int ARow) const;
+  void SetRowEnabled(int ARow, bool Value);
+  void GotoCell(int ADisplCol, int ARow);
+  void EditCell(int ADisplCol, int ARow);
+  using TBaseGrid::FocusCell;
+  // Selection := the single cell.
+  void FocusCell(int ADisplCol, int ARow) { SetSelection({ADisplCol, ARow, ADisplCol, ARow}); }
+  void RepaintRect(const TRect& R);
+  void RepaintRow(int ARow);
+  void RepaintCol(int ACol);
+  void SelectionToRowSelect(bool All);
+  void SelectionToColSelect(bool All);
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TRowDisjunctSelectedEvent OnRowDisjunctSelected;
+
+  // ---- scrolling, zoom and the wheel ----
+  void Zoom(int X);
+  void UpdateVScrollProportional();
+  void UpdateHScrollProportional();
+  bool LastRowAboveSearchFooter();
+  void ScrollLastRowAboveSearchFooter();
+  void ScreenToCell(TPoint Pt, int& ACol, int& ARow) const;
+  bool IsOnSizingBorder(int X, int Y) const;
+  // Called after a wheel step with the rows the cursor moved.
+  virtual void WheelRowsMoved(int Delta, bool& Handled) { (void)Delta; (void)Handled; }
+
+  // ---- stretching and auto-sizing ----
+  void StretchColumnToFit(int Index);
+  void StretchRightColumn() { StretchColumnToFit(ColCount() - 1); }
+  int CellHorzMargin() const;
+  int CellVertMargin() const;
+  void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+  void AutoSizeColumns(bool DoFixedCols, int Padding);
+  void AutoSizeCol(int ADisplCol, int Padding);
+  void AutoSizeRows(bool DoFixedRows, int Padding);
+  void AutoSizeRow(int ARow, int Padding);
+  void AutoFitColumns(bool DoFixedCells);
+  void SizeToCols();
+  void SizeToRows();
+  void SizeToCells();
+  void SetRowHeightForLines(int ARow, int Lines, int Padding);
+  int MaxRowLineCount(int ARow);
+  bool SizeGrowOnly() const { return FSizeGrowOnly; }
+  void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
+
+  // ---- input events ----
+  TCanClickCellEvent OnCanClickCell;
 
 protected:
   // ---- life cycle ----
@@ -801,10 +946,30 @@ protected:
   void DoEnter() override;
   void DoExit() override;
   void TopLeftChanged() override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;
   void ColWidthsChanged() override;
   void RowHeightsChanged() override;
+  void WMKeyDown(TWMKey& Message) override;
+  void WMKeyUp(TWMKey& Message) override;
+  void WMChar(TWMKey& Message) override;
+  void WMLButtonDown(TWMMouse& Message) override;
+  void WMLButtonUp(TWMMouse& Message) override;
+  void WMLButtonDblClk(TWMMouse& Message) override;
+  void WMRButtonDown(TWMMouse& Message) override;
+  void WMRButtonUp(TWMMouse& Message) override;
+  void WMMouseWheel(TWMMouseWheel& Message) override;
+  void WMSetFocus(TWMSetFocus& Message) override;
+  void WMKillFocus(TWMKillFocus& Message) override;
+  void WMSetCursor(TWMSetCursor& Message) override;
+  void WMHScroll(TWMScroll& Message) override;
+  void WMVScroll(TWMScroll& Message) override;
+  void CMMouseLeave(TCMControlMsg& Message) override;
+  void Dispatch(TMessage& Message) override;
+  void CMCursorChanged(TMessage& Message) override;
+  // The height of the search panel while it shows; 0 otherwise (the search code answers).
+  virtual int SearchPanelHeight() const { return 0; }
 
   // ---- window messages (ExtGridUpdate.cpp; the input code adds its own) ----
   void WMTimer(TWMTimer& Message) override;
@@ -973,6 +1138,76 @@ protected:
   // cells
   int FNumCellControls = 0;
 
+  // ---- input state ----
+  TGridRect FMoveSelection;         // the selection when the current key arrived
+  TGridRect FMouseDownSelection;    // the selection at the last press
+  TSelectedCellList FPickedCells;   // the disjunct cells
+  std::vector<uint8_t> FRowSelectFlags;
+  std::vector<uint8_t> FColSelectFlags;
+  std::vector<int> FPickedRows;
+  std::vector<uint8_t> FModifiedFlags;
+  std::vector<uint8_t> FDisabledFlags;
+  bool FUseEnabledRows = false;
+  bool FGridModified = false;
+  bool FLastKeyWasDecimal = false;
+  bool FExcelStyleDecimalSeparator = false;
+  bool FExcelClipboardFormat = false;
+  bool FMultilinecells = false;
+  bool FXYOffsetTopLeftOnly = false;
+  bool FURLShow = false;
+  bool FURLEdit = false;
+  bool FSizeGrowOnly = false;
+  int FLastTabCol = -1;
+  int FLastTabRow = -1;
+  bool FForceSel = false;
+  bool FBlockFocus = false;
+  bool InvokedFocusChange = false;
+  bool FCellSelectorMode = false;
+  bool FEditStart = false;
+  TMouseSelectMode FMouseSelectMode = msNormal;
+  bool FDoOnClick = false;
+  bool FMouseDownMove = false;
+  bool FMouseKeepDown = false;
+  bool FMouseDown = false;
+  bool FDeselectState = false;
+  bool FSelectionClick = false;
+  bool FDblClk = false;
+  bool FLinkCursorShown = false;
+  bool FCursorOverride = false;
+  bool FThumbPending = false;
+  bool FSizeFixed = false;
+  bool FSizeFixedR = false;
+  bool FSizingFixed = false;
+  bool FSizingFixedR = false;
+  int FSizeFixedX = 0;
+  int FSizeFixedY = 0;
+  int FSizingFixedCol = -1;
+  int FSizingFixedRow = -1;
+  int Colclicked = -1;
+  int Rowclicked = -1;
+  int Colclickedsize = 0;
+  int Rowclickedsize = 0;
+  int Clickposx = 0;
+  int Clickposy = 0;
+  int Clickposdx = 0;
+  int Clickposdy = 0;
+  int Movecell = -1;
+  int MoveOfsX = 0;
+  int MoveOfsY = 0;
+  int FMouseSelectStart = -1;
+  int FOldTopRow = 0;
+  int FOldKeepLeftCol = 0;
+  bool ColMoveFlg = false;
+  bool ColSizeFlg = false;
+  bool ColchgFlg = false;
+  bool ColSized = false;
+  bool Rowsized = false;
+  bool FIsColChanging = false;
+  bool FSyncedMove = false;        // this grid is moving a column or row for its synchronised grid
+  std::string FScrollHintText;
+  TExtentTotals FColTotals;         // widths with lines, summed once per change
+  TExtentTotals FRowTotals;
+
   // ---- owned sub-objects ----
   std::unique_ptr<TFont> FCellFont;
   TFocusHelper FFocusHelper{this};
@@ -995,16 +1230,10 @@ protected:
   TStringList FRowHeaders;
   TStringList FSortList;
   TStringList FLookupItems;
-  TList FSelectedRowList;
-  TList FSelectedColList;
   TSortIndexList FSortIndexes;
   TIntList FSortRowXRef{0, 0};
   TIntList FUnSortRowXRef{0, 0};
   TIntList FMergedColumns{0, 0};
-  TIntList FSelectedCells{0, 0};
-  TIntList FSelectedRows{0, 0};
-  TIntList FModifiedRows{0, 0};
-  TIntList FEnabledRows{0, 0};
   TBitmap FRowIndicator;
   TBackGround FBackGround;
   TControlList FControlList;
@@ -1028,6 +1257,68 @@ protected:
   TScrollControl* FScrollControlH = nullptr;
 
 private:
+  // ---- input helpers ----
+  void fireKeyDown(uint16_t Key);
+  void addOption(TGridOption Option);
+  void removeOption(TGridOption Option);
+  int lastNormalRow() const;
+  void keyDownAfter(uint16_t Key);
+  void notifySelectionMoved();
+  void scrollOnly(uint16_t Key);
+  bool cellHoldsControls(int ADisplCol, int ARow);
+  bool homeEndKey(uint16_t Key, TWMKey& Message);
+  void rowSelectTo(int OldRow, int Target, bool Shift);
+  void restoreLeftCol(int OldLeftCol);
+  bool rowSelectScroll(uint16_t Key, TWMKey& Message);
+  bool skipFixedCells(uint16_t Key);
+  void insertRowByKey();
+  void deleteRowByKey();
+  void selectAllByKey();
+  void moveSelectedRows(bool Down);
+  void wrapCursor(uint16_t Key, TGridCoord Last);
+  void skipDisabledRow(uint16_t Key);
+  bool tabStop(int ADisplCol, int ARow);
+  bool nextTabStop(bool Backward, TGridCoord& Cell, bool& Wrapped);
+  void moveTabCursor(TGridCoord To);
+  bool appendRowByTab();
+  bool handOffTab();
+  void checkRowIndex(int ARow) const;
+  void checkColIndex(int ACol) const;
+  int searchPanelHeight() const { return SearchPanelHeight(); }
+  bool pickCellsByMouse(int ADisplCol, int ARow, TShiftState Shift);
+  void pickCellsByKey(uint16_t Key, TShiftState Shift, const TGridRect& Before);
+  void addSelectionToPicks(TGridCoord Base);
+  void repaintPickedCells();
+  void rememberPressBorders(int X, int Y, int ACol, int ARow);
+  void ordinaryPress(TWMMouse& Message, int ARow);
+  void endSelecting();
+  void directEdit(int ACol, int ARow, bool ComboHit);
+  void selectByFixedCells(int ACol, int ARow, TShiftState Shift);
+  bool clickLink(int ACol, int ARow, int PRow, int PCol);
+  bool startFixedSizing(int X, int Y);
+  int fixedBorderAt(int Pos, bool Cols) const;
+  int fixedStart(int Index, bool Cols) const;
+  void endFixedSizing(int X, int Y);
+  void headerRelease(int X, int Y, int ACol, int ARow);
+  bool onSizingLine(int X, int Y);
+  void followSyncGrid();
+  void hoverRow(int ARow);
+  void dragFixedPick(int ACol, int ARow, int Y);
+  void trackFixedBorders(int X, int Y, bool Valid);
+  bool armPressMode(int X, int Y, int ACol, int ARow);
+  void fireSizing(int X, int Y);
+  bool dblClickSize(int X, int ACol, int ARow);
+  void rightClickSelect(int X, int Y, int ACol, int ARow);
+  bool currentCellVisible() const;
+  void repaintMergedCurrent();
+  void showCursor(TWMSetCursor& Message, TCursor Shape);
+  int wheelStep(bool Down);
+  void ensureExtentTotals();
+  void thumbsChanged();
+  void applyThumb(int Bar, const TProportionalThumb& T);
+  void scrollHint(bool Horz, int Pos);
+  void stretchQuietly();
+  TPoint measureCellText(int ADisplCol, int ARow);
   void constructDefaults();
   void wireSubObjects();
   void chainFormResize();

@@ -1,0 +1,117 @@
+// Focus and the mouse cursor of the string grid: the editor reopens when
+// the focus comes back to an always-editing grid, a picked range joins the
+// disjunct rows when the focus leaves, merged current cells repaint, and the
+// pointer shows what a press would start.
+
+#include <map>
+
+#include "grid/core/ExtGrid.h"
+#include "toolkit/forms/Forms.h"
+#include "toolkit/forms/WinApi.h"
+#include "toolkit/rtl/ScopeGuard.h"
+
+namespace {
+// The pick cursors of the program's resources, registered with the screen
+// on first use; the standard shape stands in while a resource is missing.
+TCursor pickCursor(TCursor Number, const char* Resource, TCursor Fallback) {
+  static std::map<TCursor, bool> known;
+  auto k = known.find(Number);
+  if (k == known.end()) {
+    HCURSOR h = LoadCursorFromResource(Resource);
+    if (h) Screen->SetCursors(Number, h);
+    k = known.emplace(Number, h != nullptr).first;
+  }
+  return k->second ? Number : Fallback;
+}
+}  // namespace
+
+bool TExtStringGrid::currentCellVisible() const {
+  return LeftCol() <= Col() && Col() < LeftCol() + VisibleColCount() && TopRow() <= Row() &&
+         Row() < TopRow() + VisibleRowCount();
+}
+
+void TExtStringGrid::WMSetFocus(TWMSetFocus& Message) {
+  if (InvokedFocusChange) return;
+  TBaseGrid::WMSetFocus(Message);
+  int realCol = RealColIndex(Col());
+  if (HasClickableControl(realCol, Row())) return;
+  bool fromEditor = InplaceEditor() && InplaceEditor()->HandleAllocated() &&
+                    Message.FocusedWnd == InplaceEditor()->Handle();
+  bool moving = FGridState == gsRowMoving || FGridState == gsColMoving;
+  if (!fromEditor && !moving && Navigation()->AlwaysEdit() && EditControl == edNormal) {
+    bool canEdit = true;
+    CanEditCell(realCol, Row(), canEdit);
+    if (canEdit && currentCellVisible()) {
+      ShowInplaceEdit();
+      Message.Result = 0;
+      return;
+    }
+  }
+  repaintMergedCurrent();
+}
+
+void TExtStringGrid::WMKillFocus(TWMKillFocus& Message) {
+  if (FBlockKill) {
+    Message.Result = 1;
+    return;
+  }
+  TBaseGrid::WMKillFocus(Message);
+  repaintMergedCurrent();
+}
+
+void TExtStringGrid::repaintMergedCurrent() {
+  if (IsMergedCell(RealColIndex(Col()), Row())) RepaintCell(RealColIndex(Col()), Row());
+}
+
+void TExtStringGrid::DoEnter() {
+  if (FBlockFocus) return;
+  auto remember = MakeScopeGuard([this] { RememberCurrentCell(Col(), Row()); });
+  TBaseGrid::DoEnter();
+  if (Options().Contains(goEditing) || MouseActions()->RangeSelectAndEdit()) SelectCell(Col(), Row());
+}
+
+void TExtStringGrid::DoExit() {
+  if (FBlockKill) return;
+  if (FSelChange && MouseActions()->DisjunctRowSelect()) SelectionToRowSelect(false);
+  FSelChange = false;
+  TBaseGrid::DoExit();
+}
+
+// The shape shows through the control's own cursor for this message only.
+void TExtStringGrid::showCursor(TWMSetCursor& Message, TCursor Shape) {
+  TCursor own = TBaseGrid::Cursor();
+  FCursorOverride = true;
+  auto back = MakeScopeGuard([&] {
+    TControl::SetCursor(own);
+    FCursorOverride = false;
+  });
+  TControl::SetCursor(Shape);
+  TCustomControl::WMSetCursor(Message);
+}
+
+// A cursor shown for one WM_SETCURSOR is no change of the control's cursor.
+void TExtStringGrid::CMCursorChanged(TMessage& Message) {
+  if (!FCursorOverride) TBaseGrid::CMCursorChanged(Message);
+}
+
+void TExtStringGrid::WMSetCursor(TWMSetCursor& Message) {
+  bool sizing = FGridState == gsRowSizing || FGridState == gsColSizing;
+  if (FSizeFixedR || FSizingFixedR) return showCursor(Message, crVSplit);
+  if (FSizeFixed || FSizingFixed) return showCursor(Message, crHSplit);
+  if (FMouseSelectMode == msColumn && !sizing) return showCursor(Message, pickCursor(8011, "8011", crArrow));
+  if (FMouseSelectMode == msRow && !sizing) return showCursor(Message, pickCursor(8010, "8010", crArrow));
+  if ((FMouseSelectMode == msAll || FMouseSelectMode == msResize) && !sizing)
+    return showCursor(Message, pickCursor(8012, "8012", crCross));
+  if (FCellSelectorMode) return showCursor(Message, pickCursor(8014, "8014", crCross));
+  TPoint p;
+  GetCursorPos(p);
+  p = ScreenToClient(p);
+  int c = -1, r = -1;
+  MouseToCell(p.X, p.Y, c, r);
+  if (c >= 0 && r >= 0 && OnGetCellCursor && !sizing) {
+    TCursor shape = TBaseGrid::Cursor();
+    OnGetCellCursor(this, RealColIndex(c), r, p.X, p.Y, shape);
+    if (shape != TBaseGrid::Cursor()) return showCursor(Message, shape);
+  }
+  TBaseGrid::WMSetCursor(Message);
+}

@@ -1,0 +1,150 @@
+// Mouse movement over the string grid: the hover row, what a press would
+// start (row, column or select-all picks over the fixed cells), the sizing
+// zones of fixed columns and rows with their size line, drags over the fixed
+// cells that extend a row or column pick, the link cursor, sizing events and
+// the selection-changed notification.
+
+#include <algorithm>
+
+#include "grid/core/ExtGrid.h"
+#include "grid/foundation/ExtUtil.h"
+
+void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
+  TGridRect entry = Selection();
+  if (MouseActions()->RangeSelectAndEdit() && FMouseDownMove && Options().Contains(goEditing) && !EditActive() &&
+      FGridState == gsSelecting)
+    removeOption(goEditing);
+  int acol = -1, arow = -1;
+  MouseToCell(X, Y, acol, arow);
+  bool valid = acol >= 0 && arow >= 0;
+  if (valid) hoverRow(arow);
+  if (valid && FMouseSelectStart != -1) dragFixedPick(acol, arow, Y);
+  trackFixedBorders(X, Y, valid);
+  if (FGridState == gsColSizing) ColSized = true;
+  if (FGridState == gsRowSizing) Rowsized = true;
+  bool claimed = armPressMode(X, Y, acol, arow);
+  if (!claimed && valid && URLShow()) {
+    std::string text = GetCellEx(RealColIndex(acol), arow);
+    if (GetTextKind(text, EnableHTML()) != 1 && IsURL(text)) {
+      if (TBaseGrid::Cursor() != crHandPoint) {
+        FLinkCursorShown = true;
+        TBaseGrid::SetCursor(crHandPoint);
+      }
+      claimed = true;
+    }
+  }
+  if (!claimed && FLinkCursorShown) {
+    FLinkCursorShown = false;
+    TBaseGrid::SetCursor(FOldCursor);
+  }
+  if (FGridState == gsSelecting && SelectionRectangle() && !(Selection() == FMoveSelection)) {
+    InvalidateGridRect(Selection());
+    FMoveSelection = Selection();
+  }
+  TBaseGrid::MouseMove(Shift, X, Y);
+  if (Navigation()->KeepHorizScroll() && FMouseKeepDown && FGridState != gsColMoving &&
+      Options().Contains(goRowSelect) && LeftCol() != FOldKeepLeftCol) {
+    StartUpdate();
+    SetLeftCol(FOldKeepLeftCol);
+    ResetUpdate();
+  }
+  fireSizing(X, Y);
+  if (!(Selection() == entry)) {
+    TGridRect s = Selection();
+    SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+  }
+}
+
+void TExtStringGrid::hoverRow(int ARow) {
+  if (!HoverRow() || ARow == FHoverRowIdx) return;
+  int old = FHoverRowIdx;
+  FHoverRowIdx = ARow;
+  RepaintRow(ARow);
+  if (old >= 0) RepaintRow(old);
+}
+
+// While a press in the fixed cells picks rows (columns), the pick follows
+// the pointer, scrolling at the lower edge.
+void TExtStringGrid::dragFixedPick(int ACol, int ARow, int Y) {
+  int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
+  if (MouseActions()->RowSelect() && FMouseSelectMode == msRow) {
+    if (ARow >= fr && ARow <= RowCount() - FFixedFooters) {
+      int to = std::min(std::max(fr, ARow), RowCount() - 1);
+      SetSelection({fc, FMouseSelectStart, ColCount() - 1, to});
+    }
+    if (Y > Height() - 4 && TopRow() + VisibleRowCount() < RowCount()) SetTopRow(TopRow() + 1);
+    else if (fr > 0 && Y < RowHeights(0) && TopRow() > fr) SetTopRow(TopRow() - 1);
+  }
+  if (MouseActions()->ColSelect() && FMouseSelectMode == msColumn)
+    SetSelection({FMouseSelectStart, fr, std::max(fc, ACol), RowCount() - 1});
+}
+
+// The pointer over a fixed column's (row's) border arms its sizing; a
+// running sizing moves its dotted line along.
+void TExtStringGrid::trackFixedBorders(int X, int Y, bool Valid) {
+  if (FSizingFixed) {
+    FSizeFixedX = X;
+    Invalidate();
+  } else {
+    FSizeFixed = Valid && fixedBorderAt(X, true) >= 0 && MouseActions()->SizeFixedCol();
+  }
+  if (FSizingFixedR) {
+    FSizeFixedY = Y;
+    Invalidate();
+  } else {
+    FSizeFixedR = Valid && fixedBorderAt(Y, false) >= 0 && MouseActions()->SizeFixedRow();
+  }
+}
+
+// What a press here would start; true when it set a cursor of its own.
+bool TExtStringGrid::armPressMode(int X, int Y, int ACol, int ARow) {
+  FMouseSelectMode = msNormal;
+  if (ACol < 0 || ARow < 0) return false;
+  int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
+  if (ARow < fr && ACol < fc && MouseActions()->AllSelect()) FMouseSelectMode = msAll;
+  else if (ARow < fr && ACol >= fc && MouseActions()->ColSelect() && !IsOnSizingBorder(X, Y))
+    FMouseSelectMode = msColumn;
+  else if (ACol < fc && ARow >= fr && ARow <= RowCount() - (FloatingFooter()->Visible() ? 2 : 1) &&
+           MouseActions()->RowSelect() && !IsOnSizingBorder(X, Y))
+    FMouseSelectMode = msRow;
+  return FMouseSelectMode != msNormal;
+}
+
+void TExtStringGrid::fireSizing(int X, int Y) {
+  if (FSizingFixed && OnColumnSizing) OnColumnSizing(this, 0, FSizeFixedX);
+  else if (FGridState == gsColSizing && OnColumnSizing && Colclicked >= 0)
+    OnColumnSizing(this, Colclicked, X - TCustomGrid::CellRect(Colclicked, 0).Left - Clickposdx);
+  if (FSizingFixedR && OnRowSizing) OnRowSizing(this, 0, FSizeFixedY);
+  else if (FGridState == gsRowSizing && OnRowSizing && Rowclicked >= 0)
+    OnRowSizing(this, Rowclicked, Y - TCustomGrid::CellRect(0, Rowclicked).Top - Clickposdy);
+}
+
+// Near a line of the fixed row (goColSizing) or the fixed column (goRowSizing).
+bool TExtStringGrid::IsOnSizingBorder(int X, int Y) const {
+  int c = -1, r = -1;
+  MouseToCell(X, Y, c, r);
+  if (c < 0 || r < 0) return false;
+  TRect rc = TCustomGrid::CellRect(c, r);
+  bool result = false;
+  if (r <= TCustomGrid::FixedRows() && Options().Contains(goColSizing))
+    result = std::abs(X - rc.Left) < 4 || std::abs(X - rc.Right) < 4;
+  if (c <= TCustomGrid::FixedCols() && Options().Contains(goRowSizing))
+    result = std::abs(Y - rc.Top) < 4 || std::abs(Y - rc.Bottom) < 4;
+  return result;
+}
+
+void TExtStringGrid::ScreenToCell(TPoint Pt, int& ACol, int& ARow) const {
+  TPoint p = ScreenToClient(Pt);
+  MouseToCell(p.X, p.Y, ACol, ARow);
+}
+
+void TExtStringGrid::CMMouseLeave(TCMControlMsg& Message) {
+  TBaseGrid::CMMouseLeave(Message);
+  FMouseSelectMode = msNormal;
+  FSizeFixed = FSizeFixedR = false;
+  if (HoverRow() && FHoverRowIdx >= 0) {
+    int old = FHoverRowIdx;
+    FHoverRowIdx = -1;
+    RepaintRow(old);
+  }
+}

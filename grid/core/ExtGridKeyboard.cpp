@@ -1,0 +1,558 @@
+// The string grid's keyboard: the WM_KEYDOWN dispatcher in front of the base
+// grid's navigation (scroll-only mode, editing keys, Home and End modes,
+// fixed cells skipped, Tab advance, row appending, insertion and deletion by
+// key, select-all, disjunct row and column picks), typed characters, and the
+// key methods that add wrap-around and disabled-row skipping.
+
+#include <algorithm>
+
+#include "grid/core/ExtGrid.h"
+#include "grid/foundation/ExtUtil.h"
+#include "toolkit/forms/Forms.h"
+#include "toolkit/forms/WinApi.h"
+
+namespace {
+bool down(int VirtKey) { return GetKeyState(VirtKey) < 0; }
+
+bool isEditKey(uint16_t Key) { return Key == VK_RETURN || Key == VK_F2; }
+bool isVerticalKey(uint16_t Key) {
+  return Key == VK_PRIOR || Key == VK_NEXT || Key == VK_END || Key == VK_HOME || Key == VK_UP || Key == VK_DOWN;
+}
+bool isNavigationKey(uint16_t Key) { return Key >= VK_PRIOR && Key <= VK_DOWN; }
+
+// The shift state the grid hands to OnKeyDown itself: Alt only for the left key.
+TShiftState firedShift() {
+  TShiftState s;
+  if (down(VK_SHIFT)) s.Include(ssShift);
+  if (down(VK_CONTROL)) s.Include(ssCtrl);
+  if (down(VK_LMENU)) s.Include(ssAlt);
+  return s;
+}
+}  // namespace
+
+void TExtStringGrid::fireKeyDown(uint16_t Key) {
+  if (!OnKeyDown) return;
+  uint16_t copy = Key;
+  OnKeyDown(this, copy, firedShift());
+}
+
+void TExtStringGrid::addOption(TGridOption Option) {
+  TGridOptions o = Options();
+  o.Include(Option);
+  SetOptions(o);
+}
+
+void TExtStringGrid::removeOption(TGridOption Option) {
+  TGridOptions o = Options();
+  o.Exclude(Option);
+  SetOptions(o);
+}
+
+// ---- cursor helpers ----
+
+bool TExtStringGrid::CanSelectCell(int ADisplCol, int ARow) {
+  bool can = Options().Contains(goEditing) ? IsEditable(RealColIndex(ADisplCol), ARow) : !IsFixed(ADisplCol, ARow);
+  if (OnSelectCell) OnSelectCell(this, ADisplCol, ARow, can);
+  return can;
+}
+
+int TExtStringGrid::FirstSelectableCol(int ARow) {
+  for (int c = 0; c < ColCount(); ++c)
+    if (CanSelectCell(c, ARow)) return c;
+  return -1;
+}
+
+int TExtStringGrid::LastSelectableCol(int ARow) {
+  for (int c = ColCount() - 1; c >= 0; --c)
+    if (CanSelectCell(c, ARow)) return c;
+  return -1;
+}
+
+int TExtStringGrid::FixedColsWithNodes() const {
+  int fc = TCustomGrid::FixedCols();
+  return fc == 0 && HasNodes() ? 1 : fc;
+}
+
+int TExtStringGrid::VisibleFixedRightCols() const {
+  if (FNumHidden == 0) return FFixedRightCols;
+  int n = 0;
+  for (int i = 0; i < FFixedRightCols; ++i)
+    if (!IsHiddenColumn(ColCount() + FNumHidden - 1 - i)) ++n;
+  return n;
+}
+
+int TExtStringGrid::lastNormalRow() const { return RowCount() - FFixedFooters - 1; }
+
+// ---- WM_KEYDOWN ----
+
+void TExtStringGrid::WMKeyDown(TWMKey& Message) {
+  uint16_t key = static_cast<uint16_t>(Message.CharCode);
+  FMoveSelection = Selection();
+  int oldLeftCol = LeftCol();
+  int realCol = RealColIndex(Col());
+  bool keepHoriz = (key == VK_PRIOR || key == VK_NEXT || key == VK_UP || key == VK_DOWN) &&
+                   Options().Contains(goRowSelect) && LeftCol() != TCustomGrid::FixedCols() &&
+                   Navigation()->KeepHorizScroll();
+  auto refuse = [&] {
+    fireKeyDown(key);
+    Message.CharCode = 0;
+    Message.Result = 1;
+  };
+
+  if (Navigation()->MoveScrollOnly() && isVerticalKey(key)) {
+    scrollOnly(key);
+    Message.Result = 1;
+    return;
+  }
+  if (MouseActions()->EditOnDblClickOnly() && isEditKey(key) && !Options().Contains(goEditing)) {
+    bool old = MouseActions()->RangeSelectAndEdit();
+    MouseActions()->SetRangeSelectAndEdit(true);
+    if (IsEditable(realCol, Row())) addOption(goEditing);
+    MouseActions()->SetRangeSelectAndEdit(old);
+  }
+  if (MouseActions()->RangeSelectAndEdit() && !Options().Contains(goEditing) && isEditKey(key)) {
+    if (!IsEditable(realCol, Row())) return refuse();
+    addOption(goEditing);
+    ShowInplaceEdit();
+  }
+  if (isEditKey(key)) {
+    if (Options().Contains(goEditing) && !IsEditable(realCol, Row())) return refuse();
+    if (cellHoldsControls(Col(), Row())) {
+      Message.Result = 1;
+      return;
+    }
+  }
+  if (key == VK_RETURN && !IsEditable(realCol, Row())) {
+    TCustomForm* form = GetParentForm(this);
+    if (form && form->KeyPreview()) return TBaseGrid::WMKeyDown(Message);
+    return refuse();
+  }
+  if ((key == VK_HOME || key == VK_END) && homeEndKey(key, Message)) return;
+  if ((key == VK_LEFT || key == VK_RIGHT) && rowSelectScroll(key, Message)) return;
+  if (key == VK_TAB && Options().Contains(goTabs)) {
+    TabAdvance(down(VK_SHIFT));
+    notifySelectionMoved();
+    return;
+  }
+  if (Navigation()->SkipFixedCells() && skipFixedCells(key)) {
+    fireKeyDown(key);
+    Message.CharCode = 0;
+  }
+  if (key == VK_DOWN && IsLastEditRow() && Navigation()->AppendOnArrowDown()) AutoAddRow();
+  if (SelectionRectangle() && !(Selection() == FMoveSelection)) {
+    InvalidateGridRect(Selection());
+    FMoveSelection = Selection();
+  }
+
+  if (keepHoriz) BeginUpdate();
+  TBaseGrid::WMKeyDown(Message);
+  if (keepHoriz) {
+    SetLeftCol(oldLeftCol);
+    EndUpdate();
+  }
+  keyDownAfter(key);
+}
+
+// Stages after the base grid's navigation: row insertion, select-all,
+// disjunct picks, row deletion and the editing keys.
+void TExtStringGrid::keyDownAfter(uint16_t Key) {
+  bool ctrl = down(VK_CONTROL), shift = down(VK_SHIFT), menu = down(VK_MENU);
+  if (Key == VK_INSERT && Navigation()->AllowInsertRow() && !ctrl && !shift && !menu) insertRowByKey();
+  if (Key == 'A' && ctrl) {
+    selectAllByKey();
+    return;
+  }
+  int rowIdx = MouseActions()->DisjunctRowSelect() && MouseActions()->RowSelectPersistent() ? RealRowIndex(Row()) : Row();
+  if (isNavigationKey(Key) && MouseActions()->DisjunctRowSelect()) {
+    if (!shift && !ctrl) ClearRowSelect();
+    if (shift) SelectionToRowSelect(true);
+    else SetRowSelect(rowIdx, true);
+  }
+  if (isNavigationKey(Key) && MouseActions()->DisjunctColSelect()) {
+    if (!shift && !ctrl) ClearColSelect();
+    if (shift) SelectionToColSelect(true);
+    else SetColSelect(Col(), true);
+  }
+  if (Key == VK_SPACE && MouseActions()->DisjunctRowSelect()) SetRowSelect(rowIdx, !RowSelect(rowIdx));
+  if (Key == VK_SPACE && MouseActions()->DisjunctColSelect()) SetColSelect(Col(), !ColSelect(Col()));
+  if (Key == VK_DELETE && Navigation()->AllowDeleteRow() && !menu && lastNormalRow() >= FixedRows())
+    deleteRowByKey();
+  if (isEditKey(Key)) {
+    RememberCurrentCell(Col(), Row());
+    if (Key == VK_F2) F2KeyHook();
+  }
+  notifySelectionMoved();
+}
+
+void TExtStringGrid::notifySelectionMoved() {
+  if (Selection() == FMoveSelection) return;
+  TGridRect s = Selection();
+  SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+  FMoveSelection = s;
+}
+
+// The view moves and the cursor stays. The last top row is clamped so that
+// a grid taller than its rows never scrolls into the fixed rows.
+void TExtStringGrid::scrollOnly(uint16_t Key) {
+  int fr = TCustomGrid::FixedRows(), top = TopRow(), vis = VisibleRowCount();
+  int lastTop = std::max(fr, RowCount() - vis);
+  switch (Key) {
+    case VK_PRIOR: top = top > vis + fr ? top - vis : fr; break;
+    case VK_NEXT: if (top + vis < RowCount()) top = std::min(top + vis, lastTop); break;
+    case VK_END: top = lastTop; break;
+    case VK_HOME: top = fr; break;
+    case VK_UP: if (top > fr) --top; break;
+    case VK_DOWN: if (top + vis < RowCount()) ++top; break;
+    default: break;
+  }
+  if (top != TopRow()) SetTopRow(top);
+}
+
+bool TExtStringGrid::cellHoldsControls(int ADisplCol, int ARow) {
+  std::string text = GetCellEx(RealColIndex(ADisplCol), ARow);
+  if (!EnableHTML() || text.find('<') == std::string::npos) return false;
+  std::string upper = text;
+  std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+  return upper.find("<CONTROL") != std::string::npos;
+}
+
+// ---- Home and End ----
+
+bool TExtStringGrid::homeEndKey(uint16_t Key, TWMKey& Message) {
+  bool ctrl = down(VK_CONTROL), shift = down(VK_SHIFT);
+  bool home = Key == VK_HOME;
+  int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
+  bool onlyFixedRow = FixedRowAlways() && RowCount() == 1;
+  auto done = [&] {
+    fireKeyDown(Key);
+    Message.Result = 0;
+    return true;
+  };
+  switch (Navigation()->HomeEndKey()) {
+    case heFirstLastCell:
+      if (ctrl) return false;
+      if (home) MoveColRow(fc, fr, true, true);
+      else MoveColRow(ColCount() - 1, RowCount() - 1, true, true);
+      MoveToBaseCell();
+      return done();
+    case heFirstLastRow: {
+      if (ctrl) return false;
+      if (onlyFixedRow) {
+        TBaseGrid::WMKeyDown(Message);
+        return true;
+      }
+      int oldRow = Row(), oldLeft = LeftCol();
+      int target = home ? fr : lastNormalRow();
+      if (!home && FloatingFooter()->Visible() && RowCount() > 2) target = RowCount() - 2;
+      target = std::max(target, fr);
+      SetRow(target);
+      MoveToBaseCell();
+      rowSelectTo(oldRow, target, shift);
+      if (!home && (FloatingFooter()->Visible() || FFixedFooters > 0))
+        SetTopRow(std::max(fr, RowCount() - VisibleRowCount()));
+      done();
+      restoreLeftCol(oldLeft);
+      return true;
+    }
+    case heFirstLastColumn:
+      if (ctrl) {
+        if (!home) return false;
+        int c = FirstSelectableCol(fr);
+        if (c < 0) return done();  // nothing selectable: the cursor stays
+        MoveColRow(c, fr, true, true);
+        MoveToBaseCell();
+        SetLeftCol(FixedColsWithNodes());
+        return done();
+      }
+      if (Options().Contains(goRowSelect)) return false;
+      if (onlyFixedRow) {
+        TBaseGrid::WMKeyDown(Message);
+        return true;
+      }
+      if (shift) {
+        SetSelection({Col(), Row(), home ? fc : ColCount() - FFixedRightCols - 1, Row()});
+        RepaintRow(Row());
+        return done();
+      }
+      if (home) {
+        int c = FirstSelectableCol(Row());
+        if (c < 0) return done();
+        SetCol(c);
+        MoveToBaseCell();
+        SetLeftCol(FixedColsWithNodes());
+      } else {
+        SetCol(ColCount() - 1);
+        MoveToBaseCell();
+        SetLeftCol(std::max(fc, ColCount() - VisibleColCount()));
+      }
+      return done();
+  }
+  return false;
+}
+
+void TExtStringGrid::rowSelectTo(int OldRow, int Target, bool Shift) {
+  if (!Shift) {
+    if (MouseActions()->DisjunctRowSelect()) {
+      ClearRowSelect();
+      SelectionToRowSelect(false);
+    }
+    return;
+  }
+  SetSelection({0, OldRow, ColCount() - 1, Target});
+  if (MouseActions()->DisjunctRowSelect()) SelectionToRowSelect(false);
+}
+
+void TExtStringGrid::restoreLeftCol(int OldLeftCol) {
+  if (!Options().Contains(goRowSelect) || !Navigation()->KeepHorizScroll()) return;
+  StartUpdate();
+  SetLeftCol(OldLeftCol);
+  ResetUpdate();
+}
+
+// Left and Right in a row-select grid scroll sideways instead of moving rows.
+bool TExtStringGrid::rowSelectScroll(uint16_t Key, TWMKey& Message) {
+  if (!Options().Contains(goRowSelect) || ColCount() <= VisibleColCount()) return false;
+  bool ctrl = down(VK_CONTROL);
+  bool scroll = !Navigation()->LeftRightRowSelect() || ctrl;
+  if (!scroll) return false;
+  int fc = TCustomGrid::FixedCols();
+  if (Key == VK_LEFT && LeftCol() > fc) SetLeftCol(LeftCol() - 1);
+  if (Key == VK_RIGHT && LeftCol() + VisibleColCount() < ColCount()) SetLeftCol(LeftCol() + 1);
+  if (Navigation()->LeftRightRowSelect()) return false;
+  fireKeyDown(Key);
+  Message.Result = 0;
+  return true;
+}
+
+// Walks over cells that report themselves fixed; true when the key was
+// taken. A walk that finds no normal cell leaves the cursor where it is.
+bool TExtStringGrid::skipFixedCells(uint16_t Key) {
+  int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
+  int c = Col(), r = Row();
+  if (UseRightToLeftAlignment() && (Key == VK_LEFT || Key == VK_RIGHT)) Key = Key == VK_LEFT ? VK_RIGHT : VK_LEFT;
+  int lastCol = ColCount() - FFixedRightCols;
+  int endRow = RowCount() - FFixedFooters;
+  switch (Key) {
+    case VK_LEFT:
+      if (c <= fc || !IsFixed(c - 1, r)) return false;
+      for (int i = c - 1; i >= fc; --i)
+        if (!IsFixed(i, r)) return SetCol(i), true;
+      return true;
+    case VK_RIGHT:
+      if (c >= lastCol || c + 1 >= ColCount() || !IsFixed(c + 1, r)) return false;
+      for (int i = c + 1; i < lastCol; ++i)
+        if (!IsFixed(i, r)) return SetCol(i), true;
+      return true;
+    case VK_UP:
+      if (r <= fr || !IsFixed(c, r - 1)) return false;
+      if (Options().Contains(goRowSelect)) return SetRow(r - 1), true;
+      for (int i = r - 1; i >= fr; --i)
+        if (!IsFixed(c, i)) return SetRow(i), true;
+      return true;
+    case VK_DOWN:
+      if (r >= endRow || r + 1 >= RowCount() || !IsFixed(c, r + 1)) return false;
+      if (Options().Contains(goRowSelect)) {
+        if (r + 1 < endRow) SetRow(r + 1);
+        return true;
+      }
+      for (int i = r + 1; i < endRow; ++i)
+        if (!IsFixed(c, i)) return SetRow(i), true;
+      return true;
+    default: return false;
+  }
+}
+
+// ---- rows by key ----
+
+void TExtStringGrid::insertRowByKey() {
+  bool can = true;
+  DoCanInsertRow(Row(), can);
+  if (!can) return;
+  int newRow = Row();
+  int at = RealRowIndex(Row());
+  if (Navigation()->InsertPosition() == pInsertAfter) {
+    if (FixedRowAlways() && TCustomGrid::FixedRows() == RowCount()) {
+      newRow = TCustomGrid::FixedRows();
+    } else {
+      at = Row() + 1 < RowCount() ? RealRowIndex(Row() + 1) : at + 1;
+      ++newRow;
+    }
+  }
+  InsertNodeRow(at);
+  if (OnAutoInsertRow) OnAutoInsertRow(this, at);
+  FGridModified = true;
+  if (newRow < RowCount()) SetRow(newRow);
+  CalcFooter(-1);
+}
+
+void TExtStringGrid::deleteRowByKey() {
+  int realRow = RealRowIndex(Row());
+  bool can = true;
+  if (OnCanDeleteRow) OnCanDeleteRow(this, realRow, can);
+  if (!can) return;
+  DeleteNodeRow(Row());
+  if (OnAutoDeleteRow) OnAutoDeleteRow(this, realRow);
+  if (FloatingFooter()->Visible() && Row() == RowCount() - 1 && RowCount() > 1) SetRow(RowCount() - 2);
+  RememberCurrentCell(Col(), Row());
+  FGridModified = true;
+  CalcFooter(-1);
+}
+
+// Ctrl+A selects the normal cells (with row or range selection only).
+void TExtStringGrid::selectAllByKey() {
+  if (!Options().Contains(goRowSelect) && !Options().Contains(goRangeSelect)) return;
+  TGridRect r{FixedColsWithNodes(), TCustomGrid::FixedRows(), ColCount() - FFixedRightCols - 1, lastNormalRow()};
+  if (r.Right < r.Left || r.Bottom < r.Top) return;
+  if (MouseActions()->DisjunctRowSelect())
+    for (int i = r.Top; i <= r.Bottom; ++i) SetRowSelect(i, true);
+  BeforeSelectAll(r);
+  SetSelection(r);
+  notifySelectionMoved();
+}
+
+// ---- WM_CHAR ----
+
+void TExtStringGrid::WMChar(TWMKey& Message) {
+  uint32_t ch = Message.CharCode;
+  int realCol = RealColIndex(Col());
+  if (cellHoldsControls(Col(), Row())) {
+    Message.Result = 1;
+    return;
+  }
+  if (MouseActions()->EditOnDblClickOnly()) {
+    bool can = true;
+    CanEditCell(realCol, Row(), can);
+    if (can) addOption(goEditing);
+  }
+  bool ctrl = down(VK_CONTROL);
+  if (Navigation()->AllowClipboardShortCuts() && ctrl && (ch == 3 || ch == 22 || ch == 24)) {
+    Message.CharCode = 0;
+    return;
+  }
+  if (MouseActions()->RangeSelectAndEdit() && IsEditable(realCol, Row()) && ch != 9 && ch != 27 && !ctrl) {
+    if (OnKeyPress) {
+      char copy = static_cast<char>(ch);
+      OnKeyPress(this, copy);
+    }
+    FStartEditChar = static_cast<char>(ch);
+    addOption(goEditing);
+    if (Col() < LeftCol() || Col() >= LeftCol() + VisibleColCount() || Row() < TopRow() ||
+        Row() >= TopRow() + VisibleRowCount())
+      ScrollInView(Col(), Row());
+    TBaseGrid::WMChar(Message);
+    return;
+  }
+  if (ch == '.' && FLastKeyWasDecimal && ExcelStyleDecimalSeparator())
+    Message.CharCode = ch = static_cast<unsigned char>(LocaleDecimalSeparator());
+  if (Options().Contains(goEditing) && ch != 9 && (ch == 8 || (ch >= 32 && ch <= 255))) {
+    if (OnKeyPress) {
+      char k = static_cast<char>(ch);
+      OnKeyPress(this, k);
+      Message.CharCode = ch = static_cast<unsigned char>(k);
+      if (ch == 0) return;
+    }
+    FStartEditChar = static_cast<char>(ch);
+    if (ShowEditorChar(ch)) return;
+  }
+  TBaseGrid::WMChar(Message);
+}
+
+void TExtStringGrid::WMKeyUp(TWMKey& Message) { TBaseGrid::WMKeyUp(Message); }
+
+// ---- the key methods ----
+
+void TExtStringGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
+  FLastKeyWasDecimal = Key == VK_DECIMAL;
+  TGridCoord last{Col(), Row()};
+  TBaseGrid::KeyDown(Key, Shift);
+  if (Key == 0) return;
+  if (Navigation()->CursorMoveRows() && Shift.Contains(ssCtrl) && (Key == VK_UP || Key == VK_DOWN))
+    moveSelectedRows(Key == VK_DOWN);
+  if (Navigation()->CursorAdvance() != caDefault) wrapCursor(Key, last);
+  if (FUseEnabledRows && Navigation()->SkipDisabledRows() && Row() == last.Y) skipDisabledRow(Key);
+  else if (FUseEnabledRows && Navigation()->SkipDisabledRows() && !RowEnabled(Row())) skipDisabledRow(Key);
+}
+
+// Ctrl+Up/Down moves the selected rows one place; the selection follows.
+void TExtStringGrid::moveSelectedRows(bool Down) {
+  TGridRect s = Selection();
+  int t = s.Top, b = s.Bottom;
+  if (Down ? b >= RowCount() - 1 : t <= TCustomGrid::FixedRows()) return;
+  if (Down) MoveRow(b + 1, t);
+  else MoveRow(t - 1, b);
+  int d = Down ? 1 : -1;
+  SetSelection({TCustomGrid::FixedCols(), t + d, ColCount() - 1, b + d});
+}
+
+// Arrow keys wrap at the grid's edges; the snake also changes row or column.
+void TExtStringGrid::wrapCursor(uint16_t Key, TGridCoord Last) {
+  bool snake = Navigation()->CursorAdvance() == caSnake;
+  int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
+  int lastCol = ColCount() - FFixedRightCols - 1, lastRow = lastNormalRow();
+  if (lastCol < fc || lastRow < fr) return;
+  int c = Last.X, r = Last.Y;
+  switch (Key) {
+    case VK_LEFT:
+      if (c != fc) return;
+      c = lastCol;
+      if (snake) r = r > fr ? r - 1 : lastRow;
+      break;
+    case VK_RIGHT:
+      if (c != ColCount() - 1 && c != lastCol) return;
+      c = fc;
+      if (snake) r = r < lastRow ? r + 1 : fr;
+      break;
+    case VK_UP:
+      if (r != fr) return;
+      r = lastRow;
+      if (snake) c = c > fc ? c - 1 : lastCol;
+      break;
+    case VK_DOWN:
+      if (r != RowCount() - 1 && r != lastRow) return;
+      r = fr;
+      if (snake) c = c < lastCol ? c + 1 : fc;
+      break;
+    default: return;
+  }
+  MoveColRow(c, r, true, true);
+}
+
+void TExtStringGrid::skipDisabledRow(uint16_t Key) {
+  int fr = TCustomGrid::FixedRows();
+  if (Key == VK_UP) {
+    for (int r = Row() - 1; r >= fr; --r)
+      if (RowEnabled(r)) return SetRow(r);
+  } else if (Key == VK_DOWN) {
+    for (int r = Row() + 1; r < RowCount(); ++r)
+      if (RowEnabled(r)) return SetRow(r);
+  }
+}
+
+void TExtStringGrid::KeyPress(char& Key) { TBaseGrid::KeyPress(Key); }
+
+void TExtStringGrid::KeyUp(uint16_t& Key, TShiftState Shift) {
+  if (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_END || (Key >= VK_LEFT && Key <= VK_DOWN) ||
+      Key == VK_INSERT || Key == VK_DELETE)
+    SetSearchInc("");
+  TGridRect before = NormalizedGridRect(Selection());
+  TBaseGrid::KeyUp(Key, Shift);
+  bool arrow = Key >= VK_LEFT && Key <= VK_DOWN;
+  bool tab = Key == VK_TAB && Options().Contains(goTabs);
+  if (Navigation()->AlwaysEdit() && (arrow || tab) && !HasClickableControl(RealColIndex(Col()), Row()))
+    ShowInplaceEdit();
+  if (arrow || tab) notifySelectionMoved();
+  if (MouseActions()->DisjunctCellSelect() && !Options().Contains(goEditing)) pickCellsByKey(Key, Shift, before);
+}
+
+void TExtStringGrid::Click() {
+  TBaseGrid::Click();
+  FEntered = false;
+  RememberCurrentCell(Col(), Row());
+}
+
+void TExtStringGrid::RememberCurrentCell(int ADisplCol, int ARow) {
+  FOldCol = ADisplCol;
+  FOldRow = ARow;
+  if (ADisplCol < 0 || ARow < 0 || ADisplCol >= ColCount() || ARow >= RowCount()) return;
+  FOldCellText = GetCellEx(RealColIndex(ADisplCol), ARow);
+}

@@ -1,0 +1,301 @@
+// Column stretching, the size notifications of the string grid (mouse
+// resizes with their end events and proportional sizing, the veto of a
+// mouse resize) and auto-sizing of columns and rows to their contents.
+
+#include <algorithm>
+
+#include "grid/core/ExtGrid.h"
+#include "grid/core/ExtGridSizeMath.h"
+#include "grid/foundation/EsgHTMLE.h"
+#include "grid/foundation/ExtUtil.h"
+#include "toolkit/forms/Forms.h"
+#include "toolkit/rtl/ScopeGuard.h"
+
+// ---- stretching ----
+
+void TExtStringGrid::StretchColumnToFit(int Index) {
+  if (ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying)) return;
+  if (Index < -1) return;
+  if (Index == -1) Index = ColCount() - 1;
+  if (Index >= ColCount()) throw Exception("Stretch column index out of range");
+  if (ColCount() == 0 || !ColumnSize()->Stretch() || FIsColChanging) return;
+  FIsColChanging = true;
+  auto done = MakeScopeGuard([this] { FIsColChanging = false; });
+  ColchgFlg = false;
+  int others = 0;
+  for (int c = 0; c < ColCount(); ++c)
+    if (c != Index) others += ColWidths(c);
+  std::optional<int> w = StretchedColumnWidth(ColCount(), others, ClientWidth(),
+                                              LeftCol() == TCustomGrid::FixedCols(), DefaultColWidth());
+  if (w && *w != ColWidths(Index)) SetColWidths(Index, *w);
+  ColchgFlg = true;
+}
+
+// The stretch a notification asks for; an index that went stale with the
+// column count is left alone here (only an explicit call raises).
+void TExtStringGrid::stretchQuietly() {
+  int index = ColumnSize()->StretchColumn();
+  if (index >= ColCount() || index < -1) return;
+  StretchColumnToFit(index);
+}
+
+void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
+  FColTotals.Invalidate();
+  FRowTotals.Invalidate();
+  if (!Parent() || ComponentState().Contains(csLoading)) return TBaseGrid::SizeChanged(OldColCount, OldRowCount);
+  if (ColumnSize()->Stretch()) stretchQuietly();
+  TBaseGrid::SizeChanged(OldColCount, OldRowCount);
+  thumbsChanged();
+}
+
+void TExtStringGrid::ColWidthsChanged() {
+  FColTotals.Invalidate();
+  if (ColchgFlg) stretchQuietly();
+  TBaseGrid::ColWidthsChanged();
+  ColSizeFlg = true;
+  if (ColSized && MouseActions()->AllColumnSize() && Colclickedsize > 0 && Colclicked >= 0 &&
+      Colclicked < ColCount()) {
+    ColSized = false;
+    std::vector<int> w(static_cast<size_t>(ColCount()));
+    for (int c = 0; c < ColCount(); ++c) w[static_cast<size_t>(c)] = ColWidths(c);
+    ScaleSizesLike(w, TCustomGrid::FixedCols(), Colclicked, Colclickedsize);
+    for (int c = TCustomGrid::FixedCols(); c < ColCount(); ++c)
+      if (c != Colclicked) SetColWidths(c, w[static_cast<size_t>(c)]);
+    ColSized = true;
+  }
+  if (ColSized && Colclicked >= 0 && Colclicked < ColCount()) {
+    if (OnEndColumnSize) OnEndColumnSize(this, Colclicked);
+    int w = ColWidths(Colclicked);
+    int asked = w;
+    UpdateColSize(Colclicked, w);
+    if (w != asked) {
+      ColSized = false;
+      SetColWidths(Colclicked, std::max(0, w));
+    }
+  }
+  if (ColSized) Colclicked = Rowclicked = -1;
+  ColSized = false;
+  thumbsChanged();
+}
+
+void TExtStringGrid::RowHeightsChanged() {
+  FRowTotals.Invalidate();
+  TBaseGrid::RowHeightsChanged();
+  if (Rowsized && MouseActions()->AllRowSize() && Rowclickedsize > 0 && Rowclicked >= 0 &&
+      Rowclicked < RowCount()) {
+    Rowsized = false;
+    std::vector<int> h(static_cast<size_t>(RowCount()));
+    for (int r = 0; r < RowCount(); ++r) h[static_cast<size_t>(r)] = RowHeights(r);
+    ScaleSizesLike(h, TCustomGrid::FixedRows(), Rowclicked, Rowclickedsize);
+    for (int r = TCustomGrid::FixedRows(); r < RowCount(); ++r)
+      if (r != Rowclicked) SetRowHeights(r, h[static_cast<size_t>(r)]);
+    Rowsized = true;
+  }
+  if (Rowsized && OnEndRowSize) OnEndRowSize(this, Rowclicked);
+  if (Rowsized) Colclicked = Rowclicked = -1;
+  Rowsized = false;
+  thumbsChanged();
+}
+
+// OnColumnSize (OnRowSize) may forbid a mouse resize before it starts.
+void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
+                                     TGridDrawInfo& FixedInfo) {
+  TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs, FixedInfo);
+  int c = -1, r = -1;
+  MouseToCell(X - 6, Y, c, r);
+  if (State == gsColSizing && c >= 0 && r >= 0 && r < TCustomGrid::FixedRows() && OnColumnSize) {
+    bool allow = true;
+    OnColumnSize(this, Index >= 0 ? Index : c, allow);
+    if (!allow) {
+      State = gsNormal;
+      FSizeFixed = false;
+    }
+  }
+  MouseToCell(X, Y - 6, c, r);
+  if (State == gsRowSizing && c >= 0 && r >= 0 && c < TCustomGrid::FixedCols() && OnRowSize) {
+    bool allow = true;
+    OnRowSize(this, Index >= 0 ? Index : r, allow);
+    if (!allow) State = gsNormal;
+  }
+}
+
+// ---- auto-sizing ----
+
+int TExtStringGrid::CellHorzMargin() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
+int TExtStringGrid::CellVertMargin() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
+
+// The text of a cell as drawn, measured with the font the cell is drawn in.
+TPoint TExtStringGrid::measureCellText(int ADisplCol, int ARow) {
+  int realCol = RealColIndex(ADisplCol);
+  TCanvas* canvas = Canvas();
+  bool fixed = ADisplCol < TCustomGrid::FixedCols() || ARow < TCustomGrid::FixedRows();
+  canvas->Font()->Assign(fixed ? FixedFont() : Font());
+  if (ZoomFactor() != 0) canvas->Font()->SetSize(canvas->Font()->Size() + ZoomFactor());
+  TGridDrawState state;
+  if (fixed) state.Include(gdFixed);
+  GetCellColor(realCol, ARow, state, canvas->Brush(), canvas->Font());
+  std::string text = Cells(realCol, ARow);
+  GetDisplText(realCol, ARow, text);
+  if (GetTextKind(text, EnableHTML()) == 1) text = StripHTMLTags(text);
+  int lineHeight = canvas->TextHeight("gh");
+  TPoint size{0, 0};
+  if (text.empty()) return size;
+  int lines = 0;
+  size_t start = 0;
+  // A line ends at CR, LF or CR LF.
+  while (true) {
+    size_t end = text.find_first_of("\r\n", start);
+    size.X = std::max(size.X, canvas->TextWidth(text.substr(start, end == std::string::npos ? end : end - start)));
+    ++lines;
+    if (end == std::string::npos) break;
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  size.Y = lines * lineHeight;
+  return size;
+}
+
+void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
+  if (ADisplCol < 0 || ADisplCol >= ColCount()) return;
+  int from = 0, to = RowCount() - 1;
+  int realCol = RealColIndex(ADisplCol);
+  int widest = 0;
+  for (int r = from; r <= to; ++r) {
+    if (IsXMergedCell(realCol, r)) continue;
+    int w = measureCellText(ADisplCol, r).X + GetCellGraphicSize(realCol, r).X;
+    if (ControlLook()->DropDownAlwaysVisible() && HasCombo(realCol, r)) w += 16;
+    widest = std::max(widest, w);
+  }
+  int width = widest + CellHorzMargin() + 2 * GridLineWidth() + 2;
+  if (!SizeGrowOnly() || ColWidths(ADisplCol) < width) {
+    UpdateAutoColSize(ADisplCol, width);
+    SetColWidths(ADisplCol, ApplySizeLimits(width, MinColWidth(), MaxColWidth()));
+  }
+  if (Padding != 0)
+    SetColWidths(ADisplCol, ApplySizeLimits(ColWidths(ADisplCol) + Padding, MinColWidth(), MaxColWidth()));
+}
+
+void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
+  TGridUpdateLock lock(*this);
+  int from = DoFixedCols ? 0 : TCustomGrid::FixedCols();
+  int to = DoFixedCols ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
+  for (int c = from; c <= to; ++c) AutoSizeCol(c, Padding);
+}
+
+void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY) {
+  TGridUpdateLock lock(*this);
+  int c0 = DoFixedCells ? 0 : TCustomGrid::FixedCols(), r0 = DoFixedCells ? 0 : TCustomGrid::FixedRows();
+  for (int c = c0; c < ColCount(); ++c) {
+    int realCol = RealColIndex(c);
+    int widest = SizeGrowOnly() ? ColWidths(c) : 0;
+    for (int r = r0; r < RowCount(); ++r) {
+      TPoint t = measureCellText(c, r);
+      TPoint g = GetCellGraphicSize(realCol, r);
+      int w = t.X + g.X + PaddingX + FXYOffset.X, h = t.Y + g.Y + PaddingY + FXYOffset.Y;
+      if (!IsXMergedCell(realCol, r) && w > widest) {
+        int limited = ApplySizeLimits(w, MinColWidth(), MaxColWidth());
+        if (limited > widest) widest = limited;
+      }
+      if (!IsYMergedCell(realCol, r) && h > RowHeights(r)) {
+        int limited = ApplySizeLimits(h, MinRowHeight(), MaxRowHeight());
+        if (limited > RowHeights(r)) SetRowHeights(r, limited);
+      }
+    }
+    if (widest > 0 && widest != ColWidths(c)) SetColWidths(c, widest);
+  }
+}
+
+void TExtStringGrid::AutoSizeRow(int ARow, int Padding) {
+  if (ARow < 0 || ARow >= RowCount()) return;
+  int tallest = 0;
+  for (int c = 0; c < ColCount(); ++c) {
+    int realCol = RealColIndex(c);
+    if (IsYMergedCell(realCol, ARow) && !IsBaseCell(realCol, ARow)) continue;
+    if (IsIgnoredColumn(realCol)) continue;
+    TCellType type = GetCellType(realCol, ARow);
+    int h = measureCellText(c, ARow).Y + GetCellGraphicSize(realCol, ARow).Y;
+    if (type == ctCheckBox || type == ctDataCheckBox || type == ctVirtCheckBox || type == ctRadioButton)
+      h = DefaultRowHeight();
+    tallest = std::max(tallest, h);
+  }
+  int height = tallest + CellVertMargin() + 2 * GridLineWidth() + (FXYOffsetTopLeftOnly ? 2 : 0);
+  if (!SizeGrowOnly() || RowHeights(ARow) < height)
+    SetRowHeights(ARow, ApplySizeLimits(height, MinRowHeight(), MaxRowHeight()));
+  if (Padding != 0)
+    SetRowHeights(ARow, ApplySizeLimits(RowHeights(ARow) + Padding, MinRowHeight(), MaxRowHeight()));
+}
+
+void TExtStringGrid::AutoSizeRows(bool DoFixedRows, int Padding) {
+  if (RowCount() == 0) return;
+  TGridUpdateLock lock(*this);
+  for (int r = DoFixedRows ? 0 : TCustomGrid::FixedRows(); r < RowCount(); ++r) {
+    if (WordWrap()) AutoSizeRow(r, Padding);
+    else SetRowHeightForLines(r, MaxRowLineCount(r), Padding);
+  }
+  ApplyScrollBarAlways(true);
+}
+
+void TExtStringGrid::SetRowHeightForLines(int ARow, int Lines, int Padding) {
+  if (ARow < 0 || ARow >= RowCount()) return;
+  int c = std::min(TCustomGrid::FixedCols(), ColCount() - 1);
+  if (c < 0) return;
+  TCanvas* canvas = Canvas();
+  canvas->Font()->Assign(Font());
+  GetCellColor(RealColIndex(c), ARow, {}, canvas->Brush(), canvas->Font());
+  int h = canvas->TextHeight("gh");
+  SetRowHeights(ARow, ApplySizeLimits(Padding + Lines * (h + h / 8), MinRowHeight(), MaxRowHeight()));
+}
+
+int TExtStringGrid::MaxRowLineCount(int ARow) {
+  if (ColCount() == 0 || !Multilinecells()) return 1;
+  int most = 1;
+  for (int c = 0; c < ColCount(); ++c) most = std::max(most, CountLines(Cells(RealColIndex(c), ARow), true));
+  return most;
+}
+
+void TExtStringGrid::AutoFitColumns(bool DoFixedCells) {
+  int fc = TCustomGrid::FixedCols();
+  int sb = 0;
+  bool anyBars = ScrollBars() != ssNone;
+  if (ScrollBarAlways() == saVert || (anyBars && VisibleRowCount() + TCustomGrid::FixedRows() < RowCount()))
+    sb = GetSystemMetrics(SM_CXVSCROLL);
+  int brd = BorderStyle() == bsSingle ? (Ctl3D() ? 4 : 2) : 0;
+  int from = DoFixedCells ? 0 : fc, to = DoFixedCells ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
+  int space = Width();
+  if (!DoFixedCells) {
+    for (int c = 0; c < fc; ++c) space -= ColWidths(c);
+    for (int c = ColCount() - FFixedRightCols; c < ColCount(); ++c) space -= ColWidths(c);
+  }
+  if (ColCount() < 1 || space <= 0) return;
+  if (ColCount() < 2) {
+    SetColWidths(0, std::max(0, Width() - sb - 5));
+    return;
+  }
+  if (to < from) return;
+  int lines = Options().Contains(goVertLine) ? GridLineWidth() * (ColCount() - fc - FFixedRightCols) : 0;
+  if (Options().Contains(goFixedVertLine) && DoFixedCells) lines += fc + FFixedRightCols;
+  std::vector<int> w;
+  for (int c = from; c <= to; ++c) w.push_back(ColWidths(c));
+  FitWidths(w, space - sb - brd, lines);
+  TGridUpdateLock lock(*this);
+  for (int c = from; c <= to; ++c) SetColWidths(c, std::max(0, w[static_cast<size_t>(c - from)]));
+}
+
+void TExtStringGrid::SizeToCols() {
+  int w = 0;
+  for (int c = 0; c < ColCount(); ++c) w += ColWidths(c);
+  SetClientWidth(w);
+}
+
+void TExtStringGrid::SizeToRows() {
+  int h = 0;
+  for (int r = 0; r < RowCount(); ++r) h += RowHeights(r);
+  SetClientHeight(h);
+}
+
+void TExtStringGrid::SizeToCells() {
+  TScrollStyle old = ScrollBars();
+  SetScrollBars(ssNone);
+  SizeToCols();
+  SizeToRows();
+  SetScrollBars(old);
+}

@@ -1,0 +1,116 @@
+#include <numeric>
+
+#include "tests/grid/core/InputFixture.h"
+
+class SizingTest : public InputTest {
+protected:
+  void SetUp() override {
+    InputTest::SetUp();
+    grid->Font()->SetHeight(-16);  // lines of 16, characters of 8 pixels
+    grid->FixedFont()->SetHeight(-16);
+  }
+};
+
+TEST_F(SizingTest, StretchFillsTheClientWidth) {
+  grid->SetColCount(3);
+  grid->SetBounds(0, 0, 300, 200);
+  grid->ColumnSize()->SetStretch(true);
+  grid->StretchColumnToFit(-1);
+  EXPECT_EQ(grid->ColWidths(2), 300 - 128 - 1);
+  grid->SetColWidths(0, 84);  // every width change fits the stretched column again
+  EXPECT_EQ(grid->ColWidths(2), 151);
+  grid->SetColCount(1);
+  grid->StretchColumnToFit(-1);
+  EXPECT_EQ(grid->ColWidths(0), 300);
+}
+
+TEST_F(SizingTest, StretchIndexesOutOfRange) {
+  grid->ColumnSize()->SetStretch(true);
+  EXPECT_THROW(grid->StretchColumnToFit(5), Exception);
+  EXPECT_NO_THROW(grid->StretchColumnToFit(-2));
+  // A stale stretch column only raises on an explicit call.
+  grid->ColumnSize()->SetStretchColumn(4);
+  grid->SetColCount(3);
+  EXPECT_NO_THROW(grid->SetColWidths(1, 70));
+}
+
+TEST_F(SizingTest, AutoSizeColumnsMeasuresTheWidestCell) {
+  grid->SetCells(2, 1, "12345");       // 40 pixels
+  grid->SetCells(2, 4, "1234567890");  // 80 pixels
+  grid->AutoSizeColumns(false, 10);
+  // 80 + margins 2 * 2 + lines 2 * 1 + 2, plus the padding.
+  EXPECT_EQ(grid->ColWidths(2), 88 + 10);
+  EXPECT_EQ(grid->ColWidths(0), 64);  // fixed columns stay
+}
+
+TEST_F(SizingTest, AutoSizeColNeverNarrowsWhenGrowOnly) {
+  grid->SetColWidths(2, 200);
+  grid->SetCells(2, 1, "ab");
+  grid->SetSizeGrowOnly(true);
+  grid->AutoSizeCol(2, 0);
+  EXPECT_EQ(grid->ColWidths(2), 200);
+  grid->SetSizeGrowOnly(false);
+  grid->SetMinColWidth(40);
+  grid->AutoSizeCol(2, 0);
+  EXPECT_EQ(grid->ColWidths(2), 40);  // 16 + 8 would be narrower than the minimum
+}
+
+TEST_F(SizingTest, AutoSizeRowsByLines) {
+  grid->SetMultilinecells(true);
+  grid->SetWordWrap(false);
+  grid->SetCells(2, 3, "one\r\ntwo\r\nthree");
+  grid->AutoSizeRows(false, 4);
+  EXPECT_EQ(grid->RowHeights(3), 4 + 3 * (16 + 2));
+  EXPECT_EQ(grid->RowHeights(2), 4 + 16 + 2);
+}
+
+TEST_F(SizingTest, AutoFitColumnsFillsTheWidth) {
+  grid->SetBounds(0, 0, 400, 200);
+  grid->AutoFitColumns(true);
+  int sum = 0;
+  for (int c = 0; c < grid->ColCount(); ++c) sum += grid->ColWidths(c);
+  EXPECT_EQ(sum, 400);
+  grid->AutoFitColumns(true);  // already filling: unchanged
+  int again = 0;
+  for (int c = 0; c < grid->ColCount(); ++c) again += grid->ColWidths(c);
+  EXPECT_EQ(again, 400);
+}
+
+TEST_F(SizingTest, AutoFitColumnsWithoutWidthDoesNothing) {
+  for (int c = 0; c < grid->ColCount(); ++c) grid->SetColWidths(c, 0);
+  EXPECT_NO_THROW(grid->AutoFitColumns(true));
+  grid->SetColCount(0);
+  EXPECT_NO_THROW(grid->AutoFitColumns(false));
+}
+
+TEST_F(SizingTest, SizeToCellsKeepsTheScrollBars) {
+  grid->SetScrollBars(ssVertical);
+  grid->SizeToCells();
+  EXPECT_EQ(grid->ScrollBars(), ssVertical);
+  EXPECT_EQ(grid->ClientWidth(), 5 * 64);
+}
+
+TEST_F(SizingTest, ResizingOneColumnScalesTheOthersWithAllColumnSize) {
+  Options({goColSizing});
+  grid->MouseActions()->SetAllColumnSize(true);
+  grid->SetColWidths(3, 50);
+  TRect h = grid->CellRect(2, 0);
+  Driver.MouseMove(grid, h.Right - 1, h.Top + 5);
+  Driver.MouseDown(grid, h.Right - 1, h.Top + 5);
+  Driver.MouseMove(grid, h.Right + 31, h.Top + 5);
+  Driver.MouseUp(grid, h.Right + 31, h.Top + 5);
+  EXPECT_EQ(grid->ColWidths(2), 96);
+  EXPECT_EQ(grid->ColWidths(1), 96);
+  EXPECT_EQ(grid->ColWidths(3), 75);
+  EXPECT_EQ(grid->ColWidths(0), 64);
+}
+
+TEST_F(SizingTest, OnColumnSizeMayForbidAMouseResize) {
+  Options({goColSizing});
+  grid->OnColumnSize = [](TObject*, int, bool& Allow) { Allow = false; };
+  TRect h = grid->CellRect(2, 0);
+  Driver.MouseDown(grid, h.Right - 1, h.Top + 5);
+  Driver.MouseMove(grid, h.Right + 31, h.Top + 5);
+  Driver.MouseUp(grid, h.Right + 31, h.Top + 5);
+  EXPECT_EQ(grid->ColWidths(2), 64);
+}
