@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/foundation/ExtGridStartup.h"
 #include "grid/foundation/ExtStyleIF.h"
 #include "platform/display/DisplayHost.h"
 #include "toolkit/forms/Forms.h"
@@ -85,6 +86,8 @@ void TExtStringGrid::wireSubObjects() {
 
 TExtStringGrid::~TExtStringGrid() {
   FDestroyingGrid = true;
+  // The focus frame's hook must never reach a grid that is gone.
+  if (FocusWindowGrid == this) FocusWindowGrid = nullptr;
   // Every event of the sub-objects points back into this grid.
   FColumnHeaders.OnChange = nullptr;
   FRowHeaders.OnChange = nullptr;

@@ -188,11 +188,24 @@ void TExtStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {
   ApplyScrollBarAlways(true);
 }
 
-// The scroll bars are the framework grid's own; which ones it shows follows
-// what can scroll and what ScrollBarAlways asks to keep.
+// A bar that ScrollBarAlways keeps stays shown, disabled while its content
+// fits; with saNone a forced call hides the bars whose content fits.
 void TExtStringGrid::ApplyScrollBarAlways(bool Force) {
-  if (FScrollBarAlways == saNone && !Force) return;
-  (void)Force;
+  if (!HandleAllocated()) return;
+  bool rowsFit = VisibleRowCount() + TCustomGrid::FixedRows() >= RowCount();
+  bool colsFit = VisibleColCount() + TCustomGrid::FixedCols() >= ColCount();
+  if (FScrollBarAlways == saNone) {
+    if (!Force) return;
+    if (rowsFit) ShowScrollBar(Handle(), SB_VERT, false);
+    if (colsFit) ShowScrollBar(Handle(), SB_HORZ, false);
+    return;
+  }
+  auto apply = [this](int Bar, bool Fits, bool Keep) {
+    if (Fits) ShowScrollBar(Handle(), Bar, Keep);
+    EnableScrollBar(Handle(), Bar, Fits ? ESB_DISABLE_BOTH : ESB_ENABLE_BOTH);
+  };
+  apply(SB_VERT, rowsFit, FScrollBarAlways == saVert || FScrollBarAlways == saBoth);
+  apply(SB_HORZ, colsFit, FScrollBarAlways == saHorz || FScrollBarAlways == saBoth);
 }
 
 // Only the framework's "Windows" style is ever active here, so the grid

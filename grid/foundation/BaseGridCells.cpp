@@ -363,6 +363,10 @@ TPoint TBaseGrid::CellSize(int ACol, int ARow) const {
 
 void TBaseGrid::RepaintCell(int ACol, int ARow) {
   if (!HandleAllocated()) return;
+  // An unmerged cell out of view needs no layout to know it.
+  const TCellProperties* p = insideGrid(ACol, ARow) ? propsAt(ACol, ARow) : nullptr;
+  bool merged = p && (p->CellSpanX != -1 || p->CellSpanY != -1);
+  if (!merged && !(p && p->Control) && !CellMayBeVisible(ACol, ARow)) return;
   TRect r = CellRect(ACol, ARow);
   if (r.IsEmpty()) return;
   ::InvalidateRect(Handle(), &r, true);

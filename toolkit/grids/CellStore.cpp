@@ -7,21 +7,26 @@ const std::string kEmpty;
 }
 
 const TCellStore::Cell* TCellStore::find(int ACol, int ARow) const {
-  auto r = rows_.find(ARow);
-  if (r == rows_.end()) return nullptr;
-  auto c = r->second.find(ACol);
-  return c == r->second.end() ? nullptr : &c->second;
+  if (ARow < 0 || ACol < 0 || ARow >= static_cast<int>(rows_.size())) return nullptr;
+  const RowCells* row = rows_[ARow].get();
+  if (!row || ACol >= static_cast<int>(row->size())) return nullptr;
+  return &(*row)[ACol];
 }
 
-TCellStore::Cell& TCellStore::slot(int ACol, int ARow) { return rows_[ARow][ACol]; }
+TCellStore::Cell& TCellStore::slot(int ACol, int ARow) {
+  if (ARow >= static_cast<int>(rows_.size())) rows_.resize(ARow + 1);
+  std::unique_ptr<RowCells>& row = rows_[ARow];
+  if (!row) row = std::make_unique<RowCells>();
+  if (ACol >= static_cast<int>(row->size())) row->resize(ACol + 1);
+  return (*row)[ACol];
+}
 
-// Empty cells are not kept, so the store stays as small as what it holds.
-void TCellStore::dropIfEmpty(int ACol, int ARow) {
-  auto r = rows_.find(ARow);
-  if (r == rows_.end()) return;
-  auto c = r->second.find(ACol);
-  if (c != r->second.end() && c->second.Empty()) r->second.erase(c);
-  if (r->second.empty()) rows_.erase(r);
+// Empty cells at the end of a row are dropped, and an empty row goes whole.
+void TCellStore::trim(int ARow) {
+  std::unique_ptr<RowCells>& row = rows_[ARow];
+  while (!row->empty() && row->back().Empty()) row->pop_back();
+  if (row->empty()) row.reset();
+  while (!rows_.empty() && !rows_.back()) rows_.pop_back();
 }
 
 const std::string& TCellStore::TextRef(int ACol, int ARow) const {
@@ -30,9 +35,14 @@ const std::string& TCellStore::TextRef(int ACol, int ARow) const {
 }
 
 void TCellStore::SetText(int ACol, int ARow, const std::string& Value) {
-  if (Value.empty() && !find(ACol, ARow)) return;
+  if (ACol < 0 || ARow < 0) return;
+  if (Value.empty()) {
+    if (!find(ACol, ARow)) return;
+    slot(ACol, ARow).Text.clear();
+    trim(ARow);
+    return;
+  }
   slot(ACol, ARow).Text = Value;
-  if (Value.empty()) dropIfEmpty(ACol, ARow);
 }
 
 TObject* TCellStore::Object(int ACol, int ARow) const {
@@ -41,68 +51,88 @@ TObject* TCellStore::Object(int ACol, int ARow) const {
 }
 
 void TCellStore::SetObject(int ACol, int ARow, TObject* Value) {
-  if (Value == nullptr && !find(ACol, ARow)) return;
-  slot(ACol, ARow).Object = Value;
-  if (Value == nullptr) dropIfEmpty(ACol, ARow);
-}
-
-int TCellStore::movedIndex(int Index, int FromIndex, int ToIndex) {
-  if (Index == FromIndex) return ToIndex;
-  if (FromIndex < ToIndex && Index > FromIndex && Index <= ToIndex) return Index - 1;
-  if (FromIndex > ToIndex && Index >= ToIndex && Index < FromIndex) return Index + 1;
-  return Index;
-}
-
-// Only the filled rows between the two indexes are touched.
-void TCellStore::MoveRow(int FromIndex, int ToIndex) {
-  if (FromIndex == ToIndex) return;
-  int lo = std::min(FromIndex, ToIndex), hi = std::max(FromIndex, ToIndex);
-  std::vector<std::pair<int, RowCells>> moved;
-  for (auto it = rows_.lower_bound(lo); it != rows_.end() && it->first <= hi;) {
-    moved.emplace_back(movedIndex(it->first, FromIndex, ToIndex), std::move(it->second));
-    it = rows_.erase(it);
+  if (ACol < 0 || ARow < 0) return;
+  if (!Value) {
+    if (!find(ACol, ARow)) return;
+    slot(ACol, ARow).Object = nullptr;
+    trim(ARow);
+    return;
   }
-  for (auto& [index, cells] : moved) rows_.emplace(index, std::move(cells));
+  slot(ACol, ARow).Object = Value;
+}
+
+void TCellStore::MoveRow(int FromIndex, int ToIndex) {
+  if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0) return;
+  int need = std::max(FromIndex, ToIndex) + 1;
+  if (static_cast<int>(rows_.size()) < need) rows_.resize(need);
+  auto first = rows_.begin();
+  if (FromIndex < ToIndex)
+    std::rotate(first + FromIndex, first + FromIndex + 1, first + ToIndex + 1);
+  else
+    std::rotate(first + ToIndex, first + FromIndex, first + FromIndex + 1);
+  while (!rows_.empty() && !rows_.back()) rows_.pop_back();
 }
 
 void TCellStore::MoveColumn(int FromIndex, int ToIndex) {
-  if (FromIndex == ToIndex) return;
-  int lo = std::min(FromIndex, ToIndex), hi = std::max(FromIndex, ToIndex);
-  for (auto& [row, cells] : rows_) {
-    std::vector<std::pair<int, Cell>> moved;
-    for (auto it = cells.lower_bound(lo); it != cells.end() && it->first <= hi;) {
-      moved.emplace_back(movedIndex(it->first, FromIndex, ToIndex), std::move(it->second));
-      it = cells.erase(it);
-    }
-    for (auto& [index, cell] : moved) cells.emplace(index, std::move(cell));
+  if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0) return;
+  int need = std::max(FromIndex, ToIndex) + 1;
+  for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
+    RowCells* row = rows_[r].get();
+    if (!row || static_cast<int>(row->size()) <= std::min(FromIndex, ToIndex)) continue;
+    if (static_cast<int>(row->size()) < need) row->resize(need);
+    auto first = row->begin();
+    if (FromIndex < ToIndex)
+      std::rotate(first + FromIndex, first + FromIndex + 1, first + ToIndex + 1);
+    else
+      std::rotate(first + ToIndex, first + FromIndex, first + FromIndex + 1);
+    trim(r);
   }
-}
-
-size_t TCellStore::FilledCount() const {
-  size_t n = 0;
-  for (const auto& [row, cells] : rows_) n += cells.size();
-  return n;
 }
 
 void TCellStore::InsertRows(const std::vector<int>& NewRows) {
   if (NewRows.empty()) return;
-  std::map<int, RowCells> out;
-  size_t k = 0;  // new rows standing before the current target
-  for (auto& [index, cells] : rows_) {
-    // The old row moves down past every new row at or before its new place.
-    while (k < NewRows.size() && NewRows[k] <= index + static_cast<int>(k)) ++k;
-    out.emplace(index + static_cast<int>(k), std::move(cells));
+  std::vector<std::unique_ptr<RowCells>> out;
+  out.reserve(rows_.size() + NewRows.size());
+  size_t k = 0;
+  for (auto& row : rows_) {
+    while (k < NewRows.size() && NewRows[k] == static_cast<int>(out.size())) {
+      out.emplace_back();
+      ++k;
+    }
+    out.push_back(std::move(row));
   }
   rows_ = std::move(out);
+  while (!rows_.empty() && !rows_.back()) rows_.pop_back();
 }
 
 void TCellStore::DeleteRows(const std::vector<int>& Rows) {
   if (Rows.empty()) return;
-  std::map<int, RowCells> out;
-  for (auto& [index, cells] : rows_) {
-    auto it = std::lower_bound(Rows.begin(), Rows.end(), index);
-    if (it != Rows.end() && *it == index) continue;
-    out.emplace(index - static_cast<int>(it - Rows.begin()), std::move(cells));
+  size_t k = 0, w = 0;
+  for (size_t r = 0; r < rows_.size(); ++r) {
+    if (k < Rows.size() && Rows[k] == static_cast<int>(r)) {
+      ++k;
+      continue;
+    }
+    rows_[w++] = std::move(rows_[r]);
   }
-  rows_ = std::move(out);
+  rows_.resize(w);
+  while (!rows_.empty() && !rows_.back()) rows_.pop_back();
+}
+
+void TCellStore::PermuteRows(int From, const std::vector<int>& Order) {
+  if (Order.empty() || From < 0) return;
+  int need = From + static_cast<int>(Order.size());
+  if (static_cast<int>(rows_.size()) < need) rows_.resize(need);
+  std::vector<std::unique_ptr<RowCells>> moved(Order.size());
+  for (size_t i = 0; i < Order.size(); ++i) moved[i] = std::move(rows_[From + Order[i]]);
+  for (size_t i = 0; i < Order.size(); ++i) rows_[From + i] = std::move(moved[i]);
+  while (!rows_.empty() && !rows_.back()) rows_.pop_back();
+}
+
+size_t TCellStore::FilledCount() const {
+  size_t n = 0;
+  for (const auto& row : rows_)
+    if (row)
+      for (const Cell& c : *row) n += !c.Empty();
+  return n;
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The string grid's cells: a text and a non-owned object pointer per
-// (column, row), kept sparsely so that a grid of a million rows costs memory
-// only for the cells that hold something. The store knows nothing of the
-// grid's counts: cells beyond them stay and come back when the counts grow.
+// (column, row). Rows are kept as an array of row pointers, each row an
+// array of cells by column, so moving, sorting, hiding or removing rows
+// moves pointers and never copies cells; an empty row costs one null
+// pointer. The store knows nothing of the grid's counts: cells beyond them
+// stay and come back when the counts grow.
 
-#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,10 @@ public:
   // Both lists ascending, without repeats; the rows after them shift.
   void InsertRows(const std::vector<int>& NewRows);
   void DeleteRows(const std::vector<int>& Rows);
+  // Rows From .. From + Order.size() - 1 are rearranged so that the row at
+  // From + i is the one that was at From + Order[i] (a permutation of
+  // 0 .. Order.size() - 1).
+  void PermuteRows(int From, const std::vector<int>& Order);
   void Clear() { rows_.clear(); }
   // Cells holding a text or an object.
   size_t FilledCount() const;
@@ -35,12 +41,11 @@ private:
     TObject* Object = nullptr;
     bool Empty() const { return Text.empty() && Object == nullptr; }
   };
-  using RowCells = std::map<int, Cell>;
+  // The cells of one row by column; never longer than its last filled cell.
+  using RowCells = std::vector<Cell>;
   const Cell* find(int ACol, int ARow) const;
   Cell& slot(int ACol, int ARow);
-  void dropIfEmpty(int ACol, int ARow);
-  // The new index of Index when FromIndex moves to ToIndex.
-  static int movedIndex(int Index, int FromIndex, int ToIndex);
+  void trim(int ARow);
 
-  std::map<int, RowCells> rows_;
+  std::vector<std::unique_ptr<RowCells>> rows_;
 };

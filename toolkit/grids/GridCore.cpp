@@ -113,6 +113,7 @@ void TCustomGrid::setFixed(int v, int Count, int& Field, const char* TooMany) {
 void TCustomGrid::SetDefaultColWidth(int v) {
   FDefaultColWidth = v;
   colWidths_.clear();
+  minColWidth_ = 0x7fffffff;
   Invalidate();
   ColWidthsChanged();
 }
@@ -120,6 +121,7 @@ void TCustomGrid::SetDefaultColWidth(int v) {
 void TCustomGrid::SetDefaultRowHeight(int v) {
   FDefaultRowHeight = v;
   rowHeights_.clear();
+  minRowHeight_ = 0x7fffffff;
   Invalidate();
   RowHeightsChanged();
 }
@@ -147,6 +149,7 @@ void TCustomGrid::SetColWidths(int Index, int Value) {
   if (Value == storedSize(colWidths_, Index, FDefaultColWidth)) return;
   if (Index >= static_cast<int>(colWidths_.size())) colWidths_.resize(Index + 1, -1);
   colWidths_[Index] = Value;
+  minColWidth_ = std::min(minColWidth_, Value);
   Invalidate();
   ColWidthsChanged();
 }
@@ -157,6 +160,7 @@ void TCustomGrid::SetRowHeights(int Index, int Value) {
   if (Value == storedSize(rowHeights_, Index, FDefaultRowHeight)) return;
   if (Index >= static_cast<int>(rowHeights_.size())) rowHeights_.resize(Index + 1, -1);
   rowHeights_[Index] = Value;
+  minRowHeight_ = std::min(minRowHeight_, Value);
   Invalidate();
   RowHeightsChanged();
 }
@@ -253,6 +257,7 @@ void TCustomGrid::ChangeScale(int M, int D) {
     if (w >= 0) w = scale(w);
   for (int& h : rowHeights_)
     if (h >= 0) h = scale(h);
+  recalcMinExtents();
   Invalidate();
   UpdateScrollRange();
 }
@@ -271,6 +276,7 @@ void TCustomGrid::Assign(const TPersistent* Source) {
   FFixedColor = g->FFixedColor;
   colWidths_ = g->colWidths_;
   rowHeights_ = g->rowHeights_;
+  recalcMinExtents();
   FFixedCols = 0;
   FFixedRows = 0;
   changeSize(g->FColCount, g->FRowCount);

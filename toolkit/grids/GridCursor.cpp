@@ -39,6 +39,8 @@ void TCustomGrid::invalidateClient(const TRect& R) {
 void TCustomGrid::InvalidateGridRect(const TGridRect& ARect) {
   if (!HandleAllocated()) return;
   TGridRect g = NormalizedGridRect(ARect);
+  // Out of view: nothing to repaint, and no layout to compute for it.
+  if (!rangeMayShow(g.Left, g.Right, true) || !rangeMayShow(g.Top, g.Bottom, false)) return;
   TGridDrawInfo info;
   CalcDrawInfo(info);
   int l = 0, r = 0, t = 0, b = 0;
@@ -172,4 +174,33 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
   Invalidate();
   RowMoved(FromIndex, ToIndex);
   UpdateEdit();
+}
+
+// ---- the constant-time view test ----
+
+void TCustomGrid::recalcMinExtents() {
+  minColWidth_ = minRowHeight_ = 0x7fffffff;
+  for (int w : colWidths_)
+    if (w >= 0) minColWidth_ = std::min(minColWidth_, w);
+  for (int h : rowHeights_)
+    if (h >= 0) minRowHeight_ = std::min(minRowHeight_, h);
+}
+
+// Fixed cells may always show; a normal cell before the first one in view
+// never does, and one so far after it that the cells between fill the
+// client even at the smallest size does not either.
+bool TCustomGrid::rangeMayShow(int Lo, int Hi, bool Horz) const {
+  int fixed = Horz ? FFixedCols : FFixedRows;
+  int first = Horz ? FTopLeft.X : FTopLeft.Y;
+  if (Lo < fixed) return true;
+  if (Hi < first) return false;
+  int line = FOptions.Contains(Horz ? goVertLine : goHorzLine) ? FGridLineWidth : 0;
+  int smallest = std::min(Horz ? minColWidth_ : minRowHeight_, Horz ? FDefaultColWidth : FDefaultRowHeight) + line;
+  if (smallest <= 0) return true;
+  int64_t before = static_cast<int64_t>(std::max(Lo, first) - first) * smallest;
+  return before < (Horz ? ClientWidth() : ClientHeight());
+}
+
+bool TCustomGrid::CellMayBeVisible(int ACol, int ARow) const {
+  return rangeMayShow(ACol, ACol, true) && rangeMayShow(ARow, ARow, false);
 }

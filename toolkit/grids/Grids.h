@@ -249,6 +249,10 @@ public:
   void DeleteGridRows(int Index, int Count);
 
   // ---- invalidation of parts ----
+  // False only for a cell that certainly lies out of view, decided in
+  // constant time without laying the grid out (every cell before it in view
+  // takes at least the smallest size any row or column has).
+  bool CellMayBeVisible(int ACol, int ARow) const;
   void InvalidateCell(int ACol, int ARow);
   void InvalidateCol(int ACol);
   void InvalidateRow(int ARow);
@@ -398,6 +402,11 @@ private:
 
   std::vector<int> colWidths_;   // beyond its size: the default; may reach past ColCount
   std::vector<int> rowHeights_;
+  // The smallest size stored in each; never above the true one.
+  int minColWidth_ = 0x7fffffff;
+  int minRowHeight_ = 0x7fffffff;
+  void recalcMinExtents();
+  bool rangeMayShow(int Lo, int Hi, bool Horz) const;
   bool cursorOverride_ = false;
   bool inScrollUpdate_ = false;
 };
