@@ -91,7 +91,7 @@ TEST_F(HTMLLooks, RenderedCellsPicture) {
   EXPECT_FALSE(ReadFileBytes(path).empty());
   // What the picture must show: red text and a yellow background in the
   // colour cell only, underlined blue link text in the link cell.
-  auto count = [&](int cell, auto&& wanted) {
+  auto pixelsIn = [&](int cell, auto&& wanted) {
     int n = 0;
     for (int y = cell * h; y < (cell + 1) * h; ++y)
       for (int x = 0; x < w; ++x) n += wanted(ColorToRGB(c->Pixels(x, y)));
@@ -100,10 +100,10 @@ TEST_F(HTMLLooks, RenderedCellsPicture) {
   auto red = [](TColor p) { return GetRValue(p) > 200 && GetGValue(p) < 80 && GetBValue(p) < 80; };
   auto yellow = [](TColor p) { return p == RGB(255, 255, 0); };
   auto blue = [](TColor p) { return GetBValue(p) > 150 && GetRValue(p) < 80 && GetGValue(p) < 80; };
-  EXPECT_GT(count(2, red), 10);
-  EXPECT_GT(count(2, yellow), 200);
-  EXPECT_EQ(count(0, red) + count(0, yellow) + count(0, blue), 0);
-  EXPECT_GT(count(3, blue), 20);
+  EXPECT_GT(pixelsIn(2, red), 10);
+  EXPECT_GT(pixelsIn(2, yellow), 200);
+  EXPECT_EQ(pixelsIn(0, red) + pixelsIn(0, yellow) + pixelsIn(0, blue), 0);
+  EXPECT_GT(pixelsIn(3, blue), 20);
 }
 
 }  // namespace
