@@ -1,19 +1,24 @@
 // The steps of the main window that need an open project. Btn_Click has
-// already refused them with string 22 when no project is open. The editor
-// windows and the output wizards are shown from here once they exist; until
-// then a step does nothing, and the output steps stop at their checks.
+// already refused them with string 22 when no project is open. The editors
+// are shown modally; the output steps stop at their checks.
 #include "app/ULanguage.h"
 #include "app/UTessimatoreFirmWare.h"
 #include "editors/UParGen.h"
+#include "editors/UReceive_J1939_Frames_P68.h"
+#include "editors/UTransmit_J1939_Frames_P68.h"
 #include "outputs/UOutputSteps.h"
 
 void TFTessimatoreFirmWare::Show_ParGen() {
   if (FParGen) FParGen->ShowModal();
 }
 
-void TFTessimatoreFirmWare::Show_Receive_J1939() {}
+void TFTessimatoreFirmWare::Show_Receive_J1939() {
+  if (FReceive_J1939_Frame_P68) FReceive_J1939_Frame_P68->ShowModal();
+}
 
-void TFTessimatoreFirmWare::Show_Transmit_J1939() {}
+void TFTessimatoreFirmWare::Show_Transmit_J1939() {
+  if (FTransmit_J1939_Frame_P68) FTransmit_J1939_Frame_P68->ShowModal();
+}
 
 void TFTessimatoreFirmWare::Check_Create_GSD() { Run_GSD_Step(); }
 

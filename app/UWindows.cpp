@@ -6,6 +6,8 @@
 #include "app/USoftOptions.h"
 #include "app/UTessimatoreFirmWare.h"
 #include "editors/UParGen.h"
+#include "editors/UReceive_J1939_Frames_P68.h"
+#include "editors/UTransmit_J1939_Frames_P68.h"
 #include "outputs/UBootCANForm.h"
 
 void Create_Windows() {
@@ -16,6 +18,8 @@ void Create_Windows() {
   Application->CreateForm(FAbout);
   Application->CreateForm(FSoftOptions);
   Application->CreateForm(FParGen);
+  Application->CreateForm(FReceive_J1939_Frame_P68);
+  Application->CreateForm(FTransmit_J1939_Frame_P68);
   Application->CreateForm(FBootCAN);
   FTessimatoreFirmWare->Add_Language_Window([] {
     if (FBootCAN) FBootCAN->Set_Lang();

@@ -3,6 +3,7 @@
 #include "app/UComon.h"
 #include "app/UFixedTexts.h"
 #include "app/ULanguage.h"
+#include "editors/UEditorSave.h"
 #include "platform/xml/XmlDocument.h"
 #include "toolkit/forms/Dialogs.h"
 #include "toolkit/rtl/FileUtils.h"
@@ -203,7 +204,8 @@ void TFParGen::FormShow(TObject*) {
   Load_Incomplete = false;
   TParGenValues values;
   try {
-    values = Read_Par_Gen_Values(Load_Par_Gen_File(Path_ParGen));
+    // The texts as written, so that a value out of range can be corrected here.
+    values = Read_Par_Gen_Values(Load_Par_Gen_File(Path_ParGen, {}));
   } catch (const ESectionFileError& e) {
     // The defaults are shown; saving them must not pass for the file's content.
     Load_Incomplete = true;
@@ -226,16 +228,9 @@ bool TFParGen::Controllo_Dati() {
 
 void TFParGen::Btn_OKClick(TObject*) {
   if (!Controllo_Dati()) return;
-  if (Load_Incomplete &&
-      MessageDlg(Incomplete_File_Question(ExtractFileName(Path_ParGen)), mtConfirmation, {mbYes, mbNo}) != mrYes)
-    return;
-  try {
-    Save_Par_Gen_File(Values(), Path_ParGen);
-  } catch (const platform::XmlError& e) {
-    MessageDlg(e.what(), mtError, {mbOK});
-    return;
-  }
-  SetModalResult(mrOk);
+  TParGenValues values = Values();
+  if (Replace_Section_File(Load_Incomplete, ExtractFileName(Path_ParGen), [&] { Save_Par_Gen_File(values, Path_ParGen); }))
+    SetModalResult(mrOk);
 }
 
 void TFParGen::Btn_CancelClick(TObject*) {

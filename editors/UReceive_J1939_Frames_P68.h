@@ -4,6 +4,7 @@
 
 #include "editors/UTableCheck.h"
 #include "editors/UTableData.h"
+#include "editors/UTableEditor.h"
 
 // Columns of the receive table (real indexes).
 enum TReceiveCol {
@@ -16,3 +17,15 @@ inline constexpr int Max_Long_Message = 1785;  // bytes of a transport-protocol 
 const TTableSpec& Receive_J1939_Spec();
 // The rules of every row up to the end of the table, with the byte total.
 TTableCheck Receive_J1939_Check(const TTableCells& Cells);
+
+class TFReceive_J1939_Frame_P68 : public TFTableEditor {
+public:
+  explicit TFReceive_J1939_Frame_P68(TComponent* AOwner);
+  ~TFReceive_J1939_Frame_P68() override;
+  std::string ClassName() const override { return "TFReceive_J1939_Frame_P68"; }
+
+protected:
+  TTableCheck Check_Rows(const TTableCells& Cells) const override { return Receive_J1939_Check(Cells); }
+};
+
+extern TFReceive_J1939_Frame_P68* FReceive_J1939_Frame_P68;

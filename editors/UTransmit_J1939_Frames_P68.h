@@ -4,6 +4,7 @@
 
 #include "editors/UTableCheck.h"
 #include "editors/UTableData.h"
+#include "editors/UTableEditor.h"
 
 // Columns of the transmit table (real indexes); txNumByte is hidden.
 enum TTransmitCol {
@@ -13,3 +14,15 @@ enum TTransmitCol {
 
 const TTableSpec& Transmit_J1939_Spec();
 TTableCheck Transmit_J1939_Check(const TTableCells& Cells);
+
+class TFTransmit_J1939_Frame_P68 : public TFTableEditor {
+public:
+  explicit TFTransmit_J1939_Frame_P68(TComponent* AOwner);
+  ~TFTransmit_J1939_Frame_P68() override;
+  std::string ClassName() const override { return "TFTransmit_J1939_Frame_P68"; }
+
+protected:
+  TTableCheck Check_Rows(const TTableCells& Cells) const override { return Transmit_J1939_Check(Cells); }
+};
+
+extern TFTransmit_J1939_Frame_P68* FTransmit_J1939_Frame_P68;

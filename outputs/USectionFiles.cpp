@@ -142,7 +142,7 @@ TSectionTable Load_Section_Table(const std::string& Path, std::span<const TNumbe
   return table;
 }
 
-TParGenFile Load_Par_Gen_File(const std::string& Path) {
+TParGenFile Load_Par_Gen_File(const std::string& Path, std::span<const TNumberField> Numbers) {
   TParGenFile file;
   XmlDocument doc;
   XmlNode root = Load_Root(doc, Path);
@@ -160,7 +160,7 @@ TParGenFile Load_Par_Gen_File(const std::string& Path) {
     }
   }
   Read_Numbers(
-      Par_Gen_Number_Fields, [&](const char* name) { return file.Value(name); },
+      Numbers, [&](const char* name) { return file.Value(name); },
       [&](const char* flag) { return Flag_One(file.Value(flag)); }, Path + ": the element ", file.Numbers);
   return file;
 }

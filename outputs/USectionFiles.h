@@ -79,10 +79,11 @@ struct TParGenFile {
 // that cannot be read or parsed, or that holds a number outside its field's
 // range, raises ESectionFileError naming the file, the row (or element) and
 // the attribute. The root is the first element among the top-level nodes.
-// Without Numbers (the editors, which show the texts as written) no number
-// is read.
+// Without Numbers (the editors, which show the texts as written and check
+// them on OK) no number is read.
 TSectionTable Load_Section_Table(const std::string& Path, std::span<const TNumberField> Numbers = {});
-TParGenFile Load_Par_Gen_File(const std::string& Path);
+TParGenFile Load_Par_Gen_File(const std::string& Path,
+                               std::span<const TNumberField> Numbers = Par_Gen_Number_Fields);
 
 // The two PROFIBUS choices of ParGen.xml (off when the file is missing).
 struct TProfiChoices {

@@ -5,6 +5,8 @@
 
 #include "app/UVersionCheck.h"
 #include "editors/UParGen.h"
+#include "editors/UReceive_J1939_Frames_P68.h"
+#include "editors/UTransmit_J1939_Frames_P68.h"
 #include "platform/shell/OpenLink.h"
 #include "tests/app/ShellFixture.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -85,18 +87,19 @@ TEST_F(ShellWindowsTest, NewProjectThenOpenAnother) {
   EXPECT_EQ(Labels(), "Opened Configuration of the Converter : |Line3");
   EXPECT_EQ(Project_Folder, dir.Sub("PROJECTS/Line3"));
 
-  // With a project open the steps are no longer refused: Set Communication
-  // opens its dialog; the frame steps, whose editors are not wired in yet,
-  // show nothing at all (a modal window would fail the script).
-  Driver.InModal([this] {
-    EXPECT_EQ(Application->ModalForm(), FParGen);
-    Click(FParGen->Btn_Cancel);
-  });
-  Click(main->Btn_Prm_Gen);
-  EXPECT_TRUE(Driver.ScriptDone());
-  EXPECT_FALSE(FParGen->Visible());
-  Click(main->Btn_Receive_J1939);
-  Click(main->Btn_Transmit_J1939);
+  // With a project open the steps are no longer refused: each opens its dialog.
+  for (auto [step, dialog] : std::initializer_list<std::pair<TLbButton*, TShellDialog*>>{
+           {main->Btn_Prm_Gen, FParGen},
+           {main->Btn_Receive_J1939, FReceive_J1939_Frame_P68},
+           {main->Btn_Transmit_J1939, FTransmit_J1939_Frame_P68}}) {
+    Driver.InModal([this, dialog] {
+      EXPECT_EQ(Application->ModalForm(), dialog);
+      Click(dialog->Btn_Cancel);
+    });
+    Click(step);
+    EXPECT_TRUE(Driver.ScriptDone());
+    EXPECT_FALSE(dialog->Visible());
+  }
   EXPECT_TRUE(Driver.MessageBoxes().empty());
   EXPECT_EQ(Application->ModalForm(), nullptr);
 }

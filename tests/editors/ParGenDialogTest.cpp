@@ -15,7 +15,6 @@ protected:
   void SetUp() override {
     TShellFixture::SetUp();
     Start();
-    Application->CreateForm(FParGen);
     New_Project("P");
   }
   std::string File() const { return dir.Read("PROJECTS/P/ParGen.xml"); }
@@ -173,6 +172,25 @@ TEST_F(ParGenDialog, ScreenshotFilled) {
     EXPECT_FALSE(Driver.Screenshot(f(), "pargen-filled.png").empty());
     Click(f()->Btn_OK);
   });
+}
+
+}  // namespace
+
+namespace {
+
+// A value the image could not carry is shown as written, to be corrected here.
+TEST_F(ParGenDialog, ValueOutOfRangeInTheFileIsShownForCorrection) {
+  dir.Write("PROJECTS/P/ParGen.xml", "<Par_Gen><Profi_ID>200</Profi_ID><Can_TimeOut>7</Can_TimeOut></Par_Gen>");
+  Open([&] {
+    EXPECT_EQ(f()->E_ID_DEV_PROFI_Slave->Text(), "200");
+    EXPECT_EQ(f()->E_TO_J1939->Text(), "7");
+    Driver.ExpectMessage("Error PROFIBUS Slave!! ID Device must be between 1 and 125", mrOk);
+    Click(f()->Btn_OK);
+    Type_Into(f()->E_ID_DEV_PROFI_Slave, "20");
+    Click(f()->Btn_OK);
+  });
+  EXPECT_EQ(Value("Profi_ID"), "20");
+  EXPECT_EQ(Value("Can_TimeOut"), "7");
 }
 
 }  // namespace

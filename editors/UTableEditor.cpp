@@ -1,0 +1,155 @@
+#include "editors/UTableEditor.h"
+
+#include "app/UComon.h"
+#include "app/UFixedTexts.h"
+#include "app/ULanguage.h"
+#include "editors/UEditorSave.h"
+#include "editors/UTableFile.h"
+#include "platform/xml/XmlDocument.h"
+#include "toolkit/forms/Dialogs.h"
+#include "toolkit/rtl/SysUtils.h"
+
+namespace {
+
+constexpr int Button_Width = 110;
+constexpr int Button_Height = 28;
+constexpr int Button_Step = 118;
+constexpr int Row_Height = 21;
+
+TEditorType Editor_Of(TTableColumnKind Kind) {
+  switch (Kind) {
+    case tcList: return edComboList;
+    case tcCheck: return edDataCheckBox;
+    default: return edNormal;
+  }
+}
+
+TTableCells Read_Cells(const TTableSpec& Spec, const TExtColumnGrid* Grid) {
+  TTableCells cells(Spec);
+  for (int r = 1; r <= cells.Rows(); ++r)
+    for (int c = 1; c < cells.Cols(); ++c) cells.SetCell(c, r, Grid->Cells(c, r));
+  return cells;
+}
+
+void Write_Cells(TExtColumnGrid* Grid, const TTableCells& Cells) {
+  for (int r = 1; r <= Cells.Rows(); ++r)
+    for (int c = 0; c < Cells.Cols(); ++c) Grid->SetCells(c, r, Cells.Cell(c, r));
+}
+
+}  // namespace
+
+TFTableEditor::TFTableEditor(TComponent* AOwner, const TTableSpec& Spec)
+    : TShellDialog(AOwner, Spec.Client_Width, Spec.Client_Height), spec_(Spec) {
+  Btn_DelRow = Make_Button(this, P_Button, 0, 0, Button_Width, Button_Height, agDelRow);
+  if (Spec.Has_Insert) Btn_InsRow = Make_Button(this, P_Button, 0, 0, Button_Width, Button_Height, agInsRow);
+  Place_Buttons();
+  Create_Grid();
+  Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
+  Btn_DelRow->OnClick = [this](TObject* Sender) { Btn_DelRowClick(Sender); };
+  if (Btn_InsRow) Btn_InsRow->OnClick = [this](TObject* Sender) { Btn_InsRowClick(Sender); };
+  OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
+  OnShow = [this](TObject* Sender) { FormShow(Sender); };
+}
+
+// OK, Cancel, Delete Row and Insert Row side by side from the left.
+void TFTableEditor::Place_Buttons() {
+  int top = (P_Button->Height() - Button_Height) / 2;
+  int left = 16;
+  for (TLbButton* b : {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow}) {
+    if (!b) continue;
+    b->SetAnchors({akLeft, akTop});
+    b->SetBounds(left, top, Button_Width, Button_Height);
+    left += Button_Step;
+  }
+}
+
+void TFTableEditor::Create_Grid() {
+  sga = new TExtColumnGrid(this);
+  sga->SetParent(this);
+  sga->SetAlign(alClient);
+  sga->SetDefaultRowHeight(Row_Height);
+  sga->Font()->SetName("Tahoma");
+  TGridOptions options = sga->Options();
+  options += TGridOptions{goEditing, goColSizing};
+  sga->SetOptions(options);
+  sga->SetColCount(int(spec_.Columns.size()));
+  for (size_t c = 0; c < spec_.Columns.size(); ++c) {
+    const TTableColumn& col = spec_.Columns[c];
+    TGridColumnItem* item = sga->Columns()->Items(int(c));
+    item->SetWidth(col.Width);
+    item->SetColor(col.Color);
+    item->SetEditor(Editor_Of(col.Kind));
+    for (const std::string& s : col.Items) item->ComboItems()->Add(s);
+    item->SetCheckTrue("Y");
+    item->SetCheckFalse("N");
+    item->SetAlignment(col.Kind == tcCheck ? taCenter : taLeftJustify);
+  }
+  sga->SetRowCount(spec_.Capacity + 1);
+  for (size_t c = 0; c < spec_.Columns.size(); ++c)
+    if (spec_.Columns[c].Hidden) sga->HideColumn(int(c));
+}
+
+void TFTableEditor::FormCreate(TObject*) { Prepare_Dialog(); }
+
+TTableCells TFTableEditor::Grid_Cells() const { return Read_Cells(spec_, sga); }
+
+void TFTableEditor::Show_Cells(const TTableCells& Cells) { Write_Cells(sga, Cells); }
+
+void TFTableEditor::FormShow(TObject*) {
+  TTableCells cells(spec_);
+  TTableLoad load = Load_Table_File(spec_, *spec_.Path, cells);
+  Show_Cells(cells);
+  Load_Incomplete = !load.Complete;
+  if (!load.Complete) MessageDlg(load.Error, mtError, {mbOK});
+}
+
+bool TFTableEditor::Controllo_dati() {
+  TTableCheck check = Check_Rows(Grid_Cells());
+  if (check.Passed()) return true;
+  MessageDlg(check.Text, mtError, {mbOK});
+  return false;
+}
+
+void TFTableEditor::Btn_OKClick(TObject*) {
+  if (!Controllo_dati()) return;
+  TTableCells cells = Grid_Cells();
+  if (Replace_Section_File(Load_Incomplete, spec_.File_Name, [&] { Save_Table_File(spec_, cells, *spec_.Path); }))
+    SetModalResult(mrOk);
+}
+
+void TFTableEditor::Btn_DelRowClick(TObject*) {
+  int row = sga->Row();
+  if (MessageDlg(Lang_Text(spec_.Delete_Question) + IntToStr(row), mtConfirmation, {mbYes, mbNo}) != mrYes) return;
+  Delete_Row(row, sga);
+}
+
+void TFTableEditor::Btn_InsRowClick(TObject*) {
+  if (Row_Has_Data(spec_, Grid_Cells(), spec_.Capacity)) {
+    MessageDlg(Insert_Row_Refused_Text(spec_.Capacity), mtError, {mbOK});
+    return;
+  }
+  Insert_Row(sga->Row(), sga);
+}
+
+void TFTableEditor::Delete_Row(int Num_Row, TExtColumnGrid* app_SGA) {
+  TTableCells cells = Read_Cells(spec_, app_SGA);
+  ::Delete_Row(cells, Num_Row);
+  Write_Cells(app_SGA, cells);
+}
+
+void TFTableEditor::Insert_Row(int Num_Row, TExtColumnGrid* app_SGA) {
+  TTableCells cells = Read_Cells(spec_, app_SGA);
+  ::Insert_Row(cells, Num_Row);
+  Write_Cells(app_SGA, cells);
+}
+
+void TFTableEditor::Set_Lang() {
+  SetCaption(Lang_Text(spec_.Caption));
+  L_SW_Desc->SetCaption(Lang_Text(spec_.Desc));
+  Btn_OK->SetCaption(Lang_Text(spec_.Btn_OK));
+  Btn_Cancel->SetCaption(Lang_Text(spec_.Btn_Cancel));
+  Btn_DelRow->SetCaption(Lang_Text(spec_.Btn_DelRow));
+  if (Btn_InsRow) Btn_InsRow->SetCaption(Lang_Text(spec_.Btn_InsRow));
+  for (size_t c = 0; c < spec_.Columns.size(); ++c)
+    sga->Columns()->Items(int(c))->SetHeader(Lang_Text(spec_.Columns[c].Header));
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The frame every table editor stands on: the title panel, the table in a
+// column grid, OK, Cancel, Delete Row and Insert Row. The editor itself is
+// data (its TTableSpec) and its row rules; the frame loads the section file
+// on every show, validates on OK and rewrites the file.
+
+#include "app/UFormLook.h"
+#include "editors/UTableCheck.h"
+#include "editors/UTableData.h"
+#include "grid/core/ExtCGrid.h"
+
+class TFTableEditor : public TShellDialog {
+public:
+  TFTableEditor(TComponent* AOwner, const TTableSpec& Spec);
+  std::string ClassName() const override { return "TFTableEditor"; }
+
+  TExtColumnGrid* sga;
+  TLbButton* Btn_DelRow;
+  TLbButton* Btn_InsRow = nullptr;  // only in the editors that offer it
+  // The file could not be shown completely: OK asks before replacing it.
+  bool Load_Incomplete = false;
+
+  void FormCreate(TObject* Sender);
+  void FormShow(TObject* Sender);
+  bool Controllo_dati();
+  void Btn_OKClick(TObject* Sender);
+  void Btn_DelRowClick(TObject* Sender);
+  void Btn_InsRowClick(TObject* Sender);
+  void Delete_Row(int Num_Row, TExtColumnGrid* app_SGA);
+  void Insert_Row(int Num_Row, TExtColumnGrid* app_SGA);
+  void Set_Lang() override;
+
+  const TTableSpec& Spec() const { return spec_; }
+  // The grid's texts as a table, and a table shown in the grid.
+  TTableCells Grid_Cells() const;
+  void Show_Cells(const TTableCells& Cells);
+
+protected:
+  // The editor's rules over every row.
+  virtual TTableCheck Check_Rows(const TTableCells& Cells) const = 0;
+
+private:
+  void Create_Grid();
+  void Place_Buttons();
+  const TTableSpec& spec_;
+};

@@ -1,0 +1,210 @@
+// The Receive J1939 and Transmit J1939 dialogs opened from the main window:
+// what a shown file puts in the grid, the row buttons with their questions,
+// OK with its messages and the file it writes, Cancel, and the GSD and
+// image steps run on what the dialogs wrote.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "editors/UParGen.h"
+#include "editors/UReceive_J1939_Frames_P68.h"
+#include "editors/UTransmit_J1939_Frames_P68.h"
+#include "outputs/UBootCANForm.h"
+#include "outputs/USectionFiles.h"
+#include "platform/serial/SerialPorts.h"
+#include "tests/app/ShellFixture.h"
+#include "tests/editors/TableCells.h"
+#include "toolkit/rtl/FileUtils.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TableEditorDialog : public TShellFixture {
+protected:
+  void SetUp() override {
+    TShellFixture::SetUp();
+    Start();
+    New_Project("P");
+  }
+  std::string Project_File(const std::string& Name) const { return dir.Read("PROJECTS/P/" + Name); }
+  void Write_Project_File(const std::string& Name, const std::string& Bytes) const {
+    dir.Write("PROJECTS/P/" + Name, Bytes);
+  }
+  // Opens a dialog from its step button and runs Steps in it.
+  void Open(TLbButton* Step, std::function<void()> Steps) {
+    Driver.InModal(std::move(Steps));
+    Click(Step);
+  }
+  void Open_Receive(std::function<void()> Steps) { Open(main->Btn_Receive_J1939, std::move(Steps)); }
+  void Open_Transmit(std::function<void()> Steps) { Open(main->Btn_Transmit_J1939, std::move(Steps)); }
+  // Puts rows into the grid as if typed.
+  static void Fill(TFTableEditor* F, const std::vector<TRowTexts>& Rows) {
+    for (size_t r = 0; r < Rows.size(); ++r)
+      for (size_t c = 0; c < Rows[r].size(); ++c) F->sga->SetCells(int(c) + 1, int(r) + 1, Rows[r][c]);
+  }
+  static TRowTexts Grid_Row(TFTableEditor* F, int Row) { return Row_Texts(F->Grid_Cells(), Row); }
+  TFReceive_J1939_Frame_P68* rx() { return FReceive_J1939_Frame_P68; }
+  TFTransmit_J1939_Frame_P68* tx() { return FTransmit_J1939_Frame_P68; }
+};
+
+TEST_F(TableEditorDialog, ReceiveShowsTheTableOfTheOpenProject) {
+  Open_Receive([&] {
+    EXPECT_EQ(rx()->Caption(), "Receive J1939 Frames");
+    EXPECT_EQ(rx()->sga->RowCount(), 31);
+    EXPECT_EQ(rx()->sga->Cells(0, 0), "N°");
+    EXPECT_EQ(rx()->sga->Cells(4, 0), "Transport Protocol");
+    EXPECT_EQ(rx()->sga->Cells(0, 30), "30");
+    EXPECT_EQ(Grid_Row(rx(), 1), TRowTexts(10, ""));
+    Click(rx()->Btn_OK);
+  });
+  EXPECT_EQ(Project_File("J1939_Receive.xml"), "<ReceiveNMEA2000/>\n<!--SW_VERSION = 1.000-->\n");
+}
+
+TEST_F(TableEditorDialog, TransmitHidesTheByteCountAndWritesEight) {
+  Write_Project_File("J1939_Transmit.xml",
+                     "<ReceiveNMEA2000><row Priority=\"3\" DataPage=\"1\" PGN=\"0xFEF1\" SourceAddress=\"0\" "
+                     "NumByte=\"4\" Mnemonic=\"Öl &amp; \"/></ReceiveNMEA2000>");
+  Open_Transmit([&] {
+    EXPECT_EQ(tx()->sga->ColCount(), 10);
+    EXPECT_EQ(Grid_Row(tx(), 1), (TRowTexts{"3", "1", "0xFEF1", "0", "8", "N", "N", "N", "1000", "Öl & "}));
+    Click(tx()->Btn_OK);
+  });
+  TSectionTable t = Load_Section_Table(Path_J1939_Transmit);
+  ASSERT_EQ(t.Rows.size(), 1u);
+  EXPECT_EQ(t.Rows[0].Attr("NumByte"), "8");
+  EXPECT_EQ(t.Rows[0].Attr("Mnemonic"), "Öl & ");
+}
+
+TEST_F(TableEditorDialog, BadRowShowsItsMessageAndWritesNothing) {
+  Open_Transmit([&] {
+    Fill(tx(), {Tx(), Tx("0x10000", "1")});
+    Driver.ExpectMessage("Error in row 2!! PGN must be between 0x00000 and 0x1FFFF", mrOk);
+    Click(tx()->Btn_OK);
+    EXPECT_TRUE(tx()->Visible());
+    Fill(tx(), {Tx(), Tx("0x10000", "0"), {}, Tx()});
+    Driver.ExpectMessage("", mrOk);
+    Click(tx()->Btn_OK);
+    EXPECT_TRUE(tx()->Visible());
+    Click(tx()->Btn_Cancel);
+  });
+  EXPECT_FALSE(FileExists(Path_J1939_Transmit));
+  ASSERT_EQ(Driver.MessageBoxes().size(), 2u);
+  EXPECT_EQ(Driver.MessageBoxes()[1].Type, mtError);
+  EXPECT_EQ(Driver.MessageBoxes()[1].Text.rfind("Error in row 4!! ", 0), 0u) << Driver.MessageBoxes()[1].Text;
+}
+
+TEST_F(TableEditorDialog, CancelDiscardsTheEditsAndTheNextShowReloads) {
+  Open_Receive([&] {
+    Fill(rx(), {Rx()});
+    Click(rx()->Btn_Cancel);
+  });
+  EXPECT_FALSE(FileExists(Path_J1939_Receive));
+  Open_Receive([&] {
+    EXPECT_EQ(Grid_Row(rx(), 1), TRowTexts(10, ""));
+    Click(rx()->Btn_Cancel);
+  });
+}
+
+TEST_F(TableEditorDialog, DeleteRowAsksWithTheRowNumber) {
+  Open_Transmit([&] {
+    Fill(tx(), {Tx("1"), Tx("2"), Tx("3")});
+    tx()->sga->SetRow(2);
+    Driver.ExpectMessage("Are you sure to delete the Row number 2", mrNo);
+    Click(tx()->Btn_DelRow);
+    EXPECT_EQ(tx()->sga->Cells(txPGN, 2), "2");
+    Driver.ExpectMessage("Are you sure to delete the Row number 2", mrYes);
+    Click(tx()->Btn_DelRow);
+    EXPECT_EQ(tx()->sga->Cells(txPGN, 2), "3");
+    EXPECT_EQ(Grid_Row(tx(), 3), TRowTexts(10, ""));
+    EXPECT_EQ(tx()->sga->Cells(0, 3), "3");
+    Click(tx()->Btn_OK);
+  });
+  EXPECT_EQ(Load_Section_Table(Path_J1939_Transmit).Rows.size(), 2u);
+  EXPECT_EQ(Driver.MessageBoxes()[0].Type, mtConfirmation);
+}
+
+TEST_F(TableEditorDialog, InsertRowIsRefusedWhileTheLastRowHoldsData) {
+  Open_Receive([&] {
+    Fill(rx(), {Rx("1"), Rx("2")});
+    rx()->sga->SetRow(2);
+    Click(rx()->Btn_InsRow);
+    EXPECT_EQ(Grid_Row(rx(), 2), TRowTexts(10, ""));
+    EXPECT_EQ(rx()->sga->Cells(rcPGN, 3), "2");
+    rx()->sga->SetCells(rcMnemonic, 30, "last");
+    Driver.ExpectMessage("Error!! Row 30, the last row, holds data: delete a row before inserting one", mrOk);
+    Click(rx()->Btn_InsRow);
+    EXPECT_EQ(rx()->sga->Cells(rcMnemonic, 30), "last");
+    Click(rx()->Btn_Cancel);
+  });
+}
+
+TEST_F(TableEditorDialog, FileLoadedInPartIsNotReplacedWithoutAsking) {
+  std::string file = "<ReceiveNMEA2000><row DataPage=\"0\" PGN=\"7\" SourceAddress=\"1\" TransportProtocol=\"N\" "
+                     "StartByte=\"\" NumBytes=\"\" CancelData=\"N\" Mnemonic=\"a\"/><row PGN=\"8\"/></ReceiveNMEA2000>";
+  Write_Project_File("J1939_Receive.xml", file);
+  Driver.ExpectMessage("", mrOk);  // the missing attribute, on show
+  Open_Receive([&] {
+    EXPECT_EQ(rx()->sga->Cells(rcPGN, 1), "7");
+    EXPECT_EQ(rx()->sga->Cells(rcPGN, 2), "");  // DataPage, before it, was missing
+    Driver.ExpectMessage("J1939_Receive.xml could not be loaded completely. Saving replaces it with what the table "
+                         "shows now. Do you want to save?",
+                         mrNo);
+    Click(rx()->Btn_OK);
+    EXPECT_TRUE(rx()->Visible());
+    Click(rx()->Btn_Cancel);
+  });
+  EXPECT_EQ(Project_File("J1939_Receive.xml"), file);
+  EXPECT_NE(Driver.MessageBoxes()[0].Text.find("DataPage"), std::string::npos) << Driver.MessageBoxes()[0].Text;
+}
+
+}  // namespace
+
+// The three dialogs filled and confirmed, then the GSD File and Update Device
+// steps on what they wrote.
+class EditorsToOutputs : public TableEditorDialog {
+protected:
+  void SetUp() override {
+    TableEditorDialog::SetUp();
+    platform::SetSerialDeviceFolder(devices.Path());
+    devices.Write("ttyUSB0", "");
+  }
+  void TearDown() override {
+    platform::SetSerialDeviceFolder({});
+    TableEditorDialog::TearDown();
+  }
+  TTempFolder devices;
+};
+
+TEST_F(EditorsToOutputs, WrittenTablesFeedTheGsdFileAndTheImage) {
+  Driver.InModal([&] {
+    Tick(FParGen->CB_PROFIS_Module_for_J1939);
+    Driver.Screenshot(FParGen, "editors-pargen.png");
+    Click(FParGen->Btn_OK);
+  });
+  Click(main->Btn_Prm_Gen);
+  Open_Receive([&] {
+    Fill(rx(), {Rx("0xFEF1"), Rx("65265", "Y", "0", "12"), {"1", "61444", "0", "N", "", "", "Y", "Y", "250", "Engine"}});
+    Driver.Screenshot(rx(), "editors-receive.png");
+    Click(rx()->Btn_OK);
+  });
+  Open_Transmit([&] {
+    Fill(tx(), {Tx("0xEF00"), {"3", "1", "65535", "5", "", "N", "Y", "Y", "100", "Cmd"}});
+    Driver.Screenshot(tx(), "editors-transmit.png");
+    Click(tx()->Btn_OK);
+  });
+  ASSERT_TRUE(Driver.ScriptDone());
+  EXPECT_EQ(Load_Section_Table(Path_J1939_Receive).Rows.size(), 3u);
+  EXPECT_EQ(Load_Section_Table(Path_J1939_Transmit).Rows.size(), 2u);
+
+  Driver.AnswerSaveDialog(dir.Sub("Plant.gsd"));
+  Click(main->Btn_GSD_File);
+  EXPECT_TRUE(Driver.MessageBoxes().empty()) << Driver.MessageBoxes()[0].Text;
+  std::string gsd = dir.Read("Plant.gsd");
+  EXPECT_FALSE(gsd.empty());
+
+  Driver.InModal([this] { Click(FBootCAN->Btn_Cancel); });
+  Click(main->Btn_CreateBin);
+  EXPECT_TRUE(Driver.MessageBoxes().empty());
+  EXPECT_EQ(fs::file_size(dir.Sub("PROJECTS/P/bin/bank.bin")), 3968u);
+}
