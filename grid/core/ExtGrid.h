@@ -35,6 +35,8 @@
 #include "grid/core/ExtGridSettings.h"
 #include "grid/core/ExtGridTypes.h"
 #include "grid/core/GridItem.h"
+#include "grid/data/GridCalc.h"
+#include "grid/data/GridSortEngine.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/ExtObj.h"
 #include "grid/foundation/ExtStyleIF.h"
@@ -587,18 +589,18 @@ public:
   virtual void UnGroup() {}
   virtual void SubGroup(int ARealCol) { (void)ARealCol; }
   virtual void SubUnGroup() {}
-  virtual void QSort() {}
-  virtual void QSortIndexed() {}
+  virtual void QSort();
+  virtual void QSortIndexed();
   virtual void QSortGroup() {}
   virtual void QSortGroupIndexed() {}
-  virtual void QUnSort() {}
+  virtual void QUnSort();
   virtual void CalcFooter(int AFooterCol) { (void)AFooterCol; }
   virtual void CalcFooterColumn(int ARealCol) { (void)ARealCol; }
   virtual void RecalcFooter(int ARealCol) { (void)ARealCol; }
   virtual void RecalcFooters() {}
   virtual void DoClickSort(int ACol) { if (OnClickSort) OnClickSort(this, ACol); }
   virtual void DoFilterDone() {}
-  virtual bool DoFilterRow(int ARow) { (void)ARow; return true; }
+  virtual bool DoFilterRow(int ARow);
   virtual bool GetFilter(int ARealCol) { (void)ARealCol; return false; }
   virtual void FilterSelect(int ARealCol, int ItemIndex) { (void)ARealCol; (void)ItemIndex; }
   virtual void FilterCheckSelect(int ARealCol, int ItemIndex) { (void)ARealCol; (void)ItemIndex; }
@@ -610,6 +612,70 @@ public:
   virtual void CellsChanged(const TRect& R);
   virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
   virtual void GotoFirstNormalRow();
+
+  // ---- data operations (grid/data) ----
+  // Sorting (ExtGridSort.cpp): a permutation over keys read once, applied once.
+  void InitSortXRef();
+  void Sort(int ARealCol, TSortDirection Direction);
+  void SortByColumn(int ARealCol);
+  void QuickSort(int ARealCol, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+  int SortedRowIndex(int ARow) const;
+  int UnSortedRowIndex(int ARow) const;
+  std::string UnSortedCells(int ARealCol, int ARow) const;
+  // Moves rows From.. into Order (entry p: the row that goes to From + p),
+  // with their heights and every per-row list.
+  void ApplyRowOrder(int From, const std::vector<int>& Order);
+  // Filtering (ExtGridFilter.cpp).
+  virtual bool RowMatchesFilter(int ARow);
+  void ApplyFilter();
+  bool RemoveLastFilter();
+  void RemoveAllFilters();
+  void NarrowDown(const std::string& ACondition, int AColumn = -1);
+  bool FilterActive() const { return FFilterActive; }
+  void SetFilterActive(bool Value);
+  bool IsNode(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctNode; }
+  bool IsSummary(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctSummary; }
+  // Calculations (ExtGridCalc.cpp); FromRow or ToRow -1: the normal rows.
+  double ColumnSum(int ARealCol, int FromRow, int ToRow);
+  double ColumnAvg(int ARealCol, int FromRow, int ToRow);
+  double ColumnMin(int ARealCol, int FromRow, int ToRow);
+  double ColumnMax(int ARealCol, int FromRow, int ToRow);
+  double ColumnStdDev(int ARealCol, int FromRow, int ToRow);
+  double ColumnDistinct(int ARealCol, int FromRow, int ToRow);
+  double ColumnCustomCalc(int ARealCol, int FromRow, int ToRow);
+  double RowSum(int ARow, int FromCol, int ToCol);
+  double RowAvg(int ARow, int FromCol, int ToCol);
+  double RowMin(int ARow, int FromCol, int ToCol);
+  double RowMax(int ARow, int FromCol, int ToCol);
+  // Rows (ExtGridRowsData.cpp): every row for which Pred holds, in one pass.
+  void RemoveRowsWhere(const std::function<bool(int ARow)>& Pred);
+  void RemoveCheckedRows(int ARealCol, bool RemoveChecked);
+  int GroupColumn() const { return FGroupColumn; }
+  bool CheckStateForData(int ARealCol, int ARow);
+
+  std::function<void(TObject* Sender, int ARow, bool& AcceptRow)> OnCustomFilter;
+  std::function<void(TObject* Sender, int Section, int Progress)> OnFilterProgress;
+  std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnColumnCalc;
+
+protected:
+  friend class TGridSortSource;
+  TSortRequest SortRequest(const std::vector<TSortKeyColumn>& Keys) const;
+  std::vector<TSortKeyColumn> ColumnSortKeys(int ARealCol) const;
+  std::vector<TSortKeyColumn> IndexSortKeys() const;
+  void SortRows(const std::vector<TSortKeyColumn>& Keys, int FromRow, int ToRow);
+  void sortNormalRows(const std::vector<TSortKeyColumn>& Keys, bool Indexed);
+  std::string FilterText(const TFilterData& Data, int ARow);
+  bool CalcCellNumber(int ARealCol, int ARow, double& Value);
+  void CalcRange(int& FromRow, int& ToRow) const;
+  TCalcAggregate ColumnAggregate(int ARealCol, int FromRow, int ToRow, bool SkipOutline);
+  TCalcAggregate RowAggregate(int ARow, int FromCol, int ToCol);
+  int FFilterFixedRows = 0;
+  bool FFilterActive = false;
+  std::string FLastFilter;
+  int FGroupColumn = -1;
+
+public:
 
   // =========================================================================
   // Files, clipboard and drag and drop (filled by the file code)
@@ -1215,7 +1281,7 @@ protected:
   TFloatingFooter FFloatingFooter;
   TPrintSettings FPrintSettings{this};
   THTMLSettings FHTMLSettings;
-  TSortSettings FSortSettings;
+  TSortSettings FSortSettings{this};
   TDragDropSettings FDragDropSettings;
   TDragScrollOptions FDragScrollOptions;
   TControlLook FControlLook{this, &FFixedFaces};
@@ -1239,7 +1305,7 @@ protected:
   TControlList FControlList;
   TGridProgressAppearance FProgressAppearance;
   TSyncGrid FSyncGrid{this};
-  TFilter FFilter;
+  TFilter FFilter{this};
   TList FNotifiers;
   TIntList FColumnOrder{0, 0};
   TIntList FOrigColSizes{0, 0};

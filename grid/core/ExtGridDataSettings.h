@@ -6,19 +6,9 @@
 #include <string>
 
 #include "grid/core/ExtGridTypes.h"
+#include "grid/data/GridFilter.h"
+#include "grid/data/SortSettings.h"
 #include "toolkit/rtl/Classes.h"
-
-class TSortSettings : public TPersistent {
-public:
-  TSortSettings() = default;
-  std::string ClassName() const override { return "TSortSettings"; }
-};
-
-class TFilter : public TPersistent {
-public:
-  TFilter() = default;
-  std::string ClassName() const override { return "TFilter"; }
-};
 
 class TFilterDropDown : public TPersistent {
 public:

@@ -247,6 +247,9 @@ public:
   // least one row stays.
   void DeleteGridRows(const std::vector<int>& Rows);
   void DeleteGridRows(int Index, int Count);
+  // Rows From.. take the order Order (entry p: the row that goes to From + p),
+  // with their heights; the cursor stays where it is.
+  void PermuteGridRows(int From, const std::vector<int>& Order);
 
   // ---- invalidation of parts ----
   // False only for a cell that certainly lies out of view, decided in
@@ -303,6 +306,9 @@ protected:
   virtual void MoveStoredRow(int FromIndex, int ToIndex) { (void)FromIndex; (void)ToIndex; }
   virtual void InsertStoredRows(const std::vector<int>& NewRows) { (void)NewRows; }
   virtual void DeleteStoredRows(const std::vector<int>& Rows) { (void)Rows; }
+  // Order as the store takes it: entry p is the offset from From of the row
+  // that goes to From + p.
+  virtual void PermuteStoredRows(int From, const std::vector<int>& Order) { (void)From; (void)Order; }
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void Loaded() override;
@@ -501,6 +507,7 @@ protected:
   void MoveStoredRow(int FromIndex, int ToIndex) override { FStore.MoveRow(FromIndex, ToIndex); }
   void InsertStoredRows(const std::vector<int>& NewRows) override { FStore.InsertRows(NewRows); }
   void DeleteStoredRows(const std::vector<int>& Rows) override { FStore.DeleteRows(Rows); }
+  void PermuteStoredRows(int From, const std::vector<int>& Order) override { FStore.PermuteRows(From, Order); }
   // A cell of the current row and column changed: repaint it, and reload the
   // editor when it shows that cell.
   void CellChanged(int ACol, int ARow);

@@ -1,0 +1,34 @@
+// Moving the string grid's rows into a new order at once: the rows' cells
+// and heights move as pointers in the store, and every per-row list the
+// grid keeps (sort cross-reference, modified and enabled rows) follows.
+
+#include "grid/core/ExtGrid.h"
+
+namespace {
+// Entries From.. of List follow the rows, when the list covers them.
+void PermuteEntries(TIntList& List, int From, const std::vector<int>& Order) {
+  const int n = static_cast<int>(Order.size());
+  if (List.Count() < From + n) return;
+  std::vector<int> moved(n);
+  for (int p = 0; p < n; ++p) moved[p] = List.GetInteger(Order[p]);
+  for (int p = 0; p < n; ++p) List.SetInteger(From + p, moved[p]);
+}
+}  // namespace
+
+void TExtStringGrid::ApplyRowOrder(int From, const std::vector<int>& Order) {
+  if (Order.empty()) return;
+  const int oldRow = Row();
+  PermuteGridRows(From, Order);
+  PermuteEntries(FSortRowXRef, From, Order);
+  PermuteEntries(FModifiedRows, From, Order);
+  PermuteEntries(FEnabledRows, From, Order);
+  const int last = From + static_cast<int>(Order.size()) - 1;
+  if (FNavigation.MoveRowOnSort() && oldRow >= From && oldRow <= last) {
+    for (int p = 0; p <= last - From; ++p)
+      if (Order[p] == oldRow) {
+        SetRow(From + p);
+        break;
+      }
+  }
+  Invalidate();
+}
