@@ -4,8 +4,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <type_traits>
+
 #include "HeadlessSession.h"
 
+#include "grid/core/ExtCGrid.h"
 #include "grid/foundation/BaseGrid.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WindowManager.h"
@@ -47,6 +50,13 @@ TPlainLoop<TGrid>* shownGrid() {
   auto* grid = new TPlainLoop<TGrid>(form);
   grid->SetParent(form);
   grid->SetAlign(alClient);
+  if constexpr (std::is_base_of_v<TExtColumnGrid, TGrid>) {
+    for (int c = 0; c < kCols; ++c) {
+      TGridColumnItem* column = grid->Columns()->Add();
+      if (c % 3 == 2) column->SetEditor(edDataCheckBox);
+      if (c % 3 == 1) column->SetAlignment(taRightJustify);
+    }
+  }
   grid->SetColCount(kCols);
   grid->SetRowCount(kRows);
   grid->SetFixedCols(1);
@@ -79,8 +89,10 @@ void repaint(benchmark::State& state, bool plain) {
   }
 }
 
+void BM_ColumnGridRepaint(benchmark::State& state) { repaint<TExtColumnGrid>(state, false); }
 void BM_BaseGridRepaint(benchmark::State& state) { repaint<TBaseGrid>(state, false); }
-void BM_PlainLoopRepaint(benchmark::State& state) { repaint<TBaseGrid>(state, true); }
+void BM_PlainLoopRepaint(benchmark::State& state) { repaint<TExtColumnGrid>(state, true); }
+BENCHMARK(BM_ColumnGridRepaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BaseGridRepaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainLoopRepaint)->Unit(benchmark::kMillisecond);
 

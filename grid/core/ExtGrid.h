@@ -40,6 +40,7 @@
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/ExtObj.h"
 #include "grid/foundation/ExtStyleIF.h"
+#include "grid/output/CellGraphicLayout.h"
 #include "grid/output/ControlLook.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/forms/WinApi.h"
@@ -1322,6 +1323,74 @@ protected:
   TScrollControl* FScrollControlV = nullptr;
   TScrollControl* FScrollControlH = nullptr;
 
+public:
+  // =========================================================================
+  // Painting: colour decision, fixed faces, cell text and cell graphics
+  // (grid/output). Fixed faces take the style-interface colours that looks,
+  // styles and the control look write.
+  // =========================================================================
+  TColor QGSGradientFrom() const { return FFixedFaces.From; }
+  void SetQGSGradientFrom(TColor Value) { setFace(&TFixedFaceColors::From, Value); }
+  TColor QGSGradientTo() const { return FFixedFaces.To; }
+  void SetQGSGradientTo(TColor Value) { setFace(&TFixedFaceColors::To, Value); }
+  TColor QGSGradientMirrorFrom() const { return FFixedFaces.MirrorFrom; }
+  void SetQGSGradientMirrorFrom(TColor Value) { setFace(&TFixedFaceColors::MirrorFrom, Value); }
+  TColor QGSGradientMirrorTo() const { return FFixedFaces.MirrorTo; }
+  void SetQGSGradientMirrorTo(TColor Value) { setFace(&TFixedFaceColors::MirrorTo, Value); }
+  TFixedFaceColors& FixedFaces() { return FFixedFaces; }
+  bool URLShow() const { return FURLShow; }
+  void SetURLShow(bool Value);
+  bool URLFull() const { return FURLFull; }
+  void SetURLFull(bool Value);
+  bool Multilinecells() const { return FMultilinecells; }
+  void SetMultilinecells(bool Value);
+  bool EnhTextSize() const { return FEnhTextSize; }
+  void SetEnhTextSize(bool Value);
+  bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
+  void SetXYOffsetTopLeftOnly(bool Value);
+  bool NoDefaultDraw = false;
+  bool NoImageAndText = false;
+  bool UseDisabledFont = true;
+  // True where the theme painter draws (the project's own, always present).
+  bool IsThemed() const { return FIsComCtl6; }
+  bool ThemesActive() const;
+  // The font of a cell for measuring: the grid or fixed font, the cell's
+  // properties, then the colour hook.
+  void GetFontProperties(int ADisplCol, int ARealCol, int ARow, TGridDrawState& AState, TFont* AFont,
+                         TBrush* ABrush);
+  void DrawCheckBox(TCanvas* ACanvas, const TRect& R, bool Checked, bool Enabled, bool Grayed,
+                    TCellControlStyle Style);
+  TCellGraphicLayout GetCellGraphicLayout(int ARealCol, int ARow);
+  // The alignment a cell's text is drawn with: the defaults, numbers to the
+  // right with AutoNumAlign, the cell's own alignment, then the hook.
+  void CellTextAlignment(int ARealCol, int ARow, TAlignment& HA, TVAlignment& VA);
+  // The selection colour over a coloured cell, blended with SelectionColorMixer.
+  TColor MixSelectionColor(TColor Cell) const;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TGridGradientEvent OnGetCellGradient;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  TNotifyEvent OnPainted;
+
+protected:
+  void DrawCellBorders(TCanvas* ACanvas, int ARealCol, int ARow, TRect R);
+
+private:
+  struct TCellPaint;
+  void paintFixedFace(TCellPaint& P);
+  void paintLookEdges(TCellPaint& P);
+  void paintEditorButtons(TCellPaint& P);
+  void paintCellText(TCellPaint& P);
+  void paintCellGraphic(TCellPaint& P, TRect R);
+  uint32_t PlainTextFlags(std::string& Text, bool WordWrap, TAlignment HA, TVAlignment VA) const;
+  void setFace(TColor TFixedFaceColors::*Field, TColor Value);
+  bool FURLShow = false;
+  bool FURLFull = false;
+  bool FMultilinecells = false;
+  bool FEnhTextSize = false;
+  bool FXYOffsetTopLeftOnly = false;
+
+public:
 private:
   // ---- input helpers ----
   void fireKeyDown(uint16_t Key);

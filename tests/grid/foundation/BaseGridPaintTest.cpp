@@ -3,6 +3,7 @@
 // active and hover rows, selection faces and the plain single-cell paint.
 
 #include "BaseGridFixture.h"
+#include "grid/PixelProbes.h"
 
 namespace {
 
@@ -21,15 +22,7 @@ class BaseGridPaint : public BaseGridTestOf<TCountingGrid> {
 protected:
   TColor Rgb(TColor c) { return ColorToRGB(c); }
   // Dark pixels (text) inside a rectangle of the last snapshot.
-  int Ink(const TRect& r) {
-    int n = 0;
-    for (int y = r.Top; y < r.Bottom; ++y)
-      for (int x = r.Left; x < r.Right; ++x) {
-        TColor c = Pixel(x, y);
-        n += (c & 0xFF) < 0x80 && ((c >> 8) & 0xFF) < 0x80 && ((c >> 16) & 0xFF) < 0x80;
-      }
-    return n;
-  }
+  int Ink(const TRect& r) { return DarkPixels(bmp.Canvas(), r); }
   const TColor kLine = RGB(192, 192, 192);
   const TColor kFixedLine = RGB(128, 128, 128);
 };

@@ -1,0 +1,22 @@
+#pragma once
+// The state one cell's drawing carries from layer to layer; shared by the
+// painting files of the string grid only.
+
+#include "grid/core/ExtGrid.h"
+
+// What one cell's drawing carries from layer to layer.
+struct TExtStringGrid::TCellPaint {
+  TCanvas* Canvas = nullptr;
+  int ACol = 0, RCol = 0, ARow = 0;
+  TGridDrawState State;
+  TRect R;
+  TColor ColorTo = clNone, Mirror = clNone, MirrorTo = clNone;
+  TAlignment HA = taLeftJustify;
+  TVAlignment VA = vtaTop;
+  bool WordWrap = true;
+  TCellGradientDirection GD = GradientVertical;
+  TCellGraphicLayout Layout;
+  TColor BrushColor = clNone, FontColor = clNone;
+  bool FixedFace = false;
+  int TextWidth = 0;
+};

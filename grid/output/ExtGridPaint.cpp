@@ -1,0 +1,195 @@
+// The string grid's cell painting: the content pipeline that runs inside the
+// base grid's paint frame for every visible cell: fixed faces per look,
+// always-visible editor buttons, text, borders, look edges and the cell
+// graphic.
+
+#include "grid/output/CellPaint.h"
+#include "grid/foundation/ExtUtil.h"
+#include "grid/foundation/ExtUtilGlyphs.h"
+#include "grid/foundation/ExtXPVS.h"
+#include "toolkit/graphics/Canvas.h"
+
+void TExtStringGrid::Paint() {
+  TBaseGrid::Paint();
+  if (OnPainted) OnPainted(this);
+}
+
+void TExtStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+  TBaseGrid::DrawCell(ACol, ARow, ARect, AState);
+}
+
+bool TExtStringGrid::ThemesActive() const { return FIsComCtl6 && ThemedLookActive(); }
+
+void TExtStringGrid::setFace(TColor TFixedFaceColors::*Field, TColor Value) {
+  FFixedFaces.*Field = Value == clNone ? clNone : ColorToRGB(Value);
+  Invalidate();
+}
+
+void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) {
+  TCellPaint P;
+  P.Canvas = ACanvas;
+  P.ACol = ACol;
+  P.RCol = RealColIndex(ACol);
+  P.ARow = ARow;
+  P.State = AState;
+  P.R = ARect;
+  P.WordWrap = WordWrap();
+  GetVisualProperties(ACol, ARow, P.State, false, false, true, ACanvas->Brush(), P.ColorTo, P.Mirror, P.MirrorTo,
+                      ACanvas->Font(), P.HA, P.VA, P.WordWrap, P.GD);
+  P.Layout = GetCellGraphicLayout(P.RCol, ARow);
+  if (P.State.Contains(gdSelected) && !P.State.Contains(gdFocused) && FSelectionColor == clNone)
+    ACanvas->Brush()->SetColor(clHighlight);
+  if (FZoomFactor != 0) ACanvas->Font()->SetSize(ACanvas->Font()->Size() + FZoomFactor);
+  P.BrushColor = ACanvas->Brush()->Color();
+  P.FontColor = ACanvas->Font()->Color();
+  P.FixedFace = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+
+  if (P.FixedFace) paintFixedFace(P);
+  if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, P.RCol, ARow, P.State, P.R, false);
+  const int right = P.R.Right;
+  if (!P.FixedFace) paintEditorButtons(P);
+  const bool skipText = (NoImageAndText && P.Layout.Graphic) || (NoDefaultDraw && (OnDrawCell || OnCustomCellDraw));
+  if (!skipText) paintCellText(P);
+  P.R.Right = right;
+  ACanvas->Brush()->SetColor(P.BrushColor);
+  ACanvas->Font()->SetColor(P.FontColor);
+  InflateRect(P.R, 1, 1);
+  DrawCellBorders(ACanvas, P.RCol, ARow, P.R);
+  if (P.FixedFace && !FFlat) paintLookEdges(P);
+  if (P.Layout.Graphic) {
+    TRect g = P.R;
+    if (P.FixedFace) ++g.Top;
+    paintCellGraphic(P, g);
+  }
+  if (OnDrawCell) {
+    TRect r(P.R.Left + 1, P.R.Top + 1, P.R.Right - GridLineWidth(), P.R.Bottom - GridLineWidth());
+    OnDrawCell(this, P.RCol, ARow, r, P.State);
+  }
+  if (OnCustomCellDraw) OnCustomCellDraw(this, ACanvas, P.RCol, ARow, P.State, P.R, false);
+}
+
+// Fixed cells of the gradient looks: the active cell's face or the look's own.
+void TExtStringGrid::paintFixedFace(TCellPaint& P) {
+  if (FLook != glQGS && FLook != glXP && FLook != glVista && FLook != glWin7 && FLook != glOffice2007) return;
+  const bool rowHeader = FixedCols() > 0 && P.ACol == FixedCols() - 1 && P.ARow == Row();
+  const bool colHeader = FixedRows() > 0 && P.ARow == FixedRows() - 1 && P.ACol == Col();
+  if (FActiveCellShow && (rowHeader || colHeader)) {
+    DrawCellBackground(P.Canvas, P.R, FActiveCellColor, FActiveCellColorTo, clNone, clNone, true, clNone, false,
+                       true);
+  } else if (!FFlat) {
+    DrawCellBackground(P.Canvas, P.R, P.BrushColor, P.ColorTo, P.Mirror, P.MirrorTo, true,
+                       FLook == glVista ? clWhite : clNone, true, true);
+  }
+}
+
+// The combo and spin buttons shown in every cell whose editor has one.
+void TExtStringGrid::paintEditorButtons(TCellPaint& P) {
+  const bool combo = FControlLook.DropDownAlwaysVisible(), spin = FControlLook.SpinButtonsAlwaysVisible();
+  if (!combo && !spin) return;
+  uint8_t style = FControlLook.FlatButton() ? 2 : !ThemesActive() ? 1 : 0;
+  if (FFlat && FTones.Background.BrushColor != clNone) style = 3;
+  bool canEdit = true;
+  CanEditCell(P.RCol, P.ARow, canEdit);
+  const uint8_t state = canEdit ? 0 : 3;
+  HWND window = reinterpret_cast<HWND>(Handle());
+  if (combo && HasCombo(P.RCol, P.ARow)) {
+    DrawComboButton(P.Canvas, window, TRect(P.R.Left - 2, P.R.Top - 1, P.R.Right + 1, P.R.Bottom), style, state,
+                    FTones);
+    P.R.Right -= 16;
+  } else if (spin && HasSpinEdit(P.RCol, P.ARow)) {
+    DrawSpinButtons(P.Canvas, window, P.R, style, state, FTones);
+    P.R.Right -= 16;
+  }
+}
+
+void TExtStringGrid::DrawCellBorders(TCanvas* c, int ARealCol, int ARow, TRect R) {
+  TPen saved;
+  saved.Assign(c->Pen());
+  TCellBorders borders;
+  GetCellBorder(ARealCol, ARow, c->Pen(), borders);
+  if (borders.Empty()) {
+    c->Pen()->Assign(&saved);
+    return;
+  }
+  TPen left, top, rightPen, bottom;
+  for (TPen* p : {&left, &top, &rightPen, &bottom}) p->Assign(c->Pen());
+  if (OnGetCellBorderProp) OnGetCellBorderProp(this, ARow, ARealCol, &left, &top, &rightPen, &bottom);
+  const int h = (c->Pen()->Width() + 1) / 2;
+  const int dx = Options().Contains(goVertLine) ? h : 0, dy = Options().Contains(goHorzLine) ? h : 0;
+  R.Left += dx;
+  R.Bottom -= dy;
+  if (borders.Contains(cbLeft)) {
+    c->Pen()->Assign(&left);
+    c->MoveTo(std::max(0, R.Left), R.Top);
+    c->LineTo(std::max(0, R.Left), R.Bottom);
+  }
+  R.Right -= dx;
+  if (borders.Contains(cbRight)) {
+    c->Pen()->Assign(&rightPen);
+    c->MoveTo(R.Right - 1, R.Top);
+    c->LineTo(R.Right - 1, R.Bottom);
+  }
+  if (borders.Contains(cbTop)) {
+    c->Pen()->Assign(&top);
+    R.Top += dy;
+    const int y = GridLineWidth() == 0 ? R.Top + 1 : std::max(0, R.Top - GridLineWidth());
+    c->MoveTo(R.Left, y);
+    c->LineTo(R.Right, y);
+  }
+  if (borders.Contains(cbBottom)) {
+    c->Pen()->Assign(&bottom);
+    c->MoveTo(R.Left - GridLineWidth() - 1, R.Bottom - 1);
+    c->LineTo(R.Right, R.Bottom - 1);
+  }
+  c->Pen()->Assign(&saved);
+}
+
+// The raised edges of fixed cells in the classic, XP and soft looks.
+void TExtStringGrid::paintLookEdges(TCellPaint& P) {
+  TCanvas* c = P.Canvas;
+  TRect R = P.R;
+  const TGridOptions& o = Options();
+  c->Pen()->SetWidth(1);
+  switch (FLook) {
+    case glClassic: {
+      R.Top += 1;
+      R.Bottom += 1;
+      R.Left += 1;
+      TRect inner = R;
+      c->DrawEdge(inner, BDR_RAISEDINNER, BF_LEFT | BF_TOP);
+      inner = R;
+      c->DrawEdge(inner, BDR_RAISEDINNER | BDR_RAISEDOUTER, BF_RIGHT | BF_BOTTOM);
+      c->Pen()->SetColor(clBlack);
+      c->MoveTo(R.Right - 1, R.Top);
+      c->LineTo(R.Right - 1, R.Bottom - 1);
+      c->LineTo(R.Left - 1, R.Bottom - 1);
+      break;
+    }
+    case glQGS:
+    case glXP:
+    case glSoft: {
+      R.Bottom += 1;
+      if (FLook == glSoft) R.Right += 1;
+      if (o.Contains(goFixedHorzLine)) {
+        c->Pen()->SetColor(HalveColor(FixedColor()));
+        c->MoveTo(R.Left, R.Bottom - 1);
+        c->LineTo(R.Right - 1, R.Bottom - 1);
+        c->Pen()->SetColor(clWhite);
+        c->MoveTo(FLook == glSoft ? R.Right : R.Right - 2, R.Top + 1);
+        c->LineTo(R.Left + 1, R.Top + 1);
+        c->LineTo(R.Left + 1, R.Bottom - 1);
+      }
+      if (FLook == glSoft && o.Contains(goFixedVertLine)) {
+        c->Pen()->SetColor(HalveColor(FixedColor()));
+        c->MoveTo(R.Right - 2, R.Top);
+        c->LineTo(R.Right - 2, R.Bottom - 1);
+        c->Pen()->SetColor(clWhite);
+        c->MoveTo(R.Right - 1, R.Top);
+        c->LineTo(R.Right - 1, R.Bottom - 1);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}

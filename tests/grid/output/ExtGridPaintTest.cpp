@@ -1,0 +1,229 @@
+// The string grid's painting: the colour decision per cell state, check
+// boxes in Y/N columns, text placement with fixed metrics, and a picture of
+// a configurator-like table to look at.
+
+#include <gtest/gtest.h>
+
+#include "grid/core/ExtCGrid.h"
+#include "grid/foundation/ExtUtil.h"
+#include "toolkit/forms/Forms.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/testing/TestDriver.h"
+#include "grid/PixelProbes.h"
+
+namespace {
+
+class GridPaint : public FormsTest {
+protected:
+  void SetUp() override {
+    form = new TForm(Application);
+    form->SetBounds(10, 10, 600, 400);
+    form->Show();
+    grid = new TExtColumnGrid(form);
+    grid->SetParent(form);
+    grid->SetBorderStyle(bsNone);
+    grid->SetScrollBars(ssNone);
+    grid->SetBounds(10, 10, 400, 240);
+    Driver.Pump();
+  }
+  void Columns(int n) {
+    for (int i = 0; i < n; ++i) grid->Columns()->Add();
+    grid->SetColCount(n);
+    grid->SetRowCount(6);
+    for (int c = 0; c < n; ++c) grid->SetColWidths(c, 64);
+    for (int r = 0; r < 6; ++r) grid->SetRowHeights(r, 24);
+  }
+  // The colour decision of a cell, as the paint frame asks for it.
+  struct TDecision {
+    TColor Brush, ColorTo, Font;
+    TGridDrawState State;
+  };
+  TDecision Decide(int c, int r, TGridDrawState state = {}) {
+    TBrush brush;
+    TFont font;
+    TColor to = clNone, mirror = clNone, mirrorTo = clNone;
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    bool ww = true;
+    TCellGradientDirection gd = GradientVertical;
+    grid->GetVisualProperties(c, r, state, false, true, true, &brush, to, mirror, mirrorTo, &font, ha, va, ww, gd);
+    return {brush.Color(), to, font.Color(), state};
+  }
+  void Snap() {
+    bmp.SetSize(grid->Width(), grid->Height());
+    grid->PaintTo(bmp.Canvas(), 0, 0);
+  }
+  TColor Pixel(int x, int y) { return ColorToRGB(bmp.Canvas()->Pixels(x, y)); }
+  int Ink(const TRect& r) { return DarkPixels(bmp.Canvas(), r); }
+  // Left-most and right-most column holding dark pixels inside r; -1 when none.
+  std::pair<int, int> InkSpan(const TRect& r) {
+    int lo = -1, hi = -1;
+    for (int x = r.Left; x < r.Right; ++x)
+      if (Ink(TRect(x, r.Top, x + 1, r.Bottom)) > 0) {
+        if (lo < 0) lo = x;
+        hi = x;
+      }
+    return {lo, hi};
+  }
+  TForm* form = nullptr;
+  TExtColumnGrid* grid = nullptr;
+  TBitmap bmp;
+};
+
+struct TColourCase {
+  const char* What;
+  std::function<void(TExtColumnGrid*)> Setup;
+  int Col, Row;
+  TGridDrawState State;
+  TColor Brush;
+  bool Fixed;
+};
+
+TEST_F(GridPaint, ColourDecisionPerState) {
+  Columns(4);
+  const TColor cellColour = RGB(200, 220, 240);
+  const std::vector<TColourCase> cases = {
+      {"normal", [](TExtColumnGrid*) {}, 2, 2, {}, clWindow, false},
+      {"fixed row, glXP face", [](TExtColumnGrid*) {}, 2, 0, {}, RGB(255, 255, 255), true},
+      {"fixed column, classic look", [](TExtColumnGrid* g) { g->SetLook(glClassic); }, 0, 2, {}, clBtnFace, true},
+      {"selected", [](TExtColumnGrid*) {}, 2, 2, {gdSelected}, TColor(0xEACAB6), false},
+      {"banded primary",
+       [](TExtColumnGrid* g) {
+         g->Columns()->Items(2)->SetShowBands(true);
+         g->Bands()->SetActive(true);
+         g->Bands()->SetPrimaryColor(clYellow);
+       },
+       2, 1, {}, clYellow, false},
+      {"banded secondary",
+       [](TExtColumnGrid* g) {
+         g->Columns()->Items(2)->SetShowBands(true);
+         g->Bands()->SetActive(true);
+         g->Bands()->SetSecondaryColor(clAqua);
+       },
+       2, 2, {}, clAqua, false},
+      {"cell colour survives bands",
+       [cellColour](TExtColumnGrid* g) {
+         g->Bands()->SetActive(true);
+         g->GetCellProperties(2, 1)->SetBrushColor(cellColour);
+       },
+       2, 1, {}, cellColour, false},
+      {"explicitly coloured fixed cell", [cellColour](TExtColumnGrid* g) { g->GetCellProperties(2, 0)->SetBrushColor(cellColour); },
+       2, 0, {}, cellColour, false},
+      {"mixer 50 over a coloured cell",
+       [](TExtColumnGrid* g) {
+         g->SetSelectionColorMixer(true);
+         g->SetSelectionColor(RGB(0, 0, 0));
+         g->GetCellProperties(2, 2)->SetBrushColor(RGB(200, 100, 50));
+       },
+       2, 2, {gdSelected}, RGB(100, 50, 25), false},
+      {"mixer 0 keeps the cell colour",
+       [](TExtColumnGrid* g) {
+         g->SetSelectionColorMixer(true);
+         g->SetSelectionColorMixerFactor(0);
+         g->GetCellProperties(2, 2)->SetBrushColor(RGB(200, 100, 50));
+       },
+       2, 2, {gdSelected}, RGB(200, 100, 50), false},
+      {"selection hidden", [](TExtColumnGrid* g) { g->SetShowSelection(false); }, 2, 2, {gdSelected}, clWindow,
+       false},
+  };
+  for (const TColourCase& k : cases) {
+    TearDown();
+    SetUp();
+    Columns(4);
+    k.Setup(grid);
+    TDecision d = Decide(k.Col, k.Row, k.State);
+    EXPECT_EQ(ColorToRGB(d.Brush), ColorToRGB(k.Brush)) << k.What;
+    EXPECT_EQ(d.State.Contains(gdFixed), k.Fixed) << k.What;
+  }
+}
+
+TEST_F(GridPaint, DisabledGridUsesTheDisabledFontColour) {
+  Columns(3);
+  grid->SetEnabled(false);
+  EXPECT_EQ(Decide(1, 2).Font, grid->DisabledFontColor());
+  grid->UseDisabledFont = false;
+  EXPECT_NE(Decide(1, 2).Font, grid->DisabledFontColor());
+}
+
+TEST_F(GridPaint, YNColumnsShowCheckBoxesCheckedOnlyForTheirTrueText) {
+  Columns(3);
+  grid->ControlLook()->SetControlStyle(csWinXP);
+  grid->Columns()->Items(1)->SetEditor(edDataCheckBox);
+  grid->Columns()->Items(1)->SetAlignment(taCenter);
+  grid->Columns()->Items(2)->SetEditor(edDataCheckBox);
+  grid->Columns()->Items(2)->SetCheckTrue("1");
+  const char* texts[] = {"Y", "N", "y", ""};
+  for (int r = 1; r <= 4; ++r) grid->SetCells(1, r, texts[r - 1]);
+  grid->SetCells(2, 1, "1");
+  grid->SetCells(2, 2, "Y");
+  Snap();
+  // Row 1 ("Y") and row 2 ("N") differ; "y" and "" look like "N".
+  auto cellPixels = [&](int c, int r) {
+    std::vector<TColor> v;
+    for (int y = r * 24 + 2; y < r * 24 + 22; ++y)
+      for (int x = c * 64 + 2; x < c * 64 + 62; ++x) v.push_back(Pixel(x, y));
+    return v;
+  };
+  EXPECT_NE(cellPixels(1, 1), cellPixels(1, 2));
+  EXPECT_EQ(cellPixels(1, 2), cellPixels(1, 3));
+  EXPECT_EQ(cellPixels(1, 2), cellPixels(1, 4));
+  EXPECT_EQ(Ink(TRect(64 + 2, 24 + 2, 64 + 20, 48 - 2)), 0);  // centred: nothing at the left
+  // A column whose true text is "1" is checked for "1" only.
+  auto col2 = [&](int r) {
+    std::vector<TColor> v;
+    for (int y = r * 24 + 2; y < r * 24 + 22; ++y)
+      for (int x = 128 + 2; x < 128 + 30; ++x) v.push_back(Pixel(x, y));
+    return v;
+  };
+  EXPECT_NE(col2(1), col2(2));
+}
+
+TEST_F(GridPaint, TextIsPlacedByAlignmentWithFixedMetrics) {
+  Columns(3);
+  grid->Columns()->Items(0)->SetAlignment(taLeftJustify);
+  grid->Columns()->Items(1)->SetAlignment(taRightJustify);
+  grid->Columns()->Items(2)->SetAlignment(taCenter);
+  for (int c = 0; c < 3; ++c) grid->SetCells(c, 2, "abcd");
+  grid->SetFixedCols(0);
+  Snap();
+  const int cw = FixedCharWidth(grid->Font()->Height());
+  auto [l0, r0] = InkSpan(TRect(0, 48, 64, 72));
+  auto [l1, r1] = InkSpan(TRect(64, 48, 128, 72));
+  auto [l2, r2] = InkSpan(TRect(128, 48, 192, 72));
+  ASSERT_GE(l0, 0);
+  EXPECT_LE(l0, 1 + 2 + cw);                 // left: after the 2-pixel offset
+  EXPECT_GE(r1, 128 - 1 - 2 - cw);           // right: before the right offset and the line
+  EXPECT_NEAR((l2 + r2) / 2.0, 128 + 32, cw);  // centred
+}
+
+TEST_F(GridPaint, ConfiguratorTablePicture) {
+  Columns(5);
+  grid->SetBounds(10, 10, 560, 200);
+  grid->ControlLook()->SetControlStyle(csWinXP);
+  grid->ControlLook()->SetDropDownAlwaysVisible(true);
+  const char* headers[] = {"", "PGN", "Enabled", "Kind", "Name"};
+  for (int c = 0; c < 5; ++c) grid->Columns()->Items(c)->SetHeader(headers[c]);
+  grid->Columns()->Items(2)->SetEditor(edDataCheckBox);
+  grid->Columns()->Items(2)->SetAlignment(taCenter);
+  grid->Columns()->Items(3)->SetEditor(edComboList);
+  grid->Columns()->Items(1)->SetAlignment(taRightJustify);
+  for (int c = 0; c < 5; ++c) grid->SetColWidths(c, c == 4 ? 200 : 80);
+  for (int r = 1; r < 6; ++r) {
+    grid->SetCells(0, r, std::to_string(r));
+    grid->SetCells(1, r, std::to_string(61440 + r));
+    grid->SetCells(2, r, r % 2 ? "Y" : "N");
+    grid->SetCells(3, r, "Receive");
+    grid->SetCells(4, r, "Engine speed and a long text that does not fit");
+  }
+  Driver.Focus(grid);
+  Driver.Pump();
+  Driver.Screenshot(form, "grid_configurator_table.png");
+  Driver.SetThemesActive(false);
+  grid->ControlLook()->SetControlStyle(csTheme);
+  grid->Invalidate();
+  Driver.Pump();
+  Driver.Screenshot(form, "grid_configurator_table_classic.png");
+}
+
+}  // namespace
