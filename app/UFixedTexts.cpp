@@ -20,6 +20,14 @@ std::string Program_Timed_Out_Text(const std::string& Program, uint32_t Seconds)
 
 std::string Update_Waits_Text() { return "Update stays disabled until it has ended."; }
 
+std::string Projects_Folder_Text(const std::string& Folder, const std::string& Why) {
+  return "No project can be created in the projects folder " + Folder + ": " + Why;
+}
+
+std::string Project_Cannot_Open_Text(const std::string& Shown) {
+  return "The project " + Shown + " cannot be opened: its folder name is not valid UTF-8";
+}
+
 std::string Link_Not_Opened_Text(const std::string& Link, const std::string& Why) {
   return "The link " + Link + " cannot be opened: " + Why;
 }

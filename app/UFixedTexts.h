@@ -14,6 +14,10 @@ std::string Program_Signal_Text(const std::string& Program, int Signal);
 std::string Program_Timed_Out_Text(const std::string& Program, uint32_t Seconds);
 // Said after Program_Timed_Out_Text by the update wizard, which waits on.
 std::string Update_Waits_Text();
+// The projects folder cannot take a new project, and why.
+std::string Projects_Folder_Text(const std::string& Folder, const std::string& Why);
+// A project folder whose name is not valid UTF-8 (Shown with replacement characters).
+std::string Project_Cannot_Open_Text(const std::string& Shown);
 // A link the desktop could not open.
 std::string Link_Not_Opened_Text(const std::string& Link, const std::string& Why);
 // Said for Why when the platform gives no reason.

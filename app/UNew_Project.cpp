@@ -34,7 +34,7 @@ void TFNew_Project::FormShow(TObject*) {
 
 void TFNew_Project::Btn_OKClick(TObject*) {
   if (int msg = Create_Project(E_New_Proj->Text()); msg != 0) {
-    MessageDlg(Lang_Text(msg), mtError, {mbOK});
+    MessageDlg(Create_Project_Text(msg), mtError, {mbOK});
     return;
   }
   SetModalResult(mrOk);

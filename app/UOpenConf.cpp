@@ -1,8 +1,10 @@
 #include "app/UOpenConf.h"
 
 #include "app/UComon.h"
+#include "app/UFixedTexts.h"
 #include "app/ULanguage.h"
 #include "app/UProject.h"
+#include "toolkit/forms/Dialogs.h"
 
 TFOpenConf* FOpenConf = nullptr;
 
@@ -15,8 +17,8 @@ TFOpenConf::TFOpenConf(TComponent* AOwner) : TShellDialog(AOwner, 377, 351) {
   FOpenConf = this;
   SetBorderStyle(bsSizeable);
   SetClientSize(377, 351);
-  Btn_OK->SetModalResult(mrOk);
   Btn_OK->SetDefault(true);  // Enter opens the selected project
+  Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
   int top = Content_Top() + 8;
   Label1 = Make_Label(this, this, 12, top);
   ListBox1 = new TListBox(this);
@@ -36,7 +38,7 @@ void TFOpenConf::FormCreate(TObject*) { Prepare_Dialog(); }
 void TFOpenConf::Load_Existing_Configuration() {
   SL = ::Load_Existing_Configuration();
   ListBox1->Items()->Clear();
-  for (const std::string& name : SL) ListBox1->Items()->Add(name);
+  for (const std::string& name : SL) ListBox1->Items()->Add(Project_Display_Name(name));
 }
 
 int TFOpenConf::Search_Open_Conf(const std::string& Name) const { return ::Search_Open_Conf(SL, Name); }
@@ -64,6 +66,17 @@ void TFOpenConf::ListBox1MouseDown(TObject* Sender, TMouseButton Button, TShiftS
   if (index < 0) return;
   ListBox1->SetItemIndex(index);
   ListBox1Click(Sender);
+  Btn_OKClick(Sender);
+}
+
+// A project whose folder name cannot be kept is refused here, with a reason,
+// instead of leaving no project open.
+void TFOpenConf::Btn_OKClick(TObject*) {
+  int index = ListBox1->ItemIndex();
+  if (index >= 0 && index < static_cast<int>(SL.size()) && !Can_Open_Project(SL[index])) {
+    MessageDlg(Project_Cannot_Open_Text(Project_Display_Name(SL[index])), mtError, {mbOK});
+    return;
+  }
   SetModalResult(mrOk);
 }
 

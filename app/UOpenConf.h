@@ -23,6 +23,7 @@ public:
   void FormCreate(TObject* Sender);
   void FormShow(TObject* Sender);
   void ListBox1Click(TObject* Sender);
+  void Btn_OKClick(TObject* Sender);
   void ListBox1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
   void Set_Lang() override;
   void Load_Existing_Configuration();

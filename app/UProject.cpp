@@ -4,7 +4,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include <unistd.h>
+
 #include "app/UComon.h"
+#include "app/UFixedTexts.h"
+#include "app/ULanguage.h"
+#include "toolkit/rtl/Encoding.h"
 #include "toolkit/rtl/SysUtils.h"
 #include "toolkit/rtl/FileUtils.h"
 
@@ -57,9 +62,10 @@ int Create_Project(const std::string& Name) {
   int check = Check_Project_Name(Name);
   if (check != 0) return check;
   if (!FindNameNoCase(Projects_Folder, Name).empty()) return Msg_Name_Exists;
+  if (!Projects_Folder_Problem().empty()) return Msg_Projects_Folder_Unusable;
   std::string folder = Join_Path(Projects_Folder, Name);
   std::error_code ec;
-  if (Projects_Folder.empty() || !std::filesystem::create_directory(folder, ec)) return Msg_Name_Not_Valid;
+  if (!std::filesystem::create_directory(folder, ec)) return Msg_Name_Not_Valid;
   // A project without its bin folder still opens; the image writer makes it.
   std::filesystem::create_directories(Join_Path(folder, Bin_Folder_Name), ec);
   Project_Name = Name;
@@ -88,3 +94,29 @@ void Restore_Last_Project() {
   if (!found.empty() && DirectoryExists(Join_Path(Projects_Folder, found)))
     Project_Folder = Join_Path(Projects_Folder, found);
 }
+
+std::string Projects_Folder_Problem() {
+  namespace fs = std::filesystem;
+  if (Projects_Folder.empty()) return Projects_Folder_Text("", "it is not set");
+  std::error_code ec;
+  fs::file_status link = fs::symlink_status(Projects_Folder, ec);
+  fs::file_status target = fs::status(Projects_Folder, ec);
+  if (!fs::exists(link)) return Projects_Folder_Text(Projects_Folder, "it does not exist");
+  if (!fs::exists(target)) return Projects_Folder_Text(Projects_Folder, "it is a link to nothing");
+  if (!fs::is_directory(target)) return Projects_Folder_Text(Projects_Folder, "it is a file, not a folder");
+  if (access(Projects_Folder.c_str(), W_OK | X_OK) != 0)
+    return Projects_Folder_Text(Projects_Folder, "it is read-only");
+  return {};
+}
+
+std::string Create_Project_Text(int Result) {
+  return Result == Msg_Projects_Folder_Unusable ? Projects_Folder_Problem() : Lang_Text(Result);
+}
+
+std::string Project_Display_Name(const std::string& Folder_Name) {
+  std::string shown;
+  for (size_t i = 0; i < Folder_Name.size();) AppendUtf8(shown, DecodeUtf8Char(Folder_Name, i));
+  return shown;
+}
+
+bool Can_Open_Project(const std::string& Folder_Name) { return IsValidUtf8(Folder_Name); }

@@ -10,6 +10,9 @@
 inline constexpr int Msg_Name_Not_Valid = 29;
 inline constexpr int Msg_Name_Exists = 30;
 inline constexpr int Msg_Name_Empty = 31;
+// Not a string-table entry: the projects folder itself cannot take a new
+// project; Projects_Folder_Problem says why.
+inline constexpr int Msg_Projects_Folder_Unusable = -1;
 
 // 0 when Name can be a project folder's name; otherwise the string index of
 // the message: 31 for an empty name, 29 for "." or "..", a name holding
@@ -34,6 +37,17 @@ int Preselected_Project(const std::vector<std::string>& List);
 // message to show: 31 empty, 29 not valid or not creatable, 30 when a folder
 // of that name exists in any letter case. Nothing changes on failure.
 int Create_Project(const std::string& Name);
+// Why Projects_Folder cannot take a new folder (missing, a dangling link, a
+// file, not writable), empty when it can.
+std::string Projects_Folder_Problem();
+// The text of the new-project dialog's error box for a result of Create_Project.
+std::string Create_Project_Text(int Result);
+
+// A folder name that is not valid UTF-8 cannot be a project (its name could
+// not be kept in the settings file): it is listed with replacement
+// characters and refused when chosen.
+std::string Project_Display_Name(const std::string& Folder_Name);
+bool Can_Open_Project(const std::string& Folder_Name);
 
 // Makes the listed project named Name_Conf the open project, with the
 // folder's own spelling. An empty name, or one no longer among the project

@@ -171,6 +171,23 @@ TEST_F(ShellWindowsTest, OpenConfigurationByEnterAndByDoubleClick) {
   EXPECT_EQ(Project_Folder, dir.Sub("PROJECTS/Beta"));
 }
 
+// A project folder whose name is not UTF-8 is listed with a replacement
+// character; OK says it cannot be opened and the dialog stays.
+TEST_F(ShellWindowsTest, ProjectNameThatIsNotUtf8IsShownAndRefused) {
+  fs::create_directories(dir.Sub("PROJECTS/Line\xE8" "3"));
+  Start();
+  Driver.InModal([this] {
+    EXPECT_EQ(FOpenConf->ListBox1->Items()->Get(0), "Line\xEF\xBF\xBD" "3");
+    Driver.ExpectMessage("The project Line\xEF\xBF\xBD" "3 cannot be opened: its folder name is not valid UTF-8", mrOk);
+    Click(FOpenConf->Btn_OK);
+    EXPECT_TRUE(FOpenConf->Visible());
+    Click(FOpenConf->Btn_Cancel);
+  });
+  Click(main->Btn_Open);
+  EXPECT_TRUE(Driver.ScriptDone());
+  EXPECT_EQ(Project_Folder, "");
+}
+
 // A link the desktop cannot open is said in an error box.
 TEST_F(ShellWindowsTest, LinkThatCannotBeOpenedIsReported) {
   struct TFailingOpener : platform::LinkOpener {

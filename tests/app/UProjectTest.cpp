@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "app/UComon.h"
+#include "app/ULanguage.h"
 #include "tests/app/TempFolder.h"
 
 namespace fs = std::filesystem;
@@ -52,11 +54,37 @@ TEST_F(UProjectTest, CreateRefusals) {
   EXPECT_EQ(Project_Folder, dir.Sub("PROJECTS/Line3"));
 }
 
-TEST_F(UProjectTest, CreateFailsWhenTheFolderCannotBeMade) {
-  fs::remove_all(dir.Sub("PROJECTS"));
-  dir.Write("PROJECTS", "a file in the way");
-  EXPECT_EQ(Create_Project("Line3"), 29);
-  EXPECT_EQ(Project_Folder, "");
+// A projects folder that cannot take a project is named with what is wrong
+// with it, instead of blaming the project's name (string 29).
+TEST_F(UProjectTest, CreateSaysWhatIsWrongWithTheProjectsFolder) {
+  struct TCase {
+    const char* why;
+    std::function<void()> make;
+  } cases[] = {
+      {"it is a file, not a folder", [&] { dir.Write("PROJECTS", "a file in the way"); }},
+      {"it is a link to nothing", [&] { fs::create_symlink(dir.Sub("gone"), dir.Sub("PROJECTS")); }},
+      {"it does not exist", [] {}},
+  };
+  for (const TCase& c : cases) {
+    fs::remove_all(dir.Sub("PROJECTS"));
+    c.make();
+    EXPECT_EQ(Create_Project("Line3"), Msg_Projects_Folder_Unusable) << c.why;
+    EXPECT_EQ(Create_Project_Text(Msg_Projects_Folder_Unusable),
+              "No project can be created in the projects folder " + Projects_Folder + ": " + c.why);
+    EXPECT_EQ(Project_Folder, "");
+  }
+  Load_Default_Lang();
+  EXPECT_EQ(Create_Project_Text(Msg_Name_Exists), "Error! Name project is not valid because directory already exists");
+}
+
+// A folder name that is not UTF-8 is listed readably and cannot be opened.
+TEST_F(UProjectTest, FolderNameThatIsNotUtf8) {
+  const std::string raw = "Line\xE8" "3";
+  Make_Project(raw);
+  ASSERT_EQ(Load_Existing_Configuration(), std::vector<std::string>{raw});
+  EXPECT_EQ(Project_Display_Name(raw), "Line\xEF\xBF\xBD" "3");
+  EXPECT_FALSE(Can_Open_Project(raw));
+  EXPECT_TRUE(Can_Open_Project("Line\xC3\xA8" "3"));
 }
 
 TEST_F(UProjectTest, ListIsSortedIgnoringCaseAndHoldsFoldersOnly) {
