@@ -2,6 +2,8 @@
 // and heights move as pointers in the store, and every per-row list the
 // grid keeps (sort cross-reference, modified and enabled rows) follows.
 
+#include <algorithm>
+
 #include "grid/core/ExtGrid.h"
 
 namespace {
@@ -13,6 +15,17 @@ void PermuteEntries(TIntList& List, int From, const std::vector<int>& Order) {
   for (int p = 0; p < n; ++p) moved[p] = List.GetInteger(Order[p]);
   for (int p = 0; p < n; ++p) List.SetInteger(From + p, moved[p]);
 }
+
+// Per-row flags are kept only as far as a row was ever flagged: rows past
+// the end read as unflagged, so the list grows to cover the permuted range.
+void PermuteFlags(std::vector<uint8_t>& Flags, int From, const std::vector<int>& Order) {
+  if (Flags.empty()) return;
+  const int n = static_cast<int>(Order.size());
+  if (static_cast<int>(Flags.size()) < From + n) Flags.resize(From + n, 0);
+  std::vector<uint8_t> moved(n);
+  for (int p = 0; p < n; ++p) moved[p] = Flags[Order[p]];
+  std::copy(moved.begin(), moved.end(), Flags.begin() + From);
+}
 }  // namespace
 
 void TExtStringGrid::ApplyRowOrder(int From, const std::vector<int>& Order) {
@@ -20,8 +33,9 @@ void TExtStringGrid::ApplyRowOrder(int From, const std::vector<int>& Order) {
   const int oldRow = Row();
   PermuteGridRows(From, Order);
   PermuteEntries(FSortRowXRef, From, Order);
-  PermuteEntries(FModifiedRows, From, Order);
-  PermuteEntries(FEnabledRows, From, Order);
+  PermuteFlags(FModifiedFlags, From, Order);
+  PermuteFlags(FDisabledFlags, From, Order);
+  PermuteFlags(FRowSelectFlags, From, Order);
   const int last = From + static_cast<int>(Order.size()) - 1;
   if (FNavigation.MoveRowOnSort() && oldRow >= From && oldRow <= last) {
     for (int p = 0; p <= last - From; ++p)

@@ -28,8 +28,8 @@ void TExtStringGrid::RemoveRowsWhere(const std::function<bool(int ARow)>& Pred) 
   if (FHasCellProps)
     for (int r : displ) FreeCellPropertiesRange(0, r, AllColCount() - 1, r);
   for (auto it = displ.rbegin(); it != displ.rend(); ++it) {
-    if (*it < FModifiedRows.Count()) FModifiedRows.Delete(*it);
-    if (*it < FEnabledRows.Count()) FEnabledRows.Delete(*it);
+    for (auto* flags : {&FModifiedFlags, &FDisabledFlags, &FRowSelectFlags})
+      if (*it < static_cast<int>(flags->size())) flags->erase(flags->begin() + *it);
   }
   DeleteGridRows(displ);
   FNormalRowCount = RowCount();
