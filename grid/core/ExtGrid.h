@@ -1338,16 +1338,16 @@ public:
   TColor QGSGradientMirrorTo() const { return FFixedFaces.MirrorTo; }
   void SetQGSGradientMirrorTo(TColor Value) { setFace(&TFixedFaceColors::MirrorTo, Value); }
   TFixedFaceColors& FixedFaces() { return FFixedFaces; }
-  bool URLShow() const { return FURLShow; }
-  void SetURLShow(bool Value);
   bool URLFull() const { return FURLFull; }
-  void SetURLFull(bool Value);
-  bool Multilinecells() const { return FMultilinecells; }
-  void SetMultilinecells(bool Value);
+  void SetURLFull(bool Value) {
+    FURLFull = Value;
+    Invalidate();
+  }
   bool EnhTextSize() const { return FEnhTextSize; }
-  void SetEnhTextSize(bool Value);
-  bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
-  void SetXYOffsetTopLeftOnly(bool Value);
+  void SetEnhTextSize(bool Value) {
+    FEnhTextSize = Value;
+    Invalidate();
+  }
   bool NoDefaultDraw = false;
   bool NoImageAndText = false;
   bool UseDisabledFont = true;
@@ -1384,11 +1384,8 @@ private:
   void paintCellGraphic(TCellPaint& P, TRect R);
   uint32_t PlainTextFlags(std::string& Text, bool WordWrap, TAlignment HA, TVAlignment VA) const;
   void setFace(TColor TFixedFaceColors::*Field, TColor Value);
-  bool FURLShow = false;
   bool FURLFull = false;
-  bool FMultilinecells = false;
   bool FEnhTextSize = false;
-  bool FXYOffsetTopLeftOnly = false;
 
 public:
 private:
