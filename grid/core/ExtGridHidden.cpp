@@ -75,7 +75,7 @@ void TExtStringGrid::UnHideColumns(int FromRealCol, int ToRealCol) {
     --FNumHidden;
     SetColCount(ColCount() + 1);
     int b = RealToDisplColumn(c + 1);
-    for (int k = ColCount() - 1; k > b && k > 0; --k) SetColWidths(k, ColWidths(k - 1));
+    for (int k = ColCount() - 1; k >= b && k > 0; --k) SetColWidths(k, ColWidths(k - 1));
     SetColWidths(RealToDisplColumn(c), FAllColWidths[c]);
   }
   Invalidate();

@@ -366,7 +366,7 @@ void TBaseGrid::RepaintCell(int ACol, int ARow) {
   // An unmerged cell out of view needs no layout to know it.
   const TCellProperties* p = insideGrid(ACol, ARow) ? propsAt(ACol, ARow) : nullptr;
   bool merged = p && (p->CellSpanX != -1 || p->CellSpanY != -1);
-  if (!merged && !(p && p->Control) && !CellMayBeVisible(ACol, ARow)) return;
+  if (!merged && !(p && p->Control) && !CellMayBeVisible(DisplColIndex(ACol), ARow)) return;
   TRect r = CellRect(ACol, ARow);
   if (r.IsEmpty()) return;
   ::InvalidateRect(Handle(), &r, true);
