@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "grid/core/ExtCGrid.h"
+#include "grid/editing/GridCombo.h"
 #include "grid/foundation/ExtUtil.h"
 #include "toolkit/rtl/SysUtils.h"
 
@@ -115,6 +116,7 @@ void TExtColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor) {
     AEditor = item->Editor();
     SetEditLink(item->EditLink());
     ControlLook()->SetDropDownCount(item->DropDownCount());
+    if (AEditor == edComboList || AEditor == edComboEdit) Combobox()->Items()->Assign(item->ComboItems());
   }
   TExtStringGrid::GetCellEditor(ACol, ARow, AEditor);
 }

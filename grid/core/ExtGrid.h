@@ -34,6 +34,7 @@
 #include "grid/core/ExtGridPrintSettings.h"
 #include "grid/core/ExtGridSettings.h"
 #include "grid/core/ExtGridTypes.h"
+#include "grid/editing/ExtGridEditTypes.h"
 #include "grid/core/GridItem.h"
 #include "grid/data/GridCalc.h"
 #include "grid/data/GridSortEngine.h"
@@ -76,6 +77,8 @@ class THTMLHintWindow;
 class TGridFocusWindow;
 class TArrowWindow;
 class TExtStringGridCheck;
+class TExtInplaceEdit;
+class TImageList;
 
 class TExtStringGrid : public TBaseGrid {
 public:
@@ -538,21 +541,95 @@ public:
   void SetEditLink(TEditLink* Value) { FEditLink = Value; }
   const std::string& EditMask() const { return FEditMask; }
   void SetEditMask(const std::string& Value) { FEditMask = Value; }
-  virtual void ShowInplaceEdit() {}
-  virtual void HideInplaceEdit() { HideEditor(); }
-  virtual void ShowCellEdit() {}
-  virtual void HideCellEdit() {}
-  virtual bool ValidateCell(const std::string& NewValue) { (void)NewValue; return true; }
-  virtual bool ValidateCellWide(const std::u16string& NewValue) { (void)NewValue; return true; }
   virtual void SetEditTextCell(int ARealCol, int ARow, const std::string& Value);
   virtual void PasteInCell(int ARealCol, int ARow, const std::string& Value);
   // Writes the cached edit text back into the current cell.
   virtual void WriteEditCache() {}
-  virtual void ToggleCheck(int ARealCol, int ARow, bool FromEdit) { (void)ARealCol; (void)ARow; (void)FromEdit; }
-  virtual void ToggleRadio(int ARealCol, int ARow) { (void)ARealCol; (void)ARow; }
+  // A click or Space on a check box: toggles it (when the cell may be edited) and fires OnCheckBoxClick.
+  virtual void ToggleCheck(int ARealCol, int ARow, bool FromEdit);
+  // A click or Space on a radio button or radio group.
+  virtual void ToggleRadio(int ARealCol, int ARow);
   virtual void StartEditCell(int ADisplCol, int ARow) { (void)ADisplCol; (void)ARow; }
+
+  // ---- editor dispatch, ending an edit, the text editor and the combo
+  // (grid/editing/ExtGridEdit*.cpp). Columns: ADisplCol displayed, ARealCol real.
+  // The framework grid's editor as the grid's own text editor; none before the first edit.
+  TExtInplaceEdit* NormalEdit() const;
+  // The shared combo editor of the combo kinds.
+  TGridCombo* Combobox();
+  // Starts editing the current cell (not one holding a check box, radio or button).
+  virtual void ShowInplaceEdit();
+  // Ends the edit: hides the editor, writes a special editor back, refreshes the cell's editing switch.
+  virtual void HideInplaceEdit();
+  // As if the user pressed F2.
+  virtual void ShowCellEdit();
+  virtual void HideCellEdit();
+  virtual void ShowSpecialEditor(int ADisplCol, int ARow);
+  virtual void FinishSpecialEditor(int ADisplCol, int ARow);
+  // The common end of a special editor's key: hides it, moves or advances as the key says.
+  void DoneInplaceEdit(uint16_t Key, TShiftState Shift);
+  // OnCellValidate may change or refuse the value; a refused value never stays in the cell.
+  virtual bool ValidateCell(const std::string& NewValue);
+  virtual bool ValidateCellWide(const std::u16string& NewValue);
+  // OnEditingDone now; "GridEditDone" posted for OnEditCellDone.
+  void EditingDone(int ARealCol, int ARow);
+  // The move after an edit (ADisplCol displayed).
+  void AdvanceToNextCell(int ADisplCol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursion,
+                         bool ShowEditor);
   virtual bool IsEditable(int ARealCol, int ARow);
   bool IsCellEditable(int ARealCol, int ARow);
+  // Tab inside an editor validates and ends the edit.
+  bool TabValidates() const;
+  // The editor kind a cell is edited with; kinds whose control is not part
+  // of the grid yet are edited as plain text.
+  TEditorType EditorKindOf(int ARealCol, int ARow);
+  // Whether the grid answers this window message of the editing code.
+  bool HandleEditingMessage(TMessage& Message);
+  void ClearComboString();
+  void AddComboString(const std::string& S);
+  void AddComboStringObject(const std::string& S, TObject* AObject);
+  bool RemoveComboString(const std::string& S);
+  bool SetComboSelectionString(const std::string& S);
+  void SetComboSelection(int Idx) { FComboIdx = Idx; }
+  int GetComboCount();
+  int GetComboIndex(int ARealCol, int ARow);
+  // An index outside the items raises the list's index error.
+  void SetComboIndex(int ARealCol, int ARow, int Value);
+  bool Lookup() const { return FLookup; }
+  void SetLookup(bool Value) { FLookup = Value; }
+  bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+  void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
+  bool LookupHistory() const { return FLookupHistory; }
+  void SetLookupHistory(bool Value) { FLookupHistory = Value; }
+  const std::string& ValidChars() const { return FValidChars; }
+  void SetValidChars(const std::string& Value) { FValidChars = Value; }
+  const TValidCharSet& ValidCharSet() const { return FValidCharSet; }
+  void SetValidCharSet(const TValidCharSet& Value) { FValidCharSet = Value; }
+  bool AlwaysValidate() const { return FAlwaysValidate; }
+  void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+  bool EditWithTags() const { return FEditWithTags; }
+  void SetEditWithTags(bool Value) { FEditWithTags = Value; }
+  bool Modified() const { return FModified; }
+  void SetModified(bool Value) { FModified = Value; }
+  // Set when editing was started by a left click; the editor that uses it clears it.
+  bool LButFlg = false;
+  TNotifyEvent OnEditingDone;
+  TCellValidateWideEvent OnCellValidateWide;
+  TGetEditorPropEvent OnGetEditorProp;
+  TComboChangeEvent OnComboChange;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardEvent OnClipboardPaste;
+  TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+  TClipboardAfterPasteEvent OnClipboardAfterPasteCell;
+  TRowChangingEvent OnRowChanging;
+  TColChangingEvent OnColChanging;
+  TCellChangingEvent OnCellChanging;
+  TRowChangedEvent OnRowChanged;
+  TAutoAdvanceEvent OnAutoAdvance;
+  TCheckBoxClickEvent OnCheckBoxChange;
+  TRatingChangeEvent OnRatingChange;
   // Special editor controls, made by the editing code; none until then.
   TGridCombo* EditCombo = nullptr;
   TGridEditBtn* EditBtn = nullptr;
@@ -571,6 +648,189 @@ public:
   virtual TPoint GetCellGraphicSize(int ARealCol, int ARow);
   virtual TPoint CalcCellGraphicSize(int ARealCol, int ARow);
   virtual TPoint CalcCellGraphicPrintSize(int ARealCol, int ARow);
+
+  // ---- cell objects (grid/core/ExtGridCell*.cpp, ExtGridCheckBoxes.cpp,
+  // ExtGridRadios.cpp, ExtGridTypedValues.cpp). A cell holds one object;
+  // adding replaces it. Shared graphics (the row check box, the column grid's
+  // virtual check box) are told apart by identity and never freed with a cell.
+  TCellGraphic* CreateCellGraphic(int ARealCol, int ARow);
+  bool RemoveCellGraphic(int ARealCol, int ARow);
+  bool RemoveCellGraphicOfType(int ARealCol, int ARow, TCellType AType);
+  // The base cell of a merged range is asked.
+  bool IsCellTypeInSet(int ARealCol, int ARow, TCellTypes Types);
+  // Check boxes, radios and cell buttons: changed by click and key, never in an editor.
+  virtual bool HasClickableControl(int ARealCol, int ARow);
+  // Cells whose text is the control's value.
+  bool IsDataControlCell(int ARealCol, int ARow);
+  bool IsSharedCellGraphic(const TCellGraphic* Graphic) const;
+  // The graphic the cell itself holds (none for a shared one).
+  TCellGraphic* OwnCellGraphic(int ARealCol, int ARow) const;
+
+  int Ints(int ARealCol, int ARow);
+  void SetInts(int ARealCol, int ARow, int Value);
+  int AllInts(int ARealCol, int ARealRow);
+  void SetAllInts(int ARealCol, int ARealRow, int Value);
+  double Floats(int ARealCol, int ARow);
+  void SetFloats(int ARealCol, int ARow, double Value);
+  double AllFloats(int ARealCol, int ARealRow);
+  void SetAllFloats(int ARealCol, int ARealRow, double Value);
+  double CellToReal(int ARealCol, int ARow);
+  std::string ControlValues(int ARealCol, int ARow, const std::string& ID);
+  void SetControlValues(int ARealCol, int ARow, const std::string& ID, const std::string& Value);
+
+  // Check boxes; "Invalid cell" for a cell outside the grid (negative indexes too).
+  void AddCheckBox(int ARealCol, int ARow, bool State, bool Data);
+  void AddCheckBox(int ARealCol, int ARow, TCheckBoxState State);
+  static TCheckBoxState BoolToCheckBoxState(bool Checked) { return Checked ? cbChecked : cbUnchecked; }
+  void AddCheckBoxColumn(int ARealCol, bool DefaultState, bool DataCheckBox);
+  void AddTriStateCheckBoxColumn(int ARealCol, TCheckBoxState State);
+  void RemoveCheckBoxColumn(int ARealCol);
+  void RemoveCheckBox(int ARealCol, int ARow);
+  bool HasCheckBox(int ARealCol, int ARow);
+  bool HasDataCheckBox(int ARealCol, int ARow);
+  bool IsInCheckBox(int ARealCol, int ARow, int XPos, int YPos);
+  // ARealRow: the real row. The Boolean reading always sets State (grayed reads as checked).
+  bool GetCheckBoxState(int ARealCol, int ARealRow, TCheckBoxState& State);
+  bool GetCheckBoxState(int ARealCol, int ARealRow, bool& State);
+  bool IsChecked(int ARealCol, int ARealRow);
+  bool SetCheckBoxState(int ARealCol, int ARealRow, bool State);
+  bool SetCheckBoxState(int ARealCol, int ARealRow, TCheckBoxState State);
+  bool ToggleCheckBox(int ARealCol, int ARow);
+  void CheckAll(int ARealCol);
+  void UnCheckAll(int ARealCol);
+  bool ChangeCheckBoxState(int ARealCol, int ARow, bool State);
+  // The toggle of a click or Space on a check box.
+  virtual bool ClickCheckBox(int ARealCol, int ARow, bool AskCanEdit);
+  virtual void DoCheckBoxChange(int ARealCol, int ARow, bool State);
+  // The cell's check-true and check-false texts (the hooks' answers).
+  std::string CellCheckTrue(int ARealCol, int ARow);
+  std::string CellCheckFalse(int ARealCol, int ARow);
+
+  void AddRadioButton(int ARealCol, int ARow, bool State);
+  void RemoveRadioButton(int ARealCol, int ARow);
+  bool HasRadioButton(int ARealCol, int ARow);
+  bool IsRadioButtonChecked(int ARealCol, int ARow);
+  bool SetRadioButtonState(int ARealCol, int ARow, bool State);
+  void AddRadioButtonColumn(int ARealCol);
+  void RemoveRadioButtonColumn(int ARealCol);
+  void SetRadioButtonColumnIndex(int ARealCol, int Index);
+  int GetRadioButtonColumnIndex(int ARealCol);
+  virtual bool ClickRadioButton(int ARealCol, int ARow, bool AskCanEdit);
+  // The list stays the caller's.
+  void AddRadio(int ARealCol, int ARow, int DirRadio, int IdxRadio, TStrings* sl);
+  // A new list the cell owns, for the caller to fill.
+  TStrings* CreateRadio(int ARealCol, int ARow, int DirRadio, int IdxRadio);
+  bool GetRadioIdx(int ARealCol, int ARow, int& IdxRadio);
+  bool SetRadioIdx(int ARealCol, int ARow, int IdxRadio);
+  TStrings* GetRadioStrings(int ARealCol, int ARow);
+  bool IsRadio(int ARealCol, int ARow);
+  void RemoveRadio(int ARealCol, int ARow);
+  void AdvanceRadioGroup(int ARealCol, int ARow, bool AskCanEdit);
+
+  void AddBitmap(int ARealCol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitmap(int ARealCol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* GetBitmap(int ARealCol, int ARow);
+  bool HasBitmap(int ARealCol, int ARow);
+  void RemoveBitmap(int ARealCol, int ARow);
+  void AddPicture(int ARealCol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                  int Padding, TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int ARealCol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                          TCellHAlign hal, TCellVAlign val);
+  TPicture* GetPicture(int ARealCol, int ARow);
+  bool HasPicture(int ARealCol, int ARow);
+  void RemovePicture(int ARealCol, int ARow);
+  void AddFilePicture(int ARealCol, int ARow, TFilePicture* AFilePicture, bool Transparent, TStretchMode StretchMode,
+                      int Padding, TCellHAlign hal, TCellVAlign val);
+  TFilePicture* CreateFilePicture(int ARealCol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                  TCellHAlign hal, TCellVAlign val);
+  TFilePicture* GetFilePicture(int ARealCol, int ARow);
+  void RemoveFilePicture(int ARealCol, int ARow);
+  void AddIcon(int ARealCol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+  TIcon* CreateIcon(int ARealCol, int ARow, TCellHAlign hal, TCellVAlign val);
+  void RemoveIcon(int ARealCol, int ARow);
+  TImageList* GridImages() const { return FGridImages; }
+  void SetGridImages(TImageList* Value) { FGridImages = Value; }
+  void AddImageIdx(int ARealCol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  void RemoveImageIdx(int ARealCol, int ARow);
+  bool GetImageIdx(int ARealCol, int ARow, int& Idx);
+  void SetImageIdx(int ARealCol, int ARow, int Idx);
+  void AddDataImage(int ARealCol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+  // Empties the text only of a data-image cell.
+  void RemoveDataImage(int ARealCol, int ARow);
+  bool HasDataImage(int ARealCol, int ARow);
+  void AddMultiImage(int ARealCol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+  void RemoveMultiImage(int ARealCol, int ARow);
+  TIntList* GetCellImages(int ARealCol, int ARow);
+  virtual void MultiImageChanged(int ARealCol, int ARow);
+  void AddInterfacedCell(int ARealCol, int ARow, TInterfacedPersistent* AObject);
+  void RemoveInterfacedCell(int ARealCol, int ARow);
+  TInterfacedPersistent* GetInterfacedCell(int ARealCol, int ARow);
+  void AddProgress(int ARealCol, int ARow, TColor FGColor, TColor BKColor);
+  void AddProgressEx(int ARealCol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+  void AddProgressFormatted(int ARealCol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                            TColor BKTextColor, const std::string& Fmt, int Min, int Max);
+  void RemoveProgress(int ARealCol, int ARow);
+  bool HasProgress(int ARealCol, int ARow);
+  void AddExtProgress(int ARealCol, int ARow, int Min, int Max);
+  void RemoveExtProgress(int ARealCol, int ARow);
+  void AddProgressPie(int ARealCol, int ARow, TColor Color, int Value);
+  void SetProgressPie(int ARealCol, int ARow, int Value);
+  void RemoveProgressPie(int ARealCol, int ARow);
+  void AddRangeIndicator(int ARealCol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+  void RemoveRangeIndicator(int ARealCol, int ARow);
+  void AddComment(int ARealCol, int ARow, const std::string& Comment);
+  void AddColorComment(int ARealCol, int ARow, const std::string& Comment, TColor Color);
+  std::string GetComment(int ARealCol, int ARow);
+  void SetComment(int ARealCol, int ARow, const std::string& Value);
+  bool IsComment(int ARealCol, int ARow, std::string& Comment);
+  void RemoveComment(int ARealCol, int ARow);
+  void RemoveAllComments();
+  void AddShape(int ARealCol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                TCellVAlign val);
+  void RemoveShape(int ARealCol, int ARow);
+  void SetShapeColor(int ARealCol, int ARow, TColor FillColor);
+  TColor GetShapeColor(int ARealCol, int ARow);
+  void AddRating(int ARealCol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+  void RemoveRating(int ARealCol, int ARow);
+  bool HasRating(int ARealCol, int ARow);
+  virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+  void AddScrollBar(int ARealCol, int ARow, bool AutoRange);
+  void RemoveScrollBar(int ARealCol, int ARow);
+  bool HasScrollBar(int ARealCol, int ARow);
+  bool HasAutoRangeScrollBar(int ARealCol, int ARow);
+  void SetScrollPosition(int ARealCol, int ARow, int Pos);
+  int GetScrollPosition(int ARealCol, int ARow);
+  void SetScrollProp(int ARealCol, int ARow, TScrollProp Prop);
+  TScrollProp GetScrollProp(int ARealCol, int ARow);
+  // Markers go on empty and text cells only.
+  void AddMarker(int ARealCol, int ARow, int ErrPos, int ErrLen);
+  void RemoveMarker(int ARealCol, int ARow);
+  void RemoveAllMarkers();
+  void GetMarker(int ARealCol, int ARow, int& ErrPos, int& ErrLen);
+  void AddButton(int ARealCol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal, TCellVAlign val);
+  void AddBitButton(int ARealCol, int ARow, int bw, int bh, const std::string& Caption, TBitmap* Glyph,
+                    TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitButton(int ARealCol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                           TCellVAlign val);
+  void RemoveButton(int ARealCol, int ARow);
+  void RemoveBitButton(int ARealCol, int ARow);
+  void RemoveAllButtons();
+  bool HasButton(int ARealCol, int ARow);
+  // Displayed columns; only button cells are changed.
+  void SetButtonText(int ADisplCol, int ARow, const std::string& Caption);
+  std::string GetButtonText(int ADisplCol, int ARow);
+  void PushButton(int ADisplCol, int ARow, bool Push);
+  TRect CellButtonRect(int ADisplCol, int ARow);
+  TRect ExpandButtonRect(int ADisplCol, int ARow);
+  void AddBalloon(int ARealCol, int ARow, const std::string& Title, const std::string& Text, TBalloonIcon Icon);
+  void RemoveBalloon(int ARealCol, int ARow);
+  bool HasBalloon(int ARealCol, int ARow);
+  bool IsBalloon(int ARealCol, int ARow, std::string& Title, std::string& Text, TBalloonIcon& Icon);
+  void AddRotated(int ARealCol, int ARow, int16_t AAngle, const std::string& S);
+  // Only an empty or rotated cell turns into rotated text.
+  void SetRotated(int ARealCol, int ARow, int16_t AAngle);
+  void RemoveRotated(int ARealCol, int ARow);
+  bool IsRotated(int ARealCol, int ARow, int& AAngle);
 
   // =========================================================================
   // Data operations: rows and columns, sorting, filtering, grouping, footers.
@@ -850,9 +1110,6 @@ public:
   void Select() { SelectCell(Col(), Row()); }
   // Stores the cell an edit starts in, with its text (read when the edit ends).
   virtual void RememberCurrentCell(int ADisplCol, int ARow);
-  // Whether a click or key on the cell acts on a control in it (check box,
-  // radio button, cell button); the cell-object code answers.
-  virtual bool HasClickableControl(int ARealCol, int ARow) { (void)ARealCol; (void)ARow; return false; }
   // Receives the rectangle of a select-all before it is applied.
   virtual void BeforeSelectAll(TGridRect& R) { (void)R; }
   // Runs after the grid's own handling of F2.
@@ -963,6 +1220,54 @@ public:
 
   // ---- input events ----
   TCanClickCellEvent OnCanClickCell;
+
+protected:
+  // ---- editing (grid/editing/) ----
+  friend class TExtInplaceEdit;
+  friend class TGridCombo;
+  // The caller sets Allow first; OnRowChanging, OnColChanging, OnCellChanging may refuse.
+  virtual void CanChangeCell(int ADisplCol, int ARow, bool& Allow);
+  // The one way a special editor writes into its cell.
+  virtual void StoreEditorValue(int ARealCol, int ARow, const std::string& Value);
+  // Esc: the text the edit started with goes back.
+  virtual void RestoreEditCell();
+  virtual void DoGetEditorProp(int ARealCol, int ARow, TEditLink* AEditLink);
+  // The column grid's shared check-box graphic is its own.
+  virtual bool SharesCellGraphic(const TCellGraphic* Graphic) const { (void)Graphic; return false; }
+  // Hooks left empty for descendants: the caret moved, formula typing.
+  virtual void EditCaretMoved(const std::string& Text, int SelStart) { (void)Text; (void)SelStart; }
+  virtual void EditFormulaMode(bool On) { (void)On; }
+  // The notice of a refused entry (InvalidEntryTitle, InvalidEntryText).
+  virtual void ShowInvalidEntryNotice();
+  void ShowFocusWindow(const TRect& R);
+  void HideFocusWindow();
+  bool AllowsLineFeed() const { return WordWrap() || FMultilinecells; }
+  // Tab from an editor: the grid's own Tab handling (with goTabs it moves to the next cell).
+  void tabOn();
+  // A left click on the cell, for a check box or button reached by Enter.
+  void clickCellAt(int ADisplCol, int ARow);
+  // Grow-while-typing: the column or row fits the edited text.
+  virtual void SizeColumnWhileTyping(int ADisplCol) { (void)ADisplCol; }
+  virtual void SizeRowWhileTyping(int ARow) { (void)ARow; }
+
+private:
+  void setEditingOption(bool On);
+  void switchEditingFor(int ADisplCol, int ARow, std::string& T);
+  void refuseValue(int ARealCol, int ARow, const std::string& V, const std::string& NewValue);
+  bool nextAdvanceCell(int& ADisplCol, int& ARow, bool Forward);
+  void openClickableAfterAdvance(int OldCol, int OldRow);
+  void showCombo(const TSpecialEditorFrame& F);
+  void finishComboShow(TGridCombo* Combo);
+  void postStartChar(TWinControl* Control);
+  void finishCombo(int ARealCol, int ARow);
+  void checkAddIndexes(int ARealCol, int ARow) const;
+  TCellVAlign ControlVAlign() const;
+  int firstCheckRow();
+  TCellGraphic* checkGraphicOfRealRow(int ARealCol, int ARealRow, bool& Own);
+  bool textChecked(int ARealCol, int ARealRow);
+  void progressAdded(int ARealCol, int ARow);
+  TCellGraphic* baseGraphicOf(int ARealCol, int ARow, TCellType Kind);
+  TCellGraphic* buttonOf(int ADisplCol, int ARow);
 
 protected:
   // ---- life cycle ----
@@ -1118,6 +1423,26 @@ protected:
   int FOldCol = -1;
   int FOldRow = -1;
   std::string FOldCellText;
+  // editing state of the editing code (grid/editing/)
+  std::u16string FOldCellTextWide;
+  bool FOldModifiedValue = false;
+  std::string FNewCellText;
+  bool FValidating = false;
+  bool FModified = false;
+  bool FAlwaysValidate = false;
+  bool FEditWithTags = false;
+  bool FLookup = false;
+  bool FLookupCaseSensitive = false;
+  bool FLookupHistory = false;
+  std::string FValidChars;
+  TValidCharSet FValidCharSet;
+  bool FNoAutoAdvance = false;
+  int FAECol = 0;
+  int FAERow = 0;
+  int FOldRowSel = -1;
+  // A second editor-property hook, for a grid embedded in a drop-down.
+  std::function<void(int ARealCol, int ARow)> FInternalGetEditorProp;
+  TImageList* FGridImages = nullptr;
   char FPasswordChar = '*';
   std::string FCheckTrue = "Y";
   std::string FCheckFalse = "N";
@@ -1288,7 +1613,7 @@ protected:
   TControlLook FControlLook{this, &FFixedFaces};
   TNavigation FNavigation;
   TColumnSize FColumnSize;
-  TCellNode FCellNode;
+  TCellNode FCellNode{this};
   TBands FBands;
   TSizeWhileTyping FSizeWhileTyping;
   TMouseActions FMouseActions{this};

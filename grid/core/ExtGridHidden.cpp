@@ -300,8 +300,6 @@ TRect TExtStringGrid::GetUsedCells() {
   return TRect{minC, minR, maxC, maxR};
 }
 
-bool TExtStringGrid::IsCellEditable(int ARealCol, int ARow) { return IsEditable(ARealCol, ARow); }
-
 int TExtStringGrid::SaveStartCol() const { return FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols(); }
 int TExtStringGrid::SaveStartRow() const { return FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows(); }
 int TExtStringGrid::SaveEndCol() const {

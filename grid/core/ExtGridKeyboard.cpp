@@ -463,6 +463,14 @@ void TExtStringGrid::WMKeyUp(TWMKey& Message) { TBaseGrid::WMKeyUp(Message); }
 
 void TExtStringGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
   FLastKeyWasDecimal = Key == VK_DECIMAL;
+  // Space toggles the current cell's check box or radio, never opening an editor.
+  if (Key == VK_SPACE && Shift.Empty() && HasClickableControl(RealColIndex(Col()), Row())) {
+    int rc = RealColIndex(Col());
+    if (HasCheckBox(rc, Row())) ToggleCheck(rc, Row(), false);
+    else ToggleRadio(rc, Row());
+    Key = 0;
+    return;
+  }
   TGridCoord last{Col(), Row()};
   TBaseGrid::KeyDown(Key, Shift);
   if (Key == 0) return;
@@ -528,7 +536,6 @@ void TExtStringGrid::skipDisabledRow(uint16_t Key) {
   }
 }
 
-void TExtStringGrid::KeyPress(char& Key) { TBaseGrid::KeyPress(Key); }
 
 void TExtStringGrid::KeyUp(uint16_t& Key, TShiftState Shift) {
   if (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_END || (Key >= VK_LEFT && Key <= VK_DOWN) ||
@@ -555,4 +562,6 @@ void TExtStringGrid::RememberCurrentCell(int ADisplCol, int ARow) {
   FOldRow = ARow;
   if (ADisplCol < 0 || ARow < 0 || ADisplCol >= ColCount() || ARow >= RowCount()) return;
   FOldCellText = GetCellEx(RealColIndex(ADisplCol), ARow);
+  FOldCellTextWide = WideCells(RealColIndex(ADisplCol), ARow);
+  FOldModifiedValue = FModified;
 }

@@ -396,6 +396,11 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   auto done = MakeScopeGuard([this] { FEditStart = false; });
   TBaseGrid::MouseDown(Button, Shift, X, Y);
   followSyncGrid();
+  // A left click on a check box or radio of the cell it made current toggles it.
+  if (Button != mbLeft || Shift.Contains(ssDouble) || acol != Col() || arow != Row() || acol < 0 || arow < 0) return;
+  int rc = RealColIndex(acol);
+  if (HasCheckBox(rc, arow) && IsInCheckBox(rc, arow, X, Y)) ToggleCheck(rc, arow, false);
+  else if (HasRadioButton(rc, arow) || IsRadio(rc, arow)) ToggleRadio(rc, arow);
 }
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -47,7 +47,10 @@ bool TExtStringGrid::IsHoverFixedCell(int ADisplCol, int ARow) const {
   return (ADisplCol < FixedCols() && cols) || (ARow < FixedRows() && rows);
 }
 
-void TExtStringGrid::WndProc(TMessage& Message) { TBaseGrid::WndProc(Message); }
+void TExtStringGrid::WndProc(TMessage& Message) {
+  if (HandleEditingMessage(Message)) return;
+  TBaseGrid::WndProc(Message);
+}
 
 // ---- the grid's timer ----
 

@@ -135,3 +135,20 @@ bool AcceptPastedText(TEditorType Kind, std::string& NewText, std::string_view V
     default: return true;
   }
 }
+
+bool CompleteFromItems(const TStrings* Items, std::string_view Text, int Caret, bool CaseSensitive,
+                       std::string& Completed, int& Index) {
+  Index = -1;
+  Caret = std::min<int>(Caret, static_cast<int>(Text.size()));
+  if (!Items || Caret <= 0) return false;
+  auto key = [&](std::string_view s) { return CaseSensitive ? std::string(s) : AnsiUpperCase(s); };
+  std::string typed = key(Text.substr(0, Caret));
+  for (int i = 0; i < Items->Count(); ++i) {
+    std::string item = Items->Strings(i);
+    if (key(item).compare(0, typed.size(), typed) != 0) continue;
+    Completed = std::string(Text.substr(0, Caret)) + (item.size() > typed.size() ? item.substr(typed.size(), 255) : "");
+    Index = i;
+    return true;
+  }
+  return false;
+}

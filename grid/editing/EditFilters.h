@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "grid/foundation/ExtObj.h"
+#include "toolkit/rtl/StringList.h"
 
 // Character codes 0..255 an edValidChars cell takes when its ValidChars text is empty.
 using TValidCharSet = std::bitset<256>;
@@ -46,6 +47,13 @@ TCharFilterResult FilterEditChar(const TEditCharContext& Context, uint32_t Ch);
 // PasteLength.
 std::string ComposePaste(std::string_view Text, int SelStart, int SelLength, std::string Clip, int& PasteStart,
                          int& PasteLength);
+
+// Look-up completion: the first item that starts with the text typed up to
+// Caret (upper-cased unless CaseSensitive) completes it with at most 255 of
+// its own characters. Index is the item's; -1 and false when none matches or
+// nothing is typed.
+bool CompleteFromItems(const TStrings* Items, std::string_view Text, int Caret, bool CaseSensitive,
+                       std::string& Completed, int& Index);
 
 // Whether the kind takes NewText as the editor's whole text; the case kinds
 // convert it in place.

@@ -18,28 +18,35 @@ TComboEdit::TComboEdit(TComponent* AOwner, TCustomComboBox* Combo) : TCustomEdit
   SetTabStop(false);
 }
 
+// The edit's keys reach the combo's own key methods first (its events, the
+// list keys), as the combo's window sees its edit's keys on the platform, so
+// that a descendant of the combo handles them in one place.
 void TComboEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
-  if (combo_->OnKeyDown) combo_->OnKeyDown(combo_, Key, Shift);
-  if (Key != 0 && combo_->ComboKey(Key, Shift)) Key = 0;
+  combo_->KeyDown(Key, Shift);
   if (Key != 0) TCustomEdit::KeyDown(Key, Shift);
 }
 
 void TComboEdit::KeyPress(char& Key) {
-  if (combo_->OnKeyPress) combo_->OnKeyPress(combo_, Key);
-  if (Key == 13 || Key == 27) return;  // used by the combo as keys
+  combo_->KeyPress(Key);
+  if (Key == 0 || Key == 13 || Key == 27) return;  // used by the combo as keys
   combo_->completing_ = static_cast<unsigned char>(Key) >= 32;
   TCustomEdit::KeyPress(Key);
   combo_->completing_ = false;
 }
 
 void TComboEdit::KeyUp(uint16_t& Key, TShiftState Shift) {
-  if (combo_->OnKeyUp) combo_->OnKeyUp(combo_, Key, Shift);
-  TCustomEdit::KeyUp(Key, Shift);
+  combo_->KeyUp(Key, Shift);
+  if (Key != 0) TCustomEdit::KeyUp(Key, Shift);
 }
 
 void TComboEdit::WMGetDlgCode(TWMGetDlgCode& Message) {
   TCustomEdit::WMGetDlgCode(Message);
   if (combo_->DroppedDown()) Message.Result |= DLGC_WANTALLKEYS;
+}
+
+void TComboEdit::CMWantSpecialKey(TCMWantSpecialKey& Message) {
+  TCustomEdit::CMWantSpecialKey(Message);
+  if (Message.Result == 0) Message.Result = combo_->Perform(CM_WANTSPECIALKEY, Message.CharCode, Message.KeyData);
 }
 
 void TComboEdit::WMKillFocus(TWMKillFocus& Message) {

@@ -29,6 +29,8 @@ protected:
   void WMGetDlgCode(TWMGetDlgCode& Message) override;
   void WMKillFocus(TWMKillFocus& Message) override;
   void WMSetFocus(TWMSetFocus& Message) override;
+  // The combo decides which dialog keys it keeps, for its edit too.
+  void CMWantSpecialKey(TCMWantSpecialKey& Message) override;
   void Change() override;
 
 private:

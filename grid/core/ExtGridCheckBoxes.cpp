@@ -1,0 +1,286 @@
+// Check boxes in cells: adding and removing them, reading and setting their
+// state, and the toggle of a click or the Space key. A data check box (and
+// the column grid's virtual one) keeps its state in the cell text, compared
+// exactly with the cell's check-true text.
+
+#include "grid/core/ExtGrid.h"
+
+#include "grid/foundation/ExtObj.h"
+#include "toolkit/rtl/Exceptions.h"
+
+namespace {
+
+TCellVAlign cellVAlign(TVAlignment v) {
+  switch (v) {
+    case vtaCenter: return vaCenter;
+    case vtaBottom: return vaBottom;
+    default: return vaTop;
+  }
+}
+
+}  // namespace
+
+std::string TExtStringGrid::CellCheckTrue(int ARealCol, int ARow) {
+  std::string v;
+  GetCheckTrue(ARealCol, ARow, v);
+  return v;
+}
+
+std::string TExtStringGrid::CellCheckFalse(int ARealCol, int ARow) {
+  std::string v;
+  GetCheckFalse(ARealCol, ARow, v);
+  return v;
+}
+
+void TExtStringGrid::checkAddIndexes(int ARealCol, int ARow) const {
+  // Negative indexes are refused as well: a cell object outside the grid could never be reached.
+  if (ARealCol < 0 || ARow < 0 || ARealCol >= ColCount() + NumHiddenColumns() || ARow >= RowCount() + NumHiddenRows())
+    throw Exception("Invalid cell");
+}
+
+TCellVAlign TExtStringGrid::ControlVAlign() const { return cellVAlign(FVAlignment); }
+
+void TExtStringGrid::AddCheckBox(int ARealCol, int ARow, bool State, bool Data) {
+  checkAddIndexes(ARealCol, ARow);
+  CreateCellGraphic(ARealCol, ARow)->SetCheckBox(State, Data, true, haBeforeText, ControlVAlign());
+  if (!Data) return;
+  std::string text = Cells(ARealCol, ARow);
+  if (text != FCheckTrue && text != FCheckFalse) SetCells(ARealCol, ARow, State ? FCheckTrue : FCheckFalse);
+}
+
+void TExtStringGrid::AddCheckBox(int ARealCol, int ARow, TCheckBoxState State) {
+  checkAddIndexes(ARealCol, ARow);
+  CreateCellGraphic(ARealCol, ARow)->SetCheckBox(State, true, haBeforeText, ControlVAlign());
+}
+
+// The rows the column operations reach: from the header with CheckAllCheck.
+int TExtStringGrid::firstCheckRow() { return FMouseActions.CheckAllCheck() ? 0 : FixedRows(); }
+
+void TExtStringGrid::AddCheckBoxColumn(int ARealCol, bool DefaultState, bool DataCheckBox) {
+  for (int r = firstCheckRow(); r < RowCount(); ++r) AddCheckBox(ARealCol, r, DefaultState, DataCheckBox);
+}
+
+void TExtStringGrid::AddTriStateCheckBoxColumn(int ARealCol, TCheckBoxState State) {
+  for (int r = firstCheckRow(); r < RowCount(); ++r) AddCheckBox(ARealCol, r, State);
+}
+
+void TExtStringGrid::RemoveCheckBoxColumn(int ARealCol) {
+  for (int r = firstCheckRow(); r < RowCount(); ++r)
+    if (HasCheckBox(ARealCol, r)) RemoveCheckBox(ARealCol, r);
+}
+
+void TExtStringGrid::RemoveCheckBox(int ARealCol, int ARow) {
+  TCellGraphic* g = OwnCellGraphic(ARealCol, ARow);
+  if (!g || !TCellTypes{ctCheckBox, ctDataCheckBox, ctTriStateCheckBox}.Contains(g->CellType)) return;
+  RemoveCellGraphic(ARealCol, ARow);  // an attached balloon goes with the graphic
+}
+
+bool TExtStringGrid::HasCheckBox(int ARealCol, int ARow) {
+  return IsCellTypeInSet(ARealCol, ARow, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox, ctTriStateCheckBox});
+}
+
+bool TExtStringGrid::HasDataCheckBox(int ARealCol, int ARow) {
+  return IsCellTypeInSet(ARealCol, ARow, {ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox});
+}
+
+// The graphic of a cell addressed by its real row: with hidden rows the
+// cell's own object where the row lives, else the cell's graphic (which
+// still yields the shared row and virtual check boxes).
+TCellGraphic* TExtStringGrid::checkGraphicOfRealRow(int ARealCol, int ARealRow, bool& Own) {
+  Own = false;
+  if (NumHiddenRows() > 0) {
+    if (auto* g = dynamic_cast<TCellGraphic*>(GetRawObjectEx(ARealCol, ARealRow))) {
+      Own = true;
+      return g;
+    }
+  }
+  return GetCellGraphic(ARealCol, NumHiddenRows() > 0 ? RealToDisplRow(ARealRow) : ARealRow);
+}
+
+bool TExtStringGrid::textChecked(int ARealCol, int ARealRow) {
+  int row = NumHiddenRows() > 0 ? RealToDisplRow(ARealRow) : ARealRow;
+  return AllCells(ARealCol, ARealRow) == CellCheckTrue(ARealCol, row);
+}
+
+bool TExtStringGrid::GetCheckBoxState(int ARealCol, int ARealRow, TCheckBoxState& State) {
+  bool own = false;
+  TCellGraphic* g = checkGraphicOfRealRow(ARealCol, ARealRow, own);
+  if (!g) return false;
+  if (g->CellType == ctTriStateCheckBox) {
+    State = g->CellCheckBoxState;
+    return true;
+  }
+  bool b = false;
+  if (g->CellType == ctRowCheckBox && NumHiddenRows() > 0 && !own && ARealCol == 0) {
+    State = BoolToCheckBoxState(g->CellBoolean);
+    return true;
+  }
+  if (!GetCheckBoxState(ARealCol, ARealRow, b)) return false;
+  State = BoolToCheckBoxState(b);
+  return true;
+}
+
+// A three-state box reads as checked only when checked; grayed reads as
+// checked too, so that the Boolean answer is always set.
+bool TExtStringGrid::GetCheckBoxState(int ARealCol, int ARealRow, bool& State) {
+  bool own = false;
+  TCellGraphic* g = checkGraphicOfRealRow(ARealCol, ARealRow, own);
+  if (!g) return false;
+  switch (g->CellType) {
+    case ctCheckBox: State = g->CellBoolean; return true;
+    case ctDataCheckBox:
+    case ctVirtCheckBox: State = textChecked(ARealCol, ARealRow); return true;
+    case ctTriStateCheckBox: State = g->CellCheckBoxState != cbUnchecked; return true;
+    case ctRowCheckBox:
+      if (ARealCol != 0) return false;
+      State = g->CellBoolean;
+      return true;
+    default: return false;
+  }
+}
+
+bool TExtStringGrid::IsChecked(int ARealCol, int ARealRow) {
+  bool b = false;
+  return GetCheckBoxState(ARealCol, ARealRow, b) && b;
+}
+
+bool TExtStringGrid::SetCheckBoxState(int ARealCol, int ARealRow, bool State) {
+  bool own = false;
+  TCellGraphic* g = checkGraphicOfRealRow(ARealCol, ARealRow, own);
+  if (!g) return false;
+  int row = NumHiddenRows() > 0 ? RealToDisplRow(ARealRow) : ARealRow;
+  switch (g->CellType) {
+    case ctCheckBox:
+      g->CellBoolean = State;
+      RepaintCell(DisplColIndex(ARealCol), row);
+      return true;
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+      SetAllCells(ARealCol, ARealRow, State ? CellCheckTrue(ARealCol, row) : CellCheckFalse(ARealCol, row));
+      return true;
+    default: return false;
+  }
+}
+
+bool TExtStringGrid::SetCheckBoxState(int ARealCol, int ARealRow, TCheckBoxState State) {
+  bool own = false;
+  TCellGraphic* g = checkGraphicOfRealRow(ARealCol, ARealRow, own);
+  if (!g || g->CellType != ctTriStateCheckBox) return false;
+  g->CellCheckBoxState = State;
+  RepaintCell(DisplColIndex(ARealCol), NumHiddenRows() > 0 ? RealToDisplRow(ARealRow) : ARealRow);
+  return true;
+}
+
+bool TExtStringGrid::ToggleCheckBox(int ARealCol, int ARow) { return ClickCheckBox(ARealCol, ARow, false); }
+
+void TExtStringGrid::ToggleCheck(int ARealCol, int ARow, bool FromEdit) {
+  (void)FromEdit;
+  if (!ClickCheckBox(ARealCol, ARow, true)) return;
+  bool state = false;
+  GetCheckBoxState(ARealCol, RealRowIndex(ARow), state);
+  DoCheckBoxClick(ARealCol, ARow, state);
+}
+
+void TExtStringGrid::CheckAll(int ARealCol) {
+  for (int r = FixedRows(); r < RowCount(); ++r) ChangeCheckBoxState(ARealCol, r, true);
+  if (NumHiddenColumns() > 0) InvalidateCol(DisplColIndex(ARealCol));
+}
+
+void TExtStringGrid::UnCheckAll(int ARealCol) {
+  for (int r = FixedRows(); r < RowCount(); ++r) ChangeCheckBoxState(ARealCol, r, false);
+}
+
+bool TExtStringGrid::ChangeCheckBoxState(int ARealCol, int ARow, bool State) {
+  TCellGraphic* g = GetCellGraphic(ARealCol, ARow);
+  if (NumHiddenRows() > 0) {
+    int real = RealRowIndex(ARow);
+    auto* own = dynamic_cast<TCellGraphic*>(GetRawObjectEx(ARealCol, real));
+    g = own ? own : GetCellGraphic(ARealCol, real);
+  }
+  if (!g) return false;
+  switch (g->CellType) {
+    case ctCheckBox:
+      if (State == g->CellBoolean) return true;
+      g->CellBoolean = State;
+      DoCheckBoxChange(ARealCol, ARow, State);
+      RepaintCell(DisplColIndex(ARealCol), ARow);
+      return true;
+    case ctDataCheckBox:
+    case ctVirtCheckBox: {
+      bool was = Cells(ARealCol, ARow) == CellCheckTrue(ARealCol, ARow);
+      SetCells(ARealCol, ARow, State ? CellCheckTrue(ARealCol, ARow) : CellCheckFalse(ARealCol, ARow));
+      if (State != was) DoCheckBoxChange(ARealCol, ARow, State);
+      return true;
+    }
+    default: return false;
+  }
+}
+
+bool TExtStringGrid::ClickCheckBox(int ARealCol, int ARow, bool AskCanEdit) {
+  TCellGraphic* g = GetCellGraphic(ARealCol, ARow);
+  if (!g) return false;
+  if (!TCellTypes{ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox, ctTriStateCheckBox}.Contains(
+          g->CellType))
+    return false;
+  if (AskCanEdit && !FControlLook.CheckAlwaysActive()) {
+    bool canEdit = true;
+    CanEditCell(ARealCol, ARow, canEdit);
+    if (!canEdit) return false;
+  }
+  bool state = false;
+  bool textKind = false;
+  switch (g->CellType) {
+    case ctCheckBox:
+      g->CellBoolean = !g->CellBoolean;
+      state = g->CellBoolean;
+      break;
+    case ctTriStateCheckBox:
+      g->CellCheckBoxState = g->CellCheckBoxState == cbUnchecked ? cbGrayed
+                             : g->CellCheckBoxState == cbGrayed  ? cbChecked
+                                                                 : cbUnchecked;
+      break;
+    case ctRowCheckBox:
+      return false;  // the row's selection belongs to the row-selection code
+    default: {
+      textKind = true;
+      std::string t = CellCheckTrue(ARealCol, ARow), f = CellCheckFalse(ARealCol, ARow);
+      state = Cells(ARealCol, ARow) != t;
+      SetCells(ARealCol, ARow, state ? t : f);
+      break;
+    }
+  }
+  RepaintCell(DisplColIndex(ARealCol), ARow);
+  DoCheckBoxChange(ARealCol, ARow, state);
+  if (textKind && UndoRedo())
+    UndoRedo()->RegisterChange(ARealCol, ARow, state ? CellCheckFalse(ARealCol, ARow) : CellCheckTrue(ARealCol, ARow),
+                               state ? CellCheckTrue(ARealCol, ARow) : CellCheckFalse(ARealCol, ARow));
+  return true;
+}
+
+void TExtStringGrid::DoCheckBoxChange(int ARealCol, int ARow, bool State) {
+  if (OnCheckBoxChange) OnCheckBoxChange(this, ARealCol, ARow, State);
+}
+
+bool TExtStringGrid::IsInCheckBox(int ARealCol, int ARow, int XPos, int YPos) {
+  TCellGraphic* g = GetCellGraphic(ARealCol, ARow);
+  if (!g || !TCellTypes{ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox, ctRadioButton,
+                        ctTriStateCheckBox}.Contains(g->CellType))
+    return false;
+  if (!FMouseActions.PreciseCheckBoxCheck()) return true;
+  int s = FControlLook.CheckSize();
+  TRect r = CellRect(DisplColIndex(ARealCol), ARow);
+  int top = g->CellVAlign == vaBottom   ? r.Bottom - s - 2
+            : g->CellVAlign == vaCenter ? r.Top + (r.Height() - s) / 2
+                                        : r.Top + 2;
+  TAlignment ha = taLeftJustify;
+  TVAlignment va = vtaTop;
+  GetCellAlignment(ARealCol, ARow, ha, va);
+  int left = r.Left + 2;
+  if (ha == taRightJustify) {
+    left = r.Right - s - 2;
+    if (!Cells(ARealCol, ARow).empty()) left -= Canvas()->TextWidth(Cells(ARealCol, ARow));
+  } else if (ha == taCenter) {
+    left = r.Left + (r.Width() - s) / 2;
+  }
+  return XPos >= left && XPos < left + s && YPos >= top && YPos < top + s;
+}

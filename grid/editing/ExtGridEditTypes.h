@@ -1,0 +1,45 @@
+#pragma once
+// The editing code's vocabulary shared with the string grid's header: the
+// event types of editing, validation, cell changes and the clipboard, and
+// what the special editors get of the cell they are shown over.
+
+#include <functional>
+#include <string>
+
+#include "grid/editing/EditFilters.h"
+#include "toolkit/graphics/GraphicsObjects.h"
+#include "toolkit/rtl/Types.h"
+
+class TEditLink;
+
+using TCellValidateWideEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, std::u16string& Value, bool& Valid)>;
+using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;
+using TComboChangeEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex, const std::string& ASelection)>;
+using TComboObjectChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AItemIndex,
+                                                   const std::string& ASelection, TObject* AObject)>;
+using TClipboardEvent = std::function<void(TObject* Sender, bool& Allow)>;
+using TClipboardPasteCellEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value, bool& Allow)>;
+using TClipboardAfterPasteEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& Value)>;
+using TRowChangingEvent = std::function<void(TObject* Sender, int OldRow, int NewRow, bool& Allow)>;
+using TColChangingEvent = std::function<void(TObject* Sender, int OldCol, int NewCol, bool& Allow)>;
+using TCellChangingEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
+using TRowChangedEvent = std::function<void(TObject* Sender, int OldRow, int NewRow)>;
+using TAutoAdvanceEvent =
+    std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
+using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
+
+// The cell a special editor is shown over: its rectangle, the editor's size
+// (the grid line kept free), where its value goes and how the cell is painted.
+struct TSpecialEditorFrame {
+  TRect Rect;
+  int Width = 0;
+  int Height = 0;
+  int RealCol = 0;
+  int Row = 0;
+  TColor Color = clWindow;
+  TFont Font;
+};
