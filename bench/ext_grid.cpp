@@ -13,36 +13,13 @@
 #include <vector>
 
 #include "HeadlessSession.h"
+#include "PeerData.h"
 
 #include "grid/core/ExtGrid.h"
 
 namespace {
 
 using Session = HeadlessSession;
-
-// The peer benchmark's data: one 32-bit LCG, row by row, column by column.
-struct TPeerData {
-  uint32_t x = 12345;
-  uint32_t next() {
-    x = x * 1664525u + 1013904223u;
-    return x >> 8;
-  }
-  std::string cell(int col) {
-    static const char* words[] = {"alpha", "bravo", "charlie", "delta", "echo",
-                                  "foxtrot", "golf", "hotel", "india", "juliet"};
-    char buf[32];
-    switch (col) {
-      case 0: {
-        std::string w = words[next() % 10];
-        return w + std::to_string(next() % 1000);
-      }
-      case 1: return std::to_string(next() % 100000);
-      case 2: std::snprintf(buf, sizeof buf, "%.2f", (next() % 100000) / 100.0); return buf;
-      case 3: return words[next() % 10];
-      default: return next() % 2 ? "1" : "0";
-    }
-  }
-};
 
 constexpr int kPeerRows = 100000;
 constexpr int kPeerCols = 5;
