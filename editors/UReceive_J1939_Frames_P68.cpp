@@ -2,7 +2,7 @@
 
 TFReceive_J1939_Frame_P68* FReceive_J1939_Frame_P68 = nullptr;
 
-TFReceive_J1939_Frame_P68::TFReceive_J1939_Frame_P68(TComponent* AOwner) : TFTableEditor(AOwner, Receive_J1939_Spec()) {
+TFReceive_J1939_Frame_P68::TFReceive_J1939_Frame_P68(TComponent* AOwner) : TFTableEditor(AOwner, Receive_J1939_Layout(), Receive_J1939_Check) {
   FReceive_J1939_Frame_P68 = this;
 }
 

@@ -14,7 +14,7 @@ enum TReceiveCol {
 
 inline constexpr int Max_Long_Message = 1785;  // bytes of a transport-protocol message
 
-const TTableSpec& Receive_J1939_Spec();
+TTableLayout Receive_J1939_Layout();
 // The rules of every row up to the end of the table, with the byte total.
 TTableCheck Receive_J1939_Check(const TTableCells& Cells);
 
@@ -23,9 +23,6 @@ public:
   explicit TFReceive_J1939_Frame_P68(TComponent* AOwner);
   ~TFReceive_J1939_Frame_P68() override;
   std::string ClassName() const override { return "TFReceive_J1939_Frame_P68"; }
-
-protected:
-  TTableCheck Check_Rows(const TTableCells& Cells) const override { return Receive_J1939_Check(Cells); }
 };
 
 extern TFReceive_J1939_Frame_P68* FReceive_J1939_Frame_P68;

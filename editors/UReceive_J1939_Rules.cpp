@@ -1,40 +1,28 @@
 #include "editors/UReceive_J1939_Frames_P68.h"
 
 #include "app/UComon.h"
+#include "editors/UJ1939_Frame_Tables.h"
 #include "outputs/UModuleChecks.h"
 #include "outputs/USectionFiles.h"
 
-namespace {
-
-TTableSpec Make_Spec() {
-  TTableSpec s;
-  s.Root = "ReceiveNMEA2000";
-  s.Key_Col = rcPGN;
-  s.Capacity = Max_Frame_Rows;
-  s.Client_Width = 876;
-  s.Client_Height = 337;
-  s.Caption = 522, s.Desc = 523, s.Btn_OK = 524, s.Btn_Cancel = 525, s.Btn_DelRow = 526, s.Btn_InsRow = 527;
-  s.Row_Prefix = 539;
-  s.Delete_Question = 547;
-  s.Path = &Path_J1939_Receive;
-  s.File_Name = "J1939_Receive.xml";
-  s.Columns = {
-      Column("", 528, 40, clWindow),
-      Column("DataPage", 529, 65, Col_Blue, tcList, {"0", "1"}),
-      Column("PGN", 530, 65, Col_Blue),
-      Column("SourceAddress", 531, 95, Col_Blue),
-      Column("TransportProtocol", 532, 115, Col_Yellow, tcCheck),
-      Column("StartByte", 533, 65, Col_Yellow),
-      Column("NumBytes", 534, 71, Col_Yellow),
-      Column("CancelData", 535, 75, Col_Pink, tcCheck),
-      Column("OnRequest", 536, 75, Col_Green, tcCheck),
-      Column("OnReq_Time", 537, 65, Col_Green),
-      Column("Mnemonic", 538, 119, Col_White),
-  };
-  s.Columns[rcOnRequest].Default = "N";
-  s.Columns[rcOnReq_Time].Default = "1000";
-  return s;
+TTableLayout Receive_J1939_Layout() {
+  return J1939_Frame_Layout({522, 539, 547}, rcPGN, 876, &Path_J1939_Receive,
+                            {
+                                Column("", 528, 40, clWindow),
+                                Data_Page_Column(529),
+                                Column("PGN", 530, 65, Col_Blue),
+                                Source_Address_Column(531),
+                                Column("TransportProtocol", 532, 115, Col_Yellow, tcCheck),
+                                Column("StartByte", 533, 65, Col_Yellow),
+                                Column("NumBytes", 534, 71, Col_Yellow),
+                                Column("CancelData", 535, 75, Col_Pink, tcCheck),
+                                Optional_Flag_Column("OnRequest", 536, 75, Col_Green),
+                                Flag_Time_Column("OnReq_Time", 537, 65, Col_Green),
+                                Column("Mnemonic", 538, 119, Col_White),
+                            });
 }
+
+namespace {
 
 // The bytes of a transport-protocol frame; 0 with Message set when they are out of range.
 int Long_Message_Bytes(const TTableCells& Cells, int Row, int& Message) {
@@ -47,17 +35,12 @@ int Long_Message_Bytes(const TTableCells& Cells, int Row, int& Message) {
 
 }  // namespace
 
-const TTableSpec& Receive_J1939_Spec() {
-  static const TTableSpec spec = Make_Spec();
-  return spec;
-}
-
 TTableCheck Receive_J1939_Check(const TTableCells& Cells) {
   int total = 0;
   auto rule = [&total](const TTableCells& c, int r) {
     if (!Data_Page_Ok(c.Cell(rcDataPage, r))) return 540;
     if (!In_Range(Cell_Int(c, rcPGN, r), 0, 0xFFFF)) return 541;
-    if (!In_Range(Cell_Int(c, rcSourceAddress, r), 0, 239)) return 542;
+    if (int msg = Source_Address_Rule(c, rcSourceAddress, r, 542)) return msg;
     int bytes = 8;
     // The image reads the flag through the same reader, so both count alike.
     if (Flag_Y(c.Cell(rcTransportProtocol, r))) {
@@ -67,8 +50,7 @@ TTableCheck Receive_J1939_Check(const TTableCells& Cells) {
     }
     total += bytes;
     if (total > Max_Data_Bytes) return Msg_Byte_Total;
-    if (Flag_Y(c.Cell(rcOnRequest, r)) && !In_Range(Cell_Int(c, rcOnReq_Time, r), 2, 10000000)) return 546;
-    return 0;
+    return Flag_Time_Rule(c, rcOnRequest, rcOnReq_Time, r, 2, 546);
   };
-  return Check_Table(Receive_J1939_Spec(), Cells, rule);
+  return Check_Table(Receive_J1939_Layout(), Cells, rule);
 }

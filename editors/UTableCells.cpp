@@ -24,13 +24,13 @@ void TTableCells::Reset() {
   }
 }
 
-bool Key_Empty(const TTableSpec& Spec, const TTableCells& Cells, int Row) {
-  return Trim(Cells.Cell(Spec.Key_Col, Row)).empty();
+bool Key_Empty(const TTableLayout& Layout, const TTableCells& Cells, int Row) {
+  return Trim(Cells.Cell(Layout.Key_Col, Row)).empty();
 }
 
-bool Row_Has_Data(const TTableSpec& Spec, const TTableCells& Cells, int Row) {
+bool Row_Has_Data(const TTableLayout& Layout, const TTableCells& Cells, int Row) {
   for (int c = 1; c < Cells.Cols(); ++c) {
-    const TTableColumn& col = Spec.Columns[size_t(c)];
+    const TTableColumn& col = Layout.Columns[size_t(c)];
     std::string text = Trim(Cells.Cell(c, Row));
     if (col.Constant || text.empty() || (col.Kind == tcCheck && text == "N")) continue;
     return true;

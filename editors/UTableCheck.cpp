@@ -7,32 +7,32 @@
 
 namespace {
 
-std::string Header_Text(const TTableSpec& Spec, int Col) { return Trim(Lang_Text(Spec.Columns[size_t(Col)].Header)); }
+std::string Header_Text(const TTableLayout& Layout, int Col) { return Trim(Lang_Text(Layout.Columns[size_t(Col)].Header)); }
 
-TTableCheck Failure(const TTableSpec& Spec, int Row, int Message, const std::string& Rule_Text) {
+TTableCheck Failure(const TTableLayout& Layout, int Row, int Message, const std::string& Rule_Text) {
   std::string text = Message == Msg_Byte_Total ? Byte_Total_Text(Row)
-                                               : Lang_Text(Spec.Row_Prefix) + IntToStr(Row) + Rule_Text;
+                                               : Lang_Text(Layout.Row_Prefix) + IntToStr(Row) + Rule_Text;
   return {Row, Message, text};
 }
 
 // The first cell of Row that the file could not carry.
-TTableCheck Check_Chars(const TTableSpec& Spec, const TTableCells& Cells, int Row) {
+TTableCheck Check_Chars(const TTableLayout& Layout, const TTableCells& Cells, int Row) {
   for (int c = 1; c < Cells.Cols(); ++c) {
-    if (Spec.Columns[size_t(c)].Constant) continue;
+    if (Layout.Columns[size_t(c)].Constant) continue;
     if (auto bad = platform::XmlUnsavableChar(Cells.Cell(c, Row)))
-      return Failure(Spec, Row, Msg_Unsavable_Char, Unsavable_Cell_Text(Header_Text(Spec, c), *bad));
+      return Failure(Layout, Row, Msg_Unsavable_Char, Unsavable_Cell_Text(Header_Text(Layout, c), *bad));
   }
   return {};
 }
 
 // From the row that ends the table on, a row holding data would be lost.
-TTableCheck Check_After_End(const TTableSpec& Spec, const TTableCells& Cells, int End_Row) {
-  std::string key = Header_Text(Spec, Spec.Key_Col);
+TTableCheck Check_After_End(const TTableLayout& Layout, const TTableCells& Cells, int End_Row) {
+  std::string key = Header_Text(Layout, Layout.Key_Col);
   for (int r = End_Row; r <= Cells.Rows(); ++r) {
-    if (!Row_Has_Data(Spec, Cells, r)) continue;
+    if (!Row_Has_Data(Layout, Cells, r)) continue;
     if (r == End_Row)
-      return Failure(Spec, r, Msg_Row_Without_Key, Row_Without_Key_Text(key));
-    return Failure(Spec, r, Msg_Row_After_End, Row_After_Table_End_Text(End_Row, key));
+      return Failure(Layout, r, Msg_Row_Without_Key, Row_Without_Key_Text(key));
+    return Failure(Layout, r, Msg_Row_After_End, Row_After_Table_End_Text(End_Row, key));
   }
   return {};
 }
@@ -41,11 +41,11 @@ TTableCheck Check_After_End(const TTableSpec& Spec, const TTableCells& Cells, in
 
 int Cell_Int(const TTableCells& Cells, int Col, int Row) { return StrToIntDef(Cells.Cell(Col, Row), -1); }
 
-TTableCheck Check_Table(const TTableSpec& Spec, const TTableCells& Cells, const TRowRule& Rule) {
+TTableCheck Check_Table(const TTableLayout& Layout, const TTableCells& Cells, const TRowRule& Rule) {
   int r = 1;
-  for (; r <= Cells.Rows() && !Key_Empty(Spec, Cells, r); ++r) {
-    if (int msg = Rule(Cells, r); msg != 0) return Failure(Spec, r, msg, msg > 0 ? Lang_Text(msg) : "");
-    if (TTableCheck bad = Check_Chars(Spec, Cells, r); !bad.Passed()) return bad;
+  for (; r <= Cells.Rows() && !Key_Empty(Layout, Cells, r); ++r) {
+    if (int msg = Rule(Cells, r); msg != 0) return Failure(Layout, r, msg, msg > 0 ? Lang_Text(msg) : "");
+    if (TTableCheck bad = Check_Chars(Layout, Cells, r); !bad.Passed()) return bad;
   }
-  return Check_After_End(Spec, Cells, r);
+  return Check_After_End(Layout, Cells, r);
 }

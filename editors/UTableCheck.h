@@ -27,7 +27,7 @@ struct TTableCheck {
 // order, so it may keep a running total.
 using TRowRule = std::function<int(const TTableCells& Cells, int Row)>;
 
-TTableCheck Check_Table(const TTableSpec& Spec, const TTableCells& Cells, const TRowRule& Rule);
+TTableCheck Check_Table(const TTableLayout& Layout, const TTableCells& Cells, const TRowRule& Rule);
 
 // The cell's number, the fallback -1 when the text does not convert.
 int Cell_Int(const TTableCells& Cells, int Col, int Row);

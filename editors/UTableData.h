@@ -47,7 +47,7 @@ inline TTableColumn Column(std::string Attribute, int Header, int Width, TColor 
   return c;
 }
 
-struct TTableSpec {
+struct TTableLayout {
   std::string Root;  // root element name of the section file
   int Key_Col = 1;   // a row whose key cell, trimmed, is empty ends the table
   int Capacity = 30;  // data rows
@@ -60,7 +60,6 @@ struct TTableSpec {
   int Delete_Question = 0;  // "Are you sure to delete the Row number "
   std::vector<TTableColumn> Columns;  // column 0 (the row number) first
   std::string* Path = nullptr;        // the global holding the section file's path
-  std::string File_Name;              // for messages
 };
 
 // The texts of a table: data rows 1 to Rows(), columns 0 to Cols() - 1;
@@ -68,7 +67,7 @@ struct TTableSpec {
 class TTableCells {
 public:
   TTableCells(int Cols, int Rows);
-  explicit TTableCells(const TTableSpec& Spec) : TTableCells(int(Spec.Columns.size()), Spec.Capacity) {}
+  explicit TTableCells(const TTableLayout& Layout) : TTableCells(int(Layout.Columns.size()), Layout.Capacity) {}
 
   int Cols() const { return cols_; }
   int Rows() const { return rows_; }
@@ -87,10 +86,10 @@ private:
 };
 
 // The key cell of Row, trimmed, is empty.
-bool Key_Empty(const TTableSpec& Spec, const TTableCells& Cells, int Row);
+bool Key_Empty(const TTableLayout& Layout, const TTableCells& Cells, int Row);
 // Row holds something the user entered: a data cell that is not blank, not
 // a constant column and not a check box left at "N".
-bool Row_Has_Data(const TTableSpec& Spec, const TTableCells& Cells, int Row);
+bool Row_Has_Data(const TTableLayout& Layout, const TTableCells& Cells, int Row);
 
 // The rows below Row move up by one and the last row is emptied; column 0
 // stays; hidden columns move with their rows.

@@ -7,6 +7,7 @@
 #include "editors/UTableFile.h"
 #include "platform/xml/XmlDocument.h"
 #include "toolkit/forms/Dialogs.h"
+#include "toolkit/rtl/FileUtils.h"
 #include "toolkit/rtl/SysUtils.h"
 
 namespace {
@@ -24,8 +25,8 @@ TEditorType Editor_Of(TTableColumnKind Kind) {
   }
 }
 
-TTableCells Read_Cells(const TTableSpec& Spec, const TExtColumnGrid* Grid) {
-  TTableCells cells(Spec);
+TTableCells Read_Cells(const TTableLayout& Layout, const TExtColumnGrid* Grid) {
+  TTableCells cells(Layout);
   for (int r = 1; r <= cells.Rows(); ++r)
     for (int c = 1; c < cells.Cols(); ++c) cells.SetCell(c, r, Grid->Cells(c, r));
   return cells;
@@ -38,10 +39,10 @@ void Write_Cells(TExtColumnGrid* Grid, const TTableCells& Cells) {
 
 }  // namespace
 
-TFTableEditor::TFTableEditor(TComponent* AOwner, const TTableSpec& Spec)
-    : TShellDialog(AOwner, Spec.Client_Width, Spec.Client_Height), spec_(Spec) {
+TFTableEditor::TFTableEditor(TComponent* AOwner, const TTableLayout& Layout, TTableRules Rules)
+    : TShellDialog(AOwner, Layout.Client_Width, Layout.Client_Height), layout_(Layout), rules_(Rules) {
   Btn_DelRow = Make_Button(this, P_Button, 0, 0, Button_Width, Button_Height, agDelRow);
-  if (Spec.Has_Insert) Btn_InsRow = Make_Button(this, P_Button, 0, 0, Button_Width, Button_Height, agInsRow);
+  if (Layout.Has_Insert) Btn_InsRow = Make_Button(this, P_Button, 0, 0, Button_Width, Button_Height, agInsRow);
   Place_Buttons();
   Create_Grid();
   Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
@@ -72,9 +73,9 @@ void TFTableEditor::Create_Grid() {
   TGridOptions options = sga->Options();
   options += TGridOptions{goEditing, goColSizing};
   sga->SetOptions(options);
-  sga->SetColCount(int(spec_.Columns.size()));
-  for (size_t c = 0; c < spec_.Columns.size(); ++c) {
-    const TTableColumn& col = spec_.Columns[c];
+  sga->SetColCount(int(layout_.Columns.size()));
+  for (size_t c = 0; c < layout_.Columns.size(); ++c) {
+    const TTableColumn& col = layout_.Columns[c];
     TGridColumnItem* item = sga->Columns()->Items(int(c));
     item->SetWidth(col.Width);
     item->SetColor(col.Color);
@@ -84,72 +85,82 @@ void TFTableEditor::Create_Grid() {
     item->SetCheckFalse("N");
     item->SetAlignment(col.Kind == tcCheck ? taCenter : taLeftJustify);
   }
-  sga->SetRowCount(spec_.Capacity + 1);
-  for (size_t c = 0; c < spec_.Columns.size(); ++c)
-    if (spec_.Columns[c].Hidden) sga->HideColumn(int(c));
+  sga->SetRowCount(layout_.Capacity + 1);
+  for (size_t c = 0; c < layout_.Columns.size(); ++c)
+    if (layout_.Columns[c].Hidden) sga->HideColumn(int(c));
 }
 
 void TFTableEditor::FormCreate(TObject*) { Prepare_Dialog(); }
 
-TTableCells TFTableEditor::Grid_Cells() const { return Read_Cells(spec_, sga); }
+TTableCells TFTableEditor::Grid_Cells() const { return Read_Cells(layout_, sga); }
 
 void TFTableEditor::Show_Cells(const TTableCells& Cells) { Write_Cells(sga, Cells); }
 
 void TFTableEditor::FormShow(TObject*) {
-  TTableCells cells(spec_);
-  TTableLoad load = Load_Table_File(spec_, *spec_.Path, cells);
+  // An edit left open when the window was closed must not write into the reloaded table.
+  Store_Edit();
+  TTableCells cells(layout_);
+  TTableLoad load = Load_Table_File(layout_, *layout_.Path, cells);
   Show_Cells(cells);
   Load_Incomplete = !load.Complete;
   if (!load.Complete) MessageDlg(load.Error, mtError, {mbOK});
 }
 
 bool TFTableEditor::Controllo_dati() {
-  TTableCheck check = Check_Rows(Grid_Cells());
+  TTableCheck check = rules_(Grid_Cells());
   if (check.Passed()) return true;
   MessageDlg(check.Text, mtError, {mbOK});
   return false;
 }
 
+// The cell being edited holds the user's last word: it is stored before the
+// rows are checked, saved or moved, and the editor closes, so that it cannot
+// write its text back into a row that moved under it.
+void TFTableEditor::Store_Edit() { sga->HideInplaceEdit(); }
+
 void TFTableEditor::Btn_OKClick(TObject*) {
+  Store_Edit();
   if (!Controllo_dati()) return;
   TTableCells cells = Grid_Cells();
-  if (Replace_Section_File(Load_Incomplete, spec_.File_Name, [&] { Save_Table_File(spec_, cells, *spec_.Path); }))
+  if (Replace_Section_File(Load_Incomplete, ExtractFileName(*layout_.Path), [&] { Save_Table_File(layout_, cells, *layout_.Path); }))
     SetModalResult(mrOk);
 }
 
 void TFTableEditor::Btn_DelRowClick(TObject*) {
+  Store_Edit();
   int row = sga->Row();
-  if (MessageDlg(Lang_Text(spec_.Delete_Question) + IntToStr(row), mtConfirmation, {mbYes, mbNo}) != mrYes) return;
+  if (MessageDlg(Lang_Text(layout_.Delete_Question) + IntToStr(row), mtConfirmation, {mbYes, mbNo}) != mrYes) return;
   Delete_Row(row, sga);
 }
 
 void TFTableEditor::Btn_InsRowClick(TObject*) {
-  if (Row_Has_Data(spec_, Grid_Cells(), spec_.Capacity)) {
-    MessageDlg(Insert_Row_Refused_Text(spec_.Capacity), mtError, {mbOK});
+  Store_Edit();
+  if (Row_Has_Data(layout_, Grid_Cells(), layout_.Capacity)) {
+    MessageDlg(Insert_Row_Refused_Text(layout_.Capacity), mtError, {mbOK});
     return;
   }
   Insert_Row(sga->Row(), sga);
 }
 
 void TFTableEditor::Delete_Row(int Num_Row, TExtColumnGrid* app_SGA) {
-  TTableCells cells = Read_Cells(spec_, app_SGA);
+  TTableCells cells = Read_Cells(layout_, app_SGA);
   ::Delete_Row(cells, Num_Row);
   Write_Cells(app_SGA, cells);
 }
 
 void TFTableEditor::Insert_Row(int Num_Row, TExtColumnGrid* app_SGA) {
-  TTableCells cells = Read_Cells(spec_, app_SGA);
+  TTableCells cells = Read_Cells(layout_, app_SGA);
   ::Insert_Row(cells, Num_Row);
   Write_Cells(app_SGA, cells);
 }
 
 void TFTableEditor::Set_Lang() {
-  SetCaption(Lang_Text(spec_.Caption));
-  L_SW_Desc->SetCaption(Lang_Text(spec_.Desc));
-  Btn_OK->SetCaption(Lang_Text(spec_.Btn_OK));
-  Btn_Cancel->SetCaption(Lang_Text(spec_.Btn_Cancel));
-  Btn_DelRow->SetCaption(Lang_Text(spec_.Btn_DelRow));
-  if (Btn_InsRow) Btn_InsRow->SetCaption(Lang_Text(spec_.Btn_InsRow));
-  for (size_t c = 0; c < spec_.Columns.size(); ++c)
-    sga->Columns()->Items(int(c))->SetHeader(Lang_Text(spec_.Columns[c].Header));
+  SetCaption(Lang_Text(layout_.Caption));
+  L_SW_Desc->SetCaption(Lang_Text(layout_.Desc));
+  Btn_OK->SetCaption(Lang_Text(layout_.Btn_OK));
+  Btn_Cancel->SetCaption(Lang_Text(layout_.Btn_Cancel));
+  Btn_DelRow->SetCaption(Lang_Text(layout_.Btn_DelRow));
+  if (Btn_InsRow) Btn_InsRow->SetCaption(Lang_Text(layout_.Btn_InsRow));
+  for (size_t c = 0; c < layout_.Columns.size(); ++c)
+    sga->Columns()->Items(int(c))->SetHeader(Lang_Text(layout_.Columns[c].Header));
 }

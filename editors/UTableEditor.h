@@ -1,7 +1,7 @@
 #pragma once
 // The frame every table editor stands on: the title panel, the table in a
 // column grid, OK, Cancel, Delete Row and Insert Row. The editor itself is
-// data (its TTableSpec) and its row rules; the frame loads the section file
+// data (its TTableLayout) and its row rules (a TTableRules); the frame loads the section file
 // on every show, validates on OK and rewrites the file.
 
 #include "app/UFormLook.h"
@@ -9,9 +9,12 @@
 #include "editors/UTableData.h"
 #include "grid/core/ExtCGrid.h"
 
+// The editor's rules over every row.
+using TTableRules = TTableCheck (*)(const TTableCells& Cells);
+
 class TFTableEditor : public TShellDialog {
 public:
-  TFTableEditor(TComponent* AOwner, const TTableSpec& Spec);
+  TFTableEditor(TComponent* AOwner, const TTableLayout& Layout, TTableRules Rules);
   std::string ClassName() const override { return "TFTableEditor"; }
 
   TExtColumnGrid* sga;
@@ -30,17 +33,15 @@ public:
   void Insert_Row(int Num_Row, TExtColumnGrid* app_SGA);
   void Set_Lang() override;
 
-  const TTableSpec& Spec() const { return spec_; }
+  const TTableLayout& Layout() const { return layout_; }
   // The grid's texts as a table, and a table shown in the grid.
   TTableCells Grid_Cells() const;
   void Show_Cells(const TTableCells& Cells);
 
-protected:
-  // The editor's rules over every row.
-  virtual TTableCheck Check_Rows(const TTableCells& Cells) const = 0;
-
 private:
+  void Store_Edit();
   void Create_Grid();
   void Place_Buttons();
-  const TTableSpec& spec_;
+  const TTableLayout layout_;
+  TTableRules rules_;
 };

@@ -20,9 +20,9 @@ struct TTableLoad {
 // Resets Cells, then fills them from Path. A missing file leaves them empty.
 // A row without a required attribute ends the loading there; the rows and
 // cells read before it stay.
-TTableLoad Load_Table_File(const TTableSpec& Spec, const std::string& Path, TTableCells& Cells);
+TTableLoad Load_Table_File(const TTableLayout& Layout, const std::string& Path, TTableCells& Cells);
 
 // Rewrites Path atomically from the rows before the first empty key cell.
 // Raises platform::XmlError when the file cannot be written; the old file
 // then stays as it was.
-void Save_Table_File(const TTableSpec& Spec, const TTableCells& Cells, const std::string& Path);
+void Save_Table_File(const TTableLayout& Layout, const TTableCells& Cells, const std::string& Path);

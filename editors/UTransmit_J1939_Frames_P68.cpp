@@ -2,7 +2,7 @@
 
 TFTransmit_J1939_Frame_P68* FTransmit_J1939_Frame_P68 = nullptr;
 
-TFTransmit_J1939_Frame_P68::TFTransmit_J1939_Frame_P68(TComponent* AOwner) : TFTableEditor(AOwner, Transmit_J1939_Spec()) {
+TFTransmit_J1939_Frame_P68::TFTransmit_J1939_Frame_P68(TComponent* AOwner) : TFTableEditor(AOwner, Transmit_J1939_Layout(), Transmit_J1939_Check) {
   FTransmit_J1939_Frame_P68 = this;
 }
 

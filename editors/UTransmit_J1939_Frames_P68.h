@@ -12,7 +12,7 @@ enum TTransmitCol {
   txOnTimer_Time, txMnemonic
 };
 
-const TTableSpec& Transmit_J1939_Spec();
+TTableLayout Transmit_J1939_Layout();
 TTableCheck Transmit_J1939_Check(const TTableCells& Cells);
 
 class TFTransmit_J1939_Frame_P68 : public TFTableEditor {
@@ -20,9 +20,6 @@ public:
   explicit TFTransmit_J1939_Frame_P68(TComponent* AOwner);
   ~TFTransmit_J1939_Frame_P68() override;
   std::string ClassName() const override { return "TFTransmit_J1939_Frame_P68"; }
-
-protected:
-  TTableCheck Check_Rows(const TTableCells& Cells) const override { return Transmit_J1939_Check(Cells); }
 };
 
 extern TFTransmit_J1939_Frame_P68* FTransmit_J1939_Frame_P68;

@@ -44,7 +44,7 @@ class ReceiveRules : public RulesTest {};
 
 TEST_P(ReceiveRules, FirstFailingRowAndMessage) {
   const TRuleCase& c = GetParam();
-  TTableCheck r = Receive_J1939_Check(Make_Cells(Receive_J1939_Spec(), c.Rows));
+  TTableCheck r = Receive_J1939_Check(Make_Cells(Receive_J1939_Layout(), c.Rows));
   EXPECT_EQ(r.Row, c.Row);
   EXPECT_EQ(r.Message, c.Message);
 }
@@ -115,7 +115,7 @@ class TransmitRules : public RulesTest {};
 
 TEST_P(TransmitRules, FirstFailingRowAndMessage) {
   const TRuleCase& c = GetParam();
-  TTableCheck r = Transmit_J1939_Check(Make_Cells(Transmit_J1939_Spec(), c.Rows));
+  TTableCheck r = Transmit_J1939_Check(Make_Cells(Transmit_J1939_Layout(), c.Rows));
   EXPECT_EQ(r.Row, c.Row);
   EXPECT_EQ(r.Message, c.Message);
 }
@@ -153,19 +153,19 @@ INSTANTIATE_TEST_SUITE_P(
         TRuleCase{"thirty rows", Times(Tx(), 30), 0, 0}));
 
 TEST_F(RulesTest, MessagesNameTheRowAndTheRule) {
-  const TTableSpec& spec = Receive_J1939_Spec();
-  EXPECT_EQ(Receive_J1939_Check(Make_Cells(spec, {Rx(), Rx("65536")})).Text,
+  const TTableLayout layout = Receive_J1939_Layout();
+  EXPECT_EQ(Receive_J1939_Check(Make_Cells(layout, {Rx(), Rx("65536")})).Text,
             "Error in row 2!! PGN must be between 0x00000 and 0xFFFF");
-  EXPECT_EQ(Receive_J1939_Check(Make_Cells(spec, Plus(Times(Rx(), 29), Rx_Tp("0", "13")))).Text,
+  EXPECT_EQ(Receive_J1939_Check(Make_Cells(layout, Plus(Times(Rx(), 29), Rx_Tp("0", "13")))).Text,
             "Error in row 30!! The Configuration use more of 244 bytes");
-  EXPECT_EQ(Receive_J1939_Check(Make_Cells(spec, {With(Rx(), rcMnemonic, "a\x02")})).Text,
+  EXPECT_EQ(Receive_J1939_Check(Make_Cells(layout, {With(Rx(), rcMnemonic, "a\x02")})).Text,
             "Error in row 1!! Mnemonic holds character U+0002, which cannot be saved");
-  std::string after = Receive_J1939_Check(Make_Cells(spec, {Rx(), Empty_Row(), With(Empty_Row(), rcMnemonic, "x")})).Text;
+  std::string after = Receive_J1939_Check(Make_Cells(layout, {Rx(), Empty_Row(), With(Empty_Row(), rcMnemonic, "x")})).Text;
   EXPECT_EQ(after.rfind("Error in row 3!! ", 0), 0u) << after;
   EXPECT_NE(after.find("row 2"), std::string::npos) << after;
   // A translated prefix is used.
   Lang_Strings[564] = "Fehler in Zeile ";
-  EXPECT_EQ(Transmit_J1939_Check(Make_Cells(Transmit_J1939_Spec(), {With(Tx(), txPriority, "9")})).Text,
+  EXPECT_EQ(Transmit_J1939_Check(Make_Cells(Transmit_J1939_Layout(), {With(Tx(), txPriority, "9")})).Text,
             "Fehler in Zeile 1!! Priority must be between 0 and 7");
 }
 

@@ -9,8 +9,8 @@
 
 using TRowTexts = std::vector<std::string>;
 
-inline TTableCells Make_Cells(const TTableSpec& Spec, const std::vector<TRowTexts>& Rows) {
-  TTableCells cells(Spec);
+inline TTableCells Make_Cells(const TTableLayout& Layout, const std::vector<TRowTexts>& Rows) {
+  TTableCells cells(Layout);
   for (size_t r = 0; r < Rows.size(); ++r)
     for (size_t c = 0; c < Rows[r].size(); ++c) cells.SetCell(int(c) + 1, int(r) + 1, Rows[r][c]);
   return cells;

@@ -8,44 +8,28 @@
 
 #include "editors/UParGen.h"
 #include "editors/UReceive_J1939_Frames_P68.h"
+#include "editors/UTableFile.h"
 #include "editors/UTransmit_J1939_Frames_P68.h"
 #include "outputs/UBootCANForm.h"
 #include "outputs/USectionFiles.h"
 #include "platform/serial/SerialPorts.h"
-#include "tests/app/ShellFixture.h"
 #include "tests/editors/TableCells.h"
+#include "tests/editors/TableEditorFixture.h"
+#include "tests/editors/TableUser.h"
 #include "toolkit/rtl/FileUtils.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class TableEditorDialog : public TShellFixture {
+class TableEditorDialog : public TableEditorFixture {
 protected:
-  void SetUp() override {
-    TShellFixture::SetUp();
-    Start();
-    New_Project("P");
-  }
-  std::string Project_File(const std::string& Name) const { return dir.Read("PROJECTS/P/" + Name); }
-  void Write_Project_File(const std::string& Name, const std::string& Bytes) const {
-    dir.Write("PROJECTS/P/" + Name, Bytes);
-  }
-  // Opens a dialog from its step button and runs Steps in it.
-  void Open(TLbButton* Step, std::function<void()> Steps) {
-    Driver.InModal(std::move(Steps));
-    Click(Step);
-  }
-  void Open_Receive(std::function<void()> Steps) { Open(main->Btn_Receive_J1939, std::move(Steps)); }
-  void Open_Transmit(std::function<void()> Steps) { Open(main->Btn_Transmit_J1939, std::move(Steps)); }
   // Puts rows into the grid as if typed.
   static void Fill(TFTableEditor* F, const std::vector<TRowTexts>& Rows) {
     for (size_t r = 0; r < Rows.size(); ++r)
       for (size_t c = 0; c < Rows[r].size(); ++c) F->sga->SetCells(int(c) + 1, int(r) + 1, Rows[r][c]);
   }
   static TRowTexts Grid_Row(TFTableEditor* F, int Row) { return Row_Texts(F->Grid_Cells(), Row); }
-  TFReceive_J1939_Frame_P68* rx() { return FReceive_J1939_Frame_P68; }
-  TFTransmit_J1939_Frame_P68* tx() { return FTransmit_J1939_Frame_P68; }
 };
 
 TEST_F(TableEditorDialog, ReceiveShowsTheTableOfTheOpenProject) {
@@ -160,8 +144,8 @@ TEST_F(TableEditorDialog, FileLoadedInPartIsNotReplacedWithoutAsking) {
 
 }  // namespace
 
-// The three dialogs filled and confirmed, then the GSD File and Update Device
-// steps on what they wrote.
+// The three dialogs filled and confirmed as a user does it, then the GSD File
+// and Update Device steps on what they wrote.
 class EditorsToOutputs : public TableEditorDialog {
 protected:
   void SetUp() override {
@@ -183,19 +167,26 @@ TEST_F(EditorsToOutputs, WrittenTablesFeedTheGsdFileAndTheImage) {
     Click(FParGen->Btn_OK);
   });
   Click(main->Btn_Prm_Gen);
+  std::vector<TRowTexts> rx_rows = {
+      Rx("0xFEF1"), Rx("65265", "Y", "0", "12"), {"1", "61444", "0", "N", "", "", "Y", "Y", "250", "Engine"}};
+  std::vector<TRowTexts> tx_rows = {Tx("0xEF00"), {"3", "1", "65535", "5", "8", "N", "Y", "Y", "100", "Cmd"}};
   Open_Receive([&] {
-    Fill(rx(), {Rx("0xFEF1"), Rx("65265", "Y", "0", "12"), {"1", "61444", "0", "N", "", "", "Y", "Y", "250", "Engine"}});
+    TTableUser(Driver, rx()).Enter_Rows(rx_rows);
     Driver.Screenshot(rx(), "editors-receive.png");
     Click(rx()->Btn_OK);
   });
   Open_Transmit([&] {
-    Fill(tx(), {Tx("0xEF00"), {"3", "1", "65535", "5", "", "N", "Y", "Y", "100", "Cmd"}});
+    TTableUser(Driver, tx()).Enter_Rows(tx_rows);
     Driver.Screenshot(tx(), "editors-transmit.png");
     Click(tx()->Btn_OK);
   });
   ASSERT_TRUE(Driver.ScriptDone());
-  EXPECT_EQ(Load_Section_Table(Path_J1939_Receive).Rows.size(), 3u);
-  EXPECT_EQ(Load_Section_Table(Path_J1939_Transmit).Rows.size(), 2u);
+  // What was entered is what the files hold.
+  for (auto [layout, rows] : {std::pair{Receive_J1939_Layout(), rx_rows}, std::pair{Transmit_J1939_Layout(), tx_rows}}) {
+    TTableCells back(layout), typed = Make_Cells(layout, rows);
+    EXPECT_TRUE(Load_Table_File(layout, *layout.Path, back).Complete);
+    for (int r = 1; r <= back.Rows(); ++r) EXPECT_EQ(Row_Texts(back, r), Row_Texts(typed, r)) << *layout.Path << " row " << r;
+  }
 
   Driver.AnswerSaveDialog(dir.Sub("Plant.gsd"));
   Click(main->Btn_GSD_File);

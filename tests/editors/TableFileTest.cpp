@@ -19,10 +19,10 @@ protected:
 };
 
 TEST_F(TableFileTest, SavedFileHasRootCommentAndRowsInColumnOrder) {
-  const TTableSpec& spec = Receive_J1939_Spec();
-  TTableCells cells = Make_Cells(spec, {Rx("0xFEF1", "Y", "3", "4"), Rx("65535")});
+  const TTableLayout layout = Receive_J1939_Layout();
+  TTableCells cells = Make_Cells(layout, {Rx("0xFEF1", "Y", "3", "4"), Rx("65535")});
   cells.SetCell(rcMnemonic, 2, "Öl & \"T\" <x>");
-  Save_Table_File(spec, cells, Path());
+  Save_Table_File(layout, cells, Path());
   EXPECT_EQ(dir.Read("J1939_Receive.xml"),
             "<ReceiveNMEA2000>\n"
             "  <row DataPage=\"0\" PGN=\"0xFEF1\" SourceAddress=\"1\" TransportProtocol=\"Y\" StartByte=\"3\" "
@@ -36,28 +36,28 @@ TEST_F(TableFileTest, SavedFileHasRootCommentAndRowsInColumnOrder) {
 
 TEST_F(TableFileTest, RoundTripKeepsEveryCellAsTyped) {
   struct TShape {
-    const TTableSpec& Spec;
+    TTableLayout Layout;
     std::vector<TRowTexts> Rows;
   };
   TRowTexts odd_rx = {" 1", "  31", "0", "", "", "", "", "", "", "Ünï ' \" & < > ;"};
   TRowTexts odd_tx = {"7", "1", "$FFFF", " 2", "8", "", "Y", "", "", "\xE2\x82\xAC"};
-  for (const TShape& shape : {TShape{Receive_J1939_Spec(), {Rx(), odd_rx, Rx("1", "Y", "0", "8")}},
-                              TShape{Transmit_J1939_Spec(), {Tx(), odd_tx}}}) {
-    TTableCells cells = Make_Cells(shape.Spec, shape.Rows);
-    Save_Table_File(shape.Spec, cells, Path());
-    TTableCells back(shape.Spec);
-    TTableLoad load = Load_Table_File(shape.Spec, Path(), back);
+  for (const TShape& shape : {TShape{Receive_J1939_Layout(), {Rx(), odd_rx, Rx("1", "Y", "0", "8")}},
+                              TShape{Transmit_J1939_Layout(), {Tx(), odd_tx}}}) {
+    TTableCells cells = Make_Cells(shape.Layout, shape.Rows);
+    Save_Table_File(shape.Layout, cells, Path());
+    TTableCells back(shape.Layout);
+    TTableLoad load = Load_Table_File(shape.Layout, Path(), back);
     EXPECT_TRUE(load.Complete) << load.Error;
     for (int r = 1; r <= cells.Rows(); ++r) EXPECT_EQ(Row_Texts(back, r), Row_Texts(cells, r)) << "row " << r;
   }
 }
 
 TEST_F(TableFileTest, SavesUpToTheFirstEmptyKey) {
-  const TTableSpec& spec = Transmit_J1939_Spec();
-  TTableCells cells = Make_Cells(spec, {Tx("1"), Tx("2"), {}, Tx("4")});
-  Save_Table_File(spec, cells, Path());
+  const TTableLayout layout = Transmit_J1939_Layout();
+  TTableCells cells = Make_Cells(layout, {Tx("1"), Tx("2"), {}, Tx("4")});
+  Save_Table_File(layout, cells, Path());
   EXPECT_EQ(Load_Section_Table(Path()).Rows.size(), 2u);
-  Save_Table_File(spec, TTableCells(spec), Path());
+  Save_Table_File(layout, TTableCells(layout), Path());
   EXPECT_EQ(dir.Read("J1939_Receive.xml"), "<ReceiveNMEA2000/>\n<!--SW_VERSION = 1.000-->\n");
 }
 
@@ -65,16 +65,16 @@ TEST_F(TableFileTest, OptionalAttributesTakeTheirDefaults) {
   dir.Write("J1939_Receive.xml",
             "<ReceiveNMEA2000><row DataPage=\"1\" PGN=\"5\" SourceAddress=\"2\" TransportProtocol=\"\" StartByte=\"\" "
             "NumBytes=\"\" CancelData=\"\" Mnemonic=\"\"/></ReceiveNMEA2000>");
-  TTableCells cells(Receive_J1939_Spec());
-  EXPECT_TRUE(Load_Table_File(Receive_J1939_Spec(), Path(), cells).Complete);
+  TTableCells cells(Receive_J1939_Layout());
+  EXPECT_TRUE(Load_Table_File(Receive_J1939_Layout(), Path(), cells).Complete);
   EXPECT_EQ(Row_Texts(cells, 1), (TRowTexts{"1", "5", "2", "", "", "", "", "N", "1000", ""}));
 
   dir.Write("J1939_Transmit.xml",
             "<X><row Priority=\"3\" DataPage=\"0\" PGN=\"9\" SourceAddress=\"1\" NumByte=\"4\" Mnemonic=\"q\"/></X>");
-  TTableCells tx(Transmit_J1939_Spec());
-  EXPECT_TRUE(Load_Table_File(Transmit_J1939_Spec(), Path("J1939_Transmit.xml"), tx).Complete);
+  TTableCells tx(Transmit_J1939_Layout());
+  EXPECT_TRUE(Load_Table_File(Transmit_J1939_Layout(), Path("J1939_Transmit.xml"), tx).Complete);
   EXPECT_EQ(Row_Texts(tx, 1), (TRowTexts{"3", "0", "9", "1", "8", "N", "N", "N", "1000", "q"}));
-  Save_Table_File(Transmit_J1939_Spec(), tx, Path("J1939_Transmit.xml"));
+  Save_Table_File(Transmit_J1939_Layout(), tx, Path("J1939_Transmit.xml"));
   EXPECT_EQ(Load_Section_Table(Path("J1939_Transmit.xml")).Rows[0].Attr("NumByte"), "8");
 }
 
@@ -83,8 +83,8 @@ TEST_F(TableFileTest, MissingRequiredAttributeKeepsWhatWasReadBeforeIt) {
                      "NumBytes=\"\" CancelData=\"N\" Mnemonic=\"a\"/>";
   std::string bad = "<row DataPage=\"1\" PGN=\"2\" Mnemonic=\"b\"/>";
   dir.Write("J1939_Receive.xml", "<ReceiveNMEA2000>" + good + good + bad + good + "</ReceiveNMEA2000>");
-  TTableCells cells = Make_Cells(Receive_J1939_Spec(), {Rx("stale"), Rx(), Rx(), Rx(), Rx()});
-  TTableLoad load = Load_Table_File(Receive_J1939_Spec(), Path(), cells);
+  TTableCells cells = Make_Cells(Receive_J1939_Layout(), {Rx("stale"), Rx(), Rx(), Rx(), Rx()});
+  TTableLoad load = Load_Table_File(Receive_J1939_Layout(), Path(), cells);
   EXPECT_FALSE(load.Complete);
   EXPECT_NE(load.Error.find("row 3"), std::string::npos) << load.Error;
   EXPECT_NE(load.Error.find("SourceAddress"), std::string::npos) << load.Error;
@@ -112,12 +112,12 @@ TEST_F(TableFileTest, FilesThatCannotBeShownCompletely) {
   for (const TCase& c : cases) {
     std::filesystem::remove(Path());
     if (!c.Bytes.empty()) dir.Write("J1939_Receive.xml", c.Bytes);
-    TTableCells cells(Receive_J1939_Spec());
-    TTableLoad load = Load_Table_File(Receive_J1939_Spec(), Path(), cells);
+    TTableCells cells(Receive_J1939_Layout());
+    TTableLoad load = Load_Table_File(Receive_J1939_Layout(), Path(), cells);
     EXPECT_EQ(load.Complete, c.Complete) << c.Name;
     EXPECT_EQ(load.Error.empty(), c.Complete) << c.Name;
     int keyed = 0;
-    for (int r = 1; r <= cells.Rows(); ++r) keyed += !Key_Empty(Receive_J1939_Spec(), cells, r);
+    for (int r = 1; r <= cells.Rows(); ++r) keyed += !Key_Empty(Receive_J1939_Layout(), cells, r);
     EXPECT_EQ(keyed, c.Rows) << c.Name;
   }
 }
@@ -125,7 +125,7 @@ TEST_F(TableFileTest, FilesThatCannotBeShownCompletely) {
 // ---- the row moves ----
 
 TTableCells Numbered(int Filled) {
-  TTableCells cells(Transmit_J1939_Spec());
+  TTableCells cells(Transmit_J1939_Layout());
   for (int r = 1; r <= Filled; ++r) cells.SetCell(txMnemonic, r, "m" + std::to_string(r)), cells.SetCell(txNumByte, r, "8");
   return cells;
 }
@@ -158,17 +158,17 @@ TEST(TableRows, InsertMovesTheRowAndThoseBelowDown) {
 }
 
 TEST(TableRows, RowHasDataIgnoresBlanksUntickedBoxesAndConstants) {
-  const TTableSpec& spec = Transmit_J1939_Spec();
-  TTableCells cells(spec);
+  const TTableLayout layout = Transmit_J1939_Layout();
+  TTableCells cells(layout);
   cells.SetCell(txNumByte, 1, "8");
   cells.SetCell(txOnTimer, 1, "N");
   cells.SetCell(txMnemonic, 1, "  ");
-  EXPECT_FALSE(Row_Has_Data(spec, cells, 1));
+  EXPECT_FALSE(Row_Has_Data(layout, cells, 1));
   cells.SetCell(txOnTimer, 1, "Y");
-  EXPECT_TRUE(Row_Has_Data(spec, cells, 1));
+  EXPECT_TRUE(Row_Has_Data(layout, cells, 1));
   cells.SetCell(txOnTimer, 2, "");
   cells.SetCell(txPGN, 2, "1");
-  EXPECT_TRUE(Row_Has_Data(spec, cells, 2));
+  EXPECT_TRUE(Row_Has_Data(layout, cells, 2));
   EXPECT_THROW(cells.Cell(0, 31), EListError);
 }
 
