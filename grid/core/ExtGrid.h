@@ -1697,8 +1697,18 @@ public:
   TGridBorderPropEvent OnGetCellBorderProp;
   TNotifyEvent OnPainted;
 
+  // The header cell that shows the sort indicator (a merged cell by its
+  // bottom row), and whether this column's indicator shows there.
+  bool IsSortIndicatorCell(int ACol, int ARow);
+  bool ShowsSortIndicator(int ARealCol, int ARow, int ADisplCol);
+  // The width and height of a cell graphic of the kinds that have a size.
+  TPoint CellGraphicExtent(const TCellGraphic& G, int ARealCol, int ARow);
+
 protected:
   void DrawCellBorders(TCanvas* ACanvas, int ARealCol, int ARow, TRect R);
+  void DrawSortIndicator(TCanvas* ACanvas, int ACol, int X, int Y);
+  TPoint RotatedTextOrigin(TCanvas* ACanvas, TRect R, int Angle, const std::string& Text, TAlignment HA,
+                           TVAlignment VA);
 
 private:
   struct TCellPaint;
@@ -1706,7 +1716,22 @@ private:
   void paintLookEdges(TCellPaint& P);
   void paintEditorButtons(TCellPaint& P);
   void paintCellText(TCellPaint& P);
+  void paintPlainText(TCellPaint& P, std::string& Text, TRect T, TColor URLColour, int SortOffset);
+  void paintErrorMarker(TCellPaint& P, const std::string& Text, const TRect& T, uint32_t Flags, int ErrPos,
+                        int ErrLen);
+  static int SortIndicatorY(const TRect& T, TVAlignment VA);
   void paintCellGraphic(TCellPaint& P, TRect R);
+  void paintCheckGraphic(TCellPaint& P, const TRect& R);
+  void paintRadioGroupGraphic(TCellPaint& P, const TRect& R);
+  void paintPictureGraphic(TCellPaint& P, const TRect& R, const TRect& Box);
+  void paintRotatedGraphic(TCellPaint& P, const TRect& R, const TRect& Box);
+  void paintNodeGraphic(TCellPaint& P, const TRect& R);
+  void paintButtonGraphic(TCellPaint& P, const TRect& R, TRect Box);
+  uint8_t CellButtonStyle() const;
+  void paintIndicatorGraphic(TCellPaint& P, TRect R, const TRect& Box);
+  TLevelProgressAppearance LevelProgressLook(TFont* AFont, TColor CellBrush);
+  void paintCommentMark(TCellPaint& P, const TRect& R);
+  void paintRating(TCellPaint& P, const TRect& Box);
   uint32_t PlainTextFlags(std::string& Text, bool WordWrap, TAlignment HA, TVAlignment VA) const;
   void setFace(TColor TFixedFaceColors::*Field, TColor Value);
   bool FURLFull = false;

@@ -27,7 +27,10 @@ void TBalloonSettings::SetEnable(bool v) {
 }
 
 void TGridProgressAppearance::Assign(const TPersistent* Source) {
-  if (const TGridProgressAppearance* src = SameClass(this, Source)) F = src->F;
+  const TGridProgressAppearance* src = SameClass(this, Source);
+  if (!src) return;
+  F = src->F;
+  if (OnChange) OnChange(this);
 }
 
 void TGrouping::Assign(const TPersistent* Source) {

@@ -89,10 +89,16 @@ private:
 };
 
 // ---------------------------------------------------------------------------
+// The look of the level progress bars of ctXPProgress cells: the bar's
+// colour follows the level the percentage has reached. A change of value
+// repaints the grid through OnChange; setting the current value does not.
+enum TProgressStyle { psXP, psClassic };
+
 class TGridProgressAppearance : public TPersistent {
 public:
   TGridProgressAppearance() = default;
   std::string ClassName() const override { return "TGridProgressAppearance"; }
+  // Copies every value (not OnChange) and tells the owner once.
   void Assign(const TPersistent* Source) override;
 
   TColor CompleteColor() const { return F.CompleteColor; }
@@ -103,16 +109,73 @@ public:
   void SetUnCompleteColor(TColor v) { changeTo(F.UnCompleteColor, v); }
   TColor UnCompleteFontColor() const { return F.UnCompleteFontColor; }
   void SetUnCompleteFontColor(TColor v) { changeTo(F.UnCompleteFontColor, v); }
+  TColor Level0Color() const { return F.Level0Color; }
+  void SetLevel0Color(TColor v) { changeTo(F.Level0Color, v); }
+  TColor Level0ColorTo() const { return F.Level0ColorTo; }
+  void SetLevel0ColorTo(TColor v) { changeTo(F.Level0ColorTo, v); }
+  TColor Level1Color() const { return F.Level1Color; }
+  void SetLevel1Color(TColor v) { changeTo(F.Level1Color, v); }
+  TColor Level1ColorTo() const { return F.Level1ColorTo; }
+  void SetLevel1ColorTo(TColor v) { changeTo(F.Level1ColorTo, v); }
+  TColor Level2Color() const { return F.Level2Color; }
+  void SetLevel2Color(TColor v) { changeTo(F.Level2Color, v); }
+  TColor Level2ColorTo() const { return F.Level2ColorTo; }
+  void SetLevel2ColorTo(TColor v) { changeTo(F.Level2ColorTo, v); }
+  TColor Level3Color() const { return F.Level3Color; }
+  void SetLevel3Color(TColor v) { changeTo(F.Level3Color, v); }
+  TColor Level3ColorTo() const { return F.Level3ColorTo; }
+  void SetLevel3ColorTo(TColor v) { changeTo(F.Level3ColorTo, v); }
+  int Level1Perc() const { return F.Level1Perc; }
+  void SetLevel1Perc(int v) { changeTo(F.Level1Perc, v); }
+  int Level2Perc() const { return F.Level2Perc; }
+  void SetLevel2Perc(int v) { changeTo(F.Level2Perc, v); }
+  TColor BorderColor() const { return F.BorderColor; }
+  void SetBorderColor(TColor v) { changeTo(F.BorderColor, v); }
+  bool ShowBorder() const { return F.ShowBorder; }
+  void SetShowBorder(bool v) { changeTo(F.ShowBorder, v); }
+  bool Stacked() const { return F.Stacked; }
+  void SetStacked(bool v) { changeTo(F.Stacked, v); }
+  bool ShowPercentage() const { return F.ShowPercentage; }
+  void SetShowPercentage(bool v) { changeTo(F.ShowPercentage, v); }
+  bool CompletionSmooth() const { return F.CompletionSmooth; }
+  void SetCompletionSmooth(bool v) { changeTo(F.CompletionSmooth, v); }
+  bool ShowGradient() const { return F.ShowGradient; }
+  void SetShowGradient(bool v) { changeTo(F.ShowGradient, v); }
+  int Steps() const { return F.Steps; }
+  void SetSteps(int v) { changeTo(F.Steps, v); }
+  TProgressStyle Style() const { return F.Style; }
+  void SetStyle(TProgressStyle v) { changeTo(F.Style, v); }
 
   TNotifyEvent OnChange;
 
 private:
   struct TValues {
-    TColor CompleteColor = clRed, CompleteFontColor = clBlue;
-    TColor UnCompleteColor = clWindow, UnCompleteFontColor = clWindowText;
+    TColor CompleteColor = clRed;
+    TColor CompleteFontColor = clBlue;
+    TColor UnCompleteColor = clNone;
+    TColor UnCompleteFontColor = clWindowText;
+    TColor Level0Color = TColor(0x00FF00);
+    TColor Level0ColorTo = TColor(0xE1FFE1);
+    TColor Level1Color = TColor(0x00FFFF);
+    TColor Level1ColorTo = TColor(0xCAFFFF);
+    TColor Level2Color = TColor(0x53A9FF);
+    TColor Level2ColorTo = TColor(0xA8D3FF);
+    TColor Level3Color = TColor(0x0000FF);
+    TColor Level3ColorTo = TColor(0xCACAFF);
+    int Level1Perc = 70;
+    int Level2Perc = 90;
+    TColor BorderColor = clBlack;
+    bool ShowBorder = false;
+    bool Stacked = false;
+    bool ShowPercentage = true;
+    bool CompletionSmooth = true;
+    bool ShowGradient = true;
+    int Steps = 11;
+    TProgressStyle Style = psXP;
   };
   template <typename T>
   void changeTo(T& field, T v) {
+    if (field == v) return;
     field = v;
     if (OnChange) OnChange(this);
   }

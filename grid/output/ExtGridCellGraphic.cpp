@@ -1,9 +1,12 @@
-// Cell graphics: where a graphic goes in its cell and how the check-type
-// graphics are drawn.
+// Cell graphics: where a graphic goes in its cell, the dispatch by kind and
+// the check-type graphics.
 
 #include "grid/output/CellPaint.h"
 #include "grid/output/CheckPainter.h"
-#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Icon.h"
+#include "toolkit/graphics/ImgList.h"
+#include "toolkit/graphics/Picture.h"
 
 namespace {
 
@@ -12,7 +15,58 @@ bool IsCheckType(TCellType t) {
          t == ctRadioButton || t == ctTriStateCheckBox;
 }
 
+TPoint ImageSize(const TImageList* Images) {
+  return Images ? TPoint{Images->Width(), Images->Height()} : TPoint{0, 0};
+}
+
+// The kinds whose box keeps the whole cell (they lay themselves out).
+bool FillsCell(TCellType t) {
+  return t == ctNode || t == ctProgress || t == ctRangeIndicator || t == ctXPProgress;
+}
+
 }  // namespace
+
+TPoint TExtStringGrid::CellGraphicExtent(const TCellGraphic& G, int ARealCol, int ARow) {
+  const int check = FControlLook.CheckSize();
+  switch (G.CellType) {
+    case ctBitmap:
+      if (TBitmap* b = G.Bitmap()) return {b->Width(), b->Height()};
+      return {0, 0};
+    case ctIcon:
+      if (TIcon* i = G.Icon()) return {i->Width(), i->Height()};
+      return {0, 0};
+    case ctImageList:
+    case ctDataImage:
+      return ImageSize(GridImages());
+    case ctImages: {
+      const TPoint one = ImageSize(GridImages());
+      const int n = G.IntList() ? G.IntList()->Count() : 0;
+      return G.CellBoolean ? TPoint{n * one.X, one.Y} : TPoint{one.X, n * one.Y};
+    }
+    case ctCheckBox:
+    case ctTriStateCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+      return {check, check};
+    case ctPicture:
+    case ctFilePicture: {
+      const int dc = DisplColIndex(ARealCol);
+      return G.GetPictureSize(dc >= 0 && dc < ColCount() ? ColWidths(dc) : 0, RowHeights(ARow), false);
+    }
+    case ctButton:
+    case ctBitButton:
+      return {G.CellIndex & 0xFFFF, (G.CellIndex >> 16) & 0xFFFF};
+    case ctProgressPie: return {20, 20};
+    case ctInterface:
+      if (auto* o = dynamic_cast<IGridCellObject*>(G.CellBitmap)) return o->GetSize();
+      return {0, 0};
+    case ctRadioButton: return {FControlLook.RadioSize() + 4, FControlLook.RadioSize() + 4};
+    case ctShape: return {RowHeights(ARow) - 2 * FXYOffset.Y, RowHeights(ARow) - 2 * FXYOffset.Y};
+    case ctRating: return {G.CellAngle * 18, 16};
+    default: return {0, 0};
+  }
+}
 
 TCellGraphicLayout TExtStringGrid::GetCellGraphicLayout(int ARealCol, int ARow) {
   TCellGraphicLayout L;
@@ -20,35 +74,21 @@ TCellGraphicLayout TExtStringGrid::GetCellGraphicLayout(int ARealCol, int ARow) 
   if (!L.Graphic) return L;
   L.HAlign = L.Graphic->CellHAlign;
   L.VAlign = L.Graphic->CellVAlign;
-  const int check = FControlLook.CheckSize();
+  const TPoint size = CellGraphicExtent(*L.Graphic, ARealCol, ARow);
+  L.Width = size.X;
+  L.Height = size.Y;
   switch (L.Graphic->CellType) {
-    case ctCheckBox:
-    case ctTriStateCheckBox:
-      L.Width = L.Height = check;
-      break;
+    case ctDataImage:
     case ctDataCheckBox:
     case ctVirtCheckBox:
     case ctRowCheckBox:
-      L.Width = L.Height = check;
-      L.ShowText = false;
-      break;
     case ctRotated:
     case ctRadio:
     case ctProgress:
     case ctRangeIndicator:
     case ctXPProgress:
-    case ctDataImage:
     case ctRating:
       L.ShowText = false;
-      break;
-    case ctRadioButton:
-      L.Width = L.Height = FControlLook.RadioSize() + 4;
-      break;
-    case ctProgressPie:
-      L.Width = L.Height = 20;
-      break;
-    case ctShape:
-      L.Width = L.Height = RowHeights(ARow) - 2 * FXYOffset.Y;
       break;
     default:
       break;
@@ -63,46 +103,59 @@ void TExtStringGrid::DrawCheckBox(TCanvas* ACanvas, const TRect& R, bool Checked
 
 void TExtStringGrid::paintCellGraphic(TCellPaint& P, TRect R) {
   TCellGraphic* g = P.Layout.Graphic;
-  if (!IsCheckType(g->CellType)) return;
-  InflateRect(R, 1 - FXYOffset.X, 1 - FXYOffset.Y);
+  if (!FillsCell(g->CellType)) InflateRect(R, 1 - FXYOffset.X, 1 - FXYOffset.Y);
+  if (IsCheckType(g->CellType)) return paintCheckGraphic(P, R);
+  const TRect box = PlaceGraphicBox(R, P.Layout.Width, P.Layout.Height, g->CellHAlign, g->CellVAlign, P.HA,
+                                    P.TextWidth);
+  switch (g->CellType) {
+    case ctBitmap:
+    case ctIcon:
+    case ctImageList:
+    case ctDataImage:
+    case ctImages:
+    case ctPicture:
+    case ctFilePicture:
+    case ctInterface:
+      return paintPictureGraphic(P, R, box);
+    case ctRotated: return paintRotatedGraphic(P, R, box);
+    case ctRadio: return paintRadioGroupGraphic(P, R);
+    case ctNode: return paintNodeGraphic(P, R);
+    case ctButton:
+    case ctBitButton:
+    case ctExpand:
+      return paintButtonGraphic(P, R, box);
+    default:
+      return paintIndicatorGraphic(P, R, box);
+  }
+}
+
+void TExtStringGrid::paintCheckGraphic(TCellPaint& P, const TRect& R) {
+  TCellGraphic* g = P.Layout.Graphic;
   const int W = P.Layout.Width, H = P.Layout.Height;
-  const int TW = P.TextWidth;
   TCellVAlign va = g->CellVAlign;
   if (P.VA != FVAlignment) va = P.VA == vtaTop ? vaTop : P.VA == vtaCenter ? vaCenter : vaBottom;
-  int top;
-  switch (va) {
-    case vaBottom: top = R.Bottom - H - 1; break;
-    case vaCenter: top = H < R.Height() ? R.Top + (R.Height() - H) / 2 : R.Top + 1; break;
-    case vaUnderText: top = R.Bottom - H; break;
-    case vaFull: top = R.Top; break;
-    default: top = R.Top + 1; break;
-  }
   const bool withText = g->CellType == ctCheckBox || g->CellType == ctRadioButton ||
                         g->CellType == ctTriStateCheckBox;
-  int left;
-  switch (P.HA) {
-    case taRightJustify: left = R.Right - W - 1 - (withText ? TW : 0); break;
-    case taCenter:
-      left = withText && TW > 0 ? R.Left + std::max(0, R.Width() - TW) / 2 - W
-                                : R.Left + std::max(0, R.Width() - W) / 2;
-      break;
-    default: left = R.Left + 1; break;
-  }
-  if (left < R.Left) left = R.Left + 1;
-  TRect box(left, top, left + W, top + H);
+  TRect box = PlaceGraphicBox(R, W, H, haLeft, va, P.HA, P.TextWidth);
+  box.Left = PlaceCheckLeft(R, W, P.HA, P.TextWidth, withText);
+  box.Right = box.Left + W;
   bool enabled = true;
   CanEditCell(P.RCol, P.ARow, enabled);
+  const TCellControlStyle style = FControlLook.ControlStyle();
   switch (g->CellType) {
     case ctCheckBox:
     case ctRowCheckBox:
+      DrawCheckBox(P.Canvas, box, g->CellBoolean, enabled, g->CellAngle > 0, style);
+      break;
     case ctTriStateCheckBox:
-      DrawCheckBox(P.Canvas, box, g->CellBoolean, enabled, g->CellAngle > 0, FControlLook.ControlStyle());
+      DrawCheckBox(P.Canvas, box, g->CellCheckBoxState == cbChecked, enabled,
+                   g->CellCheckBoxState == cbGrayed || g->CellAngle > 0, style);
       break;
     case ctDataCheckBox:
     case ctVirtCheckBox: {
       std::string checkTrue = FCheckTrue;
       GetCheckTrue(P.RCol, P.ARow, checkTrue);
-      DrawCheckBox(P.Canvas, box, Cells(P.RCol, P.ARow) == checkTrue, enabled, false, FControlLook.ControlStyle());
+      DrawCheckBox(P.Canvas, box, Cells(P.RCol, P.ARow) == checkTrue, enabled, false, style);
       break;
     }
     case ctRadioButton: {
@@ -112,10 +165,24 @@ void TExtStringGrid::paintCellGraphic(TCellPaint& P, TRect R) {
       one.Count = 1;
       one.Index = g->CellBoolean ? 0 : -2;
       one.Disabled = !enabled;
-      PaintRadioButtons(P.Canvas, rb, one, FControlLook.ControlStyle(), FControlLook, ThemesActive());
+      PaintRadioButtons(P.Canvas, rb, one, style, FControlLook, ThemesActive());
       break;
     }
     default:
       break;
   }
+}
+
+void TExtStringGrid::paintRadioGroupGraphic(TCellPaint& P, const TRect& R) {
+  TCellGraphic* g = P.Layout.Graphic;
+  TRadioGroupPaint group;
+  group.Items = GetRadioStrings(P.RCol, P.ARow);
+  group.Count = group.Items ? group.Items->Count() : 0;
+  group.Index = g->CellIndex;
+  group.Horizontal = g->CellBoolean;
+  bool enabled = true;
+  CanEditCell(P.RCol, P.ARow, enabled);
+  group.Disabled = !enabled;
+  if (P.State.Contains(gdSelected) && FSelectionTextColor != clNone) group.TextColor = FSelectionTextColor;
+  PaintRadioButtons(P.Canvas, R, group, FControlLook.ControlStyle(), FControlLook, ThemesActive());
 }

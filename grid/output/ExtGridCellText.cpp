@@ -5,6 +5,7 @@
 #include "grid/output/CellPaint.h"
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExtUtil.h"
+#include "grid/foundation/ExtUtilGlyphs.h"
 #include "toolkit/graphics/Canvas.h"
 
 namespace {
@@ -72,16 +73,20 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
   T.Top += FXYOffset.Y;
   if (!FXYOffsetTopLeftOnly) T.Right -= FXYOffset.X;
   const TCellGraphicLayout& g = P.Layout;
+  int graphicBefore = 0;
   if (g.Graphic) {
+    if (g.HAlign == haBeforeText || (g.HAlign == haLeft && P.HA == taLeftJustify)) graphicBefore = g.Width;
     if (g.HAlign == haBeforeText) T.Left += g.Width;
     else if (g.HAlign == haAfterText) T.Right -= g.Width;
     if (g.VAlign == vaAboveText) T.Top += g.Height;
     else if (g.VAlign == vaUnderText) T.Bottom -= g.Height;
   }
 
+  const bool sortMark = ShowsSortIndicator(P.RCol, P.ARow, P.ACol);
   c->Brush()->SetStyle(bsClear);
   if (kind == 1) {
     T.Left -= 1;
+    if (sortMark) T.Right -= 10;
     THTMLTextCall call;
     call.LinkColor = urlColor;
     call.ShadowColor = TColor(0x808080);
@@ -89,27 +94,61 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
     call.WrapWords = P.WordWrap;
     DrawHTMLText(c, text, T, call);
     P.TextWidth = call.MaxWidth + 2;
+    if (sortMark) DrawSortIndicator(c, P.RCol, T.Right + 2, SortIndicatorY(T, P.VA));
   } else {
-    const bool url = FURLShow && HasURL(text);
-    if (url) {
-      if (!FURLFull) StripURLProtocol(text);
-      TFontStyles st = c->Font()->Style();
-      st.Include(fsUnderline);
-      c->Font()->SetStyle(st);
-      c->Font()->SetColor(urlColor);
-    }
-    const uint32_t flags = PlainTextFlags(text, P.WordWrap, P.HA, P.VA);
-    if (g.Graphic) {
-      TRect m = T;
-      c->DrawText(text, m, flags | DT_CALCRECT);
-      P.TextWidth = m.Width() + 2;
-    }
-    c->DrawText(text, T, flags);
-    if (url) {
-      TFontStyles st = c->Font()->Style();
-      st.Exclude(fsUnderline);
-      c->Font()->SetStyle(st);
-    }
+    paintPlainText(P, text, T, urlColor, sortMark ? graphicBefore : -1);
   }
   c->Brush()->SetStyle(bsSolid);
+}
+
+// Plain text with its URL look and error marker; SortOffset >= 0 draws the
+// sort indicator beside the text, that far further right.
+void TExtStringGrid::paintPlainText(TCellPaint& P, std::string& text, TRect T, TColor urlColor, int SortOffset) {
+  TCanvas* c = P.Canvas;
+  const bool sortColumn = SortOffset >= 0 && P.RCol == FSortSettings.Column();
+  if (P.HA == taCenter && sortColumn) T.Left += 10;
+  const bool url = FURLShow && HasURL(text);
+  const TFontStyles style = c->Font()->Style();
+  if (url) {
+    if (!FURLFull) StripURLProtocol(text);
+    TFontStyles st = style;
+    st.Include(fsUnderline);
+    c->Font()->SetStyle(st);
+    c->Font()->SetColor(urlColor);
+  }
+  const uint32_t flags = PlainTextFlags(text, P.WordWrap, P.HA, P.VA);
+  if (P.Layout.Graphic) {
+    TRect m = T;
+    c->DrawText(text, m, flags | DT_CALCRECT);
+    P.TextWidth = m.Width() + 2;
+  }
+  c->DrawText(text, T, flags);
+  int errPos = 0, errLen = 0;
+  GetMarker(P.RCol, P.ARow, errPos, errLen);
+  if (errLen > 0) paintErrorMarker(P, text, T, flags, errPos, errLen);
+  if (SortOffset >= 0) {
+    const int q = std::max(0, std::min(P.R.Width() - 16, c->TextWidth(text)));
+    const int x = P.HA == taRightJustify ? P.R.Right - q - 10
+                  : P.HA == taCenter     ? P.R.Left + 8
+                                         : P.R.Left + q + SortOffset + 10;
+    DrawSortIndicator(c, P.RCol, x, SortIndicatorY(P.R, P.VA));
+  }
+  if (url) c->Font()->SetStyle(style);
+}
+
+// The wavy underline under the marked characters, where the text lies.
+void TExtStringGrid::paintErrorMarker(TCellPaint& P, const std::string& text, const TRect& T, uint32_t flags,
+                                      int ErrPos, int ErrLen) {
+  TCanvas* c = P.Canvas;
+  TRect m = T;
+  c->DrawText(text, m, flags | DT_CALCRECT);
+  TRect at = T;
+  if (P.HA == taRightJustify) at.Left = T.Right - m.Width();
+  else if (P.HA == taCenter) at.Left = T.Left + (T.Width() - m.Width()) / 2;
+  if (flags & DT_VCENTER) at.Top = T.Top + (T.Height() - m.Height()) / 2;
+  else if (flags & DT_BOTTOM) at.Top = T.Bottom - m.Height();
+  TPen saved;
+  saved.Assign(c->Pen());
+  DrawErrorUnderline(this, c, text, at, c->TextHeight("hg"), ErrPos, ErrLen);
+  c->Pen()->Assign(&saved);
 }
