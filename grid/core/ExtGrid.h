@@ -1696,6 +1696,8 @@ public:
   TGridGradientEvent OnGetCellGradient;
   TGridBorderPropEvent OnGetCellBorderProp;
   TNotifyEvent OnPainted;
+  // Whether a hovered header offers its drop-down button (True comes in).
+  std::function<void(TObject* Sender, int ACol, bool& CanShow)> OnCanShowFixedDropDown;
 
   // The header cell that shows the sort indicator (a merged cell by its
   // bottom row), and whether this column's indicator shows there.
@@ -1732,6 +1734,13 @@ private:
   TLevelProgressAppearance LevelProgressLook(TFont* AFont, TColor CellBrush);
   void paintCommentMark(TCellPaint& P, const TRect& R);
   void paintRating(TCellPaint& P, const TRect& Box);
+  void paintHoveredFixedFace(TCellPaint& P);
+  void paintRowMarks(TCellPaint& P);
+  virtual bool CanShowFixedDropDown(int ARealCol);
+  // The fixed cell under the mouse that shows the hover face (-1: none).
+  void trackHoverFixedCell(int ACol, int ARow);
+  int FHoverFixedX = -1;
+  int FHoverFixedY = -1;
   uint32_t PlainTextFlags(std::string& Text, bool WordWrap, TAlignment HA, TVAlignment VA) const;
   void setFace(TColor TFixedFaceColors::*Field, TColor Value);
   bool FURLFull = false;

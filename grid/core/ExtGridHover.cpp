@@ -18,6 +18,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   MouseToCell(X, Y, acol, arow);
   bool valid = acol >= 0 && arow >= 0;
   if (valid) hoverRow(arow);
+  trackHoverFixedCell(acol, arow);
   if (valid && FMouseSelectStart != -1) dragFixedPick(acol, arow, Y);
   trackFixedBorders(X, Y, valid);
   if (FGridState == gsColSizing) ColSized = true;
@@ -142,6 +143,7 @@ void TExtStringGrid::CMMouseLeave(TCMControlMsg& Message) {
   TBaseGrid::CMMouseLeave(Message);
   FMouseSelectMode = msNormal;
   FSizeFixed = FSizeFixedR = false;
+  trackHoverFixedCell(-1, -1);
   if (HoverRow() && FHoverRowIdx >= 0) {
     int old = FHoverRowIdx;
     FHoverRowIdx = -1;

@@ -38,7 +38,10 @@ void TGrouping::Assign(const TPersistent* Source) {
 }
 
 void TShowModified::Assign(const TPersistent* Source) {
-  if (const TShowModified* src = SameClass(this, Source)) FEnabled = src->FEnabled;
+  if (const TShowModified* src = SameClass(this, Source)) {
+    FEnabled = src->FEnabled;
+    FColor = src->FColor;
+  }
 }
 
 void TDragDropSettings::Assign(const TPersistent* Source) {

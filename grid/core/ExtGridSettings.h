@@ -239,11 +239,18 @@ public:
     FEnabled = v;
     if (OnChange) OnChange(this);
   }
+  // The bar's colour on modified rows.
+  TColor Color() const { return FColor; }
+  void SetColor(TColor v) {
+    FColor = v;
+    if (OnChange) OnChange(this);
+  }
   // Repaints column 0.
   TNotifyEvent OnChange;
 
 private:
   bool FEnabled = false;
+  TColor FColor = clRed;
 };
 
 // ---------------------------------------------------------------------------

@@ -19,4 +19,5 @@ struct TExtStringGrid::TCellPaint {
   TColor BrushColor = clNone, FontColor = clNone;
   bool FixedFace = false;
   int TextWidth = 0;
+  int IndicatorShift = 0;  // the row indicator's room at the left
 };

@@ -7,6 +7,7 @@
 #include "grid/foundation/ExtUtil.h"
 #include "grid/foundation/ExtUtilGlyphs.h"
 #include "grid/foundation/ExtXPVS.h"
+#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 
 void TExtStringGrid::Paint() {
@@ -45,6 +46,7 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   P.FixedFace = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
 
   if (P.FixedFace) paintFixedFace(P);
+  paintRowMarks(P);
   if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, P.RCol, ARow, P.State, P.R, false);
   const int right = P.R.Right;
   if (!P.FixedFace) paintEditorButtons(P);
@@ -55,6 +57,7 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   ACanvas->Font()->SetColor(P.FontColor);
   InflateRect(P.R, 1, 1);
   DrawCellBorders(ACanvas, P.RCol, ARow, P.R);
+  P.R.Left -= P.IndicatorShift;
   if (P.FixedFace && !FFlat) paintLookEdges(P);
   if (P.Layout.Graphic) {
     TRect g = P.R;
@@ -68,18 +71,90 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   if (OnCustomCellDraw) OnCustomCellDraw(this, ACanvas, P.RCol, ARow, P.State, P.R, false);
 }
 
-// Fixed cells of the gradient looks: the active cell's face or the look's own.
+// Fixed cells of the gradient looks: hovered or pressed, the active cell's
+// face, the sorted column's header, or the look's own face.
 void TExtStringGrid::paintFixedFace(TCellPaint& P) {
   if (FLook != glQGS && FLook != glXP && FLook != glVista && FLook != glWin7 && FLook != glOffice2007) return;
   const bool rowHeader = FixedCols() > 0 && P.ACol == FixedCols() - 1 && P.ARow == Row();
   const bool colHeader = FixedRows() > 0 && P.ARow == FixedRows() - 1 && P.ACol == Col();
-  if (FActiveCellShow && (rowHeader || colHeader)) {
+  const bool sortHeader = FSortSettings.Column() != -1 && FSortSettings.HeaderColor() != clNone &&
+                          P.RCol == FSortSettings.Column() && P.ARow == FixedRows() - 1 &&
+                          (P.ACol >= FixedCols() || FSortSettings.FixedCols());
+  if (IsHoverFixedCell(P.ACol, P.ARow) && P.ACol == FHoverFixedX && P.ARow == FHoverFixedY && !ComponentState().Contains(csDesigning)) {
+    paintHoveredFixedFace(P);
+  } else if (FActiveCellShow && (rowHeader || colHeader)) {
     DrawCellBackground(P.Canvas, P.R, FActiveCellColor, FActiveCellColorTo, clNone, clNone, true, clNone, false,
+                       true);
+  } else if (sortHeader) {
+    DrawCellBackground(P.Canvas, P.R, FSortSettings.HeaderColor(), FSortSettings.HeaderColorTo(),
+                       FSortSettings.HeaderMirrorColor(), FSortSettings.HeaderMirrorColorTo(), true, clNone, false,
                        true);
   } else if (!FFlat) {
     DrawCellBackground(P.Canvas, P.R, P.BrushColor, P.ColorTo, P.Mirror, P.MirrorTo, true,
                        FLook == glVista ? clWhite : clNone, true, true);
   }
+}
+
+// The hover face, or the pressed face while the button is down on the cell;
+// with the fixed drop-down button the cell splits into face and button.
+void TExtStringGrid::paintHoveredFixedFace(TCellPaint& P) {
+  const TFixedFaceColors& f = FFixedFaces;
+  TRect R = P.R;
+  ++R.Bottom;
+  const bool pressed = FMouseDown;
+  const bool button = FControlLook.FixedDropDownButton() && CanShowFixedDropDown(P.RCol);
+  auto hover = [&](const TRect& r) {
+    DrawCellBackground(P.Canvas, r, f.HoverFrom, f.HoverTo, f.HoverMirrorFrom, f.HoverMirrorTo, true,
+                       f.HoverBorder, false, true);
+  };
+  auto down = [&](const TRect& r) {
+    DrawCellBackground(P.Canvas, r, f.DownFrom, f.DownTo, f.DownMirrorFrom, f.DownMirrorTo, true, f.DownBorder,
+                       false, true);
+  };
+  if (!pressed) hover(R);
+  else if (!button) down(R);
+  else {
+    down(TRect(R.Left, R.Top, R.Right - 16, R.Bottom));
+    hover(TRect(R.Right - 16, R.Top, R.Right, R.Bottom));
+  }
+  if (!button) return;
+  P.Canvas->Pen()->SetColor(pressed ? f.DownBorder : f.HoverBorder);
+  P.Canvas->MoveTo(R.Right - 16, R.Top);
+  P.Canvas->LineTo(R.Right - 16, R.Bottom);
+  DrawSmallDownArrow(P.Canvas, R.Right - 8, R.Top + 8, clBlack);
+  P.R.Right -= 16;
+}
+
+// The glyph of the current row in column 0 and the bar of modified rows.
+void TExtStringGrid::paintRowMarks(TCellPaint& P) {
+  TBitmap* indicator = RowIndicator();
+  if (P.RCol == 0 && P.ARow == Row() && FixedCols() > 0 && indicator && !indicator->Empty() &&
+      !(RowCount() == FixedRows() && FixedRowAlways())) {
+    const int h = indicator->Height();
+    const int top = FVAlignment == vtaCenter ? P.R.Top + (P.R.Height() - h) / 2
+                    : FVAlignment == vtaBottom ? P.R.Bottom - h
+                                               : P.R.Top;
+    P.Canvas->TransparentBlt(P.R.Left + 2, top, indicator->Width(), h, indicator->Canvas(), 0, 0,
+                             indicator->Width(), h, indicator->TransparentColor());
+    P.IndicatorShift = indicator->Width() + 2;
+    P.R.Left += P.IndicatorShift;
+  }
+  if (P.ACol == 0 && FShowModified.Enabled() && RowModified(P.ARow)) {
+    P.Canvas->Brush()->SetColor(FShowModified.Color());
+    P.Canvas->FillRect(TRect(P.R.Right - 4, P.R.Top, P.R.Right, P.R.Bottom));
+    P.Canvas->Brush()->SetColor(P.BrushColor);
+  }
+}
+
+// The hovered fixed cell moved: both the old and the new one repaint.
+void TExtStringGrid::trackHoverFixedCell(int ACol, int ARow) {
+  const bool hoverable = ACol >= 0 && ARow >= 0 && IsHoverFixedCell(ACol, ARow);
+  if (!hoverable) ACol = ARow = -1;
+  if (ACol == FHoverFixedX && ARow == FHoverFixedY) return;
+  if (FHoverFixedX >= 0) RepaintCell(FHoverFixedX, FHoverFixedY);
+  FHoverFixedX = ACol;
+  FHoverFixedY = ARow;
+  if (ACol >= 0) RepaintCell(ACol, ARow);
 }
 
 // The combo and spin buttons shown in every cell whose editor has one.
@@ -192,4 +267,10 @@ void TExtStringGrid::paintLookEdges(TCellPaint& P) {
     default:
       break;
   }
+}
+
+bool TExtStringGrid::CanShowFixedDropDown(int ARealCol) {
+  bool canShow = true;
+  if (OnCanShowFixedDropDown) OnCanShowFixedDropDown(this, ARealCol, canShow);
+  return canShow;
 }

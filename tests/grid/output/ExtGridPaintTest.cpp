@@ -197,6 +197,56 @@ TEST_F(GridPaint, TextIsPlacedByAlignmentWithFixedMetrics) {
   EXPECT_NEAR((l2 + r2) / 2.0, 128 + 32, cw);  // centred
 }
 
+TEST_F(GridPaint, HoveredHeaderShowsItsFaceAndDropDownButton) {
+  Columns(4);
+  grid->SetHoverFixedCells(hfAll);
+  grid->ControlLook()->SetFixedDropDownButton(true);
+  grid->ControlLook()->SetFixedGradientHoverFrom(clYellow);
+  grid->ControlLook()->SetFixedGradientHoverTo(clYellow);
+  grid->ControlLook()->SetFixedGradientHoverBorder(clRed);
+  Snap();
+  const TRect header(2 * 64, 0, 3 * 64, 24);
+  auto yellow = [&] {
+    int n = 0;
+    for (int y = header.Top; y < header.Bottom; ++y)
+      for (int x = header.Left; x < header.Right; ++x) n += Pixel(x, y) == ColorToRGB(clYellow);
+    return n;
+  };
+  EXPECT_EQ(yellow(), 0);
+  Driver.MouseMove(grid, 2 * 64 + 20, 10);
+  Snap();
+  EXPECT_GT(yellow(), 0);
+  EXPECT_GT(Ink(TRect(header.Right - 14, 4, header.Right - 2, 14)), 0);  // the drop-down arrow
+  bool asked = false;
+  grid->OnCanShowFixedDropDown = [&](TObject*, int, bool& can) {
+    asked = true;
+    can = false;
+  };
+  grid->Invalidate();
+  Snap();
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(Ink(TRect(header.Right - 14, 4, header.Right - 2, 14)), 0);
+  Driver.MouseMove(grid, 2 * 64 + 20, 3 * 24 + 10);  // into the normal cells: the face goes
+  Snap();
+  EXPECT_EQ(yellow(), 0);
+}
+
+TEST_F(GridPaint, ModifiedRowsShowTheirBar) {
+  Columns(3);
+  grid->ShowModified()->SetEnabled(true);
+  grid->ShowModified()->SetColor(clRed);
+  grid->SetRowModified(2, true);
+  Snap();
+  auto red = [&](int r) {
+    int n = 0;
+    for (int y = r * 24 + 2; y < r * 24 + 20; ++y)
+      for (int x = 50; x < 64; ++x) n += Pixel(x, y) == ColorToRGB(clRed);
+    return n;
+  };
+  EXPECT_GT(red(2), 0);
+  EXPECT_EQ(red(3), 0);
+}
+
 TEST_F(GridPaint, ConfiguratorTablePicture) {
   Columns(5);
   grid->SetBounds(10, 10, 560, 200);
