@@ -7,6 +7,7 @@
 #include "editors/UTableFile.h"
 #include "platform/xml/XmlDocument.h"
 #include "toolkit/forms/Dialogs.h"
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/rtl/FileUtils.h"
 #include "toolkit/rtl/SysUtils.h"
 
@@ -23,6 +24,26 @@ TEditorType Editor_Of(TTableColumnKind Kind) {
     case tcCheck: return edDataCheckBox;
     default: return edNormal;
   }
+}
+
+// Grid text is Tahoma, 11 pixels high; headers, row numbers and the focused cell bold.
+void Set_Grid_Font(TFont* Font, bool Bold) {
+  Font->SetName("Tahoma");
+  Font->SetHeight(-11);
+  Font->SetStyle(Bold ? TFontStyles{fsBold} : TFontStyles{});
+}
+
+// The height of a header as the grid paints it: wrapped within the cell less
+// the grid lines and the text offset on either side.
+int Header_Height(TExtColumnGrid* Grid, int DisplCol) {
+  int real = Grid->RealColIndex(DisplCol);
+  TCanvas* canvas = Grid->Canvas();
+  canvas->Font()->Assign(DisplCol < Grid->FixedCols() ? Grid->FixedFont() : Grid->Columns()->Items(real)->HeaderFont());
+  TPoint offset = Grid->XYOffset();
+  int line = Grid->GridLineWidth();
+  TRect r(0, 0, Grid->ColWidths(DisplCol) - 2 * (line + offset.X), 0);
+  canvas->DrawText(Grid->Cells(real, 0), r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  return r.Height() + 2 * (offset.Y + line);
 }
 
 TTableCells Read_Cells(const TTableLayout& Layout, const TExtColumnGrid* Grid) {
@@ -69,7 +90,11 @@ void TFTableEditor::Create_Grid() {
   sga->SetParent(this);
   sga->SetAlign(alClient);
   sga->SetDefaultRowHeight(Row_Height);
-  sga->Font()->SetName("Tahoma");
+  Set_Grid_Font(sga->Font(), false);
+  Set_Grid_Font(sga->FixedFont(), true);
+  sga->OnGetCellColor = [](TObject*, int, int, TGridDrawState State, TBrush*, TFont* Font) {
+    if (State.Contains(gdFocused)) Font->SetStyle(Font->Style() + TFontStyles{fsBold});
+  };
   TGridOptions options = sga->Options();
   options += TGridOptions{goEditing, goColSizing};
   sga->SetOptions(options);
@@ -77,6 +102,8 @@ void TFTableEditor::Create_Grid() {
   for (size_t c = 0; c < layout_.Columns.size(); ++c) {
     const TTableColumn& col = layout_.Columns[c];
     TGridColumnItem* item = sga->Columns()->Items(int(c));
+    Set_Grid_Font(item->Font(), false);
+    Set_Grid_Font(item->HeaderFont(), true);
     item->SetWidth(col.Width);
     item->SetColor(col.Color);
     item->SetEditor(Editor_Of(col.Kind));
@@ -99,6 +126,7 @@ void TFTableEditor::Show_Cells(const TTableCells& Cells) { Write_Cells(sga, Cell
 void TFTableEditor::FormShow(TObject*) {
   // An edit left open when the window was closed must not write into the reloaded table.
   Store_Edit();
+  Fit_Header_Row();
   TTableCells cells(layout_);
   TTableLoad load = Load_Table_File(layout_, *layout_.Path, cells);
   Show_Cells(cells);
@@ -163,4 +191,12 @@ void TFTableEditor::Set_Lang() {
   if (Btn_InsRow) Btn_InsRow->SetCaption(Lang_Text(layout_.Btn_InsRow));
   for (size_t c = 0; c < layout_.Columns.size(); ++c)
     sga->Columns()->Items(int(c))->SetHeader(Lang_Text(layout_.Columns[c].Header));
+}
+
+// A header wider than its column wraps (with the screen's fonts or another
+// language's texts): the header row grows to show every line of it.
+void TFTableEditor::Fit_Header_Row() {
+  int height = Row_Height;
+  for (int c = 0; c < sga->ColCount(); ++c) height = std::max(height, Header_Height(sga, c));
+  sga->SetRowHeights(0, height);
 }

@@ -40,6 +40,7 @@ public:
 
 private:
   void Store_Edit();
+  void Fit_Header_Row();
   void Create_Grid();
   void Place_Buttons();
   const TTableLayout layout_;

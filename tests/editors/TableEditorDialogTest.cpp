@@ -45,6 +45,54 @@ TEST_F(TableEditorDialog, ReceiveShowsTheTableOfTheOpenProject) {
   EXPECT_EQ(Project_File("J1939_Receive.xml"), "<ReceiveNMEA2000/>\n<!--SW_VERSION = 1.000-->\n");
 }
 
+// Nearly black pixels (text ink) of the grid inside R.
+int Ink(TTestDriver& Driver, TExtColumnGrid* Grid, const TRect& R) {
+  int n = 0;
+  for (int y = R.Top; y < R.Bottom; ++y)
+    for (int x = R.Left; x < R.Right; ++x) {
+      TColor c = ColorToRGB(Driver.PixelAt(Grid, x, y));
+      n += GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 0x40;
+    }
+  return n;
+}
+
+// The same text is drawn heavier in the focused cell than beside it (the
+// focus frame left out).
+TEST_F(TableEditorDialog, FocusedCellIsBold) {
+  Open_Receive([&] {
+    TTableUser user(Driver, rx());
+    user.Type_Cell(rcPGN, 2, "8888");
+    user.Type_Cell(rcPGN, 1, "8888");
+    user.Go_To(rcMnemonic, 3);
+    user.Go_To(rcPGN, 1);
+    auto ink = [&](int Row) {
+      TRect r = rx()->sga->CellRect(rcPGN, Row);
+      InflateRect(r, -3, -3);
+      return Ink(Driver, rx()->sga, r);
+    };
+    EXPECT_GT(ink(1), ink(2) * 5 / 4);
+    Click(rx()->Btn_Cancel);
+  });
+}
+
+// "Start Byte" does not fit its 65 pixels in the test font: the header row
+// grows so that its second line shows.
+TEST_F(TableEditorDialog, WrappedHeaderShowsEveryLine) {
+  Open_Receive([&] {
+    TExtColumnGrid* g = rx()->sga;
+    EXPECT_GT(g->RowHeights(0), 21);
+    TRect header = g->CellRect(rcStartByte, 0);
+    TRect second_line(header.Left + 2, header.Top + 14, header.Right - 2, header.Bottom - 1);
+    EXPECT_GT(Ink(Driver, g, second_line), 10);
+    EXPECT_EQ(g->RowHeights(1), 21);
+    Click(rx()->Btn_Cancel);
+  });
+  Open_Transmit([&] {
+    EXPECT_EQ(tx()->sga->RowHeights(0), 21);  // every header fits
+    Click(tx()->Btn_Cancel);
+  });
+}
+
 TEST_F(TableEditorDialog, TransmitHidesTheByteCountAndWritesEight) {
   Write_Project_File("J1939_Transmit.xml",
                      "<ReceiveNMEA2000><row Priority=\"3\" DataPage=\"1\" PGN=\"0xFEF1\" SourceAddress=\"0\" "

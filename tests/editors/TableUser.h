@@ -18,16 +18,13 @@ public:
   TTableUser(TTestDriver& Driver, TFTableEditor* Form) : driver_(Driver), form_(Form), grid_(Form->sga) {}
 
   // Clicks the cell; one out of view is reached with the arrow keys from
-  // the top row shown, as a user scrolls to it.
+  // the top left cell shown, as a user scrolls to it.
   void Go_To(int RealCol, int Row) {
     int col = grid_->DisplColIndex(RealCol);
-    if (!Shown(col, Row)) {
-      Click_Middle(col, grid_->TopRow());
-      while (grid_->Row() < Row) driver_.PressKey(VK_DOWN);
-      ASSERT_EQ(grid_->Row(), Row);
-      return;
-    }
-    Click_Middle(col, Row);
+    if (Shown(col, Row)) return Click_Middle(col, Row);
+    Click_Middle(grid_->LeftCol(), grid_->TopRow());
+    while (grid_->Row() != Row) driver_.PressKey(grid_->Row() < Row ? VK_DOWN : VK_UP);
+    while (grid_->Col() != col) driver_.PressKey(grid_->Col() < col ? VK_RIGHT : VK_LEFT);
   }
   // Types Text into the cell; Enter ends the edit unless Leave_Open.
   void Type_Cell(int RealCol, int Row, const std::string& Text, bool Leave_Open = false) {
@@ -85,7 +82,7 @@ public:
 private:
   bool Shown(int DisplCol, int Row) const {
     return Row >= grid_->TopRow() && Row < grid_->TopRow() + grid_->VisibleRowCount() &&
-           !grid_->CellRect(DisplCol, Row).IsEmpty();
+           DisplCol >= grid_->LeftCol() && DisplCol < grid_->LeftCol() + grid_->VisibleColCount();
   }
   void Click_Middle(int DisplCol, int Row) {
     TRect r = grid_->CellRect(DisplCol, Row);
