@@ -171,7 +171,7 @@ TEST_F(TableEditorDialog, InsertRowIsRefusedWhileTheLastRowHoldsData) {
   });
 }
 
-TEST_F(TableEditorDialog, FileLoadedInPartIsNotReplacedWithoutAsking) {
+TEST_F(TableEditorDialog, FileLoadedInPartIsReplacedOnlyAfterYes) {
   std::string file = "<ReceiveNMEA2000><row DataPage=\"0\" PGN=\"7\" SourceAddress=\"1\" TransportProtocol=\"N\" "
                      "StartByte=\"\" NumBytes=\"\" CancelData=\"N\" Mnemonic=\"a\"/><row PGN=\"8\"/></ReceiveNMEA2000>";
   Write_Project_File("J1939_Receive.xml", file);
@@ -184,9 +184,12 @@ TEST_F(TableEditorDialog, FileLoadedInPartIsNotReplacedWithoutAsking) {
                          mrNo);
     Click(rx()->Btn_OK);
     EXPECT_TRUE(rx()->Visible());
-    Click(rx()->Btn_Cancel);
+    EXPECT_EQ(Project_File("J1939_Receive.xml"), file);
+    Driver.ExpectMessage("", mrYes);
+    Click(rx()->Btn_OK);
   });
-  EXPECT_EQ(Project_File("J1939_Receive.xml"), file);
+  EXPECT_FALSE(rx()->Visible());
+  EXPECT_EQ(Load_Section_Table(Path_J1939_Receive).Rows.size(), 1u);
   EXPECT_NE(Driver.MessageBoxes()[0].Text.find("DataPage"), std::string::npos) << Driver.MessageBoxes()[0].Text;
 }
 
