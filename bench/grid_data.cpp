@@ -3,7 +3,8 @@
 // generator, same words), so the figures can be set beside the peer's:
 // sort by the text column, the wildcard filter on column 3, removing the
 // checked rows; also a 3-key indexed sort of 100,000 x 10, typing a filter
-// of 5 characters and taking it back, and recalculating 5 column sums.
+// of 5 characters and taking it back, recalculating 5 column sums, grouping
+// into 1,000 groups and the floating footer's row over 5 columns.
 
 #include <benchmark/benchmark.h>
 
@@ -105,6 +106,32 @@ void BM_FooterSumsOf5Columns(benchmark::State& state) {
     for (int c = 0; c < 5; ++c) benchmark::DoNotOptimize(g->ColumnSum(c, -1, -1));
 }
 
+// A sixth column of 1,000 keys spread over the rows; Group sorts by it,
+// inserts the 1,000 headers in one block and removes the column.
+void BM_Group1000Groups(benchmark::State& state) {
+  Session();
+  auto g = MakeGrid(5);
+  g->SetColCount(6);
+  for (int r = 1; r <= kRows; ++r) g->SetGridCell(5, r, "g" + std::to_string(r * 7919 % 1000));
+  for (auto _ : state) {
+    g->Group(5);
+    state.PauseTiming();
+    g->UnGroup();
+    state.ResumeTiming();
+  }
+}
+
+// The floating footer's row over 5 columns: sums, average, extremes, count.
+void BM_FloatingFooterRecalc5Columns(benchmark::State& state) {
+  Session();
+  auto g = MakeGrid(5);
+  g->SetRowCount(kRows + 2);
+  g->FloatingFooter()->SetVisible(true);
+  const TColumnCalcType calcs[] = {acSUM, acAVG, acMIN, acMAX, acCOUNT};
+  for (int c = 0; c < 5; ++c) g->SetColumnCalc(c, calcs[c]);
+  for (auto _ : state) g->CalcFooter(-1);
+}
+
 }  // namespace
 
 BENCHMARK(BM_SortTextColumn)->Unit(benchmark::kMillisecond);
@@ -113,3 +140,5 @@ BENCHMARK(BM_RemoveCheckedRows)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_IndexedSort3Keys10Columns)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NarrowDownFiveCharactersAndBack)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FooterSumsOf5Columns)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Group1000Groups)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FloatingFooterRecalc5Columns)->Unit(benchmark::kMillisecond);

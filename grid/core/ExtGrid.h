@@ -845,26 +845,26 @@ public:
   virtual void AddRow() { AppendOneRow(); }
   virtual void SortSwapRows(int ARow1, int ARow2);
   virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
-  virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2) { (void)ACol1; (void)ARow1; (void)ACol2; (void)ARow2; }
-  virtual void Group(int ARealCol) { (void)ARealCol; }
-  virtual void UnGroup() {}
-  virtual void SubGroup(int ARealCol) { (void)ARealCol; }
-  virtual void SubUnGroup() {}
+  virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  virtual void Group(int ARealCol);
+  virtual void UnGroup();
+  virtual void SubGroup(int ARealCol);
+  virtual void SubUnGroup(int ARealCol);
   virtual void QSort();
   virtual void QSortIndexed();
-  virtual void QSortGroup() {}
+  virtual void QSortGroup();
   virtual void QSortGroupIndexed() {}
   virtual void QUnSort();
-  virtual void CalcFooter(int AFooterCol) { (void)AFooterCol; }
+  virtual void CalcFooter(int AFooterCol);
   virtual void CalcFooterColumn(int ARealCol) { (void)ARealCol; }
-  virtual void RecalcFooter(int ARealCol) { (void)ARealCol; }
-  virtual void RecalcFooters() {}
+  virtual void RecalcFooter(int ARealCol) { CalcFooter(ARealCol); }
+  virtual void RecalcFooters() { CalcFooter(-1); }
   virtual void DoClickSort(int ACol) { if (OnClickSort) OnClickSort(this, ACol); }
-  virtual void DoFilterDone() {}
+  virtual void DoFilterDone() { if (OnFilterDone) OnFilterDone(this); }
   virtual bool DoFilterRow(int ARow);
-  virtual bool GetFilter(int ARealCol) { (void)ARealCol; return false; }
-  virtual void FilterSelect(int ARealCol, int ItemIndex) { (void)ARealCol; (void)ItemIndex; }
-  virtual void FilterCheckSelect(int ARealCol, int ItemIndex) { (void)ARealCol; (void)ItemIndex; }
+  virtual bool GetFilter(int ARealCol) { return GetColumnFilterValues(ARealCol); }
+  virtual void FilterSelect(int ARealCol, int ItemIndex);
+  virtual void FilterCheckSelect(int ARealCol, int ItemIndex);
   virtual std::string CalculatedCellText(int ARealCol, int ARow) { return Cells(ARealCol, ARow); }
   virtual void InsertNodeRow(int ARow) { InsertRows(ARow, 1); }
   virtual void DeleteNodeRow(int ARow) { RemoveRows(ARow, 1); }
@@ -935,6 +935,322 @@ protected:
   bool FFilterActive = false;
   std::string FLastFilter;
   int FGroupColumn = -1;
+
+public:
+  // ---- filter drop-down lists (grid/data/ExtGridFilterDropDown.cpp,
+  // grid/data/FilterDropList.h): the distinct values of a column offered
+  // under its filter row's cell; a choice becomes the column's condition
+  // (replacing only that column's conditions), "(All)" removes it.
+  bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+  void SetFilterDropDownAuto(bool Value);
+  bool FilterDropDownCheck() const { return FFilterDropDownCheck; }
+  void SetFilterDropDownCheck(bool Value) { FFilterDropDownCheck = Value; }
+  int FilterDropDownRow() const { return FFilterDropDownRow; }
+  // Only a fixed row is taken.
+  void SetFilterDropDownRow(int Value);
+  bool FilterIncremental() const { return FFilterIncremental; }
+  void SetFilterIncremental(bool Value) { FFilterIncremental = Value; }
+  // The drop-down's entries: a value, or a name, "=" and a condition.
+  TStringList* FilterList() { return &FFilterValues; }
+  // The column whose list is open; -1 when none.
+  int FilterColumn() const { return FFilterCol; }
+  // Fills FilterList with the column's entries; true when there are any.
+  virtual bool GetColumnFilterValues(int ARealCol);
+  // Opens the list under the filter row's cell of the displayed column (the
+  // input code calls it for a click on the filter glyph); false when the
+  // column offers nothing.
+  bool ShowFilterDropDown(int ADisplCol);
+  void HideFilterDropDown();
+  TDropList* FilterDropList() const { return FDropList; }
+  TDropCheckList* FilterDropCheckList() const { return FDropCheckList; }
+  std::function<void(TObject* Sender, int Column, TStrings* Filter)> OnGetColumnFilter;
+  std::function<void(TObject* Sender, int Column, int ItemIndex, const std::string& FriendlyName,
+                     std::string& FilterCondition, TDropCheckList* CheckList)>
+      OnFilterCheck;
+  TNotifyEvent OnFilterDone;
+
+private:
+  bool FFilterDropDownAuto = false;
+  bool FFilterDropDownCheck = false;
+  int FFilterDropDownRow = 0;
+  bool FFilterIncremental = false;
+  int FFilterCol = -1;
+  TDropList* FDropList = nullptr;
+  TDropCheckList* FDropCheckList = nullptr;
+
+public:
+  // ---- grouping (grid/data/ExtGridGroup.cpp): rows with equal values in a
+  // column become the children of a header row (a node) showing the value,
+  // with an optional summary row after each group; the grouped column
+  // leaves the grid until UnGroup. SubGroup groups each group's rows by
+  // another column and keeps its own state.
+  void SetGroupColumn(int Value);
+  int SubGroupColumn() const { return FSubGroupColumn; }
+  void GroupCalc(int ARealCol, int Method);
+  void GroupSum(int ARealCol);
+  void GroupAvg(int ARealCol);
+  void GroupMin(int ARealCol);
+  void GroupMax(int ARealCol);
+  void GroupCount(int ARealCol);
+  void GroupCustomCalc(int ARealCol);
+  void GroupDistinct(int ARealCol);
+  void GroupStdDev(int ARealCol);
+  double GroupCustomCalcValue(int ARealCol, int FromRow, int ToRow);
+  // Sorts the rows inside every group by the sort settings, the groups
+  // keeping their places.
+  void GroupSort(int ARealCol);
+  // Milliseconds the last header-click sort took.
+  int SortTime() const { return FSortTime; }
+  std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnGroupCalc;
+
+  // ---- floating footer calculations (grid/data/ExtGridFooter.cpp) ----
+  TColumnCalcType ColumnCalc(int ARealCol);
+  void SetColumnCalc(int ARealCol, TColumnCalcType Value);
+  void UpdateFooter();
+  // A footer template with every "<#n>" replaced by the current row's text
+  // of column n; a field that is no number disappears.
+  std::string ExpandFooterTemplate(const std::string& Template);
+  std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)> OnFooterCalc;
+
+protected:
+  virtual void CalcFooterRow(int ACol);
+  // Inserts one empty row before each given displayed row (ascending;
+  // repeats insert several), in one pass; per-row flags and hidden rows
+  // follow. Answers the new rows' displayed indexes.
+  std::vector<int> insertRowsBefore(const std::vector<int>& Rows);
+  // Removes the given displayed rows (ascending) in one pass, freeing their cells.
+  void removeDisplayedRows(const std::vector<int>& Rows);
+  void applyFloatingFooter();
+
+private:
+  bool FCalculatingFooter = false;
+  int FSortTime = 0;
+  bool FFooterHoldsLastRow = false;
+  int FGroupWidth = 0;
+  std::string FGroupCaption;
+  std::string FGroupFooter;
+  int FSubGroupColumn = -1;
+
+public:
+  // ---- node outline and expandable cells (grid/data/ExtGridNodes.cpp,
+  // grid/data/ExtGridExpand.cpp). A node is a ctNode graphic in column 0 of
+  // its row: CellBoolean contracted, CellIndex the span (real rows, the node
+  // row included; 0 or less: up to the next node row), CellErrFrom the
+  // sub-node count. Every row of a span carries its outline level in the
+  // NodeLevel of its column-0 cell. Contracting hides the span's rows as
+  // node rows, apart from the filter levels.
+  // Real rows: AddNode, RemoveNode, ExpandNode, ContractNode, InsertNormalRow,
+  // RemoveNormalRow, InsertChildRow, RemoveChildRow, MarkSummaryRow.
+  // Displayed rows: the queries, SetNodeState, GetParentRow, the expand cells.
+  void AddNode(int ARealRow, int Span);
+  void RemoveNode(int ARealRow);
+  void RemoveAllNodes();
+  int NumNodes() const { return FNumNodes; }
+  // True: contracted.
+  bool GetNodeState(int ARow);
+  void SetNodeState(int ARow, bool Value);
+  // The node row's level; -1 for a row without node.
+  int GetNodeLevel(int ARow);
+  // The outline level of any row (0 outside every node), for painting.
+  int RowNodeLevel(int ARow);
+  int GetNodeSpan(int ARow);
+  void SetNodeSpan(int ARow, int Span);
+  void UpdateNodeSpan(int ARow, int Delta);
+  int GetSubNodeCount(int ARow);
+  void UpdateSubNodeCount(int ARow, int Delta);
+  // The tree line below a row: 0 a node row, 1 the last row of its level,
+  // 2 a row followed by one of the same or a deeper level.
+  int GetNodeSpanType(int ARow);
+  // The node that owns the row; the row itself for a node row that no node
+  // owns; -1 for any other row.
+  int GetParentRow(int ARow);
+  // With CellNode.ExpandOne, the other nodes (not the row's own parents) are
+  // contracted first.
+  void ExpandNode(int ARealRow);
+  void ContractNode(int ARealRow);
+  void ExpandAll();
+  // Every outermost node is contracted; nested ones stay marked expanded.
+  void ContractAll();
+  // Makes the hidden real row shown by expanding the contracted nodes over it.
+  void ExpandNodesOver(int ARealRow);
+  // Hides again, as node rows, the shown rows inside contracted nodes.
+  void RehideContractedNodes();
+  void InsertNormalRow(int ARealRow);
+  void RemoveNormalRow(int ARealRow);
+  // Offset 0: at the row (below a node row, whose contents move down into
+  // the new row); n: n rows below it.
+  void InsertChildRow(int ARealRow, int Offset);
+  void RemoveChildRow(int ARealRow);
+  void MarkSummaryRow(int ARealRow);
+  // Whether X (client pixels) lies on the expand glyph of a node row.
+  bool IsNodeGlyphHit(int ARow, int X);
+  // The user toggles a node (click on the glyph, a key): the before-events
+  // may refuse, the after-events follow.
+  void ToggleNodeByUser(int ARow);
+  using TNodeAllowEvent = std::function<void(TObject* Sender, int ARow, int ARowReal, bool& Allow)>;
+  using TNodeClickEvent = std::function<void(TObject* Sender, int ARow, int ARowReal)>;
+  TNodeAllowEvent OnBeforeExpandNode;
+  TNodeClickEvent OnExpandNode;
+  TNodeAllowEvent OnBeforeContractNode;
+  TNodeClickEvent OnContractNode;
+
+  bool HasExpand(int ARealCol, int ARow);
+  void AddExpand(int ARealCol, int ARow, int ExpandedHeight);
+  void RemoveExpand(int ARealCol, int ARow);
+  bool ToggleExpand(int ARealCol, int ARow);
+  bool GetExpandState(int ARealCol, int ARow);
+  int GetExpandHeight(int ARealCol, int ARow, bool Expanded);
+
+protected:
+  // Expands a contracted node at the real row (no ExpandOne).
+  virtual void DoExpandNode(int ARealRow);
+
+private:
+  TCellGraphic* nodeAtReal(int ARealRow) const;
+  TCellProperties* col0PropsAtReal(int ARealRow, bool Create);
+  int nodeEndReal(int ARealRow, const TCellGraphic* Node) const;
+  void raiseLevels(int FromReal, int ToReal, int Delta);
+  void forEachNodeReal(const std::function<void(int ARealRow, TCellGraphic* Node)>& Fn) const;
+
+public:
+  // ---- search and replace (grid/data/ExtGridFind.cpp) and the search
+  // footer (grid/data/ExtGridSearchFooter.cpp, grid/data/SearchPanel.h).
+  // Cells are given as (column, row); (-1, -1) is none. A search never
+  // wraps around: past the end of its region nothing more is found.
+  TPoint Find(TPoint StartCell, const std::string& S, TFindParams FindParams);
+  TPoint FindWide(TPoint StartCell, const std::u16string& S, TFindParams FindParams);
+  TPoint FindFirst(const std::string& S, TFindParams FindParams);
+  TPoint FindNext();
+  // Replaces OrigStr in every cell a search finds, in one pass; with
+  // fnMatchCase only the occurrences written that way. Answers the number
+  // of cells changed.
+  int Replace(const std::string& OrigStr, const std::string& NewStr, TFindParams FindParams);
+  // The first row from FixedRows whose sort-column text starts with S (S
+  // upper-cased by the caller); -1 when none.
+  int Search(const std::string& S);
+  bool FindBusy() const { return FFindBusy; }
+  int FindCol = 0;
+  int FindRow = 0;
+  TPoint SearchCell{-1, -1};
+  const std::string& SearchCache() const { return FSearchCache; }
+  TFindParams FindParams() const { return FFindParams; }
+  // The footer panel; made with the grid, hidden (height 0) until
+  // SearchFooter()->Visible.
+  TSearchPanel* GetSearchPanel() const { return SearchPanel; }
+  // The handlers of the footer's edit box and buttons.
+  virtual void SearchFooterEditChange();
+  virtual void SearchFooterFindNext();
+  virtual void SearchFooterFindPrevious();
+  virtual void SearchFooterHighlight();
+  virtual void SearchFooterClose();
+  std::function<void(TObject* Sender, const std::string& Value, bool& DefaultSearch)> OnSearchEditChange;
+  TNotifyEvent OnSearchFooterClose;
+  TNotifyEvent OnCreatedSearchFooter;
+
+protected:
+  // Highlighting found text in the cells: ACol -1 for the whole grid. The
+  // text highlighter fills these in; the search footer only asks.
+  virtual void HighlightSearchText(int ACol, const std::string& Text, bool MatchCase) { (void)ACol; (void)Text; (void)MatchCase; }
+  virtual void RemoveSearchHighlight(int ACol) { (void)ACol; }
+  // Shows, hides and lays out the footer panel by the SearchFooter settings.
+  void UpdateSearchPanel();
+
+private:
+  TPoint findCell(TPoint StartCell, const std::string& S, TFindParams Params);
+  bool cellMatchesSearch(int ACol, int ARow) const;
+  void gotoFoundCell(TPoint Cell);
+  TFindParams footerFindParams(bool Backward) const;
+  void searchFooterStep(bool Backward);
+  void setSearchEditColor(TColor Color);
+  std::string FSearchText;
+  std::string FSearchCache;
+  TFindParams FFindParams;
+  bool FFindBusy = false;
+  std::string FFooterLastSearch;
+
+public:
+  // ---- clearing, trimming, merging and numbering cells
+  // (grid/data/ExtGridClear.cpp). Rectangles (ACol1, ARow1, ACol2, ARow2)
+  // take displayed columns mapped to real ones with SaveHiddenCells (hidden
+  // columns stay untouched), real columns without; a reversed pair selects
+  // nothing.
+  bool ClearTextOnly() const { return FClearTextOnly; }
+  void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
+  bool SaveHiddenCells() const { return FSaveHiddenCells; }
+  void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+  void ClearRows(int RowIndex, int RCount);
+  void ClearCols(int ColIndex, int CCount);
+  void ClearNormalRows(int RowIndex, int RCount);
+  void ClearNormalCols(int ColIndex, int CCount);
+  void ClearNormalCells();
+  // Every cell, hidden columns included; the search buffer too.
+  void Clear();
+  // Clear, and the kept cells of the hidden rows (which stay hidden).
+  void ClearAll();
+  void ClearSelection();
+  void TrimColumn(int ACol);
+  void TrimRow(int ARow);
+  void TrimAll();
+  void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+  void SplitAllCells();
+  void SplitColumnCells(int ColIndex);
+  void SplitRowCells(int RowIndex);
+  // Runs of two or more equal texts become one merged cell.
+  void MergeColumnCells(int ColIndex, bool MainMerge);
+  void MergeRowCells(int RowIndex, bool MainMerge);
+  int AutoNumberStart() const { return FAutoNumberStart; }
+  void SetAutoNumberStart(int Value) { FAutoNumberStart = Value; }
+  int AutoNumberOffset() const { return FAutoNumberOffset; }
+  void SetAutoNumberOffset(int Value) { FAutoNumberOffset = Value; }
+  TSortDirection AutoNumberDirection() const { return FAutoNumberDirection; }
+  void SetAutoNumberDirection(TSortDirection Value) { FAutoNumberDirection = Value; }
+  void AutoNumberCol(int ACol);
+  void AutoNumberRow(int ARow);
+  // The text starts with the wide-text marker.
+  bool IsWideCell(int ARealCol, int ARow) const;
+  // The first cell, row by row, whose stored text is SubStr.
+  bool IsCell(const std::string& SubStr, int& ACol, int& ARow) const;
+
+private:
+  int clearColumn(int ACol) const { return FSaveHiddenCells ? RealColIndex(ACol) : ACol; }
+  bool FSaveHiddenCells = true;
+  int FAutoNumberStart = 0;
+  int FAutoNumberOffset = 0;
+  TSortDirection FAutoNumberDirection = sdAscending;
+
+public:
+  // ---- moving and swapping rows and columns, the column order
+  // (grid/data/ExtGridMove.cpp). Cells, cell objects, heights, per-row
+  // flags and embedded cell controls travel with their rows and columns.
+  // Displayed columns and rows, except where the name says real.
+  void MoveColumn(int FromIndex, int ToIndex);
+  void MoveRow(int FromIndex, int ToIndex);
+  // ToIndex counts the rows before the block is taken out.
+  void MoveRows(int FromIndex, int ToIndex, int Count);
+  void SwapColumns(int ARealCol1, int ARealCol2);
+  void SwapRows(int ARow1, int ARow2);
+  // The current arrangement becomes the initial order.
+  void SetColumnOrder();
+  // Shows hidden columns and puts every column back at its initial place.
+  void ResetColumnOrder();
+  // The position of the column that started at ARealCol; and the reverse.
+  int ColumnPosition(int ARealCol) const;
+  int ColumnAtPosition(int APos);
+  // The first real column whose header (row 0) is AValue; -1 when none.
+  int ColumnByHeader(const std::string& AValue) const;
+  const TIntList* ColumnOrder() const { return &FColumnOrder; }
+
+protected:
+  void MoveStoredColumn(int FromIndex, int ToIndex) override;
+  // The real columns of the last column move, for the moved-column notification.
+  int FMovedRealFrom = -1;
+  int FMovedRealTo = -1;
+
+private:
+  void moveControls(bool Cols, int From, int To);
+  void swapControls(bool Cols, int A, int B);
+  void moveHiddenRowCells(int FromRealCol, int ToRealCol);
+  void swapHiddenRowCells(int ARealCol1, int ARealCol2);
 
 public:
 
@@ -1116,7 +1432,7 @@ public:
   virtual void F2KeyHook() {}
   // A release on the header row over the pressed cell: the sort by that
   // real column, which the data code does (with its settings and OnCanSort).
-  virtual void SortByHeader(int ARealCol) { (void)ARealCol; }
+  virtual void SortByHeader(int ARealCol);
   // Links in plain cells show and open (URLShow); a right click edits them (URLEdit).
   bool URLShow() const { return FURLShow; }
   void SetURLShow(bool Value) { FURLShow = Value; }
@@ -1340,8 +1656,8 @@ protected:
   void CMMouseLeave(TCMControlMsg& Message) override;
   void Dispatch(TMessage& Message) override;
   void CMCursorChanged(TMessage& Message) override;
-  // The height of the search panel while it shows; 0 otherwise (the search code answers).
-  virtual int SearchPanelHeight() const { return 0; }
+  // The height of the search panel while it shows; 0 otherwise (ExtGridSearchFooter.cpp).
+  virtual int SearchPanelHeight() const;
 
   // ---- window messages (ExtGridUpdate.cpp; the input code adds its own) ----
   void WMTimer(TWMTimer& Message) override;

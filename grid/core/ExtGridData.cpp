@@ -9,29 +9,16 @@
 
 void TExtStringGrid::InsertRows(int ARow, int RCount) {
   if (RCount <= 0 || ARow < 0 || ARow > RowCount()) return;
-  int firstReal = ARow < RowCount() ? RealRowIndex(ARow) : AllRowCount();
-  InsertGridRows(ARow, RCount);
-  FNormalRowCount = RowCount();
-  for (auto& item : FHiddenRows)
-    if (item->Idx() >= firstReal) item->SetIdx(item->Idx() + RCount);
-  CellsChanged(TRect{0, ARow, AllColCount() - 1, ARow + RCount - 1});
+  insertRowsBefore(std::vector<int>(RCount, ARow));
 }
 
 void TExtStringGrid::RemoveRows(int ARow, int RCount) {
   RCount = std::min(RCount, RowCount() - ARow);
   if (RCount <= 0 || ARow < 0) return;
-  std::vector<int> displ, real;
-  for (int r = ARow; r < ARow + RCount; ++r) {
-    displ.push_back(r);
-    real.push_back(RealRowIndex(r));
-  }
+  std::vector<int> rows(RCount);
+  for (int k = 0; k < RCount; ++k) rows[k] = ARow + k;
   // The store drops the rows whole: nothing of them comes back later.
-  DeleteGridRows(displ);
-  FNormalRowCount = RowCount();
-  for (auto& item : FHiddenRows)
-    item->SetIdx(item->Idx() -
-                 static_cast<int>(std::lower_bound(real.begin(), real.end(), item->Idx()) - real.begin()));
-  CellsChanged(TRect{0, ARow, AllColCount() - 1, ARow});
+  removeDisplayedRows(rows);
 }
 
 void TExtStringGrid::RemoveRowsEx(int ARow, int RCount) { RemoveRows(ARow, RCount); }
@@ -41,6 +28,7 @@ void TExtStringGrid::InsertCols(int ARealCol, int CCount) {
   int d = std::min(RealToDisplColumn(ARealCol), ColCount());
   for (int i = 0; i < CCount; ++i) {
     SetColCount(ColCount() + 1);
+    if (FColumnOrder.Count() > 0) FColumnOrder.Add(FColumnOrder.Count());
     ClearColumnCells(RealColIndex(ColCount() - 1));
     MoveColumn(ColCount() - 1, d);
   }
@@ -53,24 +41,9 @@ void TExtStringGrid::RemoveCols(int ARealCol, int CCount) {
     ClearColumnCells(ARealCol);
     MoveColumn(d, ColCount() - 1);
     SetColCount(ColCount() - 1);
+    // The removed column's entry was moved to the end with it.
+    if (FColumnOrder.Count() > AllColCount()) FColumnOrder.Delete(FColumnOrder.Count() - 1);
   }
-}
-
-// Exchanges the two rows' cells, records and heights.
-void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
-  if (ARow1 == ARow2) return;
-  int lo = std::min(ARow1, ARow2), hi = std::max(ARow1, ARow2);
-  MoveRow(lo, hi);
-  MoveRow(hi - 1, lo);
-}
-
-void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
-  TGridUpdateLock lock(*this);
-  for (int r = ARow1; r <= ARow2; ++r)
-    for (int c = ACol1; c <= ACol2; ++c) {
-      if (!FClearTextOnly) FreeCellProperties(c, r);
-      SetGridCell(c, r, "");
-    }
 }
 
 void TExtStringGrid::CellsChanged(const TRect& R) {

@@ -3,27 +3,94 @@
 // filter drop-down and the floating footer. The grid creates and owns them;
 // the data operations give them their properties and behaviour.
 
+#include <functional>
 #include <string>
 
 #include "grid/core/ExtGridTypes.h"
 #include "grid/data/GridFilter.h"
 #include "grid/data/SortSettings.h"
+#include "toolkit/graphics/Colors.h"
 #include "toolkit/rtl/Classes.h"
 
+// The look of the filter drop-down list.
 class TFilterDropDown : public TPersistent {
 public:
   TFilterDropDown() = default;
   std::string ClassName() const override { return "TFilterDropDown"; }
+  // Sized to its entries instead of Width x Height.
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool v) { FAutoSize = v; }
+  int Width() const { return FWidth; }
+  void SetWidth(int v) { FWidth = v; }
+  int Height() const { return FHeight; }
+  void SetHeight(int v) { FHeight = v; }
+  TColor Color() const { return FColor; }
+  void SetColor(TColor v) { FColor = v; }
+  // The list takes the column's left edge and width.
+  bool ColumnWidth() const { return FColumnWidth; }
+  void SetColumnWidth(bool v) { FColumnWidth = v; }
   TNotifyEvent OnChange;
+
+private:
+  bool FAutoSize = false;
+  int FWidth = 150;
+  int FHeight = 150;
+  TColor FColor = clWindow;
+  bool FColumnWidth = false;
 };
 
+enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
+
+// The floating footer under the grid. With fsFixedLastRow and Visible the
+// grid keeps its last row as the footer row (a fixed footer row it does not
+// paint itself; the footer panel does) holding the column calculations.
 class TFloatingFooter : public TPersistent {
 public:
   TFloatingFooter() = default;
   std::string ClassName() const override { return "TFloatingFooter"; }
+  // From another TFloatingFooter: everything but the height and OnCalcFooter.
+  void Assign(const TPersistent* Source) override;
+
   bool Visible() const { return FVisible; }
-  void SetVisible(bool v) { FVisible = v; }
+  void SetVisible(bool v) { set(FVisible, v); }
+  TFooterStyle FooterStyle() const { return FFooterStyle; }
+  void SetFooterStyle(TFooterStyle v) { set(FFooterStyle, v); }
+  TColor Color() const { return FColor; }
+  void SetColor(TColor v) { set(FColor, v); }
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor v) { set(FBorderColor, v); }
+  int Column() const { return FColumn; }
+  void SetColumn(int v) { set(FColumn, v); }
+  const std::string& CustomTemplate() const { return FCustomTemplate; }
+  void SetCustomTemplate(const std::string& v) { set(FCustomTemplate, v); }
+  bool CalculateHiddenRows() const { return FCalculateHiddenRows; }
+  void SetCalculateHiddenRows(bool v) { FCalculateHiddenRows = v; }
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool v) { FShowHint = v; }
+  int Height() const { return FHeight; }
+  void SetHeight(int v) { set(FHeight, v); }
+  bool EnableCalculation() const { return FEnableCalculation; }
+  void SetEnableCalculation(bool v) { FEnableCalculation = v; }
+
+  std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)> OnCalcFooter;
+  // The grid follows every change of the look (visibility, style, colours).
+  TNotifyEvent OnChange;
 
 private:
+  template <typename T>
+  void set(T& Field, const T& Value) {
+    if (Field == Value) return;
+    Field = Value;
+    if (OnChange) OnChange(this);
+  }
   bool FVisible = false;
+  TFooterStyle FFooterStyle = fsFixedLastRow;
+  TColor FColor = clBtnFace;
+  TColor FBorderColor = clNone;
+  int FColumn = 0;
+  std::string FCustomTemplate;
+  bool FCalculateHiddenRows = true;
+  bool FShowHint = false;
+  int FHeight = 22;
+  bool FEnableCalculation = true;
 };

@@ -169,6 +169,7 @@ void TExtStringGrid::DoButtonClick(int ACol, int ARow) {
 
 void TExtStringGrid::DoExpandClick(int ACol, int ARow, bool Expanded) {
   if (OnExpandClick) OnExpandClick(this, ACol, ARow, Expanded);
+  SetRowHeights(ARow, GetExpandHeight(ACol, ARow, Expanded));
 }
 
 void TExtStringGrid::DoComboCloseUp(int ARow, int ACol) {

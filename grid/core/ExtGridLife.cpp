@@ -82,6 +82,8 @@ void TExtStringGrid::wireSubObjects() {
     ShowColumnHeaders();
   };
   FRowHeaders.OnChange = [this](TObject*) { ShowRowHeaders(); };
+  FSearchFooter->OnChange = [this](TObject*) { UpdateSearchPanel(); };
+  FFloatingFooter.OnChange = [this](TObject*) { applyFloatingFooter(); };
 }
 
 TExtStringGrid::~TExtStringGrid() {
@@ -91,6 +93,8 @@ TExtStringGrid::~TExtStringGrid() {
   // Every event of the sub-objects points back into this grid.
   FColumnHeaders.OnChange = nullptr;
   FRowHeaders.OnChange = nullptr;
+  FSearchFooter->OnChange = nullptr;
+  FFloatingFooter.OnChange = nullptr;
   FFixedFont.OnChange = nullptr;
   FActiveCellFont.OnChange = nullptr;
   // Hidden columns come back so that the base grid frees every record it made.

@@ -439,7 +439,8 @@ void TExtStringGrid::DblClick() { TBaseGrid::DblClick(); }
 // grid keeps its column order in step and passes the move on to a
 // synchronised grid (which does not pass it back).
 void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
-  int from = RealColIndex(FromIndex), to = RealColIndex(ToIndex);
+  // The real columns as they were before the move (hidden columns shift).
+  int from = FMovedRealFrom, to = FMovedRealTo;
   int n = FColumnOrder.Count();
   if (from < n && to < n && from != to) FColumnOrder.Move(from, to);
   if (EnhRowColMove()) ColMoveFlg = true;

@@ -8,4 +8,7 @@ void TExtStringGrid::GetDisplText(int ACol, int ARow, std::string& Value) const 
 }
 
 // The floating footer follows the last row; the data code repaints it.
-void TExtStringGrid::LastRowChanged() { TBaseGrid::LastRowChanged(); }
+void TExtStringGrid::LastRowChanged() {
+  TBaseGrid::LastRowChanged();
+  UpdateFooter();
+}

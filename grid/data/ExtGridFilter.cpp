@@ -45,6 +45,7 @@ void TExtStringGrid::ApplyFilter() {
 bool TExtStringGrid::RemoveLastFilter() {
   if (FilterLevel() <= 0) return false;
   UnHideRowList();
+  RehideContractedNodes();
   SetFixedRows(FFilterFixedRows);
   if (SelectionHidden()) UnHideSelection();
   CalcFooter(-1);

@@ -1,0 +1,179 @@
+// The filter drop-down: the distinct values of a column, offered in a list
+// under the column's filter row cell; a choice becomes that column's
+// condition and re-applies the filter.
+
+#include <map>
+
+#include "grid/core/ExtGrid.h"
+#include "grid/data/FilterDropList.h"
+#include "toolkit/forms/WinApi.h"
+#include "toolkit/rtl/SysUtils.h"
+
+namespace {
+struct TCaseless {
+  bool operator()(const std::string& A, const std::string& B) const { return AnsiCompareText(A, B) < 0; }
+};
+
+// A value with a blank is offered as a quoted condition, so that the
+// matcher keeps the blank.
+std::string entryOf(const std::string& Value) {
+  if (Value.find(' ') == std::string::npos) return Value;
+  return Value + "=\"" + Value + "\"";
+}
+
+// The part shown (before the first "=") and the condition (after it).
+void splitEntry(const std::string& Entry, std::string& Name, std::string& Condition) {
+  const size_t eq = Entry.find('=');
+  Name = eq == std::string::npos ? Entry : Entry.substr(0, eq);
+  Condition = eq == std::string::npos ? Entry : Entry.substr(eq + 1);
+}
+}  // namespace
+
+void TExtStringGrid::SetFilterDropDownAuto(bool Value) {
+  FFilterDropDownAuto = Value;
+  Invalidate();
+}
+
+void TExtStringGrid::SetFilterDropDownRow(int Value) {
+  if (Value < 0 || Value >= FixedRows()) return;
+  FFilterDropDownRow = Value;
+  Invalidate();
+}
+
+// One ordered map over the values: duplicates (case ignored) keep their
+// first form, and 100,000 rows are one pass.
+bool TExtStringGrid::GetColumnFilterValues(int ACol) {
+  FFilterValues.Clear();
+  FFilterValues.SetSorted(false);
+  if (FFilterDropDownAuto && (ACol >= FixedCols() || FFilterDropDownColumns == fdAll) && ACol < AllColCount()) {
+    std::map<std::string, std::string, TCaseless> values;
+    for (int r = FixedRows(); r <= RowCount() - FixedFooters() - 1; ++r) {
+      std::string v = Trim(Cells(ACol, r));
+      values.emplace(v, entryOf(v));
+    }
+    if (!FFilterIncremental)
+      for (const auto& item : FHiddenRows)
+        if (item->Idx() >= FixedRows() && ACol < item->Items()->Count()) {
+          const std::string& v = item->Items()->Strings(ACol);
+          values.emplace(v, entryOf(v));
+        }
+    if (!FFilterDropDownClear.empty()) FFilterValues.Add(FFilterDropDownClear);
+    for (const auto& [key, entry] : values) FFilterValues.Add(entry);
+  }
+  if (OnGetColumnFilter) OnGetColumnFilter(this, ACol, &FFilterValues);
+  return FFilterValues.Count() > 0;
+}
+
+bool TExtStringGrid::ShowFilterDropDown(int ADisplCol) {
+  HideFilterDropDown();
+  const int col = RealColIndex(ADisplCol);
+  if (ADisplCol < 0 || ADisplCol >= ColCount() || !GetColumnFilterValues(col)) return false;
+  TCustomListBox* list = nullptr;
+  if (FFilterDropDownCheck) {
+    if (!FDropCheckList) {
+      FDropCheckList = new TDropCheckList(this);
+      FDropCheckList->SetParent(this);
+      FDropCheckList->OnSelect = [this](TObject*, int) { FilterCheckSelect(FFilterCol, -1); };
+      FDropCheckList->OnCancel = [this] { FFilterCol = -1; };
+    }
+    list = FDropCheckList;
+  } else {
+    if (!FDropList) {
+      FDropList = new TDropList(this);
+      FDropList->SetParent(this);
+      FDropList->OnSelect = [this](TObject*, int ItemIndex) { FilterSelect(FFilterCol, ItemIndex); };
+      FDropList->OnCancel = [this] { FFilterCol = -1; };
+    }
+    list = FDropList;
+  }
+  list->Items()->Clear();
+  std::string name, condition;
+  for (int i = 0; i < FFilterValues.Count(); ++i) {
+    splitEntry(FFilterValues.Strings(i), name, condition);
+    list->Items()->Add(name);
+  }
+  if (FFilterDropDownCheck)
+    for (int i = 0; i < FFilterValues.Count(); ++i) {
+      splitEntry(FFilterValues.Strings(i), name, condition);
+      for (int k = 0; k < FFilter.Count(); ++k)
+        if (FFilter.Items(k)->Column() == col && FFilter.Items(k)->Condition() == condition)
+          FDropCheckList->SetChecked(i, true);
+    }
+  // Only now is the list open: checking the current conditions above is no choice.
+  FFilterCol = col;
+  list->SetColor(FFilterDropDown.Color());
+  TRect cell = CellRect(ADisplCol, FFilterDropDownRow);
+  int w = FFilterDropDown.Width(), h = FFilterDropDown.Height(), left = cell.Left;
+  if (FFilterDropDown.AutoSize()) {
+    int widest = 0;
+    for (int i = 0; i < list->Items()->Count(); ++i) widest = std::max(widest, Canvas()->TextWidth(list->Items()->Strings(i)));
+    w = widest + 8 + 2 * GetSystemMetrics(SM_CXEDGE);
+    h = list->Items()->Count() * list->ItemHeight() + 2 * GetSystemMetrics(SM_CYEDGE);
+  }
+  if (FFilterDropDown.ColumnWidth()) w = cell.Right - cell.Left;
+  list->SetBounds(left, cell.Bottom, w, std::min(h, std::max(ClientHeight() - cell.Bottom, list->ItemHeight() * 3)));
+  list->SetVisible(true);
+  list->BringToFront();
+  if (list->CanFocus()) list->SetFocus();
+  return true;
+}
+
+void TExtStringGrid::HideFilterDropDown() {
+  if (FDropList) FDropList->SetVisible(false);
+  if (FDropCheckList) FDropCheckList->SetVisible(false);
+  FFilterCol = -1;
+}
+
+// A choice in the plain list: the column's conditions give way to this one.
+void TExtStringGrid::FilterSelect(int ACol, int ItemIndex) {
+  if (CanFocus()) SetFocus();
+  if (ACol >= 0 && ACol < AllColCount() && ItemIndex >= 0 && GetColumnFilterValues(ACol) &&
+      ItemIndex < FFilterValues.Count()) {
+    std::string name, condition;
+    splitEntry(FFilterValues.Strings(ItemIndex), name, condition);
+    if (FAutoFilterUpdate) SetFilterActive(false);
+    if (condition == FFilterDropDownClear) condition.clear();
+    if (OnFilterSelect) OnFilterSelect(this, ACol, ItemIndex, name, condition);
+    FFilter.RemoveColumnFilter(ACol);
+    // The list merged values that differ in case only, so the condition
+    // takes them all: none of those rows would be reachable otherwise.
+    if (!condition.empty()) {
+      FFilter.ColumnFilter(ACol)->SetCondition(condition);
+      FFilter.ColumnFilter(ACol)->SetCaseSensitive(false);
+    }
+    if (FAutoFilterUpdate) {
+      SetFixedRowAlways(true);
+      SetFilterActive(true);
+      if (RowCount() > FixedRows()) SetRow(FixedRows());
+      DoFilterDone();
+    }
+  }
+  FFilterCol = -1;
+}
+
+// The checked values of the check list: alternatives of one column, joined
+// to the other columns' conditions as a whole.
+void TExtStringGrid::FilterCheckSelect(int ACol, int ItemIndex) {
+  (void)ItemIndex;
+  if (ACol < 0 || ACol >= AllColCount() || !FDropCheckList || !GetColumnFilterValues(ACol)) return;
+  SetFilterActive(false);
+  FFilter.RemoveColumnFilter(ACol);
+  bool first = true;
+  const int n = std::min(FFilterValues.Count(), FDropCheckList->Items()->Count());
+  for (int i = 0; i < n; ++i) {
+    if (!FDropCheckList->Checked(i)) continue;
+    std::string name, condition;
+    splitEntry(FFilterValues.Strings(i), name, condition);
+    if (condition == FFilterDropDownClear) condition.clear();
+    if (OnFilterCheck) OnFilterCheck(this, ACol, i, name, condition, FDropCheckList);
+    if (condition.empty()) continue;
+    TFilterData* d = FFilter.Add();
+    d->SetColumn(ACol);
+    d->SetCondition(condition);
+    d->SetCaseSensitive(false);
+    d->SetOperation(first && FFilter.Count() == 1 ? foNONE : first ? foAND : foOR);
+    first = false;
+  }
+  SetFilterActive(true);
+  FDropCheckList->Invalidate();
+}

@@ -1,0 +1,132 @@
+// The grid's side of the search footer: showing the panel by the
+// SearchFooter settings, and the handlers of its edit box and buttons.
+// Find-next and find-previous walk the same order (backwards for
+// previous), so that one undoes the other.
+
+#include "grid/core/ExtGrid.h"
+#include "grid/data/SearchPanel.h"
+#include "grid/foundation/ExtObjCheckBox.h"
+#include "grid/foundation/ExtObjGridButton.h"
+
+namespace {
+constexpr int kSearchPanelHeight = 35;
+}  // namespace
+
+int TExtStringGrid::SearchPanelHeight() const {
+  return SearchPanel && SearchPanel->Visible() ? SearchPanel->Height() : 0;
+}
+
+void TExtStringGrid::UpdateSearchPanel() {
+  if (FDestroyingGrid) return;
+  TSearchFooter* f = FSearchFooter.get();
+  if (!f->Visible()) {
+    if (SearchPanel) {
+      SearchPanel->SetVisible(false);
+      SearchPanel->SetHeight(0);
+    }
+    return;
+  }
+  if (!SearchPanel) {
+    SearchPanel = new TSearchPanel(this);
+    SearchPanel->SetParent(this);
+    SearchPanel->SetAlign(alBottom);
+    SearchPanel->OnEditChange = [this](TObject*) { SearchFooterEditChange(); };
+    SearchPanel->OnForwardClick = [this](TObject*) { SearchFooterFindNext(); };
+    SearchPanel->OnBackwardClick = [this](TObject*) { SearchFooterFindPrevious(); };
+    SearchPanel->OnHighlightClick = [this](TObject*) { SearchFooterHighlight(); };
+    SearchPanel->OnExitClick = [this](TObject*) { SearchFooterClose(); };
+  }
+  TSearchPanel* p = SearchPanel;
+  auto take = [](std::string& To, const std::string& From) {
+    if (!From.empty()) To = From;
+  };
+  take(p->FindNextCaption, f->FindNextCaption());
+  take(p->FindPrevCaption, f->FindPrevCaption());
+  take(p->MatchCaseCaption, f->MatchCaseCaption());
+  take(p->HighLightCaption, f->HighLightCaption());
+  p->HintFindNext = f->HintFindNext();
+  p->HintFindPrev = f->HintFindPrev();
+  p->HintClose = f->HintClose();
+  p->HintHighlight = f->HintHighlight();
+  p->SetColor(f->Color());
+  p->SetColorTo(f->ColorTo());
+  p->ExitButton->SetVisible(f->ShowClose());
+  p->ForwardButton->SetVisible(f->ShowFindNext());
+  p->BackwardButton->SetVisible(f->ShowFindPrev());
+  p->HiliteButton->SetVisible(f->ShowHighLight());
+  p->MatchCase->SetVisible(f->ShowMatchCase());
+  p->SetHeight(kSearchPanelHeight);
+  p->SetVisible(true);
+  p->LayoutChildren();
+}
+
+TFindParams TExtStringGrid::footerFindParams(bool Backward) const {
+  const TSearchFooter* f = FSearchFooter.get();
+  TFindParams p{fnAutoGoto};
+  if (Backward) p += TFindParams{fnBackward};
+  if (SearchPanel->HiliteButton->Down()) p += TFindParams{fnIgnoreHTMLTags};
+  if (SearchPanel->MatchCase->Checked()) p += TFindParams{fnMatchCase};
+  if (f->SearchActiveColumnOnly()) p += TFindParams{fnFindInCurrentCol};
+  if (f->SearchMatchStart()) p += TFindParams{fnMatchStart};
+  if (f->SearchDirection() == sdLeftRight) p += TFindParams{fnDirectionLeftRight};
+  if (f->SearchColumn() >= 0 && f->SearchColumn() < ColCount()) p += TFindParams{fnFindInPresetCol};
+  return p;
+}
+
+void TExtStringGrid::setSearchEditColor(TColor Color) {
+  if (SearchPanel->EditControl->Color() != Color) SearchPanel->EditControl->SetColor(Color);
+}
+
+void TExtStringGrid::SearchFooterEditChange() {
+  if (!SearchPanel) return;
+  const std::string text = SearchPanel->EditControl->Text();
+  bool defaultSearch = true;
+  if (OnSearchEditChange) OnSearchEditChange(this, text, defaultSearch);
+  const TSearchFooter* f = FSearchFooter.get();
+  if (!defaultSearch || !f->AutoSearch()) return;
+  TFindParams p = footerFindParams(false);
+  if (f->SearchFixedCells()) p += TFindParams{fnIncludeFixed};
+  if (f->SearchHiddenRows()) p += TFindParams{fnIncludeHiddenRows};
+  if (p.Contains(fnFindInPresetCol)) FindCol = f->SearchColumn();
+  const bool highlight = SearchPanel->HiliteButton->Down() || f->AlwaysHighLight();
+  const bool matchCase = SearchPanel->MatchCase->Checked();
+  if (highlight) RemoveSearchHighlight(f->SearchColumn());
+  if (text.empty()) {
+    setSearchEditColor(clWindow);
+    return;
+  }
+  SearchCell = Find({-1, -1}, text, p);
+  DoSearchFooterAction(text, SearchCell.X, SearchCell.Y, saFindFirst);
+  setSearchEditColor(SearchCell.X < 0 ? clRed : clWindow);
+  if (SearchCell.X >= 0 && highlight) HighlightSearchText(f->SearchColumn(), text, matchCase);
+}
+
+void TExtStringGrid::searchFooterStep(bool Backward) {
+  if (!SearchPanel) return;
+  const std::string text = SearchPanel->EditControl->Text();
+  const TSearchFooter* f = FSearchFooter.get();
+  if (!f->AutoSearch() && text != FFooterLastSearch) SearchCell = {-1, -1};
+  FFooterLastSearch = text;
+  TFindParams p = footerFindParams(Backward);
+  if (p.Contains(fnFindInPresetCol)) FindCol = f->SearchColumn();
+  SearchCell = Find(SearchCell, text, p);
+  DoSearchFooterAction(text, SearchCell.X, SearchCell.Y, Backward ? saFindPrevious : saFindNext);
+  SearchPanel->Invalidate();
+}
+
+void TExtStringGrid::SearchFooterFindNext() { searchFooterStep(false); }
+void TExtStringGrid::SearchFooterFindPrevious() { searchFooterStep(true); }
+
+void TExtStringGrid::SearchFooterHighlight() {
+  if (!SearchPanel) return;
+  const int col = FSearchFooter->SearchColumn();
+  if (SearchPanel->HiliteButton->Down())
+    HighlightSearchText(col, SearchPanel->EditControl->Text(), SearchPanel->MatchCase->Checked());
+  else
+    RemoveSearchHighlight(col);
+}
+
+void TExtStringGrid::SearchFooterClose() {
+  if (OnSearchFooterClose) OnSearchFooterClose(this);
+  FSearchFooter->SetVisible(false);
+}

@@ -1,0 +1,98 @@
+// The floating footer: the footer row's calculations, hidden rows, the
+// template of the custom preview and what showing the footer does to the grid.
+
+#include "grid/core/GridCoreFixture.h"
+
+namespace {
+
+class ExtGridFooter : public ExtGridTest {
+protected:
+  void SetUp() override {
+    ExtGridTest::SetUp();
+    grid->SetColCount(3);
+    grid->SetRowCount(12);  // 1 fixed, 10 data rows, the footer row
+    grid->SetFixedRows(1);
+    grid->SetFixedCols(1);
+    for (int r = 1; r <= 10; ++r) {
+      grid->SetCells(1, r, std::to_string(r));
+      grid->SetCells(2, r, r % 2 ? "odd" : "Even");
+    }
+    grid->FloatingFooter()->SetVisible(true);
+    Driver.Pump();
+  }
+};
+
+TEST_F(ExtGridFooter, ShowingTheFooterMakesTheLastRowAFixedFooter) {
+  EXPECT_EQ(grid->FixedFooters(), 1);
+  EXPECT_TRUE(grid->HideLastRow());
+  grid->FloatingFooter()->SetFooterStyle(fsColumnPreview);
+  EXPECT_EQ(grid->FixedFooters(), 0);
+  EXPECT_FALSE(grid->HideLastRow());
+  grid->FloatingFooter()->SetFooterStyle(fsFixedLastRow);
+  grid->FloatingFooter()->SetVisible(false);
+  EXPECT_EQ(grid->FixedFooters(), 0);
+}
+
+TEST_F(ExtGridFooter, CalculationsOfTheFooterRow) {
+  struct Case {
+    int Col;
+    TColumnCalcType Calc;
+    double Expected;
+  };
+  grid->SetCells(1, 4, "n/a");  // not a number: skipped
+  const std::vector<Case> cases = {
+      {1, acSUM, 51}, {1, acAVG, 51.0 / 9}, {1, acMIN, 1}, {1, acMAX, 10}, {2, acDISTINCT, 2}, {1, acCOUNT, 10},
+  };
+  for (const Case& c : cases) {
+    grid->SetColumnCalc(c.Col, c.Calc);
+    EXPECT_EQ(grid->ColumnCalc(c.Col), c.Calc);
+    EXPECT_NEAR(grid->Floats(c.Col, 11), c.Expected, 0.01) << c.Calc;
+  }
+}
+
+TEST_F(ExtGridFooter, HiddenRowsCountOnlyWhenAsked) {
+  grid->SetColumnCalc(2, acCOUNT);
+  grid->SetColumnCalc(1, acSUM);
+  grid->HideRows(2, 3);
+  grid->CalcFooter(-1);
+  const int foot = grid->RowCount() - 1;
+  EXPECT_EQ(grid->Ints(2, foot), 10);
+  EXPECT_EQ(grid->Floats(1, foot), 55.0);
+  grid->FloatingFooter()->SetCalculateHiddenRows(false);
+  grid->CalcFooter(-1);
+  EXPECT_EQ(grid->Ints(2, foot), 8);
+  EXPECT_EQ(grid->Floats(1, foot), 50.0);
+}
+
+TEST_F(ExtGridFooter, ACellWithoutPropertiesHasNoCalculation) { EXPECT_EQ(grid->ColumnCalc(2), acNONE); }
+
+TEST_F(ExtGridFooter, CustomCalculationAsksTheEvent) {
+  grid->OnFooterCalc = [](TObject*, int ACol, int, std::string& Value) { Value = "c" + std::to_string(ACol); };
+  grid->SetColumnCalc(2, acCUSTOM);
+  EXPECT_EQ(grid->Cells(2, 11), "c2");
+}
+
+TEST_F(ExtGridFooter, TemplateFieldsTakeTheCurrentRow) {
+  grid->SetRow(3);
+  struct Case {
+    std::string Template, Expected;
+  };
+  const std::vector<Case> cases = {
+      {"plain text", "plain text"},
+      {"n=<#1>, <#2>!", "n=3, odd!"},
+      {"<#x>gone", "gone"},
+      {"<#9>", ""},
+      {"open <#1", "open <#1"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(grid->ExpandFooterTemplate(c.Template), c.Expected) << c.Template;
+}
+
+TEST_F(ExtGridFooter, TheFooterPanelShowsTheSums) {
+  grid->SetColumnCalc(1, acSUM);
+  grid->SetAlign(alClient);
+  Driver.Pump();
+  Driver.Screenshot(form, "floating_footer.png");
+  EXPECT_EQ(grid->Floats(1, 11), 55.0);
+}
+
+}  // namespace
