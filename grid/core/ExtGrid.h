@@ -912,6 +912,9 @@ public:
   // Rows (ExtGridRowsData.cpp): every row for which Pred holds, in one pass.
   void RemoveRowsWhere(const std::function<bool(int ARow)>& Pred);
   void RemoveCheckedRows(int ARealCol, bool RemoveChecked);
+  // Every normal row whose text in the displayed column ADisplCol equals an
+  // earlier row's (exactly with DoCase, else ignoring case), in one pass.
+  void RemoveDuplicates(int ADisplCol, bool DoCase);
   int GroupColumn() const { return FGroupColumn; }
   bool CheckStateForData(int ARealCol, int ARow);
 
@@ -1606,7 +1609,8 @@ public:
   void GetDisplText(int ACol, int ARow, std::string& Value) const override;
   void CellValueChanged(int ACol, int ARow) override;
   void LastRowChanged() override;
-  int GetRowIndent(int ARow) const override { (void)ARow; return 0; }
+  // The outline indent of a row: its node level times CellNode.NodeIndent (ExtGridNodes.cpp).
+  int GetRowIndent(int ARow) const override;
   bool HasNodes() const override { return FNumNodes > 0; }
   void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
                            TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,

@@ -123,6 +123,12 @@ int TExtStringGrid::RowNodeLevel(int ARow) {
   return p ? p->NodeLevel : 0;
 }
 
+int TExtStringGrid::GetRowIndent(int ARow) const {
+  if (FNumNodes == 0 || ARow < 0 || ARow >= RowCount()) return 0;
+  TCellProperties* p = GetGridObject(0, ARow);
+  return p ? p->NodeLevel * FCellNode.NodeIndent() : 0;
+}
+
 int TExtStringGrid::GetNodeLevel(int ARow) { return IsNode(ARow) ? RowNodeLevel(ARow) : -1; }
 
 int TExtStringGrid::GetNodeSpan(int ARow) {

@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <climits>
+#include <set>
 
 #include "grid/core/ExtGrid.h"
+#include "toolkit/rtl/SysUtils.h"
 
 // A check box's state: the cell text against the check-true text for a
 // data check box, the cell object's own state otherwise.
@@ -115,4 +117,15 @@ void TExtStringGrid::RemoveRowsWhere(const std::function<bool(int ARow)>& Pred) 
 
 void TExtStringGrid::RemoveCheckedRows(int ARealCol, bool RemoveChecked) {
   RemoveRowsWhere([&](int r) { return CheckStateForData(ARealCol, r) == RemoveChecked; });
+}
+
+void TExtStringGrid::RemoveDuplicates(int ADisplCol, bool DoCase) {
+  const int col = RealColIndex(ADisplCol);
+  const int last = RowCount() - FixedFooters() - 1;
+  std::set<std::string> seen;
+  RemoveRowsWhere([&](int r) {
+    if (r > last) return false;
+    const std::string& t = GetGridCell(col, r);
+    return !seen.insert(DoCase ? t : AnsiUpperCase(t)).second;
+  });
 }

@@ -193,4 +193,19 @@ TEST_F(ExtGridMove, InsertingAndRemovingColumnsKeepsTheOrderListInStep) {
   EXPECT_EQ(headers(), "ABCDE");
 }
 
+TEST_F(ExtGridMove, RemoveDuplicatesComparesAsDoCaseSays) {
+  const char* names[] = {"x", "a", "A", "b", "a", "B", "c", "a", "x"};
+  for (bool doCase : {true, false}) {
+    SetUp();
+    grid->SetCells(1, 0, "h");
+    for (int r = 1; r < 10; ++r) grid->SetCells(1, r, names[r - 1]);
+    grid->SetRowModified(6, true);  // B
+    grid->RemoveDuplicates(1, doCase);
+    std::string left;
+    for (int r = 1; r < grid->RowCount(); ++r) left += grid->Cells(1, r);
+    EXPECT_EQ(left, doCase ? "xaAbBc" : "xabc") << doCase;
+    if (doCase) EXPECT_TRUE(grid->RowModified(5));
+  }
+}
+
 }  // namespace

@@ -38,6 +38,9 @@ TEST_F(ExtGridNodes, NestedNodesRaiseTheLevelsOfTheirRows) {
   EXPECT_EQ(grid->NumNodes(), 2);
   EXPECT_EQ(grid->GetNodeSpanType(1), 0);
   EXPECT_EQ(grid->GetNodeSpanType(3), 1);
+  grid->CellNode()->SetNodeIndent(12);
+  EXPECT_EQ(grid->GetRowIndent(3), 24);
+  EXPECT_EQ(grid->GetRowIndent(5), 0);
   grid->RemoveAllNodes();
   EXPECT_EQ(grid->NumNodes(), 0);
   for (int r = 1; r <= 3; ++r) EXPECT_EQ(grid->RowNodeLevel(r), 0) << r;

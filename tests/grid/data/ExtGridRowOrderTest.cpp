@@ -1,4 +1,4 @@
-// Interleavings of sorting, filtering, hiding, inserting and removing rows,
+// Interleavings of sorting, filtering, hiding, inserting, removing and moving rows,
 // checked against a small model of the row order.
 
 #include <algorithm>
@@ -53,6 +53,16 @@ public:
   void Insert(int Shown, TModelRow Row) { Rows.insert(Rows.begin() + this->Shown()[Shown], std::move(Row)); }
   void Remove(int Shown) { Rows.erase(Rows.begin() + this->Shown()[Shown]); }
   void Hide(int Shown) { Rows[this->Shown()[Shown]].HiddenBy = 0; }
+  // The shown row From moves to shown place To; hidden rows keep their places.
+  void Move(int From, int To) {
+    std::vector<int> places = this->Shown();
+    std::vector<TModelRow> shown;
+    for (int i : places) shown.push_back(Rows[i]);
+    TModelRow r = shown[From];
+    shown.erase(shown.begin() + From);
+    shown.insert(shown.begin() + To, r);
+    for (size_t k = 0; k < places.size(); ++k) Rows[places[k]] = shown[k];
+  }
 };
 
 class ExtGridRowOrder : public ExtGridTest {
@@ -82,9 +92,10 @@ protected:
     return v;
   }
   // One step: s+ s- sort, f<n> filter values below n, u undo a filter,
-  // i<k> insert before the k-th shown row, r<k> remove it, h<k> hide it.
+  // i<k> insert before the k-th shown row, r<k> remove it, h<k> hide it,
+  // m<k><j> move the k-th shown row to shown place j.
   void step(const std::string& op) {
-    const int n = op[0] != 's' && op.size() > 1 ? std::stoi(op.substr(1)) : 0;
+    const int n = op[0] != 's' && op[0] != 'm' && op.size() > 1 ? std::stoi(op.substr(1)) : 0;
     switch (op[0]) {
       case 's':
         grid->Sort(1, op[1] == '-' ? sdDescending : sdAscending);
@@ -116,6 +127,12 @@ protected:
         grid->HideRow(grid->RealRowIndex(grid->FixedRows() + n));
         model.Hide(n);
         break;
+      case 'm': {
+        const int from = op[1] - '0', to = op[2] - '0';
+        grid->MoveRow(grid->FixedRows() + from, grid->FixedRows() + to);
+        model.Move(from, to);
+        break;
+      }
     }
   }
   TRowModel model;
@@ -132,6 +149,8 @@ TEST_F(ExtGridRowOrder, InterleavedStructureEditsKeepTheModelsOrder) {
       {"f80", "f40", "s-", "u", "i0", "u", "s+"},
       {"h0", "h3", "f70", "s+", "r2", "u", "i4", "s-"},
       {"i0", "i5", "s+", "f100", "r3", "h1", "s-", "u"},
+      {"m05", "s+", "m30", "h2", "m14", "i2", "r0"},
+      {"f60", "m20", "u", "m06", "s-", "h3", "m52"},
   };
   for (size_t k = 0; k < scripts.size(); ++k) {
     SetUp();
