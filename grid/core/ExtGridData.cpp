@@ -34,15 +34,35 @@ void TExtStringGrid::InsertCols(int ARealCol, int CCount) {
   }
 }
 
+// The column goes to the real end, past the hidden columns, which move one
+// place down with their kept cells and saved widths and stay hidden; then
+// the count drops it.
 void TExtStringGrid::RemoveCols(int ARealCol, int CCount) {
   for (int i = 0; i < CCount && ColCount() > 1; ++i) {
-    if (IsHiddenColumn(ARealCol) || ARealCol >= AllColCount()) return;
-    int d = RealToDisplColumn(ARealCol);
+    if (IsHiddenColumn(ARealCol) || ARealCol < 0 || ARealCol >= AllColCount()) return;
+    HideInplaceEdit();
+    const int d = RealToDisplColumn(ARealCol), last = AllColCount() - 1;
     ClearColumnCells(ARealCol);
-    MoveColumn(d, ColCount() - 1);
+    for (int k = d; k < ColCount() - 1; ++k) SetColWidths(k, ColWidths(k + 1));
+    Store().MoveColumn(ARealCol, last);
+    for (auto& item : FHiddenRows)
+      if (item->Items()->Count() > ARealCol) item->Items()->Delete(ARealCol);
+    for (int& h : FHiddenCols)
+      if (h > ARealCol) --h;
+    if (ARealCol < static_cast<int>(FAllColWidths.size())) FAllColWidths.erase(FAllColWidths.begin() + ARealCol);
+    for (int k = FControlList.Count() - 1; k >= 0; --k) {
+      TControlItem* c = FControlList.GetControl(k);
+      if (c->X == ARealCol)
+        FControlList.RemoveControl(k);
+      else if (c->X > ARealCol)
+        --c->X;
+    }
+    if (ARealCol < FColumnOrder.Count()) FColumnOrder.Delete(ARealCol);
+    if (FSortSettings.Column() == ARealCol)
+      FSortSettings.SetColumn(-1);
+    else if (FSortSettings.Column() > ARealCol)
+      FSortSettings.SetColumn(FSortSettings.Column() - 1);
     SetColCount(ColCount() - 1);
-    // The removed column's entry was moved to the end with it.
-    if (FColumnOrder.Count() > AllColCount()) FColumnOrder.Delete(FColumnOrder.Count() - 1);
   }
 }
 

@@ -193,6 +193,27 @@ TEST_F(ExtGridMove, InsertingAndRemovingColumnsKeepsTheOrderListInStep) {
   EXPECT_EQ(headers(), "ABCDE");
 }
 
+TEST_F(ExtGridMove, InsertingAndRemovingColumnsKeepsHiddenColumnsHidden) {
+  grid->SetCells(4, 3, "e3");
+  grid->SetCells(2, 3, "c3");
+  grid->HideRow(3);
+  grid->HideColumn(4);  // E
+  grid->RemoveCols(1, 1);
+  grid->UnHideRowsAll();
+  EXPECT_EQ(grid->AllCells(3, 3), "e3");
+  EXPECT_EQ(grid->AllCells(1, 3), "c3");
+  grid->HideRow(3);
+  EXPECT_EQ(headers(), "ACDE");
+  EXPECT_EQ(grid->NumHiddenColumns(), 1);
+  EXPECT_TRUE(grid->IsHiddenColumn(3));
+  grid->InsertCols(1, 1);
+  EXPECT_EQ(headers(), "ACDE");  // the new column is empty
+  EXPECT_EQ(grid->AllColCount(), 5);
+  EXPECT_TRUE(grid->IsHiddenColumn(4));
+  EXPECT_EQ(grid->AllCells(4, 0), "E");
+  EXPECT_EQ(grid->AllCells(1, 0), "");
+}
+
 TEST_F(ExtGridMove, RemoveDuplicatesComparesAsDoCaseSays) {
   const char* names[] = {"x", "a", "A", "b", "a", "B", "c", "a", "x"};
   for (bool doCase : {true, false}) {
@@ -204,7 +225,9 @@ TEST_F(ExtGridMove, RemoveDuplicatesComparesAsDoCaseSays) {
     std::string left;
     for (int r = 1; r < grid->RowCount(); ++r) left += grid->Cells(1, r);
     EXPECT_EQ(left, doCase ? "xaAbBc" : "xabc") << doCase;
-    if (doCase) EXPECT_TRUE(grid->RowModified(5));
+    if (doCase) {
+      EXPECT_TRUE(grid->RowModified(5));
+    }
   }
 }
 
