@@ -35,6 +35,7 @@
 #include "grid/core/ExtGridSettings.h"
 #include "grid/core/ExtGridTypes.h"
 #include "grid/editing/ExtGridEditTypes.h"
+#include "grid/exchange/ExchangeTypes.h"
 #include "grid/core/GridItem.h"
 #include "grid/data/GridCalc.h"
 #include "grid/data/GridSortEngine.h"
@@ -1268,6 +1269,90 @@ public:
   virtual void ImportCellText(int ARealCol, int ARow, const std::string& Value) { SetCells(ARealCol, ARow, Value); }
   virtual void SaveColPositions() {}
   virtual void LoadColPositions() {}
+
+  // =========================================================================
+  // Exchange: clipboard text, the grid's own text file and CSV files
+  // (grid/exchange/). Readers check the whole input before the grid changes.
+  // =========================================================================
+  // The selection, widened to whole merged cells (the clipboard keys' operations).
+  virtual void CopySelectionToClipboard();
+  virtual void CutSelectionToClipboard();
+  virtual void PasteSelectionFromClipboard();
+  // The export range (SaveStartCol..SaveEndCol, SaveStartRow..SaveEndRow).
+  void CopyToClipBoard();
+  void CutToClipboard();
+  // Pastes at (SaveStartCol, SaveStartRow).
+  void PasteFromClipboard();
+  // TAB-separated fields, CR LF after each row when there are several rows;
+  // a field holding TAB, CR, LF or starting with a double quote is quoted.
+  std::string GetSelectionAsText();
+  // Stores a text block raw from the selection's top-left, growing the grid.
+  void SetSelectionAsText(const std::string& Value);
+  std::string SelectionToText(const TGridRect& R, bool OnlySelected);
+  // Pastes a text block as the user would; returns the number of fields
+  // written or refused, Lines and the last line's Fields.
+  int ParseTextToCells(int ACol, int ARow, int& Lines, int& Fields, const std::string& Text);
+  static void TextGridSize(const std::string& Text, int& Cols, int& Rows);
+  TPoint ClipTopLeft() const { return FClipTopLeft; }
+  TClipOperation ClipLastOp() const { return FClipLastOp; }
+
+  // The grid's own text file: a size line, "cw" width lines, one line per
+  // non-empty cell. Unicode writes UTF-16LE with a byte-order mark.
+  void SaveToFile(const std::string& FileName, bool Unicode = false);
+  void LoadFromFile(const std::string& FileName);
+  // The same lines in UTF-16 code units, cells relative to the export range.
+  void SaveToStream(TStream* Stream);
+  void LoadFromStream(TStream* Stream);
+
+  // CSV files; Unicode writes UTF-8 with a byte-order mark. MaxRows <= 0: all.
+  void SaveToCSV(const std::string& FileName, bool Unicode = false);
+  void AppendToCSV(const std::string& FileName, bool Unicode = false);
+  void LoadFromCSV(const std::string& FileName, int MaxRows = 0);
+  void InsertFromCSV(const std::string& FileName, int MaxRows = 0);
+  void LoadFromCSVStream(TStream* AStream, int MaxRows = 0);
+
+  bool SaveHiddenCells() const { return FSaveHiddenCells; }
+  void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+  // '\0': "," when writing, detected when reading.
+  char Delimiter() const { return FDelimiter; }
+  void SetDelimiter(char Value) { FDelimiter = Value; }
+  bool AlwaysQuotes() const { return FAlwaysQuotes; }
+  void SetAlwaysQuotes(bool Value) { FAlwaysQuotes = Value; }
+  bool QuoteEmptyCells() const { return FQuoteEmptyCells; }
+  void SetQuoteEmptyCells(bool Value) { FQuoteEmptyCells = Value; }
+  bool JavaCSV() const { return FJavaCSV; }
+  void SetJavaCSV(bool Value) { FJavaCSV = Value; }
+  bool OemConvert() const { return FOemConvert; }
+  void SetOemConvert(bool Value) { FOemConvert = Value; }
+  bool LoadFirstRow() const { return FLoadFirstRow; }
+  void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
+  TFileProgressEvent OnFileProgress;
+
+private:
+  bool pasteAllowed();
+  void pasteField(int ACol, int ARow, const std::string& Field);
+  void clearForCut(const TGridRect& R);
+  void pasteText(int ACol, int ARow);
+  bool exportColumnsReal() const { return FSaveHiddenCells; }
+  int exportLastCol() const;
+  std::string exportText(int ACol, int ARow);
+  std::string textFileLines(bool ForStream);
+  std::string csvLines();
+  std::string csvField(std::string Text, char D);
+  void readCSV(const std::string& Text, int MaxRows, bool Insert);
+  void fileProgress(int Percent, int& Last);
+  TPoint FClipTopLeft{0, 0};
+  TClipOperation FClipLastOp = coCopy;
+  bool FPasteAll = false;
+  bool FSaveHiddenCells = false;
+  char FDelimiter = '\0';
+  bool FAlwaysQuotes = false;
+  bool FQuoteEmptyCells = true;
+  bool FJavaCSV = false;
+  bool FOemConvert = false;
+  bool FLoadFirstRow = true;
+
+public:
 
   // =========================================================================
   // Printing (filled by the print code)

@@ -1,0 +1,17 @@
+#pragma once
+// What the grid's file writers and readers share: the file encodings, the
+// line split and the progress report.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// UTF-8 text as the bytes of an 8-bit file: Windows-1252 when that carries
+// the text exactly and reads back as the same text; otherwise UTF-8, which
+// the readers' text rule recognises, so no character is lost.
+std::string EncodeEightBitFile(std::string_view Utf8);
+
+// Lines ending in CR LF; a file without any CR LF is split at LF. A final
+// line end starts no further line.
+std::vector<std::string_view> SplitFileLines(std::string_view Text);
+

@@ -1,0 +1,129 @@
+// CSV files of the export range.
+//
+// The reader follows RFC 4180: a quoted field runs across delimiters and
+// line breaks to its closing quote, so whatever the writer quotes reads back.
+// The whole text is parsed before the grid changes; an unclosed quote
+// raises EExtGridError and leaves the grid as it was.
+
+#include "grid/core/ExtGrid.h"
+#include "grid/exchange/DelimitedText.h"
+#include "grid/exchange/ExchangeFiles.h"
+#include "grid/foundation/ExtUtil.h"
+#include "toolkit/rtl/Encoding.h"
+#include "toolkit/rtl/FileUtils.h"
+#include "toolkit/rtl/Streams.h"
+#include "toolkit/rtl/SysUtils.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool NeedsCSVQuotes(std::string_view Text, char D) {
+  return Text.find_first_of(std::string{D, '"', '\r', '\n', '\x0b'}) != std::string_view::npos ||
+         (!Text.empty() && Text.front() == ' ');
+}
+
+std::string DecodeBytes(const std::vector<uint8_t>& Raw) {
+  return DecodeText(std::string_view(reinterpret_cast<const char*>(Raw.data()), Raw.size()));
+}
+
+}  // namespace
+
+std::string TExtStringGrid::csvField(std::string Text, char D) {
+  if (FOemConvert) StringToOem(Text);
+  if (FJavaCSV) {
+    if (Text.empty()) return "^";
+    LineBreaksToTilde(Text);
+  } else {
+    if (Text.empty()) return FQuoteEmptyCells || FAlwaysQuotes ? "\"\"" : "";
+    Text = StringReplace(Text, "\r\n", "\x0b", {rfReplaceAll});
+  }
+  return FAlwaysQuotes || NeedsCSVQuotes(Text, D) ? QuoteField(Text) : Text;
+}
+
+std::string TExtStringGrid::csvLines() {
+  const char d = FDelimiter ? FDelimiter : ',';
+  std::string out;
+  int last = -1;
+  ExportNotification(esExportStart, SaveStartRow());
+  for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
+    ExportNotification(esExportNextRow, r);
+    for (int c = SaveStartCol(); c <= exportLastCol(); ++c) {
+      if (c != SaveStartCol()) out += d;
+      out += csvField(exportText(c, r), d);
+    }
+    out += "\r\n";
+    fileProgress(static_cast<int>(std::lround(100.0 * r / std::max(1, RowCount() - 1))), last);
+  }
+  ExportNotification(esExportDone, -1);
+  return out;
+}
+
+void TExtStringGrid::SaveToCSV(const std::string& FileName, bool Unicode) {
+  const std::string text = csvLines();
+  WriteFileAtomic(FileName, Unicode ? EncodeText(text, TTextEncoding::Utf8Bom) : EncodeEightBitFile(text));
+}
+
+void TExtStringGrid::AppendToCSV(const std::string& FileName, bool Unicode) {
+  std::string text = DecodeText(ReadFileBytes(FileName));
+  if (!text.empty() && text.back() != '\n') text += "\r\n";
+  text += csvLines();
+  WriteFileAtomic(FileName, Unicode ? EncodeText(text, TTextEncoding::Utf8Bom) : EncodeEightBitFile(text));
+}
+
+void TExtStringGrid::readCSV(const std::string& Text, int MaxRows, bool Insert) {
+  if (Text.empty()) throw Exception("File is empty");
+  char d = FDelimiter;
+  if (d == '\0') {
+    std::string_view rest;
+    std::string_view first = FirstTextLine(Text, &rest);
+    d = DetectDelimiter(first, FirstTextLine(rest));
+  }
+  TDelimitedRows rows = ParseDelimitedText(Text, TDelimitedSyntax{d, true, true});
+  size_t from = FLoadFirstRow ? 0 : std::min<size_t>(1, rows.size());
+  size_t to = MaxRows > 0 ? std::min(rows.size(), from + static_cast<size_t>(MaxRows)) : rows.size();
+  size_t width = 0;
+  for (size_t i = from; i < to; ++i) width = std::max(width, rows[i].size());
+
+  const bool footer = Insert && FloatingFooter()->Visible() && RowCount() > 0;
+  const int startCol = SaveStartCol();
+  const int startRow = footer ? RowCount() - 1 : Insert ? RowCount() : SaveStartRow();
+  std::vector<std::string> footerTexts;
+  if (footer)
+    for (int c = 0; c < ColCount(); ++c) footerTexts.push_back(GetGridCell(c, startRow));
+  const int hidden = FSaveHiddenCells ? FNumHidden : 0;
+  if (startCol + static_cast<int>(width) > ColCount() + hidden) SetColCount(startCol + static_cast<int>(width) - hidden);
+  const int lines = static_cast<int>(to - from);
+  SetRowCount(startRow + lines + FFixedFooters + (footer ? 1 : 0));
+
+  int last = -1;
+  for (int i = 0; i < lines; ++i) {
+    int c = startCol;
+    for (std::string field : rows[from + i]) {
+      if (FOemConvert) OemToString(field);
+      if (FJavaCSV) TildeToLineBreaks(field);
+      else VTToCRLF(field);
+      ImportCellText(c++, startRow + i, field);
+    }
+    if (footer)
+      for (int c2 = c; c2 < ColCount(); ++c2) SetGridCell(c2, startRow + i, "");
+    fileProgress(static_cast<int>(std::lround(100.0 * (i + 1) / lines)), last);
+  }
+  if (footer)
+    for (int c = 0; c < static_cast<int>(footerTexts.size()); ++c) SetGridCell(c, RowCount() - 1, footerTexts[c]);
+  CellsChanged(TRect{0, 0, ColCount(), RowCount()});
+  RecalcFooters();
+}
+
+void TExtStringGrid::LoadFromCSV(const std::string& FileName, int MaxRows) {
+  const std::string bytes = ReadFileBytes(FileName);
+  if (!bytes.empty()) readCSV(DecodeText(bytes), MaxRows, false);
+}
+
+void TExtStringGrid::InsertFromCSV(const std::string& FileName, int MaxRows) {
+  const std::string bytes = ReadFileBytes(FileName);
+  if (!bytes.empty()) readCSV(DecodeText(bytes), MaxRows, true);
+}
+
+void TExtStringGrid::LoadFromCSVStream(TStream* AStream, int MaxRows) { readCSV(DecodeBytes(AStream->ReadAll()), MaxRows, false); }
