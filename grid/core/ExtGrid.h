@@ -1311,8 +1311,6 @@ public:
   void InsertFromCSV(const std::string& FileName, int MaxRows = 0);
   void LoadFromCSVStream(TStream* AStream, int MaxRows = 0);
 
-  bool SaveHiddenCells() const { return FSaveHiddenCells; }
-  void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
   // '\0': "," when writing, detected when reading.
   char Delimiter() const { return FDelimiter; }
   void SetDelimiter(char Value) { FDelimiter = Value; }
@@ -1333,7 +1331,6 @@ private:
   void pasteField(int ACol, int ARow, const std::string& Field);
   void clearForCut(const TGridRect& R);
   void pasteText(int ACol, int ARow);
-  bool exportColumnsReal() const { return FSaveHiddenCells; }
   int exportLastCol() const;
   std::string exportText(int ACol, int ARow);
   std::string textFileLines(bool ForStream);
@@ -1344,7 +1341,6 @@ private:
   TPoint FClipTopLeft{0, 0};
   TClipOperation FClipLastOp = coCopy;
   bool FPasteAll = false;
-  bool FSaveHiddenCells = false;
   char FDelimiter = '\0';
   bool FAlwaysQuotes = false;
   bool FQuoteEmptyCells = true;

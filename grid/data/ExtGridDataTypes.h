@@ -38,4 +38,4 @@ enum TFindParameters {
 using TFindParams = TSet<TFindParameters>;
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 // What a cell-by-cell pass over the grid tells ExportNotification.
-enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportFail, esExportNextRow };
+enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };

@@ -1,5 +1,6 @@
 #pragma once
-// Types of the grid's clipboard, file export and import.
+// Types of the grid's clipboard, file export and import (the export
+// states are TGridExportState in grid/data/ExtGridDataTypes.h).
 
 #include <cstdint>
 #include <functional>
@@ -8,7 +9,6 @@ class TObject;
 class TStream;
 
 enum TClipOperation { coCut, coCopy };
-enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
 
 // Progress in percent (0..100), sent only when it changed.
