@@ -1,12 +1,14 @@
 // Draws the program's glyph bitmaps and its pointer cursor with Cairo and
-// writes them under resources/ (glyphs as PNG, the cursor as .cur). They are
-// this program's own drawings; run it again after changing one.
+// writes them under resources/ (glyphs as PNG, the cursor as .cur), and the
+// flag pictures of the language files under language/ (48 x 48 BMP, the
+// size of a slot of the options dialog). They are this program's own
+// drawings; run it again after changing one.
 //
 // Build and run from the repository root:
 //   g++ -std=c++20 -I. tools/glyphgen.cpp platform/theme/*.cpp
 //     toolkit/graphics/codecs/{ByteReader,BmpCodec,PngCodec,IcoCodec}.cpp
 //     $(pkg-config --cflags --libs pangocairo libpng) -o /tmp/glyphgen
-//   /tmp/glyphgen resources
+//   /tmp/glyphgen resources language
 //
 // Glyphs that are drawn with a colour key (their bottom-left pixel's colour
 // is transparent) get a magenta background, and their anti-aliased edges are
@@ -23,6 +25,7 @@
 #include <vector>
 
 #include "platform/theme/Theme.h"
+#include "toolkit/graphics/codecs/BmpCodec.h"
 #include "toolkit/graphics/codecs/IcoCodec.h"
 #include "toolkit/graphics/codecs/PngCodec.h"
 
@@ -470,11 +473,82 @@ void Pointer(const fs::path& dir) {
   Save(dir / "cursors" / "QGS_POINTER.cur", EncodeIco(cur));
 }
 
+// ---- flags of the language files ----
+
+constexpr int kFlag = 48;
+const TRgb kFlagBlue = Hex(0x012169), kFlagRed = Hex(0xC8102E);
+
+// A band of the given width along the line from (x0, y0) to (x1, y1), with
+// square ends so that it runs off the picture's edges.
+void Band(cairo_t* cr, double x0, double y0, double x1, double y1, double width, TRgb c) {
+  cairo_move_to(cr, x0, y0);
+  cairo_line_to(cr, x1, y1);
+  Color(cr, c);
+  cairo_set_line_width(cr, width);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+  cairo_stroke(cr);
+}
+
+// A band clipped to one quadrant (qx, qy: 0 or 1) of the picture.
+void QuadrantBand(cairo_t* cr, int qx, int qy, double x0, double y0, double x1, double y1, double width, TRgb c) {
+  const double m = kFlag / 2.0;
+  cairo_save(cr);
+  cairo_rectangle(cr, qx * m, qy * m, m, m);
+  cairo_clip(cr);
+  Band(cr, x0, y0, x1, y1, width, c);
+  cairo_restore(cr);
+}
+
+// The Union flag, squared to the slot: blue field, white diagonals with red
+// ones set off their middle turning round the centre, and the white-edged red
+// upright cross.
+void EnglishFlag(cairo_t* cr) {
+  const double s = kFlag, m = s / 2, d = 1.5;
+  Color(cr, kFlagBlue);
+  cairo_paint(cr);
+  Band(cr, 0, 0, s, s, 9, kWhite);
+  Band(cr, s, 0, 0, s, 9, kWhite);
+  QuadrantBand(cr, 0, 0, -d, d, s - d, s + d, 3, kFlagRed);
+  QuadrantBand(cr, 1, 1, d, -d, s + d, s - d, 3, kFlagRed);
+  QuadrantBand(cr, 1, 0, s + d, d, d, s + d, 3, kFlagRed);
+  QuadrantBand(cr, 0, 1, s - d, -d, -d, s - d, 3, kFlagRed);
+  Band(cr, m, 0, m, s, 14, kWhite);
+  Band(cr, 0, m, s, m, 14, kWhite);
+  Band(cr, m, 0, m, s, 8, kFlagRed);
+  Band(cr, 0, m, s, m, 8, kFlagRed);
+}
+
+// The flag of a language without a picture of its own: a plain pennant on a
+// pole over a light field, no country's colours.
+void DefaultFlag(cairo_t* cr) {
+  const double s = kFlag;
+  Color(cr, Hex(0xF4F4F4));
+  cairo_paint(cr);
+  Band(cr, 11, 5, 11, s - 5, 2, Hex(0x6A6A6A));
+  cairo_move_to(cr, 12, 7);
+  cairo_curve_to(cr, 20, 3, 28, 13, 40, 8);
+  cairo_line_to(cr, 40, 26);
+  cairo_curve_to(cr, 28, 31, 20, 21, 12, 25);
+  cairo_close_path(cr);
+  Color(cr, Hex(0x3C78C8));
+  cairo_fill_preserve(cr);
+  Stroke(cr, Hex(0x2A5490), 1);
+}
+
+void Flag(const fs::path& dir, const std::string& name, const TDraw& draw) {
+  Save(dir / (name + ".bmp"), EncodeBmp(Render(kFlag, kFlag, draw)));
+}
+
+void LanguageFlags(const fs::path& dir) {
+  Flag(dir, "English", EnglishFlag);
+  Flag(dir, "DefaultFlag", DefaultFlag);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: glyphgen <resources folder>\n";
+  if (argc != 3) {
+    std::cerr << "usage: glyphgen <resources folder> <language folder>\n";
     return 2;
   }
   const fs::path dir = argv[1];
@@ -483,5 +557,6 @@ int main(int argc, char** argv) {
   ButtonStrips(dir);
   Spectrum(dir);
   Pointer(dir);
+  LanguageFlags(argv[2]);
   return 0;
 }

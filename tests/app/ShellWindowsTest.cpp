@@ -216,6 +216,35 @@ TEST_F(ShellWindowsTest, OptionsWithoutLanguageFilesShowNoPaging) {
   EXPECT_TRUE(Driver.ScriptDone());
 }
 
+// The language files that come with the program, laid into LANGUAGE as the
+// build lays them: English with its flag, another language with the default
+// flag.
+TEST_F(ShellWindowsTest, ShippedLanguageFilesShowEnglishWithItsFlag) {
+  fs::create_directories(dir.Sub("LANGUAGE"));
+  for (const char* name : {"English.lng", "English.bmp", "DefaultFlag.bmp"})
+    fs::copy_file(Shipped_Language_Folder() / name, dir.Sub(std::string("LANGUAGE/") + name));
+  dir.Write("LANGUAGE/Deutsch.lng", "");
+  Start();
+  Driver.InModal([this] {
+    auto* o = FSoftOptions;
+    EXPECT_EQ(o->L_Page_Lang->Caption(), "Page 1 / 1");
+    EXPECT_FALSE(o->Btn_Next->Visible());
+    EXPECT_EQ(o->L_L[1]->Caption(), "English");
+    ASSERT_TRUE(o->I_L[1]->Visible());
+    EXPECT_EQ(Driver.PixelAt(o->I_L[1], 24, 24), RGB(0xC8, 0x10, 0x2E));  // the red cross in the middle
+    EXPECT_EQ(Driver.PixelAt(o->I_L[1], 2, 10), RGB(0x01, 0x21, 0x69));   // the blue field
+    EXPECT_EQ(o->L_L[0]->Caption(), "Deutsch");
+    ASSERT_TRUE(o->I_L[0]->Visible());
+    EXPECT_EQ(Driver.PixelAt(o->I_L[0], 2, 2), RGB(0xF4, 0xF4, 0xF4));    // the default flag's field
+    EXPECT_EQ(Driver.PixelAt(o->I_L[0], 26, 16), RGB(0x3C, 0x78, 0xC8));  // and its pennant
+    Driver.Screenshot(o, "options-shipped-languages.png");
+    Click(o->Btn_Cancel);
+  });
+  Click(main->Btn_Opz);
+  EXPECT_TRUE(Driver.ScriptDone());
+  EXPECT_EQ(Language_Name, "English");
+}
+
 TEST_F(ShellWindowsTest, LanguageChangeAsksAndIsKeptOnlyOnOk) {
   dir.Write("LANGUAGE/Italiano.lng",
             "STR0=Inizio\nSTR1=Passo 1\nSTR8=Nessuna configurazione\nSTR12=Apri Configurazione\n"

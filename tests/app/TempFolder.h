@@ -42,3 +42,14 @@ public:
 private:
   std::string path_;
 };
+
+// The language files that come with the program (language/ of the source
+// tree, named by CTest's environment).
+inline std::filesystem::path Shipped_Language_Folder() {
+  const char* source = std::getenv("QUELIX_SOURCE_DIR");
+  if (source == nullptr || *source == 0) {
+    ADD_FAILURE() << "QUELIX_SOURCE_DIR is not set: run the tests through ctest";
+    return {};
+  }
+  return std::filesystem::path(source) / "language";
+}

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "app/UComon.h"
 #include "tests/app/TempFolder.h"
@@ -173,6 +174,21 @@ TEST_F(ULanguageTest, MissingLanguageFallsBackToEnglishFile) {
   Load_Language();
   EXPECT_EQ(Language_Name, "English");
   EXPECT_EQ(Lang_Text(0), "Start");
+}
+
+// English.lng comes with the program: read by the program's own reader it
+// must give every built-in text, each written once.
+TEST_F(ULanguageTest, ShippedEnglishFileHoldsEveryBuiltInText) {
+  const std::string file = (Shipped_Language_Folder() / "English.lng").string();
+  for (std::string& text : Lang_Strings) text = "not in the file";
+  std::string error;
+  ASSERT_TRUE(Read_Lang_File(file, &error)) << error;
+  for (int i = 0; i < Lang_Count; ++i) EXPECT_EQ(Lang_Text(i), Lang_Defaults[i]) << "STR" << i;
+  std::ifstream in(file, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  size_t entries = 0;
+  for (size_t at = 0; (at = bytes.find("\nSTR", at)) != std::string::npos; ++at) ++entries;
+  EXPECT_EQ(entries, static_cast<size_t>(Lang_Count));  // no text twice
 }
 
 TEST_F(ULanguageTest, LanguageNameCannotLeaveTheFolder) {
