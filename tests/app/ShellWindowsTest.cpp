@@ -3,6 +3,7 @@
 // the language and the update timer, and the About box.
 #include <filesystem>
 
+#include "app/UFormLook.h"
 #include "app/UVersionCheck.h"
 #include "editors/UParGen.h"
 #include "editors/UReceive_J1939_Frames_P68.h"
@@ -53,6 +54,13 @@ TEST_F(ShellWindowsTest, StepsThatNeedAProjectAreRefused) {
     Click(b);
     ASSERT_FALSE(Driver.MessageBoxes().empty());
     EXPECT_EQ(Driver.MessageBoxes().back().Type, mtError);
+    // The box took the pointer: the button is drawn normal once it closes,
+    // not hot until the mouse moves.
+    EXPECT_FALSE(b->CursorOnButton());
+    EXPECT_FALSE(b->Down());
+    EXPECT_EQ(Driver.PixelAt(b, 2, 2), Form_Color);
+    Driver.MouseMove(b, 4, 4);
+    EXPECT_EQ(Driver.PixelAt(b, 2, 2), Button_Hot_Color);
   }
   EXPECT_EQ(Driver.MessageBoxes().size(), 5u);
   EXPECT_FALSE(fs::exists(dir.Sub("PROJECTS/bin")));

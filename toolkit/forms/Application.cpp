@@ -144,6 +144,9 @@ void TApplication::ModalStarted(TCustomForm* Form) {
   ++modalLevel_;
   modalStack_.push_back(Form);
   CancelHint();
+  // The modal window takes the input: the control under the pointer in the
+  // windows beneath it is left, not kept hot until the pointer moves.
+  wm::SetMouseControl(nullptr);
 }
 
 void TApplication::ModalFinished(TCustomForm* Form) {

@@ -9,6 +9,7 @@
 
 #include "platform/display/DisplayHost.h"
 #include "toolkit/forms/Forms.h"
+#include "toolkit/forms/WindowManager.h"
 #include "toolkit/forms/dialogs/FileChooserForm.h"
 
 TModalResult ModalResultOf(TMsgDlgBtn Button) {
@@ -66,6 +67,11 @@ IDialogPresenter* g_presenter = nullptr;
 void SetDialogPresenter(IDialogPresenter* Presenter) { g_presenter = Presenter; }
 IDialogPresenter& DialogPresenter() { return g_presenter ? *g_presenter : g_builtIn; }
 
+IDialogPresenter& PresenterForDialog() {
+  wm::SetMouseControl(nullptr);
+  return DialogPresenter();
+}
+
 namespace {
 
 TMessageBoxRequest dialogRequest(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx) {
@@ -88,7 +94,7 @@ TMessageBoxRequest dialogRequest(const std::string& Msg, TMsgDlgType DlgType, TM
 }  // namespace
 
 int MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx) {
-  return DialogPresenter().ShowMessageBox(dialogRequest(Msg, DlgType, Buttons, HelpCtx));
+  return PresenterForDialog().ShowMessageBox(dialogRequest(Msg, DlgType, Buttons, HelpCtx));
 }
 
 int MessageDlgPos(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx, int, int) {
@@ -126,5 +132,5 @@ TMessageBoxRequest MessageBoxRequest(const std::string& Text, const std::string&
 
 int ShowMessageBox(const std::string& Text, const std::string& Caption, UINT Flags) {
   // Modal results and the message box's ID numbers are the same numbers.
-  return DialogPresenter().ShowMessageBox(MessageBoxRequest(Text, Caption, Flags));
+  return PresenterForDialog().ShowMessageBox(MessageBoxRequest(Text, Caption, Flags));
 }

@@ -68,6 +68,11 @@ public:
 // default button without one.
 void SetDialogPresenter(IDialogPresenter* Presenter);
 IDialogPresenter& DialogPresenter();
+// The presenter in force, for a dialog shown now. A dialog takes the input
+// from the windows beneath it, so the control under the pointer is left first:
+// a hot button that opened it is drawn normal when it closes, until the
+// pointer moves again.
+IDialogPresenter& PresenterForDialog();
 
 int MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx = 0);
 int MessageDlgPos(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx, int X, int Y);

@@ -103,6 +103,24 @@ TEST_F(ControlModelTest, MouseEnterAndLeaveFollowTheMouseIncludingGraphicControl
   EXPECT_EQ(seen, (TEventLog{"First enter", "First leave", "Swatch enter", "Swatch leave"}));
 }
 
+// A dialog, a message box or a modal form takes the input from the windows
+// beneath it: the control under the mouse is left, so it does not stay hot
+// after the dialog closes; the next move enters it again.
+TEST_F(ControlModelTest, ADialogTakesTheMouseFromTheControlUnderIt) {
+  TEventLog seen;
+  Form->First->OnMouseEnter = [&seen](TObject*) { seen.push_back("enter"); };
+  Form->First->OnMouseLeave = [&seen](TObject*) { seen.push_back("leave"); };
+  Driver.MouseMove(Form->First, 5, 5);
+  Driver.ExpectMessage("Saved", mrOk);
+  ShowMessage("Saved");
+  EXPECT_EQ(seen, (TEventLog{"enter", "leave"}));
+  Driver.MouseMove(Form->First, 6, 6);
+  auto* modal = new TForm(Application);
+  Driver.InModal([modal] { modal->SetModalResult(mrOk); });
+  modal->ShowModal();
+  EXPECT_EQ(seen, (TEventLog{"enter", "leave", "enter", "leave"}));
+}
+
 TEST_F(ControlModelTest, TheCursorComesFromScreenThenTheControlUnderTheMouse) {
   Form->Swatch->SetCursor(crHandPoint);
   Form->First->SetCursor(crIBeam);

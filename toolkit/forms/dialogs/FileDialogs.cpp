@@ -13,7 +13,7 @@ bool TOpenDialog::Execute() {
   r.DefaultExt = defaultExt_;
   r.Options = options_;
   if (OnShow) OnShow(this);
-  bool ok = DialogPresenter().ExecuteFileDialog(r);
+  bool ok = PresenterForDialog().ExecuteFileDialog(r);
   if (OnClose) OnClose(this);
   if (!ok) return false;
   fileName_ = WithDefaultExt(r.FileName, defaultExt_);
