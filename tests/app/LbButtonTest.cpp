@@ -1,7 +1,10 @@
 #include "app/LbButton.h"
 
+#include <algorithm>
+
 #include "app/LbButtons.h"
 #include "toolkit/forms/std/Edit.h"
+#include "toolkit/forms/WindowManager.h"
 #include "toolkit/forms/std/Menus.h"
 #include "toolkit/testing/TestDriver.h"
 
@@ -244,13 +247,30 @@ TEST_F(LbButtonTest, SlowFadeLowersTheHotColourInEightStepsOf30ms) {
 
 TEST_F(LbButtonTest, DestroyingAFadingButtonStopsItsWorker) {
   TLbButton* b = Make();
+  b->SetName("Fading");
   b->SetHotTrackColor(Hot);
   b->SetSlowDecease(true);
+  int exits = 0;
+  b->OnMouseExit = [&](TObject*) { ++exits; };
+  uint32_t due = 0;
+  EXPECT_FALSE(wm::NextTimerDue(due));
   Driver.MouseMove(b, 10, 10);
   Driver.MouseMove(form, 5, 250);
+  ASSERT_TRUE(wm::NextTimerDue(due));  // the worker's timer runs
+  Driver.ClearPaints();
+  Driver.Advance(30);
+  EXPECT_EQ(b->HotTrackStep(), 7);
+  auto painted = [this] {
+    std::vector<std::string> names = Driver.PaintedNames();
+    return std::count(names.begin(), names.end(), "Fading");
+  };
+  EXPECT_EQ(painted(), 1);  // a fade step repaints the button
   delete b;
-  Driver.Advance(300);  // no step reaches the freed button
-  SUCCEED();
+  EXPECT_FALSE(wm::NextTimerDue(due));  // the timer went with the button
+  Driver.ClearPaints();
+  Driver.Advance(300);
+  EXPECT_EQ(painted(), 0);
+  EXPECT_EQ(exits, 1);
 }
 
 TEST_F(LbButtonTest, EncartaPressShowsColourWhenDownWithoutShift) {
@@ -332,20 +352,43 @@ TEST_F(LbButtonTest, StyleSetsWindowTransparency) {
   }
 }
 
+// Each look paints its face in the button's colour, in ColorWhenDown while
+// pressed, with its own frame, whatever the layout of glyph and caption. The
+// shape look paints no face: its window's background stays, pressed or not.
 TEST_F(LbButtonTest, EveryStylePaintsWithoutFault) {
-  TLbButton* b = Make();
+  TLbButton* b = Make(20, 20, 100, 64);
+  b->SetColorWhenDown(Down);
   b->SetCaption("A caption much too long for the button");
   TBitmap strip(40, 20);
   b->SetGlyph(&strip);
-  for (TLbButtonStyle style : {bsNormal, bsEncarta, bsModern, bsOld, bsShape, bsQuicken})
+  const TColor shadow = ColorToRGB(b->ShadowColor());
+  struct Case {
+    TLbButtonStyle style;
+    TPoint face;  // a point of the face, away from caption, glyph and focus frame
+    TPoint edge;  // a point of the frame
+    TColor edgeColour;
+    TColor pressed;  // the face while pressed
+  };
+  const int H = b->Height();
+  // The modern look's face colour is where its two gradients meet, a quarter down.
+  for (const Case& c : std::vector<Case>{{bsNormal, {3, 3}, {0, 10}, clWhite, Down},
+                                         {bsEncarta, {3, 3}, {0, 10}, clWhite, Down},
+                                         {bsOld, {3, 3}, {0, 10}, clBlack, Down},  // focused: a black frame
+                                         {bsModern, {3, H / 4}, {0, H / 2}, shadow, Down},
+                                         {bsShape, {3, 3}, {0, 10}, Face, Face},
+                                         {bsQuicken, {3, 3}, {10, 0}, shadow, Down}})
     for (TLbButtonLayout layout : {blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom}) {
-      b->SetStyle(style);
+      SCOPED_TRACE(testing::Message() << "style " << c.style << ", layout " << layout);
+      b->SetStyle(c.style);
       b->SetLayout(layout);
       Driver.Focus(b);
+      EXPECT_EQ(Driver.PixelAt(b, c.face.X, c.face.Y), Face);
+      EXPECT_EQ(Driver.PixelAt(b, c.edge.X, c.edge.Y), c.edgeColour);
       Driver.MouseDown(b, 5, 5);
-      PixelOf(b, 1, 1);
+      int o = c.style == bsModern ? 1 : 0;  // a pressed modern face moves down by one
+      EXPECT_EQ(Driver.PixelAt(b, c.face.X, c.face.Y + o), c.pressed);
       Driver.MouseUp(b, 5, 5);
-      PixelOf(b, 1, 1);
+      EXPECT_EQ(Driver.PixelAt(b, c.face.X, c.face.Y), Face);
     }
 }
 
