@@ -40,7 +40,8 @@ public:
     // Quoted for the splitting rules; a link never contains a double quote here
     // (IsOpenableLink refuses it), so no escaping is needed.
     StartResult started = RealProcessLauncher().Start({program, "\"" + link + "\"", true});
-    if (!started) return {false, started.failure};
+    // The launcher's reasons leave the program out: name it here, once.
+    if (!started) return {false, "xdg-open: " + started.failure};
     return {true, ""};  // the handle goes; the child is reaped in the background
   }
 };
