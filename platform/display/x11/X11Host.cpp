@@ -62,6 +62,7 @@ public:
   }
 
   ~X11Display() override {
+    releaseFinishedUploads();
     for (auto& [id, w] : windows_) {
       if (w.Target) cairo_surface_destroy(w.Target);
       XDestroyWindow(dpy_, w.Id);
@@ -75,6 +76,18 @@ public:
       cairo_device_destroy(device_);
     }
     XCloseDisplay(dpy_);
+  }
+
+  // cairo hands pictures to the server through shared memory. The block of an
+  // upload the server has not yet confirmed waits in a queue that cairo
+  // empties only when it makes the next block, and finishing the device drops
+  // the queue's entries without freeing them. So before the end: let the
+  // server confirm everything, then make (and drop) one more block.
+  void releaseFinishedUploads() {
+    XSync(dpy_, False);
+    cairo_surface_t* window = cairo_xlib_surface_create(dpy_, helper_, DefaultVisual(dpy_, screen_), 1, 1);
+    cairo_surface_destroy(cairo_surface_create_similar_image(window, CAIRO_FORMAT_RGB24, 64, 64));
+    cairo_surface_destroy(window);
   }
 
   bool IsHeadless() const override { return false; }
