@@ -38,7 +38,9 @@ fs::path FollowLinks(const fs::path& path) {
   Fail(path, "cannot follow the symbolic link", ELOOP);
 }
 
-std::string TempPrefix(const fs::path& target) { return "." + target.filename().string() + ".tmp"; }
+std::string TempPrefix(const fs::path& target) {
+  return std::string(".").append(target.filename().string()).append(".tmp");
+}
 
 bool AllDigits(std::string_view s) {
   return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;

@@ -6,7 +6,11 @@ namespace {
 
 char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
-std::string pad2(int v) { return v < 10 ? "0" + std::to_string(v) : std::to_string(v); }
+std::string pad2(int v) {
+  std::string digits = std::to_string(v);
+  if (v < 10) digits.insert(0, 1, '0');
+  return digits;
+}
 
 bool startsNoCase(std::string_view s, size_t i, std::string_view word) {
   if (i + word.size() > s.size()) return false;

@@ -131,7 +131,9 @@ private:
     if (a.GetKind() != TFormatArg::Int) invalid();
     int64_t v = a.AsInt();
     uint64_t mag = v < 0 ? 0ull - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
-    return (v < 0 ? "-" : "") + zeroPad(std::to_string(mag), prec);
+    std::string digits = zeroPad(std::to_string(mag), prec);
+    if (v < 0) digits.insert(0, 1, '-');
+    return digits;
   }
 
   // A negative integer shows as the unsigned 32-bit (or 64-bit) pattern.

@@ -124,7 +124,7 @@ void TMemIniFile::GetStrings(TStrings& List) const {
   List.BeginUpdate();
   List.Clear();
   for (int i = 0; i < sections_->Count(); ++i) {
-    List.Add("[" + (*sections_)[i] + "]");
+    List.Add(std::string("[").append((*sections_)[i]).append("]"));
     List.AddStrings(*static_cast<TStringList*>(sections_->Objects(i)));
     List.Add("");
   }

@@ -51,10 +51,10 @@ TEST(XmlDocument, ChildrenOfEveryKindCountButBlankTextDoesNot) {
 TEST(XmlDocument, ChildrenByPositionInAnyOrder) {
   XmlDocument doc;
   XmlNode root = doc.AddRoot("r");
-  for (int i = 0; i < 50; ++i) root.AddChild("c" + std::to_string(i));
+  for (int i = 0; i < 50; ++i) root.AddChild(std::string("c").append(std::to_string(i)));
   EXPECT_EQ(root.ChildCount(), 50);
   for (int i : {0, 1, 2, 49, 10, 11, 3, 48, 0})
-    EXPECT_EQ(root.Child(i).Name(), "c" + std::to_string(i));
+    EXPECT_EQ(root.Child(i).Name(), std::string("c").append(std::to_string(i)));
   root.AddChild("late");
   EXPECT_EQ(root.ChildCount(), 51);
   EXPECT_EQ(root.Child(50).Name(), "late");

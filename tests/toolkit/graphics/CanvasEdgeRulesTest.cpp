@@ -101,7 +101,7 @@ TEST(CanvasEdges, DashedLineFollowsItsPatternWithOpaqueGaps) {
   t->Canvas()->Brush()->SetStyle(bsClear);
   t->Canvas()->MoveTo(0, 0);
   t->Canvas()->LineTo(30, 0);
-  EXPECT_EQ(Mask(*t, clBlack)[0], std::string(18, '#') + "......######");
+  EXPECT_EQ(Mask(*t, clBlack)[0], std::string(18, '#').append("......######"));
 }
 
 TEST(CanvasEdges, EllipseStaysInsideItsBox) {

@@ -99,7 +99,7 @@ TEST_F(GridTest, RowsViewCopiesTextsAndObjects) {
 }
 
 TEST_F(GridTest, DeleteRowMovesTheRowToTheEndThenDropsIt) {
-  for (int r = 0; r < 5; ++r) grid->SetCells(1, r, "r" + std::to_string(r));
+  for (int r = 0; r < 5; ++r) grid->SetCells(1, r, std::string("r").append(std::to_string(r)));
   grid->DeleteRow(1);
   EXPECT_EQ(grid->RowCount(), 4);
   EXPECT_EQ(grid->Cells(1, 1), "r2");

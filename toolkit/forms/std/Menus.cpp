@@ -14,7 +14,7 @@ TPopupMenu* g_active = nullptr;
 std::string KeyName(uint16_t key) {
   if (key >= 'A' && key <= 'Z') return std::string(1, static_cast<char>(key));
   if (key >= '0' && key <= '9') return std::string(1, static_cast<char>(key));
-  if (key >= VK_F1 && key <= VK_F12) return "F" + std::to_string(key - VK_F1 + 1);
+  if (key >= VK_F1 && key <= VK_F12) return std::string("F").append(std::to_string(key - VK_F1 + 1));
   switch (key) {
     case VK_DELETE: return "Del";
     case VK_INSERT: return "Ins";

@@ -354,9 +354,10 @@ TUpDown::~TUpDown() {
 std::string TUpDown::formatted(int v) const {
   std::string digits = std::to_string(v < 0 ? -static_cast<long long>(v) : v);
   if (thousands_) {
-    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(i, ",");
+    for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(static_cast<size_t>(i), 1, ',');
   }
-  return (v < 0 ? "-" : "") + digits;
+  if (v < 0) digits.insert(0, 1, '-');
+  return digits;
 }
 
 void TUpDown::updateAssociate() {
