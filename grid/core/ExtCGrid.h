@@ -61,7 +61,8 @@ public:
   const std::string& EditMask() const { return FEditMask; }
   void SetEditMask(const std::string& Value) { FEditMask = Value; }
   TEditLink* EditLink() const { return FEditLink; }
-  void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+  // The grid hears when the link is freed and forgets it in every column.
+  void SetEditLink(TEditLink* Value);
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool Value) { FReadOnly = Value; }
   bool Fixed() const { return FFixed; }

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "grid/core/ExtCGrid.h"
+#include "grid/editing/EditLink.h"
 #include "toolkit/rtl/SysUtils.h"
 
 namespace {
@@ -57,6 +58,12 @@ void TGridColumnItem::Assign(const TPersistent* Source) {
   FTag = s->FTag;
 }
 
+void TGridColumnItem::SetEditLink(TEditLink* Value) {
+  FEditLink = Value;
+  TCollection* c = Collection();
+  if (auto* grid = dynamic_cast<TComponent*>(c ? c->Owner() : nullptr); grid && Value) Value->FreeNotification(grid);
+}
+
 void TGridColumnItem::AssignVisuals(const TPersistent* Source) {
   auto* s = dynamic_cast<const TGridColumnItem*>(Source);
   if (!s) {
@@ -70,7 +77,7 @@ void TGridColumnItem::AssignVisuals(const TPersistent* Source) {
   FCheckFalse = s->FCheckFalse;
   FCheckTrue = s->FCheckTrue;
   FEditLength = s->FEditLength;
-  FEditLink = s->FEditLink;
+  SetEditLink(s->FEditLink);
   FEditMask = s->FEditMask;
   FEditor = s->FEditor;
   FFixed = s->FFixed;

@@ -501,7 +501,8 @@ public:
   TSortIndexList* SortIndexes() { return &FSortIndexes; }
   TControlList* CellControlList() { return &FControlList; }
   TExtStringGridCheck* CellChecker() const { return FCellChecker; }
-  void SetCellChecker(TExtStringGridCheck* Value) { FCellChecker = Value; }
+  // The grid forgets a checker that is freed elsewhere.
+  void SetCellChecker(TExtStringGridCheck* Value);
   // Objects told about changed cell rectangles (CellsChanged).
   TList* Notifiers() { return &FNotifiers; }
 
@@ -539,7 +540,8 @@ public:
   bool EditActive() const { return FEditActive; }
   const std::string& OriginalCellValue() const { return FCellCache; }
   TEditLink* EditLink() const { return FEditLink; }
-  void SetEditLink(TEditLink* Value) { FEditLink = Value; }
+  // The grid forgets a link that is freed elsewhere.
+  void SetEditLink(TEditLink* Value);
   const std::string& EditMask() const { return FEditMask; }
   void SetEditMask(const std::string& Value) { FEditMask = Value; }
   virtual void SetEditTextCell(int ARealCol, int ARow, const std::string& Value);
@@ -639,6 +641,100 @@ public:
   TGridButton* GridButton = nullptr;
   TWinControl* EditCtrl = nullptr;
 
+  // =========================================================================
+  // Custom editor link, the editor controls beyond the text editor and the
+  // combo, and their relays (grid/editing/ExtGridEditLink.cpp,
+  // ExtGridEditorControls.cpp). A control is made the first time it is
+  // needed and then kept, hidden between edits.
+  // =========================================================================
+  // The check-box editor of edCheckBox cells (field EditCheck).
+  TGridCheckBox* CheckEditor();
+  // The button of edButton cells (field GridButton).
+  TGridButton* ButtonEditor();
+  // OnEllipsClick may change the text of a button editor; ACol there is the real column.
+  virtual std::string DoEllipsClick(const std::string& Text);
+  // The drop-down editors' header and footer buttons (ACol displayed).
+  void DropDownHeaderButtonClick(TObject* Sender, int ButtonIndex);
+  void DropDownFooterButtonClick(TObject* Sender, int ButtonIndex);
+  // Set while a popup link's form was left by the user: the grid's next
+  // focus gain opens no editor. Cleared once the messages of that change are handled.
+  void GuardInvokedFocusChange();
+  bool FocusChangeGuarded() const { return InvokedFocusChange; }
+  // The window-procedure hook of an in-place link's control: with goTabs the
+  // control receives arrows, Tab and characters. One control at a time; the
+  // saved procedure goes back only onto the control it was taken from.
+  void HookEditControl(TWinControl* Control);
+  void UnhookEditControl(TWinControl* Control);
+  TWinControl* HookedEditControl() const { return FHookedControl; }
+  void EditControlWndProc(TMessage& Message);
+  // A link that goes away is forgotten, and its running edit ends.
+  void ForgetEditLink(TEditLink* Link);
+  TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+  TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+
+private:
+  friend class TEditLink;
+  friend class TGridCheckBox;
+  friend class TGridButton;
+  void showEditLink(const TSpecialEditorFrame& F);
+  void finishEditLink(int ARealCol, int ARow);
+  void showCheckEditor(const TSpecialEditorFrame& F);
+  void showButtonEditor(const TSpecialEditorFrame& F);
+  void hideEditorControl(TWinControl* Control);
+  void editLinkNotification(TComponent* AComponent);
+  bool handleFocusGuardMessage(TMessage& Message);
+  TControl::TWndMethod FGridControlWndProc;
+  TWinControl* FHookedControl = nullptr;
+  bool FInvokedFocusPending = false;
+
+public:
+  // =========================================================================
+  // Text highlighting and cell checking (grid/editing/ExtGridHighlight.cpp,
+  // ExtGridCellCheck.cpp). Cells are addressed by real column; the column,
+  // row and grid ranges walk the displayed columns mapped to real ones, and
+  // the untagging ones the hidden columns too, so no tag outlives them. Only
+  // cells that change are written.
+  // =========================================================================
+  std::string HilightText(bool DoCase, const std::string& S, const std::string& Text);
+  std::string UnHilightText(const std::string& S);
+  std::string MarkText(bool DoCase, const std::string& S, const std::string& Text);
+  std::string UnMarkText(const std::string& S);
+  void HilightInCell(bool DoCase, int ARealCol, int ARow, const std::string& HiText);
+  void HilightInCol(bool DoFixed, bool DoCase, int ARealCol, const std::string& HiText);
+  void HilightInRow(bool DoFixed, bool DoCase, int ARow, const std::string& HiText);
+  void HilightInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+  void UnHilightInCell(int ARealCol, int ARow);
+  void UnHilightInCol(bool DoFixed, int ARealCol);
+  void UnHilightInRow(bool DoFixed, int ARow);
+  void UnHilightInGrid(bool DoFixed);
+  void MarkInCell(bool DoCase, int ARealCol, int ARow, const std::string& HiText);
+  void MarkInCol(bool DoFixed, bool DoCase, int ARealCol, const std::string& HiText);
+  void MarkInRow(bool DoFixed, bool DoCase, int ARow, const std::string& HiText);
+  void MarkInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+  void UnMarkInCell(int ARealCol, int ARow);
+  void UnMarkInCol(bool DoFixed, int ARealCol);
+  void UnMarkInRow(bool DoFixed, int ARow);
+  void UnMarkInGrid(bool DoFixed);
+  // Through CellChecker; true when no cell changed (and without a checker).
+  // FromCol and ToCol are displayed columns, ACol of CheckCell a real one.
+  bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+  bool CheckCell(int ARealCol, int ARow);
+  bool CheckCol(bool DoFixed, int ARealCol);
+  bool CheckRow(bool DoFixed, int ARow);
+  bool CheckGrid(bool DoFixed);
+
+private:
+  // The real columns of a displayed range (hidden ones added on request) and the row ranges.
+  std::vector<int> realColsOf(bool DoFixed, bool WithHidden) const;
+  int firstRangeRow(bool DoFixed) const { return DoFixed ? 0 : FixedRows(); }
+  int lastRangeRow(bool DoFixed) const { return DoFixed ? RowCount() - 1 : RowCount() - FixedFooters() - 1; }
+  std::string taggingText(int ARealCol, int ARow) const;
+  void tagCells(const std::vector<int>& RealCols, int FromRow, int ToRow, const std::string& HiText,
+                const std::string& Tag, bool DoCase);
+  void untagCells(const std::vector<int>& RealCols, int FromRow, int ToRow, const std::string& Tag);
+  bool checkRealCells(const std::vector<int>& RealCols, int FromRow, int ToRow);
+
+public:
   // =========================================================================
   // Typed values and cell objects (filled by the cell-object code)
   // =========================================================================

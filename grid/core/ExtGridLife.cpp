@@ -230,7 +230,7 @@ void TExtStringGrid::Loaded() {
 void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
   TBaseGrid::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
-  if (AComponent == reinterpret_cast<TComponent*>(FEditLink)) FEditLink = nullptr;
+  editLinkNotification(AComponent);
   if (AComponent == reinterpret_cast<TComponent*>(FCellChecker)) FCellChecker = nullptr;
 }
 

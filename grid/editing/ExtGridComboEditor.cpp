@@ -4,6 +4,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/editing/GridCombo.h"
+#include "grid/editing/GridEditorControls.h"
 #include "grid/foundation/EsgHTMLE.h"
 
 namespace {
@@ -24,12 +25,7 @@ bool etchedLook(TGridLook Look) {
 }  // namespace
 
 TGridCombo* TExtStringGrid::Combobox() {
-  if (!EditCombo) {
-    EditCombo = new TGridCombo(this);
-    EditCombo->SetVisible(false);
-    EditCombo->SetEnabled(false);
-    EditCombo->SetParent(this);
-  }
+  if (!EditCombo) EditCombo = MakeHiddenEditor<TGridCombo>(this);
   return EditCombo;
 }
 

@@ -7,6 +7,7 @@
 #include "grid/editing/EditFilters.h"
 #include "grid/editing/ExtInplaceEdit.h"
 #include "grid/editing/GridCombo.h"
+#include "grid/editing/GridEditorControls.h"
 #include "toolkit/rtl/Exceptions.h"
 
 namespace {
@@ -18,6 +19,9 @@ bool hasOwnControl(TEditorType Kind) {
   switch (Kind) {
     case edComboEdit:
     case edComboList:
+    case edCheckBox:
+    case edButton:
+    case edCustom:
     case edNone:
     case edDataCheckBox: return true;
     default: return IsNormalTextEditor(Kind);
@@ -38,6 +42,9 @@ TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this);
 
 bool TExtStringGrid::CanEditShow() {
   if (FValidating) return false;
+  // The text editor never opens over a running special editor (a cell write
+  // of its write-back asks again).
+  if (EditMode && !IsNormalTextEditor(EditControl)) return false;
   bool ret = TBaseGrid::CanEditShow();
   if (ComponentState().Contains(csDesigning)) return ret;
   TPoint b = BaseCell(RealColIndex(Col()), Row());
@@ -109,6 +116,9 @@ void TExtStringGrid::ShowSpecialEditor(int ADisplCol, int ARow) {
   switch (EditControl) {
     case edComboEdit:
     case edComboList: showCombo(f); break;
+    case edCheckBox: showCheckEditor(f); break;
+    case edButton: showButtonEditor(f); break;
+    case edCustom: showEditLink(f); break;
     default: break;
   }
   FStartEditChar = 0;
@@ -127,8 +137,13 @@ void TExtStringGrid::FinishSpecialEditor(int ADisplCol, int ARow) {
   switch (EditControl) {
     case edComboEdit:
     case edComboList: finishCombo(rc, ARow); break;
+    case edCheckBox: hideEditorControl(EditCheck); break;
+    case edButton: hideEditorControl(GridButton); break;
+    case edCustom: finishEditLink(rc, ARow); break;
     default: break;
   }
+  // The frame marks a running edit only, however it ended.
+  HideFocusWindow();
   if (EditControl != edNormal && FEditActive) EditingDone(rc, ARow);
 }
 

@@ -123,6 +123,7 @@ void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
 }
 
 void TExtStringGrid::HideInplaceEdit() {
+  HideFocusWindow();
   if (!EditMode) return;
   HideEditor();
   FinishSpecialEditor(Col(), Row());
@@ -152,6 +153,7 @@ void TExtStringGrid::EditingDone(int ARealCol, int ARow) {
 }
 
 bool TExtStringGrid::HandleEditingMessage(TMessage& Message) {
+  if (handleFocusGuardMessage(Message)) return true;
   if (Message.Msg != GridEditDoneMessage()) return false;
   if (OnEditCellDone)
     OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));

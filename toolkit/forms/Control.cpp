@@ -322,8 +322,14 @@ void TControl::SendToBack() {
 
 LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
   TMessage m{Msg, WParam, LParam, 0};
-  WndProc(m);
+  if (windowProc_) windowProc_(m);
+  else WndProc(m);
   return m.Result;
+}
+
+TControl::TWndMethod TControl::WindowProc() {
+  if (windowProc_) return windowProc_;
+  return [this](TMessage& Message) { WndProc(Message); };
 }
 
 void TControl::WndProc(TMessage& Message) {

@@ -244,6 +244,12 @@ public:
   // ---- messages ----
   LRESULT Perform(UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
   virtual void WndProc(TMessage& Message);
+  // The procedure Perform hands messages to: the control's own WndProc
+  // unless replaced. Whoever replaces it keeps the previous one to call on
+  // and to put back; an empty one means WndProc again.
+  using TWndMethod = std::function<void(TMessage& Message)>;
+  TWndMethod WindowProc();
+  void SetWindowProc(TWndMethod Value) { windowProc_ = std::move(Value); }
   virtual void Dispatch(TMessage& Message);
   virtual void DefaultHandler(TMessage& Message);
 
@@ -343,6 +349,7 @@ protected:
 
 private:
   void fontChanged();
+  TWndMethod windowProc_;
   TAlign align_ = alNone;
   TAnchors anchors_{akLeft, akTop};
   TSizeConstraints constraints_;
