@@ -68,6 +68,7 @@ class TGridTransCombo;
 class TExtRichEdit;
 class TControlEdit;
 class TControlCombo;
+class TStringList;
 class THeaderDragButton;
 class TFooterPanel;
 class TSearchPanel;
@@ -79,6 +80,7 @@ class TGridFocusWindow;
 class TArrowWindow;
 class TExtStringGridCheck;
 class TExtInplaceEdit;
+class TInvalidEntryBalloon;
 class TImageList;
 
 class TExtStringGrid : public TBaseGrid {
@@ -669,6 +671,12 @@ public:
   void EditControlWndProc(TMessage& Message);
   // A link that goes away is forgotten, and its running edit ends.
   void ForgetEditLink(TEditLink* Link);
+  // Moves the focus frame back over the current cell (the thread hook calls it).
+  void PositionFocusWindow();
+  TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
+  // The balloon of a refused entry (none before the first refusal).
+  TInvalidEntryBalloon* InvalidEntryBalloon() const { return FInvalidEntryBalloon; }
+  void HideInvalidEntryNotice();
   TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
   TDropDownButtonClickEvent OnDropDownFooterButtonClick;
 
@@ -683,9 +691,45 @@ private:
   void hideEditorControl(TWinControl* Control);
   void editLinkNotification(TComponent* AComponent);
   bool handleFocusGuardMessage(TMessage& Message);
+  void queueFocusWindowPlacement();
+  bool handleFocusWindowPlacement(TMessage& Message);
   TControl::TWndMethod FGridControlWndProc;
   TWinControl* FHookedControl = nullptr;
   bool FInvokedFocusPending = false;
+  TInvalidEntryBalloon* FInvalidEntryBalloon = nullptr;
+  bool FPlacingFocusWindow = false;  // a placement of the focus frame is posted
+
+public:
+  // =========================================================================
+  // Form controls inside HTML cells (grid/editing/ExtGridCellControls.cpp):
+  // an EDIT, PASSWORD, MASK or COMBO control is edited by an editor placed
+  // over its rectangle; the value goes back into the tag's VALUE.
+  // =========================================================================
+  // Rect in grid client coordinates; ARealCol and ARow the cell, ADisplCol its displayed column.
+  void ShowCellControl(const std::string& CellText, const std::string& CtrlType, const std::string& CtrlID,
+                       const std::string& CtrlValue, const TRect& Rect, int ADisplCol, int ARealCol, int ARow);
+  // Ends the edit of a cell control and writes its value back; nothing without one.
+  void EndCellControlEdit(TObject* Sender);
+  void ControlComboSelect(TObject* Sender);
+  // Opens the editable control after the one named ID in cell (ADisplCol, ARow); without one the grid takes the focus.
+  void ActivateCellControl(int ADisplCol, int ARow, const std::string& ID);
+  bool CellControlEditing() const { return FCtrlEditing; }
+  const std::string& CellControlID() const { return FCtrlID; }
+  TControlEdit* CellControlEdit() const { return FEditControl; }
+  TControlCombo* CellControlCombo() const { return FComboControl; }
+  TControlComboListEvent OnControlComboList;
+  TControlComboSelectEvent OnControlComboSelect;
+  TControlEditDoneEvent OnControlEditDone;
+
+private:
+  void showControlEdit(const std::string& CellText, const TRect& Rect);
+  void showControlCombo(const std::string& CellText, const TRect& Rect, int ADisplCol);
+  TPoint FCtrlXY{-1, -1};
+  std::string FCtrlID;
+  std::string FCtrlType;
+  bool FCtrlEditing = false;
+  TControlEdit* FEditControl = nullptr;
+  TControlCombo* FComboControl = nullptr;
 
 public:
   // =========================================================================
@@ -1743,8 +1787,8 @@ protected:
   // A left click on the cell, for a check box or button reached by Enter.
   void clickCellAt(int ADisplCol, int ARow);
   // Grow-while-typing: the column or row fits the edited text.
-  virtual void SizeColumnWhileTyping(int ADisplCol) { (void)ADisplCol; }
-  virtual void SizeRowWhileTyping(int ARow) { (void)ARow; }
+  virtual void SizeColumnWhileTyping(int ADisplCol);
+  virtual void SizeRowWhileTyping(int ARow);
 
 private:
   void setEditingOption(bool On);
@@ -1760,6 +1804,8 @@ private:
   TCellVAlign ControlVAlign() const;
   int firstCheckRow();
   TCellGraphic* checkGraphicOfRealRow(int ARealCol, int ARealRow, bool& Own);
+  TCellGraphic* rowCheckGraphic(int ARow);
+  bool clickRowCheckBox(TCellGraphic* G, int ARow);
   bool textChecked(int ARealCol, int ARealRow);
   void progressAdded(int ARealCol, int ARow);
   TCellGraphic* baseGraphicOf(int ARealCol, int ARow, TCellType Kind);

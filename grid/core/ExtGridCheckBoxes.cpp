@@ -158,6 +158,10 @@ bool TExtStringGrid::SetCheckBoxState(int ARealCol, int ARealRow, bool State) {
     case ctVirtCheckBox:
       SetAllCells(ARealCol, ARealRow, State ? CellCheckTrue(ARealCol, row) : CellCheckFalse(ARealCol, row));
       return true;
+    case ctRowCheckBox:
+      if (ARealCol != 0) return false;
+      SetRowSelect(ARealRow, State);
+      return true;
     default: return false;
   }
 }
@@ -212,6 +216,13 @@ bool TExtStringGrid::ChangeCheckBoxState(int ARealCol, int ARow, bool State) {
       if (State != was) DoCheckBoxChange(ARealCol, ARow, State);
       return true;
     }
+    case ctRowCheckBox:
+      if (ARealCol != 0) return false;
+      if (State != RowSelect(RealRowIndex(ARow))) {
+        SetRowSelect(RealRowIndex(ARow), State);
+        DoCheckBoxChange(ARealCol, ARow, State);
+      }
+      return true;
     default: return false;
   }
 }
@@ -240,7 +251,9 @@ bool TExtStringGrid::ClickCheckBox(int ARealCol, int ARow, bool AskCanEdit) {
                                                                  : cbUnchecked;
       break;
     case ctRowCheckBox:
-      return false;  // the row's selection belongs to the row-selection code
+      if (ARealCol != 0) return false;
+      state = clickRowCheckBox(g, ARow);
+      break;
     default: {
       textKind = true;
       std::string t = CellCheckTrue(ARealCol, ARow), f = CellCheckFalse(ARealCol, ARow);
@@ -283,4 +296,18 @@ bool TExtStringGrid::IsInCheckBox(int ARealCol, int ARow, int XPos, int YPos) {
     left = r.Left + (r.Width() - s) / 2;
   }
   return XPos >= left && XPos < left + s && YPos >= top && YPos < top + s;
+}
+
+// A row check box selects its row (the header's all normal rows); it
+// keeps its state in the row selection and writes nothing into the cell.
+bool TExtStringGrid::clickRowCheckBox(TCellGraphic* G, int ARow) {
+  if (ARow >= FixedRows()) {
+    bool state = !RowSelect(RealRowIndex(ARow));
+    SetRowSelect(RealRowIndex(ARow), state);
+    return state;
+  }
+  bool state = !G->CellBoolean;
+  for (int r = FixedRows(); r < RowCount(); ++r) SetRowSelect(RealRowIndex(r), state);
+  Invalidate();
+  return state;
 }

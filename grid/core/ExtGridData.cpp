@@ -99,7 +99,27 @@ TCellType TExtStringGrid::GetCellType(int ARealCol, int ARow) {
 
 TCellGraphic* TExtStringGrid::GetCellGraphic(int ARealCol, int ARow) {
   if (ARealCol < 0 || ARow < 0) return nullptr;
+  if (ARealCol == 0 && FMouseActions.HotmailRowSelect()) return rowCheckGraphic(ARow);
   return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ARealCol, ARow));
+}
+
+// The shared row check box, set up for one row: the header's shows whether
+// all, some or none of the normal rows are selected.
+TCellGraphic* TExtStringGrid::rowCheckGraphic(int ARow) {
+  if (ARow >= RowCount()) return nullptr;
+  TCellGraphic& g = FSharedCellGraphic;
+  g.CellType = ctRowCheckBox;
+  g.CellTransparent = FControlLook.ControlStyle() == csFlat;
+  g.CellAngle = 0;
+  if (ARow == 0) {
+    int normal = RowCount() - FixedRows(), selected = 0;
+    for (int r = FixedRows(); r < RowCount(); ++r) selected += RowSelect(RealRowIndex(r)) ? 1 : 0;
+    g.CellAngle = selected > 0 && selected < normal ? 1 : 0;
+    g.CellBoolean = normal > 0 && selected == normal;
+  } else {
+    g.CellBoolean = RowSelect(RealRowIndex(ARow));
+  }
+  return &g;
 }
 
 TPoint TExtStringGrid::GetCellGraphicSize(int ARealCol, int ARow) { return CalcCellGraphicSize(ARealCol, ARow); }

@@ -51,7 +51,10 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
     refuseValue(rc, r, v, NewValue);
   }
   FOldCellText = GetCellEx(rc, r);
-  if (valid) HideFocusWindow();
+  if (valid) {
+    HideFocusWindow();
+    HideInvalidEntryNotice();
+  }
   return valid;
 }
 
@@ -124,6 +127,7 @@ void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
 
 void TExtStringGrid::HideInplaceEdit() {
   HideFocusWindow();
+  HideInvalidEntryNotice();
   if (!EditMode) return;
   HideEditor();
   FinishSpecialEditor(Col(), Row());
@@ -153,7 +157,7 @@ void TExtStringGrid::EditingDone(int ARealCol, int ARow) {
 }
 
 bool TExtStringGrid::HandleEditingMessage(TMessage& Message) {
-  if (handleFocusGuardMessage(Message)) return true;
+  if (handleFocusGuardMessage(Message) || handleFocusWindowPlacement(Message)) return true;
   if (Message.Msg != GridEditDoneMessage()) return false;
   if (OnEditCellDone)
     OnEditCellDone(this, static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));

@@ -11,6 +11,7 @@
 #include "toolkit/rtl/Types.h"
 
 class TEditLink;
+class TStringList;
 
 using TCellValidateWideEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, std::u16string& Value, bool& Valid)>;
@@ -32,6 +33,14 @@ using TAutoAdvanceEvent =
     std::function<void(TObject* Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
 // A header or footer button of a drop-down editor (ACol displayed).
 using TDropDownButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int ButtonIndex)>;
+// The form controls inside HTML cells (ACol as the event says: displayed in the list event, real in the others).
+using TControlComboListEvent =
+    std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
+                       const std::string& CtrlVal, TStringList* Values, bool& Edit, int& DropCount)>;
+using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
+                                                    const std::string& CtrlID, const std::string& CtrlValue)>;
+using TControlEditDoneEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
+                                                 const std::string& CtrlType, const std::string& CtrlVal)>;
 using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
 
 // The cell a special editor is shown over: its rectangle, the editor's size

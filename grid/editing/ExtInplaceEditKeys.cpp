@@ -200,6 +200,8 @@ void TExtInplaceEdit::growWhileTyping() {
 
 void TExtInplaceEdit::KeyPress(char& Key) {
   const TNavigation* nav = FGrid->Navigation();
+  // Typing on after a refusal: the user has read the notice.
+  FGrid->HideInvalidEntryNotice();
   if (Key == '\r' && FEnterRefused) {
     FEnterRefused = false;
     Key = 0;

@@ -46,5 +46,17 @@ TGridFocusWindow::TGridFocusWindow(TComponent* AOwner) : TCustomControl(AOwner) 
 void TGridFocusWindow::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
   Params.Style = WS_POPUP | WS_DISABLED;
-  Params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+  Params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+}
+
+void TGridFocusWindow::SetImage(const TGridAlphaMask& Image) {
+  FImage.Assign(&Image);
+  Invalidate();
+}
+
+void TGridFocusWindow::Paint() {
+  Canvas()->Brush()->SetStyle(bsSolid);
+  Canvas()->Brush()->SetColor(Color());
+  Canvas()->FillRect(ClientRect());
+  if (FImage.Width() > 0 && FImage.Height() > 0) Canvas()->Draw(0, 0, &FImage);
 }

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "grid/foundation/ExtObj.h"
+#include "grid/foundation/ExtObjAlphaMask.h"
 #include "toolkit/forms/Controls.h"
 
 class TArrowWindow : public TCustomControl {
@@ -32,7 +33,14 @@ class TGridFocusWindow : public TCustomControl {
 public:
   explicit TGridFocusWindow(TComponent* AOwner);
   std::string ClassName() const override { return "TGridFocusWindow"; }
+  // The glow: a premultiplied image, drawn over the window's colour.
+  void SetImage(const TGridAlphaMask& Image);
+  const TGridAlphaMask& Image() const { return FImage; }
 
 protected:
   void CreateParams(TCreateParams& Params) override;
+  void Paint() override;
+
+private:
+  TGridAlphaMask FImage;
 };

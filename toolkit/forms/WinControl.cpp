@@ -273,7 +273,8 @@ TPoint TWinControl::ClientOrigin() const {
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   TWindowPos wp{handle_, nullptr, ALeft, ATop, AWidth, AHeight, 0};
   if (handle_) {
-    Perform(WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
+    // Sent, not performed: the thread's hooks see a window about to move, as on the original platform.
+    SendMessage(handle_, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
     ALeft = wp.x;
     ATop = wp.y;
     AWidth = wp.cx;
