@@ -112,6 +112,10 @@ void TExtStringGrid::ActivateCellControl(int ADisplCol, int ARow, const std::str
   call.ControlID = next;
   call.Images = FGridImages;
   DrawHTMLText(Canvas(), text, r, call);
-  if (call.ControlID != next || call.ControlType.empty()) return;
+  // A control laid out beyond the cell cannot be edited there: the grid keeps the keyboard.
+  if (call.ControlID != next || call.ControlType.empty()) {
+    if (CanFocus()) SetFocus();
+    return;
+  }
   ShowCellControl(text, call.ControlType, next, call.ControlValue, call.ControlRect, ADisplCol, rc, ARow);
 }

@@ -11,7 +11,7 @@
 #include "toolkit/rtl/Types.h"
 
 class TEditLink;
-class TStringList;
+class TStrings;
 
 using TCellValidateWideEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, std::u16string& Value, bool& Valid)>;
@@ -36,7 +36,7 @@ using TDropDownButtonClickEvent = std::function<void(TObject* Sender, int ACol, 
 // The form controls inside HTML cells (ACol as the event says: displayed in the list event, real in the others).
 using TControlComboListEvent =
     std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID, const std::string& CtrlType,
-                       const std::string& CtrlVal, TStringList* Values, bool& Edit, int& DropCount)>;
+                       const std::string& CtrlVal, TStrings* Values, bool& Edit, int& DropCount)>;
 using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, int ACol, int ItemIndex,
                                                     const std::string& CtrlID, const std::string& CtrlValue)>;
 using TControlEditDoneEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,

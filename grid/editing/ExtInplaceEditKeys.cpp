@@ -200,8 +200,8 @@ void TExtInplaceEdit::growWhileTyping() {
 
 void TExtInplaceEdit::KeyPress(char& Key) {
   const TNavigation* nav = FGrid->Navigation();
-  // Typing on after a refusal: the user has read the notice.
-  FGrid->HideInvalidEntryNotice();
+  // Typing on after a refusal: the user has read the notice (Enter validates again, Esc ends the edit).
+  if (Key != '\r' && Key != 27) FGrid->HideInvalidEntryNotice();
   if (Key == '\r' && FEnterRefused) {
     FEnterRefused = false;
     Key = 0;

@@ -50,6 +50,9 @@ void TGridFocusWindow::CreateParams(TCreateParams& Params) {
 }
 
 void TGridFocusWindow::SetImage(const TGridAlphaMask& Image) {
+  // A mask copies the pixels both masks have: the size comes first.
+  FImage.SetPixelFormat(pf32bit);
+  FImage.SetSize(Image.Width(), Image.Height());
   FImage.Assign(&Image);
   Invalidate();
 }
