@@ -1,8 +1,8 @@
-// Draws the program's glyph bitmaps and its pointer cursor with Cairo and
-// writes them under resources/ (glyphs as PNG, the cursor as .cur), and the
-// flag pictures of the language files under language/ (48 x 48 BMP, the
-// size of a slot of the options dialog). They are this program's own
-// drawings; run it again after changing one.
+// Draws the program's glyph bitmaps and its cursors with Cairo and writes
+// them under resources/ (glyphs as PNG, cursors as .cur), and the flag
+// pictures of the language files under language/ (48 x 48 BMP, the size of
+// a slot of the options dialog). They are this program's own drawings; run
+// it again after changing one.
 //
 // Build and run from the repository root:
 //   g++ -std=c++20 -I. tools/glyphgen.cpp platform/theme/*.cpp
@@ -544,6 +544,87 @@ void LanguageFlags(const fs::path& dir) {
   Flag(dir, "DefaultFlag", DefaultFlag);
 }
 
+void SaveCursor(const fs::path& dir, const std::string& name, int hotX, int hotY, const TDraw& draw) {
+  TIcoFile cur;
+  cur.Cursor = true;
+  TIcoEntry e;
+  e.Image = Render(32, 32, draw);
+  e.BitCount = 32;
+  e.HotSpotX = hotX;
+  e.HotSpotY = hotY;
+  cur.Entries.push_back(e);
+  Save(dir / "cursors" / (name + ".cur"), EncodeIco(cur));
+}
+
+// A closed figure, filled and outlined (white with a black line unless said).
+void Outline(cairo_t* cr, std::initializer_list<std::pair<double, double>> pts, TRgb fill = kWhite,
+             TRgb line = Hex(0x000000)) {
+  bool first = true;
+  for (auto [x, y] : pts) {
+    if (first) cairo_move_to(cr, x, y);
+    else cairo_line_to(cr, x, y);
+    first = false;
+  }
+  cairo_close_path(cr);
+  Color(cr, fill);
+  cairo_fill_preserve(cr);
+  Stroke(cr, line, 1);
+}
+
+// The grid's pick cursors (black figures, white outline): rows, columns,
+// select all, the cell selector.
+void PickCursors(const fs::path& dir) {
+  const TRgb black = Hex(0x000000);
+  SaveCursor(dir, "8010", 26, 16, [&](cairo_t* cr) {  // arrow pointing right
+    Outline(cr, {{4.5, 13.5}, {16.5, 13.5}, {16.5, 7.5}, {26.5, 16}, {16.5, 24.5}, {16.5, 18.5}, {4.5, 18.5}}, black, kWhite);
+  });
+  SaveCursor(dir, "8011", 13, 26, [&](cairo_t* cr) {  // arrow pointing down
+    Outline(cr, {{10.5, 4.5}, {15.5, 4.5}, {15.5, 16.5}, {21.5, 16.5}, {13, 26.5}, {4.5, 16.5}, {10.5, 16.5}}, black, kWhite);
+  });
+  SaveCursor(dir, "8012", 16, 16, [&](cairo_t* cr) {  // thick plus
+    Outline(cr, {{13.5, 5.5}, {18.5, 5.5}, {18.5, 13.5}, {26.5, 13.5}, {26.5, 18.5}, {18.5, 18.5}, {18.5, 26.5},
+                 {13.5, 26.5}, {13.5, 18.5}, {5.5, 18.5}, {5.5, 13.5}, {13.5, 13.5}}, black, kWhite);
+  });
+  SaveCursor(dir, "8014", 16, 16, [&](cairo_t* cr) {  // large white plus, black outline
+    Outline(cr, {{12.5, 2.5}, {19.5, 2.5}, {19.5, 12.5}, {29.5, 12.5}, {29.5, 19.5}, {19.5, 19.5}, {19.5, 29.5},
+                 {12.5, 29.5}, {12.5, 19.5}, {2.5, 19.5}, {2.5, 12.5}, {12.5, 12.5}});
+  });
+}
+
+// The wheel-click pan cursors: 8000 the centre mark, then an arrow with a
+// dot per direction (down, left, right, up, up-right, up-left, down-right,
+// down-left).
+void PanCursors(const fs::path& dir) {
+  SaveCursor(dir, "8000", 16, 16, [](cairo_t* cr) {
+    for (int q = 0; q < 4; ++q) {
+      cairo_save(cr);
+      cairo_translate(cr, 16, 16);
+      cairo_rotate(cr, q * kPi / 2);
+      Outline(cr, {{-4, -7}, {0, -13}, {4, -7}});
+      cairo_restore(cr);
+    }
+    cairo_arc(cr, 16, 16, 3, 0, 2 * kPi);
+    Color(cr, kWhite);
+    cairo_fill_preserve(cr);
+    Stroke(cr, Hex(0x000000), 1);
+  });
+  // Angles measured clockwise from straight up.
+  const std::pair<const char*, double> dirs[] = {{"8001", 180}, {"8002", 270}, {"8003", 90},  {"8004", 0},
+                                                 {"8005", 45},  {"8006", 315}, {"8007", 135}, {"8008", 225}};
+  for (auto [name, deg] : dirs)
+    SaveCursor(dir, name, 16, 16, [deg](cairo_t* cr) {
+      cairo_save(cr);
+      cairo_translate(cr, 16, 16);
+      cairo_rotate(cr, deg * kPi / 180);
+      Outline(cr, {{-6, -6}, {0, -14}, {6, -6}, {2, -6}, {2, -3}, {-2, -3}, {-2, -6}});
+      cairo_restore(cr);
+      cairo_arc(cr, 16, 16, 2.5, 0, 2 * kPi);
+      Color(cr, kWhite);
+      cairo_fill_preserve(cr);
+      Stroke(cr, Hex(0x000000), 1);
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -558,5 +639,7 @@ int main(int argc, char** argv) {
   Spectrum(dir);
   Pointer(dir);
   LanguageFlags(argv[2]);
+  PickCursors(dir);
+  PanCursors(dir);
   return 0;
 }

@@ -45,6 +45,7 @@
 #include "grid/output/CellGraphicLayout.h"
 #include "grid/output/ControlLook.h"
 #include "toolkit/graphics/Bitmap.h"
+#include "toolkit/forms/Timer.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/rtl/Collection.h"
 
@@ -2328,7 +2329,7 @@ private:
   void endSelecting();
   void directEdit(int ACol, int ARow, bool ComboHit);
   void selectByFixedCells(int ACol, int ARow, TShiftState Shift);
-  bool clickLink(int ACol, int ARow, int PRow, int PCol);
+  bool clickLink(int X, int Y, int ACol, int ARow, int PRow, int PCol);
   bool startFixedSizing(int X, int Y);
   int fixedBorderAt(int Pos, bool Cols) const;
   int fixedStart(int Index, bool Cols) const;
@@ -2364,6 +2365,97 @@ private:
   template <typename Pred>
   void unhideRowsWhere(Pred Take);
   void restoreRows(std::vector<std::unique_ptr<TGridItem>> Items);
+
+public:
+  // =========================================================================
+  // Input: releases over check boxes and radios (ExtGridMouse.cpp), row and
+  // column move feedback and drag auto-scroll (ExtGridMoveFeedback.cpp,
+  // ExtGridDragScroll.cpp), wheel-click panning (ExtGridPanning.cpp), the
+  // clipboard keys and the selection listener (ExtGridKeyboard.cpp,
+  // ExtGridSelect.cpp)
+  // =========================================================================
+  TCheckBoxMouseUpEvent OnCheckBoxMouseUp;
+  TRadioMouseUpEvent OnRadioMouseUp;
+
+  // Colour of the four arrows that mark the drop position of a move.
+  TColor ArrowColor() const { return FArrowColor; }
+  void SetArrowColor(TColor Value);
+  // Where the drop arrows of a running move stand; 0 when none.
+  int MoveColInd() const { return FMoveColInd; }
+  int MoveRowInd() const { return FMoveRowInd; }
+  // The arrows and the floating header button of a move; none before the first move.
+  TArrowWindow* MoveArrow(TArrowDirection Direction) const;
+  THeaderDragButton* HeaderDragButton() const { return FMoveButton; }
+  TColumnSizeEvent OnColumnMove;
+  TColumnSizeEvent OnColumnMoving;
+  TRowSizeEvent OnRowMove;
+  TRowSizeEvent OnRowMoving;
+
+  // Auto-scroll while something is dragged over the grid: the pointer in a
+  // margin scrolls one row or column per tick (after InitialDelay, then every
+  // RepeatDelay). The timer belongs to the grid.
+  void DragOver(int X, int Y, TDragState State);
+  bool DragScrolling() const { return FDragTmr && FDragTmr->Enabled(); }
+  TDragScrollEvent OnDragScroll;
+
+  // Wheel-click panning: a middle press starts it, any press or key ends it.
+  bool WheelPanning() const { return FWheelPan; }
+  TIntelliPan IntelliPan() const { return FIntelliPan; }
+  void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
+
+  // The clipboard keys' operations; the clipboard code fills them.
+  virtual void CopySelectionToClipboard() {}
+  virtual void CutSelectionToClipboard() {}
+  virtual void PasteSelectionFromClipboard() {}
+
+  // One selection listener, told of every cell the grid selects.
+  void RegisterSelListener(ITExtStringGridSelect* AListener) { FISelect = AListener; }
+  // Clears the listener only when it is the one given.
+  void UnRegisterSelListener(ITExtStringGridSelect* AListener) {
+    if (FISelect == AListener) FISelect = nullptr;
+  }
+  ITExtStringGridSelect* SelListener() const { return FISelect; }
+
+private:
+  bool enhancedMoving() const;
+  void moveFeedback(int X, int Y, int ACol, int ARow);
+  void placeColArrows(int ACol);
+  void placeRowArrows(int ARow);
+  void edgeScrollWhileMoving(int X, int Y);
+  bool endEnhancedMove(int ACol, int ARow);
+  void cancelEnhancedMove();
+  void hideMoveArrows();
+  void ensureMoveControls();
+  void dragScrollTick(TObject* Sender);
+  void stopDragScroll();
+  bool wheelPanMessage(TMessage& Message);
+  void startWheelPan(TPoint At);
+  void endWheelPan();
+  void wheelPanTick();
+  bool clipboardKey(uint16_t Key);
+  void WMCancelMode(TMessage& Message) override;
+  bool anchorAt(int X, int Y, int ACol, int ARow, std::string& Href, std::string& Title);
+  bool trackAnchor(int X, int Y, int ACol, int ARow);
+  bool clickAnchor(int X, int Y, int ACol, int ARow);
+  void followLink(const std::string& Link, int ARow, int ACol);
+  std::string FAnchor;
+  std::string FLastAnchorHint;
+  TColor FArrowColor = clLime;
+  int FMoveColInd = 0;
+  int FMoveRowInd = 0;
+  bool FMoveRefused = false;
+  TArrowWindow* FArwU = nullptr;
+  TArrowWindow* FArwD = nullptr;
+  TArrowWindow* FArwL = nullptr;
+  TArrowWindow* FArwR = nullptr;
+  THeaderDragButton* FMoveButton = nullptr;
+  std::unique_ptr<TTimer> FDragTmr;
+  TDragScrollDirections FDragScrollDirection;
+  TIntelliPan FIntelliPan = ipVertical;
+  bool FWheelPan = false;
+  TPoint FWheelPanPos;
+  TCursor FPrevCursor = crDefault;
+  ITExtStringGridSelect* FISelect = nullptr;
 };
 
 // Holds the grid's update lock for a scope: bulk changes repaint once, at

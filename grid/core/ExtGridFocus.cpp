@@ -3,27 +3,12 @@
 // disjunct rows when the focus leaves, merged current cells repaint, and the
 // pointer shows what a press would start.
 
-#include <map>
-
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridCursors.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/rtl/ScopeGuard.h"
 
-namespace {
-// The pick cursors of the program's resources, registered with the screen
-// on first use; the standard shape stands in while a resource is missing.
-TCursor pickCursor(TCursor Number, const char* Resource, TCursor Fallback) {
-  static std::map<TCursor, bool> known;
-  auto k = known.find(Number);
-  if (k == known.end()) {
-    HCURSOR h = LoadCursorFromResource(Resource);
-    if (h) Screen->SetCursors(Number, h);
-    k = known.emplace(Number, h != nullptr).first;
-  }
-  return k->second ? Number : Fallback;
-}
-}  // namespace
 
 bool TExtStringGrid::currentCellVisible() const {
   return LeftCol() <= Col() && Col() < LeftCol() + VisibleColCount() && TopRow() <= Row() &&
@@ -98,11 +83,11 @@ void TExtStringGrid::WMSetCursor(TWMSetCursor& Message) {
   bool sizing = FGridState == gsRowSizing || FGridState == gsColSizing;
   if (FSizeFixedR || FSizingFixedR) return showCursor(Message, crVSplit);
   if (FSizeFixed || FSizingFixed) return showCursor(Message, crHSplit);
-  if (FMouseSelectMode == msColumn && !sizing) return showCursor(Message, pickCursor(8011, "8011", crArrow));
-  if (FMouseSelectMode == msRow && !sizing) return showCursor(Message, pickCursor(8010, "8010", crArrow));
+  if (FMouseSelectMode == msColumn && !sizing) return showCursor(Message, GridResourceCursor(8011, crArrow));
+  if (FMouseSelectMode == msRow && !sizing) return showCursor(Message, GridResourceCursor(8010, crArrow));
   if ((FMouseSelectMode == msAll || FMouseSelectMode == msResize) && !sizing)
-    return showCursor(Message, pickCursor(8012, "8012", crCross));
-  if (FCellSelectorMode) return showCursor(Message, pickCursor(8014, "8014", crCross));
+    return showCursor(Message, GridResourceCursor(8012, crCross));
+  if (FCellSelectorMode) return showCursor(Message, GridResourceCursor(8014, crCross));
   TPoint p;
   GetCursorPos(p);
   p = ScreenToClient(p);

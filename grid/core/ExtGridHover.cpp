@@ -23,16 +23,20 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   trackFixedBorders(X, Y, valid);
   if (FGridState == gsColSizing) ColSized = true;
   if (FGridState == gsRowSizing) Rowsized = true;
+  if (FGridState == gsColMoving || FGridState == gsRowMoving) moveFeedback(X, Y, acol, arow);
   bool claimed = armPressMode(X, Y, acol, arow);
-  if (!claimed && valid && URLShow()) {
+  bool onAnchor = trackAnchor(X, Y, acol, arow);
+  bool onLink = onAnchor;
+  if (!onLink && valid && URLShow()) {
     std::string text = GetCellEx(RealColIndex(acol), arow);
-    if (GetTextKind(text, EnableHTML()) != 1 && IsURL(text)) {
-      if (TBaseGrid::Cursor() != crHandPoint) {
-        FLinkCursorShown = true;
-        TBaseGrid::SetCursor(crHandPoint);
-      }
-      claimed = true;
+    onLink = GetTextKind(text, EnableHTML()) != 1 && IsURL(text);
+  }
+  if (!claimed && onLink) {
+    if (TBaseGrid::Cursor() != crHandPoint) {
+      FLinkCursorShown = true;
+      TBaseGrid::SetCursor(crHandPoint);
     }
+    claimed = true;
   }
   if (!claimed && FLinkCursorShown) {
     FLinkCursorShown = false;
@@ -144,6 +148,7 @@ void TExtStringGrid::CMMouseLeave(TCMControlMsg& Message) {
   FMouseSelectMode = msNormal;
   FSizeFixed = FSizeFixedR = false;
   trackHoverFixedCell(-1, -1);
+  trackAnchor(-1, -1, -1, -1);
   if (HoverRow() && FHoverRowIdx >= 0) {
     int old = FHoverRowIdx;
     FHoverRowIdx = -1;

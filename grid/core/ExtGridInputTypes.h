@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "toolkit/rtl/Sets.h"
+
 class TObject;
 
 // Set by mouse movement from the pointer's place, read by the press.
@@ -14,3 +16,24 @@ using TRowDisjunctSelectEvent = std::function<void(TObject* Sender, int ARow, bo
 using TRowDisjunctSelectedEvent = std::function<void(TObject* Sender, int ARow)>;
 // Asked before a press acts on a cell; Allow false ignores the press.
 using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)>;
+// A left release over a cell's check box or radio button (real column).
+using TCheckBoxMouseUpEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool State)>;
+using TRadioMouseUpEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+
+// How a drag stands over the grid (the drop target tells it).
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+enum TDragScrollDirection { dsdUp, dsdDown, dsdLeft, dsdRight };
+using TDragScrollDirections = TSet<TDragScrollDirection>;
+// One auto-scroll step: the handler may change the directions or refuse it.
+using TDragScrollEvent = std::function<void(TObject* Sender, int TopRow, int LeftCol,
+                                            TDragScrollDirections& DragScrollDir, bool& CanScroll)>;
+
+// The directions wheel-click panning follows.
+enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
+
+// Told of every cell the grid selects (display column, row).
+class ITExtStringGridSelect {
+public:
+  virtual ~ITExtStringGridSelect() = default;
+  virtual void CellSelected(int ACol, int ARow) = 0;
+};

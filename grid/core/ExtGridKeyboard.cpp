@@ -139,6 +139,7 @@ void TExtStringGrid::WMKeyDown(TWMKey& Message) {
     Message.CharCode = 0;
   }
   if (key == VK_DOWN && IsLastEditRow() && Navigation()->AppendOnArrowDown()) AutoAddRow();
+  if (Navigation()->AllowClipboardShortCuts() && clipboardKey(key)) return;
   if (SelectionRectangle() && !(Selection() == FMoveSelection)) {
     InvalidateGridRect(Selection());
     FMoveSelection = Selection();
@@ -362,36 +363,97 @@ bool TExtStringGrid::skipFixedCells(uint16_t Key) {
   }
 }
 
+// ---- the clipboard keys ----
+
+// Ctrl+C, Ctrl+X, Ctrl+V and their Insert and Delete forms: the event may
+// refuse, else the operation runs; the key goes no further either way.
+bool TExtStringGrid::clipboardKey(uint16_t Key) {
+  bool ctrl = down(VK_CONTROL), shift = down(VK_SHIFT);
+  TClipboardEvent* event = nullptr;
+  void (TExtStringGrid::*operation)() = nullptr;
+  if (ctrl && Key == 'X') {
+    event = &OnClipboardCut;
+    operation = &TExtStringGrid::CutSelectionToClipboard;
+  } else if (ctrl && Key == 'V') {
+    event = &OnClipboardPaste;
+    operation = &TExtStringGrid::PasteSelectionFromClipboard;
+  } else if (ctrl && (Key == VK_INSERT || Key == 'C')) {
+    event = &OnClipboardCopy;
+    operation = &TExtStringGrid::CopySelectionToClipboard;
+  } else if (shift && Key == VK_INSERT) {
+    event = &OnClipboardPaste;
+    operation = &TExtStringGrid::PasteSelectionFromClipboard;
+  } else if (shift && Key == VK_DELETE) {
+    event = &OnClipboardCut;
+    operation = &TExtStringGrid::CutSelectionToClipboard;
+  } else {
+    return false;
+  }
+  bool allow = true;
+  if (*event) (*event)(this, allow);
+  if (allow) (this->*operation)();
+  return true;
+}
+
 // ---- rows by key ----
+
+// A row inserted or deleted by key is placed with the filter off; switching
+// it on again afterwards refilters the grid.
+namespace {
+class TFilterPause {
+public:
+  explicit TFilterPause(TExtStringGrid& Grid) : FGrid(Grid), FWasActive(Grid.FilterActive()) {
+    if (FWasActive) FGrid.SetFilterActive(false);
+  }
+  ~TFilterPause() {
+    if (FWasActive) FGrid.SetFilterActive(true);
+  }
+  TFilterPause(const TFilterPause&) = delete;
+  TFilterPause& operator=(const TFilterPause&) = delete;
+
+private:
+  TExtStringGrid& FGrid;
+  bool FWasActive;
+};
+}  // namespace
 
 void TExtStringGrid::insertRowByKey() {
   bool can = true;
   DoCanInsertRow(Row(), can);
   if (!can) return;
   int newRow = Row();
-  int at = RealRowIndex(Row());
-  if (Navigation()->InsertPosition() == pInsertAfter) {
-    if (FixedRowAlways() && TCustomGrid::FixedRows() == RowCount()) {
-      newRow = TCustomGrid::FixedRows();
-    } else {
-      at = Row() + 1 < RowCount() ? RealRowIndex(Row() + 1) : at + 1;
-      ++newRow;
+  {
+    int realRow = RealRowIndex(Row());
+    TFilterPause pause(*this);
+    int shown = DisplRowIndex(realRow);
+    if (shown >= 0 && shown != Row()) SetRow(shown);
+    int at = RealRowIndex(Row());
+    if (Navigation()->InsertPosition() == pInsertAfter) {
+      if (FixedRowAlways() && TCustomGrid::FixedRows() == RowCount()) {
+        newRow = TCustomGrid::FixedRows();
+      } else {
+        at = Row() + 1 < RowCount() ? RealRowIndex(Row() + 1) : at + 1;
+        ++newRow;
+      }
     }
+    InsertNodeRow(at);
+    if (OnAutoInsertRow) OnAutoInsertRow(this, at);
+    FGridModified = true;
   }
-  InsertNodeRow(at);
-  if (OnAutoInsertRow) OnAutoInsertRow(this, at);
-  FGridModified = true;
   if (newRow < RowCount()) SetRow(newRow);
   CalcFooter(-1);
 }
 
 void TExtStringGrid::deleteRowByKey() {
   int realRow = RealRowIndex(Row());
-  bool can = true;
-  if (OnCanDeleteRow) OnCanDeleteRow(this, realRow, can);
-  if (!can) return;
-  DeleteNodeRow(Row());
-  if (OnAutoDeleteRow) OnAutoDeleteRow(this, realRow);
+  {
+    TFilterPause pause(*this);
+    bool can = true;
+    if (OnCanDeleteRow) OnCanDeleteRow(this, realRow, can);
+    if (!can) return;
+    DeleteNodeRow(DisplRowIndex(realRow));
+    if (OnAutoDeleteRow) OnAutoDeleteRow(this, realRow);
+  }
   if (FloatingFooter()->Visible() && Row() == RowCount() - 1 && RowCount() > 1) SetRow(RowCount() - 2);
   RememberCurrentCell(Col(), Row());
   FGridModified = true;

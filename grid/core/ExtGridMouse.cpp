@@ -7,8 +7,6 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/foundation/ExtUtil.h"
-#include "platform/shell/OpenLink.h"
-#include "toolkit/forms/Dialogs.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/rtl/ScopeGuard.h"
 
@@ -85,7 +83,7 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
       ClearColSelect();
     }
   }
-  if (clickLink(acol, arow, prow, pcol)) return;
+  if (clickLink(x, y, acol, arow, prow, pcol)) return;
   selectByFixedCells(acol, arow, shift);
 
   bool canEdit = Options().Contains(goEditing) || MouseActions()->RangeSelectAndEdit();
@@ -223,17 +221,13 @@ void TExtStringGrid::selectByFixedCells(int ACol, int ARow, TShiftState Shift) {
   MoveOfsY = Clickposy - r.Top;
 }
 
-// A link in a plain cell: OnAnchorClick may take it, else web and mail
-// links open through the platform; a refused or failed open is reported.
-bool TExtStringGrid::clickLink(int ACol, int ARow, int PRow, int PCol) {
-  if (!URLShow()) return false;
+// A link in a plain cell (with URLShow) or an anchor of an HTML cell:
+// OnAnchorClick may take it, else it is followed.
+bool TExtStringGrid::clickLink(int X, int Y, int ACol, int ARow, int PRow, int PCol) {
   std::string text = GetCellEx(RealColIndex(ACol), ARow);
-  if (GetTextKind(text, EnableHTML()) == 1 || !IsURL(text)) return false;
-  bool autoHandle = true;
-  if (OnAnchorClick) OnAnchorClick(this, PRow, PCol, text, autoHandle);
-  if (!autoHandle) return true;
-  platform::LinkResult opened = platform::OpenLink(text);
-  if (!opened) ShowMessage("The link \"" + text + "\" could not be opened: " + opened.failure);
+  if (GetTextKind(text, EnableHTML()) == 1) return clickAnchor(X, Y, ACol, ARow);
+  if (!URLShow() || !IsURL(text)) return false;
+  followLink(text, PRow, PCol);
   return true;
 }
 
@@ -309,6 +303,7 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   FMouseDown = FMouseKeepDown = FMouseDownMove = false;
   FMouseSelectMode = msNormal;
   FMouseSelectStart = -1;
+  hideMoveArrows();
   endFixedSizing(x, y);
   int acol = -1, arow = -1;
   MouseToCell(x, y, acol, arow);
@@ -340,29 +335,41 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
     if (acol >= fc && acol < ColCount() - FFixedRightCols && FDeselectState) SetColSelect(acol, false);
     FDeselectState = false;
   }
+  bool moved = endEnhancedMove(acol, arow);
   TBaseGrid::WMLButtonUp(Message);
   if (deselected) FSelChange = false;
   if (FGridState == gsSelecting) FGridState = gsNormal;
-  if (ColMoveFlg || ColSizeFlg || !valid) return;
+  if (ColMoveFlg || ColSizeFlg || moved || !valid) return;
   headerRelease(x, y, acol, arow);
 }
 
-// A release on the header row over the cell pressed sorts by its column
-// (the data code decides whether and how); borders and drop-down buttons
-// are left to sizing and their lists.
+// A release over the cell pressed: check boxes and radios hear of it, and on
+// the sort row it sorts by the column (the data code decides whether and
+// how). Borders belong to sizing and the 16 rightmost pixels of a header
+// cell to its drop-down buttons.
 void TExtStringGrid::headerRelease(int X, int Y, int ACol, int ARow) {
-  if (ACol < TCustomGrid::FixedCols() || ARow != 0 || TCustomGrid::FixedRows() == 0) return;
+  if (ACol < TCustomGrid::FixedCols() && !SortSettings()->FixedCols()) return;
+  int realCol = RealColIndex(ACol);
+  bool checked = false;
+  int radio = -1;
+  if (OnCheckBoxMouseUp && HasCheckBox(realCol, ARow) && GetCheckBoxState(realCol, RealRowIndex(ARow), checked))
+    OnCheckBoxMouseUp(this, realCol, ARow, checked);
+  if (OnRadioMouseUp && IsRadio(realCol, ARow) && GetRadioIdx(realCol, ARow, radio))
+    OnRadioMouseUp(this, realCol, ARow, radio);
   if (FDblClk) {
     FDblClk = false;
     return;
   }
   TRect r = TCustomGrid::CellRect(ACol, ARow);
-  if (Options().Contains(goColSizing) && (std::abs(X - r.Left) < 4 || std::abs(X - r.Right) < 4)) return;
+  if (ARow == 0 && Options().Contains(goColSizing) && (std::abs(X - r.Left) < 4 || std::abs(X - r.Right) < 4)) return;
   int pc = -1, pr = -1;
   MouseToCell(Clickposx, Clickposy, pc, pr);
-  if (pr != ARow || RowCount() <= 2) return;
-  (void)Y;
-  SortByHeader(RealColIndex(ACol));
+  if (X > r.Right - 16 && (GetFilter(realCol) || (ControlLook()->FixedDropDownButton() && IsHoverFixedCell(ACol, ARow))))
+    return;
+  int sortRow = SortSettings()->Row();
+  bool sortHit = ARow == sortRow && pr == sortRow && TCustomGrid::FixedRows() > 0 &&
+                 !IsInCheckBox(realCol, ARow, X, Y) && RowCount() > 2;
+  if (sortHit) SortByHeader(realCol);
 }
 
 bool TExtStringGrid::onSizingLine(int X, int Y) {

@@ -49,6 +49,7 @@ bool TExtStringGrid::IsHoverFixedCell(int ADisplCol, int ARow) const {
 
 void TExtStringGrid::WndProc(TMessage& Message) {
   if (HandleEditingMessage(Message)) return;
+  if (wheelPanMessage(Message)) return;
   TBaseGrid::WndProc(Message);
 }
 

@@ -100,6 +100,7 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     if (result) result = TBaseGrid::SelectCell(ACol, ARow);
     if (!result) t = saved;
   }
+  if (FISelect && result) FISelect->CellSelected(ACol, ARow);
   if (ActiveCellShow()) InvalidateCell(oldCol, oldRow);
   if (ActiveRowShow()) {
     InvalidateRow(ARow);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,22 @@ class TInputGrid : public TExtStringGrid {
 public:
   explicit TInputGrid(TComponent* AOwner) : TExtStringGrid(AOwner) {}
   std::vector<int> Sorts;
-  void SortByHeader(int ARealCol) override { Sorts.push_back(ARealCol); }
+  // Off: header releases are only counted; on: they also sort.
+  bool RealSorts = false;
+  void SortByHeader(int ARealCol) override {
+    Sorts.push_back(ARealCol);
+    if (RealSorts) TExtStringGrid::SortByHeader(ARealCol);
+  }
+  // Columns that show a filter drop-down button.
+  std::vector<int> FilterCols;
+  bool GetFilter(int ARealCol) override {
+    return std::find(FilterCols.begin(), FilterCols.end(), ARealCol) != FilterCols.end();
+  }
+  // What the clipboard keys asked for.
+  std::vector<std::string> Clipboard;
+  void CopySelectionToClipboard() override { Clipboard.push_back("copy"); }
+  void CutSelectionToClipboard() override { Clipboard.push_back("cut"); }
+  void PasteSelectionFromClipboard() override { Clipboard.push_back("paste"); }
   using TExtStringGrid::FZoomFactor;
   using TExtStringGrid::FWheelScrl;
   using TExtStringGrid::FHoverRowIdx;
