@@ -364,7 +364,7 @@ void TExtStringGrid::headerRelease(int X, int Y, int ACol, int ARow) {
   if (ARow == 0 && Options().Contains(goColSizing) && (std::abs(X - r.Left) < 4 || std::abs(X - r.Right) < 4)) return;
   int pc = -1, pr = -1;
   MouseToCell(Clickposx, Clickposy, pc, pr);
-  if (X > r.Right - 16 && (GetFilter(realCol) || (ControlLook()->FixedDropDownButton() && IsHoverFixedCell(ACol, ARow))))
+  if (X > r.Right - 16 && (GetFilter(realCol) || (ControlLook()->FixedDropDownButton() && CanShowFixedDropDown(realCol))))
     return;
   int sortRow = SortSettings()->Row();
   bool sortHit = ARow == sortRow && pr == sortRow && TCustomGrid::FixedRows() > 0 &&

@@ -5,13 +5,13 @@
 
 #include "toolkit/forms/Forms.h"
 
+// The pictures are loaded once for the program; the screen (which a test
+// may replace) is given them whenever it lacks one.
 TCursor GridResourceCursor(TCursor Number, TCursor Fallback) {
-  static std::map<TCursor, bool> known;
-  auto k = known.find(Number);
-  if (k == known.end()) {
-    HCURSOR h = LoadCursorFromResource(std::to_string(Number));
-    if (h) Screen->SetCursors(Number, h);
-    k = known.emplace(Number, h != nullptr).first;
-  }
-  return k->second ? Number : Fallback;
+  static std::map<TCursor, HCURSOR> loaded;
+  auto k = loaded.find(Number);
+  if (k == loaded.end()) k = loaded.emplace(Number, LoadCursorFromResource(std::to_string(Number))).first;
+  if (!k->second) return Fallback;
+  if (Screen->Cursors(Number) != k->second) Screen->SetCursors(Number, k->second);
+  return Number;
 }

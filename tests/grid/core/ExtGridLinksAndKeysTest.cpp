@@ -169,7 +169,7 @@ TEST_F(InputTest, RowsInsertedAndDeletedByKeyLandAtTheirRealPlaceAndTheFilterSta
   EXPECT_EQ(grid->AllRowCount(), 8);
   std::string all;
   for (int r = 1; r < grid->AllRowCount(); ++r) all += grid->AllCells(1, r).empty() ? "-" : grid->AllCells(1, r);
-  EXPECT_EQ(all, "aba-bba");
+  EXPECT_EQ(all, "abab-ba");
 }
 
 // ---- resource cursors ----

@@ -206,9 +206,11 @@ TEST_F(InputTest, AMiddleClickPansUntilAnyPressOrKey) {
   EXPECT_EQ(Cursor(), (TGridCoord{2, 6}));
   // With waScroll the view moves and the cursor stays.
   grid->MouseActions()->SetWheelAction(waScroll);
-  Driver.MouseDown(grid, 100, 50, mbMiddle);
-  Driver.MouseUp(grid, 100, 50, mbMiddle);
-  Driver.MouseMove(grid, 100, 80);
+  Driver.Advance(1000);  // a press, not the second half of a double click
+  Driver.MouseDown(grid, 120, 50, mbMiddle);
+  Driver.MouseUp(grid, 120, 50, mbMiddle);
+  ASSERT_TRUE(grid->WheelPanning());
+  Driver.MouseMove(grid, 120, 80);
   Driver.Advance(40);
   EXPECT_EQ(grid->TopRow(), 5);
   EXPECT_EQ(Cursor(), (TGridCoord{2, 6}));
