@@ -2370,9 +2370,9 @@ public:
   // =========================================================================
   // Input: releases over check boxes and radios (ExtGridMouse.cpp), row and
   // column move feedback and drag auto-scroll (ExtGridMoveFeedback.cpp,
-  // ExtGridDragScroll.cpp), wheel-click panning (ExtGridPanning.cpp), the
-  // clipboard keys and the selection listener (ExtGridKeyboard.cpp,
-  // ExtGridSelect.cpp)
+  // ExtGridDragScroll.cpp), wheel-click panning (ExtGridPanning.cpp), HTML
+  // anchors (ExtGridAnchors.cpp), the clipboard keys (ExtGridKeyboard.cpp)
+  // and the selection listener
   // =========================================================================
   TCheckBoxMouseUpEvent OnCheckBoxMouseUp;
   TRadioMouseUpEvent OnRadioMouseUp;
@@ -2402,11 +2402,6 @@ public:
   bool WheelPanning() const { return FWheelPan; }
   TIntelliPan IntelliPan() const { return FIntelliPan; }
   void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
-
-  // The clipboard keys' operations; the clipboard code fills them.
-  virtual void CopySelectionToClipboard() {}
-  virtual void CutSelectionToClipboard() {}
-  virtual void PasteSelectionFromClipboard() {}
 
   // One selection listener, told of every cell the grid selects.
   void RegisterSelListener(ITExtStringGridSelect* AListener) { FISelect = AListener; }
