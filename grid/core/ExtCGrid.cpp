@@ -176,7 +176,7 @@ void TExtColumnGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   bool all = t == cpAllCellsLClick || t == cpAllCellsRClick;
   bool fixedKind = t == cpFixedCellsLClick || t == cpFixedCellsRClick;
   if (all || (fixedRow && fixedKind) || (!fixedRow && !fixedKind)) {
-    TRect rc = CellRect(RealColIndex(c), r);
+    TRect rc = CellRect(c, r);
     TPoint p = ClientToScreen(TPoint{rc.Left, rc.Bottom});
     item->ColumnPopup()->Popup(p.X, p.Y);
   }

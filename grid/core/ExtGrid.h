@@ -52,6 +52,7 @@
 class TCustomForm;
 class TPopupMenu;
 class TScrollBar;
+class TStream;
 class TWinControl;
 // Editor controls and panels; each is a component the grid owns, made by the
 // editing code (at construction or on first use).
@@ -102,6 +103,12 @@ public:
   void InitOrigColSizes();
   virtual int GetVersionNr() const { return 0x06020103; }
   virtual std::string GetVersionString() const;
+  // With SizeWithForm the grid grows and shrinks with its owner form. The
+  // grid listens to the form's resize as one subscription among others, so
+  // the form's own OnResize and other grids' listeners stay as they are.
+  bool SizeWithForm() const { return FSizeWithForm; }
+  void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
+  void OwnerFormResize(TObject* Sender);
 
   // =========================================================================
   // Dimensions and fixed rows and columns (ExtGridDimensions.cpp). These
@@ -237,7 +244,7 @@ public:
   bool IsHiddenColumn(int ARealCol) const;
   int NumHiddenColumns() const { return FNumHidden; }
   int TotalColCount() const override { return ColCount() + FNumHidden; }
-  int RealColIndex(int ADisplCol) const { return DisplToRealColumn(ADisplCol); }
+  int RealColIndex(int ADisplCol) const override { return DisplToRealColumn(ADisplCol); }
   int DisplColIndex(int ARealCol) const override { return RealToDisplColumn(ARealCol); }
   int RealCol() const { return RealColIndex(Col()); }
   bool IsIgnoredColumn(int ARealCol) const;
@@ -268,7 +275,7 @@ public:
   TGridItem* HiddenRowItem(int ARealRow) const;
   TStrings* HiddenRowStrings(int ARealRow) const;
   // The hidden rows in ascending real row order.
-  const std::vector<std::unique_ptr<TGridItem>>& GridItems() const { return FHiddenRows; }
+  const std::vector<TGridItem>& GridItems() const { return FHiddenRows; }
 
   void HideSelection();
   void UnHideSelection();
@@ -1408,6 +1415,7 @@ public:
   virtual std::string RawCellText(int ARealCol, int ARow) { return GetGridCell(ARealCol, ARow); }
   virtual std::string ExportCellText(int ARealCol, int ARow) { return Cells(ARealCol, ARow); }
   virtual void ImportCellText(int ARealCol, int ARow, const std::string& Value) { SetCells(ARealCol, ARow, Value); }
+
   virtual void SaveColPositions() {}
   virtual void LoadColPositions() {}
 
@@ -1577,7 +1585,10 @@ public:
   // printing and editing code outside the class can ask them; descendants
   // override them. ACol is a real column unless the name says otherwise.
   // =========================================================================
-  virtual void GetCellCursor(int ACol, int ARow, int X, int Y);
+  // The cursor over a cell: ACursor comes in as the grid's and goes out as
+  // the one to show for this mouse position only (the caller shows it; no
+  // screen-wide cursor is left behind).
+  virtual void GetCellCursor(int ACol, int ARow, int X, int Y, TCursor& ACursor);
   virtual void QueryGridHint(int ADisplCol, int ARow, std::string& AHint, std::u16string& AWideHint);
   virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
   virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
@@ -1918,7 +1929,7 @@ protected:
   std::vector<int> FHiddenCols;     // hidden real columns, ascending
   std::vector<int> FAllColWidths;   // saved widths by real column; beyond: 0
   int FNumHidden = 0;
-  std::vector<std::unique_ptr<TGridItem>> FHiddenRows;  // ascending real row
+  std::vector<TGridItem> FHiddenRows;  // ascending real row
   int FFilterLevel = 0;
   TGridRect FOldSelection;
   bool FSelHidden = false;
@@ -2067,6 +2078,7 @@ protected:
   // form resize chaining
   TCustomForm* FResizeForm = nullptr;
   int FResizeSubscription = -1;
+  bool FSizeWithForm = false;
   int PrevSizeX = 0;
   int PrevSizeY = 0;
   TCursor FOldCursor = crDefault;
@@ -2364,7 +2376,7 @@ private:
   void hideRealRows(std::vector<int> RealRows, THiddenRowKind Kind, int Level);
   template <typename Pred>
   void unhideRowsWhere(Pred Take);
-  void restoreRows(std::vector<std::unique_ptr<TGridItem>> Items);
+  void restoreRows(std::vector<TGridItem> Items);
 
 public:
   // =========================================================================

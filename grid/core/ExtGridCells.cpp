@@ -182,7 +182,7 @@ void TExtStringGrid::SetCellControls(int ARealCol, int ARow, TControl* Value) {
   p = GetCellProperties(ARealCol, ARow);
   p->Control = Value;
   Value->SetParent(this);
-  TRect r = CellRect(ARealCol, ARow);
+  TRect r = CellRect(DisplColIndex(ARealCol), ARow);
   Value->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
 }
 

@@ -46,7 +46,7 @@ void TExtStringGrid::RemoveCols(int ARealCol, int CCount) {
     for (int k = d; k < ColCount() - 1; ++k) SetColWidths(k, ColWidths(k + 1));
     Store().MoveColumn(ARealCol, last);
     for (auto& item : FHiddenRows)
-      if (item->Items()->Count() > ARealCol) item->Items()->Delete(ARealCol);
+      if (item.Items()->Count() > ARealCol) item.Items()->Delete(ARealCol);
     for (int& h : FHiddenCols)
       if (h > ARealCol) --h;
     if (ARealCol < static_cast<int>(FAllColWidths.size())) FAllColWidths.erase(FAllColWidths.begin() + ARealCol);

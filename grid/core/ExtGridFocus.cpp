@@ -93,9 +93,9 @@ void TExtStringGrid::WMSetCursor(TWMSetCursor& Message) {
   p = ScreenToClient(p);
   int c = -1, r = -1;
   MouseToCell(p.X, p.Y, c, r);
-  if (c >= 0 && r >= 0 && OnGetCellCursor && !sizing) {
+  if (c >= 0 && r >= 0 && !sizing) {
     TCursor shape = TBaseGrid::Cursor();
-    OnGetCellCursor(this, RealColIndex(c), r, p.X, p.Y, shape);
+    GetCellCursor(RealColIndex(c), r, p.X, p.Y, shape);
     if (shape != TBaseGrid::Cursor()) return showCursor(Message, shape);
   }
   TBaseGrid::WMSetCursor(Message);

@@ -2,8 +2,9 @@
 // indexes.
 //
 // A hidden column keeps its cells in the store at its real index; only the
-// layout closes up. A hidden row leaves the store for an item that keeps its
-// cells, height, real index and what hid it. Both are kept as sorted lists,
+// layout closes up. A hidden row's cells leave the store as one row pointer
+// for an item that keeps them with the row's height, real index and what
+// hid it. Both are kept as sorted lists,
 // so each mapping is a binary search: a real index r is displayed at
 // r - (hidden indexes below r), and a displayed index d is real d + k where k
 // counts the hidden h[i] with h[i] - i <= d (h[i] - i never decreases).
@@ -91,13 +92,13 @@ bool TExtStringGrid::IsIgnoredColumn(int ARealCol) const { return FIgnoreColumns
 
 int TExtStringGrid::hiddenRowsBefore(int ARealRow) const {
   auto it = std::lower_bound(FHiddenRows.begin(), FHiddenRows.end(), ARealRow,
-                             [](const std::unique_ptr<TGridItem>& g, int r) { return g->Idx() < r; });
+                             [](const TGridItem& g, int r) { return g.Idx() < r; });
   return static_cast<int>(it - FHiddenRows.begin());
 }
 
 TGridItem* TExtStringGrid::HiddenRowItem(int ARealRow) const {
   int i = hiddenRowsBefore(ARealRow);
-  if (i < NumHiddenRows() && FHiddenRows[i]->Idx() == ARealRow) return FHiddenRows[i].get();
+  if (i < NumHiddenRows() && FHiddenRows[i].Idx() == ARealRow) return const_cast<TGridItem*>(&FHiddenRows[i]);
   return nullptr;
 }
 
@@ -115,7 +116,7 @@ int TExtStringGrid::RealToDisplRow(int ARealRow) const {
 
 int TExtStringGrid::DisplToRealRow(int ARow) const {
   if (FHiddenRows.empty() || ARow < 0) return ARow;
-  return ARow + hiddenAtOrBefore(NumHiddenRows(), ARow, [this](int i) { return FHiddenRows[i]->Idx(); });
+  return ARow + hiddenAtOrBefore(NumHiddenRows(), ARow, [this](int i) { return FHiddenRows[i].Idx(); });
 }
 
 // ---- rows: hiding ----
@@ -123,40 +124,41 @@ int TExtStringGrid::DisplToRealRow(int ARow) const {
 // Moves the given real rows (those shown) out of the grid into items, and
 // removes them from the grid in one pass.
 void TExtStringGrid::hideRealRows(std::vector<int> RealRows, THiddenRowKind Kind, int Level) {
-  std::sort(RealRows.begin(), RealRows.end());
+  if (!std::is_sorted(RealRows.begin(), RealRows.end())) std::sort(RealRows.begin(), RealRows.end());
   RealRows.erase(std::unique(RealRows.begin(), RealRows.end()), RealRows.end());
   std::vector<int> displ;
-  std::vector<std::unique_ptr<TGridItem>> items;
+  std::vector<TGridItem> items;
+  displ.reserve(RealRows.size());
+  items.reserve(RealRows.size());
   for (int r : RealRows) {
     if (r < 0 || IsHiddenRow(r)) continue;
     int d = RealToDisplRow(r);
     if (d >= RowCount()) continue;
-    auto item = std::make_unique<TGridItem>();
-    item->SetIdx(r);
-    item->SetHeight(RowHeights(d));
-    item->SetKind(Kind);
-    item->SetLevel(Level);
-    for (int c = 0; c < AllColCount(); ++c) {
-      item->Items()->AddObject(GetGridCell(c, d), rawObject(c, d));
-      // The objects travel with the row: the store lets go of them.
-      rawSetObject(c, d, nullptr);
-    }
+    TGridItem& item = items.emplace_back();
+    item.SetIdx(r);
+    item.SetHeight(RowHeights(d));
+    item.SetKind(Kind);
+    item.SetLevel(Level);
+    // The row's cells and objects leave the store whole, left behind as an
+    // empty row that the block removal drops.
+    item.SetRow(Store().TakeRow(d), AllColCount());
     displ.push_back(d);
-    items.push_back(std::move(item));
   }
   if (items.empty()) return;
   HideInplaceEdit();
   DeleteGridRows(displ);
   FNormalRowCount = RowCount();
-  std::vector<std::unique_ptr<TGridItem>> merged;
-  merged.reserve(FHiddenRows.size() + items.size());
-  std::merge(std::make_move_iterator(FHiddenRows.begin()), std::make_move_iterator(FHiddenRows.end()),
-             std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()),
-             std::back_inserter(merged),
-             [](const std::unique_ptr<TGridItem>& a, const std::unique_ptr<TGridItem>& b) {
-               return a->Idx() < b->Idx();
-             });
-  FHiddenRows = std::move(merged);
+  if (FHiddenRows.empty()) {
+    FHiddenRows = std::move(items);
+  } else {
+    std::vector<TGridItem> merged;
+    merged.reserve(FHiddenRows.size() + items.size());
+    std::merge(std::make_move_iterator(FHiddenRows.begin()), std::make_move_iterator(FHiddenRows.end()),
+               std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()),
+               std::back_inserter(merged),
+               [](const TGridItem& a, const TGridItem& b) { return a.Idx() < b.Idx(); });
+    FHiddenRows = std::move(merged);
+  }
   repaintUnlessUpdating();
 }
 
@@ -192,37 +194,48 @@ void TExtStringGrid::HideRowList(const TIntList* RowList) {
 
 // Puts the items' rows back where their real indexes say, counting only the
 // rows that stay hidden (the items are no longer in the list), in one pass.
-void TExtStringGrid::restoreRows(std::vector<std::unique_ptr<TGridItem>> Items) {
+void TExtStringGrid::restoreRows(std::vector<TGridItem> Items) {
   if (Items.empty()) return;
   HideInplaceEdit();
   std::vector<int> positions;
   positions.reserve(Items.size());
-  for (const auto& item : Items) positions.push_back(RealToDisplRow(item->Idx()));
+  for (const TGridItem& item : Items) positions.push_back(RealToDisplRow(item.Idx()));
   InsertGridRows(positions);
   FNormalRowCount = RowCount();
   bool modified = FShowModified.Enabled();
   FShowModified.SetEnabled(false);
   for (size_t i = 0; i < Items.size(); ++i) {
     int d = positions[i];
-    const TStrings* s = Items[i]->Items();
-    for (int c = 0; c < s->Count(); ++c) {
-      SetGridCell(c, d, s->Strings(c));
-      rawSetObject(c, d, s->Objects(c));
-    }
-    SetRowHeights(d, Items[i]->Height());
+    Store().PutRow(d, Items[i].TakeRow());
+    // Each change of a height lays the grid out again: only real changes.
+    if (RowHeights(d) != Items[i].Height()) SetRowHeights(d, Items[i].Height());
   }
   FShowModified.SetEnabled(modified);
   for (int i = 0; i < FControlList.Count(); ++i)
-    for (const auto& item : Items)
-      if (FControlList.GetControl(i)->Y == item->Idx()) FControlList.GetControl(i)->Control->SetVisible(true);
+    for (const TGridItem& item : Items)
+      if (FControlList.GetControl(i)->Y == item.Idx()) FControlList.GetControl(i)->Control->SetVisible(true);
   repaintUnlessUpdating();
 }
 
 template <typename Pred>
 void TExtStringGrid::unhideRowsWhere(Pred Take) {
-  std::vector<std::unique_ptr<TGridItem>> taken, kept;
-  for (auto& item : FHiddenRows) (Take(*item) ? taken : kept).push_back(std::move(item));
-  FHiddenRows = std::move(kept);
+  size_t n = static_cast<size_t>(std::count_if(FHiddenRows.begin(), FHiddenRows.end(), Take));
+  std::vector<TGridItem> taken;
+  if (n == FHiddenRows.size()) {
+    taken = std::move(FHiddenRows);
+    FHiddenRows.clear();
+  } else {
+    // The rows that stay hidden close up in place.
+    taken.reserve(n);
+    size_t w = 0;
+    for (TGridItem& item : FHiddenRows) {
+      if (Take(item))
+        taken.push_back(std::move(item));
+      else if (&FHiddenRows[w++] != &item)
+        FHiddenRows[w - 1] = std::move(item);
+    }
+    FHiddenRows.erase(FHiddenRows.begin() + static_cast<std::ptrdiff_t>(w), FHiddenRows.end());
+  }
   restoreRows(std::move(taken));
 }
 

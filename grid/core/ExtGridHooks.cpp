@@ -6,11 +6,8 @@
 #include "grid/foundation/ExtUtil.h"
 #include "toolkit/forms/Forms.h"
 
-void TExtStringGrid::GetCellCursor(int ACol, int ARow, int X, int Y) {
-  if (!OnGetCellCursor) return;
-  TCursor c = Cursor();
-  OnGetCellCursor(this, ACol, ARow, X, Y, c);
-  Screen->SetCursor(c);
+void TExtStringGrid::GetCellCursor(int ACol, int ARow, int X, int Y, TCursor& ACursor) {
+  if (OnGetCellCursor) OnGetCellCursor(this, ACol, ARow, X, Y, ACursor);
 }
 
 void TExtStringGrid::QueryGridHint(int ADisplCol, int ARow, std::string& AHint, std::u16string& AWideHint) {

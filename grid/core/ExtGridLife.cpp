@@ -8,6 +8,9 @@
 #include "grid/foundation/ExtStyleIF.h"
 #include "platform/display/DisplayHost.h"
 #include "toolkit/forms/Forms.h"
+#include "toolkit/forms/ResizeSubscriptions.h"
+#include "toolkit/rtl/ScopeGuard.h"
+#include "toolkit/rtl/Streams.h"
 
 namespace {
 // The colours the defaults are given in, as 0x00BBGGRR values.
@@ -29,6 +32,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
   FCellFont = std::make_unique<TFont>();
   constructDefaults();
   wireSubObjects();
+  chainFormResize();
 }
 
 void TExtStringGrid::constructDefaults() {
@@ -88,6 +92,7 @@ void TExtStringGrid::wireSubObjects() {
 
 TExtStringGrid::~TExtStringGrid() {
   FDestroyingGrid = true;
+  unchainFormResize();
   // The focus frame's hook must never reach a grid that is gone.
   if (FocusWindowGrid == this) FocusWindowGrid = nullptr;
   // Every event of the sub-objects points back into this grid.
@@ -110,6 +115,37 @@ std::string TExtStringGrid::GetVersionString() const {
   std::snprintf(buf, sizeof buf, "%d.%d.%d.%d Sep, 2012", (v >> 24) & 0xFF, (v >> 16) & 0xFF, (v >> 8) & 0xFF,
                 v & 0xFF);
   return buf;
+}
+
+// ---- the owner form's size ----
+
+void TExtStringGrid::chainFormResize() {
+  FResizeForm = dynamic_cast<TCustomForm*>(Owner());
+  if (!FResizeForm || ComponentState().Contains(csDesigning)) return;
+  PrevSizeX = FResizeForm->Width();
+  PrevSizeY = FResizeForm->Height();
+  FResizeSubscription = SubscribeResize(FResizeForm, [this](TObject* Sender) { OwnerFormResize(Sender); });
+}
+
+// Only this grid's subscription goes; a form that went first took it along.
+void TExtStringGrid::unchainFormResize() {
+  if (FResizeSubscription > 0) UnsubscribeResize(FResizeSubscription);
+  FResizeSubscription = -1;
+  FResizeForm = nullptr;
+}
+
+void TExtStringGrid::OwnerFormResize(TObject*) {
+  if (ComponentState().Contains(csDesigning) || FDestroyingGrid || !FResizeForm) return;
+  int w = Width() + FResizeForm->Width() - PrevSizeX;
+  int h = Height() + FResizeForm->Height() - PrevSizeY;
+  // The form's size is followed also while SizeWithForm is off, so that
+  // switching it on later does not apply the changes made meanwhile.
+  if (!FSizeWithForm || (w > 0 && h > 0)) {
+    if (FSizeWithForm) SetBounds(Left(), Top(), w, h);
+    PrevSizeX = FResizeForm->Width();
+    PrevSizeY = FResizeForm->Height();
+  }
+  stretchQuietly();
 }
 
 // ---- copying ----
@@ -167,16 +203,19 @@ void TExtStringGrid::Assign(const TPersistent* Source) {
   AssignCells(Source);
 }
 
-// The cells of every real column and row, texts only, as the native text
-// format carries them.
+// The cells through the grid's native text stream. Multi-line texts are
+// copied whole whatever Multilinecells says: a copy loses nothing.
 void TExtStringGrid::AssignCells(const TPersistent* Source) {
   auto* src = dynamic_cast<const TExtStringGrid*>(Source);
   if (!src || src == this) return;
+  TMemoryStream stream;
+  const_cast<TExtStringGrid*>(src)->SaveToStream(&stream);
+  stream.SetPosition(0);
   TGridUpdateLock lock(*this);
-  SetColCount(src->ColCount());
-  SetRowCount(src->RowCount());
-  for (int r = 0; r < src->RowCount(); ++r)
-    for (int c = 0; c < src->AllColCount(); ++c) SetGridCell(c, r, src->GetGridCell(c, r));
+  bool multiline = FMultilinecells;
+  FMultilinecells = true;
+  auto restore = MakeScopeGuard([&] { FMultilinecells = multiline; });
+  LoadFromStream(&stream);
 }
 
 // ---- window and loading ----

@@ -84,7 +84,7 @@ void TExtStringGrid::Clear() {
 void TExtStringGrid::ClearAll() {
   Clear();
   for (auto& item : FHiddenRows) {
-    TStrings* s = item->Items();
+    TStrings* s = item.Items();
     for (int c = 0; c < s->Count(); ++c) s->Put(c, "");
   }
 }

@@ -53,8 +53,8 @@ bool TExtStringGrid::GetColumnFilterValues(int ACol) {
     }
     if (!FFilterIncremental)
       for (const auto& item : FHiddenRows)
-        if (item->Idx() >= FixedRows() && ACol < item->Items()->Count()) {
-          const std::string& v = item->Items()->Strings(ACol);
+        if (item.Idx() >= FixedRows() && ACol < item.Items()->Count()) {
+          const std::string& v = item.Items()->Strings(ACol);
           values.emplace(v, entryOf(v));
         }
     if (!FFilterDropDownClear.empty()) FFilterValues.Add(FFilterDropDownClear);

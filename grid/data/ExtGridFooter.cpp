@@ -96,11 +96,11 @@ void TExtStringGrid::CalcFooterRow(int ACol) {
     }
     if (hidden)
       for (const auto& item : FHiddenRows) {
-        if (item->Idx() < FixedRows() || item->Idx() > footReal || item->Items()->Count() <= c) continue;
+        if (item.Idx() < FixedRows() || item.Idx() > footReal || item.Items()->Count() <= c) continue;
         double v = 0;
         if (calc == acDISTINCT)
-          distinct.Add(item->Items()->Strings(c));
-        else if (numberOf(item->Items()->Strings(c), v))
+          distinct.Add(item.Items()->Strings(c));
+        else if (numberOf(item.Items()->Strings(c), v))
           a.Add(v);
       }
     double result = 0;

@@ -59,10 +59,10 @@ void TExtStringGrid::swapControls(bool Cols, int A, int B) {
 // ---- hidden rows' cells follow the columns ----
 
 // The kept cells of every hidden row, long enough to reach column Need - 1.
-static void eachHiddenRowCells(const std::vector<std::unique_ptr<TGridItem>>& Rows, int Need,
+static void eachHiddenRowCells(const std::vector<TGridItem>& Rows, int Need,
                                const std::function<void(TStrings*)>& Fn) {
   for (auto& item : Rows) {
-    TStrings* s = item->Items();
+    TStrings* s = item.Items();
     while (s->Count() < Need) s->Add("");
     Fn(s);
   }

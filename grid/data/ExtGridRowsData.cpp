@@ -71,7 +71,7 @@ std::vector<int> TExtStringGrid::insertRowsBefore(const std::vector<int>& Rows) 
                          : std::lower_bound(reals.begin(), reals.end(), Real);
     return static_cast<int>(it - reals.begin());
   };
-  for (auto& item : FHiddenRows) item->SetIdx(item->Idx() + newBefore(item->Idx(), false));
+  for (auto& item : FHiddenRows) item.SetIdx(item.Idx() + newBefore(item.Idx(), false));
   for (int i = 0; i < FControlList.Count(); ++i) {
     TControlItem* c = FControlList.GetControl(i);
     c->Y += newBefore(c->Y, true);
@@ -96,7 +96,7 @@ void TExtStringGrid::removeDisplayedRows(const std::vector<int>& Rows) {
   auto before = [&](int Real) {
     return static_cast<int>(std::lower_bound(real.begin(), real.end(), Real) - real.begin());
   };
-  for (auto& item : FHiddenRows) item->SetIdx(item->Idx() - before(item->Idx()));
+  for (auto& item : FHiddenRows) item.SetIdx(item.Idx() - before(item.Idx()));
   for (int i = FControlList.Count() - 1; i >= 0; --i) {
     TControlItem* c = FControlList.GetControl(i);
     if (std::binary_search(real.begin(), real.end(), c->Y))

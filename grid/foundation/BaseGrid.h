@@ -244,12 +244,13 @@ public:
   void ClearCell(int ACol, int ARow);
 
   // ---- geometry ----
-  // Client rectangle of a cell, of the whole range for a merged cell; empty
-  // for an unmerged cell out of view.
-  TRect CellRect(int ACol, int ARow) const;
+  // Client rectangle of a displayed cell, of the whole range for a merged
+  // cell; empty for an unmerged cell out of view.
+  TRect CellRect(int ADisplCol, int ARow) const;
   TPoint CellSize(int ACol, int ARow) const;
   // Client rectangle of one cell also when it is scrolled out of view.
   TRect UnclippedCellRect(int ACol, int ARow) const;
+  // Repaints a cell given by its real column.
   void RepaintCell(int ACol, int ARow);
 
   // ---- merged ranges ----
@@ -341,6 +342,7 @@ public:
                                    TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
                                    TCellGradientDirection& GD);
   virtual int DisplColIndex(int ACol) const { return ACol; }
+  virtual int RealColIndex(int ADisplCol) const { return ADisplCol; }
   virtual int TotalColCount() const { return ColCount(); }
 
   // ---- keyboard (public, as the base control's, for the in-place editor) ----

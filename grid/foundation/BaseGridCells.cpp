@@ -330,21 +330,24 @@ TRect TBaseGrid::UnclippedCellRect(int ACol, int ARow) const {
   return {x, y, x + ColWidths(ACol), y + RowHeights(ARow)};
 }
 
-TRect TBaseGrid::CellRect(int ACol, int ARow) const {
-  TCellProperties* p = insideGrid(ACol, ARow) ? propsAt(ACol, ARow) : nullptr;
+// The cell's record and merged range are kept by real column; the layout
+// is by displayed column.
+TRect TBaseGrid::CellRect(int ADisplCol, int ARow) const {
+  const int real = RealColIndex(ADisplCol);
+  TCellProperties* p = insideGrid(real, ARow) ? propsAt(real, ARow) : nullptr;
   if (p && (p->CellSpanX != -1 || p->CellSpanY != -1)) {
-    TGridRect full = FullCell(ACol, ARow);
-    TRect r1 = UnclippedCellRect(full.Left, full.Top);
+    TGridRect full = FullCell(real, ARow);
+    TRect r1 = UnclippedCellRect(DisplColIndex(full.Left), full.Top);
     if (r1.Width() == 0) ++r1.Right;
-    TRect r2 = UnclippedCellRect(full.Right, full.Bottom);
+    TRect r2 = UnclippedCellRect(DisplColIndex(full.Right), full.Bottom);
     if (r2.Width() == 0) --r2.Left;
     return {std::min(r1.Left, r2.Left), std::min(r1.Top, r2.Top), std::max(r1.Right, r2.Right),
             std::max(r1.Bottom, r2.Bottom)};
   }
-  if (p && p->Control) return UnclippedCellRect(ACol, ARow);
-  TRect r = TStringGrid::CellRect(ACol, ARow);
+  if (p && p->Control) return UnclippedCellRect(ADisplCol, ARow);
+  TRect r = TStringGrid::CellRect(ADisplCol, ARow);
   if (r.IsEmpty() && r.Left == 0 && r.Top == 0) return r;
-  r.Right = r.Left + ColWidths(ACol);
+  r.Right = r.Left + ColWidths(ADisplCol);
   r.Bottom = r.Top + RowHeights(ARow);
   return r;
 }
@@ -367,7 +370,7 @@ void TBaseGrid::RepaintCell(int ACol, int ARow) {
   const TCellProperties* p = insideGrid(ACol, ARow) ? propsAt(ACol, ARow) : nullptr;
   bool merged = p && (p->CellSpanX != -1 || p->CellSpanY != -1);
   if (!merged && !(p && p->Control) && !CellMayBeVisible(DisplColIndex(ACol), ARow)) return;
-  TRect r = CellRect(ACol, ARow);
+  TRect r = CellRect(DisplColIndex(ACol), ARow);
   if (r.IsEmpty()) return;
   ::InvalidateRect(Handle(), &r, true);
 }

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "toolkit/forms/Forms.h"
+#include "toolkit/forms/ResizeSubscriptions.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/forms/WindowManager.h"
 #include "toolkit/graphics/GraphicsObjects.h"
@@ -51,6 +52,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(std::make_uni
 }
 
 TControl::~TControl() {
+  ForgetResizeSubscribers(this);
   wm::ControlDestroying(this);
   if (Application) Application->ControlDestroyed(this);
   if (parent_) parent_->RemoveControl(this);
@@ -511,6 +513,7 @@ void TControl::DblClick() {
 
 void TControl::Resize() {
   if (OnResize) OnResize(this);
+  NotifyResizeSubscribers(this);
 }
 
 void TControl::WMCancelMode(TMessage&) {

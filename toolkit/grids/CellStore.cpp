@@ -4,105 +4,160 @@
 
 namespace {
 const std::string kEmpty;
+
+// Moves element From of V to To; the ones between shift by one.
+template <typename V>
+void rotateOne(V& Items, int FromIndex, int ToIndex) {
+  auto first = Items.begin();
+  if (FromIndex < ToIndex)
+    std::rotate(first + FromIndex, first + FromIndex + 1, first + ToIndex + 1);
+  else
+    std::rotate(first + ToIndex, first + FromIndex, first + FromIndex + 1);
+}
+}  // namespace
+
+// ---- one row ----
+
+const TCellRow::Cell* TCellRow::find(int ACol) const {
+  if (ACol < 0 || ACol >= Count()) return nullptr;
+  return &cells_[ACol];
 }
 
-const TCellStore::Cell* TCellStore::find(int ACol, int ARow) const {
-  if (ARow < 0 || ACol < 0 || ARow >= static_cast<int>(rows_.size())) return nullptr;
-  const RowCells* row = rows_[ARow].get();
-  if (!row || ACol >= static_cast<int>(row->size())) return nullptr;
-  return &(*row)[ACol];
+TCellRow::Cell& TCellRow::slot(int ACol) {
+  if (ACol >= Count()) cells_.resize(ACol + 1);
+  return cells_[ACol];
 }
 
-TCellStore::Cell& TCellStore::slot(int ACol, int ARow) {
+void TCellRow::trim() {
+  while (!cells_.empty() && cells_.back().Empty()) cells_.pop_back();
+}
+
+const std::string& TCellRow::Text(int ACol) const {
+  const Cell* c = find(ACol);
+  return c ? c->Text : kEmpty;
+}
+
+void TCellRow::SetText(int ACol, const std::string& Value) {
+  if (ACol < 0) return;
+  if (Value.empty()) {
+    if (!find(ACol)) return;
+    cells_[ACol].Text.clear();
+    trim();
+    return;
+  }
+  slot(ACol).Text = Value;
+}
+
+TObject* TCellRow::Object(int ACol) const {
+  const Cell* c = find(ACol);
+  return c ? c->Object : nullptr;
+}
+
+void TCellRow::SetObject(int ACol, TObject* Value) {
+  if (ACol < 0) return;
+  if (!Value) {
+    if (!find(ACol)) return;
+    cells_[ACol].Object = nullptr;
+    trim();
+    return;
+  }
+  slot(ACol).Object = Value;
+}
+
+void TCellRow::MoveCell(int FromIndex, int ToIndex) {
+  if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || Count() <= std::min(FromIndex, ToIndex)) return;
+  int need = std::max(FromIndex, ToIndex) + 1;
+  if (Count() < need) cells_.resize(need);
+  rotateOne(cells_, FromIndex, ToIndex);
+  trim();
+}
+
+// ---- the store ----
+
+const TCellRow* TCellStore::row(int ARow) const {
+  if (ARow < 0 || ARow >= static_cast<int>(rows_.size())) return nullptr;
+  return rows_[ARow].get();
+}
+
+TCellRow& TCellStore::rowSlot(int ARow) {
   if (ARow >= static_cast<int>(rows_.size())) rows_.resize(ARow + 1);
-  std::unique_ptr<RowCells>& row = rows_[ARow];
-  if (!row) row = std::make_unique<RowCells>();
-  if (ACol >= static_cast<int>(row->size())) row->resize(ACol + 1);
-  return (*row)[ACol];
+  std::unique_ptr<TCellRow>& r = rows_[ARow];
+  if (!r) r = std::make_unique<TCellRow>();
+  return *r;
 }
 
-// Empty cells at the end of a row are dropped, and an empty row goes whole.
-void TCellStore::trim(int ARow) {
-  std::unique_ptr<RowCells>& row = rows_[ARow];
-  while (!row->empty() && row->back().Empty()) row->pop_back();
-  if (row->empty()) row.reset();
+void TCellStore::dropIfEmpty(int ARow) {
+  if (rows_[ARow] && rows_[ARow]->Empty()) rows_[ARow].reset();
+  trimEnd();
+}
+
+void TCellStore::trimEnd() {
   while (!rows_.empty() && !rows_.back()) rows_.pop_back();
 }
 
 const std::string& TCellStore::TextRef(int ACol, int ARow) const {
-  const Cell* c = find(ACol, ARow);
-  return c ? c->Text : kEmpty;
+  const TCellRow* r = row(ARow);
+  return r ? r->Text(ACol) : kEmpty;
 }
 
 void TCellStore::SetText(int ACol, int ARow, const std::string& Value) {
   if (ACol < 0 || ARow < 0) return;
   if (Value.empty()) {
-    if (!find(ACol, ARow)) return;
-    slot(ACol, ARow).Text.clear();
-    trim(ARow);
+    if (!row(ARow)) return;
+    rows_[ARow]->SetText(ACol, Value);
+    dropIfEmpty(ARow);
     return;
   }
-  slot(ACol, ARow).Text = Value;
+  rowSlot(ARow).SetText(ACol, Value);
 }
 
 TObject* TCellStore::Object(int ACol, int ARow) const {
-  const Cell* c = find(ACol, ARow);
-  return c ? c->Object : nullptr;
+  const TCellRow* r = row(ARow);
+  return r ? r->Object(ACol) : nullptr;
 }
 
 void TCellStore::SetObject(int ACol, int ARow, TObject* Value) {
   if (ACol < 0 || ARow < 0) return;
   if (!Value) {
-    if (!find(ACol, ARow)) return;
-    slot(ACol, ARow).Object = nullptr;
-    trim(ARow);
+    if (!row(ARow)) return;
+    rows_[ARow]->SetObject(ACol, nullptr);
+    dropIfEmpty(ARow);
     return;
   }
-  slot(ACol, ARow).Object = Value;
+  rowSlot(ARow).SetObject(ACol, Value);
 }
 
 void TCellStore::MoveRow(int FromIndex, int ToIndex) {
   if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0) return;
   int need = std::max(FromIndex, ToIndex) + 1;
   if (static_cast<int>(rows_.size()) < need) rows_.resize(need);
-  auto first = rows_.begin();
-  if (FromIndex < ToIndex)
-    std::rotate(first + FromIndex, first + FromIndex + 1, first + ToIndex + 1);
-  else
-    std::rotate(first + ToIndex, first + FromIndex, first + FromIndex + 1);
-  while (!rows_.empty() && !rows_.back()) rows_.pop_back();
+  rotateOne(rows_, FromIndex, ToIndex);
+  trimEnd();
 }
 
 void TCellStore::MoveColumn(int FromIndex, int ToIndex) {
-  if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0) return;
-  int need = std::max(FromIndex, ToIndex) + 1;
   for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
-    RowCells* row = rows_[r].get();
-    if (!row || static_cast<int>(row->size()) <= std::min(FromIndex, ToIndex)) continue;
-    if (static_cast<int>(row->size()) < need) row->resize(need);
-    auto first = row->begin();
-    if (FromIndex < ToIndex)
-      std::rotate(first + FromIndex, first + FromIndex + 1, first + ToIndex + 1);
-    else
-      std::rotate(first + ToIndex, first + FromIndex, first + FromIndex + 1);
-    trim(r);
+    if (!rows_[r]) continue;
+    rows_[r]->MoveCell(FromIndex, ToIndex);
+    if (rows_[r]->Empty()) rows_[r].reset();
   }
+  trimEnd();
 }
 
 void TCellStore::InsertRows(const std::vector<int>& NewRows) {
   if (NewRows.empty()) return;
-  std::vector<std::unique_ptr<RowCells>> out;
+  std::vector<std::unique_ptr<TCellRow>> out;
   out.reserve(rows_.size() + NewRows.size());
   size_t k = 0;
-  for (auto& row : rows_) {
+  for (auto& r : rows_) {
     while (k < NewRows.size() && NewRows[k] == static_cast<int>(out.size())) {
       out.emplace_back();
       ++k;
     }
-    out.push_back(std::move(row));
+    out.push_back(std::move(r));
   }
   rows_ = std::move(out);
-  while (!rows_.empty() && !rows_.back()) rows_.pop_back();
+  trimEnd();
 }
 
 void TCellStore::DeleteRows(const std::vector<int>& Rows) {
@@ -116,23 +171,42 @@ void TCellStore::DeleteRows(const std::vector<int>& Rows) {
     rows_[w++] = std::move(rows_[r]);
   }
   rows_.resize(w);
-  while (!rows_.empty() && !rows_.back()) rows_.pop_back();
+  trimEnd();
 }
 
 void TCellStore::PermuteRows(int From, const std::vector<int>& Order) {
   if (Order.empty() || From < 0) return;
   int need = From + static_cast<int>(Order.size());
   if (static_cast<int>(rows_.size()) < need) rows_.resize(need);
-  std::vector<std::unique_ptr<RowCells>> moved(Order.size());
+  std::vector<std::unique_ptr<TCellRow>> moved(Order.size());
   for (size_t i = 0; i < Order.size(); ++i) moved[i] = std::move(rows_[From + Order[i]]);
   for (size_t i = 0; i < Order.size(); ++i) rows_[From + i] = std::move(moved[i]);
-  while (!rows_.empty() && !rows_.back()) rows_.pop_back();
+  trimEnd();
+}
+
+std::unique_ptr<TCellRow> TCellStore::TakeRow(int ARow) {
+  if (ARow < 0 || ARow >= static_cast<int>(rows_.size())) return nullptr;
+  std::unique_ptr<TCellRow> taken = std::move(rows_[ARow]);
+  trimEnd();
+  return taken;
+}
+
+void TCellStore::PutRow(int ARow, std::unique_ptr<TCellRow> Row) {
+  if (ARow < 0) return;
+  if (Row && Row->Empty()) Row.reset();
+  if (!Row) {
+    if (ARow < static_cast<int>(rows_.size())) rows_[ARow].reset();
+    trimEnd();
+    return;
+  }
+  if (ARow >= static_cast<int>(rows_.size())) rows_.resize(ARow + 1);
+  rows_[ARow] = std::move(Row);
 }
 
 size_t TCellStore::FilledCount() const {
   size_t n = 0;
-  for (const auto& row : rows_)
-    if (row)
-      for (const Cell& c : *row) n += !c.Empty();
+  for (const auto& r : rows_)
+    if (r)
+      for (int c = 0; c < r->Count(); ++c) n += !r->Text(c).empty() || r->Object(c) != nullptr;
   return n;
 }

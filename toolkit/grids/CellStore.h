@@ -12,6 +12,33 @@
 
 class TObject;
 
+// One row of cells by column. Taken out of the store whole (a hidden row),
+// it keeps its cells and objects without a copy until it is put back.
+class TCellRow {
+public:
+  const std::string& Text(int ACol) const;
+  void SetText(int ACol, const std::string& Value);
+  TObject* Object(int ACol) const;
+  void SetObject(int ACol, TObject* Value);
+  // Cells up to the last filled one.
+  int Count() const { return static_cast<int>(cells_.size()); }
+  bool Empty() const { return cells_.empty(); }
+  // Moves a cell to a new column; the ones between shift by one.
+  void MoveCell(int FromIndex, int ToIndex);
+
+private:
+  struct Cell {
+    std::string Text;
+    TObject* Object = nullptr;
+    bool Empty() const { return Text.empty() && Object == nullptr; }
+  };
+  const Cell* find(int ACol) const;
+  Cell& slot(int ACol);
+  // Empty cells at the end are dropped.
+  void trim();
+  std::vector<Cell> cells_;
+};
+
 class TCellStore {
 public:
   const std::string& TextRef(int ACol, int ARow) const;
@@ -31,21 +58,20 @@ public:
   // From + i is the one that was at From + Order[i] (a permutation of
   // 0 .. Order.size() - 1).
   void PermuteRows(int From, const std::vector<int>& Order);
+  // Takes a row's cells out whole, leaving the row empty (none for an empty
+  // row); PutRow stands a taken row at an index, replacing what is there.
+  std::unique_ptr<TCellRow> TakeRow(int ARow);
+  void PutRow(int ARow, std::unique_ptr<TCellRow> Row);
   void Clear() { rows_.clear(); }
   // Cells holding a text or an object.
   size_t FilledCount() const;
 
 private:
-  struct Cell {
-    std::string Text;
-    TObject* Object = nullptr;
-    bool Empty() const { return Text.empty() && Object == nullptr; }
-  };
-  // The cells of one row by column; never longer than its last filled cell.
-  using RowCells = std::vector<Cell>;
-  const Cell* find(int ACol, int ARow) const;
-  Cell& slot(int ACol, int ARow);
-  void trim(int ARow);
+  const TCellRow* row(int ARow) const;
+  TCellRow& rowSlot(int ARow);
+  // An emptied row goes whole, and so do empty rows at the end.
+  void dropIfEmpty(int ARow);
+  void trimEnd();
 
-  std::vector<std::unique_ptr<RowCells>> rows_;
+  std::vector<std::unique_ptr<TCellRow>> rows_;
 };

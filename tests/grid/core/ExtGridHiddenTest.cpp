@@ -1,6 +1,7 @@
 // Hidden columns and rows and the mapping between real and displayed indexes.
 
 #include "tests/grid/core/GridCoreFixture.h"
+#include "toolkit/forms/std/Edit.h"
 
 namespace {
 void fillRealRows(TExtStringGrid* g) {
@@ -185,3 +186,80 @@ TEST_F(ExtGridTest, UsedCellsOfAnEmptyGridIsTheOrigin) {
   EXPECT_EQ(grid->GetUsedCells(), (TRect{2, 3, 3, 5}));
 }
 
+
+// A hidden row's cells leave the store as one row and come back as the same
+// row: its cell records are the very objects they were, not copies.
+TEST_F(ExtGridTest, HiddenRowsKeepTheirCellsWithoutACopy) {
+  fillRealRows(grid);
+  grid->SetColors(2, 4, clRed);
+  grid->SetReadOnly(3, 4, true);
+  TCellProperties* colour = grid->GetGridObject(2, 4);
+  ASSERT_NE(colour, nullptr);
+  grid->HideRows(3, 5);
+  EXPECT_EQ(grid->GetGridObject(2, 4), nullptr);
+  EXPECT_EQ(grid->HiddenRowStrings(4)->Objects(2), colour);
+  EXPECT_EQ(grid->HiddenRowStrings(4)->Count(), grid->AllColCount());
+  grid->UnHideRows(3, 5);
+  EXPECT_EQ(grid->GetGridObject(2, 4), colour);
+  EXPECT_EQ(grid->Colors(2, 4), clRed);
+  EXPECT_TRUE(grid->ReadOnly(3, 4));
+  for (int r = 0; r < 10; ++r) EXPECT_EQ(grid->Cells(1, r), "r" + std::to_string(r));
+}
+
+TEST_F(ExtGridTest, AColumnMoveReachesTheHiddenRows) {
+  for (int r = 0; r < grid->RowCount(); ++r)
+    for (int c = 0; c < grid->ColCount(); ++c) grid->SetCells(c, r, std::to_string(c) + ":" + std::to_string(r));
+  grid->HideRow(6);
+  grid->MoveColumn(1, 3);
+  EXPECT_EQ(grid->Cells(3, 5), "1:5");
+  EXPECT_EQ(grid->AllCells(3, 6), "1:6");
+  EXPECT_EQ(grid->AllCells(1, 6), "2:6");
+  grid->UnHideRow(6);
+  EXPECT_EQ(DisplayedRow(6), (std::vector<std::string>{"0:6", "2:6", "3:6", "1:6", "4:6"}));
+}
+
+// The list of a hidden row behaves as a list: inserting and deleting shift
+// the cells after the index, and the row comes back as the list left it.
+TEST_F(ExtGridTest, HiddenRowListShiftsCellsOnInsertAndDelete) {
+  fillRealRows(grid);
+  grid->SetCells(2, 2, "c2");
+  grid->HideRow(2);
+  TStrings* s = grid->HiddenRowStrings(2);
+  ASSERT_NE(s, nullptr);
+  const int count = s->Count();
+  EXPECT_EQ(s->Strings(1), "r2");
+  EXPECT_THROW(s->Strings(count), EListError);
+  EXPECT_THROW(s->Insert(count + 1, "x"), EListError);
+  s->Insert(0, "x");
+  EXPECT_EQ(s->Count(), count + 1);
+  EXPECT_EQ(s->Strings(0), "x");
+  EXPECT_EQ(s->Strings(2), "r2");
+  EXPECT_EQ(s->Strings(3), "c2");
+  s->Delete(0);
+  s->Delete(1);
+  EXPECT_EQ(s->Count(), count - 1);
+  EXPECT_EQ(s->Strings(1), "c2");
+  s->Add("tail");
+  EXPECT_EQ(grid->AllCells(s->Count() - 1, 2), "tail");
+  grid->UnHideRow(2);
+  EXPECT_EQ(grid->Cells(1, 2), "c2");
+  EXPECT_EQ(grid->Cells(2, 2), "");
+}
+
+// Cell records are kept by real column, the layout by displayed column: a
+// control in the cell after a hidden column sits on that cell's rectangle.
+TEST_F(ExtGridTest, CellRectTakesDisplayedColumnsPastHiddenOnes) {
+  for (int c = 0; c < 5; ++c) grid->SetColWidths(c, 40 + 10 * c);
+  grid->MergeCells(3, 2, 2, 1);
+  grid->HideColumn(1);
+  // Displayed 2 is real 3, the merged range covers displayed 2 and 3.
+  TRect merged = grid->CellRect(2, 2);
+  TRect d2 = grid->UnclippedCellRect(2, 2), d3 = grid->UnclippedCellRect(3, 2);
+  EXPECT_EQ(merged.Left, d2.Left);
+  EXPECT_EQ(merged.Right, d3.Right);
+  auto* edit = new TEdit(form);
+  grid->SetCellControls(4, 5, edit);
+  TRect cell = grid->UnclippedCellRect(grid->DisplColIndex(4), 5);
+  EXPECT_EQ(edit->Left(), cell.Left - 1);
+  EXPECT_EQ(edit->Width(), cell.Width() + 1);
+}
