@@ -19,7 +19,7 @@ TTableLayout Transmit_J1939_Layout() {
                                           Column("Mnemonic", 563, 93, Col_White),
                                       });
   // Every transmitted frame carries 8 bytes: the file says so whatever the cell holds.
-  l.Columns[txNumByte].Constant = "8";
+  l.Columns[txNumByte].Constant = std::string("8");
   l.Columns[txNumByte].Hidden = true;
   return l;
 }

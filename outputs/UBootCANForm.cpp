@@ -203,7 +203,7 @@ void TFBootCAN::Btn_UpdateClick(TObject*) {
     // A second updater would fight the first one for the port.
     Btn_Update->SetEnabled(false);
     Timer_Updater->SetEnabled(true);
-    text += "\n" + Update_Waits_Text();
+    text.append("\n").append(Update_Waits_Text());
   }
   MessageDlg(text, mtError, {mbOK});
 }

@@ -31,7 +31,7 @@ public:
   void Empty_Banner() { Line(";*" + std::string(82, ' ') + "*"); }
   void Rule() { Line(";* " + std::string(80, '=') + " *"); }
   void Header(int width, const std::string& title) {
-    std::string first = ";" + std::string(static_cast<size_t>(width - 1), '=');
+    std::string first = std::string(1, ';').append(static_cast<size_t>(width - 1), '=');
     std::string middle = ";==== " + title + " ";
     Line(first);
     Line(middle + std::string(static_cast<size_t>(std::max(0, width - static_cast<int>(middle.size()))), '='));

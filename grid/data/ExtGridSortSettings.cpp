@@ -7,7 +7,7 @@
 
 std::string TSortSettings::SaveToString() const {
   if (FIndexShow) return "i;" + (FGrid ? FGrid->SortIndexes()->SaveToString() : std::string());
-  return (FDirection == sdDescending ? "d" : "u") + std::to_string(FColumn);
+  return std::string(FDirection == sdDescending ? "d" : "u").append(std::to_string(FColumn));
 }
 
 void TSortSettings::LoadFromString(const std::string& Value) {

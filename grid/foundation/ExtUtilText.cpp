@@ -53,7 +53,7 @@ std::string UndoubleChar(char Ch, std::string_view Text) {
 }
 
 void QuoteMultiLineField(std::string& Text) {
-  Text = "\"" + StringReplace(Text, "\r\n", std::string(1, VT), {rfReplaceAll}) + "\"";
+  Text = std::string(1, '"').append(StringReplace(Text, "\r\n", std::string(1, VT), {rfReplaceAll})).append(1, '"');
 }
 
 void VTToCRLF(std::string& Text) {
