@@ -11,18 +11,18 @@ std::string TSortSettings::SaveToString() const {
 }
 
 void TSortSettings::LoadFromString(const std::string& Value) {
-  std::optional<TSortSpecifier> spec = ParseSortSpecifier(Value);
-  if (!spec) return;
+  std::optional<TSortSpecifier> parsed = ParseSortSpecifier(Value);
+  if (!parsed) return;
   FShow = true;
-  FIndexShow = spec->Indexed;
-  if (spec->Indexed) {
-    if (spec->IndexText.empty() || !FGrid) return;
-    FGrid->SortIndexes()->LoadFromString(spec->IndexText);
+  FIndexShow = parsed->Indexed;
+  if (parsed->Indexed) {
+    if (parsed->IndexText.empty() || !FGrid) return;
+    FGrid->SortIndexes()->LoadFromString(parsed->IndexText);
     FGrid->QSortIndexed();
     return;
   }
-  FDirection = spec->Direction;
-  FColumn = spec->Column;
+  FDirection = parsed->Direction;
+  FColumn = parsed->Column;
   if (FGrid) FGrid->QSort();
 }
 

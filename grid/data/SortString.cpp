@@ -12,16 +12,16 @@ namespace {
 std::optional<TSortSpecifier> ParseSortSpecifier(const std::string& Value) {
   if (Value.empty()) return std::nullopt;
   if (Value.size() < 2) InvalidSpecifier();
-  TSortSpecifier spec;
+  TSortSpecifier parsed;
   if (Value.compare(0, 2, "i;") == 0) {
-    spec.Indexed = true;
-    spec.IndexText = Value.substr(2);
-    return spec;
+    parsed.Indexed = true;
+    parsed.IndexText = Value.substr(2);
+    return parsed;
   }
   const char letter = Value[0];
   if (letter != 'u' && letter != 'd') InvalidSpecifier();
-  spec.Direction = letter == 'u' ? sdAscending : sdDescending;
+  parsed.Direction = letter == 'u' ? sdAscending : sdDescending;
   // -1 is what an unsorted grid writes; nothing below it is a column.
-  if (!TryStrToInt(Value.substr(1), spec.Column) || spec.Column < -1) InvalidSpecifier();
-  return spec;
+  if (!TryStrToInt(Value.substr(1), parsed.Column) || parsed.Column < -1) InvalidSpecifier();
+  return parsed;
 }
