@@ -153,6 +153,26 @@ void QgsRadio(cairo_t* cr, bool on, bool enabled) {
   cairo_fill(cr);
 }
 
+// The flat look that colour tones give check boxes and radios: a thin
+// square or ring, filled dark with a white tick, or with a dark dot.
+void MetroBox(cairo_t* cr, bool round, bool on) {
+  const TRgb ink = Hex(0x404040);
+  if (round) cairo_arc(cr, 8, 8, 6.5, 0, 2 * kPi);
+  else cairo_rectangle(cr, 1.5, 1.5, 13, 13);
+  Color(cr, on && !round ? ink : kWhite);
+  cairo_fill_preserve(cr);
+  Stroke(cr, ink, 1);
+  if (!on) return;
+  if (round) {
+    cairo_arc(cr, 8, 8, 3.5, 0, 2 * kPi);
+    Color(cr, ink);
+    cairo_fill(cr);
+    return;
+  }
+  TickPath(cr, 3, 3, 10);
+  Stroke(cr, kWhite, 2);
+}
+
 void Funnel(cairo_t* cr, TRgb fill, TRgb line) {
   cairo_move_to(cr, 2.5, 2.5);
   cairo_line_to(cr, 13.5, 2.5);
@@ -374,6 +394,10 @@ void GridGlyphs(const fs::path& dir) {
     Glyph(dir, "ESGRAD0" + std::to_string(5 + i), 16, 16,
           [=](cairo_t* cr) { ThemePart(cr, "button", BP_RADIOBUTTON, radStates[i], {1, 1, 14, 14}); });
   }
+  Glyph(dir, "metrocheckon", 16, 16, [](cairo_t* cr) { MetroBox(cr, false, true); });
+  Glyph(dir, "metrocheckoff", 16, 16, [](cairo_t* cr) { MetroBox(cr, false, false); });
+  Glyph(dir, "metroradioon", 16, 16, [](cairo_t* cr) { MetroBox(cr, true, true); });
+  Glyph(dir, "metroradiooff", 16, 16, [](cairo_t* cr) { MetroBox(cr, true, false); });
   Glyph(dir, "ESGFILT", 16, 16, [](cairo_t* cr) { Funnel(cr, Hex(0xD8DEE8), Hex(0x5A6A80)); });
   Glyph(dir, "ESGCLOSE", 14, 14, [](cairo_t* cr) { CloseGlyph(cr, 14, {-1, 0, 0}, kInk); });
   Glyph(dir, "ESGCLOSEH", 14, 14, [](cairo_t* cr) { CloseGlyph(cr, 14, Hex(0xE81123), kWhite); });

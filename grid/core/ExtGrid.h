@@ -77,6 +77,7 @@ class TSearchPanel;
 class TDropList;
 class TDropCheckList;
 class TScrollControl;
+class TBalloonTooltip;
 class THTMLHintWindow;
 class TGridFocusWindow;
 class TArrowWindow;
@@ -84,6 +85,10 @@ class TExtStringGridCheck;
 class TExtInplaceEdit;
 class TInvalidEntryBalloon;
 class TImageList;
+
+// The small colour schemes of SetTheme.
+enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
+struct TGridStyleColors;
 
 class TExtStringGrid : public TBaseGrid {
 public:
@@ -326,10 +331,22 @@ public:
   // =========================================================================
   // Appearance properties and style defaults (ExtGridProps.cpp)
   // =========================================================================
+  // Looks, styles, colour tones and themes (grid/output/ExtGridLooks.cpp)
   TGridLook Look() const { return FLook; }
   void SetLook(TGridLook Value);
   TQGSStyle Style() const { return FStyle; }
   virtual void SetStyle(TQGSStyle AStyle);
+  void SetComponentStyle(TQGSStyle AStyle);
+  void SetEditorsComponentStyle(TQGSStyle AStyle);
+  void SetColorTones(const TColorTones& ATones);
+  const TColorTones& ColorTones() const { return FTones; }
+  void SetTheme(TXPColorScheme Scheme);
+  void AdaptToOfficeTheme();
+  // The identifier and the display name of a look; glCustom leaves Text alone.
+  static void LookToString(TGridLook Look, std::string& Text);
+  static void LookToDisplayName(TGridLook Look, std::string& Text);
+  // The desktop's Office theme as the grid reads it (tests put one in).
+  static std::function<TOfficeTheme()> OfficeThemeSource;
   TColor BorderColor() const { return FBorderColor; }
   void SetBorderColor(TColor Value);
   bool ActiveCellShow() const { return FActiveCellShow; }
@@ -1412,9 +1429,29 @@ public:
   virtual bool AllowFMTClipboard() { return true; }
   virtual void ExportNotification(int AState, int ARow) { (void)AState; (void)ARow; }
   virtual void ImportNotification(int AState, int ARow) { (void)AState; (void)ARow; }
-  virtual std::string RawCellText(int ARealCol, int ARow) { return GetGridCell(ARealCol, ARow); }
-  virtual std::string ExportCellText(int ARealCol, int ARow) { return Cells(ARealCol, ARow); }
-  virtual void ImportCellText(int ARealCol, int ARow, const std::string& Value) { SetCells(ARealCol, ARow, Value); }
+  // The texts of the cell-text hooks below.
+  std::string RawCellText(int ARealCol, int ARow) {
+    std::string t;
+    GetCellRawText(ARealCol, ARow, t);
+    return t;
+  }
+  std::string ExportCellText(int ARealCol, int ARow) {
+    std::string t;
+    GetCellExportText(ARealCol, ARow, t);
+    return t;
+  }
+  void ImportCellText(int ARealCol, int ARow, const std::string& Value) { SetCellImportText(ARealCol, ARow, Value); }
+  // What an export writes: formatted text (SaveVirtCells), HTML kept
+  // (SaveWithHTML) or stripped, rich text kept on one line (SaveWithRTF) or
+  // made plain.
+  bool SaveVirtCells = true;
+  bool SaveWithHTML = true;
+  bool SaveWithRTF = false;
+  std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)> OnSaveCell;
+  std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)> OnLoadCell;
+  std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values)>
+      OnFixedEdit;
+  void SetSyncGrid(const TSyncGrid* Value);
 
   virtual void SaveColPositions() {}
   virtual void LoadColPositions() {}
@@ -2262,14 +2299,84 @@ public:
   // The width and height of a cell graphic of the kinds that have a size.
   TPoint CellGraphicExtent(const TCellGraphic& G, int ARealCol, int ARow);
 
+  // The background picture or gradient (ExtGridBackground.cpp): inside a
+  // cell's rectangle and in the empty area after the last column and row.
+  void DrawCellBackgroundAt(TCanvas* ACanvas, const TRect& R);
+  void DrawCellBackgroundTiled(TCanvas* ACanvas, const TRect& R, int ADisplCol, int ARow);
+  void DrawCellBackgroundGradient(TCanvas* ACanvas, const TRect& R);
+  void DrawEmptyAreaBackground(TCanvas* ACanvas);
+  void DrawBackgroundPictureAt(TCanvas* ACanvas, const TRect& R);
+  void DrawBackgroundPictureTiled(TCanvas* ACanvas, const TRect& R);
+
+  // The window border of the modern looks (ExtGridBorder.cpp), in window
+  // coordinates; FitCellsInGrid draws it one pixel in, framed in the
+  // parent's colour.
+  void DrawNCBorder(TCanvas* ACanvas);
+  // The thin scroll indicators of ssMetro (grid/output/ScrollControl.cpp).
+  TScrollControl* ScrollControl(bool Vertical) const { return Vertical ? FScrollControlV : FScrollControlH; }
+  void UpdateScrollControls();
+  bool FitCellsInGrid = false;
+  // Cell balloons (ExtGridBalloons.cpp): the tooltip is made once while
+  // balloons are on; BalloonNeedText answers its text request.
+  void BalloonInit();
+  void BalloonDone();
+  TBalloonTooltip* BalloonTooltip() const { return FBalloonTooltip; }
+  void BalloonNeedText(std::string& Text);
+  std::function<void(TObject* Sender, int ACol, int ARow, std::string& ATitle, std::string& AText, int& AIcon)>
+      OnCellBalloon;
+  // The design-time panel (ExtGridDesignHelper.cpp): the item at a client
+  // point (1 edit, 2 column numbers, 3 look, 4 close, -1 none).
+  int DesignHelperHitTest(int X, int Y);
+  bool ShowColumnNumbers() const { return FShowColumnNumbers; }
+
 protected:
+  virtual void DesignHelperClick(int X, int Y);
+  virtual void PaintDesignHelper();
+  // Cell text and row hooks (ExtGridTextHooks.cpp).
+  virtual void GetCellRawText(int ACol, int ARow, std::string& Text);
+  virtual void GetCellExportText(int ACol, int ARow, std::string& Text);
+  virtual void SetCellImportText(int ACol, int ARow, const std::string& Text);
+  virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+  virtual void EditorCaretChanged(const std::string& Text, TPoint CaretPoint, int CaretIndex);
+  virtual void DoAutoInsertRow(int ARow);
+  virtual void DoAutoDeleteRow(int ARow);
+  virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values);
+  // Painting's share of the window procedure; true when it is handled.
+  bool PaintingMessage(TMessage& Message);
+  void WMNCPaint(TWMNCPaint& Message) override;
   void DrawCellBorders(TCanvas* ACanvas, int ARealCol, int ARow, TRect R);
   void DrawSortIndicator(TCanvas* ACanvas, int ACol, int X, int Y);
   TPoint RotatedTextOrigin(TCanvas* ACanvas, TRect R, int Angle, const std::string& Text, TAlignment HA,
                            TVAlignment VA);
 
 private:
+  void applyPlainLook(TGridLook Value, bool Loading);
+  void applyStyleRow(const TGridStyleColors& S);
+  void applyStyleFooter(const TGridStyleColors& S);
+  void copyFacesToLook();
+  void applyVistaHeaders(TGridSelectionStyle Selection);
+  void applyVistaFaces();
+  void applyWin7Faces();
+  void applyOffice2010Faces(const TGridStyleColors& S);
+  TOfficeTheme FOfficeTheme = otUnknown;
+  bool DesignHelperShown() const;
+  void DesignHelperHover(int X, int Y);
+  void chooseLook(int X, int Y);
+  void exportCheckText(int ACol, int ARow, std::string& Text);
+  bool FSelectionChangedFlag = false;
+  void BalloonEnableChanged();
+  void BalloonMouseMove(int X, int Y);
+  TBalloonTooltip* FBalloonTooltip = nullptr;
+  bool FBalloonInitialised = false;
+  TPoint FBalloonCell{-1, -1};
+  int FDesignHelperItem = -1;
+  bool FShowColumnNumbers = false;
+
   struct TCellPaint;
+  bool BackgroundCovers(bool Fixed) const;
+  void paintColumnNumber(TCellPaint& P);
+  void paintCellBackground(TCellPaint& P, const TRect& T);
+  void paintEmptyArea(TCanvas* ACanvas, const TRect& Client, bool Gradient);
   void paintFixedFace(TCellPaint& P);
   void paintLookEdges(TCellPaint& P);
   void paintEditorButtons(TCellPaint& P);

@@ -76,6 +76,7 @@ void TExtStringGrid::wireSubObjects() {
   FFilterDropDown.OnChange = repaint;
   FControlLook.OnChange = repaint;
   FBackGround.OnChange = repaint;
+  FBalloon.OnEnableChange = [this](TObject*) { BalloonEnableChanged(); };
   FShowModified.OnChange = [this](TObject*) { InvalidateCol(0); };
   FMouseActions.OnInvalidate = repaint;
   FMouseActions.OnIsDesigning = [this](TObject*, bool& IsDesigning) {
@@ -92,6 +93,7 @@ void TExtStringGrid::wireSubObjects() {
 
 TExtStringGrid::~TExtStringGrid() {
   FDestroyingGrid = true;
+  if (!ComponentState().Contains(csDesigning)) BalloonDone();
   unchainFormResize();
   // The focus frame's hook must never reach a grid that is gone.
   if (FocusWindowGrid == this) FocusWindowGrid = nullptr;
@@ -236,6 +238,7 @@ void TExtStringGrid::CreateWnd() {
   FWheelScrl = platform::Facts().WheelScrollLines;
   if (FWheelScrl < 0) FWheelScrl = VisibleRowCount();
   FGridTimerID = SetTimer(Handle(), 111, 500);
+  if (FBalloon.Enable()) BalloonInit();
 }
 
 void TExtStringGrid::Loaded() {
@@ -261,6 +264,8 @@ void TExtStringGrid::Loaded() {
   }
   if (!FIsWinXP && FControlLook.ControlStyle() == csTheme) FControlLook.SetControlStyle(csClassic);
   FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+  if (FAutoThemeAdapt) AdaptToOfficeTheme();
+  if (FBalloon.Enable()) BalloonInit();
   ApplyScrollBarAlways(false);
   InitOrigColSizes();
   ApplyStyleColors();

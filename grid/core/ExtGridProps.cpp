@@ -15,16 +15,6 @@ bool changed(T& Field, const T& Value) {
 }
 }  // namespace
 
-void TExtStringGrid::SetLook(TGridLook Value) {
-  if (!changed(FLook, Value)) return;
-  Invalidate();
-}
-
-void TExtStringGrid::SetStyle(TQGSStyle AStyle) {
-  FStyle = AStyle;
-  Invalidate();
-}
-
 void TExtStringGrid::SetBorderColor(TColor Value) {
   FBorderColor = Value;
   if (Parent() && HandleAllocated()) Invalidate();
@@ -155,7 +145,9 @@ void TExtStringGrid::SetSpreadSheet(bool Value) {
 void TExtStringGrid::SetAutoThemeAdapt(bool Value) {
   if (!changed(FAutoThemeAdapt, Value)) return;
   FSearchFooter->SetAutoThemeAdapt(Value);
-  if (Value) Invalidate();
+  if (!Value) return;
+  AdaptToOfficeTheme();
+  Invalidate();
 }
 
 void TExtStringGrid::SetAutoNumAlign(bool Value) {
@@ -172,7 +164,9 @@ void TExtStringGrid::SetIntegralHeight(bool Value) {
 }
 
 void TExtStringGrid::SetScrollType(TScrollType Value) {
-  if (changed(FScrollType, Value)) Invalidate();
+  if (!changed(FScrollType, Value)) return;
+  UpdateScrollControls();
+  Invalidate();
 }
 
 void TExtStringGrid::SetScrollColor(TColor Value) {

@@ -16,8 +16,14 @@ void TBackGround::SetBitmap(const TBitmap* v) {
   if (OnChange) OnChange(this);
 }
 
+// Enable is copied as a plain value: the balloon window is neither made nor
+// removed; the transparency stays the target's own.
 void TBalloonSettings::Assign(const TPersistent* Source) {
-  if (const TBalloonSettings* src = SameClass(this, Source)) F = src->F;
+  const TBalloonSettings* src = SameClass(this, Source);
+  if (!src) return;
+  const uint8_t transparency = F.Transparency;
+  F = src->F;
+  F.Transparency = transparency;
 }
 
 void TBalloonSettings::SetEnable(bool v) {

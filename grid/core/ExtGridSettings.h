@@ -50,8 +50,8 @@ private:
     int Top = 0, Left = 0;
     TBackgroundDisplay Display = bdTile;
     TBackgroundCells Cells = bcNormal;
-    TColor Color = clWhite;
-    TColor ColorTo = clNone;
+    TColor Color = clWindow;
+    TColor ColorTo = clBtnFace;
   };
   template <typename T>
   void changeTo(T& field, T v) {
@@ -74,6 +74,10 @@ public:
   QUELIX_PLAIN_PROPERTY(TColor, BackgroundColor)
   QUELIX_PLAIN_PROPERTY(TColor, TextColor)
   QUELIX_PLAIN_PROPERTY(uint8_t, Transparency)
+  // Milliseconds; -1 keeps the system's delay.
+  QUELIX_PLAIN_PROPERTY(int, AutoHideDelay)
+  QUELIX_PLAIN_PROPERTY(int, InitialDelay)
+  QUELIX_PLAIN_PROPERTY(int, ReshowDelay)
 
   // Creates or destroys the grid's balloon window.
   TNotifyEvent OnEnableChange;
@@ -84,6 +88,7 @@ private:
     TColor BackgroundColor = clNone;
     TColor TextColor = clNone;
     uint8_t Transparency = 0;
+    int AutoHideDelay = -1, InitialDelay = -1, ReshowDelay = -1;
   };
   TValues F;
 };

@@ -48,6 +48,7 @@ bool TExtStringGrid::IsHoverFixedCell(int ADisplCol, int ARow) const {
 }
 
 void TExtStringGrid::WndProc(TMessage& Message) {
+  if (PaintingMessage(Message)) return;
   if (HandleEditingMessage(Message)) return;
   if (wheelPanMessage(Message)) return;
   TBaseGrid::WndProc(Message);

@@ -52,6 +52,14 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
       urlColor = FSelectionTextColor;
     }
   }
+  if (!FBackGround.Bitmap()->Empty() || FBackGround.Display() >= bdGradientHorz) {
+    TRect B = P.R;
+    if (P.FixedFace) {
+      B.Left += GridLineWidth();
+      B.Top += GridLineWidth();
+    }
+    paintCellBackground(P, B);
+  }
   if (!P.Layout.ShowText) return;
   std::string text = GetFormattedCell(P.RCol, P.ARow);
   int kind = GetTextKind(text, FEnableHTML);

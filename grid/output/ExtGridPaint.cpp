@@ -12,6 +12,9 @@
 
 void TExtStringGrid::Paint() {
   TBaseGrid::Paint();
+  Canvas()->Pen()->SetColor(clBlack);
+  if (!FBackGround.Bitmap()->Empty() || FBackGround.ColorTo() != clNone) DrawEmptyAreaBackground(Canvas());
+  PaintDesignHelper();
   if (OnPainted) OnPainted(this);
 }
 
@@ -69,6 +72,7 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
     OnDrawCell(this, P.RCol, ARow, r, P.State);
   }
   if (OnCustomCellDraw) OnCustomCellDraw(this, ACanvas, P.RCol, ARow, P.State, P.R, false);
+  paintColumnNumber(P);
 }
 
 // Fixed cells of the gradient looks: hovered or pressed, the active cell's
