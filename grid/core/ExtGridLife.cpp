@@ -93,7 +93,7 @@ void TExtStringGrid::wireSubObjects() {
 
 TExtStringGrid::~TExtStringGrid() {
   FDestroyingGrid = true;
-  if (!ComponentState().Contains(csDesigning)) BalloonDone();
+  BalloonDone();  // the tooltip gives the window procedure back while the grid stands
   unchainFormResize();
   // The focus frame's hook must never reach a grid that is gone.
   if (FocusWindowGrid == this) FocusWindowGrid = nullptr;

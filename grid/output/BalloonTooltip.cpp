@@ -35,9 +35,8 @@ TBalloonTooltip::TBalloonTooltip(TWinControl* ATool) : THintWindow(ATool), FTool
   FTool->SetWindowProc([this](TMessage& m) { toolMessage(m); });
 }
 
-TBalloonTooltip::~TBalloonTooltip() {
-  if (FTool && !FTool->ComponentState().Contains(csDestroying)) FTool->SetWindowProc(FToolProc);
-}
+// The tool owns the tooltip and frees it while it still stands.
+TBalloonTooltip::~TBalloonTooltip() { FTool->SetWindowProc(FToolProc); }
 
 void TBalloonTooltip::SetDelayTime(TTooltipDelay Which, int Milliseconds) {
   switch (Which) {

@@ -63,7 +63,6 @@ private:
 
   TWinControl* FTool;
   TControl::TWndMethod FToolProc;
-  TControl::TWndMethod FOwnProc;
   TTimer* FShowTimer = nullptr;
   TTimer* FHideTimer = nullptr;
   int FInitialDelay = DefaultInitialDelay, FReshowDelay = DefaultReshowDelay, FAutoPopDelay = DefaultAutoPopDelay;

@@ -84,8 +84,11 @@ constexpr TFaceSetter kDownSetters[] = {
 // The hover or pressed face of the control look; a Keep border stays.
 void SetFaces(TControlLook* L, const TFaceSetter (&Setters)[5], const TFaceSet& F) {
   const TColor values[] = {F.From, F.To, F.MirrorFrom, F.MirrorTo, F.Border};
-  for (int i = 0; i < 5; ++i)
-    if (values[i] != Keep) (L->*Setters[i])(values[i]);
+  const TColor* value = values;
+  for (TFaceSetter set : Setters) {
+    if (*value != Keep) (L->*set)(*value);
+    ++value;
+  }
 }
 
 void SetHover(TControlLook* L, const TFaceSet& F) { SetFaces(L, kHoverSetters, F); }
@@ -330,9 +333,11 @@ void TExtStringGrid::applyOffice2010Faces(const TGridStyleColors& S) {
   SetSelectionStyle(ssDefault);
 }
 
+// The style is remembered after it is applied: the look it switches to
+// would otherwise leave its own style behind.
 void TExtStringGrid::SetComponentStyle(TQGSStyle AStyle) {
-  FStyle = AStyle;
   SetStyle(AStyle);
+  FStyle = AStyle;
   if (!ComponentState().Contains(csDesigning)) SetEditorsComponentStyle(AStyle);
   if (AStyle != tsCustom && FScrollType == ssMetro) SetScrollType(ssNormal);
 }

@@ -77,7 +77,7 @@ TEST_F(GridPictures, EveryCellGraphicKind) {
   TBitmap bmp;
   bmp.LoadFromResourceName("ESGFILT");
   TIcon icon;
-  icon.LoadFromResourceName("ESGHI");
+  icon.LoadFromResourceName("QGS_POINTER");
   TPicture picture;
   picture.SetGraphic(&bmp);
   TStringList radios;

@@ -5,10 +5,10 @@
 
 #include "grid/core/ExtGrid.h"
 #include "toolkit/forms/Forms.h"
-#include "toolkit/forms/std/Menus.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/forms/WindowManager.h"
+#include "toolkit/testing/MenuSteps.h"
 #include "toolkit/testing/TestDriver.h"
 
 namespace {
@@ -107,7 +107,7 @@ TEST_F(WindowExtras, DesignPanelOnlyAtDesignTime) {
   EXPECT_TRUE(grid->Options().Contains(goEditing));
   Driver.Click(grid, cw - 140, numbersY + 1);
   EXPECT_TRUE(grid->ShowColumnNumbers());
-  Driver.InModal([] { EXPECT_TRUE(ChoosePopupMenuItem("Windows 7")); });
+  ChooseMenuItem(Driver, "Windows 7");
   Driver.Click(grid, cw - 140, lookY + 1);
   EXPECT_EQ(grid->Look(), glWin7);
   Driver.Screenshot(form, "grid_design_panel.png");
