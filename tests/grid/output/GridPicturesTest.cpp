@@ -38,14 +38,14 @@ TEST_F(GridPictures, ColumnGridWithEachColumnKind) {
                {"Combo", edComboEdit, "Send"}, {"Spin", edSpinEdit, "12"},      {"Date", edDateEdit, "10/12/2026"},
                {"Button", edEditBtn, "..."}, {"Password", edPassword, "secret"}};
   const int n = int(std::size(kinds));
+  grid->SetColCount(n);
   for (int c = 0; c < n; ++c) {
-    TGridColumnItem* col = grid->Columns()->Add();
+    TGridColumnItem* col = grid->Columns()->Items(c);
     col->SetHeader(kinds[c].Header);
     col->SetEditor(kinds[c].Editor);
     if (kinds[c].Editor == edNumeric || kinds[c].Editor == edFloat) col->SetAlignment(taRightJustify);
     if (kinds[c].Editor == edDataCheckBox) col->SetAlignment(taCenter);
   }
-  grid->SetColCount(n);
   grid->SetRowCount(7);
   grid->ControlLook()->SetDropDownAlwaysVisible(true);
   grid->ControlLook()->SetSpinButtonsAlwaysVisible(true);
