@@ -726,6 +726,62 @@ private:
 
 public:
   // =========================================================================
+  // The editors of the spin, date, edit-with-button, unit, rich-text and
+  // header kinds (grid/editing/ExtGridSpecialEditors.cpp); each is made on
+  // first use and then kept, hidden between edits.
+  // =========================================================================
+  TGridSpin* SpinEdit();
+  TGridDatePicker* DateTimePicker();
+  TGridDateTimePicker* DateAndTimePicker();
+  TGridEditBtn* BtnEdit();
+  TGridUnitEditBtn* BtnUnitEdit();
+  // The hidden converter of rich-text cells and the in-place rich-text
+  // editor; with Create false nullptr until they exist.
+  TExtRichEdit* RichEdit(bool Create = true);
+  TExtRichEdit* InplaceRichEdit(bool Create = true);
+  // The header-cell editors (fields EditTrans and ComboTrans).
+  TGridTransEdit* HeaderEdit();
+  TGridTransCombo* HeaderCombo();
+  // Relays the unit editor's change as OnUnitChanged with the current cell.
+  void DoUnitChanged(TObject* Sender, const std::string& NewUnit);
+  // Esc in a special editor: the edit ends with the text the cell had.
+  void CancelSpecialEdit() { FSpecialEditCancelled = true; }
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TUnitChangedEvent OnUnitChanged;
+
+private:
+  friend class TGridSpin;
+  friend class TGridEditBtn;
+  friend class TGridUnitEditBtn;
+  friend class TGridDatePicker;
+  friend class TGridDateTimePicker;
+  friend class TExtRichEdit;
+  void showSpin(const TSpecialEditorFrame& F);
+  void showDatePicker(const TSpecialEditorFrame& F);
+  void showDateAndTimePicker(const TSpecialEditorFrame& F);
+  void showEditBtn(const TSpecialEditorFrame& F);
+  void showUnitEditBtn(const TSpecialEditorFrame& F);
+  void showRichEdit(const TSpecialEditorFrame& F);
+  // Writes the editor's value (or, after Esc, the cell's own text) back and hides it.
+  void finishOwnEditor(TWinControl* Editor, const std::string& Value, int ARealCol, int ARow);
+  // The editor of one of these kinds and the text it gives its cell; nullptr for other kinds.
+  TWinControl* ownEditorOf(TEditorType Kind, std::string& Value);
+  void placeOwnEditor(TWinControl* Editor, const TSpecialEditorFrame& F);
+  TGridSpin* FSpinEdit = nullptr;
+  TGridDatePicker* FDatePicker = nullptr;
+  TGridDateTimePicker* FDateAndTimePicker = nullptr;
+  TExtRichEdit* FRichEdit = nullptr;
+  TExtRichEdit* FInplaceRichEdit = nullptr;
+  TGridTransEdit* EditTrans = nullptr;
+  TGridTransCombo* ComboTrans = nullptr;
+  double FOriginalDateTime = 0;
+  bool FSpecialEditCancelled = false;
+
+public:
+  // =========================================================================
   // Form controls inside HTML cells (grid/editing/ExtGridCellControls.cpp):
   // an EDIT, PASSWORD, MASK or COMBO control is edited by an editor placed
   // over its rectangle; the value goes back into the tag's VALUE.

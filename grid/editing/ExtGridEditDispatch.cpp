@@ -12,9 +12,8 @@
 
 namespace {
 
-// The kinds whose control is part of the grid today. The other special
-// kinds (spin, date, edit-with-button, drop-downs, rich text) are edited as
-// plain text until their controls are built.
+// The kinds whose control is part of the grid today. The drop-down kinds
+// are edited as plain text until their controls are built.
 bool hasOwnControl(TEditorType Kind) {
   switch (Kind) {
     case edComboEdit:
@@ -23,7 +22,23 @@ bool hasOwnControl(TEditorType Kind) {
     case edButton:
     case edCustom:
     case edNone:
-    case edDataCheckBox: return true;
+    case edDataCheckBox:
+    case edSpinEdit:
+    case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit:
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit:
+    case edDateTimeEdit:
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn:
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn:
+    case edRichEdit: return true;
     default: return IsNormalTextEditor(Kind);
   }
 }
@@ -119,6 +134,22 @@ void TExtStringGrid::ShowSpecialEditor(int ADisplCol, int ARow) {
     case edCheckBox: showCheckEditor(f); break;
     case edButton: showButtonEditor(f); break;
     case edCustom: showEditLink(f); break;
+    case edSpinEdit:
+    case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit: showSpin(f); break;
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit: showDatePicker(f); break;
+    case edDateTimeEdit: showDateAndTimePicker(f); break;
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn: showEditBtn(f); break;
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn: showUnitEditBtn(f); break;
+    case edRichEdit: showRichEdit(f); break;
     default: break;
   }
   FStartEditChar = 0;
@@ -140,7 +171,10 @@ void TExtStringGrid::FinishSpecialEditor(int ADisplCol, int ARow) {
     case edCheckBox: hideEditorControl(EditCheck); break;
     case edButton: hideEditorControl(GridButton); break;
     case edCustom: finishEditLink(rc, ARow); break;
-    default: break;
+    default: {
+      std::string value;
+      if (TWinControl* own = ownEditorOf(EditControl, value)) finishOwnEditor(own, value, rc, ARow);
+    }
   }
   // The frame marks a running edit only, however it ended.
   HideFocusWindow();

@@ -41,6 +41,10 @@ using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, i
                                                     const std::string& CtrlID, const std::string& CtrlValue)>;
 using TControlEditDoneEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
                                                  const std::string& CtrlType, const std::string& CtrlVal)>;
+using TFloatSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+using TDateTimeSpinClickEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
+using TUnitChangedEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& NewUnit)>;
 using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
 
 // The cell a special editor is shown over: its rectangle, the editor's size

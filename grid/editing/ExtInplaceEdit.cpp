@@ -5,6 +5,7 @@
 #include "grid/editing/ExtInplaceEdit.h"
 
 #include "grid/core/ExtGrid.h"
+#include "grid/editing/CellEditorText.h"
 #include "toolkit/rtl/ScopeGuard.h"
 #include "grid/editing/EditFilters.h"
 #include "toolkit/forms/WinApi.h"
@@ -246,40 +247,10 @@ bool TExtInplaceEdit::clipboardAllowed(bool Cut) {
   return allow;
 }
 
-void TExtInplaceEdit::paste() {
-  std::string s = ClipboardText();
-  bool allow = !s.empty();
-  if (FGrid->OnClipboardPaste) FGrid->OnClipboardPaste(this, allow);
-  if (allow && FGrid->OnClipboardBeforePasteCell)
-    FGrid->OnClipboardBeforePasteCell(this, FGrid->Col(), FGrid->Row(), s, allow);
-  if (!allow || (FLengthLimit > 0 && FLengthLimit < static_cast<int>(s.size()))) return;
-  int start = 0, len = 0;
-  bool hadSelection = SelLength() > 0;
-  std::string n = ComposePaste(Text(), SelStart(), SelLength(), s, start, len);
-  if (FLengthLimit > 0 && static_cast<int>(n.size()) > FLengthLimit) return;
-  std::string valid = FGrid->ValidChars();
-  if (AcceptPastedText(FGrid->EditControl, n, valid, &FGrid->ValidCharSet())) {
-    SetText(n);
-    if (hadSelection) {
-      SetSelStart(start);
-      SetSelLength(len);
-    } else {
-      SetSelStart(start + len);
-    }
-  }
-  FGrid->SetEditText(FGrid->Col(), FGrid->Row(), Text());
-  if (FGrid->OnClipboardAfterPasteCell) FGrid->OnClipboardAfterPasteCell(this, FGrid->Col(), FGrid->Row(), Text());
-}
+void TExtInplaceEdit::paste() { PasteIntoCellEditor(FGrid, this, FGrid->EditControl, FLengthLimit); }
 
 // ---- look-up completion ----
 
 void TExtInplaceEdit::DoChange() {
-  if (!Workmode || SelLength() > 0 || !FGrid->Lookup()) return;
-  std::string completed;
-  int index = -1, caret = SelStart();
-  if (!CompleteFromItems(FGrid->LookupItems(), Text(), caret, FGrid->LookupCaseSensitive(), completed, index)) return;
-  SetText(completed);
-  SetSelStart(caret);
-  SetSelLength(static_cast<int>(completed.size()) - caret);
-  GotKey = false;
+  if (Workmode && CompleteCellEditorText(FGrid, this)) GotKey = false;
 }

@@ -87,13 +87,11 @@ TEST_F(GridEditTest, ButtonEditorEscapeRestoresAndClosesArrowMoves) {
   EXPECT_EQ(grid->Row(), 3);
 }
 
-// Every special kind whose control comes with the editor controls is edited
-// in the text editor until then, and its value is written like text.
+// Every drop-down kind is edited in the text editor until its control comes,
+// and its value is written like text.
 TEST_F(GridEditTest, KindsWithoutTheirControlAreEditedAsText) {
   for (TEditorType kind :
-       {edSpinEdit, edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit, edEditBtn, edNumericEditBtn, edFloatEditBtn,
-        edMaskEditBtn, edUnitEditBtn, edNumericUnitEditBtn, edFloatUnitEditBtn, edDateEdit, edDateEditUpDown,
-        edTimeEdit, edDateTimeEdit, edRichEdit, edTrackbarDropDown, edMemoDropDown, edCalculatorDropDown,
+       {edTrackbarDropDown, edMemoDropDown, edCalculatorDropDown,
         edTimePickerDropDown, edDetailDropDown, edGridDropDown, edColorPickerDropDown, edImagePickerDropDown,
         edExtGridDropDown}) {
     grid->Columns()->Items(TextCol)->SetEditor(kind);

@@ -17,6 +17,7 @@ struct TRichCharFormat {
   bool Underline = false;
   bool StrikeOut = false;
   int32_t Color = 0;         // a TColor (0x00BBGGRR)
+  int Offset = 0;            // twips above (+, superscript) or below (-, subscript) the baseline
   bool operator==(const TRichCharFormat&) const = default;
 };
 

@@ -151,6 +151,9 @@ void TRtfReader::ControlWord(const std::string& w, bool hasParam, int param) {
   else if (w == "ul") f.Underline = on;
   else if (w == "ulnone") f.Underline = false;
   else if (w == "strike") f.StrikeOut = on;
+  // \up and \dn count half-points (10 twips each); 6 without a number.
+  else if (w == "up") f.Offset = (hasParam ? param : 6) * 10;
+  else if (w == "dn") f.Offset = -(hasParam ? param : 6) * 10;
   else if (w == "fs" && hasParam && param > 0) f.Size = std::clamp(param / 2, 1, 1638);
   else if (w == "f" && hasParam) { auto it = fonts_.find(param); if (it != fonts_.end()) f.FontName = it->second; }
   else if (w == "cf" && hasParam) {
@@ -270,6 +273,8 @@ std::string TRichText::SaveRtf() const {
       if (f.Italic) body += "\\i";
       if (f.Underline) body += "\\ul";
       if (f.StrikeOut) body += "\\strike";
+      if (f.Offset > 0) body += "\\up" + std::to_string(f.Offset / 10);
+      if (f.Offset < 0) body += "\\dn" + std::to_string(-f.Offset / 10);
       body += ' ';
       AppendEscaped(body, text_.substr(run.Start, run.Length));
     }

@@ -9,6 +9,11 @@
 
 namespace {
 
+// The baseline shift of raised or lowered text, in pixels at 96 dpi times Scale.
+int offsetPixels(const TRichCharFormat& f, double Scale) {
+  return static_cast<int>(f.Offset * 96 * Scale / 1440);
+}
+
 // Memo text ("\r\n" between lines) as document text ("\r" between paragraphs).
 std::string ToDocText(const std::string& s) {
   std::string out;
@@ -71,10 +76,12 @@ std::string TTextAttributes::Name() const { return current().FontName; }
 int TTextAttributes::Size() const { return current().Size; }
 TFontStyles TTextAttributes::Style() const { return StylesOf(current()); }
 TColor TTextAttributes::Color() const { return current().Color; }
+int TTextAttributes::Offset() const { return current().Offset; }
 
 void TTextAttributes::SetName(const std::string& v) { change([&](TRichCharFormat& f) { f.FontName = v; }); }
 void TTextAttributes::SetSize(int v) { change([&](TRichCharFormat& f) { f.Size = std::max(1, v); }); }
 void TTextAttributes::SetColor(TColor v) { change([&](TRichCharFormat& f) { f.Color = v; }); }
+void TTextAttributes::SetOffset(int v) { change([&](TRichCharFormat& f) { f.Offset = v; }); }
 void TTextAttributes::SetStyle(TFontStyles v) {
   change([&](TRichCharFormat& f) {
     f.Bold = v.Contains(fsBold);
@@ -235,7 +242,7 @@ int TCustomRichEdit::RenderRange(TCanvas* c, const TRect& R, double Scale, int F
       if (text == "\t") continue;
       ApplyFont(c, f.Format, Scale);
       int h = c->TextHeight("Wg");
-      c->TextOut(R.Left + f.X, R.Top + line.Top + line.Height - h, text);
+      c->TextOut(R.Left + f.X, R.Top + line.Top + line.Height - h - offsetPixels(f.Format, Scale), text);
     }
   }
   c->RestoreDC(-1);
@@ -278,7 +285,7 @@ void TCustomRichEdit::Paint() {
       std::string text = doc_.Text().substr(f.Start, f.Length);
       ApplyFont(c, f.Format, 1.0);
       int h = c->TextHeight("Wg");
-      int x = area.Left + f.X, y = area.Top + line.Top + line.Height - h;
+      int x = area.Left + f.X, y = area.Top + line.Top + line.Height - h - offsetPixels(f.Format, 1.0);
       int a = std::max(selA, f.Start), b = std::min(selB, f.Start + f.Length);
       if (Focused() && a < b) {
         int x1 = x + c->TextWidth(text.substr(0, a - f.Start)), x2 = x + c->TextWidth(text.substr(0, b - f.Start));
@@ -311,6 +318,23 @@ void TCustomRichEdit::Paint() {
   c->RestoreDC(-1);
 }
 
+void TCustomRichEdit::charFormatMessage(TMessage& Message) {
+  auto* cf = reinterpret_cast<TCharFormat*>(Message.LParam);
+  if (cf == nullptr || cf->cbSize < sizeof(TCharFormat)) {
+    Message.Result = 0;
+    return;
+  }
+  TTextAttributes* a = Message.WParam == SCF_SELECTION ? SelAttributes() : DefAttributes();
+  if (Message.Msg == EM_GETCHARFORMAT) {
+    cf->yOffset = a->Offset();
+    cf->dwMask = CFM_OFFSET;
+    Message.Result = CFM_OFFSET;
+    return;
+  }
+  if (cf->dwMask & CFM_OFFSET) a->SetOffset(cf->yOffset);
+  Message.Result = 1;
+}
+
 void TCustomRichEdit::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case EM_FORMATRANGE:
@@ -319,6 +343,8 @@ void TCustomRichEdit::Dispatch(TMessage& Message) {
       return;
     case EM_REQUESTRESIZE: RequestSize(); return;
     case EM_GETTEXTLENGTHEX: Message.Result = doc_.Length(); return;
+    case EM_SETCHARFORMAT:
+    case EM_GETCHARFORMAT: charFormatMessage(Message); return;
     default: TCustomMemo::Dispatch(Message);
   }
 }

@@ -27,6 +27,9 @@ public:
   void SetStyle(TFontStyles v);
   TColor Color() const;
   void SetColor(TColor v);
+  // Twips above (+) or below (-) the baseline: superscript and subscript.
+  int Offset() const;
+  void SetOffset(int v);
   // Copies a font's name, size, style and colour.
   void Assign(const TFont* Font);
 
@@ -60,6 +63,18 @@ struct TFormatRange {
   TCharRange chrg;
 };
 constexpr UINT EM_FORMATRANGE = WM_USER + 57;
+constexpr UINT EM_GETCHARFORMAT = WM_USER + 58;
+constexpr UINT EM_SETCHARFORMAT = WM_USER + 68;
+// EM_SETCHARFORMAT's and EM_GETCHARFORMAT's parameter: wParam SCF_SELECTION
+// works on the selection (0: the default format); dwMask says which members count.
+constexpr WPARAM SCF_DEFAULT = 0;
+constexpr WPARAM SCF_SELECTION = 1;
+constexpr uint32_t CFM_OFFSET = 0x10000000;
+struct TCharFormat {
+  uint32_t cbSize = sizeof(TCharFormat);
+  uint32_t dwMask = 0;
+  int32_t yOffset = 0;  // twips
+};
 constexpr UINT EM_REQUESTRESIZE = WM_USER + 65;
 constexpr UINT EM_GETTEXTLENGTHEX = WM_USER + 95;
 
@@ -120,6 +135,7 @@ private:
   friend class TParaAttributes;
   friend class TRichEditStrings;
   void syncDocument();
+  void charFormatMessage(TMessage& Message);
   TRichMeasure measure(TCanvas* Canvas, double Scale);
   TRichText doc_;
   TTextAttributes selAttributes_{this, false};

@@ -1,0 +1,45 @@
+#pragma once
+// The caption label an editor control carries beside it: made on the first
+// caption, parented to the control's parent, placed by LabelPosition and
+// following the control's visibility and enabled state.
+
+#include <memory>
+#include <string>
+
+#include "controls/LabelPosition.h"
+#include "toolkit/forms/std/Label.h"
+#include "toolkit/graphics/GraphicsObjects.h"
+
+class TAttachedLabel {
+public:
+  explicit TAttachedLabel(TWinControl* Control);
+  TLabel* Label() const { return FLabel; }
+  std::string Caption() const;
+  void SetCaption(const std::string& Value);
+  TLabelPosition Position() const { return FPosition; }
+  void SetPosition(TLabelPosition Value) { FPosition = Value; Place(); }
+  int Margin() const { return FMargin; }
+  void SetMargin(int Value) { FMargin = Value; Place(); }
+  bool Transparent() const { return FTransparent; }
+  void SetTransparent(bool Value) { FTransparent = Value; Place(); }
+  bool AlwaysEnabled() const { return FAlwaysEnabled; }
+  void SetAlwaysEnabled(bool Value);
+  TFont* Font() const { return FFont.get(); }
+  // Take the control's font instead of Font.
+  bool UseControlFont = false;
+  void Place();
+  void ControlEnabledChanged(bool Enabled);
+  void ControlVisibleChanged(bool Visible);
+  void SetBold(bool Bold);
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+
+private:
+  TWinControl* FControl;
+  TLabel* FLabel = nullptr;
+  std::unique_ptr<TFont> FFont;
+  TLabelPosition FPosition = lpLeftTop;
+  int FMargin = 4;
+  bool FTransparent = false;
+  bool FAlwaysEnabled = false;
+};

@@ -1,0 +1,219 @@
+// The spin, date, edit-with-button, unit and rich-text editors of the grid:
+// made on first use, placed over the cell, filled from it and focused; when
+// the edit ends their value (after Esc the cell's own text) goes back.
+
+#include "grid/core/ExtGrid.h"
+#include "grid/editing/ExtRichEdit.h"
+#include "grid/editing/GridDatePicker.h"
+#include "grid/editing/GridEditBtn.h"
+#include "grid/editing/GridEditorControls.h"
+#include "grid/editing/GridSpin.h"
+#include "grid/editing/GridTransEdit.h"
+#include "toolkit/rtl/DateUtils.h"
+
+namespace {
+
+TEsgSpinType spinTypeOf(TEditorType Kind) {
+  switch (Kind) {
+    case edFloatSpinEdit: return sptFloat;
+    case edTimeSpinEdit: return sptTime;
+    case edDateSpinEdit: return sptDate;
+    default: return sptNormal;
+  }
+}
+
+bool isRichText(const std::string& S) { return S.rfind("{\\rtf", 0) == 0; }
+
+}  // namespace
+
+// ---- the controls ----
+
+TGridSpin* TExtStringGrid::SpinEdit() {
+  if (!FSpinEdit) FSpinEdit = MakeHiddenEditor<TGridSpin>(this);
+  return FSpinEdit;
+}
+
+TGridDatePicker* TExtStringGrid::DateTimePicker() {
+  if (!FDatePicker) FDatePicker = MakeHiddenEditor<TGridDatePicker>(this);
+  return FDatePicker;
+}
+
+TGridDateTimePicker* TExtStringGrid::DateAndTimePicker() {
+  if (!FDateAndTimePicker) FDateAndTimePicker = MakeHiddenEditor<TGridDateTimePicker>(this);
+  return FDateAndTimePicker;
+}
+
+TGridEditBtn* TExtStringGrid::BtnEdit() {
+  if (!EditBtn) {
+    EditBtn = MakeHiddenEditor<TGridEditBtn>(this);
+    EditBtn->SetBorderStyle(bsNone);
+    EditBtn->SetButtonCaption("...");
+  }
+  return EditBtn;
+}
+
+TGridUnitEditBtn* TExtStringGrid::BtnUnitEdit() {
+  if (!UnitEditBtn) {
+    UnitEditBtn = MakeHiddenEditor<TGridUnitEditBtn>(this);
+    UnitEditBtn->SetBorderStyle(bsNone);
+    UnitEditBtn->SetButtonCaption("...");
+  }
+  return UnitEditBtn;
+}
+
+TExtRichEdit* TExtStringGrid::RichEdit(bool Create) {
+  if (!FRichEdit && Create) FRichEdit = MakeHiddenEditor<TExtRichEdit>(this);
+  return FRichEdit;
+}
+
+TExtRichEdit* TExtStringGrid::InplaceRichEdit(bool Create) {
+  if (!FInplaceRichEdit && Create) FInplaceRichEdit = MakeHiddenEditor<TExtRichEdit>(this);
+  return FInplaceRichEdit;
+}
+
+TGridTransEdit* TExtStringGrid::HeaderEdit() {
+  if (!EditTrans) {
+    EditTrans = new TGridTransEdit(this);
+    EditTrans->SetParent(this);
+  }
+  return EditTrans;
+}
+
+TGridTransCombo* TExtStringGrid::HeaderCombo() {
+  if (!ComboTrans) {
+    ComboTrans = new TGridTransCombo(this);
+    ComboTrans->SetParent(this);
+  }
+  return ComboTrans;
+}
+
+void TExtStringGrid::DoUnitChanged(TObject*, const std::string& NewUnit) {
+  if (OnUnitChanged) OnUnitChanged(this, Col(), Row(), NewUnit);
+}
+
+// ---- showing ----
+
+void TExtStringGrid::placeOwnEditor(TWinControl* Editor, const TSpecialEditorFrame& F) {
+  FSpecialEditCancelled = false;
+  Editor->SetBounds(F.Rect.Left, F.Rect.Top, F.Width, F.Height);
+  Editor->SetColor(F.Color);
+  Editor->Font()->Assign(&F.Font);
+  Editor->SetEnabled(true);
+  Editor->SetVisible(true);
+  if (Editor->CanFocus()) Editor->SetFocus();
+  EditMode = true;
+  EditCtrl = Editor;
+  postStartChar(Editor);
+}
+
+void TExtStringGrid::showSpin(const TSpecialEditorFrame& F) {
+  TGridSpin* s = SpinEdit();
+  s->ReCreate();
+  DoGetEditorProp(F.RealCol, F.Row, EditLink());
+  s->SetText(GetEditText(DisplColIndex(F.RealCol), F.Row));
+  s->SetSpinType(spinTypeOf(EditControl));
+  placeOwnEditor(s, F);
+  s->SelectAll();
+}
+
+void TExtStringGrid::showDatePicker(const TSpecialEditorFrame& F) {
+  TGridDatePicker* p = DateTimePicker();
+  p->ReCreate();
+  DoGetEditorProp(F.RealCol, F.Row, EditLink());
+  bool time = EditControl == edTimeEdit;
+  p->SetKind(time ? dtkTime : dtkDate);
+  p->SetDateMode(EditControl == edDateEditUpDown ? dmUpDown : dmComboBox);
+  std::string text = GetCellEx(F.RealCol, F.Row);
+  double v = 0;
+  if (!(time ? TryStrToTime(text, v) : TryStrToDate(text, v))) v = Now();
+  if (time) p->SetTime(v);
+  else p->SetDate(v);
+  placeOwnEditor(p, F);
+}
+
+void TExtStringGrid::showDateAndTimePicker(const TSpecialEditorFrame& F) {
+  TGridDateTimePicker* p = DateAndTimePicker();
+  DoGetEditorProp(F.RealCol, F.Row, EditLink());
+  double v = 0;
+  if (!TryStrToDateTime(GetCellEx(F.RealCol, F.Row), v)) v = Now();
+  FOriginalDateTime = v;
+  p->SetDateTime(v);
+  placeOwnEditor(p, F);
+}
+
+void TExtStringGrid::showEditBtn(const TSpecialEditorFrame& F) {
+  TGridEditBtn* e = BtnEdit();
+  e->ReCreate();
+  DoGetEditorProp(F.RealCol, F.Row, EditLink());
+  e->SetEditMask(EditControl == edMaskEditBtn ? GetEditMask(DisplColIndex(F.RealCol), F.Row) : std::string());
+  e->SetMaxLength(GetEditLimit());
+  e->SetText(GetEditText(DisplColIndex(F.RealCol), F.Row));
+  e->WorkMode = true;
+  placeOwnEditor(e, F);
+}
+
+void TExtStringGrid::showUnitEditBtn(const TSpecialEditorFrame& F) {
+  TGridUnitEditBtn* e = BtnUnitEdit();
+  e->ReCreate();
+  DoGetEditorProp(F.RealCol, F.Row, EditLink());
+  std::string text = GetEditText(DisplColIndex(F.RealCol), F.Row);
+  e->SetUnitID("");
+  e->SetText(text);
+  e->SetTextAndUnit(text);
+  placeOwnEditor(e, F);
+}
+
+void TExtStringGrid::showRichEdit(const TSpecialEditorFrame& F) {
+  TExtRichEdit* r = InplaceRichEdit();
+  std::string text = GetCellEx(F.RealCol, F.Row);
+  r->Lock();
+  if (isRichText(text)) r->LoadRichText(text);
+  else r->SetText(text);
+  r->Unlock();
+  placeOwnEditor(r, F);
+}
+
+// ---- ending ----
+
+TWinControl* TExtStringGrid::ownEditorOf(TEditorType Kind, std::string& Value) {
+  switch (Kind) {
+    case edSpinEdit:
+    case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit:
+      if (FSpinEdit) Value = FSpinEdit->CellValue();
+      return FSpinEdit;
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit:
+      if (FDatePicker) Value = FDatePicker->CellText();
+      return FDatePicker;
+    case edDateTimeEdit:
+      if (FDateAndTimePicker) Value = FDateAndTimePicker->CellText();
+      return FDateAndTimePicker;
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn:
+      if (EditBtn) Value = EditBtn->Text();
+      return EditBtn;
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn:
+      if (UnitEditBtn) Value = UnitEditBtn->TextAndUnit();
+      return UnitEditBtn;
+    case edRichEdit:
+      if (FInplaceRichEdit)
+        Value = isRichText(FCellCache) ? FInplaceRichEdit->SaveRichText() : FInplaceRichEdit->Text();
+      return FInplaceRichEdit;
+    default: return nullptr;
+  }
+}
+
+void TExtStringGrid::finishOwnEditor(TWinControl* Editor, const std::string& Value, int ARealCol, int ARow) {
+  if (!EditMode || !Editor) return;
+  EditMode = false;
+  StoreEditorValue(ARealCol, ARow, FSpecialEditCancelled ? FCellCache : Value);
+  FSpecialEditCancelled = false;
+  hideEditorControl(Editor);
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The editors of header cells: TGridTransEdit (a text box) and
+// TGridTransCombo (a combo box). The grid's fixed-cell editing places one
+// over the header cell and sets Col and Row; leaving it ends the edit, which
+// writes the text back once OnCellValidate accepts it.
+
+#include <string>
+
+#include "toolkit/forms/std/ComboBox.h"
+#include "toolkit/forms/std/Edit.h"
+
+class TExtStringGrid;
+
+// Ends a header edit for either editor; true when it ended, false when
+// validation refused the text (the editor then stays, focused, on the cell).
+bool StopHeaderEdit(TExtStringGrid* Grid, TWinControl* Editor, int Col, int Row);
+
+class TGridTransEdit : public TCustomEdit {
+public:
+  explicit TGridTransEdit(TComponent* AOwner);
+  std::string ClassName() const override { return "TGridTransEdit"; }
+  int Col() const { return FCol; }
+  void SetCol(int Value) { FCol = Value; }
+  int Row() const { return FRow; }
+  void SetRow(int Value) { FRow = Value; }
+  bool StopEdit() { return StopHeaderEdit(FGrid, this, FCol, FRow); }
+
+protected:
+  void DoExit() override;
+  void KeyPress(char& Key) override;
+
+private:
+  TExtStringGrid* FGrid;
+  int FCol = 0;
+  int FRow = 0;
+};
+
+class TGridTransCombo : public TCustomComboBox {
+public:
+  explicit TGridTransCombo(TComponent* AOwner);
+  std::string ClassName() const override { return "TGridTransCombo"; }
+  int Col() const { return FCol; }
+  void SetCol(int Value) { FCol = Value; }
+  int Row() const { return FRow; }
+  void SetRow(int Value) { FRow = Value; }
+  bool StopEdit() { return StopHeaderEdit(FGrid, this, FCol, FRow); }
+
+protected:
+  void DoExit() override;
+  void KeyPress(char& Key) override;
+
+private:
+  TExtStringGrid* FGrid;
+  int FCol = 0;
+  int FRow = 0;
+};

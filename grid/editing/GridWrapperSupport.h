@@ -1,0 +1,16 @@
+#pragma once
+// What every editor wrapper of the grid shares: the grid it belongs to,
+// the keys it claims from the form, and the change notification.
+
+#include <cstdint>
+#include <string>
+
+class TComponent;
+class TExtStringGrid;
+
+// The owner as a grid; raises EInvalidOperation for any other owner.
+TExtStringGrid* EditorGridOf(TComponent* AOwner);
+// Enter and Escape always; Tab when the grid validates it (TabValidates) or has goTabs (GoTabsOnly).
+bool EditorClaimsKey(TExtStringGrid* Grid, uint32_t Key, bool GoTabsOnly);
+// OnEditChange with the current cell.
+void NotifyEditChange(TExtStringGrid* Grid, const std::string& Text);

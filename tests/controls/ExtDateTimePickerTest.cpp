@@ -1,0 +1,133 @@
+#include "controls/ExtDateTimePicker.h"
+
+#include <gtest/gtest.h>
+
+#include "toolkit/forms/Forms.h"
+#include "toolkit/rtl/DateUtils.h"
+#include "toolkit/testing/TestDriver.h"
+
+namespace {
+
+class ExtDateTimePickerTest : public FormsTest {
+protected:
+  void SetUp() override {
+    ResetFormatSettings();
+    form = new TForm(Application);
+    form->SetBounds(0, 0, 360, 200);
+    picker = new TExtDateTimePicker(form);
+    picker->SetParent(form);
+    picker->SetBounds(80, 20, 220, 24);
+    picker->SetLabelCaption("Start");
+    form->Show();
+    Driver.Pump();
+  }
+  void TearDown() override { ResetFormatSettings(); }
+  TForm* form = nullptr;
+  TExtDateTimePicker* picker = nullptr;
+};
+
+TEST_F(ExtDateTimePickerTest, BothKindsEmbedATimePicker) {
+  EXPECT_EQ(picker->Kind(), dkDateTime);
+  ASSERT_NE(picker->TimePicker(), nullptr);
+  EXPECT_TRUE(picker->TimePicker()->Visible());
+  EXPECT_EQ(picker->TimePicker()->TDateTimePicker::Kind(), dtkTime);
+  EXPECT_GT(picker->TimePicker()->Left(), picker->Width() / 3);
+  picker->SetKind(dkDate);
+  EXPECT_EQ(picker->TimePicker(), nullptr);
+  picker->SetKind(dkTime);
+  EXPECT_EQ(picker->TDateTimePicker::Kind(), dtkTime);
+}
+
+TEST_F(ExtDateTimePickerTest, ValuesDropMillisecondsAndDatesKeepTheTime) {
+  picker->SetDateTime(EncodeDateTime(2025, 3, 10, 14, 25, 30, 600));
+  EXPECT_EQ(picker->DateTime(), EncodeDateTime(2025, 3, 10, 14, 25, 30, 0));
+  EXPECT_EQ(picker->TimePicker()->TDateTimePicker::DateTime(), EncodeDateTime(2025, 3, 10, 14, 25, 30, 0));
+  picker->SetDate(EncodeDate(2024, 12, 1));
+  EXPECT_EQ(picker->DateTime(), EncodeDateTime(2024, 12, 1, 14, 25, 30, 0));
+  EXPECT_EQ(picker->Time(), EncodeTime(14, 25, 30, 0));
+}
+
+TEST_F(ExtDateTimePickerTest, TheCheckBoxEnablesTheTimePart) {
+  picker->SetShowCheckbox(true);
+  picker->SetChecked(false);
+  EXPECT_FALSE(picker->TimePicker()->Enabled());
+  picker->SetChecked(true);
+  EXPECT_TRUE(picker->TimePicker()->Enabled());
+}
+
+// With the check box shown the drop-down and close-up still reach their events.
+TEST_F(ExtDateTimePickerTest, TheCheckBoxKeepsEveryNotification) {
+  picker->SetShowCheckbox(true);
+  int drops = 0, closes = 0;
+  picker->OnDropDown = [&](TObject*) { ++drops; };
+  picker->OnCloseUp = [&](TObject*) { ++closes; };
+  picker->SetDroppedDown(true);
+  picker->SetDroppedDown(false);
+  EXPECT_EQ(drops, 1);
+  EXPECT_EQ(closes, 1);
+}
+
+TEST_F(ExtDateTimePickerTest, VersionsReadFixed) {
+  EXPECT_EQ(picker->Version(), "1.2.0.0");
+  picker->SetVersion("9.9.9.9");
+  EXPECT_EQ(picker->Version(), "1.2.0.0");
+  TEsgDateTimePicker plain(nullptr);
+  EXPECT_EQ(plain.Version(), "1.0.0.0");
+}
+
+TEST_F(ExtDateTimePickerTest, TheLabelStandsLeftAndFollowsTheControl) {
+  TLabel* l = picker->PickerLabel();
+  ASSERT_NE(l, nullptr);
+  EXPECT_EQ(l->Parent(), form);
+  EXPECT_EQ(l->Top(), picker->Top());
+  EXPECT_EQ(l->Left() + l->Canvas()->TextWidth("Start") + picker->LabelMargin(), picker->Left());
+  picker->SetLabelPosition(lpTopLeft);
+  EXPECT_EQ(l->Left(), picker->Left());
+  picker->SetEnabled(false);
+  EXPECT_FALSE(l->Enabled());
+  picker->SetVisible(false);
+  EXPECT_FALSE(l->Visible());
+}
+
+// AutoTab: a digit that completes the day or month moves on; the year's digit
+// (the format's last field) gives the focus to the time part.
+TEST_F(ExtDateTimePickerTest, AutoTabMovesFieldByField) {
+  picker->SetAutoTab(true);
+  picker->SetFormat("dd/MM/yyyy");
+  picker->SetDateTime(EncodeDateTime(2025, 3, 10, 8, 0, 0, 0));
+  Driver.Focus(picker);
+  int start = picker->CurrentField();
+  Driver.Type("1");
+  int afterDay = picker->CurrentField();
+  EXPECT_NE(afterDay, start);
+  Driver.Type("2");
+  EXPECT_NE(picker->CurrentField(), afterDay);
+  Driver.Type("2024");
+  EXPECT_TRUE(picker->TimePicker()->Focused());
+}
+
+// With no format of its own the last field comes from the short date format.
+TEST_F(ExtDateTimePickerTest, AutoTabWithoutFormatTakesTheShortDateFormat) {
+  FormatSettings.ShortDateFormat = "yyyy/mm/dd";
+  picker->SetAutoTab(true);
+  picker->SetDateTime(EncodeDateTime(2025, 3, 10, 8, 0, 0, 0));
+  Driver.Focus(picker);
+  Driver.PressKey(VK_RIGHT);
+  Driver.PressKey(VK_RIGHT);
+  Driver.Type("5");
+  EXPECT_TRUE(picker->TimePicker()->Focused());
+}
+
+TEST_F(ExtDateTimePickerTest, Screenshot) {
+  picker->SetDateTime(EncodeDateTime(2025, 3, 10, 14, 25, 30, 0));
+  auto* flat = new TEsgDateTimePicker(form);
+  flat->SetParent(form);
+  flat->SetBounds(80, 80, 140, 24);
+  flat->SetDate(EncodeDate(2025, 3, 10));
+  flat->SetMetroStyle(true);
+  flat->SetButtonColor(clSkyBlue);
+  flat->SetBorderColor(clNavy);
+  EXPECT_NE(Driver.Screenshot(form, "ext_date_time_picker.png"), "");
+}
+
+}  // namespace
