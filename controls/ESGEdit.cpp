@@ -232,7 +232,7 @@ void TEsgUnitEditBtn::ClickButton(TObject*) {
   if (OnClickBtn) OnClickBtn(this);
   TPopupMenu menu(nullptr);
   for (int i = 0; i < FUnits.Count(); ++i) {
-    auto* item = new TMenuItem(&menu);
+    auto* item = new TMenuItem(nullptr);  // the menu's items own it
     item->SetCaption(FUnits.Strings(i));
     int id = i + 1;
     item->OnClick = [this, id](TObject*) { Perform(WM_COMMAND, MakeWParam(id, 0), 0); };

@@ -122,15 +122,15 @@ void TGridEditBtn::KeyDown(uint16_t& Key, TShiftState Shift) {
   TEditorType kind = FGrid->EditControl;
   if (Key == VK_TAB || Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) {
     FGrid->SetCurrentCell(Text());
-    bool valid = FGrid->ValidateCell(Text());
-    SetText(FGrid->FNewCellText);
-    if (!valid) {
+    if (!FGrid->ValidateCell(Text())) {
+      SetText(FGrid->FNewCellText);
       SelectAll();
       Repaint();
       Key = 0;
       FGrid->EditControl = kind;
       return;
     }
+    SetText(FGrid->GetCurrentCell());
   }
   if (Key == VK_TAB && FGrid->TabValidates()) {
     if (FGrid->Options().Contains(goTabs)) {

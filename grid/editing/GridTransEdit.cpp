@@ -11,8 +11,9 @@ bool StopHeaderEdit(TExtStringGrid* Grid, TWinControl* Editor, int Col, int Row)
   std::string text = Editor->Text();
   if (Grid->OnCellValidate) Grid->OnCellValidate(Grid, Col, Row, text, valid);
   if (!valid) {
-    Grid->SetCol(Col);
-    Grid->SetRow(Row);
+    // The cursor can only stand on a header cell's column or row, never on the header itself.
+    if (Col >= Grid->FixedCols()) Grid->SetCol(Grid->DisplColIndex(Col));
+    if (Row >= Grid->FixedRows()) Grid->SetRow(Row);
     if (Editor->CanFocus()) Editor->SetFocus();
     return false;
   }

@@ -121,6 +121,7 @@ TEST_F(EsgSpinTest, AFloatThatIsNoNumberReadsAsTheFloatMinimum) {
 
 TEST_F(EsgSpinTest, TheKeypadDecimalKeyTypesTheLocaleSeparator) {
   FormatSettings.DecimalSeparator = ',';
+  FormatSettings.ThousandSeparator = '.';
   spin->SetSpinType(sptFloat);
   spin->SetExcelStyleDecimalSeparator(true);
   spin->SetText("1");

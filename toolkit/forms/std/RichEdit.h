@@ -63,8 +63,6 @@ struct TFormatRange {
   TCharRange chrg;
 };
 constexpr UINT EM_FORMATRANGE = WM_USER + 57;
-constexpr UINT EM_GETCHARFORMAT = WM_USER + 58;
-constexpr UINT EM_SETCHARFORMAT = WM_USER + 68;
 // EM_SETCHARFORMAT's and EM_GETCHARFORMAT's parameter: wParam SCF_SELECTION
 // works on the selection (0: the default format); dwMask says which members count.
 constexpr WPARAM SCF_DEFAULT = 0;
