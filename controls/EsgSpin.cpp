@@ -164,29 +164,25 @@ void TEsgSpinButton::Notification(TComponent* AComponent, TOperation Operation) 
   if (Operation == opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
 }
 
-void TEsgSpinButton::SetUpGlyph(const TBitmap* Value) {
+namespace {
+
+// A bitmap of the caller's, or the built-in arrow with one glyph.
+void setArrowGlyph(TExtTimerSpeedButton* Button, const TBitmap* Value, const char* Resource) {
   if (Value) {
-    FUpButton->SetGlyph(Value);
+    Button->SetGlyph(Value);
     return;
   }
   TBitmap b;
-  b.LoadFromResourceName("EsgSpinUp");
-  FUpButton->SetGlyph(&b);
-  FUpButton->SetNumGlyphs(1);
-  FUpButton->Invalidate();
+  b.LoadFromResourceName(Resource);
+  Button->SetGlyph(&b);
+  Button->SetNumGlyphs(1);
+  Button->Invalidate();
 }
 
-void TEsgSpinButton::SetDownGlyph(const TBitmap* Value) {
-  if (Value) {
-    FDownButton->SetGlyph(Value);
-    return;
-  }
-  TBitmap b;
-  b.LoadFromResourceName("EsgSpinDown");
-  FDownButton->SetGlyph(&b);
-  FDownButton->SetNumGlyphs(1);
-  FDownButton->Invalidate();
-}
+}  // namespace
+
+void TEsgSpinButton::SetUpGlyph(const TBitmap* Value) { setArrowGlyph(FUpButton, Value, "EsgSpinUp"); }
+void TEsgSpinButton::SetDownGlyph(const TBitmap* Value) { setArrowGlyph(FDownButton, Value, "EsgSpinDown"); }
 
 void TEsgSpinButton::SetIsWinXP(bool Value) {
   FIsWinXP = Value;

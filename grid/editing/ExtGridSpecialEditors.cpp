@@ -24,6 +24,20 @@ TEsgSpinType spinTypeOf(TEditorType Kind) {
 
 bool isRichText(const std::string& S) { return S.rfind("{\\rtf", 0) == 0; }
 
+// The picker's drop-down, close-up and value changes reach the grid's events with the current cell.
+template <typename Picker>
+void relayPickerEvents(TExtStringGrid* Grid, Picker* P) {
+  P->OnDropDown = [Grid](TObject*) {
+    if (Grid->OnDatePickerDropDown) Grid->OnDatePickerDropDown(Grid, Grid->Row(), Grid->Col());
+  };
+  P->OnCloseUp = [Grid](TObject*) {
+    if (Grid->OnDatePickerCloseUp) Grid->OnDatePickerCloseUp(Grid, Grid->Row(), Grid->Col());
+  };
+  P->OnChange = [Grid, P](TObject*) {
+    if (Grid->OnDateTimeChange) Grid->OnDateTimeChange(Grid, Grid->Col(), Grid->Row(), P->DateTime());
+  };
+}
+
 }  // namespace
 
 // ---- the controls ----
@@ -34,12 +48,18 @@ TGridSpin* TExtStringGrid::SpinEdit() {
 }
 
 TGridDatePicker* TExtStringGrid::DateTimePicker() {
-  if (!FDatePicker) FDatePicker = MakeHiddenEditor<TGridDatePicker>(this);
+  if (!FDatePicker) {
+    FDatePicker = MakeHiddenEditor<TGridDatePicker>(this);
+    relayPickerEvents(this, FDatePicker);
+  }
   return FDatePicker;
 }
 
 TGridDateTimePicker* TExtStringGrid::DateAndTimePicker() {
-  if (!FDateAndTimePicker) FDateAndTimePicker = MakeHiddenEditor<TGridDateTimePicker>(this);
+  if (!FDateAndTimePicker) {
+    FDateAndTimePicker = MakeHiddenEditor<TGridDateTimePicker>(this);
+    relayPickerEvents(this, FDateAndTimePicker);
+  }
   return FDateAndTimePicker;
 }
 

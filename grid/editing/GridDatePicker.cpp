@@ -31,11 +31,7 @@ void TGridDatePicker::DoExit() {
 }
 
 void TGridDatePicker::CMWantSpecialKey(TCMWantSpecialKey& Message) {
-  if (EditorClaimsKey(FGrid, Message.CharCode, true)) {
-    Message.Result = 1;
-    return;
-  }
-  TEsgDateTimePicker::CMWantSpecialKey(Message);
+  if (!ClaimEditorKey(FGrid, Message, true)) TEsgDateTimePicker::CMWantSpecialKey(Message);
 }
 
 void TGridDatePicker::KeyPress(char& Key) {
@@ -148,11 +144,7 @@ void TGridDateTimePicker::DoExit() {
 }
 
 void TGridDateTimePicker::CMWantSpecialKey(TCMWantSpecialKey& Message) {
-  if (EditorClaimsKey(FGrid, Message.CharCode, false)) {
-    Message.Result = 1;
-    return;
-  }
-  TExtDateTimePicker::CMWantSpecialKey(Message);
+  if (!ClaimEditorKey(FGrid, Message, false)) TExtDateTimePicker::CMWantSpecialKey(Message);
 }
 
 void TGridDateTimePicker::KeyDown(uint16_t& Key, TShiftState Shift) {

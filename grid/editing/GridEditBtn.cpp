@@ -75,11 +75,7 @@ void TGridEditBtn::Change() {
 }
 
 void TGridEditBtn::CMWantSpecialKey(TCMWantSpecialKey& Message) {
-  if (EditorClaimsKey(FGrid, Message.CharCode, false)) {
-    Message.Result = 1;
-    return;
-  }
-  TEsgEditBtn::CMWantSpecialKey(Message);
+  if (!ClaimEditorKey(FGrid, Message, false)) TEsgEditBtn::CMWantSpecialKey(Message);
 }
 
 void TGridEditBtn::WMChar(TWMKey& Message) {
@@ -174,11 +170,7 @@ void TGridUnitEditBtn::DoExit() {
 }
 
 void TGridUnitEditBtn::CMWantSpecialKey(TCMWantSpecialKey& Message) {
-  if (EditorClaimsKey(FGrid, Message.CharCode, true)) {
-    Message.Result = 1;
-    return;
-  }
-  TEsgUnitEditBtn::CMWantSpecialKey(Message);
+  if (!ClaimEditorKey(FGrid, Message, true)) TEsgUnitEditBtn::CMWantSpecialKey(Message);
 }
 
 void TGridUnitEditBtn::WMChar(TWMKey& Message) {

@@ -57,11 +57,7 @@ void TGridSpin::Change() {
 }
 
 void TGridSpin::CMWantSpecialKey(TCMWantSpecialKey& Message) {
-  if (EditorClaimsKey(FGrid, Message.CharCode, true)) {
-    Message.Result = 1;
-    return;
-  }
-  TEsgSpinEdit::CMWantSpecialKey(Message);
+  if (!ClaimEditorKey(FGrid, Message, true)) TEsgSpinEdit::CMWantSpecialKey(Message);
 }
 
 // Page keys step only while the result stays within the limits; Home and End go to them.

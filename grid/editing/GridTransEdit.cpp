@@ -23,33 +23,5 @@ bool StopHeaderEdit(TExtStringGrid* Grid, TWinControl* Editor, int Col, int Row)
   return true;
 }
 
-TGridTransEdit::TGridTransEdit(TComponent* AOwner)
-    : TCustomEdit(AOwner), FGrid(dynamic_cast<TExtStringGrid*>(AOwner)) {
-  SetVisible(false);
-}
-
-void TGridTransEdit::DoExit() {
-  TCustomEdit::DoExit();
-  StopEdit();
-}
-
-// Enter neither beeps nor presses a default button.
-void TGridTransEdit::KeyPress(char& Key) {
-  if (Key == '\r') Key = 0;
-  TCustomEdit::KeyPress(Key);
-}
-
-TGridTransCombo::TGridTransCombo(TComponent* AOwner)
-    : TCustomComboBox(AOwner), FGrid(dynamic_cast<TExtStringGrid*>(AOwner)) {
-  SetVisible(false);
-}
-
-void TGridTransCombo::DoExit() {
-  TCustomComboBox::DoExit();
-  StopEdit();
-}
-
-void TGridTransCombo::KeyPress(char& Key) {
-  if (Key == '\r') Key = 0;
-  TCustomComboBox::KeyPress(Key);
-}
+// The grid is stored without a test: a header editor without one only hides.
+TExtStringGrid* HeaderEditorGridOf(TComponent* AOwner) { return dynamic_cast<TExtStringGrid*>(AOwner); }

@@ -14,11 +14,15 @@ class TExtStringGrid;
 // Ends a header edit for either editor; true when it ended, false when
 // validation refused the text (the editor then stays, focused, on the cell).
 bool StopHeaderEdit(TExtStringGrid* Grid, TWinControl* Editor, int Col, int Row);
+TExtStringGrid* HeaderEditorGridOf(TComponent* AOwner);
 
-class TGridTransEdit : public TCustomEdit {
+// A header editor on a text control of the toolkit. Col is a real column index.
+template <typename Base>
+class TGridHeaderEditor : public Base {
 public:
-  explicit TGridTransEdit(TComponent* AOwner);
-  std::string ClassName() const override { return "TGridTransEdit"; }
+  explicit TGridHeaderEditor(TComponent* AOwner) : Base(AOwner), FGrid(HeaderEditorGridOf(AOwner)) {
+    this->SetVisible(false);
+  }
   int Col() const { return FCol; }
   void SetCol(int Value) { FCol = Value; }
   int Row() const { return FRow; }
@@ -26,8 +30,15 @@ public:
   bool StopEdit() { return StopHeaderEdit(FGrid, this, FCol, FRow); }
 
 protected:
-  void DoExit() override;
-  void KeyPress(char& Key) override;
+  void DoExit() override {
+    Base::DoExit();
+    StopEdit();
+  }
+  // Enter neither beeps nor presses a default button.
+  void KeyPress(char& Key) override {
+    if (Key == '\r') Key = 0;
+    Base::KeyPress(Key);
+  }
 
 private:
   TExtStringGrid* FGrid;
@@ -35,22 +46,14 @@ private:
   int FRow = 0;
 };
 
-class TGridTransCombo : public TCustomComboBox {
+class TGridTransEdit : public TGridHeaderEditor<TCustomEdit> {
 public:
-  explicit TGridTransCombo(TComponent* AOwner);
+  using TGridHeaderEditor::TGridHeaderEditor;
+  std::string ClassName() const override { return "TGridTransEdit"; }
+};
+
+class TGridTransCombo : public TGridHeaderEditor<TCustomComboBox> {
+public:
+  using TGridHeaderEditor::TGridHeaderEditor;
   std::string ClassName() const override { return "TGridTransCombo"; }
-  int Col() const { return FCol; }
-  void SetCol(int Value) { FCol = Value; }
-  int Row() const { return FRow; }
-  void SetRow(int Value) { FRow = Value; }
-  bool StopEdit() { return StopHeaderEdit(FGrid, this, FCol, FRow); }
-
-protected:
-  void DoExit() override;
-  void KeyPress(char& Key) override;
-
-private:
-  TExtStringGrid* FGrid;
-  int FCol = 0;
-  int FRow = 0;
 };

@@ -9,10 +9,12 @@ TExtStringGrid* EditorGridOf(TComponent* AOwner) {
   return grid;
 }
 
-bool EditorClaimsKey(TExtStringGrid* Grid, uint32_t Key, bool GoTabsOnly) {
-  if (Key == VK_RETURN || Key == VK_ESCAPE) return true;
-  if (Key != VK_TAB) return false;
-  return GoTabsOnly ? Grid->Options().Contains(goTabs) : Grid->TabValidates();
+bool ClaimEditorKey(TExtStringGrid* Grid, TCMWantSpecialKey& Message, bool GoTabsOnly) {
+  uint32_t key = Message.CharCode;
+  bool claimed = key == VK_RETURN || key == VK_ESCAPE;
+  if (key == VK_TAB) claimed = GoTabsOnly ? Grid->Options().Contains(goTabs) : Grid->TabValidates();
+  if (claimed) Message.Result = 1;
+  return claimed;
 }
 
 void NotifyEditChange(TExtStringGrid* Grid, const std::string& Text) {

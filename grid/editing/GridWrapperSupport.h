@@ -5,12 +5,15 @@
 #include <cstdint>
 #include <string>
 
+#include "toolkit/forms/Messages.h"
+
 class TComponent;
 class TExtStringGrid;
 
 // The owner as a grid; raises EInvalidOperation for any other owner.
 TExtStringGrid* EditorGridOf(TComponent* AOwner);
-// Enter and Escape always; Tab when the grid validates it (TabValidates) or has goTabs (GoTabsOnly).
-bool EditorClaimsKey(TExtStringGrid* Grid, uint32_t Key, bool GoTabsOnly);
+// Claims (Result 1) Enter and Escape always, Tab when the grid validates it
+// (TabValidates) or has goTabs (GoTabsOnly); false for any other key.
+bool ClaimEditorKey(TExtStringGrid* Grid, TCMWantSpecialKey& Message, bool GoTabsOnly);
 // OnEditChange with the current cell.
 void NotifyEditChange(TExtStringGrid* Grid, const std::string& Text);

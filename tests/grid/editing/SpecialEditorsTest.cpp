@@ -280,3 +280,27 @@ TEST_F(SpecialEditorsTest, RichTextSelectionRisesAndSinks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SpecialEditorsTest, ThePickersCalendarAndValueReachTheGrid) {
+  grid->Columns()->Items(TextCol)->SetEditor(edDateEdit);
+  grid->SetCells(TextCol, 2, "10/03/2025");
+  int drops = 0, closes = 0;
+  double changed = 0;
+  grid->OnDatePickerDropDown = [&](TObject*, int, int) { ++drops; };
+  grid->OnDatePickerCloseUp = [&](TObject*, int, int) { ++closes; };
+  grid->OnDateTimeChange = [&](TObject*, int, int, double v) { changed = v; };
+  GoTo(TextCol, 2);
+  Driver.PressKey(VK_F2);
+  TGridDatePicker* p = grid->DateTimePicker();
+  p->SetDroppedDown(true);
+  p->SetDroppedDown(false);
+  Driver.PressKey(VK_UP);
+  EXPECT_EQ(drops, 1);
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(changed, EncodeDate(2025, 3, 11));
+  Driver.PressKey(VK_ESCAPE);
+}
+
+}  // namespace
