@@ -10,6 +10,7 @@ void TAttachedLabel::SetCaption(const std::string& Value) {
   if (!FLabel) {
     FLabel = new TLabel(FControl);
     FLabel->SetFocusControl(FControl);
+    FLabel->FreeNotification(FControl);
     FLabel->OnClick = [this](TObject*) {
       if (OnClick) OnClick(FControl);
     };

@@ -31,6 +31,10 @@ public:
   void ControlEnabledChanged(bool Enabled);
   void ControlVisibleChanged(bool Visible);
   void SetBold(bool Bold);
+  // The control's Notification passes removals on: a label freed elsewhere is forgotten.
+  void Removed(TComponent* AComponent) {
+    if (AComponent == FLabel) FLabel = nullptr;
+  }
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
 

@@ -414,7 +414,8 @@ void TEsgSpinEdit::stepTime(int Sign) {
 bool TEsgSpinEdit::IsValidChar(char& Key) {
   TSpinCharContext x;
   x.Kind = FSpinType;
-  x.Text = Text();
+  std::string text = Text();
+  x.Text = text;
   x.SelStart = SelStart();
   x.SelLength = SelLength();
   x.Precision = FPrecision;

@@ -69,6 +69,13 @@ TExtDateTimePicker::~TExtDateTimePicker() {
   if (FLabel.Label()) FLabel.Label()->SetParent(nullptr);
 }
 
+void TExtDateTimePicker::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomDateTimePicker::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  FLabel.Removed(AComponent);
+  if (AComponent == FTimePicker) FTimePicker = nullptr;
+}
+
 void TExtDateTimePicker::SetKind(TExtDateTimeKind Value) {
   if (Value == FKind) return;
   FKind = Value;

@@ -100,6 +100,7 @@ protected:
   void WMKillFocus(TWMKillFocus& Message) override;
   void CMVisibleChanged(TMessage& Message) override;
   void CMColorChanged(TMessage& Message) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
   void createTimePicker();

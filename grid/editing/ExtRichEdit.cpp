@@ -60,7 +60,8 @@ void TExtRichEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
     return;
   }
   bool vertical = Key == VK_UP || Key == VK_DOWN;
-  if (Key == VK_ESCAPE || (Key == VK_RETURN && singleLineCells())) {
+  // Enter ends the edit unless the grid's cells hold several lines.
+  if (Key == VK_ESCAPE || (Key == VK_RETURN && !FGrid->Multilinecells())) {
     if (Key == VK_ESCAPE) FGrid->CancelSpecialEdit();
     uint16_t key = Key;
     FGrid->DoneInplaceEdit(key, Shift);

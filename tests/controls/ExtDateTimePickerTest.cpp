@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "toolkit/forms/Forms.h"
+#include "toolkit/graphics/Canvas.h"
 #include "toolkit/rtl/DateUtils.h"
 #include "toolkit/testing/TestDriver.h"
 
@@ -109,13 +110,17 @@ TEST_F(ExtDateTimePickerTest, AutoTabMovesFieldByField) {
 // With no format of its own the last field comes from the short date format.
 TEST_F(ExtDateTimePickerTest, AutoTabWithoutFormatTakesTheShortDateFormat) {
   FormatSettings.ShortDateFormat = "yyyy/mm/dd";
-  picker->SetAutoTab(true);
-  picker->SetDateTime(EncodeDateTime(2025, 3, 10, 8, 0, 0, 0));
-  Driver.Focus(picker);
+  auto* p = new TExtDateTimePicker(form);
+  p->SetParent(form);
+  p->SetBounds(80, 120, 220, 24);
+  p->SetAutoTab(true);
+  p->SetDateTime(EncodeDateTime(2025, 3, 10, 8, 0, 0, 0));
+  Driver.Focus(p);
   Driver.PressKey(VK_RIGHT);
   Driver.PressKey(VK_RIGHT);
   Driver.Type("5");
-  EXPECT_TRUE(picker->TimePicker()->Focused());
+  ASSERT_NE(p->TimePicker(), nullptr);
+  EXPECT_TRUE(p->TimePicker()->Focused());
 }
 
 TEST_F(ExtDateTimePickerTest, Screenshot) {
