@@ -118,7 +118,7 @@ void TEsgEditButton::released(TMouseButton Button) {
 
 // ---- the edit with button ----
 
-TEsgEditBtn::TEsgEditBtn(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
+TEsgEditBtn::TEsgEditBtn(TComponent* AOwner) : TCustomMaskEdit(AOwner), FButton(nullptr) {
   FButton = new TEsgEditButton(this);
   FButton->SetBounds(0, 0, 18, 18);
   FButton->SetParent(this);
@@ -179,7 +179,13 @@ void TEsgEditBtn::WMSize(TWMSize& Message) {
   layout();
 }
 
+void TEsgEditBtn::BoundsChanged() {
+  TCustomMaskEdit::BoundsChanged();
+  layout();
+}
+
 void TEsgEditBtn::layout() {
+  if (!FButton) return;
   int min = EditMinHeight(Font(), false);
   if (Height() < min) {
     SetBounds(Left(), Top(), Width(), min);

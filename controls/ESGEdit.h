@@ -102,6 +102,8 @@ protected:
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void WMChar(TWMKey& Message) override;
   void WMSize(TWMSize& Message) override;
+  // The button and the text follow every size change, also before the window exists.
+  void BoundsChanged() override;
   void DoEnter() override;
   void Dispatch(TMessage& Message) override;
   // The width kept free right of the text for a unit.

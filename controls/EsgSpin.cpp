@@ -523,6 +523,11 @@ void TEsgSpinEdit::WMSize(TWMSize& Message) {
   layout();
 }
 
+void TEsgSpinEdit::BoundsChanged() {
+  TCustomMaskEdit::BoundsChanged();
+  layout();
+}
+
 void TEsgSpinEdit::layout() {
   if (!FButton) return;
   int min = EditMinHeight(Font(), BorderStyle() == bsSingle);

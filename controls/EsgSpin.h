@@ -196,6 +196,8 @@ protected:
   void WMKeyDown(TWMKey& Message) override;
   void WMChar(TWMKey& Message) override;
   void WMSize(TWMSize& Message) override;
+  // The button and the text follow every size change, also before the window exists.
+  void BoundsChanged() override;
   void DoEnter() override;
   void DoExit() override;
   void Dispatch(TMessage& Message) override;
