@@ -101,13 +101,7 @@ void TGridDatePicker::KeyDown(uint16_t& Key, TShiftState Shift) {
     }
   } else if (Key == VK_TAB && FGrid->TabValidates()) {
     if (!validate(Key)) return;
-    if (FGrid->Options().Contains(goTabs)) {
-      FGrid->HideInplaceEdit();
-      FGrid->SetFocus();
-      FGrid->TabAdvance(Shift.Contains(ssShift));
-      Key = 0;
-      return;
-    }
+    if (TabOutOfEditor(FGrid, Key, Shift)) return;
     FGrid->tabOn();
   }
   if (!DroppedDown()) FGrid->DoneInplaceEdit(Key, Shift);

@@ -129,13 +129,7 @@ void TGridEditBtn::KeyDown(uint16_t& Key, TShiftState Shift) {
     SetText(FGrid->GetCurrentCell());
   }
   if (Key == VK_TAB && FGrid->TabValidates()) {
-    if (FGrid->Options().Contains(goTabs)) {
-      FGrid->HideInplaceEdit();
-      FGrid->SetFocus();
-      FGrid->TabAdvance(Shift.Contains(ssShift));
-      Key = 0;
-      return;
-    }
+    if (TabOutOfEditor(FGrid, Key, Shift)) return;
     FGrid->tabOn();
   }
   if (Key == VK_ESCAPE) {
@@ -202,13 +196,7 @@ void TGridUnitEditBtn::KeyDown(uint16_t& Key, TShiftState Shift) {
     FGrid->AdvanceToNextCell(FGrid->Col(), FGrid->Row(), false, true, true, false, true);
     return;
   }
-  if (Key == VK_TAB && FGrid->Options().Contains(goTabs)) {
-    FGrid->HideInplaceEdit();
-    FGrid->SetFocus();
-    FGrid->TabAdvance(Shift.Contains(ssShift));
-    Key = 0;
-    return;
-  }
+  if (TabOutOfEditor(FGrid, Key, Shift)) return;
   if (Key == VK_ESCAPE) {
     // The unit goes with the text: the cell's own text comes back whole.
     FGrid->CancelSpecialEdit();

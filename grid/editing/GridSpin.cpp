@@ -113,13 +113,7 @@ void TGridSpin::KeyDown(uint16_t& Key, TShiftState Shift) {
   } else if (!validate(Key)) {
     return;
   }
-  if (Key == VK_TAB && FGrid->Options().Contains(goTabs)) {
-    FGrid->HideInplaceEdit();
-    FGrid->SetFocus();
-    FGrid->TabAdvance(Shift.Contains(ssShift));
-    Key = 0;
-    return;
-  }
+  if (TabOutOfEditor(FGrid, Key, Shift)) return;
   uint16_t key = Key;
   FGrid->DoneInplaceEdit(key, Shift);
   const TNavigation* nav = FGrid->Navigation();

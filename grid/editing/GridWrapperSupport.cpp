@@ -20,3 +20,12 @@ bool ClaimEditorKey(TExtStringGrid* Grid, TCMWantSpecialKey& Message, bool GoTab
 void NotifyEditChange(TExtStringGrid* Grid, const std::string& Text) {
   if (Grid->OnEditChange) Grid->OnEditChange(Grid, Grid->Col(), Grid->Row(), Text);
 }
+
+bool TabOutOfEditor(TExtStringGrid* Grid, uint16_t& Key, TShiftState Shift) {
+  if (Key != VK_TAB || !Grid->Options().Contains(goTabs)) return false;
+  Grid->HideInplaceEdit();
+  Grid->SetFocus();
+  Grid->TabAdvance(Shift.Contains(ssShift));
+  Key = 0;
+  return true;
+}

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "toolkit/forms/Messages.h"
+#include "toolkit/forms/Controls.h"
 
 class TComponent;
 class TExtStringGrid;
@@ -15,5 +15,8 @@ TExtStringGrid* EditorGridOf(TComponent* AOwner);
 // Claims (Result 1) Enter and Escape always, Tab when the grid validates it
 // (TabValidates) or has goTabs (GoTabsOnly); false for any other key.
 bool ClaimEditorKey(TExtStringGrid* Grid, TCMWantSpecialKey& Message, bool GoTabsOnly);
+// Tab with goTabs: the edit ends and the cursor moves to the next cell (the
+// previous with Shift); Key becomes 0. False for other keys or without goTabs.
+bool TabOutOfEditor(TExtStringGrid* Grid, uint16_t& Key, TShiftState Shift);
 // OnEditChange with the current cell.
 void NotifyEditChange(TExtStringGrid* Grid, const std::string& Text);
