@@ -45,8 +45,10 @@ Workbook& OpenBook(SpreadsheetApplication* App, const std::string& Filename) {
 Worksheet* SheetNamed(Workbook& Book, const std::string& Name) {
   Worksheet* found = nullptr;
   const int count = Book.SheetsCount();
-  for (int i = 1; i <= count; ++i)
-    if (Book.Sheets(i).Name() == Name) found = &Book.Sheets(i);
+  for (int i = 1; i <= count; ++i) {
+    Worksheet& sheet = Book.Sheets(i);
+    if (sheet.Name() == Name) found = &sheet;
+  }
   return found;
 }
 

@@ -143,8 +143,9 @@ std::string FileConnectionString(const std::string& File) {
   const std::string library = FindDriverLibrary(sqlite ? "libsqlite3odbc.so" : "libmdbodbc.so");
   if (library.empty())
     throw DatabaseError(std::string("No ODBC driver for ") + (sqlite ? "SQLite" : "Access") + " databases is installed");
-  // Braces keep a ";" in the path from ending the value.
-  return "DRIVER=" + library + ";" + (sqlite ? "Database" : "DBQ") + "={" + File + "}";
+  // The drivers take no quoting: a ";" would end the path and start another setting.
+  if (File.find(';') != std::string::npos) throw DatabaseError("A database file name must not contain \";\": " + File);
+  return "DRIVER=" + library + ";" + (sqlite ? "Database" : "DBQ") + "=" + File;
 }
 
 }  // namespace platform::database

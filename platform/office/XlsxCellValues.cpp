@@ -208,6 +208,7 @@ pugi::xml_node InsertOrdered(pugi::xml_node Parent, std::map<int, pugi::xml_node
 }
 
 void WriteText(pugi::xml_node Cell, const std::string& Text) {
+  CheckPartText(Text, "cell " + std::string(Cell.attribute("r").value()));
   pugi::xml_node keep = Cell;
   while (pugi::xml_node child = keep.first_child()) keep.remove_child(child);
   keep.remove_attribute("t");

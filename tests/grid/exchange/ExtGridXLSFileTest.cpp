@@ -142,10 +142,10 @@ TEST_F(ExtGridXLSFileTest, AWorkbookThatCannotBeWrittenRaisesAndLeavesTheFile) {
   const std::string before = Read("b.xlsx");
   Fill(1, 1, {{0, 0, std::string("bell\x07")}});
   EXPECT_THROW(grid->SaveToXLSSheet(Path("b.xlsx"), "Sheet"), EExtGridError);
-  EXPECT_EQ(Read("b.xlsx"), before);
+  EXPECT_TRUE(Read("b.xlsx") == before);
   Fill(1, 1, {{0, 0, "ok"}});
   EXPECT_THROW(grid->SaveToXLSSheet(Path("b.xlsx"), "bad[name]"), EExtGridError);
-  EXPECT_EQ(Read("b.xlsx"), before);
+  EXPECT_TRUE(Read("b.xlsx") == before);
   EXPECT_THROW(grid->SaveToXLS(Path("no/such/folder/b.xlsx")), EExtGridError);
 }
 

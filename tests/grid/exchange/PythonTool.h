@@ -1,6 +1,7 @@
 #pragma once
 // Runs a Python script with arguments and returns what it printed, so a test
-// can have a file read back by the library its users read it with.
+// can have a file read back by the library its users read it with. The
+// system's Python, where the Debian packages of those libraries install.
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@ extern char** environ;
 
 // The script's standard output; a failed run fails the test with its output.
 inline std::string RunPython(const std::string& Script, const std::vector<std::string>& Args) {
-  std::vector<std::string> argv{"python3", "-c", Script};
+  std::vector<std::string> argv{"/usr/bin/python3", "-c", Script};
   argv.insert(argv.end(), Args.begin(), Args.end());
   std::vector<char*> raw;
   for (auto& a : argv) raw.push_back(a.data());
@@ -28,7 +29,7 @@ inline std::string RunPython(const std::string& Script, const std::vector<std::s
   posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
   posix_spawn_file_actions_addclose(&actions, fds[0]);
   pid_t pid = 0;
-  int rc = posix_spawnp(&pid, "python3", &actions, nullptr, raw.data(), environ);
+  int rc = posix_spawn(&pid, "/usr/bin/python3", &actions, nullptr, raw.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   close(fds[1]);
   std::string out;

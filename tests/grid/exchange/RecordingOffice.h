@@ -80,7 +80,7 @@ public:
   int ActiveCellRow() override { return log.push_back("ActiveCell.Row"), sheets.at(active)->data.activeRow; }
   Worksheet& AddWorksheet() override {
     log.push_back("WorkSheets.Add");
-    sheets.push_back(std::make_unique<FakeSheet>(log, SheetData{"Sheet" + std::to_string(sheets.size() + 1)}));
+    sheets.push_back(std::make_unique<FakeSheet>(log, SheetData{"Sheet" + std::to_string(sheets.size() + 1), "$A$1", {}, 1}));
     active = int(sheets.size()) - 1;
     return *sheets.back();
   }
@@ -112,7 +112,7 @@ public:
   Workbook& AddWorkbook() override {
     log.push_back("WorkBooks.Add");
     if (failAdd) throw AutomationError("out of memory");
-    return add({SheetData{"Sheet1"}});
+    return add({SheetData{"Sheet1", "$A$1", {}, 1}});
   }
   Workbook& ActiveWorkbook() override { return log.push_back("ActiveWorkBook"), *books.back(); }
   void Quit() override { log.push_back("Quit"); }
