@@ -1553,6 +1553,18 @@ public:
   void InsertFromCSV(const std::string& FileName, int MaxRows = 0);
   void LoadFromCSVStream(TStream* AStream, int MaxRows = 0);
 
+  // Office documents through the automation servers (grid/exchange/ExtGridXLS.cpp,
+  // ExtGridDOC.cpp, ExtGridMDB.cpp); failures raise EExtGridError.
+  std::unique_ptr<TStringList> GetXLSSheets(const std::string& FileName);
+  void LoadFromXLS(const std::string& Filename);
+  void LoadFromXLSSheet(const std::string& Filename, const std::string& SheetName);
+  void SaveToXLS(const std::string& Filename, bool CreateNewSheet = true);
+  void SaveToXLSSheet(const std::string& Filename, const std::string& SheetName);
+  void SaveToDOC(const std::string& Filename, bool CreateNewDocument = true);
+  void AppendToDoc(const std::string& Filename, const std::string& Bookmark);
+  void LoadFromMDBTable(const std::string& Filename, const std::string& Table);
+  void LoadFromMDBSQL(const std::string& Filename, const std::string& SQL);
+
   // '\0': "," when writing, detected when reading.
   char Delimiter() const { return FDelimiter; }
   void SetDelimiter(char Value) { FDelimiter = Value; }
@@ -1580,6 +1592,9 @@ private:
   std::string csvField(std::string Text, char D);
   void readCSV(const std::string& Text, int MaxRows, bool Insert);
   void fileProgress(int Percent, int& Last);
+  void loadXLSSheet(const std::string& Filename, const std::string& SheetName);
+  void writeXLSSheet(const std::string& Filename, const std::string& SheetName, bool CreateNewSheet);
+  void writeDOC(const std::string& Filename, bool CreateNewDocument, bool Append, const std::string& Bookmark);
   TPoint FClipTopLeft{0, 0};
   TClipOperation FClipLastOp = coCopy;
   bool FPasteAll = false;
