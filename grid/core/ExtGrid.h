@@ -44,6 +44,7 @@
 #include "grid/foundation/ExtStyleIF.h"
 #include "grid/output/CellGraphicLayout.h"
 #include "grid/output/ControlLook.h"
+#include "grid/printing/GridPrintTypes.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/forms/Timer.h"
 #include "toolkit/forms/WinApi.h"
@@ -1608,11 +1609,67 @@ private:
 public:
 
   // =========================================================================
-  // Printing (filled by the print code)
+  // Printing, preview and page drawing (grid/printing)
   // =========================================================================
-  virtual void PrintPageNumber(int PageNr, std::string& Text) { (void)PageNr; (void)Text; }
+  void Print();
+  void PrintRect(const TGridRect& Gridrect);
+  void PrintSelection();
+  // Both print the selected rows and columns.
+  void PrintSelectedRows();
+  void PrintSelectedCols();
+  // Draws page PreviewPage() onto Canvas; Displayrect (device units) is the page.
+  void PrintPreview(TCanvas* Canvas, TRect Displayrect);
+  void PrintPreviewRect(TCanvas* Canvas, TRect Displayrect, const TGridRect& Gridrect);
+  void PrintPreviewSelection(TCanvas* Canvas, TRect Displayrect);
+  void PrintPreviewSelectedRows(TCanvas* Canvas, TRect Displayrect);
+  void PrintPreviewSelectedCols(TCanvas* Canvas, TRect Displayrect);
+  // The first page onto Canvas; the page is the canvas's clip (its surface without one).
+  void PrintDraw(TCanvas* Canvas, TRect DrawRect);
+  void PrintDrawRect(TCanvas* Canvas, TRect DrawRect, const TGridRect& Gridrect);
+  // A point size as a font height in 0.1 mm (negative), with the print zoom.
+  int MapFontHeight(int pointsize) const;
+  int MapFontSize(int Height) const;
+  int PreviewPage() const { return PrintPageFrom; }
+  void SetPreviewPage(int Value) { PrintPageFrom = PrintPageTo = Value; }
+  // The page-number hook: raises OnPrintGetPageNum.
+  virtual void PrintPageNumber(int PageNum, int PageColNum, std::string& Text);
+  // Kept by the print engine for the caller (read them; the engine writes).
+  TRect PrintPageRect;
+  int PrintPageWidth = 0, PrintColStart = 0, PrintColEnd = 0, PrintNrOfPages = 0;
+  bool IsPrintPreview = false;
+  bool FastPrint = false;
+  bool PrinterDriverFix = false;
+  // The page range of the output (1-based, inclusive).
   int PrintPageFrom = 1;
   int PrintPageTo = 1;
+  // Font scaling of the row being measured or printed; 1.0 outside printing.
+  double PrintZoom = 1.0;
+  TPrintStartEvent OnPrintStart;
+  TPrintPageEvent OnPrintPage;
+  TPrintNewPageEvent OnPrintNewPage;
+  TPrintPageDoneEvent OnPrintPageDone;
+  TPrintCancelEvent OnPrintCancel;
+  TPrintColumnWidthEvent OnPrintSetColumnWidth;
+  TPrintRowHeightEvent OnPrintSetRowHeight;
+  TFitToPageEvent OnFitToPage;
+  TPrintGetPageNumEvent OnPrintGetPageNum;
+  TCustomCellSizeEvent OnCustomCellSize;
+
+  // ---- look and print settings files ----
+  // Raises Exception "Cannot Create <file>".
+  void SaveVisualProps(const std::string& FileName);
+  // Raises Exception "Cannot open file <file>"; a bad value raises EConvertError and changes nothing.
+  void LoadVisualProps(const std::string& FileName);
+  void SavePrintSettings(const std::string& Key, const std::string& Section);
+  void LoadPrintSettings(const std::string& Key, const std::string& Section);
+  bool URLShowInText() const { return FURLShowInText; }
+  void SetURLShowInText(bool Value) { FURLShowInText = Value; }
+
+private:
+  friend class TGridPrintPass;
+  bool FURLShowInText = false;
+
+public:
 
   // =========================================================================
   // Events
