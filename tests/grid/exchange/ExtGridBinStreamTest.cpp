@@ -6,6 +6,7 @@
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/rtl/ObjectStream.h"
 #include "toolkit/rtl/StringList.h"
+#include "toolkit/rtl/Streams.h"
 
 #include <memory>
 
@@ -111,7 +112,7 @@ TEST_F(ExtGridBinStreamTest, PropertiesBitmapsAndRadiosRoundTrip) {
   p->FontName = "DejaVu Sans";
   TBitmap* bmp = grid->CreateBitmap(1, 0, true, haCenter, vaCenter);
   bmp->SetSize(4, 3);
-  bmp->Canvas()->Pixels(2, 1, clRed);
+  bmp->Canvas()->SetPixels(2, 1, clRed);
   TStrings* radio = grid->CreateRadio(2, 0, 0, 1);
   radio->Add("one");
   radio->Add("two");

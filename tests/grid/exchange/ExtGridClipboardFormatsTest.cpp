@@ -139,6 +139,7 @@ TEST_F(ClipboardFormatsTest, HtmlCopyOffersATableAndTheText) {
 }
 
 TEST_F(ClipboardFormatsTest, OneValueFillsTheWholeSelection) {
+  grid->Navigation()->SetAllowSmartClipboard(true);
   PasteInto("5", 1, 1, 4, 1);
   EXPECT_EQ(Row(1, 1, 4), (std::vector<std::string>(4, "5")));
   grid->SetCells(0, 5, "");

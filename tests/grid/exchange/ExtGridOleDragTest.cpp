@@ -3,6 +3,7 @@
 
 #include "ExchangeFixture.h"
 #include "grid/exchange/GridDragDrop.h"
+#include "platform/clipboard/ClipboardFormats.h"
 #include "platform/clipboard/DataBlocks.h"
 #include "platform/dragdrop/DataObjects.h"
 #include "platform/dragdrop/DragDrop.h"
@@ -184,14 +185,14 @@ TEST_F(OleDragTest, PressingAndMovingFourPixelsStartsTheDrag) {
   grid->SelectCells(0, 0, 0, 0);
   int starts = 0;
   grid->OnOleDragStart = [&](TObject*, int, int) { ++starts; };
-  ReleaseAt(CellCenter(other, 4, 7), true);
+  ReleaseAt(CellCenter(other, 3, 7), true);
   const TRect r = grid->CellRect(0, 0);
   Driver.MouseDown(grid, r.Left + 5, r.Top + 5);
   Driver.MouseMove(grid, r.Left + 7, r.Top + 5, {ssLeft});
   EXPECT_EQ(starts, 0);
   Driver.MouseMove(grid, r.Left + 9, r.Top + 5, {ssLeft});
   EXPECT_EQ(starts, 1);
-  EXPECT_EQ(other->Cells(4, 7), "go");
+  EXPECT_EQ(other->Cells(3, 7), "go");
   Driver.MouseUp(grid, r.Left + 9, r.Top + 5);
 }
 
