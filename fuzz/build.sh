@@ -48,3 +48,12 @@ outputs_sources=("$root"/outputs/{USectionFiles,Usavebincc,UProfibus_GSD,UModule
   "$root"/platform/xml/*.cpp "$root"/platform/kernel/{AtomicFile,TextCodec,Clock,Events}.cpp)
 clang++ "${fuzz[@]}" "$root/fuzz/section_outputs_fuzz.cpp" "${outputs_sources[@]}" -lpugixml -o "$out/section_outputs_fuzz"
 echo "built $out/section_outputs_fuzz"
+
+# The object-stream reader under the grid's binary cell stream, and the reader of clipboard and CSV text.
+clang++ "${fuzz[@]}" "$root/fuzz/object_stream_fuzz.cpp" "$root/toolkit/rtl/ObjectStream.cpp" "$root/toolkit/rtl/Encoding.cpp" \
+  "$root/platform/kernel/TextCodec.cpp" -o "$out/object_stream_fuzz"
+echo "built $out/object_stream_fuzz"
+clang++ "${fuzz[@]}" "$root/fuzz/clipboard_text_fuzz.cpp" "$root/grid/exchange/DelimitedText.cpp" \
+  "$root/grid/foundation/ExtUtilText.cpp" "${rtl_sources[@]}" "$root"/platform/kernel/{AtomicFile,GuardedRead,TextCodec,Clock,Events}.cpp \
+  -o "$out/clipboard_text_fuzz"
+echo "built $out/clipboard_text_fuzz"

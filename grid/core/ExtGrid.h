@@ -73,6 +73,7 @@ class TControlEdit;
 class TControlCombo;
 class TStringList;
 class THeaderDragButton;
+struct TGridCellBlock;
 class TFooterPanel;
 class TSearchPanel;
 class TDropList;
@@ -1483,7 +1484,8 @@ public:
   // =========================================================================
   // Files, clipboard and drag and drop (filled by the file code)
   // =========================================================================
-  virtual bool AllowFMTClipboard() { return true; }
+  // Navigation()->AllowFmtClipboard(): copy and paste the grid's own cell format.
+  virtual bool AllowFMTClipboard();
   virtual void ExportNotification(int AState, int ARow) { (void)AState; (void)ARow; }
   virtual void ImportNotification(int AState, int ARow) { (void)AState; (void)ARow; }
   // The texts of the cell-text hooks below.
@@ -1581,11 +1583,91 @@ public:
   void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
   TFileProgressEvent OnFileProgress;
 
+  // The binary cell stream (grid/exchange/ExtGridBinStream.cpp): text,
+  // properties and graphics of a rectangle (display columns). Cells beyond
+  // index 65535 raise EExtGridError when writing; a malformed block raises
+  // EExtGridError and leaves the grid as it was. A block of the whole grid
+  // resizes the grid first, so that every cell fits.
+  void SaveRectToBinStream(const TGridRect& R, TStream* Stream);
+  void SaveToBinStream(TStream* Stream);
+  void SaveToBinFile(const std::string& FileName);
+  void LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream);
+  void LoadFromBinStream(TStream* Stream);
+  void LoadFromBinFile(const std::string& FileName);
+
+private:
+  int64_t cellStreamID();
+  bool coversWholeGrid(const TGridRect& R) const;
+  std::string cellBlock(const TGridRect& R);
+  void placeCellBlock(const TPoint& Point, TGridCellBlock& Block);
+  void sizeForFullBlock(const TPoint& Point, const TGridCellBlock& Block);
+  void placeCellGraphic(int ARealCol, int ARow, const TCellGraphic& Source);
+  void recountNodes();
+
+public:
+  // The clipboard's formats (grid/exchange/ExtGridClipboardFormats.cpp):
+  // text always, the top-left cell's rich text with AllowRTFClipboard (8-bit
+  // bytes, zero-terminated), the binary cell block with AllowFmtClipboard.
+  TGridRect SelectionWithMergedCells();
+  void SelectionToClipboard(const TGridRect& R, bool OnlySelected);
+  void SelectionToRTF(int ACol, int ARow);
+  void SelectionToBinStream(const TGridRect& R);
+  // The export range as an HTML table ("HTML Format") and as text.
+  void CopyToClipBoardAsHTML();
+  // Pastes the best format at (ACol, ARow); returns the number of values
+  // pasted. Rows and Cols: lines and the last line's fields for text, 1 and
+  // 1 for rich text, the grid's new counts for a block when it may grow.
+  int PasteClipboardFormats(int ACol, int ARow, int& Rows, int& Cols);
+  // The fill of the selection after a paste of N values (grid/exchange/ExtGridSmartPaste.cpp).
+  void SmartPasteFill(const TGridRect& Sel, int N, int Rows, int Cols);
+
+protected:
+  virtual void PasteIntoCell(int ACol, int ARow, const std::string& Value);
+  virtual void BeforePasteBlock() {}
+  virtual void AfterPasteBlock() {}
+  // Marks the rows of Area modified (ShowModified); the point and the operation are for descendants.
+  virtual void MarkPastedRows(const TPoint& ClipTopLeft, const TRect& Area, TClipOperation Operation);
+
+public:
+  // Places a binary cell block as a rectangle at (ACol, ARow), growing the
+  // grid first as the paste settings allow; returns the cells it covers.
+  TGridRect PasteCellBlock(int ACol, int ARow, const std::string& Block, int& Rows, int& Cols);
+
+  // OLE drag and drop (grid/exchange/ExtGridOleDrag.cpp, GridDragDrop.h).
+  // Starts a drag of the selection (or of the column of a fixed-row cell
+  // with OleColumnDragDrop) from cell (ACol, ARow); a move clears the source
+  // cells the drop did not overwrite.
+  void StartOleDrag(int ACol, int ARow);
+  std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)> OnOleDrag;
+  std::function<void(TObject* Sender, int ARow, int ACol)> OnOleDragStart;
+  std::function<void(TObject* Sender, int OLEEffect)> OnOleDragStop;
+  std::function<void(TObject* Sender, int ARow, int ACol, bool& Allow)> OnOleDragOver;
+  std::function<void(TObject* Sender, int ARow, int ACol, const std::string& Data, bool& Allow)> OnOleDrop;
+  std::function<void(TObject* Sender, TGridRect& ARect)> OnOleDropped;
+  std::function<void(TObject* Sender, int ARow, int ACol, int DropCol)> OnOleDropCol;
+  std::function<void(TObject* Sender, int ARow, int ACol, const std::string& FileName, bool& Allow)> OnOleDropFile;
+  std::function<void(TObject* Sender, int ARow, int ACol, const std::string& URL, bool& Allow)> OnOleDropURL;
+
+private:
+  friend class TGridDropTarget;
+  void oleDropTargetChanged(bool On);
+  bool oleDragCheck(TShiftState Shift, int X, int Y);
+  void clearMovedSource(TGridRect Source);
+  std::shared_ptr<class TGridDropRegistration> FDropRegistration;
+  TPoint FOlePress{0, 0};
+  bool FOleArmed = false;
+
+private:
+  void smartPut(int ACol, int ARow, const std::string& Value, bool Events);
+  void copyFill(const TGridRect& Sel);
+  bool seriesFill(const TGridRect& Sel, bool SingleCol);
+  void repeatFill(const TGridRect& Sel, int N, bool SingleCol);
+  void repeatPaste(const TGridRect& Sel, bool ByRows);
+
 private:
   bool pasteAllowed();
   void pasteField(int ACol, int ARow, const std::string& Field);
   void clearForCut(const TGridRect& R);
-  void pasteText(int ACol, int ARow);
   int exportLastCol() const;
   std::string exportText(int ACol, int ARow);
   std::string textFileLines(bool ForStream);

@@ -10,6 +10,7 @@
 #include "grid/foundation/ExtUtil.h"
 
 void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
+  if (oleDragCheck(Shift, X, Y)) return;
   TGridRect entry = Selection();
   if (MouseActions()->RangeSelectAndEdit() && FMouseDownMove && Options().Contains(goEditing) && !EditActive() &&
       FGridState == gsSelecting)

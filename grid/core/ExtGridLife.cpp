@@ -78,6 +78,7 @@ void TExtStringGrid::wireSubObjects() {
   FBackGround.OnChange = repaint;
   FBalloon.OnEnableChange = [this](TObject*) { BalloonEnableChanged(); };
   FShowModified.OnChange = [this](TObject*) { InvalidateCol(0); };
+  FDragDropSettings.OnDropTargetChange = [this](bool On) { oleDropTargetChanged(On); };
   FMouseActions.OnInvalidate = repaint;
   FMouseActions.OnIsDesigning = [this](TObject*, bool& IsDesigning) {
     IsDesigning = ComponentState().Contains(csDesigning);

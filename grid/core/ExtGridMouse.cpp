@@ -383,6 +383,8 @@ bool TExtStringGrid::onSizingLine(int X, int Y) {
 // ---- the mouse methods ----
 
 void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  FOleArmed = Button == mbLeft;  // a drag of the cells may start from here
+  FOlePress = {X, Y};
   int acol = -1, arow = -1;
   MouseToCell(X, Y, acol, arow);
   if (MouseActions()->RangeSelectAndEdit() && Button == mbLeft && !MouseActions()->EditOnDblClickOnly()) {

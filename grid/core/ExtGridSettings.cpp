@@ -1,6 +1,7 @@
 // Copying of the grid's look and behaviour settings objects.
 
 #include "grid/core/ExtGridSettings.h"
+#include "grid/foundation/esgdd.h"
 
 #include "grid/core/ColumnSize.h"
 
@@ -52,6 +53,11 @@ void TShowModified::Assign(const TPersistent* Source) {
 
 void TDragDropSettings::Assign(const TPersistent* Source) {
   if (const TDragDropSettings* src = SameClass(this, Source)) F = src->F;
+}
+
+void TDragDropSettings::SetOleDropRTF(bool v) {
+  F.OleDropRTF = v;
+  ::SetOleDropRTF(v);
 }
 
 void TDragScrollOptions::Assign(const TPersistent* Source) {

@@ -263,18 +263,41 @@ class TDragDropSettings : public TPersistent {
 public:
   TDragDropSettings() = default;
   std::string ClassName() const override { return "TDragDropSettings"; }
+  // Copies every setting as a plain value; no target is registered.
   void Assign(const TPersistent* Source) override;
 
   QUELIX_PLAIN_PROPERTY(bool, OleAcceptText)
   QUELIX_PLAIN_PROPERTY(bool, OleAcceptFiles)
   QUELIX_PLAIN_PROPERTY(bool, OleAcceptURLs)
-  QUELIX_PLAIN_PROPERTY(bool, OleDropTarget)
   QUELIX_PLAIN_PROPERTY(bool, OleDropSource)
+  QUELIX_PLAIN_PROPERTY(bool, OleEntireRows)
+  QUELIX_PLAIN_PROPERTY(bool, OleAppendRows)
+  QUELIX_PLAIN_PROPERTY(bool, OleInsertRows)
+  QUELIX_PLAIN_PROPERTY(bool, OleRemoveRows)
+  QUELIX_PLAIN_PROPERTY(bool, OleCopyAlways)
+  QUELIX_PLAIN_PROPERTY(bool, OleColumnDragDrop)
+  QUELIX_PLAIN_PROPERTY(bool, OleColumnReorder)
+  QUELIX_PLAIN_PROPERTY(bool, OleColumnsOnly)
+  QUELIX_PLAIN_PROPERTY(bool, ShowCells)
+  // The grid registers or revokes its drop target (OnDropTargetChange).
+  bool OleDropTarget() const { return F.OleDropTarget; }
+  void SetOleDropTarget(bool v) {
+    F.OleDropTarget = v;
+    if (OnDropTargetChange) OnDropTargetChange(v);
+  }
+  // Also switches rich text on for every drag of the program.
+  bool OleDropRTF() const { return F.OleDropRTF; }
+  void SetOleDropRTF(bool v);
+
+  std::function<void(bool)> OnDropTargetChange;
 
 private:
   struct TValues {
     bool OleAcceptText = true, OleAcceptFiles = true, OleAcceptURLs = true;
-    bool OleDropTarget = false, OleDropSource = false;
+    bool OleDropTarget = false, OleDropSource = false, OleDropRTF = false;
+    bool OleEntireRows = false, OleAppendRows = false, OleInsertRows = false, OleRemoveRows = false;
+    bool OleCopyAlways = false, OleColumnDragDrop = false, OleColumnReorder = false, OleColumnsOnly = false;
+    bool ShowCells = true;
   };
   TValues F;
 };

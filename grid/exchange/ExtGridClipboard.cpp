@@ -87,9 +87,22 @@ void TExtStringGrid::pasteField(int ACol, int ARow, const std::string& Field) {
   bool allow = true;
   if (OnClipboardBeforePasteCell) OnClipboardBeforePasteCell(this, ACol, ARow, value, allow);
   if (!allow) return;
-  if (HasCheckBox(real, ARow)) SetCheckBoxState(real, ARow, value == CheckTrue());
-  else SetCellEx(real, ARow, value);
+  PasteIntoCell(ACol, ARow, value);
   if (OnClipboardAfterPasteCell) OnClipboardAfterPasteCell(this, ACol, ARow, value);
+}
+
+void TExtStringGrid::PasteIntoCell(int ACol, int ARow, const std::string& Value) {
+  const int real = DisplToRealColumn(ACol);
+  if (HasCheckBox(real, ARow)) SetCheckBoxState(real, ARow, Value == CheckTrue());
+  else SetCellEx(real, ARow, Value);
+  if (real != ACol) RepaintCell(ACol, ARow);
+}
+
+void TExtStringGrid::MarkPastedRows(const TPoint& ClipTopLeft, const TRect& Area, TClipOperation Operation) {
+  (void)ClipTopLeft;
+  (void)Operation;
+  if (!FShowModified.Enabled()) return;
+  for (int r = Area.Top; r <= Area.Bottom; ++r) SetRowModified(r, true);
 }
 
 int TExtStringGrid::ParseTextToCells(int ACol, int ARow, int& Lines, int& Fields, const std::string& Text) {
@@ -119,72 +132,8 @@ int TExtStringGrid::ParseTextToCells(int ACol, int ARow, int& Lines, int& Fields
     ++row;
   }
   if (Lines > 0) {
-    if (FShowModified.Enabled())
-      for (int r = ARow; r < row; ++r) SetRowModified(r, true);
+    MarkPastedRows(FClipTopLeft, TRect{ACol, ARow, maxCol, row - 1}, FClipLastOp);
     CellsChanged(TRect{DisplToRealColumn(ACol), ARow, DisplToRealColumn(maxCol), row - 1});
   }
   return count;
-}
-
-void TExtStringGrid::pasteText(int ACol, int ARow) {
-  int lines = 0, fields = 0;
-  ParseTextToCells(ACol, ARow, lines, fields, platform::TheClipboard().Text());
-}
-
-void TExtStringGrid::CopySelectionToClipboard() {
-  TGridRect sel = Selection();
-  const TGridRect tl = FullCell(sel.Left, sel.Top), br = FullCell(sel.Right, sel.Bottom);
-  const TGridRect wide{std::min(sel.Left, tl.Left), std::min(sel.Top, tl.Top), std::max(sel.Right, br.Right),
-                       std::max(sel.Bottom, br.Bottom)};
-  if (wide.Left != sel.Left || wide.Top != sel.Top || wide.Right != sel.Right || wide.Bottom != sel.Bottom)
-    SetSelection(wide);
-  platform::TheClipboard().SetText(SelectionToText(wide, false));
-  FClipLastOp = coCopy;
-}
-
-void TExtStringGrid::CopyToClipBoard() {
-  platform::TheClipboard().SetText(SelectionToText({SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}, false));
-  FClipLastOp = coCopy;
-}
-
-void TExtStringGrid::clearForCut(const TGridRect& R) {
-  for (int r = R.Top; r <= R.Bottom; ++r) {
-    for (int c = R.Left; c <= R.Right; ++c) {
-      const int real = DisplToRealColumn(c);
-      if (IsEditable(real, r) || Navigation()->AllowClipboardAlways()) SetCellEx(real, r, "");
-    }
-    if (FShowModified.Enabled()) SetRowModified(r, true);
-  }
-  CellsChanged(TRect{DisplToRealColumn(R.Left), R.Top, DisplToRealColumn(R.Right), R.Bottom});
-}
-
-void TExtStringGrid::CutToClipboard() {
-  CopyToClipBoard();
-  clearForCut({SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()});
-  FClipLastOp = coCut;
-}
-
-void TExtStringGrid::CutSelectionToClipboard() {
-  CopySelectionToClipboard();
-  clearForCut(Selection());
-  FClipLastOp = coCut;
-}
-
-void TExtStringGrid::PasteFromClipboard() {
-  ImportNotification(isImportStart, -1);
-  FPasteAll = true;
-  pasteText(SaveStartCol(), SaveStartRow());
-  FPasteAll = false;
-  ImportNotification(isImportDone, -1);
-  RecalcFooters();
-}
-
-void TExtStringGrid::PasteSelectionFromClipboard() {
-  ImportNotification(isImportStart, -1);
-  FPasteAll = false;
-  const TGridRect sel = Selection();
-  const TGridRect tl = FullCell(sel.Left, sel.Top);
-  pasteText(Options().Contains(goRowSelect) ? FixedCols() : std::min(sel.Left, tl.Left), std::min(sel.Top, tl.Top));
-  ImportNotification(isImportDone, -1);
-  RecalcFooters();
 }

@@ -687,6 +687,12 @@ public:
   const std::string& Filename() const { return FFilename; }
   // Reads the file for its size; the loader's errors reach the caller.
   void SetFilename(const std::string& Value);
+  // A file and its size as stored elsewhere, without reading the file.
+  void SetStoredFile(const std::string& Name, int AWidth, int AHeight) {
+    FFilename = Name;
+    FWidth = AWidth;
+    FHeight = AHeight;
+  }
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
   // Draws the picture stretched into r. A file that cannot be read draws

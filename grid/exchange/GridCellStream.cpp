@@ -1,0 +1,497 @@
+#include "grid/exchange/GridCellStream.h"
+
+#include "grid/core/ExtGridTypes.h"
+#include "grid/foundation/BaseGrid.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Icon.h"
+#include "toolkit/graphics/Picture.h"
+#include "toolkit/rtl/StringList.h"
+#include "toolkit/rtl/Streams.h"
+
+#include <algorithm>
+#include <climits>
+
+// Identifiers of the enumerations the records store by name.
+template <> struct TEnumNames<TCellType> {
+  static constexpr std::array<std::string_view, 33> Names{
+      "ctBitmap", "ctIcon", "ctNone", "ctImageList", "ctCheckBox", "ctDataCheckBox", "ctRotated", "ctDataImage",
+      "ctNode", "ctRadio", "ctEmpty", "ctImages", "ctPicture", "ctFilePicture", "ctValue", "ctProgress",
+      "ctComment", "ctButton", "ctBitButton", "ctVirtCheckBox", "ctRowCheckBox", "ctProgressPie", "ctSummary",
+      "ctRangeIndicator", "ctXPProgress", "ctInterface", "ctScrollbar", "ctRadioButton", "ctBalloon", "ctShape",
+      "ctRating", "ctTriStateCheckBox", "ctExpand"};
+};
+template <> struct TEnumNames<TCellVAlign> {
+  static constexpr std::array<std::string_view, 6> Names{"vaTop", "vaBottom", "vaCenter", "vaUnderText",
+                                                         "vaAboveText", "vaFull"};
+};
+template <> struct TEnumNames<TCellHAlign> {
+  static constexpr std::array<std::string_view, 6> Names{"haLeft", "haRight", "haCenter", "haBeforeText",
+                                                         "haAfterText", "haFull"};
+};
+template <> struct TEnumNames<TCheckBoxState> {
+  static constexpr std::array<std::string_view, 3> Names{"cbUnchecked", "cbChecked", "cbGrayed"};
+};
+template <> struct TEnumNames<TAlignment> {
+  static constexpr std::array<std::string_view, 3> Names{"taLeftJustify", "taRightJustify", "taCenter"};
+};
+template <> struct TEnumNames<TBrushStyle> {
+  static constexpr std::array<std::string_view, 8> Names{"bsSolid", "bsClear", "bsHorizontal", "bsVertical",
+                                                         "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross"};
+};
+template <> struct TEnumNames<TFontStyle> {
+  static constexpr std::array<std::string_view, 4> Names{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+};
+
+namespace {
+
+constexpr const char* HeaderClass = "TGridPropIO";
+constexpr const char* CellClass = "TGridCellIO";
+constexpr const char* PropClass = "TGridCellPropIO";
+constexpr const char* GraphicClass = "TGridGraphicIO";
+
+// ---- typed property access -------------------------------------------------
+
+template <typename E>
+E StreamEnum(const TStreamProperty& P) {
+  const std::optional<E> v = NameToEnum<E>(StreamIdent(P));
+  if (!v) throw EReadError("Invalid property value for " + P.Name + ": unknown identifier");
+  return *v;
+}
+
+template <typename E>
+std::vector<std::string> SetIdents(TSet<E> s) {
+  std::vector<std::string> out;
+  for (int i = 0; i < EnumCount<E>(); ++i)
+    if (s.Contains(static_cast<E>(i))) out.emplace_back(TEnumNames<E>::Names[i]);
+  return out;
+}
+
+template <typename E>
+TSet<E> StreamEnumSet(const TStreamProperty& P) {
+  TSet<E> s;
+  for (const std::string& ident : StreamSet(P)) {
+    const std::optional<E> v = NameToEnum<E>(ident);
+    if (!v) throw EReadError("Invalid property value for " + P.Name + ": unknown identifier");
+    s.Include(*v);
+  }
+  return s;
+}
+
+int StreamInt(const TStreamProperty& P) { return static_cast<int>(StreamInteger(P, INT_MIN, INT_MAX)); }
+TColor StreamColor(const TStreamProperty& P) {
+  return static_cast<TColor>(StreamInteger(P, INT32_MIN, UINT32_MAX));
+}
+
+// One stored property of a record's object: its name, how it is written and
+// how a stored value is taken back. Reading raises for a value of the wrong kind.
+template <typename T>
+struct TField {
+  const char* Name;
+  void (*Write)(TObjectWriter& W, const char* Name, const T& Obj);
+  void (*Read)(const TStreamProperty& P, T& Obj);
+};
+
+#define QUELIX_INT_FIELD(T, N, GET, SET)                                                   \
+  TField<T> { N, [](TObjectWriter& w, const char* n, const T& o) { w.WriteInteger(n, GET); }, \
+              [](const TStreamProperty& p, T& o) { SET; } }
+#define QUELIX_BOOL_FIELD(T, N, F)                                                         \
+  TField<T> { N, [](TObjectWriter& w, const char* n, const T& o) { w.WriteBoolean(n, o.F); }, \
+              [](const TStreamProperty& p, T& o) { o.F = StreamBoolean(p); } }
+#define QUELIX_ENUM_FIELD(T, N, E, GET, SET)                                                          \
+  TField<T> { N, [](TObjectWriter& w, const char* n, const T& o) { w.WriteIdent(n, EnumToName<E>(GET)); }, \
+              [](const TStreamProperty& p, T& o) { const E v = StreamEnum<E>(p); SET; } }
+
+const TField<TCellProperties> PropFields[] = {
+    QUELIX_BOOL_FIELD(TCellProperties, "CellProperties.IsBaseCell", IsBaseCell),
+    QUELIX_INT_FIELD(TCellProperties, "CellProperties.CellSpanX", o.CellSpanX,
+                     o.CellSpanX = static_cast<int>(StreamInteger(p, -1, MaxStreamCellIndex))),
+    QUELIX_INT_FIELD(TCellProperties, "CellProperties.CellSpanY", o.CellSpanY,
+                     o.CellSpanY = static_cast<int>(StreamInteger(p, -1, MaxStreamCellIndex))),
+    // The owner cell is always the cell the record lands on.
+    QUELIX_INT_FIELD(TCellProperties, "CellProperties.OwnerCol", o.OwnerCol, (void)StreamInt(p); (void)o),
+    QUELIX_INT_FIELD(TCellProperties, "CellProperties.OwnerRow", o.OwnerRow, (void)StreamInt(p); (void)o),
+    QUELIX_ENUM_FIELD(TCellProperties, "CellProperties.Alignment", TAlignment, o.Alignment(), o.SetAlignment(v)),
+    QUELIX_INT_FIELD(TCellProperties, "CellProperties.BorderColor", o.BorderColor, o.BorderColor = StreamColor(p)),
+    QUELIX_INT_FIELD(TCellProperties, "CellProperties.BorderWidth", o.BorderWidth,
+                     o.BorderWidth = static_cast<int>(StreamInteger(p, 0, 1000))),
+    QUELIX_INT_FIELD(TCellProperties, "CellProperties.BrushColor", o.BrushColor(), o.SetBrushColor(StreamColor(p))),
+    QUELIX_INT_FIELD(TCellProperties, "CellProperties.BrushColorTo", o.BrushColorTo(),
+                     o.SetBrushColorTo(StreamColor(p))),
+    QUELIX_ENUM_FIELD(TCellProperties, "CellProperties.BrushStyle", TBrushStyle, o.BrushStyle, o.BrushStyle = v),
+    // The number is the caller's own object: written so that the record is
+    // complete, but an outside number never becomes an object of this grid.
+    QUELIX_INT_FIELD(TCellProperties, "CellProperties.CellObject", static_cast<int64_t>(o.CellObject),
+                     (void)StreamInteger(p, INT64_MIN, INT64_MAX); (void)o),
+    QUELIX_INT_FIELD(TCellProperties, "CellProperties.FontColor", o.FontColor, o.FontColor = StreamColor(p)),
+    TField<TCellProperties>{"CellProperties.FontName",
+                            [](TObjectWriter& w, const char* n, const TCellProperties& o) { w.WriteString(n, o.FontName); },
+                            [](const TStreamProperty& p, TCellProperties& o) { o.FontName = StreamString(p); }},
+    QUELIX_INT_FIELD(TCellProperties, "CellProperties.FontSize", o.FontSize,
+                     o.FontSize = static_cast<int>(StreamInteger(p, -1000, 1000))),
+    TField<TCellProperties>{
+        "CellProperties.FontStyle",
+        [](TObjectWriter& w, const char* n, const TCellProperties& o) { w.WriteSet(n, SetIdents(o.FontStyle)); },
+        [](const TStreamProperty& p, TCellProperties& o) { o.FontStyle = StreamEnumSet<TFontStyle>(p); }},
+    QUELIX_ENUM_FIELD(TCellProperties, "CellProperties.Editor", TEditorType, o.Editor, o.Editor = v),
+    QUELIX_ENUM_FIELD(TCellProperties, "CellProperties.GradientDirection", TCellGradientDirection,
+                      o.GradientDirection, o.GradientDirection = v),
+    QUELIX_BOOL_FIELD(TCellProperties, "CellProperties.ReadOnly", ReadOnly),
+    QUELIX_ENUM_FIELD(TCellProperties, "CellProperties.VAlignment", TVAlignment, o.VAlignment(), o.SetVAlignment(v)),
+    TField<TCellProperties>{"CellProperties.WordWrap",
+                            [](TObjectWriter& w, const char* n, const TCellProperties& o) { w.WriteBoolean(n, o.WordWrap()); },
+                            [](const TStreamProperty& p, TCellProperties& o) { o.SetWordWrap(StreamBoolean(p)); }},
+    QUELIX_INT_FIELD(TCellProperties, "CellProperties.NodeLevel", o.NodeLevel,
+                     o.NodeLevel = static_cast<int>(StreamInteger(p, 0, MaxStreamCellIndex))),
+    // Control refers to a live control of the writing program: never stored.
+};
+
+const TField<TCellGraphic> GraphicFields[] = {
+    QUELIX_ENUM_FIELD(TCellGraphic, "CellGraphic.CellType", TCellType, o.CellType, o.CellType = v),
+    QUELIX_ENUM_FIELD(TCellGraphic, "CellGraphic.CellVAlign", TCellVAlign, o.CellVAlign, o.CellVAlign = v),
+    QUELIX_ENUM_FIELD(TCellGraphic, "CellGraphic.CellHAlign", TCellHAlign, o.CellHAlign, o.CellHAlign = v),
+    QUELIX_INT_FIELD(TCellGraphic, "CellGraphic.CellIndex", o.CellIndex, o.CellIndex = StreamInt(p)),
+    QUELIX_BOOL_FIELD(TCellGraphic, "CellGraphic.CellTransparent", CellTransparent),
+    QUELIX_BOOL_FIELD(TCellGraphic, "CellGraphic.CellCreated", CellCreated),
+    QUELIX_BOOL_FIELD(TCellGraphic, "CellGraphic.CellBoolean", CellBoolean),
+    QUELIX_ENUM_FIELD(TCellGraphic, "CellGraphic.CellCheckBoxState", TCheckBoxState, o.CellCheckBoxState,
+                      o.CellCheckBoxState = v),
+    QUELIX_INT_FIELD(TCellGraphic, "CellGraphic.CellAngle", o.CellAngle, o.CellAngle = StreamInt(p)),
+    TField<TCellGraphic>{"CellGraphic.CellValue",
+                         [](TObjectWriter& w, const char* n, const TCellGraphic& o) { w.WriteDouble(n, o.CellValue); },
+                         [](const TStreamProperty& p, TCellGraphic& o) { o.CellValue = StreamFloat(p); }},
+    QUELIX_INT_FIELD(TCellGraphic, "CellGraphic.CellErrFrom", o.CellErrFrom, o.CellErrFrom = StreamInt(p)),
+    QUELIX_INT_FIELD(TCellGraphic, "CellGraphic.CellErrLen", o.CellErrLen, o.CellErrLen = StreamInt(p)),
+    TField<TCellGraphic>{"CellGraphic.CellText",
+                         [](TObjectWriter& w, const char* n, const TCellGraphic& o) { w.WriteString(n, o.CellText); },
+                         [](const TStreamProperty& p, TCellGraphic& o) { o.CellText = StreamString(p); }},
+};
+
+#undef QUELIX_INT_FIELD
+#undef QUELIX_BOOL_FIELD
+#undef QUELIX_ENUM_FIELD
+
+template <typename T, size_t N>
+void WriteFields(TObjectWriter& W, const TField<T> (&Fields)[N], const T& Obj) {
+  for (const TField<T>& f : Fields) f.Write(W, f.Name, Obj);
+}
+
+// Unknown properties (a newer writer's) are skipped; known ones must read.
+template <typename T, size_t N>
+void ReadFields(const TField<T> (&Fields)[N], const std::vector<TStreamProperty>& Stored, T& Obj) {
+  for (const TStreamProperty& p : Stored)
+    for (const TField<T>& f : Fields)
+      if (p.Name == f.Name) f.Read(p, Obj);
+}
+
+// ---- the typed records of a graphic ----------------------------------------
+
+enum class TTypedRecord { None, Bitmap, Icon, Picture, FilePicture, Strings, Images };
+
+TTypedRecord TypedRecordOf(TCellType t) {
+  switch (t) {
+    case ctBitmap: case ctBitButton: return TTypedRecord::Bitmap;
+    case ctIcon: return TTypedRecord::Icon;
+    case ctRadio: return TTypedRecord::Strings;
+    case ctImages: return TTypedRecord::Images;
+    case ctPicture: return TTypedRecord::Picture;
+    case ctFilePicture: return TTypedRecord::FilePicture;
+    default: return TTypedRecord::None;
+  }
+}
+
+// A graphic is written when the grid owns what it shows: an object that
+// only refers to someone else's (or an interfaced object) does not travel.
+bool StreamsGraphic(const TCellGraphic& G) {
+  if (G.CellType == ctEmpty || G.CellType == ctInterface) return false;
+  if (TypedRecordOf(G.CellType) == TTypedRecord::None) return true;
+  const TObject* shown = G.CellType == ctIcon ? G.CellIcon : G.CellBitmap;
+  return G.CellCreated && shown != nullptr;
+}
+
+std::string GraphicBytes(TGraphic* G) {
+  if (!G || G->Empty()) return {};
+  TMemoryStream s;
+  G->SaveToStream(s);
+  return std::string(reinterpret_cast<const char*>(s.Memory()), static_cast<size_t>(s.Size()));
+}
+
+template <typename G>
+std::unique_ptr<G> GraphicFromBytes(std::unique_ptr<G> Target, const std::string& Bytes) {
+  if (Bytes.empty()) return Target;
+  TStringStream s(Bytes);
+  Target->LoadFromStream(s);
+  return Target;
+}
+
+void WriteTypedRecord(TObjectWriter& W, const TCellGraphic& G) {
+  switch (TypedRecordOf(G.CellType)) {
+    case TTypedRecord::None: return;
+    case TTypedRecord::Bitmap:
+      W.BeginObject("TGridBMPIO");
+      W.WriteBinary("Bitmap.Data", GraphicBytes(G.Bitmap()));
+      break;
+    case TTypedRecord::Icon:
+      W.BeginObject("TGridIconIO");
+      W.WriteBinary("Icon.Data", GraphicBytes(dynamic_cast<TIcon*>(G.CellIcon)));
+      break;
+    case TTypedRecord::Picture: {
+      // The class name first, so that the reader makes a graphic of the same kind.
+      TGraphic* g = G.Picture() ? G.Picture()->Graphic() : nullptr;
+      const std::string cls = g ? g->ClassName() : std::string();
+      W.BeginObject("TGridPicIO");
+      W.WriteBinary("Picture.Data", std::string(1, static_cast<char>(cls.size())) + cls + GraphicBytes(g));
+      break;
+    }
+    case TTypedRecord::FilePicture: {
+      const TFilePicture* fp = G.FilePicture();
+      W.BeginObject("TGridFilePicIO");
+      W.WriteString("Picture.Filename", fp ? fp->Filename() : std::string());
+      W.WriteInteger("Picture.Width", fp ? fp->Width() : 0);
+      W.WriteInteger("Picture.Height", fp ? fp->Height() : 0);
+      break;
+    }
+    case TTypedRecord::Strings: {
+      std::vector<std::string> items;
+      if (const TStrings* s = G.Strings())
+        for (int i = 0; i < s->Count(); ++i) items.push_back(s->Strings(i));
+      W.BeginObject("TGridSLIO");
+      W.WriteStrings("Strings", items);
+      break;
+    }
+    case TTypedRecord::Images: {
+      std::vector<std::string> items;
+      if (const TIntList* l = G.IntList())
+        for (int i = 0; i < l->Count(); ++i) items.push_back(std::to_string(l->GetInteger(i)));
+      W.BeginObject("TGridSLIO");
+      W.WriteStrings("Strings", items);
+      break;
+    }
+  }
+  W.EndObject();
+}
+
+// ---- reading ---------------------------------------------------------------
+
+[[noreturn]] void Malformed(const std::string& What) { throw EExtGridError("Invalid grid cell data: " + What); }
+
+TStreamObject ReadRecord(TObjectReader& R, const char* ClassName) {
+  TStreamObject obj = R.ReadObject();
+  if (obj.ClassName != ClassName) Malformed(std::string(ClassName) + " expected, found " + obj.ClassName);
+  return obj;
+}
+
+const TStreamProperty& Required(const TStreamObject& Obj, const char* Prop) {
+  const TStreamProperty* p = Obj.Find(Prop);
+  if (!p) Malformed(Obj.ClassName + " without " + Prop);
+  return *p;
+}
+
+bool OptionalBoolean(const TStreamObject& Obj, const char* Prop) {
+  const TStreamProperty* p = Obj.Find(Prop);
+  return p && StreamBoolean(*p);
+}
+
+std::string OptionalString(const TStreamObject& Obj, const char* Prop) {
+  const TStreamProperty* p = Obj.Find(Prop);
+  return p ? StreamString(*p) : std::string();
+}
+
+// "12,0,64": every entry a size in pixels.
+std::vector<int> SizeList(const std::string& Text, size_t MaxEntries) {
+  std::vector<int> out;
+  if (Text.empty()) return out;
+  size_t pos = 0;
+  while (true) {
+    const size_t comma = std::min(Text.find(',', pos), Text.size());
+    const std::string item = Text.substr(pos, comma - pos);
+    if (item.empty() || item.size() > 6 || item.find_first_not_of("0123456789") != std::string::npos)
+      Malformed("size list entry \"" + item.substr(0, 20) + "\"");
+    out.push_back(std::stoi(item));
+    if (out.size() > MaxEntries) Malformed("more sizes than cells");
+    if (comma == Text.size()) break;
+    pos = comma + 1;
+  }
+  return out;
+}
+
+TGridStreamHeader ReadHeader(TObjectReader& R) {
+  const TStreamObject obj = ReadRecord(R, HeaderClass);
+  TGridStreamHeader h;
+  h.ColCount = static_cast<int>(StreamInteger(Required(obj, "ColCount"), 0, MaxStreamCellIndex + 1));
+  h.RowCount = static_cast<int>(StreamInteger(Required(obj, "RowCount"), 0, MaxStreamCellIndex + 1));
+  h.ColWidths = SizeList(OptionalString(obj, "ColWidths"), static_cast<size_t>(h.ColCount));
+  h.RowHeights = SizeList(OptionalString(obj, "RowHeights"), static_cast<size_t>(h.RowCount));
+  h.FullGrid = OptionalBoolean(obj, "FullGrid");
+  if (const TStreamProperty* id = obj.Find("ID")) h.ID = StreamInteger(*id, INT64_MIN, INT64_MAX);
+  return h;
+}
+
+std::unique_ptr<TObject> ReadTypedObject(TObjectReader& R, TTypedRecord Kind) {
+  switch (Kind) {
+    case TTypedRecord::None: return nullptr;
+    case TTypedRecord::Bitmap:
+      return GraphicFromBytes(std::make_unique<TBitmap>(),
+                              StreamBinary(Required(ReadRecord(R, "TGridBMPIO"), "Bitmap.Data")));
+    case TTypedRecord::Icon:
+      return GraphicFromBytes(std::make_unique<TIcon>(),
+                              StreamBinary(Required(ReadRecord(R, "TGridIconIO"), "Icon.Data")));
+    case TTypedRecord::Picture: {
+      const std::string data = StreamBinary(Required(ReadRecord(R, "TGridPicIO"), "Picture.Data"));
+      auto picture = std::make_unique<TPicture>();
+      const size_t n = data.empty() ? 0 : static_cast<uint8_t>(data[0]);
+      if (data.size() < n + 1) Malformed("picture data cut short");
+      if (n > 0) {
+        std::unique_ptr<TGraphic> g = GraphicFromBytes(NewGraphicOfClass(data.substr(1, n)), data.substr(n + 1));
+        picture->SetGraphic(g.get());
+      }
+      return picture;
+    }
+    case TTypedRecord::FilePicture: {
+      const TStreamObject obj = ReadRecord(R, "TGridFilePicIO");
+      auto fp = std::make_unique<TFilePicture>();
+      const auto size = [&](const char* prop) {
+        const TStreamProperty* p = obj.Find(prop);
+        return p ? static_cast<int>(StreamInteger(*p, 0, INT_MAX)) : 0;
+      };
+      // The stored size stands: the file is looked at when the cell is painted.
+      fp->SetStoredFile(OptionalString(obj, "Picture.Filename"), size("Picture.Width"), size("Picture.Height"));
+      return fp;
+    }
+    case TTypedRecord::Strings: {
+      auto list = std::make_unique<TStringList>();
+      list->AddStrings(StreamStrings(Required(ReadRecord(R, "TGridSLIO"), "Strings")));
+      return list;
+    }
+    case TTypedRecord::Images: {
+      auto list = std::make_unique<TIntList>(0, 0);
+      for (const std::string& item : StreamStrings(Required(ReadRecord(R, "TGridSLIO"), "Strings"))) {
+        const std::string digits = !item.empty() && item[0] == '-' ? item.substr(1) : item;
+        if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos)
+          Malformed("image index \"" + item.substr(0, 20) + "\"");
+        list->Insert(list->Count(), std::stoi(item));
+      }
+      return list;
+    }
+  }
+  return nullptr;
+}
+
+std::unique_ptr<TCellGraphic> ReadGraphic(TObjectReader& R) {
+  const TStreamObject obj = ReadRecord(R, GraphicClass);
+  auto g = std::make_unique<TCellGraphic>();
+  ReadFields(GraphicFields, obj.Properties, *g);
+  g->CellCreated = false;
+  const TTypedRecord kind = TypedRecordOf(g->CellType);
+  std::unique_ptr<TObject> made = ReadTypedObject(R, kind);
+  if (made) {
+    // The graphic owns what the stream made for it.
+    if (kind == TTypedRecord::Icon) g->CellIcon = made.release();
+    else g->CellBitmap = made.release();
+    g->CellCreated = true;
+  }
+  if (g->CellType == ctInterface) g->CellType = ctNone;  // its object never travels
+  return g;
+}
+
+TGridStreamCell ReadCell(TObjectReader& R) {
+  const TStreamObject obj = ReadRecord(R, CellClass);
+  TGridStreamCell cell;
+  cell.Col = static_cast<int>(StreamInteger(Required(obj, "Col"), 0, MaxStreamCellIndex));
+  cell.Row = static_cast<int>(StreamInteger(Required(obj, "Row"), 0, MaxStreamCellIndex));
+  cell.Text = OptionalString(obj, "Cell");
+  cell.HasProp = OptionalBoolean(obj, "HasProp");
+  if (!cell.HasProp) return cell;
+  TStreamObject props = ReadRecord(R, PropClass);
+  TCellProperties check(nullptr, 0, 0);
+  ReadFields(PropFields, props.Properties, check);  // every stored value must read before anything is applied
+  const bool hasGraphic = OptionalBoolean(props, "HasGraphic");
+  cell.Properties = std::move(props.Properties);
+  if (hasGraphic) cell.Graphic = ReadGraphic(R);
+  return cell;
+}
+
+}  // namespace
+
+// ---- writing ---------------------------------------------------------------
+
+namespace {
+
+std::string JoinSizes(const std::vector<int>& Sizes) {
+  std::string out;
+  for (size_t i = 0; i < Sizes.size(); ++i) {
+    if (i) out += ',';
+    out += std::to_string(Sizes[i]);
+  }
+  return out;
+}
+
+}  // namespace
+
+void WriteStreamHeader(std::string& Out, const TGridStreamHeader& Header) {
+  TObjectWriter w(Out);
+  w.BeginObject(HeaderClass);
+  w.WriteInteger("ColCount", Header.ColCount);
+  w.WriteInteger("RowCount", Header.RowCount);
+  w.WriteString("ColWidths", JoinSizes(Header.ColWidths));
+  w.WriteString("RowHeights", JoinSizes(Header.RowHeights));
+  w.WriteBoolean("FullGrid", Header.FullGrid);
+  w.WriteInteger("ID", Header.ID);
+  w.EndObject();
+}
+
+void WriteStreamCell(std::string& Out, int Col, int Row, const std::string& Text, const TCellProperties* Props,
+                     const TCellGraphic* Graphic) {
+  TObjectWriter w(Out);
+  w.BeginObject(CellClass);
+  w.WriteInteger("Col", Col);
+  w.WriteInteger("Row", Row);
+  w.WriteString("Cell", Text);
+  w.WriteBoolean("HasProp", Props != nullptr);
+  w.EndObject();
+  if (!Props) return;
+  const bool hasGraphic = Graphic && StreamsGraphic(*Graphic);
+  w.BeginObject(PropClass);
+  WriteFields(w, PropFields, *Props);
+  w.WriteBoolean("HasGraphic", hasGraphic);
+  w.EndObject();
+  if (!hasGraphic) return;
+  w.BeginObject(GraphicClass);
+  WriteFields(w, GraphicFields, *Graphic);
+  w.EndObject();
+  WriteTypedRecord(w, *Graphic);
+}
+
+TGridCellBlock ReadGridCellBlock(std::string_view Bytes) {
+  TObjectReader r(Bytes);
+  TGridCellBlock block;
+  try {
+    block.Header = ReadHeader(r);
+    const size_t expected = static_cast<size_t>(block.Header.ColCount) * static_cast<size_t>(block.Header.RowCount);
+    while (r.BytesLeft() >= 2) {
+      if (block.Cells.size() == expected) Malformed("more cells than the header announces");
+      block.Cells.push_back(ReadCell(r));
+    }
+    if (block.Cells.size() != expected)
+      Malformed(std::to_string(block.Cells.size()) + " cells where the header announces " + std::to_string(expected));
+  } catch (const EExtGridError&) {
+    throw;
+  } catch (const Exception& e) {  // the object reader's and the picture decoders' errors
+    Malformed(e.Message());
+  }
+  return block;
+}
+
+void ApplyStreamedProperties(const std::vector<TStreamProperty>& Stored, TCellProperties& Props, int ACol, int ARow,
+                             int ColCount, int RowCount) {
+  ReadFields(PropFields, Stored, Props);
+  Props.OwnerCol = ACol;
+  Props.OwnerRow = ARow;
+  // A merge never reaches outside the grid it lands in.
+  const bool fits = Props.IsBaseCell
+                        ? ACol + std::max(Props.CellSpanX, 0) < ColCount && ARow + std::max(Props.CellSpanY, 0) < RowCount
+                        : Props.CellSpanX <= ACol && Props.CellSpanY <= ARow;
+  if (!fits) {
+    Props.IsBaseCell = true;
+    Props.CellSpanX = Props.CellSpanY = -1;
+  }
+}

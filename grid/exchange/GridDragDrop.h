@@ -1,0 +1,53 @@
+#pragma once
+// The grid's drop target and drop source on the library's drag-and-drop
+// layer (grid/foundation/esgdd.h): cells arrive as text or as the binary
+// cell block, a header cell brings a column, files and links land on cells.
+
+#include "grid/foundation/esgdd.h"
+#include "toolkit/grids/Grids.h"
+
+class TExtStringGrid;
+
+class TGridDropTarget : public TESGDropTarget {
+public:
+  explicit TGridDropTarget(TExtStringGrid* AGrid) : Grid(AGrid) {}
+
+  void DropText(POINTL pt, const std::string& s) override;
+  void DropStream(POINTL pt, std::unique_ptr<TMemoryStream> ms) override;
+  void DropCol(POINTL pt, int Col) override;
+  void DropRTF(POINTL pt, const std::string& s) override;
+  void DropFiles(POINTL pt, const std::vector<std::string>& files) override;
+  void DropURL(POINTL pt, const std::string& s) override;
+  void DragMouseMove(POINTL pt, bool& Allow, TDropFormats Formats) override;
+
+  TExtStringGrid* Grid;
+
+private:
+  // The cell under a screen point, and whether the drop appends below the last row.
+  void dropCell(POINTL pt, bool IsColumn, int& ACol, int& ARow, bool& Append) const;
+};
+
+class TGridDropSource : public TESGDropSource {
+public:
+  explicit TGridDropSource(TExtStringGrid* AGrid) : Grid(AGrid) {}
+  // The last move or copy effect reported while dragging.
+  DWORD LastEffect() const { return FLastEffect; }
+  void CurrentEffect(DWORD dwEffect) override {
+    if (dwEffect == DROPEFFECT_MOVE || dwEffect == DROPEFFECT_COPY) FLastEffect = dwEffect;
+  }
+
+  TExtStringGrid* Grid;
+
+private:
+  DWORD FLastEffect = DROPEFFECT_NONE;
+};
+
+// Where the last drop of cells went, so that a move within one grid clears
+// only the source cells the drop did not overwrite.
+struct TGridDropRecord {
+  TExtStringGrid* Grid = nullptr;
+  TGridRect Cells{-1, -1, -1, -1};
+  int InsertedAt = -1;  // rows inserted before the drop: where and how many
+  int InsertedCount = 0;
+};
+TGridDropRecord& LastGridDrop();

@@ -1,0 +1,199 @@
+// Drags of cells and columns between grids and within one grid, through a
+// scripted drag host.
+
+#include "ExchangeFixture.h"
+#include "grid/exchange/GridDragDrop.h"
+#include "platform/clipboard/ClipboardFormats.h"
+#include "platform/clipboard/DataBlocks.h"
+#include "platform/dragdrop/DataObjects.h"
+#include "platform/dragdrop/DragDrop.h"
+
+namespace {
+
+class OleDragTest : public ExchangeTest {
+protected:
+  void SetUp() override {
+    ExchangeTest::SetUp();
+    platform::SetDragDropHost(&host);
+    other = new TExtStringGrid(form);
+    other->SetParent(form);
+    other->SetBorderStyle(bsNone);
+    other->SetScrollBars(ssNone);
+    for (TExtStringGrid* g : {static_cast<TExtStringGrid*>(grid), other}) {
+      g->SetFixedCols(0);
+      g->SetFixedRows(0);
+      g->SetColCount(5);
+      g->SetRowCount(8);
+      g->SetOptions(g->Options() + TGridOptions{goEditing});
+    }
+    grid->SetBounds(0, 0, 280, 380);
+    other->SetBounds(300, 0, 280, 380);
+    Driver.Pump();
+    for (TExtStringGrid* g : {static_cast<TExtStringGrid*>(grid), other}) {
+      g->DragDropSettings()->SetOleDropTarget(true);
+      const TPoint tl = g->ClientToScreen({0, 0});
+      host.AddWindow(g->Handle(), tl.X, tl.Y, tl.X + g->Width(), tl.Y + g->Height());
+    }
+  }
+  void TearDown() override {
+    platform::SetDragDropHost(nullptr);
+    ExchangeTest::TearDown();
+  }
+  TPoint CellCenter(TExtStringGrid* G, int ACol, int ARow) {
+    const TRect r = G->CellRect(ACol, ARow);
+    return G->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+  }
+  // Scripts the pointer onto a point and releases it there; Ctrl copies.
+  void ReleaseAt(TPoint P, bool Copy) {
+    const DWORD keys = Copy ? MK_CONTROL : 0;
+    host.Move(P.X, P.Y, MK_LBUTTON | keys);
+    host.Release(P.X, P.Y, keys);
+  }
+  void Put(TExtStringGrid* G, int L, int T, std::initializer_list<std::initializer_list<const char*>> Rows) {
+    int r = T;
+    for (auto& row : Rows) {
+      int c = L;
+      for (const char* t : row) G->SetCells(c++, r, t);
+      ++r;
+    }
+  }
+  std::vector<std::string> Row(TExtStringGrid* G, int ARow) {
+    std::vector<std::string> v;
+    for (int c = 0; c < G->ColCount(); ++c) v.push_back(G->Cells(c, ARow));
+    return v;
+  }
+
+  platform::ScriptedDragHost host;
+  TExtStringGrid* other = nullptr;
+};
+
+TEST_F(OleDragTest, ATextBlockLandsAtTheDropCellAndIsSelected) {
+  Put(grid, 0, 0, {{"a", "b", "c"}, {"d", "e", "f"}});
+  grid->SelectCells(0, 0, 2, 1);
+  TGridRect dropped{};
+  other->OnOleDropped = [&](TObject*, TGridRect& R) { dropped = R; };
+  ReleaseAt(CellCenter(other, 2, 5), true);
+  int stopEffect = -1;
+  grid->OnOleDragStop = [&](TObject*, int e) { stopEffect = e; };
+  grid->StartOleDrag(0, 0);
+  EXPECT_EQ(Row(other, 5), (std::vector<std::string>{"", "", "a", "b", "c"}));
+  EXPECT_EQ(Row(other, 6), (std::vector<std::string>{"", "", "d", "e", "f"}));
+  EXPECT_EQ(other->Selection(), (TGridRect{2, 5, 4, 6}));
+  EXPECT_EQ(dropped, (TGridRect{2, 5, 4, 6}));
+  EXPECT_EQ(stopEffect, DROPEFFECT_COPY);
+  EXPECT_EQ(grid->Cells(0, 0), "a");  // a copy leaves the source
+}
+
+TEST_F(OleDragTest, InsertRowsMakesRoomBeforeTheDropRow) {
+  Put(grid, 0, 0, {{"x"}, {"y"}});
+  other->SetCells(0, 5, "was five");
+  other->DragDropSettings()->SetOleInsertRows(true);
+  grid->SelectCells(0, 0, 0, 1);
+  ReleaseAt(CellCenter(other, 0, 5), true);
+  grid->StartOleDrag(0, 0);
+  EXPECT_EQ(other->RowCount(), 10);
+  EXPECT_EQ(other->Cells(0, 5), "x");
+  EXPECT_EQ(other->Cells(0, 6), "y");
+  EXPECT_EQ(other->Cells(0, 7), "was five");
+}
+
+TEST_F(OleDragTest, AMoveWithinTheGridClearsOnlySourceCellsOutsideTheDrop) {
+  Put(grid, 1, 1, {{"a", "b"}, {"c", "d"}});
+  grid->SelectCells(1, 1, 2, 2);
+  ReleaseAt(CellCenter(grid, 2, 2), false);
+  grid->StartOleDrag(1, 1);
+  EXPECT_EQ(Row(grid, 1), (std::vector<std::string>{"", "", "", "", ""}));
+  EXPECT_EQ(Row(grid, 2), (std::vector<std::string>{"", "", "a", "b", ""}));
+  EXPECT_EQ(Row(grid, 3), (std::vector<std::string>{"", "", "c", "d", ""}));
+}
+
+TEST_F(OleDragTest, AMoveToAnotherGridClearsTheSourceUnlessCopyAlways) {
+  Put(grid, 0, 0, {{"m"}});
+  grid->SelectCells(0, 0, 0, 0);
+  grid->DragDropSettings()->SetOleCopyAlways(true);
+  ReleaseAt(CellCenter(other, 1, 1), false);
+  grid->StartOleDrag(0, 0);
+  EXPECT_EQ(grid->Cells(0, 0), "m");
+  grid->DragDropSettings()->SetOleCopyAlways(false);
+  ReleaseAt(CellCenter(other, 1, 2), false);
+  grid->StartOleDrag(0, 0);
+  EXPECT_EQ(grid->Cells(0, 0), "");
+  EXPECT_EQ(other->Cells(1, 1), "m");
+  EXPECT_EQ(other->Cells(1, 2), "m");
+}
+
+TEST_F(OleDragTest, ARefusedDropLeavesTheGridUnchanged) {
+  Put(grid, 0, 0, {{"no"}});
+  grid->SelectCells(0, 0, 0, 0);
+  other->OnOleDrop = [](TObject*, int, int, const std::string&, bool& Allow) { Allow = false; };
+  ReleaseAt(CellCenter(other, 1, 1), false);
+  grid->StartOleDrag(0, 0);
+  EXPECT_EQ(other->Cells(1, 1), "");
+}
+
+TEST_F(OleDragTest, TheCellFormatCarriesPropertiesBetweenGrids) {
+  grid->Navigation()->SetAllowFmtClipboard(true);
+  Put(grid, 0, 0, {{"p", "q"}});
+  grid->GetCellProperties(1, 0)->SetBrushColor(clFuchsia);
+  grid->SelectCells(0, 0, 1, 0);
+  ReleaseAt(CellCenter(other, 2, 3), true);
+  grid->StartOleDrag(0, 0);
+  EXPECT_EQ(other->Cells(2, 3), "p");
+  EXPECT_EQ(other->Cells(3, 3), "q");
+  ASSERT_TRUE(other->HasCellProperties(3, 3));
+  EXPECT_EQ(other->GetCellProperties(3, 3)->BrushColor(), clFuchsia);
+}
+
+TEST_F(OleDragTest, AColumnDroppedBeyondTheLastColumnMovesToTheEnd) {
+  grid->SetFixedRows(1);
+  grid->SetColCount(3);
+  Put(grid, 0, 0, {{"A", "B", "C"}, {"a", "b", "c"}});
+  grid->DragDropSettings()->SetOleColumnDragDrop(true);
+  grid->DragDropSettings()->SetOleColumnReorder(true);
+  int droppedCol = -1;
+  grid->OnOleDropCol = [&](TObject*, int, int, int Col) { droppedCol = Col; };
+  const TRect last = grid->CellRect(2, 0);
+  ReleaseAt(grid->ClientToScreen({last.Right + 20, (last.Top + last.Bottom) / 2}), false);
+  grid->StartOleDrag(0, 0);
+  EXPECT_EQ(Row(grid, 0), (std::vector<std::string>{"B", "C", "A"}));
+  EXPECT_EQ(Row(grid, 1), (std::vector<std::string>{"b", "c", "a"}));
+  EXPECT_EQ(droppedCol, 0);
+}
+
+TEST_F(OleDragTest, OnlyADropOfOneCsvFileLoadsIt) {
+  Write("data.csv", "1,2\r\n3,4\r\n");
+  const auto dropFiles = [&](std::vector<std::string> files) {
+    auto* data = new platform::SimpleDataObject;
+    ComPtr<IDataObject> keep(data);
+    data->Add(CF_HDROP, platform::MakeFileDropBlock(files));
+    auto* source = new TGridDropSource(grid);
+    ComPtr<IDropSource> keepSource(source);
+    ReleaseAt(CellCenter(other, 0, 0), true);
+    DWORD effect = 0;
+    DoDragDrop(data, source, DROPEFFECT_COPY, &effect);
+  };
+  dropFiles({Path("data.csv"), Path("data.csv")});
+  EXPECT_EQ(other->Cells(0, 0), "");
+  dropFiles({Path("data.csv")});
+  EXPECT_EQ(other->Cells(0, 0), "1");
+  EXPECT_EQ(other->Cells(1, 1), "4");
+}
+
+TEST_F(OleDragTest, PressingAndMovingFourPixelsStartsTheDrag) {
+  grid->DragDropSettings()->SetOleDropSource(true);
+  Put(grid, 0, 0, {{"go"}});
+  grid->SelectCells(0, 0, 0, 0);
+  int starts = 0;
+  grid->OnOleDragStart = [&](TObject*, int, int) { ++starts; };
+  ReleaseAt(CellCenter(other, 3, 7), true);
+  const TRect r = grid->CellRect(0, 0);
+  Driver.MouseDown(grid, r.Left + 5, r.Top + 5);
+  Driver.MouseMove(grid, r.Left + 7, r.Top + 5, {ssLeft});
+  EXPECT_EQ(starts, 0);
+  Driver.MouseMove(grid, r.Left + 9, r.Top + 5, {ssLeft});
+  EXPECT_EQ(starts, 1);
+  EXPECT_EQ(other->Cells(3, 7), "go");
+  Driver.MouseUp(grid, r.Left + 9, r.Top + 5);
+}
+
+}  // namespace

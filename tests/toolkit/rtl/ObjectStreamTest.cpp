@@ -1,0 +1,118 @@
+#include "toolkit/rtl/ObjectStream.h"
+
+#include <gtest/gtest.h>
+
+#include "toolkit/rtl/Exceptions.h"
+
+#include <functional>
+
+namespace {
+
+std::string Bytes(std::initializer_list<int> b) {
+  std::string s;
+  for (int v : b) s += static_cast<char>(v);
+  return s;
+}
+std::string Short(const std::string& s) { return static_cast<char>(s.size()) + s; }
+
+std::string OneProperty(const std::function<void(TObjectWriter&)>& Write) {
+  std::string out;
+  TObjectWriter w(out);
+  w.BeginObject("TThing");
+  Write(w);
+  w.EndObject();
+  return out;
+}
+
+}  // namespace
+
+TEST(ObjectStream, IntegersTakeTheSmallestTag) {
+  struct Case {
+    int64_t value;
+    std::string bytes;
+  } cases[] = {
+      {0, Bytes({vaInt8, 0})},
+      {-128, Bytes({vaInt8, 0x80})},
+      {200, Bytes({vaInt16, 200, 0})},
+      {-32768, Bytes({vaInt16, 0x00, 0x80})},
+      {70000, Bytes({vaInt32, 0x70, 0x11, 0x01, 0x00})},
+      {int64_t{1} << 40, Bytes({vaInt64, 0, 0, 0, 0, 0, 1, 0, 0})},
+  };
+  for (const Case& c : cases) {
+    const std::string out = OneProperty([&](TObjectWriter& w) { w.WriteInteger("N", c.value); });
+    EXPECT_EQ(out, "TPF0" + Short("TThing") + Short("") + Short("N") + c.bytes + Bytes({0, 0})) << c.value;
+    TObjectReader r(out);
+    const TStreamObject obj = r.ReadObject();
+    ASSERT_NE(obj.Find("N"), nullptr);
+    EXPECT_EQ(StreamInteger(*obj.Find("N"), INT64_MIN, INT64_MAX), c.value);
+    EXPECT_EQ(r.BytesLeft(), 0u);
+  }
+}
+
+TEST(ObjectStream, StringsAreStoredByWhatTheyHold) {
+  const std::string longAscii(300, 'x');
+  struct Case {
+    std::string text;
+    std::string bytes;
+  } cases[] = {
+      {"abc", Bytes({vaString, 3}) + "abc"},
+      {longAscii, Bytes({vaLString, 0x2C, 0x01, 0, 0}) + longAscii},
+      {"caf\xC3\xA9", Bytes({vaUTF8String, 5, 0, 0, 0}) + "caf\xC3\xA9"},
+      {"\xE6\x97\xA5\xE6\x9C\xAC", Bytes({vaWString, 2, 0, 0, 0, 0xE5, 0x65, 0x2C, 0x67})},
+  };
+  for (const Case& c : cases) {
+    const std::string out = OneProperty([&](TObjectWriter& w) { w.WriteString("S", c.text); });
+    EXPECT_EQ(out.substr(4 + 7 + 1 + 2, c.bytes.size()), c.bytes);
+    TObjectReader r(out);
+    EXPECT_EQ(StreamString(*r.ReadObject().Find("S")), c.text);
+  }
+  EXPECT_EQ(OneProperty([](TObjectWriter& w) { w.WriteString("S", ""); }),
+            "TPF0" + Short("TThing") + Short("") + Bytes({0, 0}));
+}
+
+TEST(ObjectStream, OtherValuesRoundTrip) {
+  const std::string out = OneProperty([](TObjectWriter& w) {
+    w.WriteBoolean("B", true);
+    w.WriteIdent("E", "taCenter");
+    w.WriteSet("Set", {"fsBold", "fsItalic"});
+    w.WriteDouble("D", 2.5);
+    w.WriteBinary("Bin.Data", std::string("\0\1\2", 3));
+    w.WriteStrings("Strings", {"a", "", "\xC3\xA9"});
+  });
+  TObjectReader r(out);
+  const TStreamObject obj = r.ReadObject();
+  EXPECT_EQ(obj.ClassName, "TThing");
+  EXPECT_TRUE(StreamBoolean(*obj.Find("B")));
+  EXPECT_EQ(StreamIdent(*obj.Find("E")), "taCenter");
+  EXPECT_EQ(StreamSet(*obj.Find("Set")), (std::vector<std::string>{"fsBold", "fsItalic"}));
+  EXPECT_EQ(StreamFloat(*obj.Find("D")), 2.5);
+  EXPECT_EQ(StreamBinary(*obj.Find("Bin.Data")), std::string("\0\1\2", 3));
+  EXPECT_EQ(StreamStrings(*obj.Find("Strings")), (std::vector<std::string>{"a", "", "\xC3\xA9"}));
+  EXPECT_THROW(StreamInteger(*obj.Find("B"), 0, 1), EReadError);
+  EXPECT_THROW(StreamString(*obj.Find("D")), EReadError);
+}
+
+TEST(ObjectStream, ReaderTrustsNoLengthOrTag) {
+  const std::string good = OneProperty([](TObjectWriter& w) {
+    w.WriteString("S", std::string(300, 'y'));
+    w.WriteStrings("L", {"a", "b"});
+  });
+  for (size_t n = 0; n < good.size(); ++n) {
+    TObjectReader r(std::string_view(good).substr(0, n));
+    EXPECT_THROW(r.ReadObject(), EReadError) << "cut at " << n;
+  }
+  const std::string head = "TPF0" + Short("TThing") + Short("");
+  const std::string bad[] = {
+      head + Short("S") + Bytes({vaLString, 0xFF, 0xFF, 0xFF, 0x7F}) + "abc",
+      head + Short("S") + Bytes({vaWString, 0xFF, 0xFF, 0xFF, 0xFF}) + "ab",
+      head + Short("S") + Bytes({vaBinary, 10, 0, 0, 0}) + "abc",
+      head + Short("S") + Bytes({99}),
+      head + Short("S") + std::string(20, static_cast<char>(vaList)),
+      "TPF1" + Short("TThing") + Short("") + Bytes({0, 0}),
+      head + Bytes({0, 1}),
+  };
+  for (const std::string& b : bad) {
+    TObjectReader r(b);
+    EXPECT_THROW(r.ReadObject(), EReadError);
+  }
+}
