@@ -156,7 +156,7 @@ std::string TExtStringGrid::htmlDocument(const std::string& ImageDir, bool Clipb
     const int w = headerRow ? c : c - firstCol;
     if (w >= 0 && w < widths->Count() && (headerRow || !header)) line += M.Attribute("WIDTH", std::to_string(widths->GetInteger(w)));
     const std::string content = blank ? M.Nbsp() : text;
-    return line + ">" + CellContent(GetCellGraphic(real, r), raw, content, FGridImages, images, M) + "</" + M.Name("TD") + ">";
+    return line + ">" + CellContent(GetCellGraphic(real, r), raw, content, FGridImages, images, M) + "</td>";
   };
 
   std::string table = HTMLTableTag(S, M) + "\r\n";

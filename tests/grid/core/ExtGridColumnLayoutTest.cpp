@@ -124,10 +124,10 @@ TEST_F(ExtGridColumnStoreTest, WidthsAndPositionsRoundTripThroughAnIniFile) {
     EXPECT_EQ(f.ReadInteger("Grid", "Pos2", -1), 0);
   }
   grid->StringToColumnStates("3#64,64,64#0,1,2#1,1,1");
-  grid->LoadColSizes();
   grid->LoadColPositions();
+  grid->LoadColSizes();
   EXPECT_EQ(Shown(), (std::vector<std::string>{"c1", "c2", "c0"}));
-  EXPECT_EQ(Widths(), (std::vector<int>{30, 31, 32}));
+  EXPECT_EQ(Widths(), (std::vector<int>{30, 31, 32})) << "widths by display position";
   EXPECT_EQ(Order(), (std::vector<int>{1, 2, 0}));
 }
 
