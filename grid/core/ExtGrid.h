@@ -1512,8 +1512,21 @@ public:
       OnFixedEdit;
   void SetSyncGrid(const TSyncGrid* Value);
 
-  virtual void SaveColPositions() {}
-  virtual void LoadColPositions() {}
+  // Column layouts (grid/core/ExtGridColumnLayout.cpp): the state string
+  // "N#widths#order#visibility" and the ColumnSize store of "Col" widths and
+  // "Pos" order values. A layout is checked whole before any of it is
+  // applied; a bad one raises EConvertError and changes nothing.
+  std::string ColumnStatesToString();
+  void StringToColumnStates(const std::string& Value);
+  void SaveColSizes();
+  void LoadColSizes();
+  virtual void SaveColPositions();
+  virtual void LoadColPositions();
+
+private:
+  void arrangeColumns(const std::vector<int>& Order);
+
+public:
 
   // =========================================================================
   // Exchange: clipboard text, the grid's own text file and CSV files
@@ -1583,6 +1596,43 @@ public:
   void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
   TFileProgressEvent OnFileProgress;
 
+  // Columns of characters for people (ASCII) and for programs with fixed
+  // field widths (grid/exchange/ExtGridFixedWidth.cpp). Fixed-width Positions:
+  // one width per exported column when writing (missing ones computed and
+  // added), 1-based start positions plus the end position when reading
+  // (sorted in place; fewer than two raise EExtGridError).
+  void SaveToASCII(const std::string& FileName, bool Unicode = false);
+  void AppendToASCII(const std::string& FileName, bool Unicode = false);
+  void SaveToFixed(const std::string& FileName, TIntList* Positions);
+  void LoadFromFixed(const std::string& FileName, TIntList* Positions, bool DoTrim = true, int MaxRows = -1);
+  // The longest line (characters) of a real column's export texts over all rows.
+  int MaxColumnTextLength(int ARealCol);
+
+  // HTML tables (grid/exchange/ExtGridHTML.cpp, HTMLSettings). Dir is the
+  // folder for cell pictures ("images" below it); empty: the current folder.
+  std::string SaveToHTMLString(const std::string& Dir);
+  // The document for the clipboard's HTML format: pictures go to a new
+  // temporary folder with absolute file:/// links, or are left out when it
+  // cannot be made.
+  std::string HTMLClipboardDocument();
+  void SaveToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+  void AppendToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+
+  // Flat XML: a list element, one record per row, one field per cell
+  // (grid/exchange/ExtGridXML.cpp). The file is UTF-8 and says so.
+  void SaveToXML(const std::string& FileName, const std::string& ListDescr, const std::string& RecordDescr,
+                 TStrings* FieldDescr, bool ExportEmptyCells = false);
+  void LoadFromXML(const std::string& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+  const std::string& XMLEncoding() const { return FXMLEncoding; }
+  void SetXMLEncoding(const std::string& Value) { FXMLEncoding = Value; }
+
+private:
+  std::string asciiLayout();
+  std::string fixedField(int ACol, int ARow);
+  void writeHTMLFile(const std::string& FileName, bool Show, bool Unicode, bool Append);
+  std::string htmlDocument(const std::string& ImageDir, bool Clipboard);
+
+public:
   // The binary cell stream (grid/exchange/ExtGridBinStream.cpp): text,
   // properties and graphics of a rectangle (display columns). Cells beyond
   // index 65535 raise EExtGridError when writing; a malformed block raises
