@@ -379,6 +379,8 @@ public:
   void SetSelectionRectangle(bool Value);
   bool SelectionResizer() const { return FSelectionResizer; }
   void SetSelectionResizer(bool Value);
+  TColor SelectionRectangleColor() const { return FSelectionRectangleColor; }
+  void SetSelectionRectangleColor(TColor Value);
   bool ShowSelection() const { return FShowSelection; }
   void SetShowSelection(bool Value);
   bool ShowDesignHelper() const { return FShowDesignHelper; }
@@ -2641,6 +2643,7 @@ private:
   void paintLookEdges(TCellPaint& P);
   void paintEditorButtons(TCellPaint& P);
   void paintCellText(TCellPaint& P);
+  void paintSelectionRectangle(TCellPaint& P);
   void paintPlainText(TCellPaint& P, std::string& Text, TRect T, TColor URLColour, int SortOffset);
   void paintErrorMarker(TCellPaint& P, const std::string& Text, const TRect& T, uint32_t Flags, int ErrPos,
                         int ErrLen);

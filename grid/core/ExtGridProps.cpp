@@ -81,6 +81,10 @@ void TExtStringGrid::SetSelectionResizer(bool Value) {
   if (changed(FSelectionResizer, Value)) Invalidate();
 }
 
+void TExtStringGrid::SetSelectionRectangleColor(TColor Value) {
+  if (changed(FSelectionRectangleColor, Value)) Invalidate();
+}
+
 void TExtStringGrid::SetShowSelection(bool Value) {
   if (!changed(FShowSelection, Value)) return;
   FShowSel = Value;

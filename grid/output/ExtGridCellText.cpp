@@ -60,6 +60,7 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
     }
     paintCellBackground(P, B);
   }
+  if (FSelectionRectangle && !P.FixedFace) paintSelectionRectangle(P);
   if (!P.Layout.ShowText) return;
   std::string text = GetFormattedCell(P.RCol, P.ARow);
   int kind = GetTextKind(text, FEnableHTML);
@@ -107,6 +108,48 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
     paintPlainText(P, text, T, urlColor, sortMark ? graphicBefore : -1);
   }
   c->Brush()->SetStyle(bsSolid);
+}
+
+// The frame around the selected block: each cell draws the edges it has on
+// the block's border, and the bottom-right cell the resize square.
+void TExtStringGrid::paintSelectionRectangle(TCellPaint& P) {
+  TGridRect sel = Selection();
+  if (IsMergedCell(P.ACol, P.ARow)) {
+    const TPoint base = BaseCell(P.ACol, P.ARow);
+    if (!sel.Contains(base.X, base.Y)) return;
+    sel = {P.ACol, P.ARow, P.ACol, P.ARow};
+  }
+  if (!sel.Contains(P.ACol, P.ARow)) return;
+  TCanvas* c = P.Canvas;
+  const TRect& T = P.R;
+  const int g = GridLineWidth();
+  const bool left = P.ACol == sel.Left, right = P.ACol == sel.Right;
+  const int spanRight = right ? T.Right - 1 : T.Right;
+  c->Pen()->SetColor(FSelectionRectangleColor);
+  c->Pen()->SetWidth(2);
+  if (left) {
+    c->MoveTo(T.Left - g + 1, T.Bottom);
+    c->LineTo(T.Left - g + 1, T.Top - g);
+  }
+  if (right) {
+    c->MoveTo(T.Right - 1, T.Bottom);
+    c->LineTo(T.Right - 1, T.Top - g);
+  }
+  if (P.ARow == sel.Top) {
+    c->MoveTo(T.Left - g, T.Top - g + 1);
+    c->LineTo(spanRight, T.Top - g + 1);
+  }
+  if (P.ARow == sel.Bottom) {
+    c->MoveTo(T.Left - g, T.Bottom - 1);
+    c->LineTo(spanRight, T.Bottom - 1);
+  }
+  c->Pen()->SetWidth(1);
+  if (FSelectionResizer && right && P.ARow == sel.Bottom) {
+    const TColor brush = c->Brush()->Color();
+    c->Brush()->SetColor(FSelectionRectangleColor);
+    c->FillRect(TRect(T.Right - 4, T.Bottom - 4, T.Right, T.Bottom));
+    c->Brush()->SetColor(brush);
+  }
 }
 
 // Plain text with its URL look and error marker; SortOffset >= 0 draws the

@@ -247,6 +247,41 @@ TEST_F(GridPaint, ModifiedRowsShowTheirBar) {
   EXPECT_EQ(red(3), 0);
 }
 
+TEST_F(GridPaint, SelectionRectangleFramesTheBlockWithItsResizeSquare) {
+  Columns(5);
+  TGridOptions options = grid->Options();
+  options.Include(goRangeSelect);
+  grid->SetOptions(options);
+  grid->SetSelectionRectangleColor(clRed);
+  grid->SetSelection(TGridRect{1, 1, 2, 2});
+  auto red = [&](const TRect& r) {
+    int n = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) n += Pixel(x, y) == ColorToRGB(clRed);
+    return n;
+  };
+  const TRect block(64, 24, 3 * 64, 3 * 24);
+  const TRect corner(block.Right - 8, block.Bottom - 8, block.Right, block.Bottom);
+  Snap();
+  EXPECT_EQ(red(TRect(0, 0, grid->Width(), grid->Height())), 0);  // off by default
+
+  grid->SetSelectionRectangle(true);
+  grid->SetSelectionResizer(false);
+  Snap();
+  const int frameOnly = red(corner);
+  EXPECT_GT(red(TRect(block.Left - 2, block.Top + 4, block.Left + 3, block.Bottom - 4)), 0);     // left edge
+  EXPECT_GT(red(TRect(block.Right - 4, block.Top + 4, block.Right + 1, block.Bottom - 8)), 0);   // right edge
+  EXPECT_GT(red(TRect(block.Left + 4, block.Top - 2, block.Right - 8, block.Top + 3)), 0);       // top edge
+  EXPECT_GT(red(TRect(block.Left + 4, block.Bottom - 4, block.Right - 8, block.Bottom + 1)), 0); // bottom edge
+  EXPECT_EQ(red(TRect(block.Left + 6, block.Top + 6, block.Right - 8, block.Bottom - 8)), 0);    // inside
+  EXPECT_EQ(red(TRect(3 * 64 + 4, 0, grid->Width(), grid->Height())), 0);                         // beside
+
+  grid->SetSelectionResizer(true);
+  Snap();
+  EXPECT_GT(red(corner), frameOnly);  // the filled resize square
+  Driver.Screenshot(form, "grid_selection_rectangle.png");
+}
+
 TEST_F(GridPaint, ConfiguratorTablePicture) {
   Columns(5);
   grid->SetBounds(10, 10, 560, 200);
