@@ -229,7 +229,13 @@ void TExtStringGrid::LoadVisualProps(const std::string& FileName) {
     const int i = lines.IndexOfName(e.Name);
     std::string value;
     if (i >= 0) value = lines.ValueFromIndex(i);
-    if (TApply a = e.Read(i >= 0 ? &value : nullptr)) changes.push_back(std::move(a));
+    TApply a = e.Read(i >= 0 ? &value : nullptr);
+    if (!a) continue;
+    // A look sets colours of its own: it goes first, so the stored colours win.
+    if (e.Name == "Look")
+      changes.insert(changes.begin(), std::move(a));
+    else
+      changes.push_back(std::move(a));
   }
   BeginUpdate();
   for (const TApply& a : changes) a(*this);

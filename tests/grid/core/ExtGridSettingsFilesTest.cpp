@@ -40,6 +40,8 @@ protected:
 };
 
 TEST_F(SettingsFilesTest, LookRoundTripsIntoAnotherGrid) {
+  // A look brings its own colours: it comes first, so the settings below are the ones stored.
+  grid->SetLook(glSoft);
   grid->SetColor(TColor(0x123456));
   grid->SetSelectionColor(clRed);
   grid->SetURLShow(true);
@@ -53,7 +55,6 @@ TEST_F(SettingsFilesTest, LookRoundTripsIntoAnotherGrid) {
   grid->SortSettings()->SetIndexColor(clLime);
   grid->ControlLook()->SetControlStyle(csFlat);
   grid->ControlLook()->SetCheckSize(17);
-  grid->SetLook(glSoft);
   grid->Grouping()->SetSummaryLineWidth(3);
   grid->BackGround()->SetDisplay(bdGradientVert);
   grid->BackGround()->SetCells(bcAll);
