@@ -101,8 +101,8 @@ TShellDialog::TShellDialog(TComponent* AOwner, int ClientWidth, int ClientHeight
   Btn_Cancel->SetModalResult(mrCancel);
 }
 
-void TShellDialog::Prepare_Dialog() {
+void TShellDialog::Prepare_Dialog(bool Relabel) {
   L_SW_Code->SetCaption(SW_Code);
   Set_Lang();
-  if (FTessimatoreFirmWare) FTessimatoreFirmWare->Add_Language_Window([this] { Set_Lang(); });
+  if (Relabel && FTessimatoreFirmWare) FTessimatoreFirmWare->Add_Language_Window([this] { Set_Lang(); });
 }

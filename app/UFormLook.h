@@ -65,9 +65,10 @@ public:
   virtual void Set_Lang() = 0;
 
 protected:
-  // The creation work every dialog shares: the code label, the texts, and a
-  // place among the windows a language change reaches.
-  void Prepare_Dialog();
+  // The creation work every dialog shares: the code label, the texts, and
+  // (unless Relabel is false: the window keeps its start-up texts) a place
+  // among the windows a language change reaches.
+  void Prepare_Dialog(bool Relabel = true);
   // The top of the area between the two panels.
   int Content_Top() const { return P_Title->Height(); }
   int Content_Bottom() const { return ClientHeight() - P_Button->Height(); }

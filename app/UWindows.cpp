@@ -6,7 +6,9 @@
 #include "app/USoftOptions.h"
 #include "app/UTessimatoreFirmWare.h"
 #include "editors/UParGen.h"
+#include "editors/UReceiveJ1939.h"
 #include "editors/UReceive_J1939_Frames_P68.h"
+#include "editors/UTransmitJ1939.h"
 #include "editors/UTransmit_J1939_Frames_P68.h"
 #include "outputs/UBootCANForm.h"
 
@@ -20,6 +22,9 @@ void Create_Windows() {
   Application->CreateForm(FParGen);
   Application->CreateForm(FReceive_J1939_Frame_P68);
   Application->CreateForm(FTransmit_J1939_Frame_P68);
+  // Editors of other products: no step shows them in this build.
+  Application->CreateForm(FReceiveJ1939);
+  Application->CreateForm(FTransmitJ1939);
   Application->CreateForm(FBootCAN);
   FTessimatoreFirmWare->Add_Language_Window([] {
     if (FBootCAN) FBootCAN->Set_Lang();

@@ -51,3 +51,19 @@ int Flag_Time_Rule(const TTableCells& Cells, int Flag_Col, int Time_Col, int Row
   if (!Flag_Y(Cells.Cell(Flag_Col, Row))) return 0;
   return In_Range(Cell_Int(Cells, Time_Col, Row), Low, Max_Time_Ms) ? 0 : Message;
 }
+
+int Frame_Identity_Rule(const TTableCells& Cells, int First_Col, int Row, int First_Message) {
+  if (!In_Range(Cell_Int(Cells, First_Col, Row), 0, 7)) return First_Message;
+  if (!Data_Page_Ok(Cells.Cell(First_Col + 1, Row))) return First_Message + 1;
+  if (!In_Range(Cell_Int(Cells, First_Col + 2, Row), 0, 0xFFFF)) return First_Message + 2;
+  return Source_Address_Rule(Cells, First_Col + 3, Row, First_Message + 3);
+}
+
+int Long_Message_Rule(const TTableCells& Cells, int Start_Col, int Count_Col, int Row, int Min_Start,
+                      int Start_Message, int Sum_Message) {
+  int start = Cell_Int(Cells, Start_Col, Row);
+  if (!In_Range(start, Min_Start, Max_Long_Message)) return Start_Message;
+  int count = Cell_Int(Cells, Count_Col, Row);
+  if (count < 1 || start + count > Max_Long_Message) return Sum_Message;
+  return 0;
+}

@@ -8,6 +8,8 @@
 
 #include "editors/UTableData.h"
 
+inline constexpr int Max_Long_Message = 1785;  // bytes of a transport-protocol message
+
 // Where a frame table's texts stand in the string table: the six window
 // texts (caption, description, OK, Cancel, Delete Row, Insert Row) in a row
 // from First_Text on, the row-message prefix, the delete question.
@@ -29,6 +31,16 @@ TTableColumn Source_Address_Column(int Header);
 TTableColumn Optional_Flag_Column(std::string Attribute, int Header, int Width, TColor Color);
 // The time that goes with a flag; an older file without it loads "1000".
 TTableColumn Flag_Time_Column(std::string Attribute, int Header, int Width, TColor Color);
+
+// The message of the first of a frame's identity cells that is wrong, else
+// 0: Priority, DataPage, PGN and SourceAddress stand in columns First_Col
+// on and their messages are First_Message on. The PGN is 16 bits here.
+int Frame_Identity_Rule(const TTableCells& Cells, int First_Col, int Row, int First_Message);
+// The byte range of a transport-protocol message: Start_Message when its
+// start byte is outside Min_Start..1785, Sum_Message when its byte count is
+// below 1 or the range ends after byte 1785, else 0.
+int Long_Message_Rule(const TTableCells& Cells, int Start_Col, int Count_Col, int Row, int Min_Start,
+                      int Start_Message, int Sum_Message);
 
 // The message Message when the row's source address is outside 0..239, else 0.
 int Source_Address_Rule(const TTableCells& Cells, int Col, int Row, int Message);

@@ -12,8 +12,6 @@ enum TReceiveCol {
   rcCancelData, rcOnRequest, rcOnReq_Time, rcMnemonic
 };
 
-inline constexpr int Max_Long_Message = 1785;  // bytes of a transport-protocol message
-
 TTableLayout Receive_J1939_Layout();
 // The rules of every row up to the end of the table, with the byte total.
 TTableCheck Receive_J1939_Check(const TTableCells& Cells);

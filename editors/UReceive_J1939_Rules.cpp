@@ -22,19 +22,6 @@ TTableLayout Receive_J1939_Layout() {
                             });
 }
 
-namespace {
-
-// The bytes of a transport-protocol frame; 0 with Message set when they are out of range.
-int Long_Message_Bytes(const TTableCells& Cells, int Row, int& Message) {
-  int start = Cell_Int(Cells, rcStartByte, Row);
-  if (!In_Range(start, 0, Max_Long_Message)) return Message = 543, 0;
-  int count = Cell_Int(Cells, rcNumBytes, Row);
-  if (count < 1 || start + count > Max_Long_Message) return Message = 544, 0;
-  return count;
-}
-
-}  // namespace
-
 TTableCheck Receive_J1939_Check(const TTableCells& Cells) {
   int total = 0;
   auto rule = [&total](const TTableCells& c, int r) {
@@ -44,9 +31,8 @@ TTableCheck Receive_J1939_Check(const TTableCells& Cells) {
     int bytes = 8;
     // The image reads the flag through the same reader, so both count alike.
     if (Flag_Y(c.Cell(rcTransportProtocol, r))) {
-      int msg = 0;
-      bytes = Long_Message_Bytes(c, r, msg);
-      if (msg) return msg;
+      if (int msg = Long_Message_Rule(c, rcStartByte, rcNumBytes, r, 0, 543, 544)) return msg;
+      bytes = Cell_Int(c, rcNumBytes, r);
     }
     total += bytes;
     if (total > Max_Data_Bytes) return Msg_Byte_Total;

@@ -24,6 +24,30 @@ void TTableCells::Reset() {
   }
 }
 
+TTableLayout Table_Layout(std::string Root, std::string* Path, int Key_Col, int Capacity, const TTableTexts& Texts,
+                          int Client_Width, std::vector<TTableColumn> Columns) {
+  TTableLayout l;
+  l.Root = std::move(Root);
+  l.Path = Path;
+  l.Key_Col = Key_Col;
+  l.Capacity = Capacity;
+  l.Has_Insert = Texts.Btn_InsRow != 0;
+  l.Client_Width = Client_Width;
+  l.Caption = Texts.Caption, l.Desc = Texts.Desc;
+  l.Btn_OK = Texts.Btn_OK, l.Btn_Cancel = Texts.Btn_Cancel, l.Btn_DelRow = Texts.Btn_DelRow, l.Btn_InsRow = Texts.Btn_InsRow;
+  l.Row_Prefix = Texts.Row_Prefix;
+  l.Delete_Question = Texts.Delete_Question;
+  l.Delete_Question_End = Texts.Delete_Question_End;
+  l.Columns = std::move(Columns);
+  return l;
+}
+
+std::vector<std::string> Number_Items(int From, int To) {
+  std::vector<std::string> items;
+  for (int i = From; i <= To; ++i) items.push_back(IntToStr(i));
+  return items;
+}
+
 bool Key_Empty(const TTableLayout& Layout, const TTableCells& Cells, int Row) {
   return Trim(Cells.Cell(Layout.Key_Col, Row)).empty();
 }

@@ -50,6 +50,9 @@ inline TTableColumn Column(std::string Attribute, int Header, int Width, TColor 
 struct TTableLayout {
   std::string Root;  // root element name of the section file
   int Key_Col = 1;   // a row whose key cell, trimmed, is empty ends the table
+  // Instead, rows whose key cell is empty are skipped: every filled row is
+  // checked and written, wherever it stands.
+  bool Skip_Empty_Rows = false;
   int Capacity = 30;  // data rows
   bool Has_Insert = true;
   int Client_Width = 600;
@@ -58,9 +61,26 @@ struct TTableLayout {
   int Caption = 0, Desc = 0, Btn_OK = 0, Btn_Cancel = 0, Btn_DelRow = 0, Btn_InsRow = 0;
   int Row_Prefix = 0;       // "Error in row "
   int Delete_Question = 0;  // "Are you sure to delete the Row number "
+  int Delete_Question_End = 0;  // said after the row number ("?"); 0: nothing
+  bool Relabel = true;  // false: a language change leaves the start-up texts
   std::vector<TTableColumn> Columns;  // column 0 (the row number) first
   std::string* Path = nullptr;        // the global holding the section file's path
 };
+
+// Where a table editor's texts stand in the string table. An editor without
+// Insert Row has Btn_InsRow 0.
+struct TTableTexts {
+  int Caption = 0, Desc = 0, Btn_OK = 0, Btn_Cancel = 0, Btn_DelRow = 0, Btn_InsRow = 0;
+  int Row_Prefix = 0, Delete_Question = 0, Delete_Question_End = 0;
+};
+
+// A table editor of Capacity rows writing Root into the file named by *Path;
+// it offers Insert Row when Texts name its caption.
+TTableLayout Table_Layout(std::string Root, std::string* Path, int Key_Col, int Capacity, const TTableTexts& Texts,
+                          int Client_Width, std::vector<TTableColumn> Columns);
+
+// The decimal texts From to To, the items of a numbered drop-down list.
+std::vector<std::string> Number_Items(int From, int To);
 
 // The texts of a table: data rows 1 to Rows(), columns 0 to Cols() - 1;
 // column 0 holds the row number. Row 0 (the header) is not kept.

@@ -117,7 +117,7 @@ void TFTableEditor::Create_Grid() {
     if (layout_.Columns[c].Hidden) sga->HideColumn(int(c));
 }
 
-void TFTableEditor::FormCreate(TObject*) { Prepare_Dialog(); }
+void TFTableEditor::FormCreate(TObject*) { Prepare_Dialog(layout_.Relabel); }
 
 TTableCells TFTableEditor::Grid_Cells() const { return Read_Cells(layout_, sga); }
 
@@ -137,7 +137,7 @@ void TFTableEditor::FormShow(TObject*) {
 bool TFTableEditor::Controllo_dati() {
   TTableCheck check = rules_(Grid_Cells());
   if (check.Passed()) return true;
-  MessageDlg(check.Text, mtError, {mbOK});
+  MessageDlg(check.Text, check.Bare ? mtCustom : mtError, {mbOK});
   return false;
 }
 
@@ -157,7 +157,9 @@ void TFTableEditor::Btn_OKClick(TObject*) {
 void TFTableEditor::Btn_DelRowClick(TObject*) {
   Store_Edit();
   int row = sga->Row();
-  if (MessageDlg(Lang_Text(layout_.Delete_Question) + IntToStr(row), mtConfirmation, {mbYes, mbNo}) != mrYes) return;
+  std::string question = Lang_Text(layout_.Delete_Question) + IntToStr(row);
+  if (layout_.Delete_Question_End) question += Lang_Text(layout_.Delete_Question_End);
+  if (MessageDlg(question, mtConfirmation, {mbYes, mbNo}) != mrYes) return;
   Delete_Row(row, sga);
 }
 

@@ -46,3 +46,20 @@ private:
   const TTableLayout layout_;
   TTableRules rules_;
 };
+
+// A table editor of its own class, known by its instance name (FReceiveJ1939
+// for TFReceiveJ1939, ...) from Application->CreateForm until it is destroyed.
+template <class TDialog>
+class TTableEditorWindow : public TFTableEditor {
+protected:
+  TTableEditorWindow(TComponent* AOwner, const TTableLayout& Layout, TTableRules Rules, TDialog*& Instance)
+      : TFTableEditor(AOwner, Layout, Rules), instance_(Instance) {}
+  // The instance name must not outlive the window. The dialog part is gone
+  // by now, so only the addresses are compared.
+  ~TTableEditorWindow() override {
+    if (static_cast<void*>(instance_) == static_cast<void*>(this)) instance_ = nullptr;
+  }
+
+private:
+  TDialog*& instance_;
+};

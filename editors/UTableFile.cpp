@@ -45,7 +45,11 @@ void Save_Table_File(const TTableLayout& Layout, const TTableCells& Cells, const
   platform::XmlDocument doc;
   platform::XmlNode root = doc.AddRoot(Layout.Root);
   doc.AddComment(Section_Version_Comment);
-  for (int r = 1; r <= Cells.Rows() && !Key_Empty(Layout, Cells, r); ++r) {
+  for (int r = 1; r <= Cells.Rows(); ++r) {
+    if (Key_Empty(Layout, Cells, r)) {
+      if (Layout.Skip_Empty_Rows) continue;
+      break;
+    }
     platform::XmlNode row = root.AddChild("row");
     for (int c = 1; c < Cells.Cols(); ++c) {
       const TTableColumn& col = Layout.Columns[size_t(c)];

@@ -22,7 +22,8 @@ struct TTableLoad {
 // cells read before it stay.
 TTableLoad Load_Table_File(const TTableLayout& Layout, const std::string& Path, TTableCells& Cells);
 
-// Rewrites Path atomically from the rows before the first empty key cell.
+// Rewrites Path atomically from the rows before the first empty key cell
+// (or, for a table that skips empty rows, from every row with a key).
 // Raises platform::XmlError when the file cannot be written; the old file
 // then stays as it was.
 void Save_Table_File(const TTableLayout& Layout, const TTableCells& Cells, const std::string& Path);

@@ -5,31 +5,9 @@
 #include "app/ULanguage.h"
 #include "editors/UReceive_J1939_Frames_P68.h"
 #include "editors/UTransmit_J1939_Frames_P68.h"
-#include "tests/editors/TableCells.h"
+#include "tests/editors/RuleCases.h"
 
 namespace {
-
-struct TRuleCase {
-  const char* Name;
-  std::vector<TRowTexts> Rows;
-  int Row;      // failing row, 0 when the table passes
-  int Message;  // string index or Msg_ value
-};
-
-void PrintTo(const TRuleCase& c, std::ostream* os) { *os << c.Name; }
-
-class RulesTest : public ::testing::TestWithParam<TRuleCase> {
-protected:
-  void SetUp() override { Load_Default_Lang(); }
-  void TearDown() override { Lang_Strings.clear(); }
-};
-
-TRowTexts With(TRowTexts Row, int Col, std::string Text) {
-  Row[size_t(Col - 1)] = std::move(Text);
-  return Row;
-}
-
-std::vector<TRowTexts> Times(const TRowTexts& Row, int Count) { return std::vector<TRowTexts>(size_t(Count), Row); }
 
 std::vector<TRowTexts> Plus(std::vector<TRowTexts> Rows, const TRowTexts& Last) {
   Rows.push_back(Last);
