@@ -4,7 +4,9 @@
 #include "app/ULanguage.h"
 #include "app/UTessimatoreFirmWare.h"
 #include "editors/UParGen.h"
+#include "editors/UReceive_CAN_Frames.h"
 #include "editors/UReceive_J1939_Frames_P68.h"
+#include "editors/UTransmit_CAN_Frames.h"
 #include "editors/UTransmit_J1939_Frames_P68.h"
 #include "outputs/UOutputSteps.h"
 
@@ -18,6 +20,15 @@ void TFTessimatoreFirmWare::Show_Receive_J1939() {
 
 void TFTessimatoreFirmWare::Show_Transmit_J1939() {
   if (FTransmit_J1939_Frame_P68) FTransmit_J1939_Frame_P68->ShowModal();
+}
+
+void TFTessimatoreFirmWare::Show_Other_Product_Step(TObject* Sender) {
+  const std::pair<TLbButton*, TForm*> steps[] = {
+      {Btn_Receive_CAN, FReceive_CAN_Frames},
+      {Btn_Transmit_CAN, FTransmit_CAN_Frames},
+  };
+  for (auto [button, form] : steps)
+    if (Sender == button && form) form->ShowModal();
 }
 
 void TFTessimatoreFirmWare::Check_Create_GSD() { Run_GSD_Step(); }

@@ -87,6 +87,8 @@ public:
   void Show_ParGen();
   void Show_Receive_J1939();
   void Show_Transmit_J1939();
+  // The editors of other products, whose step buttons this build hides.
+  void Show_Other_Product_Step(TObject* Sender);
   void Check_Create_GSD();
   void Update_Device();
 

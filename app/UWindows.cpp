@@ -7,8 +7,13 @@
 #include "app/UTessimatoreFirmWare.h"
 #include "editors/UParGen.h"
 #include "editors/UReceiveJ1939.h"
+#include "editors/UReceiveJ1939_P63.h"
+#include "editors/UReceive_CAN_Frames.h"
 #include "editors/UReceive_J1939_Frames_P68.h"
 #include "editors/UTransmitJ1939.h"
+#include "editors/UTransmitJ1939_P63.h"
+#include "editors/UTransmit_CAN_Frames.h"
+#include "editors/UTransmit_J1939_Frame_Atmel_P75.h"
 #include "editors/UTransmit_J1939_Frames_P68.h"
 #include "outputs/UBootCANForm.h"
 
@@ -25,6 +30,11 @@ void Create_Windows() {
   // Editors of other products: no step shows them in this build.
   Application->CreateForm(FReceiveJ1939);
   Application->CreateForm(FTransmitJ1939);
+  Application->CreateForm(FReceive_J1939_P63);
+  Application->CreateForm(FTransmit_J1939_P63);
+  Application->CreateForm(FTransmit_J1939_Frame_Atmel_P75);
+  Application->CreateForm(FReceive_CAN_Frames);
+  Application->CreateForm(FTransmit_CAN_Frames);
   Application->CreateForm(FBootCAN);
   FTessimatoreFirmWare->Add_Language_Window([] {
     if (FBootCAN) FBootCAN->Set_Lang();

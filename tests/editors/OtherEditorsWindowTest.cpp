@@ -7,8 +7,13 @@
 #include <functional>
 
 #include "editors/UReceiveJ1939.h"
+#include "editors/UReceiveJ1939_P63.h"
+#include "editors/UReceive_CAN_Frames.h"
 #include "editors/UTableFile.h"
 #include "editors/UTransmitJ1939.h"
+#include "editors/UTransmitJ1939_P63.h"
+#include "editors/UTransmit_CAN_Frames.h"
+#include "editors/UTransmit_J1939_Frame_Atmel_P75.h"
 #include "tests/editors/TableCells.h"
 #include "tests/editors/TableEditorFixture.h"
 #include "tests/editors/TableUser.h"
@@ -32,6 +37,23 @@ std::vector<TEditorCase> Editor_Cases() {
       {"TransmitJ1939",
        [] { return static_cast<TFTableEditor*>(FTransmitJ1939); },
        {{"3", "1", "65535", "5", "On Timer", "100", "Cmd"}, {"6", "0", "256", "2", "On Data Change", "", ""}}},
+      {"Receive_J1939_P63",
+       [] { return static_cast<TFTableEditor*>(FReceive_J1939_P63); },
+       {{"0", "65262", "0", "N", "2", "4", "N", "Temp"}, {"1", "0x1F", "239", "Y", "0", "1785", "Y", ""}}},
+      {"Transmit_J1939_P63",
+       [] { return static_cast<TFTableEditor*>(FTransmit_J1939_P63); },
+       {{"3", "1", "65535", "5", "12", "Y", "N", "Y", "100", "Cmd"}, {"0", "0", "1", "0", "8", "N", "Y", "N", "", ""}}},
+      {"Transmit_J1939_Frame_Atmel_P75",
+       [] { return static_cast<TFTableEditor*>(FTransmit_J1939_Frame_Atmel_P75); },
+       {{"7", "0", "65535", "239", "Last"}, {"0", "1", "0", "0", ""}}},
+      {"Receive_CAN_Frames",
+       [] { return static_cast<TFTableEditor*>(FReceive_CAN_Frames); },
+       {{"0x7FF", "2.0A (11bits)", "2", "0", "1999", "", "", "", "", "", "", "0", "Speed"},
+        {"536870911", "2.0B (29bits)", "8", "1", "2", "3", "4", "5", "6", "7", "8", "100000000", ""}}},
+      {"Transmit_CAN_Frames",
+       [] { return static_cast<TFTableEditor*>(FTransmit_CAN_Frames); },
+       {{"256", "2.0A (11bits)", "1", "7", "", "", "", "", "", "", "", "Y", "Y", "250", "Cmd"},
+        {"257", "2.0B (29bits)", "1", "8", "", "", "", "", "", "", "", "N", "N", "", ""}}},
   };
 }
 
@@ -100,5 +122,41 @@ TEST_P(OtherEditorsWindow, EnteredTableComesBackFromItsFile) {
 
 INSTANTIATE_TEST_SUITE_P(Editors, OtherEditorsWindow, ::testing::ValuesIn(Editor_Cases()),
                          [](const auto& Info) { return std::string(Info.param.Name); });
+
+}  // namespace
+
+namespace {
+
+class OtherProductSteps : public TableEditorFixture {};
+
+// Their buttons are hidden in this build; the main window still dispatches them.
+TEST_F(OtherProductSteps, CANStepsShowTheirEditors) {
+  for (auto [step, dialog] : std::initializer_list<std::pair<TLbButton*, TFTableEditor*>>{
+           {main->Btn_Receive_CAN, FReceive_CAN_Frames}, {main->Btn_Transmit_CAN, FTransmit_CAN_Frames}}) {
+    EXPECT_FALSE(step->Visible());
+    Driver.InModal([&] {
+      EXPECT_EQ(Application->ModalForm(), dialog);
+      Click(dialog->Btn_Cancel);
+    });
+    main->Btn_Click(step);
+    EXPECT_TRUE(Driver.ScriptDone());
+  }
+}
+
+TEST_F(OtherProductSteps, CANDeleteQuestionAndScreenshot) {
+  Driver.InModal([&] {
+    TFTableEditor* f = FTransmit_CAN_Frames;
+    f->sga->SetCells(cfCobID, 1, "1");
+    f->sga->SetCells(cfCobID, 2, "2");
+    f->sga->SetRow(1);
+    Driver.Screenshot(f, "editors-transmit-can.png");
+    Driver.ExpectMessage("Are you sure to delete the Row number 1", mrYes);
+    Click(f->Btn_DelRow);
+    EXPECT_EQ(f->sga->Cells(cfCobID, 1), "2");
+    Click(f->Btn_Cancel);
+  });
+  FTransmit_CAN_Frames->ShowModal();
+  EXPECT_TRUE(Driver.ScriptDone());
+}
 
 }  // namespace
