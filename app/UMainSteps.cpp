@@ -3,6 +3,8 @@
 // are shown modally; the output steps stop at their checks.
 #include "app/ULanguage.h"
 #include "app/UTessimatoreFirmWare.h"
+#include "editors/UModbusReadRequest.h"
+#include "editors/UModbusWriteRequest.h"
 #include "editors/UParGen.h"
 #include "editors/UReceive_CAN_Frames.h"
 #include "editors/UReceive_J1939_Frames_P68.h"
@@ -24,6 +26,8 @@ void TFTessimatoreFirmWare::Show_Transmit_J1939() {
 
 void TFTessimatoreFirmWare::Show_Other_Product_Step(TObject* Sender) {
   const std::pair<TLbButton*, TForm*> steps[] = {
+      {Btn_Modbus_Write_Request, FModbusWriteRequest},
+      {Btn_Modbus_Read_Request, FModbusReadRequest},
       {Btn_Receive_CAN, FReceive_CAN_Frames},
       {Btn_Transmit_CAN, FTransmit_CAN_Frames},
   };

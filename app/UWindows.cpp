@@ -5,6 +5,8 @@
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/UTessimatoreFirmWare.h"
+#include "editors/UModbusReadRequest.h"
+#include "editors/UModbusWriteRequest.h"
 #include "editors/UParGen.h"
 #include "editors/UReceiveJ1939.h"
 #include "editors/UReceiveJ1939_P63.h"
@@ -30,6 +32,8 @@ void Create_Windows() {
   // Editors of other products: no step shows them in this build.
   Application->CreateForm(FReceiveJ1939);
   Application->CreateForm(FTransmitJ1939);
+  Application->CreateForm(FModbusWriteRequest);
+  Application->CreateForm(FModbusReadRequest);
   Application->CreateForm(FReceive_J1939_P63);
   Application->CreateForm(FTransmit_J1939_P63);
   Application->CreateForm(FTransmit_J1939_Frame_Atmel_P75);

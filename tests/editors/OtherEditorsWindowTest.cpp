@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "editors/UModbusReadRequest.h"
+#include "editors/UModbusWriteRequest.h"
 #include "editors/UReceiveJ1939.h"
 #include "editors/UReceiveJ1939_P63.h"
 #include "editors/UReceive_CAN_Frames.h"
@@ -54,6 +56,16 @@ std::vector<TEditorCase> Editor_Cases() {
        [] { return static_cast<TFTableEditor*>(FTransmit_CAN_Frames); },
        {{"256", "2.0A (11bits)", "1", "7", "", "", "", "", "", "", "", "Y", "Y", "250", "Cmd"},
         {"257", "2.0B (29bits)", "1", "8", "", "", "", "", "", "", "", "N", "N", "", ""}}},
+      // Row 2 left empty: the third request is written and comes back in row 2.
+      {"ModbusWriteRequest",
+       [] { return static_cast<TFTableEditor*>(FModbusWriteRequest); },
+       {{"192.168.1.125", "502", "1", "Coil Status", "0", "1968", "0", "Y", "3", "5", "7", "Y", "Pumps"},
+        {},
+        {"10.0.0.1", "1", "247", "Holding Register", "65535", "1", "100", "N", "0", "0", "", "N", ""}}},
+      {"ModbusReadRequest",
+       [] { return static_cast<TFTableEditor*>(FModbusReadRequest); },
+       {{"192.168.1.125", "502", "1", "Input Status", "0", "2000", "1", "3", "6", "0", "N", "Levels"},
+        {"10.0.0.1", "1", "247", "Input Register", "65535", "125", "100", "0", "0", "", "Y", ""}}},
   };
 }
 
@@ -112,7 +124,10 @@ TEST_P(OtherEditorsWindow, EnteredTableComesBackFromItsFile) {
   const TTableLayout& layout = F()->Layout();
   std::string file = Project_File(ExtractFileName(*layout.Path));
   EXPECT_EQ(file.rfind("<" + layout.Root + ">", 0), 0u) << file;
-  TTableCells typed = Make_Cells(layout, rows);
+  std::vector<TRowTexts> filled;
+  for (const TRowTexts& r : rows)
+    if (!r.empty() || !layout.Skip_Empty_Rows) filled.push_back(r);
+  TTableCells typed = Make_Cells(layout, filled);
   Show([&] {
     TTableCells shown = F()->Grid_Cells();
     for (int r = 1; r <= shown.Rows(); ++r) EXPECT_EQ(Row_Texts(shown, r), Row_Texts(typed, r)) << "row " << r;
@@ -130,9 +145,12 @@ namespace {
 class OtherProductSteps : public TableEditorFixture {};
 
 // Their buttons are hidden in this build; the main window still dispatches them.
-TEST_F(OtherProductSteps, CANStepsShowTheirEditors) {
+TEST_F(OtherProductSteps, HiddenStepsShowTheirEditors) {
   for (auto [step, dialog] : std::initializer_list<std::pair<TLbButton*, TFTableEditor*>>{
-           {main->Btn_Receive_CAN, FReceive_CAN_Frames}, {main->Btn_Transmit_CAN, FTransmit_CAN_Frames}}) {
+           {main->Btn_Modbus_Write_Request, FModbusWriteRequest},
+           {main->Btn_Modbus_Read_Request, FModbusReadRequest},
+           {main->Btn_Receive_CAN, FReceive_CAN_Frames},
+           {main->Btn_Transmit_CAN, FTransmit_CAN_Frames}}) {
     EXPECT_FALSE(step->Visible());
     Driver.InModal([&] {
       EXPECT_EQ(Application->ModalForm(), dialog);
