@@ -5,7 +5,9 @@
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/UTessimatoreFirmWare.h"
+#include "editors/UConf_Regs_P61.h"
 #include "editors/UModbusReadRequest.h"
+#include "editors/UModbus_P61_Requests.h"
 #include "editors/UModbusWriteRequest.h"
 #include "editors/UParGen.h"
 #include "editors/UReceiveJ1939.h"
@@ -37,6 +39,9 @@ void Create_Windows() {
   Application->CreateForm(FReceive_J1939_P63);
   Application->CreateForm(FTransmit_J1939_P63);
   Application->CreateForm(FTransmit_J1939_Frame_Atmel_P75);
+  Application->CreateForm(FModbusReadReq_P61);
+  Application->CreateForm(FModbusWriteReq_P61);
+  Application->CreateForm(FConf_Regs_P61);
   Application->CreateForm(FReceive_CAN_Frames);
   Application->CreateForm(FTransmit_CAN_Frames);
   Application->CreateForm(FBootCAN);

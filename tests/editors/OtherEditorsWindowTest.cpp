@@ -8,6 +8,7 @@
 
 #include "editors/UModbusReadRequest.h"
 #include "editors/UModbusWriteRequest.h"
+#include "editors/UModbus_P61_Requests.h"
 #include "editors/UReceiveJ1939.h"
 #include "editors/UReceiveJ1939_P63.h"
 #include "editors/UReceive_CAN_Frames.h"
@@ -66,6 +67,15 @@ std::vector<TEditorCase> Editor_Cases() {
        [] { return static_cast<TFTableEditor*>(FModbusReadRequest); },
        {{"192.168.1.125", "502", "1", "Input Status", "0", "2000", "1", "3", "6", "0", "N", "Levels"},
         {"10.0.0.1", "1", "247", "Input Register", "65535", "125", "100", "0", "0", "", "Y", ""}}},
+      {"ModbusWriteReq_P61",
+       [] { return static_cast<TFTableEditor*>(FModbusWriteReq_P61); },
+       {{"1", "Coil Status", "0", "2", "0", "Y", "3", "[5,8][0,1]", "Valves"},
+        {},
+        {"247", "Holding Register", "65535", "1", "100", "N", "0", "[1,2]", ""}}},
+      {"ModbusReadReq_P61",
+       [] { return static_cast<TFTableEditor*>(FModbusReadReq_P61); },
+       {{"1", "Input Status", "0", "1", "1", "3", "[2000,8]", "Levels"},
+        {"247", "Input Register", "65535", "1", "100", "0", "[0,0]", ""}}},
   };
 }
 
