@@ -45,6 +45,7 @@
 #include "grid/output/CellGraphicLayout.h"
 #include "grid/output/ControlLook.h"
 #include "grid/printing/GridPrintTypes.h"
+#include "grid/output/HTMLHintWindow.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/forms/Timer.h"
 #include "toolkit/forms/WinApi.h"
@@ -2117,6 +2118,9 @@ private:
   TCellGraphic* checkGraphicOfRealRow(int ARealCol, int ARealRow, bool& Own);
   TCellGraphic* rowCheckGraphic(int ARow);
   bool clickRowCheckBox(TCellGraphic* G, int ARow);
+  // Grouping.AutoCheckGroup: a node's click reaches its rows, a row's click its node.
+  int checkGroupNode(int ARow);
+  void checkGroup(int ARealCol, int ARow, int ANode, bool State);
   bool textChecked(int ARealCol, int ARealRow);
   void progressAdded(int ARealCol, int ARow);
   TCellGraphic* baseGraphicOf(int ARealCol, int ARow, TCellType Kind);
@@ -2747,6 +2751,74 @@ private:
   template <typename Pred>
   void unhideRowsWhere(Pred Take);
   void restoreRows(std::vector<TGridItem> Items);
+
+public:
+  // =========================================================================
+  // Input: presses on cell objects (ExtGridCellPress.cpp) and the selection
+  // resizer (ExtGridSelectionResizer.cpp)
+  // =========================================================================
+  // Chooses the option of a radio-group cell under the point (offsets from the cell's top-left).
+  void ClickRadioGroup(int ARealCol, int ARow, int XOfs, int YOfs);
+  // The cell whose button is under the pointer, (-1, -1) when none: the painter draws it hot.
+  TPoint HoverButtonCell() const { return FHoverButton; }
+  // The cell whose button is held down, (-1, -1) when none.
+  TPoint PushedCellButton() const { return FPushedCellButton; }
+  TRect SelectionResizerRect();
+  TRadioClickEvent OnRadioClick;
+  TRadioButtonClickEvent OnRadioButtonClick;
+  TSelectionResizeEvent OnSelectionResize;
+  TSelectionResizeEvent OnSelectionResized;
+
+  // Header-cell editing (ExtGridHeaderEdit.cpp): MouseActions.FixedRowsEdit
+  // and FixedColsEdit say which click opens the editor over a fixed cell.
+  void StartEditOnClick(int ADisplCol, int ARow);
+  bool HeaderEditing() const;
+  // The change handler of both header editors: OnEditChange with the header cell.
+  void FixedCellEditChange(TObject* Sender);
+  TFixedEditEvent OnFixedEdit;
+
+  // Cell hints (ExtGridCellHint.cpp): the hint of the cell under the pointer.
+  void GetCellHint(std::string& HintStr, THintInfo& HintInfo);
+  bool AnchorHint() const { return FAnchorHint; }
+  void SetAnchorHint(bool Value) { FAnchorHint = Value; }
+  // Every normal cell hints its text.
+  bool HintShowCells() const { return FHintShowCells; }
+  void SetHintShowCells(bool Value) { FHintShowCells = Value; }
+  // A text that does not fit its cell is hinted.
+  bool HintShowLargeText() const { return FHintShowLargeText; }
+  void SetHintShowLargeText(bool Value) { FHintShowLargeText = Value; }
+  // Cell texts are hinted with their HTML tags (for the HTML hint window).
+  bool HTMLHint() const { return FHTMLHint; }
+  void SetHTMLHint(bool Value) { FHTMLHint = Value; }
+
+protected:
+  virtual void FixedEditRelay(int ACol, int ARow, TStrings* Values, TGridFixedCellEditor& AEditor);
+  void CMHintShow(TCMHintShow& Message) override;
+
+private:
+  void cellHint(std::string& HintStr, THintInfo& HintInfo, int ACol, int ARow, TPoint& Pos);
+  void cancelCellHint(int ACol, int ARow);
+  bool FAnchorHint = false;
+  bool FHintShowCells = false;
+  bool FHintShowLargeText = false;
+  bool FHTMLHint = false;
+  TPoint FLastHintPos{-1, -1};
+  THTMLHintResources FHintResources;
+  bool editHeaderByPress(TMouseButton Button, int X, int Y, int ACol, int ARow);
+  int FFixedColEdit = -1;
+  int FFixedRowEdit = -1;
+  bool pressCellObject(int X, int Y, int ACol, int ARow);
+  bool pressCellButton(int X, int Y, int ACol, int ARow);
+  void releaseCellButton(int X, int Y, int ACol, int ARow);
+  bool onCellButton(int X, int Y, int ACol, int ARow);
+  void hoverCellButton(int X, int Y, int ACol, int ARow);
+  bool onSelectionResizer(int X, int Y);
+  void startSelectionResize(int X, int Y);
+  void endSelectionResize();
+  TPoint FHoverButton{-1, -1};
+  TPoint FPushedCellButton{-1, -1};
+  TGridRect FDropSelection;
+  bool FMouseResize = false;
 
 public:
   // =========================================================================

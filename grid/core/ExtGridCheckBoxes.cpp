@@ -238,6 +238,7 @@ bool TExtStringGrid::ClickCheckBox(int ARealCol, int ARow, bool AskCanEdit) {
     CanEditCell(ARealCol, ARow, canEdit);
     if (!canEdit) return false;
   }
+  int node = checkGroupNode(ARow);
   bool state = false;
   bool textKind = false;
   switch (g->CellType) {
@@ -246,6 +247,12 @@ bool TExtStringGrid::ClickCheckBox(int ARealCol, int ARow, bool AskCanEdit) {
       state = g->CellBoolean;
       break;
     case ctTriStateCheckBox:
+      if (node == ARow) {
+        // A node's box shows its rows: a click checks them all or none, never grays.
+        g->CellCheckBoxState = g->CellCheckBoxState == cbChecked ? cbUnchecked : cbChecked;
+        state = g->CellCheckBoxState == cbChecked;
+        break;
+      }
       g->CellCheckBoxState = g->CellCheckBoxState == cbUnchecked ? cbGrayed
                              : g->CellCheckBoxState == cbGrayed  ? cbChecked
                                                                  : cbUnchecked;
@@ -264,10 +271,39 @@ bool TExtStringGrid::ClickCheckBox(int ARealCol, int ARow, bool AskCanEdit) {
   }
   RepaintCell(DisplColIndex(ARealCol), ARow);
   DoCheckBoxChange(ARealCol, ARow, state);
+  if (node >= 0) checkGroup(ARealCol, ARow, node, state);
   if (textKind && UndoRedo())
     UndoRedo()->RegisterChange(ARealCol, ARow, state ? CellCheckFalse(ARealCol, ARow) : CellCheckTrue(ARealCol, ARow),
                                state ? CellCheckTrue(ARealCol, ARow) : CellCheckFalse(ARealCol, ARow));
   return true;
+}
+
+// The node row a click on ARow reaches with AutoCheckGroup: the row itself
+// when it is a node, else the node that owns it; -1 for none.
+int TExtStringGrid::checkGroupNode(int ARow) {
+  if (!FGrouping.AutoCheckGroup()) return -1;
+  return IsNode(ARow) ? ARow : GetParentRow(ARow);
+}
+
+// The rows of a group are reached by their real rows, so a contracted node
+// (or one with a contracted node inside) reaches each of its rows once.
+void TExtStringGrid::checkGroup(int ARealCol, int ARow, int ANode, bool State) {
+  int nodeReal = RealRowIndex(ANode);
+  TCellGraphic* n = nodeAtReal(nodeReal);
+  if (!n) return;
+  int last = nodeEndReal(nodeReal, n);
+  if (ANode == ARow) {
+    for (int r = nodeReal + 1; r <= last; ++r) SetCheckBoxState(ARealCol, r, State);
+    return;
+  }
+  bool all = true, none = true;
+  for (int r = nodeReal + 1; r <= last; ++r) {
+    bool b = false;
+    if (!GetCheckBoxState(ARealCol, r, b)) continue;
+    all = all && b;
+    none = none && !b;
+  }
+  SetCheckBoxState(ARealCol, nodeReal, all ? cbChecked : none ? cbUnchecked : cbGrayed);
 }
 
 void TExtStringGrid::DoCheckBoxChange(int ARealCol, int ARow, bool State) {

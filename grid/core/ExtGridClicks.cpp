@@ -29,6 +29,7 @@ void TExtStringGrid::WMLButtonDblClk(TWMMouse& Message) {
     if (OnDblClickCell) OnDblClickCell(this, arow, acol);
     return;
   }
+  if (onCellButton(x, y, acol, arow)) return;  // the button's own, not even OnDblClick
   int realCol = RealColIndex(acol);
   if (HasClickableControl(realCol, arow)) return TBaseGrid::WMLButtonDblClk(Message);
   TBaseGrid::WMLButtonDblClk(Message);
@@ -49,6 +50,11 @@ void TExtStringGrid::WMLButtonDblClk(TWMMouse& Message) {
     TRect r = CellRect(DisplColIndex(b.X), b.Y);
     MouseDown(mbLeft, {}, r.Left + 4, r.Top + 4);
   }
+  FForceSel = oldForce;
+  if (arow < TCustomGrid::FixedRows() && MouseActions()->FixedRowsEdit() == fceDblClick)
+    StartEditOnClick(acol, arow);
+  else if (acol < TCustomGrid::FixedCols() && MouseActions()->FixedColsEdit() == fceDblClick)
+    StartEditOnClick(acol, arow);
 }
 
 // A double click near a header border auto-sizes the column left of it;

@@ -19,6 +19,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   MouseToCell(X, Y, acol, arow);
   bool valid = acol >= 0 && arow >= 0;
   if (valid) hoverRow(arow);
+  hoverCellButton(X, Y, acol, arow);
   trackHoverFixedCell(acol, arow);
   if (valid && FMouseSelectStart != -1) dragFixedPick(acol, arow, Y);
   trackFixedBorders(X, Y, valid);
@@ -43,6 +44,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     FLinkCursorShown = false;
     TBaseGrid::SetCursor(FOldCursor);
   }
+  cancelCellHint(acol, arow);
   if (FGridState == gsSelecting && SelectionRectangle() && !(Selection() == FMoveSelection)) {
     InvalidateGridRect(Selection());
     FMoveSelection = Selection();
@@ -104,7 +106,7 @@ void TExtStringGrid::trackFixedBorders(int X, int Y, bool Valid) {
 
 // What a press here would start; true when it set a cursor of its own.
 bool TExtStringGrid::armPressMode(int X, int Y, int ACol, int ARow) {
-  FMouseSelectMode = msNormal;
+  FMouseSelectMode = onSelectionResizer(X, Y) ? msResize : msNormal;
   if (ACol < 0 || ARow < 0) return false;
   int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
   if (ARow < fr && ACol < fc && MouseActions()->AllSelect()) FMouseSelectMode = msAll;
@@ -113,7 +115,7 @@ bool TExtStringGrid::armPressMode(int X, int Y, int ACol, int ARow) {
   else if (ACol < fc && ARow >= fr && ARow <= RowCount() - (FloatingFooter()->Visible() ? 2 : 1) &&
            MouseActions()->RowSelect() && !IsOnSizingBorder(X, Y))
     FMouseSelectMode = msRow;
-  return FMouseSelectMode != msNormal;
+  return FMouseSelectMode != msNormal && FMouseSelectMode != msResize;
 }
 
 void TExtStringGrid::fireSizing(int X, int Y) {
@@ -149,6 +151,7 @@ void TExtStringGrid::CMMouseLeave(TCMControlMsg& Message) {
   FMouseSelectMode = msNormal;
   FSizeFixed = FSizeFixedR = false;
   trackHoverFixedCell(-1, -1);
+  hoverCellButton(-1, -1, -1, -1);
   trackAnchor(-1, -1, -1, -1);
   if (HoverRow() && FHoverRowIdx >= 0) {
     int old = FHoverRowIdx;

@@ -19,6 +19,13 @@ using TCanClickCellEvent = std::function<void(TObject* Sender, int ARow, int ACo
 // A left release over a cell's check box or radio button (real column).
 using TCheckBoxMouseUpEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool State)>;
 using TRadioMouseUpEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+// A press chose an option of a radio group (display column) or a radio button (real column).
+using TRadioClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, int AIdx)>;
+using TRadioButtonClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
+// The selection resizer was dragged from OrigSelection to NewSelection.
+struct TGridRect;
+using TSelectionResizeEvent =
+    std::function<void(TObject* Sender, const TGridRect& OrigSelection, const TGridRect& NewSelection)>;
 
 // How a drag stands over the grid (the drop target tells it).
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };

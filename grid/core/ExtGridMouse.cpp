@@ -30,12 +30,18 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   MouseToCell(x, y, acol, arow);
   TGridRect sel0 = Selection();
   int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
+  if (onSelectionResizer(x, y)) {
+    startSelectionResize(x, y);
+    Message.Result = 1;
+    return;
+  }
 
   if (Options().Contains(goEditing) && MouseActions()->RangeSelectAndEdit() && !sel0.Contains(acol, arow))
     removeOption(goEditing);
   bool allow = true;
   if (OnCanClickCell) OnCanClickCell(this, arow, acol, allow);
   if (!allow) return;
+  if (FMouseSelectMode == msResize) return startSelectionResize(x, y);
   TShiftState shift = pressShift();
   bool valid = acol >= 0 && arow >= 0;
   if (MouseActions()->DisjunctCellSelect() && !shift.Contains(ssCtrl) && valid && !IsFixed(acol, arow)) {
@@ -60,6 +66,7 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   bool fixedArea = arow < fr || acol < fc;
   if (fixedArea || IsFixed(acol, arow)) HideInplaceEdit();
   bool customFixed = IsFixed(acol, arow) && !fixedArea;
+  if (pressCellObject(x, y, acol, arow)) return;
 
   if (MouseActions()->DisjunctRowSelect() && arow >= fr && (acol != 0 || !MouseActions()->HotmailRowSelect())) {
     if (shift.Contains(ssShift)) {
@@ -307,6 +314,13 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   endFixedSizing(x, y);
   int acol = -1, arow = -1;
   MouseToCell(x, y, acol, arow);
+  releaseCellButton(x, y, acol, arow);
+  if (onCellButton(x, y, acol, arow)) {
+    // The button's release alone: nothing else the press began stays open.
+    if (FGridState != gsNormal) FGridState = gsNormal;
+    if (MouseCapture()) SetMouseCapture(false);
+    return;
+  }
   int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
   bool valid = acol >= 0 && arow >= 0;
   if (FDoOnClick && valid && (arow < fr || acol < fc) && !onSizingLine(x, y) && OnClick) OnClick(this);
@@ -339,6 +353,7 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   TBaseGrid::WMLButtonUp(Message);
   if (deselected) FSelChange = false;
   if (FGridState == gsSelecting) FGridState = gsNormal;
+  endSelectionResize();
   if (ColMoveFlg || ColSizeFlg || moved || !valid) return;
   headerRelease(x, y, acol, arow);
 }
@@ -404,12 +419,16 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   FEditStart = true;
   auto done = MakeScopeGuard([this] { FEditStart = false; });
   TBaseGrid::MouseDown(Button, Shift, X, Y);
+  if (editHeaderByPress(Button, X, Y, acol, arow)) return;
   followSyncGrid();
   // A left click on a check box or radio of the cell it made current toggles it.
   if (Button != mbLeft || Shift.Contains(ssDouble) || acol != Col() || arow != Row() || acol < 0 || arow < 0) return;
   int rc = RealColIndex(acol);
-  if (HasCheckBox(rc, arow) && IsInCheckBox(rc, arow, X, Y)) ToggleCheck(rc, arow, false);
-  else if (HasRadioButton(rc, arow) || IsRadio(rc, arow)) ToggleRadio(rc, arow);
+  if (HasCheckBox(rc, arow) && IsInCheckBox(rc, arow, X, Y)) {
+    ToggleCheck(rc, arow, false);
+  } else if (HasRadioButton(rc, arow) && IsInCheckBox(rc, arow, X, Y) && ClickRadioButton(rc, arow, true)) {
+    if (OnRadioButtonClick) OnRadioButtonClick(this, rc, arow);
+  }
 }
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -5,6 +5,17 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/foundation/ExtUtil.h"
+#include "toolkit/forms/Forms.h"
+
+namespace {
+// The cursor follows the mouse only in an active form and never away from
+// an open editor.
+bool hoverMayFollow(TExtStringGrid* Grid) {
+  if (Grid->EditorMode() || Grid->CellControlEditing() || Grid->HeaderEditing()) return false;
+  TCustomForm* form = GetParentForm(Grid);
+  return form && form->Active();
+}
+}  // namespace
 
 // Counts whether the grid shows or not, so every EndUpdate has its
 // BeginUpdate; drawing is switched off while any lock is held.
@@ -66,7 +77,7 @@ void TExtStringGrid::WMTimer(TWMTimer& Message) {
     FSearchInc.clear();
     FSearchTics = 0;
   }
-  if (FHovering && !ComponentState().Contains(csDesigning)) {
+  if (FHovering && !ComponentState().Contains(csDesigning) && hoverMayFollow(this)) {
     TPoint p;
     if (GetCursorPos(p) && WindowFromPoint(p) == Handle()) {
       TPoint c = ScreenToClient(p);

@@ -25,3 +25,7 @@ bool StopHeaderEdit(TExtStringGrid* Grid, TWinControl* Editor, int Col, int Row)
 
 // The grid is stored without a test: a header editor without one only hides.
 TExtStringGrid* HeaderEditorGridOf(TComponent* AOwner) { return dynamic_cast<TExtStringGrid*>(AOwner); }
+
+void HeaderEditorChanged(TExtStringGrid* Grid, TWinControl* Editor) {
+  if (Grid) Grid->FixedCellEditChange(Editor);
+}

@@ -15,6 +15,8 @@ class TExtStringGrid;
 // validation refused the text (the editor then stays, focused, on the cell).
 bool StopHeaderEdit(TExtStringGrid* Grid, TWinControl* Editor, int Col, int Row);
 TExtStringGrid* HeaderEditorGridOf(TComponent* AOwner);
+// Each change of either editor's text reaches the grid's OnEditChange.
+void HeaderEditorChanged(TExtStringGrid* Grid, TWinControl* Editor);
 
 // A header editor on a text control of the toolkit. Col is a real column index.
 template <typename Base>
@@ -30,9 +32,15 @@ public:
   bool StopEdit() { return StopHeaderEdit(FGrid, this, FCol, FRow); }
 
 protected:
+  // Hiding the editor at the end of an edit moves the focus away again; that
+  // exit must not validate and write a second time.
   void DoExit() override {
     Base::DoExit();
-    StopEdit();
+    if (this->Visible()) StopEdit();
+  }
+  void Change() override {
+    Base::Change();
+    HeaderEditorChanged(FGrid, this);
   }
   // Enter neither beeps nor presses a default button.
   void KeyPress(char& Key) override {

@@ -51,6 +51,64 @@ TEST_F(CellObjectsTest, ThreeStateBoxCyclesAndReportsFalse) {
   EXPECT_TRUE(b);
 }
 
+// A group of rows 2..4 under node row 1 and a loose row 5; column 1 holds
+// the boxes, a three-state one on the node.
+class GroupCheckTest : public CellObjectsTest {
+protected:
+  void SetUp() override {
+    CellObjectsTest::SetUp();
+    grid->SetRowCount(7);
+    grid->AddNode(1, 4);
+    grid->AddCheckBox(1, 1, cbUnchecked);
+    for (int r = 2; r <= 5; ++r) grid->AddCheckBox(1, r, false, false);
+    grid->Grouping()->SetAutoCheckGroup(true);
+  }
+  TCheckBoxState nodeState() {
+    TCheckBoxState s = cbGrayed;
+    EXPECT_TRUE(grid->GetCheckBoxState(1, 1, s));
+    return s;
+  }
+  std::string rows() {
+    std::string s;
+    for (int r = 2; r <= 5; ++r) s += grid->IsChecked(1, r) ? '1' : '0';
+    return s;
+  }
+};
+
+TEST_F(GroupCheckTest, NodeBoxChecksItsRowsAndShowsTheirStates) {
+  grid->ToggleCheckBox(1, 1);
+  EXPECT_EQ(nodeState(), cbChecked);
+  EXPECT_EQ(rows(), "1110");  // row 5 is outside the group
+  grid->ToggleCheckBox(1, 3);
+  EXPECT_EQ(nodeState(), cbGrayed);
+  grid->ToggleCheckBox(1, 3);
+  EXPECT_EQ(nodeState(), cbChecked);
+  grid->ToggleCheckBox(1, 1);  // a checked node unchecks all
+  EXPECT_EQ(rows(), "0000");
+  grid->ToggleCheckBox(1, 2);
+  EXPECT_EQ(nodeState(), cbGrayed);
+  grid->ToggleCheckBox(1, 1);  // grayed goes to checked, never grayed by a click
+  EXPECT_EQ(nodeState(), cbChecked);
+  EXPECT_EQ(rows(), "1110");
+  grid->ToggleCheckBox(1, 5);  // a loose row leaves the node alone
+  EXPECT_EQ(nodeState(), cbChecked);
+}
+
+TEST_F(GroupCheckTest, ContractedNodeReachesItsHiddenRows) {
+  grid->ContractNode(1);
+  ASSERT_EQ(grid->RowCount(), 4);
+  grid->ToggleCheckBox(1, 1);
+  grid->ExpandNode(1);
+  EXPECT_EQ(rows(), "1110");
+}
+
+TEST_F(GroupCheckTest, WithoutAutoCheckTheNodeBoxCyclesAlone) {
+  grid->Grouping()->SetAutoCheckGroup(false);
+  grid->ToggleCheckBox(1, 1);
+  EXPECT_EQ(nodeState(), cbGrayed);
+  EXPECT_EQ(rows(), "0000");
+}
+
 TEST_F(CellObjectsTest, OnlyTextBackedBoxesRecordUndo) {
   DIreViziDidiVura undo(form);
   grid->SetUndoRedo(&undo);
