@@ -285,19 +285,22 @@ int TExtStringGrid::checkGroupNode(int ARow) {
   return IsNode(ARow) ? ARow : GetParentRow(ARow);
 }
 
-// The rows of a group are reached by their real rows, so a contracted node
-// (or one with a contracted node inside) reaches each of its rows once.
+// The rows of a group are reached by their real rows; rows hidden by a
+// contracted node are left as they are, as the check-box state of a hidden
+// row is not reached reliably by its real row yet.
 void TExtStringGrid::checkGroup(int ARealCol, int ARow, int ANode, bool State) {
   int nodeReal = RealRowIndex(ANode);
   TCellGraphic* n = nodeAtReal(nodeReal);
   if (!n) return;
   int last = nodeEndReal(nodeReal, n);
   if (ANode == ARow) {
-    for (int r = nodeReal + 1; r <= last; ++r) SetCheckBoxState(ARealCol, r, State);
+    for (int r = nodeReal + 1; r <= last; ++r)
+      if (!IsHiddenRow(r)) SetCheckBoxState(ARealCol, r, State);
     return;
   }
   bool all = true, none = true;
   for (int r = nodeReal + 1; r <= last; ++r) {
+    if (IsHiddenRow(r)) continue;
     bool b = false;
     if (!GetCheckBoxState(ARealCol, r, b)) continue;
     all = all && b;

@@ -13,6 +13,8 @@ namespace {
 class CellPressTest : public InputTest {
 protected:
   TPoint Inside(const TRect& r) const { return {r.Left + r.Width() / 2, r.Top + r.Height() / 2}; }
+  // Lets the double-click time pass, so that the next click is a click of its own.
+  void Later() { Driver.Advance(1000); }
 };
 
 TEST_F(CellPressTest, CellButtonClicksOnlyWhenReleasedOverIt) {
@@ -50,6 +52,7 @@ TEST_F(CellPressTest, ButtonOfACellThatMayNotBeEditedComesUpWithoutAClick) {
   EXPECT_EQ(clicks, 0);
   EXPECT_FALSE(grid->GetCellGraphic(2, 2)->CellBoolean);
   grid->ControlLook()->SetNoDisabledButtonLook(true);
+  Later();
   Driver.Click(grid, p.X, p.Y);
   EXPECT_EQ(clicks, 1);
 }
@@ -76,6 +79,7 @@ TEST_F(CellPressTest, ExpandButtonTogglesTheRowHeight) {
   TPoint p = Inside(grid->ExpandButtonRect(2, 2));
   Driver.Click(grid, p.X, p.Y);
   EXPECT_EQ(grid->RowHeights(2), 60);
+  Later();
   Driver.Click(grid, p.X, p.Y);
   EXPECT_EQ(grid->RowHeights(2), 24);
   EXPECT_EQ(seen, (std::vector<bool>{true, false}));
@@ -94,6 +98,7 @@ TEST_F(CellPressTest, RatingTakesHalfStarsOfNinePixels) {
   EXPECT_DOUBLE_EQ(asked, 1.5);
   EXPECT_DOUBLE_EQ(grid->Floats(2, 2), 1.5);
   allow = false;
+  Later();
   ClickCell(2, 2, {}, 50, 10);
   EXPECT_DOUBLE_EQ(asked, 2.5);
   EXPECT_DOUBLE_EQ(grid->Floats(2, 2), 1.5);
@@ -109,21 +114,25 @@ TEST_F(CellPressTest, RadioGroupOptionUnderThePressIsChosen) {
   under->Add("X");
   under->Add("Y");
   under->Add("Z");
+  grid->SetRowHeights(3, 60);  // room for three options one under another
   std::vector<std::string> clicks;
   grid->OnRadioClick = [&](TObject*, int c, int r, int i) {
     clicks.push_back(std::to_string(c) + "," + std::to_string(r) + ":" + std::to_string(i));
   };
   grid->Canvas()->Font()->Assign(grid->Font());
-  int gap = grid->ControlLook()->RadioSize();
+  TCellControlStyle style = grid->ControlLook()->ControlStyle();
+  int gap = style == csClassic || style == csFlat ? grid->ControlLook()->RadioSize() : 16;
   int endA = grid->Canvas()->TextWidth("A") + gap;
   ClickCell(2, 2, {}, endA + 2, 10);
   int idx = -1;
   ASSERT_TRUE(grid->GetRadioIdx(2, 2, idx));
   EXPECT_EQ(idx, 1);
+  Later();
   ClickCell(2, 2, {}, endA, 10);  // exactly on the boundary: nothing
   grid->GetRadioIdx(2, 2, idx);
   EXPECT_EQ(idx, 1);
   int line = std::max(gap, grid->Canvas()->TextHeight("gh"));
+  Later();
   ClickCell(3, 3, {}, 10, 2 * line + 1);
   grid->GetRadioIdx(3, 3, idx);
   EXPECT_EQ(idx, 2);
@@ -142,6 +151,7 @@ TEST_F(CellPressTest, NodeGlyphTogglesTheNodeWithoutMovingTheCursor) {
   EXPECT_EQ(grid->RowCount(), 6);
   EXPECT_EQ(Cursor(), (TGridCoord{2, 1}));
   grid->MouseActions()->SetMoveRowOnNodeClick(true);
+  Later();
   ClickCell(0, 2);
   EXPECT_EQ(grid->RowCount(), 8);
   EXPECT_EQ(Cursor().Y, 2);
