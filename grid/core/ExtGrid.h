@@ -2775,7 +2775,6 @@ public:
   bool HeaderEditing() const;
   // The change handler of both header editors: OnEditChange with the header cell.
   void FixedCellEditChange(TObject* Sender);
-  TFixedEditEvent OnFixedEdit;
 
   // Cell hints (ExtGridCellHint.cpp): the hint of the cell under the pointer.
   void GetCellHint(std::string& HintStr, THintInfo& HintInfo);
@@ -2792,7 +2791,6 @@ public:
   void SetHTMLHint(bool Value) { FHTMLHint = Value; }
 
 protected:
-  virtual void FixedEditRelay(int ACol, int ARow, TStrings* Values, TGridFixedCellEditor& AEditor);
   void CMHintShow(TCMHintShow& Message) override;
 
 private:

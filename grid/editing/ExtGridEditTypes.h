@@ -7,16 +7,12 @@
 #include <string>
 
 #include "grid/editing/EditFilters.h"
-#include "grid/foundation/ExtObj.h"
 #include "toolkit/graphics/GraphicsObjects.h"
 #include "toolkit/rtl/Types.h"
 
 class TEditLink;
 class TStrings;
 
-// A header cell's edit opens: the handler may fill Values and choose the editor.
-using TFixedEditEvent =
-    std::function<void(TObject* Sender, int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values)>;
 using TCellValidateWideEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, std::u16string& Value, bool& Valid)>;
 using TGetEditorPropEvent = std::function<void(TObject* Sender, int ACol, int ARow, TEditLink* AEditLink)>;

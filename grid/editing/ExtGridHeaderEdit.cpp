@@ -9,10 +9,6 @@ bool TExtStringGrid::HeaderEditing() const {
   return (EditTrans && EditTrans->Visible()) || (ComboTrans && ComboTrans->Visible());
 }
 
-void TExtStringGrid::FixedEditRelay(int ACol, int ARow, TStrings* Values, TGridFixedCellEditor& AEditor) {
-  if (OnFixedEdit) OnFixedEdit(this, ACol, ARow, AEditor, Values);
-}
-
 void TExtStringGrid::FixedCellEditChange(TObject* Sender) {
   auto* editor = dynamic_cast<TWinControl*>(Sender);
   if (editor && OnEditChange) OnEditChange(this, FFixedColEdit, FFixedRowEdit, editor->Text());
@@ -33,7 +29,7 @@ void TExtStringGrid::StartEditOnClick(int ACol, int ARow) {
   TGridFixedCellEditor kind = ACol == 0 ? MouseActions()->FixedColsEditor() : MouseActions()->FixedRowsEditor();
   TGridTransCombo* combo = HeaderCombo();
   combo->Items()->Assign(MouseActions()->FixedComboValues());
-  FixedEditRelay(ACol, ARow, combo->Items(), kind);
+  DoFixedEdit(ACol, ARow, kind, combo->Items());
   TRect r = CellRect(ACol, ARow);
   InflateRect(r, -1, -1);
   int realCol = RealColIndex(ACol);
