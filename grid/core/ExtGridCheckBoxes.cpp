@@ -86,15 +86,19 @@ bool TExtStringGrid::HasDataCheckBox(int ARealCol, int ARow) {
 // The graphic of a cell addressed by its real row: with hidden rows the
 // cell's own object where the row lives, else the cell's graphic (which
 // still yields the shared row and virtual check boxes).
+// A hidden row keeps its cell objects in its item, either bare or inside the
+// cell's properties; its displayed index names another row, so it is never
+// looked up by that.
 TCellGraphic* TExtStringGrid::checkGraphicOfRealRow(int ARealCol, int ARealRow, bool& Own) {
   Own = false;
-  if (NumHiddenRows() > 0) {
-    if (auto* g = dynamic_cast<TCellGraphic*>(GetRawObjectEx(ARealCol, ARealRow))) {
-      Own = true;
-      return g;
-    }
+  if (IsHiddenRow(ARealRow)) {
+    TObject* raw = GetRawObjectEx(ARealCol, ARealRow);
+    if (auto* props = dynamic_cast<TCellProperties*>(raw)) raw = props->GraphicObject();
+    auto* g = dynamic_cast<TCellGraphic*>(raw);
+    Own = g != nullptr;
+    return g;
   }
-  return GetCellGraphic(ARealCol, NumHiddenRows() > 0 ? RealToDisplRow(ARealRow) : ARealRow);
+  return GetCellGraphic(ARealCol, RealToDisplRow(ARealRow));
 }
 
 bool TExtStringGrid::textChecked(int ARealCol, int ARealRow) {
@@ -196,11 +200,6 @@ void TExtStringGrid::UnCheckAll(int ARealCol) {
 
 bool TExtStringGrid::ChangeCheckBoxState(int ARealCol, int ARow, bool State) {
   TCellGraphic* g = GetCellGraphic(ARealCol, ARow);
-  if (NumHiddenRows() > 0) {
-    int real = RealRowIndex(ARow);
-    auto* own = dynamic_cast<TCellGraphic*>(GetRawObjectEx(ARealCol, real));
-    g = own ? own : GetCellGraphic(ARealCol, real);
-  }
   if (!g) return false;
   switch (g->CellType) {
     case ctCheckBox:
@@ -285,22 +284,19 @@ int TExtStringGrid::checkGroupNode(int ARow) {
   return IsNode(ARow) ? ARow : GetParentRow(ARow);
 }
 
-// The rows of a group are reached by their real rows; rows hidden by a
-// contracted node are left as they are, as the check-box state of a hidden
-// row is not reached reliably by its real row yet.
+// The rows of a group are reached by their real rows, those hidden by a
+// contracted node included.
 void TExtStringGrid::checkGroup(int ARealCol, int ARow, int ANode, bool State) {
   int nodeReal = RealRowIndex(ANode);
   TCellGraphic* n = nodeAtReal(nodeReal);
   if (!n) return;
   int last = nodeEndReal(nodeReal, n);
   if (ANode == ARow) {
-    for (int r = nodeReal + 1; r <= last; ++r)
-      if (!IsHiddenRow(r)) SetCheckBoxState(ARealCol, r, State);
+    for (int r = nodeReal + 1; r <= last; ++r) SetCheckBoxState(ARealCol, r, State);
     return;
   }
   bool all = true, none = true;
   for (int r = nodeReal + 1; r <= last; ++r) {
-    if (IsHiddenRow(r)) continue;
     bool b = false;
     if (!GetCheckBoxState(ARealCol, r, b)) continue;
     all = all && b;

@@ -94,12 +94,24 @@ TEST_F(GroupCheckTest, NodeBoxChecksItsRowsAndShowsTheirStates) {
   EXPECT_EQ(nodeState(), cbChecked);
 }
 
-TEST_F(GroupCheckTest, ContractedNodeWritesNothingIntoOtherRows) {
+TEST_F(GroupCheckTest, ContractedNodeChecksItsHiddenRowsAndNoOthers) {
   grid->ContractNode(1);
   ASSERT_EQ(grid->RowCount(), 4);
   grid->ToggleCheckBox(1, 1);
   grid->ExpandNode(1);
-  EXPECT_EQ(rows(), "0000");
+  EXPECT_EQ(rows(), "1110");
+}
+
+TEST_F(GroupCheckTest, AHiddenRowsBoxIsReachedByItsRealRow) {
+  grid->ContractNode(1);  // real rows 2..4 hidden; real row 5 shows as row 2
+  EXPECT_TRUE(grid->SetCheckBoxState(1, 3, true));
+  bool b = false;
+  EXPECT_TRUE(grid->GetCheckBoxState(1, 3, b));
+  EXPECT_TRUE(b);
+  EXPECT_TRUE(grid->GetCheckBoxState(1, 5, b));
+  EXPECT_FALSE(b);  // the row now shown where the hidden one stood is untouched
+  grid->ExpandNode(1);
+  EXPECT_EQ(rows(), "0100");
 }
 
 TEST_F(GroupCheckTest, WithoutAutoCheckTheNodeBoxCyclesAlone) {
