@@ -60,6 +60,20 @@ TEST_F(DropDownBase, StylesFillPopupHeaderFooterAndButtons) {
   EXPECT_EQ(dd->BorderColor(), TColor(0x445566));
 }
 
+TEST_F(DropDownBase, TheStoredCheckedBorderOfStyleTenDrawsItsLow24Bits) {
+  dd->SetComponentStyle(tsWindowsVista);
+  auto* b = new TExtButton(form);
+  b->SetParent(form);
+  b->SetBounds(250, 40, 40, 20);
+  b->Appearance = dd->ButtonAppearance();
+  b->Style = tasCheck;
+  b->SetDown(true);
+  Driver.Pump();
+  EXPECT_EQ(dd->ButtonAppearance()->BorderColorChecked(), TColor(0x0FEDF9AB));  // kept as stored
+  EXPECT_EQ(Driver.PixelAt(b, 0, 10), TColor(0xEDF9AB));
+  EXPECT_EQ(Driver.PixelAt(b, 20, 0), TColor(0xEDF9AB));
+}
+
 struct KeyCase {
   const char* Name;
   bool Editable;
