@@ -6,6 +6,7 @@
 
 #include "grid/core/ExtCGrid.h"
 #include "grid/editing/GridCombo.h"
+#include "grid/editing/GridSpin.h"
 #include "grid/foundation/ExtUtil.h"
 #include "toolkit/rtl/SysUtils.h"
 
@@ -117,6 +118,12 @@ void TExtColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor) {
     SetEditLink(item->EditLink());
     ControlLook()->SetDropDownCount(item->DropDownCount());
     if (AEditor == edComboList || AEditor == edComboEdit) Combobox()->Items()->Assign(item->ComboItems());
+    if (AEditor == edSpinEdit || AEditor == edFloatSpinEdit || AEditor == edTimeSpinEdit ||
+        AEditor == edDateSpinEdit) {
+      SpinEdit()->SetMinValue(item->SpinMin());
+      SpinEdit()->SetMaxValue(item->SpinMax());
+      SpinEdit()->SetIncrement(item->SpinStep());
+    }
   }
   TExtStringGrid::GetCellEditor(ACol, ARow, AEditor);
 }
