@@ -4,6 +4,9 @@
 
 TAttachedLabel::TAttachedLabel(TWinControl* Control) : FControl(Control), FFont(std::make_unique<TFont>()) {}
 
+// The control hears of it (Removed) while this object still stands.
+TAttachedLabel::~TAttachedLabel() { delete FLabel; }
+
 std::string TAttachedLabel::Caption() const { return FLabel ? FLabel->Caption() : std::string(); }
 
 void TAttachedLabel::SetCaption(const std::string& Value) {
@@ -33,9 +36,11 @@ void TAttachedLabel::Place() {
   if (FLabel->Parent() != FControl->Parent()) FLabel->SetParent(FControl->Parent());
   FLabel->SetTransparent(FTransparent);
   FLabel->Font()->Assign(UseControlFont ? FControl->Font() : FFont.get());
+  if (FBold) FLabel->Font()->SetStyle(FLabel->Font()->Style() + TFontStyles{fsBold});
   FLabel->Canvas()->Font()->Assign(FLabel->Font());
-  int textWidth = FLabel->Canvas()->TextWidth(FLabel->Caption());
-  TPoint at = LabelOrigin(FPosition, FControl->BoundsRect(), textWidth, {FLabel->Width(), FLabel->Height()}, FMargin);
+  TRect calc{0, 0, 1000, 255};
+  FLabel->Canvas()->DrawText(FLabel->Caption(), calc, DT_CALCRECT | DT_HIDEPREFIX);
+  TPoint at = LabelOrigin(FPosition, FControl->BoundsRect(), calc.Right, {FLabel->Width(), FLabel->Height()}, FMargin);
   FLabel->SetLeft(at.X);
   FLabel->SetTop(at.Y);
   FLabel->SetVisible(FControl->Visible());
@@ -50,9 +55,6 @@ void TAttachedLabel::ControlVisibleChanged(bool Visible) {
 }
 
 void TAttachedLabel::SetBold(bool Bold) {
-  TFontStyles s = FFont->Style();
-  if (Bold) s.Include(fsBold);
-  else s.Exclude(fsBold);
-  FFont->SetStyle(s);
+  FBold = Bold;
   Place();
 }

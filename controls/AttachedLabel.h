@@ -1,7 +1,9 @@
 #pragma once
 // The caption label an editor control carries beside it: made on the first
 // caption, parented to the control's parent, placed by LabelPosition and
-// following the control's visibility and enabled state.
+// following the control's visibility and enabled state. The label belongs
+// to the control as owner; it goes with this object, and one freed elsewhere
+// is forgotten through Removed.
 
 #include <memory>
 #include <string>
@@ -13,6 +15,9 @@
 class TAttachedLabel {
 public:
   explicit TAttachedLabel(TWinControl* Control);
+  ~TAttachedLabel();
+  TAttachedLabel(const TAttachedLabel&) = delete;
+  TAttachedLabel& operator=(const TAttachedLabel&) = delete;
   TLabel* Label() const { return FLabel; }
   std::string Caption() const;
   void SetCaption(const std::string& Value);
@@ -30,6 +35,7 @@ public:
   void Place();
   void ControlEnabledChanged(bool Enabled);
   void ControlVisibleChanged(bool Visible);
+  // The focus look: bold over the label's font, which itself stays as set.
   void SetBold(bool Bold);
   // The control's Notification passes removals on: a label freed elsewhere is forgotten.
   void Removed(TComponent* AComponent) {
@@ -46,4 +52,5 @@ private:
   int FMargin = 4;
   bool FTransparent = false;
   bool FAlwaysEnabled = false;
+  bool FBold = false;
 };

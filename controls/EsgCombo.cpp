@@ -12,21 +12,18 @@ constexpr TColor DisabledThemedFrame = 0xB99D7F;
 }
 
 TEsgCustomCombo::TEsgCustomCombo(TComponent* AOwner)
-    : TCustomComboBox(AOwner), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2), FLabelFont(std::make_unique<TFont>()) {
-  FLabelFont->OnChange = [this](TObject*) {
+    : TCustomComboBox(AOwner), FButtonWidth(GetSystemMetrics(SM_CXVSCROLL) + 2), FLabel(this) {
+  FLabel.Font()->OnChange = [this](TObject*) {
     placeLabel();
     if (ComponentState().Contains(csDesigning) && !ComponentState().Contains(csLoading)) SetParentFont(false);
   };
 }
 
-TEsgCustomCombo::~TEsgCustomCombo() {
-  FLabelFont->OnChange = nullptr;
-  delete FLabel;  // notifies this combo, which forgets it
-}
+TEsgCustomCombo::~TEsgCustomCombo() { FLabel.Font()->OnChange = nullptr; }
 
 void TEsgCustomCombo::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomComboBox::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FLabel) FLabel = nullptr;
+  if (Operation == opRemove) FLabel.Removed(AComponent);
 }
 
 void TEsgCustomCombo::SetBorderColor(TColor v) {
@@ -69,8 +66,7 @@ void TEsgCustomCombo::Loaded() {
   TCustomComboBox::Loaded();
   if (FDropWidth > 0) SetDroppedWidth(FDropWidth);
   FOldColor = Color();
-  if (FLabel && !FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
-  if (FLabel && ParentFont()) FLabel->Font()->Assign(Font());
+  FLabel.ControlEnabledChanged(Enabled());
   placeLabel();
   Init();
 }
@@ -82,39 +78,16 @@ void TEsgCustomCombo::SelectItem(const std::string& AString) {
 
 // ---- label ----
 
-std::string TEsgCustomCombo::LabelCaption() const { return FLabel ? FLabel->Caption() : std::string(); }
-
-void TEsgCustomCombo::SetLabelCaption(const std::string& v) {
-  if (!FLabel) {
-    FLabel = new TLabel(this);
-    FLabel->SetParent(Parent());
-    FLabel->SetFocusControl(this);
-    FLabel->Font()->Assign(FLabelFont.get());
-    FLabel->SetParentFont(ParentFont());
-  }
-  FLabel->SetCaption(v);
-  placeLabel();
-}
-
 void TEsgCustomCombo::SetLabelFont(const TFont* v) {
   if (ParentFont()) return;
-  FLabelFont->Assign(v);
+  FLabel.Font()->Assign(v);
   placeLabel();
 }
 
+// With the parent's font the label shows the combo's own.
 void TEsgCustomCombo::placeLabel() {
-  if (!FLabel) return;
-  if (FLabel->Parent() != Parent()) FLabel->SetParent(Parent());
-  FLabel->SetTransparent(FLabelTransparent);
-  if (!ParentFont()) FLabel->Font()->Assign(FLabelFont.get());
-  TRect calc{0, 0, 1000, 255};
-  FLabel->Canvas()->Font()->Assign(FLabel->Font());
-  FLabel->Canvas()->DrawText(FLabel->Caption(), calc, DT_CALCRECT | DT_HIDEPREFIX);
-  TPoint at = LabelOrigin(FLabelPosition, BoundsRect(), calc.Right, {FLabel->Width(), FLabel->Height()},
-                          FLabelMargin);
-  FLabel->SetLeft(at.X);
-  FLabel->SetTop(at.Y);
-  FLabel->SetVisible(Visible());
+  FLabel.UseControlFont = ParentFont();
+  FLabel.Place();
 }
 
 void TEsgCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -124,31 +97,24 @@ void TEsgCustomCombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 
 void TEsgCustomCombo::CMVisibleChanged(TMessage& Message) {
   TCustomComboBox::CMVisibleChanged(Message);
-  if (FLabel) FLabel->SetVisible(Visible());
+  FLabel.ControlVisibleChanged(Visible());
 }
 
 void TEsgCustomCombo::SetEnabled(bool v) {
   bool changed = v != Enabled();
   TCustomComboBox::SetEnabled(v);
   if (!changed || ComponentState().Contains(csLoading) || ComponentState().Contains(csDesigning)) return;
-  if (FLabel && !FLabelAlwaysEnabled) FLabel->SetEnabled(v);
+  FLabel.ControlEnabledChanged(v);
   placeLabel();
 }
 
 void TEsgCustomCombo::CMParentFontChanged(TMessage& Message) {
   TCustomComboBox::CMParentFontChanged(Message);
-  if (FLabel && ParentFont()) {
-    FLabel->Font()->Assign(Font());
-    placeLabel();
-  }
+  placeLabel();
 }
 
 void TEsgCustomCombo::setLabelBold(bool Bold) {
-  if (!FFocusLabel || !FLabel) return;
-  TFontStyles s = FLabel->Font()->Style();
-  if (Bold) s.Include(fsBold);
-  else s.Exclude(fsBold);
-  FLabel->Font()->SetStyle(s);
+  if (FFocusLabel) FLabel.SetBold(Bold);
 }
 
 // ---- focus, hover, enabled ----

@@ -8,9 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "controls/LabelPosition.h"
+#include "controls/AttachedLabel.h"
 #include "toolkit/forms/std/ComboBox.h"
-#include "toolkit/forms/std/Label.h"
 
 class TEsgCustomCombo : public TCustomComboBox {
 public:
@@ -47,21 +46,21 @@ public:
   int DropWidth() const { return FDropWidth; }
   void SetDropWidth(int v);
 
-  std::string LabelCaption() const;
+  std::string LabelCaption() const { return FLabel.Caption(); }
   // Makes the label on first use, beside the combo on its parent.
-  void SetLabelCaption(const std::string& v);
-  TLabelPosition LabelPosition() const { return FLabelPosition; }
-  void SetLabelPosition(TLabelPosition v) { FLabelPosition = v; placeLabel(); }
-  int LabelMargin() const { return FLabelMargin; }
-  void SetLabelMargin(int v) { FLabelMargin = v; placeLabel(); }
-  bool LabelTransparent() const { return FLabelTransparent; }
-  void SetLabelTransparent(bool v) { FLabelTransparent = v; placeLabel(); }
-  bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
-  void SetLabelAlwaysEnabled(bool v) { FLabelAlwaysEnabled = v; placeLabel(); }
-  TFont* LabelFont() const { return FLabelFont.get(); }
+  void SetLabelCaption(const std::string& v) { FLabel.SetCaption(v); }
+  TLabelPosition LabelPosition() const { return FLabel.Position(); }
+  void SetLabelPosition(TLabelPosition v) { FLabel.SetPosition(v); }
+  int LabelMargin() const { return FLabel.Margin(); }
+  void SetLabelMargin(int v) { FLabel.SetMargin(v); }
+  bool LabelTransparent() const { return FLabel.Transparent(); }
+  void SetLabelTransparent(bool v) { FLabel.SetTransparent(v); }
+  bool LabelAlwaysEnabled() const { return FLabel.AlwaysEnabled(); }
+  void SetLabelAlwaysEnabled(bool v) { FLabel.SetAlwaysEnabled(v); }
+  TFont* LabelFont() const { return FLabel.Font(); }
   // Ignored while the combo takes its parent's font.
   void SetLabelFont(const TFont* v);
-  TLabel* ComboLabel() const { return FLabel; }
+  TLabel* ComboLabel() const { return FLabel.Label(); }
 
   // Plain stores, read by the custom button drawing.
   TColor ButtonColor() const { return FButtonColor; }
@@ -130,12 +129,7 @@ private:
   int FDropWidth = 0;
   bool FIsWinXP = false;
   bool FButtonHover = false;
-  bool FLabelAlwaysEnabled = false;
-  bool FLabelTransparent = false;
-  int FLabelMargin = 4;
-  std::unique_ptr<TFont> FLabelFont;
-  TLabelPosition FLabelPosition = lpLeftTop;
-  TLabel* FLabel = nullptr;
+  TAttachedLabel FLabel;
   TColor FFlatLineColor = clNone;
   bool FFlatParentColor = true;
   TColor FFocusColor = clNone;

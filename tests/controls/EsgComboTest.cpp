@@ -112,3 +112,30 @@ TEST_F(EsgComboTest, FlatComboShowsItsParentColourWhileDisabled) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EsgComboTest, ALabelFreedElsewhereIsForgottenAndMadeAgain) {
+  combo->SetLabelCaption("Kind");
+  delete combo->ComboLabel();
+  EXPECT_EQ(combo->ComboLabel(), nullptr);
+  EXPECT_EQ(combo->LabelCaption(), "");
+  combo->SetBounds(160, 80, 120, 24);  // places no freed label
+  combo->SetVisible(false);
+  combo->SetLabelCaption("Again");
+  ASSERT_NE(combo->ComboLabel(), nullptr);
+  EXPECT_EQ(combo->ComboLabel()->Caption(), "Again");
+}
+
+TEST_F(EsgComboTest, TheFocusBoldLeavesTheLabelFontAsSet) {
+  combo->SetLabelCaption("Kind");
+  combo->SetFocusLabel(true);
+  Driver.Focus(other);
+  Driver.Focus(combo);
+  EXPECT_TRUE(combo->ComboLabel()->Font()->Style().Contains(fsBold));
+  EXPECT_FALSE(combo->LabelFont()->Style().Contains(fsBold));
+  Driver.Focus(other);
+  EXPECT_FALSE(combo->ComboLabel()->Font()->Style().Contains(fsBold));
+}
+
+}  // namespace
