@@ -116,6 +116,7 @@ TEST_F(SpecialEditorsTest, EscRestoresDateAndTimeTogether) {
 
 TEST_F(SpecialEditorsTest, LeavingASpinClampsTheCell) {
   grid->Columns()->Items(TextCol)->SetEditor(edSpinEdit);
+  grid->Columns()->Items(TextCol)->SetSpinMax(100);  // the column's limits reach the spin
   GoTo(TextCol, 1);
   Driver.PressKey(VK_F2);
   Driver.Type("150");
@@ -125,6 +126,7 @@ TEST_F(SpecialEditorsTest, LeavingASpinClampsTheCell) {
 
 TEST_F(SpecialEditorsTest, SpinValueKeysStayWithinTheLimits) {
   grid->Columns()->Items(TextCol)->SetEditor(edSpinEdit);
+  grid->Columns()->Items(TextCol)->SetSpinMax(100);
   grid->SetCells(TextCol, 1, "99");
   std::vector<std::pair<int, bool>> clicks;
   grid->OnSpinClick = [&](TObject*, int, int, int v, bool up) { clicks.push_back({v, up}); };
