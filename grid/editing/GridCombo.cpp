@@ -5,6 +5,7 @@
 #include "grid/editing/GridCombo.h"
 
 #include "grid/core/ExtGrid.h"
+#include "grid/editing/GridWrapperSupport.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/rtl/Exceptions.h"
@@ -212,39 +213,9 @@ void TGridCombo::KeyDown(uint16_t& Key, TShiftState Shift) {
   Key = 0;
 }
 
-// Left at the start or Right at the end of an editable combo's text walks
-// to the cell beside.
-void TGridCombo::walkOut(bool Forward) {
-  int col = FGrid->Col(), row = FGrid->Row();
-  int next = Forward ? col + FGrid->CellSpan(FGrid->RealColIndex(col), row).X + 1 : col - 1;
-  if (FGrid->HasClickableControl(FGrid->RealColIndex(next), row)) {
-    if (FGrid->ValidateCell(Text())) {
-      FGrid->HideInplaceEdit();
-      FGrid->SetCol(next);
-    }
-    return;
-  }
-  FGrid->SetFocus();
-  TAdvanceDirection saved = FGrid->Navigation()->AdvanceDirection();
-  FGrid->Navigation()->SetAdvanceDirection(adLeftRight);
-  FGrid->AdvanceToNextCell(col, row, true, true, Forward, false, true);
-  FGrid->Navigation()->SetAdvanceDirection(saved);
-  if (FGrid->Navigation()->CursorWalkAlwaysEdit()) FGrid->TCustomGrid::ShowEditor();
-}
-
 void TGridCombo::KeyUp(uint16_t& Key, TShiftState Shift) {
-  bool plain = !Shift.Contains(ssShift) && !Shift.Contains(ssAlt) && !Shift.Contains(ssCtrl);
-  if (Style() == csDropDown && FGrid->Navigation()->CursorWalkEditor() && SelLength() == 0 && plain) {
-    int col = FGrid->Col();
-    if (Key == VK_LEFT && SelStart() == 0 && col > FGrid->FixedCols()) {
-      Key = 0;
-      walkOut(false);
-    } else if (Key == VK_RIGHT && SelStart() == static_cast<int>(Text().size()) &&
-               col < FGrid->ColCount() - FGrid->FixedRightCols() - 1) {
-      Key = 0;
-      walkOut(true);
-    }
-  }
+  if (Style() == csDropDown && SelLength() == 0)
+    WalkOutOfEditor(FGrid, Text(), Key, Shift, SelStart() == 0, SelStart() == static_cast<int>(Text().size()));
   FGrid->FNoAutoAdvance = false;
   if (Key != VK_RETURN) TEsgComboBox::KeyUp(Key, Shift);
   DoChange();

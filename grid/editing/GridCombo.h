@@ -40,7 +40,6 @@ private:
   bool isList() const { return Style() == csDropDownList || DroppedDown(); }
   void fireItemChange(bool EditChange);
   bool validateText(bool SelectAllOnRefusal);
-  void walkOut(bool Forward);
 
   TExtStringGrid* FGrid;
 };

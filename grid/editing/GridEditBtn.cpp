@@ -142,6 +142,9 @@ void TGridEditBtn::KeyDown(uint16_t& Key, TShiftState Shift) {
 
 void TGridEditBtn::KeyUp(uint16_t& Key, TShiftState Shift) {
   if (FGrid->OnKeyUp) FGrid->OnKeyUp(FGrid, Key, Shift);
+  // Left walks only when the caret stood at the start before the key moved it.
+  if (SelLength() == 0)
+    WalkOutOfEditor(FGrid, Text(), Key, Shift, FSelKeyDown == 0, SelStart() == static_cast<int>(Text().size()));
   if (Key != VK_RETURN) TEsgEditBtn::KeyUp(Key, Shift);
   if (WorkMode) CompleteCellEditorText(FGrid, this);
 }

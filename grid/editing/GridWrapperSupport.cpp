@@ -29,3 +29,38 @@ bool TabOutOfEditor(TExtStringGrid* Grid, uint16_t& Key, TShiftState Shift) {
   Key = 0;
   return true;
 }
+
+namespace {
+
+void walkTo(TExtStringGrid* Grid, const std::string& Text, bool Forward) {
+  const int col = Grid->Col(), row = Grid->Row();
+  const int next = Forward ? col + Grid->CellSpan(Grid->RealColIndex(col), row).X + 1 : col - 1;
+  if (Grid->HasClickableControl(Grid->RealColIndex(next), row)) {
+    if (Grid->ValidateCell(Text)) {
+      Grid->HideInplaceEdit();
+      Grid->SetCol(next);
+    }
+    return;
+  }
+  Grid->SetFocus();
+  const TAdvanceDirection saved = Grid->Navigation()->AdvanceDirection();
+  Grid->Navigation()->SetAdvanceDirection(adLeftRight);
+  Grid->AdvanceToNextCell(col, row, true, true, Forward, false, true);
+  Grid->Navigation()->SetAdvanceDirection(saved);
+  if (Grid->Navigation()->CursorWalkAlwaysEdit()) Grid->TCustomGrid::ShowEditor();
+}
+
+}  // namespace
+
+bool WalkOutOfEditor(TExtStringGrid* Grid, const std::string& Text, uint16_t& Key, TShiftState Shift, bool AtStart,
+                     bool AtEnd) {
+  const bool plain = !Shift.Contains(ssShift) && !Shift.Contains(ssAlt) && !Shift.Contains(ssCtrl);
+  if (!Grid->Navigation()->CursorWalkEditor() || !plain) return false;
+  const int col = Grid->Col();
+  const bool left = Key == VK_LEFT && AtStart && col > Grid->FixedCols();
+  const bool right = Key == VK_RIGHT && AtEnd && col < Grid->ColCount() - Grid->FixedRightCols() - 1;
+  if (!left && !right) return false;
+  Key = 0;
+  walkTo(Grid, Text, right);
+  return true;
+}

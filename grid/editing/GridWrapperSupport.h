@@ -20,3 +20,10 @@ bool ClaimEditorKey(TExtStringGrid* Grid, TCMWantSpecialKey& Message, bool GoTab
 bool TabOutOfEditor(TExtStringGrid* Grid, uint16_t& Key, TShiftState Shift);
 // OnEditChange with the current cell.
 void NotifyEditChange(TExtStringGrid* Grid, const std::string& Text);
+// Cursor walking (Navigation.CursorWalkEditor, no selection, no Shift, Alt
+// or Ctrl): Left at the start (AtStart) or Right at the end (AtEnd) of an
+// editor's text leaves it for the cell beside. A clickable-control cell is
+// entered directly once the text validates; any other cell through the
+// left-right advance. Key becomes 0 when the cursor walks; true then.
+bool WalkOutOfEditor(TExtStringGrid* Grid, const std::string& Text, uint16_t& Key, TShiftState Shift, bool AtStart,
+                     bool AtEnd);
