@@ -53,6 +53,7 @@ bool TCustomItemSelector::disabledItem(int Index) const {
 // ---- selection and hot cell
 
 void TCustomItemSelector::SetItemIndex(int Value) {
+  Value = std::max(Value, -1);  // any index below -1 means no selection
   if (disabledItem(Value)) return;
   if (FItemIndex >= 0 && FItemIndex != Value) {
     const int old = FItemIndex;
@@ -67,6 +68,7 @@ void TCustomItemSelector::SetItemIndex(int Value) {
 }
 
 void TCustomItemSelector::SetItemHot(int Index) {
+  Index = std::max(Index, -1);
   if (Index == FItemHot || disabledItem(Index)) return;
   if (FItemHot >= 0) {
     const int old = FItemHot;

@@ -256,6 +256,10 @@ TEST_F(ItemSelector, SelectingTheSameIndexFiresAgainAndDisabledCellsRefuse) {
   EXPECT_EQ(selects, 3);
   sel->SelectNext();
   EXPECT_EQ(sel->ItemIndex(), 7);
+  sel->SetItemIndex(-5);
+  EXPECT_EQ(sel->ItemIndex(), -1);
+  panel()->SetItemHot(-3);
+  EXPECT_EQ(sel->ItemHot(), -1);
 }
 
 TEST_F(ItemSelector, LookupMatchesTheStartOfTheTagFreeCaption) {
