@@ -1,5 +1,7 @@
 #include "controls/ExtWatchAppearance.h"
 
+#include <algorithm>
+
 #include "toolkit/rtl/Math.h"
 
 namespace {
@@ -250,6 +252,9 @@ void quarterMarks(TWatchAppearance& a, TTickMarks Ticks, int Length, int Width, 
 
 const TColor kBlack = TColor(0);
 
+// Lengths that follow the watch size fit their byte: a huge watch gets 255, not a wrapped value.
+uint8_t byteLength(double Length) { return uint8_t(std::min<int64_t>(255, Round(Length))); }
+
 }  // namespace
 
 TWatchStyleSwitches ApplyWatchStyle(TWatchAppearance& a, TWatchStyle Style, int m) {
@@ -377,8 +382,8 @@ TWatchStyleSwitches ApplyWatchStyle(TWatchAppearance& a, TWatchStyle Style, int 
     case TWatchStyle::wsSuperNova:
       a.SetBackgroundColorTo(TColor(0xD1D3D3));
       a.SetBorderColor(none);
-      a.SetHourMarkLength(uint8_t(Round(m / 4.5)));
-      a.SetMinuteMarkLength(uint8_t(m / 3));
+      a.SetHourMarkLength(byteLength(m / 4.5));
+      a.SetMinuteMarkLength(byteLength(m / 3));
       a.SetMinuteColor(TColor(0x808080));
       hands(a, psLine, kBlack, clBtnShadow, 0, kBlack, a.MinutePointerShadow(), 0);
       a.SetCenterPointSize(10);
@@ -396,7 +401,7 @@ TWatchStyleSwitches ApplyWatchStyle(TWatchAppearance& a, TWatchStyle Style, int 
       hands(a, psLine, TColor(0x0000FF), none, 2, TColor(0x00FFFF), none, 2);
       a.SetSecondPointer(TColor(0x188BFE));
       centre(a, TColor(0x191919), TColor(0xFF0000), kBlack, 0);
-      a.SetCenterPointSize(uint8_t(Round(m / 3.6)));
+      a.SetCenterPointSize(byteLength(m / 3.6));
       styleFont(a.HourFont(), TColor(0x797979), "Times New Roman", 9, false);
       sw = {0, 1, false};
       break;

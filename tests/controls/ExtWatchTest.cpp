@@ -191,6 +191,13 @@ TEST_F(Watch, StyleLengthsFollowTheWatchSize) {
   EXPECT_FALSE(watch->ShowAMPM());
   watch->SetStyle(TWatchStyle::wsSports);
   EXPECT_EQ(watch->Appearance()->CenterPointSize(), 50);
+  // A huge watch keeps the lengths at the largest byte instead of wrapping them.
+  watch->SetBounds(0, 0, 1200, 1200);
+  watch->SetStyle(TWatchStyle::wsSuperNova);
+  EXPECT_EQ(watch->Appearance()->HourMarkLength(), 255);
+  EXPECT_EQ(watch->Appearance()->MinuteMarkLength(), 255);
+  watch->SetStyle(TWatchStyle::wsSports);
+  EXPECT_EQ(watch->Appearance()->CenterPointSize(), 255);
 }
 
 TEST_F(Watch, ComponentStylesColourFaceMarksAndHands) {
