@@ -78,3 +78,8 @@ std::string Too_Many_Rows_Text(const std::string& File, int Capacity) {
   return File + " holds more than " + IntToStr(Capacity) + " rows: only the first " + IntToStr(Capacity) +
          " are shown";
 }
+
+std::string Bad_Frame_Reference_Text(int Row, const std::string& Attribute, const std::string& Value, int Frames) {
+  return "Row " + IntToStr(Row) + ": " + Attribute + " \"" + Value + "\" names no frame of the J1939 file, which holds " +
+         IntToStr(Frames) + " frames";
+}

@@ -46,3 +46,7 @@ std::string Insert_Row_Refused_Text(int Last_Row);
 std::string Incomplete_File_Question(const std::string& File);
 // More rows in the file than the table holds; they are not shown.
 std::string Too_Many_Rows_Text(const std::string& File, int Capacity);
+
+// A file row whose frame reference names no frame of the J1939 file (Frames
+// frames there): the row is not shown and OK asks before it is lost.
+std::string Bad_Frame_Reference_Text(int Row, const std::string& Attribute, const std::string& Value, int Frames);

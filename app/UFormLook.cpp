@@ -10,6 +10,8 @@ constexpr int Button_Panel_Height = 44;
 constexpr int Dialog_Button_Width = 100;
 constexpr int Dialog_Button_Height = 30;
 
+}  // namespace
+
 // A plain coloured band along one edge of the form, for the title or the buttons.
 TPanel* Make_Band(TCustomForm* Form, TAlign Align, int Height, TColor Color) {
   auto* p = new TPanel(Form);
@@ -22,8 +24,6 @@ TPanel* Make_Band(TCustomForm* Form, TAlign Align, int Height, TColor Color) {
   p->SetShowCaption(false);
   return p;
 }
-
-}  // namespace
 
 void Set_Form_Look(TCustomForm* Form, bool SystemMenu) {
   Form->SetBorderStyle(bsSingle);

@@ -23,6 +23,9 @@ inline constexpr TColor Link_Color = 0xC05000;
 // when SystemMenu is false).
 void Set_Form_Look(TCustomForm* Form, bool SystemMenu = true);
 
+// A plain coloured band along one edge of the form (or of a panel band below).
+TPanel* Make_Band(TCustomForm* Form, TAlign Align, int Height, TColor Color);
+
 struct TTitlePanel {
   TPanel* P_Title = nullptr;
   TLabel* L_SW_Code = nullptr;

@@ -3,6 +3,12 @@
 // are shown modally; the output steps stop at their checks.
 #include "app/ULanguage.h"
 #include "app/UTessimatoreFirmWare.h"
+#include "editors/UDefineJ1939Map.h"
+#include "editors/UDefine_Client_SDO.h"
+#include "editors/UDefine_NodeGuard.h"
+#include "editors/UDefine_RPDO.h"
+#include "editors/UDefine_Server_SDO.h"
+#include "editors/UDefine_TPDO.h"
 #include "editors/UModbusReadRequest.h"
 #include "editors/UModbusWriteRequest.h"
 #include "editors/UParGen.h"
@@ -30,6 +36,14 @@ void TFTessimatoreFirmWare::Show_Other_Product_Step(TObject* Sender) {
       {Btn_Modbus_Read_Request, FModbusReadRequest},
       {Btn_Receive_CAN, FReceive_CAN_Frames},
       {Btn_Transmit_CAN, FTransmit_CAN_Frames},
+      {Btn_Define_Receive_J1939, FDefineRecJ1939},
+      {Btn_Define_Transmit_J1939, FDefineTransJ1939},
+      {Btn_Define_Receive_TPDO, FDefine_TPDO},
+      {Btn_Define_Transmit_RPDO, FDefine_RPDO},
+      {Btn_Define_Receive_SDO, FDefine_Server_SDO_Read},
+      {Btn_Define_Transmit_SDO, FDefine_Server_SDO_Write},
+      {Btn_Set_SDO_Client, FDefine_Client_SDO},
+      {Btn_Set_NodeGuard, FDefine_NodeGuard},
   };
   for (auto [button, form] : steps)
     if (Sender == button && form) form->ShowModal();
@@ -38,3 +52,5 @@ void TFTessimatoreFirmWare::Show_Other_Product_Step(TObject* Sender) {
 void TFTessimatoreFirmWare::Check_Create_GSD() { Run_GSD_Step(); }
 
 void TFTessimatoreFirmWare::Update_Device() { Run_Update_Device_Step(); }
+
+void TFTessimatoreFirmWare::Create_EDS() { ::Create_EDS(); }

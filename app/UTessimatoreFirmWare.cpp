@@ -268,6 +268,7 @@ void TFTessimatoreFirmWare::Btn_Click(TObject* Sender) {
   else if (Sender == Btn_Transmit_J1939) Show_Transmit_J1939();
   else if (Sender == Btn_GSD_File) Check_Create_GSD();
   else if (Sender == Btn_CreateBin) Update_Device();
+  else if (Sender == Btn_CANopen_EDSFile) Create_EDS();
   else Show_Other_Product_Step(Sender);
 }
 

@@ -91,6 +91,8 @@ public:
   void Show_Other_Product_Step(TObject* Sender);
   void Check_Create_GSD();
   void Update_Device();
+  // The EDS File step (its button is hidden in this build).
+  void Create_EDS();
 
   // Windows created after this one add their Set_Lang here, in creation order;
   // Change_Language calls them after the main window's own.

@@ -6,9 +6,15 @@
 #include "app/USoftOptions.h"
 #include "app/UTessimatoreFirmWare.h"
 #include "editors/UConf_Regs_P61.h"
+#include "editors/UDefineJ1939Map.h"
+#include "editors/UDefine_Client_SDO.h"
+#include "editors/UDefine_NodeGuard.h"
+#include "editors/UDefine_RPDO.h"
+#include "editors/UDefine_Server_SDO.h"
+#include "editors/UDefine_TPDO.h"
 #include "editors/UModbusReadRequest.h"
-#include "editors/UModbus_P61_Requests.h"
 #include "editors/UModbusWriteRequest.h"
+#include "editors/UModbus_P61_Requests.h"
 #include "editors/UParGen.h"
 #include "editors/UReceiveJ1939.h"
 #include "editors/UReceiveJ1939_P63.h"
@@ -20,6 +26,8 @@
 #include "editors/UTransmit_J1939_Frame_Atmel_P75.h"
 #include "editors/UTransmit_J1939_Frames_P68.h"
 #include "outputs/UBootCANForm.h"
+#include "outputs/UBootSerForm.h"
+#include "outputs/UBootTCPForm.h"
 
 void Create_Windows() {
   Application->CreateForm(FTessimatoreFirmWare);
@@ -44,8 +52,20 @@ void Create_Windows() {
   Application->CreateForm(FConf_Regs_P61);
   Application->CreateForm(FReceive_CAN_Frames);
   Application->CreateForm(FTransmit_CAN_Frames);
+  Application->CreateForm(FDefineRecJ1939);
+  Application->CreateForm(FDefineTransJ1939);
+  Application->CreateForm(FDefine_TPDO);
+  Application->CreateForm(FDefine_RPDO);
+  Application->CreateForm(FDefine_Server_SDO_Read);
+  Application->CreateForm(FDefine_Server_SDO_Write);
+  Application->CreateForm(FDefine_Client_SDO);
+  Application->CreateForm(FDefine_NodeGuard);
   Application->CreateForm(FBootCAN);
+  Application->CreateForm(FBootSer);
+  Application->CreateForm(FBootTCP);
+  // The serial wizard keeps the texts of start-up.
   FTessimatoreFirmWare->Add_Language_Window([] {
     if (FBootCAN) FBootCAN->Set_Lang();
+    if (FBootTCP) FBootTCP->Set_Lang();
   });
 }

@@ -49,7 +49,8 @@ std::vector<std::string> Number_Items(int From, int To) {
 }
 
 bool Key_Empty(const TTableLayout& Layout, const TTableCells& Cells, int Row) {
-  return Trim(Cells.Cell(Layout.Key_Col, Row)).empty();
+  const std::string& key = Cells.Cell(Layout.Key_Col, Row);
+  return Layout.Key_Untrimmed ? key.empty() : Trim(key).empty();
 }
 
 bool Row_Has_Data(const TTableLayout& Layout, const TTableCells& Cells, int Row) {

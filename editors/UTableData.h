@@ -33,6 +33,8 @@ struct TTableColumn {
   // Written as this text whatever the cell holds; on load the cell gets it
   // and the attribute is not read.
   std::optional<std::string> Constant;
+  // The attribute is left out of a row whose cell is empty.
+  bool Omit_Empty = false;
 };
 
 inline TTableColumn Column(std::string Attribute, int Header, int Width, TColor Color,
@@ -55,6 +57,13 @@ struct TTableLayout {
   bool Skip_Empty_Rows = false;
   int Capacity = 30;  // data rows
   bool Has_Insert = true;
+  bool Has_Delete = true;
+  // The key cell ends the table only when it is empty; else also when it
+  // holds blanks alone.
+  bool Key_Untrimmed = false;
+  // The root is looked up by its name among the top-level nodes; else it is
+  // the first element.
+  bool Root_By_Name = false;
   int Client_Width = 600;
   int Client_Height = 337;
   // String indexes of the texts.

@@ -62,12 +62,12 @@ void Write_Cells(TExtColumnGrid* Grid, const TTableCells& Cells) {
 
 TFTableEditor::TFTableEditor(TComponent* AOwner, const TTableLayout& Layout, TTableRules Rules)
     : TShellDialog(AOwner, Layout.Client_Width, Layout.Client_Height), layout_(Layout), rules_(Rules) {
-  Btn_DelRow = Make_Button(this, P_Button, 0, 0, Button_Width, Button_Height, agDelRow);
+  if (Layout.Has_Delete) Btn_DelRow = Make_Button(this, P_Button, 0, 0, Button_Width, Button_Height, agDelRow);
   if (Layout.Has_Insert) Btn_InsRow = Make_Button(this, P_Button, 0, 0, Button_Width, Button_Height, agInsRow);
   Place_Buttons();
   Create_Grid();
   Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
-  Btn_DelRow->OnClick = [this](TObject* Sender) { Btn_DelRowClick(Sender); };
+  if (Btn_DelRow) Btn_DelRow->OnClick = [this](TObject* Sender) { Btn_DelRowClick(Sender); };
   if (Btn_InsRow) Btn_InsRow->OnClick = [this](TObject* Sender) { Btn_InsRowClick(Sender); };
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
   OnShow = [this](TObject* Sender) { FormShow(Sender); };
@@ -128,11 +128,15 @@ void TFTableEditor::FormShow(TObject*) {
   Store_Edit();
   Fit_Header_Row();
   TTableCells cells(layout_);
-  TTableLoad load = Load_Table_File(layout_, *layout_.Path, cells);
+  TTableLoad load = Load_Cells(cells);
   Show_Cells(cells);
   Load_Incomplete = !load.Complete;
   if (!load.Complete) MessageDlg(load.Error, mtError, {mbOK});
 }
+
+TTableLoad TFTableEditor::Load_Cells(TTableCells& Cells) { return Load_Table_File(layout_, *layout_.Path, Cells); }
+
+void TFTableEditor::Save_Cells(const TTableCells& Cells) { Save_Table_File(layout_, Cells, *layout_.Path); }
 
 bool TFTableEditor::Controllo_dati() {
   TTableCheck check = rules_(Grid_Cells());
@@ -150,7 +154,7 @@ void TFTableEditor::Btn_OKClick(TObject*) {
   Store_Edit();
   if (!Controllo_dati()) return;
   TTableCells cells = Grid_Cells();
-  if (Replace_Section_File(Load_Incomplete, ExtractFileName(*layout_.Path), [&] { Save_Table_File(layout_, cells, *layout_.Path); }))
+  if (Replace_Section_File(Load_Incomplete, ExtractFileName(*layout_.Path), [&] { Save_Cells(cells); }))
     SetModalResult(mrOk);
 }
 
@@ -189,7 +193,7 @@ void TFTableEditor::Set_Lang() {
   L_SW_Desc->SetCaption(Lang_Text(layout_.Desc));
   Btn_OK->SetCaption(Lang_Text(layout_.Btn_OK));
   Btn_Cancel->SetCaption(Lang_Text(layout_.Btn_Cancel));
-  Btn_DelRow->SetCaption(Lang_Text(layout_.Btn_DelRow));
+  if (Btn_DelRow) Btn_DelRow->SetCaption(Lang_Text(layout_.Btn_DelRow));
   if (Btn_InsRow) Btn_InsRow->SetCaption(Lang_Text(layout_.Btn_InsRow));
   for (size_t c = 0; c < layout_.Columns.size(); ++c)
     sga->Columns()->Items(int(c))->SetHeader(Lang_Text(layout_.Columns[c].Header));

@@ -7,6 +7,7 @@
 #include "app/UFormLook.h"
 #include "editors/UTableCheck.h"
 #include "editors/UTableData.h"
+#include "editors/UTableFile.h"
 #include "grid/core/ExtCGrid.h"
 
 // The editor's rules over every row.
@@ -18,14 +19,14 @@ public:
   std::string ClassName() const override { return "TFTableEditor"; }
 
   TExtColumnGrid* sga;
-  TLbButton* Btn_DelRow;
+  TLbButton* Btn_DelRow = nullptr;  // only in the editors that offer it
   TLbButton* Btn_InsRow = nullptr;  // only in the editors that offer it
   // The file could not be shown completely: OK asks before replacing it.
   bool Load_Incomplete = false;
 
   void FormCreate(TObject* Sender);
   void FormShow(TObject* Sender);
-  bool Controllo_dati();
+  virtual bool Controllo_dati();
   void Btn_OKClick(TObject* Sender);
   void Btn_DelRowClick(TObject* Sender);
   void Btn_InsRowClick(TObject* Sender);
@@ -37,6 +38,12 @@ public:
   // The grid's texts as a table, and a table shown in the grid.
   TTableCells Grid_Cells() const;
   void Show_Cells(const TTableCells& Cells);
+
+protected:
+  // The section file into the cells, and the cells into the file; an editor
+  // whose file holds more than its cells show adds its own steps here.
+  virtual TTableLoad Load_Cells(TTableCells& Cells);
+  virtual void Save_Cells(const TTableCells& Cells);
 
 private:
   void Store_Edit();

@@ -27,7 +27,7 @@ TTableLoad Load_Table_File(const TTableLayout& Layout, const std::string& Path, 
   Cells.Reset();
   TTableLoad result;
   try {
-    TSectionTable table = Load_Section_Table(Path);
+    TSectionTable table = Load_Section_Table(Path, {}, Layout.Root_By_Name ? Layout.Root : "");
     size_t shown = std::min(table.Rows.size(), size_t(Cells.Rows()));
     for (size_t i = 0; i < shown; ++i) Load_Row(Layout, table, i, Cells);
     if (table.Rows.size() > shown) {
@@ -53,6 +53,7 @@ void Save_Table_File(const TTableLayout& Layout, const TTableCells& Cells, const
     platform::XmlNode row = root.AddChild("row");
     for (int c = 1; c < Cells.Cols(); ++c) {
       const TTableColumn& col = Layout.Columns[size_t(c)];
+      if (col.Omit_Empty && Cells.Cell(c, r).empty()) continue;
       row.SetAttribute(col.Attribute, col.Constant ? *col.Constant : Cells.Cell(c, r));
     }
   }

@@ -10,13 +10,7 @@ TFBootCAN* FBootCAN = nullptr;
 
 namespace {
 
-constexpr int Client_Width = 350;
-constexpr int Client_Height = 233;
 constexpr int Combo_Width = 145;
-constexpr int Option_Width = 280;
-constexpr int Option_Height = 19;
-constexpr int Button_Height = 30;
-constexpr int Update_Button_Width = 200;
 constexpr int Updater_Watch_ms = 500;
 
 // The wait for the updater: pictures are kept up to date (exposed parts
@@ -53,10 +47,8 @@ private:
 
 }  // namespace
 
-TFBootCAN::TFBootCAN(TComponent* AOwner) : TForm(AOwner) {
+TFBootCAN::TFBootCAN(TComponent* AOwner) : TFBootWizard(AOwner) {
   FBootCAN = this;
-  Set_Form_Look(this);
-  SetClientSize(Client_Width, Client_Height);
   Create_Controls();
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
   OnShow = [this](TObject* Sender) { FormShow(Sender); };
@@ -66,21 +58,7 @@ TFBootCAN::~TFBootCAN() {
   if (FBootCAN == this) FBootCAN = nullptr;
 }
 
-TCheckBox* TFBootCAN::Make_Option(int Left, int Top) {
-  auto* cb = new TCheckBox(this);
-  cb->SetParent(this);
-  cb->SetParentColor(true);
-  cb->SetBounds(Left, Top, Option_Width, Option_Height);
-  cb->SetChecked(true);
-  return cb;
-}
-
 void TFBootCAN::Create_Controls() {
-  TTitlePanel title = Make_Title_Panel(this);
-  P_Title = title.P_Title;
-  L_SW_Code = title.L_SW_Code;
-  L_SW_Desc = title.L_SW_Desc;
-
   L_COM_List = Make_Label(this, this, 16, 75);
   CB_Com = new TComboBox(this);
   CB_Com->SetParent(this);
@@ -95,40 +73,18 @@ void TFBootCAN::Create_Controls() {
   CB_CAN_Search->SetStyle(csDropDownList);
   CB_CAN_Search->SetBounds(36, 158, Combo_Width, 21);
 
-  L_Options = Make_Label(this, this, 16, 75);
-  CB_Firmware = Make_Option(36, 96);
-  CB_Read_Firm = Make_Option(56, 119);
-  CB_Conf = Make_Option(36, 142);
-  CB_Read_Conf = Make_Option(56, 165);
-
-  TButtonPanel buttons = Make_Button_Panel(this);
-  P_Button = buttons.P_Button;
-  // The panel's OK place is Cancel's here, and Next takes the right edge.
-  Btn_Next = buttons.Btn_Cancel;
-  Btn_Next->SetGlyph(nullptr);
-  Btn_Cancel = buttons.Btn_OK;
-  Btn_Cancel->SetModalResult(mrCancel);
-  {
-    TBitmap glyph;
-    Draw_App_Glyph(glyph, agCancel, 20);
-    Btn_Cancel->SetGlyph(&glyph);
-    Draw_App_Glyph(glyph, agNext, 20);
-    Btn_Next->SetGlyph(&glyph);
-  }
   Btn_Next->OnClick = [this](TObject* Sender) { Btn_NextClick(Sender); };
-  Btn_Update = Make_Button(this, P_Button, 16, Btn_Next->Top(), Update_Button_Width, Button_Height, agUpdate);
   Btn_Update->OnClick = [this](TObject* Sender) { Btn_UpdateClick(Sender); };
   Timer_Updater = new TTimer(this);
   Timer_Updater->SetEnabled(false);
   Timer_Updater->SetInterval(Updater_Watch_ms);
   Timer_Updater->SetOnTimer([this](TObject* Sender) { Timer_UpdaterTimer(Sender); });
+  Set_Page_One({L_COM_List, CB_Com, Btn_COM_List, L_Baud, CB_CAN_Search});
   Show_Page(1);
 }
 
 void TFBootCAN::FormCreate(TObject*) {
-  L_SW_Code->SetCaption(SW_Code);
-  SetClientSize(Client_Width, Client_Height);
-  for (TCheckBox* cb : {CB_Firmware, CB_Read_Firm, CB_Conf, CB_Read_Conf}) cb->SetChecked(true);
+  Prepare_Wizard();
   Set_Lang();
 }
 
@@ -146,32 +102,10 @@ void TFBootCAN::Set_Lang() {
   CB_CAN_Search->Items()->Clear();
   for (int i = 0; i < Baud_Choice_Count; ++i) CB_CAN_Search->Items()->Add(Lang_Text(Baud_Choice_First_String + i));
   CB_CAN_Search->SetItemIndex(0);
-  L_Options->SetCaption(Lang_Text(180));
-  CB_Firmware->SetCaption(Lang_Text(181));
-  CB_Read_Firm->SetCaption(Lang_Text(182));
-  CB_Conf->SetCaption(Lang_Text(183));
-  CB_Read_Conf->SetCaption(Lang_Text(184));
-  Btn_Cancel->SetCaption(Lang_Text(185));
-  Btn_Next->SetCaption(Lang_Text(186));
-  Btn_Update->SetCaption(Lang_Text(187));
+  Set_Wizard_Texts({180, 185, 186, 187});
 }
 
-void TFBootCAN::update_ComPort() {
-  CB_Com->Items()->Clear();
-  for (const std::string& name : Com_Port_List()) CB_Com->Items()->Add(name);
-  CB_Com->SetItemIndex(CB_Com->Items()->Count() > 0 ? 0 : -1);
-}
-
-void TFBootCAN::Show_Page(int Page) {
-  page_ = Page;
-  const bool first = Page == 1;
-  for (TControl* c : std::initializer_list<TControl*>{L_COM_List, CB_Com, Btn_COM_List, L_Baud, CB_CAN_Search,
-                                                      Btn_Cancel, Btn_Next})
-    c->SetVisible(first);
-  for (TControl* c : std::initializer_list<TControl*>{L_Options, CB_Firmware, CB_Read_Firm, CB_Conf, CB_Read_Conf,
-                                                      Btn_Update})
-    c->SetVisible(!first);
-}
+void TFBootCAN::update_ComPort() { Fill_Port_List(CB_Com); }
 
 void TFBootCAN::Btn_COM_ListClick(TObject*) { update_ComPort(); }
 
@@ -181,10 +115,6 @@ void TFBootCAN::Btn_NextClick(TObject*) {
     return;
   }
   Show_Page(2);
-}
-
-TUpdateOptions TFBootCAN::Options() const {
-  return {CB_Firmware->Checked(), CB_Read_Firm->Checked(), CB_Conf->Checked(), CB_Read_Conf->Checked()};
 }
 
 std::string TFBootCAN::Command_Line() const {

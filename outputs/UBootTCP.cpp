@@ -39,3 +39,7 @@ std::string Join_IP(const std::array<std::string, 4>& Edits) {
 std::string Network_Update_Arguments(const std::array<std::string, 4>& Edits, const TUpdateOptions& Options) {
   return Join_IP(Edits) + " 2007 " + Update_Option_Codes(Options);
 }
+
+std::string No_Updater_Reason_Text() {
+  return "No updater program for this connection comes with this build: update the device over the CAN bus";
+}

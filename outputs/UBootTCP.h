@@ -25,3 +25,6 @@ std::string Serial_Update_Arguments(const std::string& Port, const TUpdateOption
 std::string Network_Update_Arguments(const std::array<std::string, 4>& Edits, const TUpdateOptions& Options);
 // The four edit texts joined with "." (what Next stores in Device_IP).
 std::string Join_IP(const std::array<std::string, 4>& Edits);
+
+// Why the update buttons of the serial and network wizards cannot act.
+std::string No_Updater_Reason_Text();

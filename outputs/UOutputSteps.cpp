@@ -3,6 +3,7 @@
 #include "app/UComon.h"
 #include "app/ULanguage.h"
 #include "outputs/UBootCANForm.h"
+#include "outputs/UEDS.h"
 #include "outputs/UProfibus_GSD.h"
 #include "outputs/UUpdateDevice.h"
 #include "outputs/Usavebincc.h"
@@ -22,6 +23,20 @@ bool Step_Ready(const TOutputResult& Result) {
   return false;
 }
 
+// The save dialog in the project folder, the output's extension added when
+// missing, the overwrite question (string 713), the file written in one piece.
+void Save_Text_Output(const char* Filter, std::string (*Name_Of)(const std::string&),
+                      bool (*Write)(const std::string&, std::string*)) {
+  TSaveDialog dialog(nullptr);
+  dialog.SetInitialDir(Project_Folder);
+  dialog.SetFilter(Filter);
+  if (!dialog.Execute()) return;
+  const std::string name = Name_Of(dialog.FileName());
+  if (FileExists(name) && MessageDlg(Lang_Text(Msg_GSD_Overwrite), mtConfirmation, {mbYes, mbNo}) != mrYes) return;
+  std::string why;
+  if (!Write(name, &why)) Show_Error(File_Not_Written_Text(name, why));
+}
+
 }  // namespace
 
 std::string File_Not_Written_Text(const std::string& FileName, const std::string& Why) {
@@ -39,15 +54,10 @@ void Create_GSD_File() {
     Show_Error(Lang_Text(msg));
     return;
   }
-  TSaveDialog dialog(nullptr);
-  dialog.SetInitialDir(Project_Folder);
-  dialog.SetFilter(GSD_Dialog_Filter);
-  if (!dialog.Execute()) return;
-  const std::string name = GSD_File_Name(dialog.FileName());
-  if (FileExists(name) && MessageDlg(Lang_Text(Msg_GSD_Overwrite), mtConfirmation, {mbYes, mbNo}) != mrYes) return;
-  std::string why;
-  if (!Write_GSD_File(name, &why)) Show_Error(File_Not_Written_Text(name, why));
+  Save_Text_Output(GSD_Dialog_Filter, GSD_File_Name, Write_GSD_File);
 }
+
+void Create_EDS() { Save_Text_Output(EDS_Dialog_Filter, EDS_File_Name, Create_EDS_File); }
 
 void Run_Update_Device_Step() {
   if (!Step_Ready(Prepare_Update_Device())) return;

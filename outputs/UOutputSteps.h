@@ -14,6 +14,10 @@ void Run_GSD_Step();
 // After the checks: the save dialog in the project folder, ".gsd" added when
 // missing, the overwrite question (string 713), the file written in one piece.
 void Create_GSD_File();
+// The EDS File step (no module checks): the save dialog in the project
+// folder, ".eds" added when missing, the overwrite question (string 713),
+// the file written in one piece; a file that cannot be made is shown.
+void Create_EDS();
 
 // The Update Device step: module checks, ParGen.xml required (string 714),
 // the image built and written to bin/bank.bin, then the CAN wizard shown

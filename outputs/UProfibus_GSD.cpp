@@ -4,6 +4,7 @@
 
 #include "app/UComon.h"
 #include "app/UFixedTexts.h"
+#include "outputs/UOutputFileName.h"
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/rtl/FileUtils.h"
 #include "toolkit/rtl/SysUtils.h"
@@ -263,11 +264,7 @@ int Check_GSD_Preconditions() {
   return (!Path_ParGen.empty() && FileExists(Path_ParGen)) ? 0 : Msg_GSD_No_ParGen;
 }
 
-std::string GSD_File_Name(const std::string& Chosen) {
-  const std::string ext = ".gsd";
-  if (Chosen.size() >= ext.size() && SameText(Chosen.substr(Chosen.size() - ext.size()), ext)) return Chosen;
-  return Chosen + ext;
-}
+std::string GSD_File_Name(const std::string& Chosen) { return Output_File_Name(Chosen, ".gsd"); }
 
 bool Write_GSD_File(const std::string& FileName, std::string* Error) {
   try {

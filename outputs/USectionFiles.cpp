@@ -16,13 +16,14 @@ using platform::XmlNodeKind;
 namespace {
 
 // Loads Path and returns its root; a null handle when the file is missing.
-XmlNode Load_Root(XmlDocument& doc, const std::string& Path) {
+XmlNode Load_Root(XmlDocument& doc, const std::string& Path, const std::string& Root_Name = "") {
   if (Path.empty() || !FileExists(Path)) return {};
   try {
     doc.Load(Path);
   } catch (const XmlError& e) {
     throw ESectionFileError(e.what());
   }
+  if (!Root_Name.empty()) return doc.TopLevelElement(Root_Name);
   for (int i = 0; i < doc.NodeCount(); ++i)
     if (doc.Node(i).Kind() == XmlNodeKind::Element) return doc.Node(i);
   throw ESectionFileError(Path + ": the file holds no element");
@@ -120,11 +121,12 @@ int64_t TParGenFile::Number_Or(const std::string& Name, int64_t Fallback) const 
   return it == Numbers.end() ? Fallback : it->second;
 }
 
-TSectionTable Load_Section_Table(const std::string& Path, std::span<const TNumberField> Numbers) {
+TSectionTable Load_Section_Table(const std::string& Path, std::span<const TNumberField> Numbers,
+                                 const std::string& Root_Name) {
   TSectionTable table;
   table.Path = Path;
   XmlDocument doc;
-  XmlNode root = Load_Root(doc, Path);
+  XmlNode root = Load_Root(doc, Path, Root_Name);
   if (!root) return table;
   table.Exists = true;
   for (int i = 0; i < root.ChildCount(); ++i) {

@@ -81,7 +81,10 @@ struct TParGenFile {
 // the attribute. The root is the first element among the top-level nodes.
 // Without Numbers (the editors, which show the texts as written and check
 // them on OK) no number is read.
-TSectionTable Load_Section_Table(const std::string& Path, std::span<const TNumberField> Numbers = {});
+// With Root_Name the root is the top-level element of that name, and a file
+// without one has no rows.
+TSectionTable Load_Section_Table(const std::string& Path, std::span<const TNumberField> Numbers = {},
+                                 const std::string& Root_Name = "");
 TParGenFile Load_Par_Gen_File(const std::string& Path,
                                std::span<const TNumberField> Numbers = Par_Gen_Number_Fields);
 
