@@ -76,7 +76,7 @@ TTableLayout RPDO_Layout() {
 TTableCheck TPDO_Check(const TTableCells& Cells) {
   auto rule = [](const TTableCells& c, int r) {
     if (int msg = PDO_Rule(c, r, 516)) return msg;
-    if (Flag_Y(c.Cell(tpOnTimer, r)) && !In_Range(Cell_Int(c, tpSendTimer, r), 1, Max_Send_Timer)) return 520;
+    if (Flag_Y(c.Cell(tpoOnTimer, r)) && !In_Range(Cell_Int(c, tpoSendTimer, r), 1, Max_Send_Timer)) return 520;
     return 0;
   };
   return Check_Table(TPDO_Layout(), Cells, rule);

@@ -14,8 +14,8 @@
 // Columns both PDO tables begin with.
 enum TPDOCol { pcNumber, pcCOB_ID, pcDimension, pcOffset, pcFrame_J1939 };
 // The transmit table's further columns.
-enum TTPDOCol { tpDataChange = 5, tpOnCAN, tpOnTimer, tpSendTimer, tpMnemonic };
-inline constexpr int rpMnemonic = 5;
+enum TTPDOCol { tpoDataChange = 5, tpoOnCAN, tpoOnTimer, tpoSendTimer, tpoMnemonic };
+inline constexpr int rpoMnemonic = 5;
 
 inline constexpr int PDO_Rows = 10;
 

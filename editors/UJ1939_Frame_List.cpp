@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editors/UReceive_J1939_Frames_P68.h"
+#include "editors/UJ1939_Frame_Tables.h"
 #include "outputs/USectionFiles.h"
 #include "toolkit/rtl/SysUtils.h"
 
