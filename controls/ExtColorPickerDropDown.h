@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "controls/CalculatorPanel.h"
 #include "controls/ExtDropDown.h"
+#include "controls/ExtItemSelector.h"
 #include "controls/NotifyingCollection.h"
 
 class TCustomColorSelector;
@@ -20,7 +20,6 @@ enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 enum TColorValueText { cvtNone, cvtHex, cvtWebName, cvtRGB, cvtHTML };
 
 using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas* Canvas, TRect& R)>;
-using TDrawItemEvent = std::function<void(TObject* Sender, TCanvas* Canvas, TRect& R, int Index)>;
 
 class TColorItem : public TCollectionItem {
 public:
