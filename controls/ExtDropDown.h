@@ -27,13 +27,15 @@ enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 }
 
 using TDropDown = std::function<void(TObject* Sender, bool& AcceptDrop)>;
 using TDropUp = std::function<void(TObject* Sender, bool Cancelled)>;
-using TClipboardEvent = std::function<void(TObject* Sender, const std::string& Value, bool& Allow)>;
 using TDropDownButtonItemClick = std::function<void(TObject* Sender, int ButtonIndex)>;
 using TDrawBackGroundEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect)>;
 using TGetTextEvent = std::function<void(TObject* Sender, std::string& Text)>;
 
 class TExtCustomDropDown : public TCustomMaskEdit, public IQGSStyle, public IQGSTones {
 public:
+  // The drop-down's own clipboard event (the grid's has no value); kept in the
+  // class so that both can be seen together.
+  using TClipboardEvent = std::function<void(TObject* Sender, const std::string& Value, bool& Allow)>;
   // Where the attached caption label stands (this unit's own fifteen places;
   // the editor controls have a set of their own). The thirteenth keeps its
   // stored name.
@@ -232,6 +234,8 @@ protected:
   int EditRectWidth() const { return FEditRect.Width(); }
   // The edit text written as it stands.
   void SetTextDirect(const std::string& Value) { FValue.SetTextDirect(Value); }
+  // The next popup takes its own size again instead of the one it was left with.
+  void ForgetUserDropDownSize() { FUserDropDownWidth = FUserDropDownHeight = -1; }
 
   void Change() override;
   // The edit's change notification once the value let it through; members extend it.

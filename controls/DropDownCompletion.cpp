@@ -1,0 +1,49 @@
+#include "controls/DropDownCompletion.h"
+
+#include "toolkit/forms/models/TextEditModel.h"
+#include "toolkit/rtl/SysUtils.h"
+
+bool StartsWithKey(const std::string& Text, const std::string& Key, bool MatchCase) {
+  if (Key.empty() || Text.size() < Key.size()) return false;
+  const std::string head = Text.substr(0, Key.size());
+  return MatchCase ? head == Key : AnsiUpperCase(head) == AnsiUpperCase(Key);
+}
+
+void SelectRestAfter(TTextEditModel& Edit, int Typed) {
+  const int end = int(Edit.Text().size());
+  Edit.MoveCaretTo(end, false);
+  Edit.MoveCaretTo(Typed < end ? Typed : end, true);
+}
+
+void BackspaceSearch(TTextEditModel& Edit, std::string& Entry, const std::function<void(const std::string&)>& Write) {
+  if (Edit.SelLength() == 0) {
+    if (!Entry.empty()) Entry.pop_back();
+  } else {
+    Entry = Edit.Text();
+    Entry.erase(size_t(Edit.SelStart()), size_t(Edit.SelLength()));
+  }
+  Write(Entry);
+  Edit.MoveCaretTo(int(Edit.Text().size()), false);
+}
+
+TCompletion CompleteEditText(TTextEditModel& Edit, int Count, const std::function<std::string(int)>& Entry,
+                             bool MatchCase, const std::function<void(const std::string&)>& Write,
+                             const std::function<void(const TCompletion&)>& Matched) {
+  const std::string text = Edit.Text();
+  const int caret = Edit.Caret();
+  const std::string typed = text.substr(0, size_t(caret));
+  for (int i = 0; i < Count; ++i) {
+    const std::string entry = Entry(i);
+    if (!StartsWithKey(entry, typed, MatchCase)) continue;
+    const std::string completed = typed + entry.substr(typed.size(), 255);
+    if (Matched) Matched({i, caret});
+    if (completed != Edit.Text()) Write(completed);
+    SelectRestAfter(Edit, caret);
+    return {i, caret};
+  }
+  if (!typed.empty()) {
+    if (typed != text) Write(typed);
+    Edit.MoveCaretTo(int(Edit.Text().size()), false);
+  }
+  return {-1, caret};
+}

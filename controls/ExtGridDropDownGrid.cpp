@@ -1,0 +1,218 @@
+// The grid drop-down's popup grid: filled and sized from the drop-down, and
+// telling it which row changes are chosen selections.
+
+#include <algorithm>
+
+#include "controls/DropDownColumnSizing.h"
+#include "controls/ExtCustomGridDropDown.h"
+#include "controls/ExtDropDownForm.h"
+#include "toolkit/forms/WinApi.h"
+#include "toolkit/graphics/ImgList.h"
+
+namespace ExtCustomGridDropDown {
+
+namespace {
+
+void SetOption(TExtStringGrid& G, TGridOption O, bool On) {
+  TGridOptions o = G.Options();
+  if (On) o.Include(O);
+  else o.Exclude(O);
+  G.SetOptions(o);
+}
+
+// Columns and rows are measured only while the grid stands in its popup.
+bool ParentIsPopup(const TControl& G, const TCustomExtGridDropDown* D) {
+  return D != nullptr && G.Parent() != nullptr && G.Parent() == D->DropDownForm();
+}
+
+}  // namespace
+
+TExtColGrid::TExtColGrid(TComponent* AOwner)
+    : TExtStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)),
+      FHeaderFont(std::make_unique<TFont>()) {
+  SetFixedRowAlways(true);
+  SetFixedRows(1);
+  SetFixedCols(0);
+  SetOption(*this, goRangeSelect, false);
+  SetOption(*this, goHorzLine, true);
+  SetOption(*this, goRowSelect, true);
+  SetCtl3D(false);
+  SetBorderStyle(bsNone);
+  FOldRow = Row();
+}
+
+TExtColGrid::~TExtColGrid() = default;
+
+void TExtColGrid::SetGridLineWidth(int Value) {
+  FGridLineWidth = Value;
+  TExtStringGrid::SetGridLineWidth(0);
+  Invalidate();
+}
+
+void TExtColGrid::Notification(TComponent* AComponent, TOperation Operation) {
+  TExtStringGrid::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == reinterpret_cast<TComponent*>(FImages) &&
+      !ComponentState().Contains(csDestroying))
+    FImages = nullptr;
+}
+
+std::string TExtColGrid::itemText(int Column, int Row) const {
+  if (FExtDropDown == nullptr) return Cells(Column, Row);
+  const TDropDownItems* items = FExtDropDown->Items();
+  return Row - 1 < items->Count() ? items->Items(Row - 1)->TextOf(Column) : std::string();
+}
+
+bool TExtColGrid::itemImage(int Column, int Row) const {
+  if (FExtDropDown == nullptr || FImages == nullptr || Column >= FColumns->Count()) return false;
+  if (FColumns->Items(Column)->ColumnType() != ctImage) return false;
+  const TDropDownItems* items = FExtDropDown->Items();
+  return Row - 1 < items->Count() && items->Items(Row - 1)->ImageIndex() >= 0;
+}
+
+void TExtColGrid::ApplySettings() {
+  TCustomExtGridDropDown* D = FExtDropDown;
+  if (D == nullptr) return;
+  FColumns->Assign(D->Columns());
+  if (ColCount() < FColumns->Count()) SetColCount(FColumns->Count());
+  if (D->UseItems()) SetRowCount(D->Items()->Count() + 1);
+  for (int i = 0; i < D->Columns()->Count(); ++i) SetColWidths(i, D->Columns()->Items(i)->Width());
+  FLineColor = D->LineColor();
+  FFixedLineColor = D->FixedLineColor();
+  FHeaderColor = D->HeaderColor();
+  FHeaderColorTo = D->HeaderColorTo();
+  FHeaderHeight = D->HeaderHeight();
+  FHeaderFont->Assign(D->HeaderFont());
+  SetHoverRow(D->HoverRow());
+  SetHoverRowColor(D->HoverRowColor());
+  SetHoverRowColorTo(D->HoverRowColorTo());
+  FImages = D->Images();
+  SetDefaultRowHeight(D->DropDownRowHeight());
+  if (RowCount() > 0) SetRowHeights(0, D->HeaderHeight());
+  SetOption(*this, goColSizing, D->ColumnSizing());
+  SetOption(*this, goColMoving, D->ColumnMoving());
+  SetOption(*this, goRowSizing, D->RowSizing());
+  SetOption(*this, goRowMoving, D->RowMoving());
+  if (D->AutoSizeColumns()) {
+    if (D->UseItems()) {
+      for (int c = 0; c < FColumns->Count(); ++c)
+        if (FColumns->Items(c)->AutoSize()) autoSizeColumn(c);
+    } else {
+      TExtStringGrid::AutoSizeColumns(true, 4);
+    }
+  }
+  wrapRowHeights();
+}
+
+void TExtColGrid::FillFromItems() {
+  TCustomExtGridDropDown* D = FExtDropDown;
+  if (D == nullptr) return;
+  if (ColCount() != FColumns->Count() && FColumns->Count() > 0) SetColCount(FColumns->Count());
+  for (int i = 0; i < FColumns->Count(); ++i) {
+    SetCells(i, 0, FColumns->Items(i)->Header());
+    SetObjectEx(i, 0, uintptr_t(-1));
+  }
+  const TDropDownItems* items = D->Items();
+  if (items->Count() > 0) SetRowCount(FixedRows() + items->Count());
+  for (int k = 0; k < items->Count(); ++k) {
+    for (int i = 0; i < FColumns->Count(); ++i) SetCells(i, k + 1, items->Items(k)->TextOf(i));
+    SetObjectEx(0, k + 1, uintptr_t(k));
+  }
+}
+
+void TExtColGrid::autoSizeColumn(int Column) {
+  if (!ParentIsPopup(*this, FExtDropDown)) return;
+  const TFont* font = FColumns->Items(Column)->Font();
+  int w = 0;
+  for (int r = 1; r < RowCount(); ++r)
+    w = std::max(w, CellContentWidth(font, itemText(Column, r), itemImage(Column, r) ? FImages->Width() : 0));
+  FColumns->Items(Column)->SetWidth(w);
+  SetColWidths(Column, w);
+}
+
+void TExtColGrid::wrapRowHeights() {
+  if (!ParentIsPopup(*this, FExtDropDown)) return;
+  bool wraps = false;
+  for (int c = 0; c < FColumns->Count(); ++c) wraps = wraps || FColumns->Items(c)->Wordwrap();
+  if (!wraps) return;
+  for (int r = FixedRows(); r < RowCount(); ++r) {
+    int h = 24;
+    for (int c = 0; c < std::min(ColCount(), FColumns->Count()); ++c) {
+      if (!FColumns->Items(c)->Wordwrap()) continue;
+      h = std::max(h, CellContentHeight(FColumns->Items(c)->Font(), itemText(c, r), ColWidths(c),
+                                        itemImage(c, r) ? FImages->Height() : 0));
+    }
+    SetRowHeights(r, h);
+  }
+}
+
+int TExtColGrid::NeededWidth() const {
+  int w = 2 * BorderWidth();
+  for (int c = 0; c < ColCount(); ++c) w += ColWidths(c);
+  if (VisibleRowCount() + FixedRows() != RowCount()) w += GetSystemMetrics(SM_CXVSCROLL);
+  return w;
+}
+
+// ---- keys and clicks
+
+void TExtColGrid::DoSelect() {
+  if (OnSelect) OnSelect(this);
+}
+
+void TExtColGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
+  FConfirmSelection = true;
+  if (GetKeyState(VK_MENU) < 0 && (Key == VK_UP || Key == VK_DOWN)) {
+    if (FExtDropDown != nullptr && FExtDropDown->HandleAllocated())
+      SendMessage(FExtDropDown->Handle(), WM_KEYDOWN, Key, 0);
+    return;
+  }
+  if (Key == VK_RETURN) {
+    Key = 0;
+    TExtStringGrid::KeyDown(Key, Shift);
+    DoSelect();
+    return;
+  }
+  TExtStringGrid::KeyDown(Key, Shift);
+}
+
+void TExtColGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  FConfirmSelection = true;
+  FOldRow = Row();
+  TExtStringGrid::MouseDown(Button, Shift, X, Y);
+}
+
+void TExtColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TExtStringGrid::MouseUp(Button, Shift, X, Y);
+  if (Button != mbLeft) return;
+  int col = -1, row = -1;
+  MouseToCell(X, Y, col, row);
+  if (col < 0 || row < FixedRows() || row >= RowCount()) return;
+  if (HasCheckBox(RealColIndex(col), row)) return;
+  DoSelect();
+}
+
+// Wheel moves change the current row without choosing it.
+void TExtColGrid::WMMouseWheel(TWMMouseWheel& Message) {
+  FMouseWheelSelection = true;
+  FConfirmSelection = false;
+  TExtStringGrid::WMMouseWheel(Message);
+  FMouseWheelSelection = false;
+}
+
+void TExtColGrid::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_KEYDOWN:
+      if (Message.WParam == VK_TAB) return;
+      break;
+    case WM_CHAR:
+      if (Message.WParam == 13) {
+        Message.Result = 1;
+        return;
+      }
+      break;
+    case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB; return;
+    default: break;
+  }
+  TExtStringGrid::WndProc(Message);
+}
+
+}  // namespace ExtCustomGridDropDown

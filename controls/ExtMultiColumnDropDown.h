@@ -1,0 +1,226 @@
+#pragma once
+// A drop-down editor that picks one row of a small table: Items are rows of
+// texts, Columns describe the columns, and the popup shows them in a light
+// grid with a header row. The edit shows the lookup column's text of the
+// selected row and completes typed text from that column.
+
+#include <memory>
+#include <string>
+
+#include "controls/DropDownColumns.h"
+#include "controls/ExtDropDown.h"
+#include "toolkit/grids/Grids.h"
+
+class TExtMultiColumnDropDown;
+
+namespace ExtMultiColumnDropDown {
+
+struct Unit;
+using TDropDownColumn = TDropDownColumnOf<Unit>;
+using TDropDownColumns = TDropDownColumnsOf<Unit>;
+using TDropDownItem = TDropDownItemOf<Unit>;
+using TDropDownItems = TDropDownItemsOf<Unit>;
+
+using TGetCellTextEvent = std::function<void(TObject* Sender, int Column, int Row, std::string& Text)>;
+using TDrawCellEvent = std::function<void(TObject* Sender, int Column, int Row, TCanvas* ACanvas, TRect ARect)>;
+using TGetCellPropEvent = std::function<void(TObject* Sender, int Column, int Row, TFont* Font, TColor& AColor,
+                                             TColor& AColorTo)>;
+
+// The popup's table: a header row and one owner-drawn row per item.
+class TExtColGrid : public TStringGrid {
+public:
+  explicit TExtColGrid(TComponent* AOwner);
+  ~TExtColGrid() override;
+  std::string ClassName() const override { return "TExtColGrid"; }
+
+  TDropDownColumns* Columns() const { return FColumns.get(); }
+  void SetColumns(const TDropDownColumns* Value) { FColumns->Assign(Value); }
+  TColor LineColor() const { return FLineColor; }
+  void SetLineColor(TColor Value) { FLineColor = Value; }
+  TColor FixedLineColor() const { return FFixedLineColor; }
+  void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
+  TColor HeaderColor() const { return FHeaderColor; }
+  void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
+  TColor HeaderColorTo() const { return FHeaderColorTo; }
+  void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
+  int HeaderHeight() const { return FHeaderHeight; }
+  void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
+  TFont* HeaderFont() const { return FHeaderFont.get(); }
+  void SetHeaderFont(const TFont* Value) { FHeaderFont->Assign(Value); }
+  int GridLineWidth() const { return FGridLineWidth; }
+  void SetGridLineWidth(int Value);
+  TImageList* Images() const { return FImages; }
+  void SetImages(TImageList* Value) { FImages = Value; }
+  TGetCellTextEvent OnGetCellText;
+  TDrawCellEvent OnDrawCell;
+  TGetCellPropEvent OnGetCellProp;
+  TNotifyEvent OnSelect;
+
+  // Takes columns, rows and looks from the drop-down before each drop-down.
+  void FillFrom(TExtMultiColumnDropDown* D);
+  // Borders, columns and a vertical scroll bar when not all rows show.
+  int NeededWidth() const;
+  // The cell's rectangle at its full width and height; empty when not visible.
+  TRect FullCellRect(int ACol, int ARow) const;
+  bool ConfirmSelection() const { return FConfirmSelection; }
+  bool MouseWheelSelection() const { return FMouseWheelSelection; }
+  virtual void DoSelect();
+
+protected:
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  void WndProc(TMessage& Message) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+  void autoSizeColumns();
+  void wrapRowHeights();
+  void drawBackground(int ACol, int ARow, TRect R, bool Selected, int Kind, TColor Color);
+  void drawLines(const TRect& R, bool Header);
+  template <class F>
+  bool byWheel(F f) {
+    FMouseWheelSelection = true;
+    FConfirmSelection = false;
+    const bool r = f();
+    FMouseWheelSelection = false;
+    return r;
+  }
+
+  TExtMultiColumnDropDown* FExtDropDown = nullptr;
+  std::unique_ptr<TDropDownColumns> FColumns;
+  TColor FLineColor = TColor(0x808080);
+  TColor FFixedLineColor = TColor(0);
+  TColor FHeaderColor = TColor(0xFFFFFF);
+  TColor FHeaderColorTo = TColor(0x808080);
+  int FHeaderHeight = 25;
+  std::unique_ptr<TFont> FHeaderFont;
+  int FGridLineWidth = 1;
+  TImageList* FImages = nullptr;
+  bool FMouseWheelSelection = false;
+  bool FConfirmSelection = false;
+};
+
+}  // namespace ExtMultiColumnDropDown
+
+class TExtMultiColumnDropDown : public TExtCustomDropDown {
+public:
+  using TDropDownColumns = ExtMultiColumnDropDown::TDropDownColumns;
+  using TDropDownItems = ExtMultiColumnDropDown::TDropDownItems;
+  using TExtColGrid = ExtMultiColumnDropDown::TExtColGrid;
+
+  explicit TExtMultiColumnDropDown(TComponent* AOwner);
+  ~TExtMultiColumnDropDown() override;
+  std::string ClassName() const override { return "TExtMultiColumnDropDown"; }
+  void Assign(const TPersistent* Source) override;
+
+  TDropDownItems* Items() const { return FItems.get(); }
+  void SetItems(const TDropDownItems* Value) { FItems->Assign(Value); }
+  TDropDownColumns* Columns() const { return FColumns.get(); }
+  void SetColumns(const TDropDownColumns* Value) { FColumns->Assign(Value); }
+  int ItemIndex() const { return FItemIndex; }
+  void SetItemIndex(int Value);
+  int LookupColumn() const { return FLookupColumn; }
+  void SetLookupColumn(int Value) { FLookupColumn = Value; }
+  bool CaseSensitive() const { return FCaseSensitive; }
+  void SetCaseSensitive(bool Value) { FCaseSensitive = Value; }
+  bool DropDownAutoWidth() const { return FDropDownAutoWidth; }
+  void SetDropDownAutoWidth(bool Value) { FDropDownAutoWidth = Value; }
+  int DropDownRowHeight() const { return FDropDownRowHeight; }
+  void SetDropDownRowHeight(int Value) { FDropDownRowHeight = Value; }
+  bool ColumnSizing() const { return FColumnSizing; }
+  void SetColumnSizing(bool Value) { FColumnSizing = Value; }
+  bool ColumnSizeWithDropDown() const { return FColumnSizeWithDropDown; }
+  void SetColumnSizeWithDropDown(bool Value) { FColumnSizeWithDropDown = Value; }
+  TColor LineColor() const { return FLineColor; }
+  void SetLineColor(TColor Value) { FLineColor = Value; }
+  TColor FixedLineColor() const { return FFixedLineColor; }
+  void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
+  TColor HeaderColor() const { return FHeaderColor; }
+  void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
+  TColor HeaderColorTo() const { return FHeaderColorTo; }
+  void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
+  int HeaderHeight() const { return FHeaderHeight; }
+  void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
+  TFont* HeaderFont() const { return FHeaderFont.get(); }
+  void SetHeaderFont(const TFont* Value) { FHeaderFont->Assign(Value); }
+  TColor SelectionTextColor() const { return FSelectionTextColor; }
+  void SetSelectionTextColor(TColor Value) { FSelectionTextColor = Value; }
+  TNotifyEvent OnSelect;
+  ExtMultiColumnDropDown::TGetCellTextEvent OnDropDownGetItemText;
+  ExtMultiColumnDropDown::TDrawCellEvent OnDropDownDrawItem;
+  ExtMultiColumnDropDown::TGetCellPropEvent OnDropDownGetItemProp;
+
+  // The first item whose lookup-column text is Value (case-sensitive), or -1.
+  int GetItemIndex(const std::string& Value) const;
+  void BeginUpdate() {}
+  // Rebuilds the lookup list that typing completes from.
+  void EndUpdate() { rebuildLookup(); }
+  void SetComponentStyle(TQGSStyle AStyle) override;
+  TExtColGrid* Grid() const { return FExtColGrid; }
+
+  void DoHideDropDown(bool Cancel) override;
+  void DropDownResized() override;
+  void ControlKeyDown(uint16_t& Key, TShiftState Shift) override;
+  void ControlKeyUp(uint16_t& Key, TShiftState Shift) override;
+  void ControlKeyPress(char& Key) override;
+  void DoShowDropDown() override;
+
+protected:
+  void CreateDropDownForm() override;
+  void BeforeDropDown() override;
+  void AdjustDropDownHeight(int& Height) override;
+  void PlaceDropDownControl() override;
+  void SetDropDownSize() override;
+  void DoMouseWheelDown() override;
+  void DoMouseWheelUp() override;
+  void SetSelectionColorStyle(TSelectionColorStyle Value) override;
+  void Loaded() override;
+  void EditChanged() override;
+  void KeyDown(uint16_t& Key, TShiftState Shift) override;
+  void KeyUp(uint16_t& Key, TShiftState Shift) override;
+  void WMKeyDown(TWMKey& Message) override;
+
+private:
+  void rebuildLookup();
+  std::string lookupText(int Index) const;
+  void stretchColumns();
+  void confirmSelected();
+  int typeAheadSearch(const std::string& Key) const;
+  void selectFirst();
+  void selectLast();
+  void selectNext();
+  void selectPrevious();
+  void selectPageDown();
+  void selectPageUp();
+
+  TExtColGrid* FExtColGrid = nullptr;
+  std::unique_ptr<TFont> FHeaderFont;
+  std::unique_ptr<TDropDownItems> FItems;
+  std::unique_ptr<TDropDownColumns> FColumns;
+  std::unique_ptr<TStringList> FLookupItems;
+  int FItemIndex = -1;
+  int FLookupColumn = 0;
+  bool FCaseSensitive = false;
+  bool FDropDownAutoWidth = true;
+  int FDropDownRowHeight = 22;
+  bool FColumnSizing = false;
+  bool FColumnSizeWithDropDown = true;
+  TColor FLineColor = TColor(0xF1EDEB);
+  TColor FFixedLineColor = TColor(0xD1BBA4);
+  TColor FHeaderColor = TColor(0xFFFFFF);
+  TColor FHeaderColorTo = TColor(0x808080);
+  int FHeaderHeight = 25;
+  TColor FSelectionTextColor = TColor(0);
+  bool FShowing = false;
+  bool workmode = true;
+  bool FMatchCase = false;
+  bool FItemChange = false;
+  int FItemIdx = -1;
+  int FItemSel = 0;
+  int FOldItemIndex = -1;
+  std::string FLookupEntry;
+};
