@@ -1798,7 +1798,11 @@ public:
   void SavePrintSettings(const std::string& Key, const std::string& Section);
   void LoadPrintSettings(const std::string& Key, const std::string& Section);
   bool URLShowInText() const { return FURLShowInText; }
-  void SetURLShowInText(bool Value) { FURLShowInText = Value; }
+  void SetURLShowInText(bool Value) {
+    if (FURLShowInText == Value) return;
+    FURLShowInText = Value;
+    Invalidate();
+  }
 
 private:
   friend class TGridPrintPass;
@@ -2145,6 +2149,12 @@ public:
                        TColor& MirrorColorTo, TAlignment& HA, TVAlignment& VA, bool& WW,
                        TCellGradientDirection& GD) override;
   void GetDisplText(int ACol, int ARow, std::string& Value) const override;
+
+private:
+  void hiddenRowDisplText(int ARealCol, int ARealRow, std::string& Value) const;
+  void appendGroupCount(int ARow, std::string& Value);
+
+public:
   void CellValueChanged(int ACol, int ARow) override;
   void LastRowChanged() override;
   // The outline indent of a row: its node level times CellNode.NodeIndent (ExtGridNodes.cpp).

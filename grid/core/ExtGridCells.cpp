@@ -14,7 +14,7 @@ std::string TExtStringGrid::GetCellsEx(int ARealCol, int ARealRow) const {
   if (const TGridItem* item = HiddenRowItem(ARealRow)) {
     const TStrings* s = item->Items();
     std::string v = ARealCol < s->Count() ? s->Strings(ARealCol) : std::string();
-    GetDisplText(ARealCol, ARealRow, v);
+    hiddenRowDisplText(ARealCol, ARealRow, v);
     return v;
   }
   return GetCellEx(ARealCol, RealToDisplRow(ARealRow));

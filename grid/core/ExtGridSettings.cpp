@@ -40,8 +40,17 @@ void TGridProgressAppearance::Assign(const TPersistent* Source) {
   if (OnChange) OnChange(this);
 }
 
+// The line colours and widths and the Summary flag stay the receiver's own.
 void TGrouping::Assign(const TPersistent* Source) {
-  if (const TGrouping* src = SameClass(this, Source)) F = src->F;
+  const TGrouping* src = SameClass(this, Source);
+  if (!src) return;
+  TValues keep = F;
+  F = src->F;
+  F.Summary = keep.Summary;
+  F.HeaderLineColor = keep.HeaderLineColor;
+  F.HeaderLineWidth = keep.HeaderLineWidth;
+  F.SummaryLineColor = keep.SummaryLineColor;
+  F.SummaryLineWidth = keep.SummaryLineWidth;
 }
 
 void TShowModified::Assign(const TPersistent* Source) {

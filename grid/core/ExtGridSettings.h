@@ -220,13 +220,13 @@ private:
     TColor HeaderColor = clNone, HeaderColorTo = clNone, HeaderTextColor = clNone;
     TColor SummaryColor = clNone, SummaryColorTo = clNone, SummaryTextColor = clNone;
     bool HeaderUnderline = false;
-    TColor HeaderLineColor = clBlack;
+    TColor HeaderLineColor = clBlue;
     int HeaderLineWidth = 2;
     bool SummaryLine = false;
     TColor SummaryLineColor = clBlue;
     int SummaryLineWidth = 2;
     bool ShowGroupCount = false;
-    std::string GroupCountFormat = "(%d)";
+    std::string GroupCountFormat;
     bool AutoCheckGroup = false, AutoSelectGroup = false;
   };
   TValues F;
@@ -255,7 +255,7 @@ public:
 
 private:
   bool FEnabled = false;
-  TColor FColor = clRed;
+  TColor FColor = clYellow;
 };
 
 // ---------------------------------------------------------------------------

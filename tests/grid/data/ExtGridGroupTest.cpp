@@ -58,6 +58,24 @@ TEST_F(ExtGridGroup, GroupMakesAHeaderAboveEveryValue) {
   EXPECT_EQ(grid->NumNodes(), 0);
 }
 
+// The count is shown, not stored: the header cell's own text stays as it was.
+TEST_F(ExtGridGroup, GroupHeadersShowTheirRowCountInTheChosenFormat) {
+  grid->Group(2);
+  grid->Grouping()->SetShowGroupCount(true);
+  EXPECT_EQ(outline(), "H:A (2)/3 a1 a2 H:B (1)/2 b1 ");
+  EXPECT_EQ(grid->GetGridCell(1, 1), "A");
+  struct Case {
+    const char* format;
+    const char* shown;
+  };
+  for (const Case& c : {Case{" [%d rows]", "A [2 rows]"}, Case{"%s", "A (2)"}, Case{"%d of %d", "A (2)"}}) {
+    grid->Grouping()->SetGroupCountFormat(c.format);
+    EXPECT_EQ(grid->Cells(1, 1), c.shown) << c.format;
+  }
+  grid->Grouping()->SetShowGroupCount(false);
+  EXPECT_EQ(grid->Cells(1, 1), "A");
+}
+
 TEST_F(ExtGridGroup, SummaryRowsCloseEveryGroup) {
   grid->Grouping()->SetSummary(true);
   grid->Group(2);
