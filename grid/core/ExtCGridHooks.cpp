@@ -145,8 +145,9 @@ void TExtColumnGrid::CanEditCell(int ACol, int ARow, bool& CanEdit) {
   DoCanEditCell(b.X, b.Y, CanEdit);
 }
 
+// The header rows name the column and are never masked.
 void TExtColumnGrid::IsPasswordCell(int ACol, int ARow, bool& IsPassword) {
-  if (TGridColumnItem* item = columnOf(ACol)) IsPassword = item->Password();
+  if (TGridColumnItem* item = columnOf(ACol); item && ARow >= FixedRows()) IsPassword = item->Password();
   TExtStringGrid::IsPasswordCell(ACol, ARow, IsPassword);
 }
 

@@ -376,6 +376,9 @@ public:
   void SetSelectionColorMixerFactor(int Value);
   TColor SelectionTextColor() const { return FSelectionTextColor; }
   void SetSelectionTextColor(TColor Value);
+  // A selected rich-text cell keeps its own text colours.
+  bool SelectionRTFKeep() const { return FSelectionRTFKeep; }
+  void SetSelectionRTFKeep(bool Value) { FSelectionRTFKeep = Value; }
   bool SelectionRectangle() const { return FSelectionRectangle; }
   void SetSelectionRectangle(bool Value);
   bool SelectionResizer() const { return FSelectionResizer; }
@@ -2331,6 +2334,7 @@ protected:
   bool FSelectionColorMixer = false;
   int FSelectionColorMixerFactor = 50;
   TColor FSelectionTextColor = clBlack;
+  bool FSelectionRTFKeep = false;
   TColor FSelectionRectangleColor = clBlack;
   bool FSelectionRectangle = false;
   bool FSelectionResizer = false;
@@ -2622,6 +2626,13 @@ protected:
   void WMNCPaint(TWMNCPaint& Message) override;
   void DrawCellBorders(TCanvas* ACanvas, int ARealCol, int ARow, TRect R);
   void DrawSortIndicator(TCanvas* ACanvas, int ACol, int X, int Y);
+  // Renders the rich text of a cell into Rect (pixels of ACanvas), inside
+  // the cell's inner margin; a selected cell on screen shows it in the
+  // selection text colour unless SelectionRTFKeep.
+  void DrawRichTextCell(int ACol, int ARow, TCanvas* ACanvas, const TRect& Rect);
+  bool RichCellSelected(int ACol, int ARow);
+  // Pixels of ACanvas; Selected colours the text with SelectionTextColor.
+  void renderRichText(int ACol, int ARow, TCanvas* ACanvas, const TRect& Rect, bool Selected);
   TPoint RotatedTextOrigin(TCanvas* ACanvas, TRect R, int Angle, const std::string& Text, TAlignment HA,
                            TVAlignment VA);
 
@@ -2658,6 +2669,7 @@ private:
   void paintEditorButtons(TCellPaint& P);
   void paintCellText(TCellPaint& P);
   void paintSelectionRectangle(TCellPaint& P);
+  void paintFilterButton(TCellPaint& P, const TRect& T);
   void paintPlainText(TCellPaint& P, std::string& Text, TRect T, TColor URLColour, int SortOffset);
   void paintErrorMarker(TCellPaint& P, const std::string& Text, const TRect& T, uint32_t Flags, int ErrPos,
                         int ErrLen);

@@ -4,15 +4,18 @@
 // the data operations give them their properties and behaviour.
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "grid/core/ExtGridTypes.h"
 #include "grid/data/GridFilter.h"
 #include "grid/data/SortSettings.h"
+#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Colors.h"
 #include "toolkit/rtl/Classes.h"
 
-// The look of the filter drop-down list.
+// The look of the filter drop-down list and of the button that opens it in
+// the header cells of the filter row.
 class TFilterDropDown : public TPersistent {
 public:
   TFilterDropDown() = default;
@@ -29,9 +32,23 @@ public:
   // The list takes the column's left edge and width.
   bool ColumnWidth() const { return FColumnWidth; }
   void SetColumnWidth(bool v) { FColumnWidth = v; }
+  // The button's picture, and the one of a column whose filter is active;
+  // empty: the grid's own funnel. Setting copies the picture in (nullptr
+  // empties it) and repaints.
+  TBitmap* Glyph() const { return FGlyph.get(); }
+  void SetGlyph(const TBitmap* Value) { setPicture(*FGlyph, Value); }
+  TBitmap* GlyphActive() const { return FGlyphActive.get(); }
+  void SetGlyphActive(const TBitmap* Value) { setPicture(*FGlyphActive, Value); }
   TNotifyEvent OnChange;
 
 private:
+  void setPicture(TBitmap& Field, const TBitmap* Value) {
+    if (Value) Field.Assign(Value);
+    else Field.SetSize(0, 0);
+    if (OnChange) OnChange(this);
+  }
+  std::unique_ptr<TBitmap> FGlyph = std::make_unique<TBitmap>();
+  std::unique_ptr<TBitmap> FGlyphActive = std::make_unique<TBitmap>();
   bool FAutoSize = false;
   int FWidth = 150;
   int FHeight = 150;

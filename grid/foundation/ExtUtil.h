@@ -155,6 +155,8 @@ int GetTextKind(std::string_view Text, bool HTMLEnabled);
 std::string EncodeWideText(std::u16string_view W);
 // Text without the prefix is taken as UTF-8 and converted.
 std::u16string DecodeWideText(std::string_view Text);
+// The characters of a rich-text (RTF) cell text, without its formatting.
+std::string RichTextToPlain(const std::string& Rtf);
 int WidePos(std::u16string_view SubText, std::u16string_view Text);
 // Wraps Fragment in the header and frame of the HTML clipboard format.
 void BuildCFHTML(std::string& Fragment);

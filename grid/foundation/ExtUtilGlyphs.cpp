@@ -116,6 +116,11 @@ void DrawSmallDownArrow(TCanvas* c, int X, int Y, TColor Color) {
   Triangle(c, TPoint(X - 3, Y), TPoint(X + 3, Y), TPoint(X, Y + 3), Color);
 }
 
+void DrawBitmapTransparent(TCanvas* c, TBitmap* b, int x, int y) {
+  if (!b || b->Empty()) return;
+  c->TransparentBlt(x, y, b->Width(), b->Height(), b->Canvas(), 0, 0, b->Width(), b->Height(), b->TransparentColor());
+}
+
 void DrawTransparentBitmap(TCanvas* c, TBitmap* bitmap, TColor backColor, const TRect& rect) {
   if (!bitmap || bitmap->Width() == 0 || bitmap->Height() == 0) return;
   const int w = bitmap->Width(), h = bitmap->Height();

@@ -22,6 +22,9 @@ void DrawPushButton(TCanvas* Canvas, HWND Window, const TRect& Rect, uint8_t Kin
 void DrawSpinButtons(TCanvas* Canvas, HWND Window, const TRect& Rect, uint8_t Kind, uint8_t State,
                      const TColorTones& Tones);
 void DrawSmallDownArrow(TCanvas* Canvas, int X, int Y, TColor Color);
+// The pixels in the bitmap's own transparent colour (automatic: its
+// bottom-left pixel; or the colour it was given) let the canvas show through.
+void DrawBitmapTransparent(TCanvas* Canvas, TBitmap* Bitmap, int X, int Y);
 // The colour of the bitmap's top-left pixel shows BackColor.
 void DrawTransparentBitmap(TCanvas* Canvas, TBitmap* Bitmap, TColor BackColor, const TRect& Rect);
 void DrawResourceBitmap(TCanvas* Canvas, TColor BackColor, const TRect& Rect, const std::string& ResourceName);

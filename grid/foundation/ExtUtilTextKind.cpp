@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "toolkit/forms/models/RichText.h"
 #include "toolkit/rtl/Encoding.h"
 #include "toolkit/rtl/SysUtils.h"
 
@@ -26,6 +27,12 @@ bool IsURLChar(char c) {
 }
 
 }  // namespace
+
+std::string RichTextToPlain(const std::string& Rtf) {
+  TRichText rich;
+  rich.LoadRtf(Rtf);
+  return rich.PlainText();
+}
 
 int GetTextKind(std::string_view Text, bool HTMLEnabled) {
   if (Text.empty()) return 0;

@@ -18,6 +18,7 @@ struct TExtStringGrid::TCellPaint {
   TCellGraphicLayout Layout;
   TColor BrushColor = clNone, FontColor = clNone;
   bool FixedFace = false;
+  bool FilterButton = false;  // a header cell of the filter row whose column offers values
   int TextWidth = 0;
   int IndicatorShift = 0;  // the row indicator's room at the left
 };

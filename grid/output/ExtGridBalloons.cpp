@@ -8,7 +8,6 @@
 #include "grid/foundation/ExtUtil.h"
 #include "grid/output/BalloonText.h"
 #include "grid/output/BalloonTooltip.h"
-#include "toolkit/forms/models/RichText.h"
 #include "toolkit/rtl/Encoding.h"
 
 namespace {
@@ -18,11 +17,7 @@ namespace {
 std::string PlainCellText(const std::string& Text) {
   switch (GetTextKind(Text, true)) {
     case 1: return StripHTMLTags(Text);
-    case 2: {
-      TRichText rich;
-      rich.LoadRtf(Text);
-      return rich.PlainText();
-    }
+    case 2: return RichTextToPlain(Text);
     case 5: return Utf16ToUtf8(DecodeWideText(Text));
     default: return Text;
   }

@@ -3,6 +3,7 @@
 
 #include "grid/output/CellPaint.h"
 #include "grid/output/RotatedText.h"
+#include "grid/foundation/ExtUtilGlyphs.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Icon.h"
@@ -11,9 +12,23 @@
 
 namespace {
 
+// A transparent bitmap cell keys out the bitmap's own transparent colour.
 void DrawBitmap(TCanvas* c, TBitmap* b, const TRect& box, bool Transparent) {
   if (!Transparent) return c->Draw(box.Left, box.Top, b);
-  c->TransparentBlt(box.Left, box.Top, b->Width(), b->Height(), b->Canvas(), 0, 0, b->Width(), b->Height(),
+  DrawBitmapTransparent(c, b, box.Left, box.Top);
+}
+
+// A picture stretched into the box or at its top-left; a transparent cell's
+// bitmap keys out its transparent colour, as a bitmap cell does.
+void paintPicture(TCanvas* c, TGraphic* Graphic, const TRect& box, bool Stretched, bool Transparent) {
+  auto* b = Transparent ? dynamic_cast<TBitmap*>(Graphic) : nullptr;
+  if (!b) {
+    if (Stretched) c->StretchDraw(box, Graphic);
+    else c->Draw(box.Left, box.Top, Graphic);
+    return;
+  }
+  const TRect to = Stretched ? box : Bounds(box.Left, box.Top, b->Width(), b->Height());
+  c->TransparentBlt(to.Left, to.Top, to.Width(), to.Height(), b->Canvas(), 0, 0, b->Width(), b->Height(),
                     b->TransparentColor());
 }
 
@@ -51,10 +66,8 @@ void TExtStringGrid::paintPictureGraphic(TCellPaint& P, const TRect& R, const TR
       break;
     }
     case ctPicture:
-      if (TPicture* p = g->Picture(); p && p->Graphic()) {
-        if (g->CellAngle != 0) c->StretchDraw(box, p->Graphic());
-        else c->Draw(box.Left, box.Top, p->Graphic());
-      }
+      if (TPicture* p = g->Picture(); p && p->Graphic()) paintPicture(c, p->Graphic(), box, g->CellAngle != 0,
+                                                                     g->CellTransparent);
       break;
     case ctFilePicture:
       if (TFilePicture* f = g->FilePicture()) f->DrawPicture(c, box);

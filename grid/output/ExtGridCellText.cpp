@@ -1,6 +1,6 @@
-// The default content of a cell: selection colours, the text with its
-// alignment, wrapping, URL look and password mask, or HTML through the
-// foundation's engine.
+// The default content of a cell: selection colours, the filter button, the
+// text with its alignment, wrapping, URL look and password mask, HTML
+// through the foundation's engine, or rich text through the rich edit.
 
 #include "grid/output/CellPaint.h"
 #include "grid/foundation/EsgHTMLE.h"
@@ -61,6 +61,14 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
     paintCellBackground(P, B);
   }
   if (FSelectionRectangle && !P.FixedFace) paintSelectionRectangle(P);
+  if (P.FilterButton) {
+    TRect B = P.R;
+    if (P.FixedFace) {
+      B.Left += GridLineWidth();
+      B.Top += GridLineWidth();
+    }
+    paintFilterButton(P, B);
+  }
   if (!P.Layout.ShowText) return;
   std::string text = GetFormattedCell(P.RCol, P.ARow);
   int kind = GetTextKind(text, FEnableHTML);
@@ -70,7 +78,11 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
   }
   bool password = false;
   IsPasswordCell(P.RCol, P.ARow, password);
-  if (password) FillStringChars(text, FPasswordChar);
+  if (password) {
+    // The mask is plain text: no markup or rich text may show what it hides.
+    FillStringChars(text, FPasswordChar);
+    kind = 0;
+  }
   if (text.empty()) return;
 
   TRect T = P.R;
@@ -94,6 +106,7 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
   const bool sortMark = ShowsSortIndicator(P.RCol, P.ARow, P.ACol);
   c->Brush()->SetStyle(bsClear);
   if (kind == 1) {
+    if (P.FilterButton) T.Right -= 18;
     T.Left -= 1;
     if (sortMark) T.Right -= 10;
     THTMLTextCall call;
@@ -104,6 +117,13 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
     DrawHTMLText(c, text, T, call);
     P.TextWidth = call.MaxWidth + 2;
     if (sortMark) DrawSortIndicator(c, P.RCol, T.Right + 2, SortIndicatorY(T, P.VA));
+  } else if (kind == 2) {
+    c->Brush()->SetStyle(bsSolid);
+    c->Pen()->SetColor(c->Brush()->Color());
+    if (!(P.State.Contains(gdSelected) && !P.State.Contains(gdFocused) && FSelectionColor == clNone)) c->FillRect(T);
+    c->Brush()->SetStyle(bsClear);
+    DrawRichTextCell(P.RCol, P.ARow, c, T);
+    c->Font()->SetColor(clBlack);
   } else {
     paintPlainText(P, text, T, urlColor, sortMark ? graphicBefore : -1);
   }
@@ -152,6 +172,16 @@ void TExtStringGrid::paintSelectionRectangle(TCellPaint& P) {
   }
 }
 
+// The button of the filter row: the drop-down's glyph (its active glyph
+// while the column is filtered) or the grid's own funnel, at the top right.
+// Drawn over the cell's background so that a background picture never hides
+// it.
+void TExtStringGrid::paintFilterButton(TCellPaint& P, const TRect& T) {
+  TBitmap* glyph = FFilter.HasFilter(P.RCol) ? FFilterDropDown.GlyphActive() : FFilterDropDown.Glyph();
+  if (glyph->Empty()) DrawResourceBitmap(P.Canvas, FixedColor(), TRect(T.Right - 16, T.Top, T.Right, T.Top + 16), "ESGFILT");
+  else DrawBitmapTransparent(P.Canvas, glyph, T.Right - 16, T.Top);
+}
+
 // Plain text with its URL look and error marker; SortOffset >= 0 draws the
 // sort indicator beside the text, that far further right.
 void TExtStringGrid::paintPlainText(TCellPaint& P, std::string& text, TRect T, TColor urlColor, int SortOffset) {
@@ -167,6 +197,7 @@ void TExtStringGrid::paintPlainText(TCellPaint& P, std::string& text, TRect T, T
     c->Font()->SetStyle(st);
     c->Font()->SetColor(urlColor);
   }
+  if (P.FilterButton) T.Right -= 16;
   const uint32_t flags = PlainTextFlags(text, P.WordWrap, P.HA, P.VA);
   if (P.Layout.Graphic) {
     TRect m = T;
@@ -178,11 +209,13 @@ void TExtStringGrid::paintPlainText(TCellPaint& P, std::string& text, TRect T, T
   GetMarker(P.RCol, P.ARow, errPos, errLen);
   if (errLen > 0) paintErrorMarker(P, text, T, flags, errPos, errLen);
   if (SortOffset >= 0) {
-    const int q = std::max(0, std::min(P.R.Width() - 16, c->TextWidth(text)));
-    const int x = P.HA == taRightJustify ? P.R.Right - q - 10
-                  : P.HA == taCenter     ? P.R.Left + 8
-                                         : P.R.Left + q + SortOffset + 10;
-    DrawSortIndicator(c, P.RCol, x, SortIndicatorY(P.R, P.VA));
+    TRect S = P.R;
+    if (P.FilterButton) S.Right -= 16;
+    const int q = std::max(0, std::min(S.Width() - 16, c->TextWidth(text)));
+    const int x = P.HA == taRightJustify ? S.Right - q - 10
+                  : P.HA == taCenter     ? S.Left + 8
+                                         : S.Left + q + SortOffset + 10;
+    DrawSortIndicator(c, P.RCol, x, SortIndicatorY(S, P.VA));
   }
   if (url) c->Font()->SetStyle(style);
 }

@@ -37,6 +37,7 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   P.ARow = ARow;
   P.State = AState;
   P.R = ARect;
+  P.FilterButton = ARow == FFilterDropDownRow && GetColumnFilterValues(P.RCol);
   P.WordWrap = WordWrap();
   GetVisualProperties(ACol, ARow, P.State, false, false, true, ACanvas->Brush(), P.ColorTo, P.Mirror, P.MirrorTo,
                       ACanvas->Font(), P.HA, P.VA, P.WordWrap, P.GD);
@@ -138,8 +139,7 @@ void TExtStringGrid::paintRowMarks(TCellPaint& P) {
     const int top = FVAlignment == vtaCenter ? P.R.Top + (P.R.Height() - h) / 2
                     : FVAlignment == vtaBottom ? P.R.Bottom - h
                                                : P.R.Top;
-    P.Canvas->TransparentBlt(P.R.Left + 2, top, indicator->Width(), h, indicator->Canvas(), 0, 0,
-                             indicator->Width(), h, indicator->TransparentColor());
+    DrawBitmapTransparent(P.Canvas, indicator, P.R.Left + 2, top);
     P.IndicatorShift = indicator->Width() + 2;
     P.R.Left += P.IndicatorShift;
   }

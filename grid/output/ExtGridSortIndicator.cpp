@@ -2,18 +2,13 @@
 // for the sorted column, numbered marks for columns of a multi-column sort.
 
 #include "grid/output/CellPaint.h"
+#include "grid/foundation/ExtUtilGlyphs.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 
 namespace {
 
 bool HasGlyph(const TBitmap* b) { return b && !b->Empty(); }
-
-// Glyphs show their automatic transparent colour as the background.
-void DrawGlyph(TCanvas* c, TBitmap* b, int x, int y) {
-  c->TransparentBlt(x, y, b->Width(), b->Height(), b->Canvas(), 0, 0, b->Width(), b->Height(),
-                    b->TransparentColor());
-}
 
 }  // namespace
 
@@ -47,10 +42,10 @@ void TExtStringGrid::DrawSortIndicator(TCanvas* ACanvas, int ACol, int X, int Y)
     c->Pen()->SetColor(s.IndexColor());
     const bool glyphs = HasGlyph(s.IndexUpGlyph()) && HasGlyph(s.IndexDownGlyph());
     if (!ascending) {
-      if (glyphs) DrawGlyph(c, s.IndexUpGlyph(), X - 7, Y - 7);
+      if (glyphs) DrawBitmapTransparent(c, s.IndexUpGlyph(), X - 7, Y - 7);
       else c->Polygon({TPoint{X - 7, Y - 5}, TPoint{X + 7, Y - 5}, TPoint{X, Y + 8}});
     } else {
-      if (glyphs) DrawGlyph(c, s.IndexDownGlyph(), X - 7, Y - 7);
+      if (glyphs) DrawBitmapTransparent(c, s.IndexDownGlyph(), X - 7, Y - 7);
       else c->Polygon({TPoint{X - 6, Y + 8}, TPoint{X + 6, Y + 8}, TPoint{X, Y - 4}});
     }
     TFont saved;
@@ -68,7 +63,7 @@ void TExtStringGrid::DrawSortIndicator(TCanvas* ACanvas, int ACol, int X, int Y)
   c->Pen()->SetWidth(1);
   if (s.Direction() == sdDescending) {
     if (glyphs) {
-      DrawGlyph(c, s.DownGlyph(), X - 4, Y - 4);
+      DrawBitmapTransparent(c, s.DownGlyph(), X - 4, Y - 4);
     } else {
       c->Pen()->SetColor(clWhite);
       c->MoveTo(X + 4, Y - 4);
@@ -78,7 +73,7 @@ void TExtStringGrid::DrawSortIndicator(TCanvas* ACanvas, int ACol, int X, int Y)
       c->LineTo(X + 4, Y - 4);
     }
   } else if (glyphs) {
-    DrawGlyph(c, s.UpGlyph(), X - 4, Y - 4);
+    DrawBitmapTransparent(c, s.UpGlyph(), X - 4, Y - 4);
   } else {
     c->Pen()->SetColor(clWhite);
     c->MoveTo(X - 4, Y + 4);

@@ -5,7 +5,6 @@
 #include "grid/core/ExtGrid.h"
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExtUtil.h"
-#include "toolkit/forms/models/RichText.h"
 
 void TExtStringGrid::GetCellRawText(int ACol, int ARow, std::string& Text) { Text = Cells(ACol, ARow); }
 
@@ -24,9 +23,7 @@ void TExtStringGrid::GetCellExportText(int ACol, int ARow, std::string& Text) {
         std::erase(Text, '\r');
         std::erase(Text, '\n');
       } else {
-        TRichText rich;
-        rich.LoadRtf(Text);
-        Text = rich.PlainText();
+        Text = RichTextToPlain(Text);
       }
       break;
     default: break;

@@ -47,6 +47,8 @@ std::string TGridPrintPass::CellText(int RealCol, int Row) {
 TPoint TGridPrintPass::MeasureCell(int DisplCol, int Row) {
   const int c = grid_.RealColIndex(DisplCol);
   std::string text = CellText(c, Row);
+  // Rich text needs the room of its characters, not of its markup.
+  if (GetTextKind(text, grid_.EnableHTML()) == 2) text = RichTextToPlain(text);
   TPoint graphic{0, 0};
   if (settings_.PrintGraphics()) {
     const TCellGraphicLayout g = grid_.GetCellGraphicLayout(c, Row);
@@ -214,6 +216,12 @@ void TGridPrintPass::PrintCellText(std::string Text, TRect R, int RealCol, int R
     call.Images = grid_.GridImages();
     call.WrapWords = WordWrap;
     DrawHTMLText(cv, Text, device.Rect(), call);
+    return;
+  }
+  if (kind == 2) {
+    // Rich text keeps its fonts and colours on paper; selection never shows.
+    TDeviceUnits device(cv, R);
+    grid_.renderRichText(RealCol, Row, cv, device.Rect(), false);
     return;
   }
   if (WordWrap && settings_.NoAutoSize()) {

@@ -4,13 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "grid/core/ExtGrid.h"
 #include "grid/output/CellGraphicLayout.h"
-#include "toolkit/forms/Forms.h"
-#include "toolkit/graphics/Bitmap.h"
-#include "toolkit/graphics/Canvas.h"
-#include "toolkit/testing/TestDriver.h"
-#include "grid/PixelProbes.h"
+#include "grid/output/CellPaintFixture.h"
 
 namespace {
 
@@ -60,47 +55,6 @@ TEST(CellGraphicPlacement, LevelProgressPercentOfTheRange) {
   EXPECT_EQ(LevelProgressPercent(140, 0, 100), 100);  // above: full
   EXPECT_EQ(LevelProgressPercent(25, 100, 0), 75);    // a falling range
 }
-
-class GraphicPaint : public FormsTest {
-protected:
-  void SetUp() override {
-    form = new TForm(Application);
-    form->SetBounds(10, 10, 700, 500);
-    form->Show();
-    grid = new TExtStringGrid(form);
-    grid->SetParent(form);
-    grid->SetBorderStyle(bsNone);
-    grid->SetScrollBars(ssNone);
-    grid->SetBounds(0, 0, 640, 440);
-    grid->SetColCount(4);
-    grid->SetRowCount(12);
-    for (int c = 0; c < 4; ++c) grid->SetColWidths(c, 150);
-    for (int r = 0; r < 12; ++r) grid->SetRowHeights(r, 30);
-    Driver.Pump();
-  }
-  void Snap() {
-    bmp.SetSize(grid->Width(), grid->Height());
-    grid->PaintTo(bmp.Canvas(), 0, 0);
-  }
-  // The pixels of a cell's inside (the grid lines left out).
-  std::vector<TColor> CellPixels(int c, int r) {
-    Snap();
-    std::vector<TColor> v;
-    const TRect cell = grid->CellRect(c, r);
-    for (int y = cell.Top + 1; y < cell.Bottom - 2; ++y)
-      for (int x = cell.Left + 1; x < cell.Right - 2; ++x) v.push_back(ColorToRGB(bmp.Canvas()->Pixels(x, y)));
-    return v;
-  }
-  int Count(const TRect& r, TColor colour) {
-    int n = 0;
-    for (int y = r.Top; y < r.Bottom; ++y)
-      for (int x = r.Left; x < r.Right; ++x) n += ColorToRGB(bmp.Canvas()->Pixels(x, y)) == ColorToRGB(colour);
-    return n;
-  }
-  TForm* form = nullptr;
-  TExtStringGrid* grid = nullptr;
-  TBitmap bmp;
-};
 
 TEST_F(GraphicPaint, RatingShowsHalfStepsOfTheValue) {
   grid->AddRating(1, 1, 5, clRed, clSilver);

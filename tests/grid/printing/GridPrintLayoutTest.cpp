@@ -300,3 +300,30 @@ TEST_F(GridPrintLayoutTest, CancellingAtTheStartPrintsNothingLeavesNoFileAndStil
   EXPECT_EQ(g->Notes.back(), std::make_pair(int(esExportDone), -1));
   EXPECT_FALSE(Printer()->Printing());
 }
+
+TEST_F(GridPrintLayoutTest, RichTextPrintsInItsOwnColoursAndTakesTheRoomOfItsCharacters) {
+  Fill(2, 1);
+  grid->PrintSettings()->SetNoAutoSize(false);
+  grid->SetCells(0, 0, "{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}\\cf1 Red words}");
+  grid->SetCells(1, 0, "Red words");
+  grid->Print();
+  ASSERT_EQ(recorder->PageCount(), 1);
+  TBitmap* page = recorder->Page(0);
+  int red = 0, dark = 0;
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < page->Width(); ++x) {
+      const TColor c = ColorToRGB(page->Canvas()->Pixels(x, y));
+      const int r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
+      red += r > 0xA0 && g < 0x60 && b < 0x60;
+      dark += r < 0x60 && g < 0x60 && b < 0x60;
+    }
+  EXPECT_GT(red, 100) << "the rich cell keeps its colour on paper";
+  EXPECT_GT(dark, 100) << "the plain cell prints black";
+  // Both columns are measured from the same characters: the markup takes no room.
+  int left0 = 0, left1 = 0;
+  grid->OnCustomCellDraw = [&](TObject*, TCanvas*, int ACol, int, TGridDrawState, TRect R, bool) {
+    (ACol == 0 ? left0 : left1) = R.Width();
+  };
+  grid->Print();
+  EXPECT_NEAR(left0, left1, 2);
+}
