@@ -50,6 +50,16 @@ int TBalloonTooltip::DelayTime(TTooltipDelay Which) const {
   return Which == ttdInitial ? FInitialDelay : Which == ttdReshow ? FReshowDelay : FAutoPopDelay;
 }
 
+void TBalloonTooltip::SetAlpha(uint8_t Value) {
+  FAlpha = Value;
+  applyAlpha();
+}
+
+// A layered window: the alpha goes with the window, made or not yet.
+void TBalloonTooltip::applyAlpha() {
+  if (HandleAllocated()) SetLayeredWindowAttributes(Handle(), 0, FAlpha, LWA_ALPHA);
+}
+
 void TBalloonTooltip::SetTitle(const std::string& Title, int Icon) {
   FTitle = Title.substr(0, MaxTitleLength);
   FIcon = Icon >= 0 && Icon <= 3 ? Icon : 0;
@@ -91,6 +101,7 @@ void TBalloonTooltip::showNow() {
   GetCursorPos(at);
   at.Y += 16;
   ActivateHint(TRect(at.X, at.Y, at.X + width, at.Y + height), FText);
+  applyAlpha();
   FShownBefore = true;
   FHideTimer->SetEnabled(false);
   FHideTimer->SetInterval(uint32_t(std::max(1, FAutoPopDelay)));

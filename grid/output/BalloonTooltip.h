@@ -44,8 +44,8 @@ public:
   int TitleIcon() const { return FIcon; }
   // The text shown now (empty while hidden).
   const std::string& Text() const { return FText; }
-  // 255 is opaque.
-  void SetAlpha(uint8_t Value) { FAlpha = Value; }
+  // 255 is opaque; below it the balloon's window is composed see-through.
+  void SetAlpha(uint8_t Value);
   uint8_t Alpha() const { return FAlpha; }
 
   // Hides a shown balloon.
@@ -59,6 +59,7 @@ protected:
 private:
   void toolMessage(TMessage& Message);
   void showNow();
+  void applyAlpha();
   TRect textRect(bool Title, int MaxWidth);
 
   TWinControl* FTool;

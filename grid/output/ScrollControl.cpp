@@ -112,15 +112,19 @@ void TScrollControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
 }
 
 // The metro scroll type shows the thin indicators along the right and bottom
-// edges; any other type removes them.
+// edges instead of the system's scroll bars; any other type removes them and
+// brings both system bars back.
 void TExtStringGrid::UpdateScrollControls() {
   const bool wanted = FScrollType == ssMetro && !ComponentState().Contains(csDestroying);
   if (!wanted) {
+    if (!FScrollControlV && !FScrollControlH) return;
     delete FScrollControlV;
     delete FScrollControlH;
     FScrollControlV = FScrollControlH = nullptr;
+    if (!ComponentState().Contains(csDestroying)) SetScrollBars(ssBoth);
     return;
   }
+  SetScrollBars(ssNone);
   if (FScrollControlV) return;
   auto make = [this](TScrollDirection Direction) {
     auto* s = new TScrollControl(this);

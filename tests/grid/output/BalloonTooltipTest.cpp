@@ -6,6 +6,7 @@
 #include "grid/core/ExtGrid.h"
 #include "grid/output/BalloonTooltip.h"
 #include "toolkit/forms/Forms.h"
+#include "toolkit/forms/WinApi.h"
 #include "toolkit/testing/TestDriver.h"
 
 namespace {
@@ -139,6 +140,20 @@ TEST_F(CellBalloons, ShowsAfterTheDelayAndGoesWhenTheMouseLeavesTheCell) {
   const TRect c22 = grid->CellRect(2, 2);
   Driver.MouseMove(grid, c22.Left + 5, c22.Top + 5);
   EXPECT_FALSE(t->Visible());
+}
+
+TEST_F(CellBalloons, TransparencyGoesToTheShownWindow) {
+  grid->SetCells(1, 1, "Hello");
+  grid->Balloon()->SetTransparency(55);
+  grid->Balloon()->SetEnable(true);
+  TBalloonTooltip* t = grid->BalloonTooltip();
+  const TRect c11 = grid->CellRect(1, 1);
+  Driver.MouseMove(grid, c11.Left + 5, c11.Top + 5);
+  Driver.Advance(600);
+  ASSERT_TRUE(t->Visible());
+  EXPECT_EQ(GetWindowAlpha(t->Handle()), 200);
+  t->SetAlpha(255);
+  EXPECT_EQ(GetWindowAlpha(t->Handle()), 255);
 }
 
 }  // namespace

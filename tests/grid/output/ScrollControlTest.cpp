@@ -38,8 +38,26 @@ TEST_F(ThinScroll, MetroScrollingShowsBothIndicatorsAndOthersRemoveThem) {
   EXPECT_EQ(grid->ScrollControl(false)->Height(), 6);
   EXPECT_EQ(bar->Color(), static_cast<TColor>(0xC0C0C0));
   EXPECT_EQ(bar->ScrollWidth(), 4);
+  EXPECT_EQ(grid->ScrollBars(), ssNone);  // the system bars give way to the indicators
   grid->SetScrollType(ssNormal);
   EXPECT_EQ(grid->ScrollControl(true), nullptr);
+  EXPECT_EQ(grid->ScrollBars(), ssBoth);
+}
+
+TEST_F(ThinScroll, TheIndicatorFollowsTheGridsScrolling) {
+  grid->SetRowCount(200);
+  Driver.Pump();
+  const int before = bar->Thumb().Start;
+  Driver.Focus(grid);
+  Driver.PressKey(VK_NEXT);
+  Driver.PressKey(VK_NEXT);
+  EXPECT_GT(grid->TopRow(), 1);
+  EXPECT_GT(bar->Thumb().Start, before);
+  Driver.ClearPaints();
+  Driver.PressKey(VK_NEXT);
+  bool repainted = false;
+  for (const TPaintRecord& p : Driver.Paints()) repainted |= p.Control == bar && p.Msg == WM_PAINT;
+  EXPECT_TRUE(repainted) << "the indicator repaints when the grid scrolls";
 }
 
 TEST_F(ThinScroll, NoThumbWhenEveryRowFitsOrNothingScrolls) {
