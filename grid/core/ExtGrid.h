@@ -1096,8 +1096,6 @@ public:
   virtual void FilterSelect(int ARealCol, int ItemIndex);
   virtual void FilterCheckSelect(int ARealCol, int ItemIndex);
   virtual std::string CalculatedCellText(int ARealCol, int ARow) { return Cells(ARealCol, ARow); }
-  virtual void InsertNodeRow(int ARow) { InsertRows(ARow, 1); }
-  virtual void DeleteNodeRow(int ARow) { RemoveRows(ARow, 1); }
   // Tells OnCellsChanged and every notifier about changed cells, then
   // recalculates the footers.
   virtual void CellsChanged(const TRect& R);

@@ -436,7 +436,7 @@ void TExtStringGrid::insertRowByKey() {
         ++newRow;
       }
     }
-    InsertNodeRow(at);
+    DoAutoInsertRow(at);
     if (OnAutoInsertRow) OnAutoInsertRow(this, at);
     FGridModified = true;
   }
@@ -451,8 +451,7 @@ void TExtStringGrid::deleteRowByKey() {
     bool can = true;
     if (OnCanDeleteRow) OnCanDeleteRow(this, realRow, can);
     if (!can) return;
-    DeleteNodeRow(DisplRowIndex(realRow));
-    if (OnAutoDeleteRow) OnAutoDeleteRow(this, realRow);
+    DoAutoDeleteRow(realRow);
   }
   if (FloatingFooter()->Visible() && Row() == RowCount() - 1 && RowCount() > 1) SetRow(RowCount() - 2);
   RememberCurrentCell(Col(), Row());

@@ -70,26 +70,20 @@ void TExtStringGrid::EditorCaretChanged(const std::string& Text, TPoint CaretPoi
   (void)CaretIndex;
 }
 
+// ARow is a real row: with hidden rows before it, the row structure edits
+// take its displayed place, so the new row lands where it was asked for.
 void TExtStringGrid::DoAutoInsertRow(int ARow) {
-  if (NumNodes() == 0) {
-    InsertRows(ARow, 1);
-    return;
-  }
-  if (GetParentRow(DisplRowIndex(ARow)) == -1) InsertNormalRow(ARow);
-  else InsertChildRow(ARow, 0);
+  if (NumNodes() > 0 && GetParentRow(DisplRowIndex(ARow)) != -1) InsertChildRow(ARow, 0);
+  else InsertNormalRow(ARow);
 }
 
 // The last normal row is emptied rather than removed unless the grid may
 // stand without normal rows.
 void TExtStringGrid::DoAutoDeleteRow(int ARow) {
-  if (NumNodes() > 0) {
-    if (GetParentRow(DisplRowIndex(ARow)) == -1) RemoveNormalRow(ARow);
-    else RemoveChildRow(ARow);
-  } else if (RowCount() - FixedRows() - FixedFooters() == 1 && !FixedRowAlways()) {
-    ClearRows(ARow, 1);
-  } else {
-    RemoveRows(ARow, 1);
-  }
+  if (NumNodes() > 0 && GetParentRow(DisplRowIndex(ARow)) != -1) RemoveChildRow(ARow);
+  else if (NumNodes() == 0 && RowCount() - FixedRows() - FixedFooters() == 1 && !FixedRowAlways())
+    ClearRows(DisplRowIndex(ARow), 1);
+  else RemoveNormalRow(ARow);
   if (OnAutoDeleteRow) OnAutoDeleteRow(this, ARow);
 }
 

@@ -218,6 +218,82 @@ TEST_F(InputTest, InsertWithAltOrCtrlDoesNothing) {
   EXPECT_EQ(grid->RowCount(), 8);
 }
 
+// Inside an outline the keys insert and remove child rows, so the node's
+// span follows; each key tells its event once, with the real row.
+TEST_F(InputTest, InsertAndDeleteByKeyKeepTheOutline) {
+  grid->Navigation()->SetAllowInsertRow(true);
+  grid->Navigation()->SetAllowDeleteRow(true);
+  for (int r = 1; r < 8; ++r) grid->SetCells(1, r, "r" + std::to_string(r));
+  grid->AddNode(2, 3);  // rows 3 and 4 are its children
+  std::vector<std::string> told;
+  grid->OnAutoInsertRow = [&](TObject*, int ARow) { told.push_back("ins " + std::to_string(ARow)); };
+  grid->OnAutoDeleteRow = [&](TObject*, int ARow) { told.push_back("del " + std::to_string(ARow)); };
+  Go(1, 3);
+  Key(VK_INSERT);
+  EXPECT_EQ(grid->GetNodeSpan(2), 4);
+  EXPECT_EQ(grid->Cells(1, 4), "r3");
+  Key(VK_DELETE);
+  EXPECT_EQ(grid->GetNodeSpan(2), 3);
+  EXPECT_EQ(grid->Cells(1, 3), "r3");
+  Go(1, 6);
+  Key(VK_DELETE);  // a row outside the node
+  EXPECT_EQ(grid->GetNodeSpan(2), 3);
+  EXPECT_EQ(grid->Cells(1, 6), "r7");
+  EXPECT_EQ(told, (std::vector<std::string>{"ins 3", "del 3", "del 6"}));
+}
+
+// With a hidden row above the cursor the new row still lands at the cursor.
+TEST_F(InputTest, InsertAndDeleteByKeyBelowAHiddenRow) {
+  grid->Navigation()->SetAllowInsertRow(true);
+  grid->Navigation()->SetAllowDeleteRow(true);
+  for (int r = 1; r < 8; ++r) grid->SetCells(1, r, "r" + std::to_string(r));
+  grid->HideRow(2);
+  Go(1, 3);  // r4
+  Key(VK_INSERT);
+  EXPECT_EQ(grid->Cells(1, 3), "");
+  EXPECT_EQ(grid->Cells(1, 4), "r4");
+  Go(1, 4);
+  Key(VK_DELETE);
+  EXPECT_EQ(grid->Cells(1, 4), "r5");
+  grid->UnHideRowsAll();
+  std::string shown;
+  for (int r = 1; r < grid->RowCount(); ++r) shown += grid->Cells(1, r) + ",";
+  EXPECT_EQ(shown, "r1,r2,r3,,r5,r6,r7,");
+}
+
+// Which modifiers let Insert and Delete change rows; the clipboard keys
+// take Ctrl+Insert and Shift+Delete when their shortcuts are on.
+TEST_F(InputTest, ModifiersOfTheRowKeys) {
+  struct Case {
+    const char* Name;
+    uint16_t Key;
+    TShiftState Shift;
+    bool Shortcuts;
+    int WantRows;
+    std::vector<std::string> WantClipboard;
+  };
+  const Case cases[] = {
+      {"Insert", VK_INSERT, {}, false, 9, {}},
+      {"Shift+Insert", VK_INSERT, {ssShift}, false, 8, {}},
+      {"Ctrl+Insert copies", VK_INSERT, {ssCtrl}, true, 8, {"copy"}},
+      {"Delete", VK_DELETE, {}, false, 7, {}},
+      {"Ctrl+Delete", VK_DELETE, {ssCtrl}, false, 7, {}},
+      {"Alt+Delete", VK_DELETE, {ssAlt}, false, 8, {}},
+      {"Shift+Delete cuts", VK_DELETE, {ssShift}, true, 8, {"cut"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    SetUp();
+    grid->Navigation()->SetAllowInsertRow(true);
+    grid->Navigation()->SetAllowDeleteRow(true);
+    grid->Navigation()->SetAllowClipboardShortCuts(c.Shortcuts);
+    Go(1, 3);
+    Key(c.Key, c.Shift);
+    EXPECT_EQ(grid->RowCount(), c.WantRows);
+    EXPECT_EQ(grid->Clipboard, c.WantClipboard);
+  }
+}
+
 TEST_F(InputTest, EnterOnACellThatCannotBeEditedFiresOnKeyDownWithLeftAltOnly) {
   // A read-only grid: Enter is refused and handed to OnKeyDown by the grid
   // itself. Alt comes with Ctrl (as AltGr does); alone it makes a system key.
