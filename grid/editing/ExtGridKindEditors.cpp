@@ -24,6 +24,15 @@ TEsgSpinType spinTypeOf(TEditorType Kind) {
 
 bool isRichText(const std::string& S) { return S.rfind("{\\rtf", 0) == 0; }
 
+// The date the picker reports: 0 while it holds none (its check box cleared),
+// as for a reported time without year, month or day.
+double reportedDateTime(TDateTimePicker* P) {
+  TSystemTime st;
+  if (P->Perform(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st)) != GDT_VALID) return 0;
+  if (st.wYear == 0 || st.wMonth == 0 || st.wDay == 0) return 0;
+  return P->DateTime();
+}
+
 // The picker's drop-down, close-up and value changes reach the grid's events with the current cell.
 template <typename Picker>
 void relayPickerEvents(TExtStringGrid* Grid, Picker* P) {
@@ -34,7 +43,7 @@ void relayPickerEvents(TExtStringGrid* Grid, Picker* P) {
     if (Grid->OnDatePickerCloseUp) Grid->OnDatePickerCloseUp(Grid, Grid->Row(), Grid->Col());
   };
   P->OnChange = [Grid, P](TObject*) {
-    if (Grid->OnDateTimeChange) Grid->OnDateTimeChange(Grid, Grid->Col(), Grid->Row(), P->DateTime());
+    if (Grid->OnDateTimeChange) Grid->OnDateTimeChange(Grid, Grid->Col(), Grid->Row(), reportedDateTime(P));
   };
 }
 

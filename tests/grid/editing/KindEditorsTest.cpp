@@ -306,4 +306,24 @@ TEST_F(SpecialEditorsTest, ThePickersCalendarAndValueReachTheGrid) {
   Driver.PressKey(VK_ESCAPE);
 }
 
+// A picker whose check box is cleared holds no date: the change reports 0.
+TEST_F(SpecialEditorsTest, AnEmptiedPickerReportsNoDate) {
+  grid->Columns()->Items(TextCol)->SetEditor(edDateEdit);
+  grid->SetCells(TextCol, 2, "10/03/2025");
+  std::vector<double> told;
+  grid->OnDateTimeChange = [&](TObject*, int, int, double v) { told.push_back(v); };
+  GoTo(TextCol, 2);
+  Driver.PressKey(VK_F2);
+  TGridDatePicker* p = grid->DateTimePicker();
+  p->SetShowCheckbox(true);
+  p->SetChecked(true);
+  Driver.Type(" ");  // clears the check box
+  ASSERT_FALSE(p->Checked());
+  Driver.Type(" ");  // and sets it again
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_EQ(told[0], 0.0);
+  EXPECT_EQ(Trunc(told[1]), EncodeDate(2025, 3, 10));
+  Driver.PressKey(VK_ESCAPE);
+}
+
 }  // namespace
