@@ -32,7 +32,7 @@ TTableColumn Source_Address_Column(int Header) { return Column("SourceAddress", 
 
 TTableColumn Optional_Flag_Column(std::string Attribute, int Header, int Width, TColor Color) {
   TTableColumn c = Column(std::move(Attribute), Header, Width, Color, tcCheck);
-  c.Default = "N";
+  c.Default.emplace(1, 'N');
   return c;
 }
 

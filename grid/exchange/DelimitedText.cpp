@@ -106,7 +106,12 @@ TDelimitedRows ParseDelimitedText(std::string_view Text, const TDelimitedSyntax&
   return TDelimitedReader(Text, Syntax).Read();
 }
 
-std::string QuoteField(std::string_view Text) { return "\"" + DoubleQuoteChars(Text) + "\""; }
+std::string QuoteField(std::string_view Text) {
+  std::string quoted(1, '"');
+  quoted += DoubleQuoteChars(Text);
+  quoted += '"';
+  return quoted;
+}
 
 char DetectDelimiter(std::string_view FirstLine, std::string_view SecondLine) {
   char d = BestCandidate([&](char c) {

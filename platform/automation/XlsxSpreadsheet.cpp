@@ -33,7 +33,13 @@ std::pair<CellRef, CellRef> ParseRange(const std::string& Address) {
   return {*first, *last};
 }
 
-std::string Absolute(CellRef R) { return "$" + office::ColumnLetters(R.col) + "$" + std::to_string(R.row); }
+std::string Absolute(CellRef R) {
+  std::string ref(1, '$');
+  ref += office::ColumnLetters(R.col);
+  ref += '$';
+  ref += std::to_string(R.row);
+  return ref;
+}
 
 class XlsxBook;
 
