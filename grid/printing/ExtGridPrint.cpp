@@ -7,6 +7,7 @@
 
 #include "grid/data/ExtGridDataTypes.h"
 #include "grid/printing/GridPrintPass.h"
+#include "grid/printing/PrintPaper.h"
 #include "toolkit/graphics/Printers.h"
 #include "toolkit/rtl/ScopeGuard.h"
 
@@ -51,8 +52,7 @@ static void PrintPages(TExtStringGrid& G, const TGridRect& Area, bool SelectedOn
   TPrintSettings& s = *G.PrintSettings();
   if (!s.UseDefaultOrientation()) printer->SetOrientation(s.Orientation());
   const int dpi = printer->DotsPerInch();
-  const TRect paper(0, 0, int(std::lround(254.0 / dpi * printer->PageWidth())),
-                    int(std::lround(254.0 / dpi * printer->PageHeight())));
+  const TRect paper = PrintPaperRect(*printer, s);
   printer->SetTitle(s.JobName());
   int pages = INT_MAX;
   if (!G.FastPrint) {
