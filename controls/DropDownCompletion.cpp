@@ -47,3 +47,11 @@ TCompletion CompleteEditText(TTextEditModel& Edit, int Count, const std::functio
   }
   return {-1, caret};
 }
+
+void CompleteItems(TTextEditModel& Edit, int Count, const std::function<std::string(int)>& Entry, bool MatchCase,
+                   const std::function<void(const std::string&)>& Write, int& ItemIndex, TCompletionMarks& Marks) {
+  CompleteEditText(Edit, Count, Entry, MatchCase, Write, [&](const TCompletion& C) {
+    ItemIndex = C.Index;
+    Marks = {C.Index, C.Typed, true};
+  });
+}

@@ -26,6 +26,20 @@ TCompletion CompleteEditText(TTextEditModel& Edit, int Count, const std::functio
                              bool MatchCase, const std::function<void(const std::string&)>& Write,
                              const std::function<void(const TCompletion&)>& Matched = {});
 
+// What a member keeps of its last completion: the item found, how many
+// characters were typed, and whether the completed text stood in the edit
+// already (the nested change of a new text clears it).
+struct TCompletionMarks {
+  int Index = -1;
+  int Typed = 0;
+  bool Changed = false;
+};
+
+// CompleteEditText over a member's items: a match goes into ItemIndex as it
+// stands (completing is not choosing: no select event) and into Marks.
+void CompleteItems(TTextEditModel& Edit, int Count, const std::function<std::string(int)>& Entry, bool MatchCase,
+                   const std::function<void(const std::string&)>& Write, int& ItemIndex, TCompletionMarks& Marks);
+
 // Selects from the end of the edit's text back to Typed (clamped), so the
 // caret stays after what was typed.
 void SelectRestAfter(TTextEditModel& Edit, int Typed);

@@ -10,6 +10,7 @@
 #include "controls/ExtDropDown.h"
 #include "controls/ExtItemSelector.h"
 #include "controls/NotifyingCollection.h"
+#include "controls/SelectorPopup.h"
 
 class TCustomColorSelector;
 class TExtColorCubePanel;
@@ -18,8 +19,6 @@ class TTimer;
 
 enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 enum TColorValueText { cvtNone, cvtHex, cvtWebName, cvtRGB, cvtHTML };
-
-using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas* Canvas, TRect& R)>;
 
 class TColorItem : public TCollectionItem {
 public:

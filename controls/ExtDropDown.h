@@ -20,6 +20,7 @@
 class TLabel;
 class TDropDownForm;
 class TImageList;
+class TItemAppearance;
 class TExtDropDownTest;
 
 enum TDropPosition { dpAuto, dpDown, dpUp };
@@ -231,6 +232,9 @@ protected:
   virtual void UpdateButtonBounds();
   virtual void DoSetText(const std::string& Value) { FValue.SetText(Value); }
   virtual void SetSelectionColorStyle(TSelectionColorStyle Value);
+  // The hot and selected cell colours of a component style, for the members
+  // whose popup is an item selector; nothing for no appearance.
+  static void SetItemAppearanceStyle(TItemAppearance* Appearance, TQGSStyle AStyle);
   int EditRectWidth() const { return FEditRect.Width(); }
   // The edit text written as it stands.
   void SetTextDirect(const std::string& Value) { FValue.SetTextDirect(Value); }
