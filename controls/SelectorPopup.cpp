@@ -141,10 +141,8 @@ bool TSelectorPopup::SelectHot() {
   return true;
 }
 
-void TSelectorPopup::Wheel(bool Down, bool DroppedDown) {
-  if (FList == nullptr) return;
-  if (DroppedDown) Down ? FList->HotNext() : FList->HotPrevious();
-  else Internal([&] { Down ? FList->SelectNext() : FList->SelectPrevious(); });
+void TSelectorPopup::HotStep(bool Down) {
+  if (FList != nullptr) Down ? FList->HotNext() : FList->HotPrevious();
 }
 
 void TSelectorPopup::SizeListToCells(int DropDownWidth, int DropDownHeight) {

@@ -70,9 +70,8 @@ public:
   // ---- the pickers' list (colour list, image picker)
   // Return on the open list's hot cell selects that cell; true when there was one.
   bool SelectHot();
-  // The wheel over the open list moves its hot cell; over the closed
-  // drop-down it selects the next or previous cell, the popup left closed.
-  void Wheel(bool Down, bool DroppedDown);
+  // The open list's hot cell moves to the next or previous cell (the wheel).
+  void HotStep(bool Down);
   // Before the popup is sized: the list takes its cells' size where the
   // drop-down gives none (a width or height below 1).
   void SizeListToCells(int DropDownWidth, int DropDownHeight);
