@@ -387,6 +387,11 @@ public:
   void SetSelectionRectangleColor(TColor Value);
   bool ShowSelection() const { return FShowSelection; }
   void SetShowSelection(bool Value);
+  bool HideFocusRect() const { return FHideFocusRect; }
+  void SetHideFocusRect(bool Value) {
+    FHideFocusRect = Value;
+    Invalidate();
+  }
   bool ShowDesignHelper() const { return FShowDesignHelper; }
   void SetShowDesignHelper(bool Value);
   TColor HighlightColor() const { return FHighlightColor; }
@@ -2337,6 +2342,7 @@ protected:
   bool FSelectionRectangle = false;
   bool FSelectionResizer = false;
   bool FShowSelection = true;
+  bool FHideFocusRect = false;
   bool FShowDesignHelper = true;
   TColor FHighlightColor = clHighlight;
   TColor FHighlightTextColor = clHighlightText;
@@ -2686,6 +2692,11 @@ private:
   void paintRating(TCellPaint& P, const TRect& Box);
   void paintHoveredFixedFace(TCellPaint& P);
   void paintRowMarks(TCellPaint& P);
+  void paintListViewFace(TCellPaint& P);
+  void paintRightFixedLines(TCellPaint& P);
+  void paintTreeLines(TCellPaint& P);
+  void paintCellScrollBar(TCellPaint& P);
+  void hideFocusRect();
   virtual bool CanShowFixedDropDown(int ARealCol);
   // The fixed cell under the mouse that shows the hover face (-1: none).
   void trackHoverFixedCell(int ACol, int ARow);

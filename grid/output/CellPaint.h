@@ -21,4 +21,5 @@ struct TExtStringGrid::TCellPaint {
   bool FilterButton = false;  // a header cell of the filter row whose column offers values
   int TextWidth = 0;
   int IndicatorShift = 0;  // the row indicator's room at the left
+  int ScrollPos = 0;       // how far the text of a scroll-bar cell is scrolled up
 };

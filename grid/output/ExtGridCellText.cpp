@@ -7,6 +7,7 @@
 #include "grid/foundation/ExtUtil.h"
 #include "grid/foundation/ExtUtilGlyphs.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 namespace {
 
@@ -89,6 +90,15 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
   if (P.FixedFace) {
     T.Left += GridLineWidth();
     T.Top += GridLineWidth();
+  }
+  // A scrolled cell shows its text moved up, cut at the cell.
+  const int savedDC = P.ScrollPos > 0 ? c->SaveDC() : 0;
+  auto restore = MakeScopeGuard([&] {
+    if (savedDC) c->RestoreDC(savedDC);
+  });
+  if (savedDC) {
+    c->IntersectClipRect(P.R.Left, P.R.Top, P.R.Right, P.R.Bottom);
+    T.Top -= P.ScrollPos;
   }
   T.Left += FXYOffset.X;
   T.Top += FXYOffset.Y;

@@ -7,15 +7,28 @@
 #include "grid/foundation/ExtUtil.h"
 #include "grid/foundation/ExtUtilGlyphs.h"
 #include "grid/foundation/ExtXPVS.h"
+#include "platform/theme/ThemeParts.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 
 void TExtStringGrid::Paint() {
   TBaseGrid::Paint();
+  if (FHideFocusRect) hideFocusRect();
   Canvas()->Pen()->SetColor(clBlack);
   if (!FBackGround.Bitmap()->Empty() || FBackGround.ColorTo() != clNone) DrawEmptyAreaBackground(Canvas());
   PaintDesignHelper();
   if (OnPainted) OnPainted(this);
+}
+
+// The base grid draws the focus rectangle by inversion after the cells;
+// drawing it once more over the same cell takes it away again.
+void TExtStringGrid::hideFocusRect() {
+  const bool editorShown = InplaceEditor() && InplaceEditor()->Visible();
+  if (!GridFocused() || Options().Contains(goRowSelect) || editorShown || Col() < TCustomGrid::FixedCols() ||
+      Row() < TCustomGrid::FixedRows())
+    return;
+  const TRect r = CellRect(Col(), Row());
+  if (!r.IsEmpty()) Canvas()->DrawFocusRect(r);
 }
 
 void TExtStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
@@ -38,10 +51,11 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   P.State = AState;
   P.R = ARect;
   P.FilterButton = ARow == FFilterDropDownRow && GetColumnFilterValues(P.RCol);
+  P.Layout = GetCellGraphicLayout(P.RCol, ARow);
+  if (P.Layout.Graphic && P.Layout.Graphic->CellType == ctScrollbar) paintCellScrollBar(P);
   P.WordWrap = WordWrap();
   GetVisualProperties(ACol, ARow, P.State, false, false, true, ACanvas->Brush(), P.ColorTo, P.Mirror, P.MirrorTo,
                       ACanvas->Font(), P.HA, P.VA, P.WordWrap, P.GD);
-  P.Layout = GetCellGraphicLayout(P.RCol, ARow);
   if (P.State.Contains(gdSelected) && !P.State.Contains(gdFocused) && FSelectionColor == clNone)
     ACanvas->Brush()->SetColor(clHighlight);
   if (FZoomFactor != 0) ACanvas->Font()->SetSize(ACanvas->Font()->Size() + FZoomFactor);
@@ -50,6 +64,8 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   P.FixedFace = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
 
   if (P.FixedFace) paintFixedFace(P);
+  // The header face goes under the row marks, which would vanish beneath it.
+  if (P.FixedFace && FLook == glListView && !FFlat) paintListViewFace(P);
   paintRowMarks(P);
   if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, P.RCol, ARow, P.State, P.R, false);
   const int right = P.R.Right;
@@ -63,6 +79,8 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   DrawCellBorders(ACanvas, P.RCol, ARow, P.R);
   P.R.Left -= P.IndicatorShift;
   if (P.FixedFace && !FFlat) paintLookEdges(P);
+  if (FFixedRightCols > 0 && FFlat && FLook != glClassic) paintRightFixedLines(P);
+  paintTreeLines(P);
   if (P.Layout.Graphic) {
     TRect g = P.R;
     if (P.FixedFace) ++g.Top;
@@ -128,6 +146,59 @@ void TExtStringGrid::paintHoveredFixedFace(TCellPaint& P) {
   P.Canvas->LineTo(R.Right - 16, R.Bottom);
   DrawSmallDownArrow(P.Canvas, R.Right - 8, R.Top + 8, clBlack);
   P.R.Right -= 16;
+}
+
+// The list-view look's fixed cells: header items of the theme (hot under the
+// mouse, pressed while the button is down there), or plain button faces.
+void TExtStringGrid::paintListViewFace(TCellPaint& P) {
+  TCanvas* c = P.Canvas;
+  TRect R = P.R;
+  if (!ThemesActive()) {
+    c->Brush()->SetColor(clBtnFace);
+    c->Pen()->SetColor(clWhite);
+    c->Rectangle(R);
+    c->Brush()->SetColor(P.BrushColor);
+    return;
+  }
+  ++R.Bottom;
+  TPoint mouse;
+  GetCursorPos(mouse);
+  mouse = ScreenToClient(mouse);
+  const bool inside = PtInRect(R, mouse);
+  const int part = inside ? HP_HEADERITEM : HP_HEADERITEMRIGHT;
+  const int state = !inside ? HIS_NORMAL : FMouseDown ? HIS_PRESSED : HIS_HOT;
+  TThemeBinding& b = ExtXPVSBinding();
+  if (b.OpenThemeData && b.DrawThemeBackground && b.CloseThemeData) {
+    if (HTHEME theme = b.OpenThemeData(reinterpret_cast<HWND>(Handle()), "header")) {
+      b.DrawThemeBackground(theme, c, part, state, &R, nullptr);
+      b.CloseThemeData(theme);
+    }
+  }
+  c->Pen()->SetColor(clWhite);
+  c->MoveTo(R.Left, R.Top);
+  c->LineTo(R.Right, R.Top);
+}
+
+// Flat grids frame their right fixed columns with grey lines just outside
+// the cell.
+void TExtStringGrid::paintRightFixedLines(TCellPaint& P) {
+  if (P.RCol < AllColCount() - FFixedRightCols) return;
+  TCanvas* c = P.Canvas;
+  const TRect& R = P.R;
+  c->Pen()->SetColor(TColor(0x808080));
+  c->Pen()->SetWidth(1);
+  if (Options().Contains(goFixedHorzLine)) {
+    c->MoveTo(R.Left - 1, R.Top - 1);
+    c->LineTo(R.Right + 1, R.Top - 1);
+    c->MoveTo(R.Left - 1, R.Bottom);
+    c->LineTo(R.Right + 1, R.Bottom);
+  }
+  if (Options().Contains(goFixedVertLine)) {
+    c->MoveTo(R.Left - 1, R.Top - 1);
+    c->LineTo(R.Left - 1, R.Bottom + 1);
+    c->MoveTo(R.Right, R.Top - 1);
+    c->LineTo(R.Right, R.Bottom + 1);
+  }
 }
 
 // The glyph of the current row in column 0 and the bar of modified rows.
