@@ -1,5 +1,6 @@
 #include "controls/EsgDateTimePicker.h"
 
+#include "platform/theme/ThemeParts.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/forms/std/ControlPaint.h"
 #include "toolkit/graphics/Canvas.h"
@@ -125,23 +126,38 @@ void TEsgDateTimePicker::PaintBorders(TCanvas* c) {
   outline(c, Width(), Height());
 }
 
+// The metro drop button replaces the toolkit's own, which is cleared first:
+// a face in the custom colours with its small arrow, else the themed combo
+// button, else the classic flat one.
 void TEsgDateTimePicker::PaintDropButton(TCanvas* c) {
-  TRect r = ButtonRect();
-  bool mouseDown = GetKeyState(VK_LBUTTON) < 0;
-  if (ButtonColor() != clNone) {
-    TColor face = ButtonColor();
-    if (FButtonHover) face = mouseDown ? ButtonColorDown() : ButtonColorHot();
-    c->Brush()->SetStyle(bsSolid);
-    c->Brush()->SetColor(face);
-    c->FillRect(r);
-    if (ButtonBorderColor() != clNone) {
-      c->Pen()->SetColor(ButtonBorderColor());
-      c->MoveTo(r.Left, r.Top);
-      c->LineTo(r.Left, r.Bottom);
-    }
-    TColor text = mouseDown ? ButtonTextColorDown() : ButtonTextColor();
-    DrawArrowGlyph(c, r, adDown, text == clNone ? clBlack : text);
-    return;
+  c->Brush()->SetStyle(bsSolid);
+  c->Brush()->SetColor(Color());
+  c->FillRect(ButtonRect());
+  TRect r(ClientWidth() - FButtonWidth + 2, 0, ClientWidth(), ClientHeight());
+  InflateRect(r, -1, -1);
+  const bool mouseDown = GetKeyState(VK_LBUTTON) < 0;
+  if (ButtonColor() != clNone) return paintColouredButton(c, r, mouseDown);
+  const int state = !Enabled()                                   ? CBXS_DISABLED
+                    : mouseDown && DroppedDown()                 ? CBXS_PRESSED
+                    : mouseDown || !FButtonHover || DroppedDown() ? CBXS_NORMAL
+                                                                 : CBXS_HOT;
+  if (DrawThemed(c, "combobox", CP_DROPDOWNBUTTON, state, r)) return;
+  c->DrawFrameControl(r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (Enabled() ? DFCS_FLAT : DFCS_INACTIVE));
+}
+
+void TEsgDateTimePicker::paintColouredButton(TCanvas* c, const TRect& r, bool MouseDown) {
+  TColor face = ButtonColor();
+  if (FButtonHover) face = MouseDown ? ButtonColorDown() : ButtonColorHot();
+  c->Brush()->SetColor(face);
+  c->FillRect(TRect(r.Left + 2, r.Top, r.Right, r.Bottom));
+  if (ButtonBorderColor() != clNone) {
+    c->Pen()->SetColor(ButtonBorderColor());
+    c->MoveTo(r.Left, r.Top);
+    c->LineTo(r.Left, r.Bottom);
   }
-  DrawComboButton(c, r, DroppedDown(), Enabled());
+  TColor text = MouseDown ? ButtonTextColorDown() : ButtonTextColor();
+  if (text == clNone) text = clBlack;
+  c->Pen()->SetColor(text);
+  c->Brush()->SetColor(text);
+  c->Polygon({TPoint{r.Left + 5, r.Top + 7}, TPoint{r.Left + 11, r.Top + 7}, TPoint{r.Left + 8, r.Top + 10}});
 }

@@ -50,6 +50,7 @@ protected:
   int FButtonWidth;
 
 private:
+  void paintColouredButton(TCanvas* Canvas, const TRect& R, bool MouseDown);
   TBorderStyle FBorderStyle = bsNone;
   TColor FBorderColor = clNone;
   TColor FFocusBorderColor = clNone;

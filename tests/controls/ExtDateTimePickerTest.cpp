@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "toolkit/forms/Forms.h"
+#include "toolkit/forms/WinApi.h"
+#include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/rtl/DateUtils.h"
 #include "toolkit/testing/TestDriver.h"
@@ -121,6 +123,38 @@ TEST_F(ExtDateTimePickerTest, AutoTabWithoutFormatTakesTheShortDateFormat) {
   Driver.Type("5");
   ASSERT_NE(p->TimePicker(), nullptr);
   EXPECT_TRUE(p->TimePicker()->Focused());
+}
+
+// The metro look redraws the drop button: a face in the button colour with
+// its border line and a small arrow in the text colour, in place of the
+// toolkit's own button; without metro the toolkit's button stays.
+TEST_F(ExtDateTimePickerTest, MetroDropButtonInCustomColours) {
+  auto* p = new TEsgDateTimePicker(form);
+  p->SetParent(form);
+  p->SetBounds(80, 80, 140, 24);
+  p->SetColor(clWhite);
+  p->SetButtonColor(clRed);
+  p->SetButtonBorderColor(clLime);
+  p->SetButtonTextColor(clBlue);
+  Driver.Pump();
+  TBitmap bmp;
+  auto px = [&](int x, int y) {
+    bmp.SetSize(p->Width(), p->Height());
+    p->PaintTo(bmp.Canvas(), 0, 0);
+    return ColorToRGB(bmp.Canvas()->Pixels(x, y));
+  };
+  const int frame = (p->Width() - p->ClientWidth()) / 2;
+  const int left = p->ClientWidth() - (GetSystemMetrics(SM_CXVSCROLL) + 2) + 3 + frame, top = 1 + frame;
+  EXPECT_NE(px(left + 4, top + 3), ColorToRGB(clRed));
+  p->SetMetroStyle(true);
+  EXPECT_EQ(px(left + 4, top + 3), ColorToRGB(clRed));
+  EXPECT_EQ(px(left + 4, top + 14), ColorToRGB(clRed));
+  EXPECT_EQ(px(left, top + 5), ColorToRGB(clLime));
+  EXPECT_EQ(px(left + 8, top + 8), ColorToRGB(clBlue));   // the arrow's middle
+  EXPECT_EQ(px(left + 8, top + 12), ColorToRGB(clRed));  // below its tip
+  EXPECT_EQ(px(left - 3, top + 5), ColorToRGB(clWhite));   // the toolkit's button is gone
+  p->SetKind(dtkTime);
+  EXPECT_NE(px(left + 4, top + 3), ColorToRGB(clRed));
 }
 
 TEST_F(ExtDateTimePickerTest, Screenshot) {
