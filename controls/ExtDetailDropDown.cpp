@@ -32,12 +32,10 @@ int TDetailItems::IndexOf(const std::string& Value) const {
 // ---- the drop-down
 
 TExtDetailDropDown::TExtDetailDropDown(TComponent* AOwner)
-    : TExtCustomDropDown(AOwner),
+    : TExtSelectorDropDown(AOwner),
       FItems(std::make_unique<TDetailItems>(this)),
-      FItemAppearance(std::make_unique<TItemAppearance>(this)),
       FCaptionFont(std::make_unique<TFont>()),
-      FNotesFont(std::make_unique<TFont>()),
-      FPopup(this) {
+      FNotesFont(std::make_unique<TFont>()) {
   FItems->OnChange = [](TObject*) {};
   SetItemAppearanceStyle(FItemAppearance.get(), GetComponentStyle());
   SetAutoSize(false);
@@ -74,54 +72,22 @@ void TExtDetailDropDown::step(TIndexStep Step) {
   if (target >= 0) SetItemIndex(target);
 }
 
-void TExtDetailDropDown::SetComponentStyle(TQGSStyle AStyle) {
-  TExtCustomDropDown::SetComponentStyle(AStyle);
-  SetItemAppearanceStyle(FItemAppearance.get(), AStyle);
-}
-
-void TExtDetailDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-  TExtCustomDropDown::SetSelectionColorStyle(Value);
-  if (ItemSelector() != nullptr) ItemSelector()->ItemAppearance()->SetColorStyle(Value);
-}
-
 // ---- the popup
 
 void TExtDetailDropDown::CreateDropDownForm() {
-  TExtCustomDropDown::CreateDropDownForm();
-  if (FDropDownForm == nullptr) return;
-  TExtCustomItemSelector* list = ItemSelector();
-  if (list == nullptr) {
-    list = new TExtCustomItemSelector(this);
-    list->SetParent(FDropDownForm);
-    list->SetSelectorType(stImage);
-    list->SetLeft(0);
-    list->SetTop(0);
-    list->SetHeight(150);
-    list->SetDoubleBuffered(true);
-    list->OnDrawItem = [this](TObject*, TCanvas* Canvas, TRect R, int Index) { drawCell(Canvas, R, Index); };
-    list->OnItemSize = [this](TObject*, TSize& Size) { cellSize(Size); };
-    list->UpdateSelectorPanel();
-    list->OnResize = [list](TObject*) { list->UpdateSelectorPanel(); };
-    FPopup.SetList(list);
-  }
-  list->SetColor(DropDownColor());
+  TExtSelectorDropDown::CreateDropDownForm();
+  TExtCustomItemSelector* list = BuildList(stImage);
+  if (list == nullptr || list->OnItemSize) return;
+  list->SetDoubleBuffered(true);
+  list->OnDrawItem = [this](TObject*, TCanvas* Canvas, TRect R, int Index) { drawCell(Canvas, R, Index); };
+  list->OnItemSize = [this](TObject*, TSize& Size) { cellSize(Size); };
+  list->OnResize = [list](TObject*) { list->UpdateSelectorPanel(); };
   list->UpdateSelectorPanel();
-  SetControl(list);
-}
-
-void TExtDetailDropDown::DropDownFormDestroyed() {
-  TExtCustomDropDown::DropDownFormDestroyed();
-  if (!ComponentState().Contains(csDestroying)) FPopup.SetList(nullptr);
 }
 
 void TExtDetailDropDown::synchronise() {
-  TExtCustomItemSelector* list = ItemSelector();
-  if (list == nullptr) return;
-  list->SetColumns(1);
-  list->SetImages(Images());
-  list->SetItemLayout(FLayout);
-  list->SetColor(DropDownColor());
-  list->ItemAppearance()->Assign(FItemAppearance.get());
+  if (ItemSelector() == nullptr) return;
+  ApplyListSettings(1);
   // The notes stay with the drop-down: its own cell drawing shows them.
   FPopup.Fill(
       FItems->Count(),
@@ -135,13 +101,13 @@ void TExtDetailDropDown::synchronise() {
 }
 
 void TExtDetailDropDown::BeforeDropDown() {
-  TExtCustomDropDown::BeforeDropDown();
+  TExtSelectorDropDown::BeforeDropDown();
   synchronise();
   FOldItemIndex = FItemIndex;
 }
 
 void TExtDetailDropDown::DoShowDropDown() {
-  TExtCustomDropDown::DoShowDropDown();
+  TExtSelectorDropDown::DoShowDropDown();
   TExtCustomItemSelector* list = ItemSelector();
   if (DroppedDown() && list != nullptr && list->CanFocus()) list->SetFocus();
 }
@@ -152,16 +118,16 @@ void TExtDetailDropDown::SetDropDownSize() {
     if (DropDownWidth() <= 0) list->SetWidth(Width());
     if (DropDownHeight() <= 0) list->SetHeight(100);
   }
-  TExtCustomDropDown::SetDropDownSize();
+  TExtSelectorDropDown::SetDropDownSize();
 }
 
 void TExtDetailDropDown::DoHideDropDown(bool Cancel) {
-  TExtCustomDropDown::DoHideDropDown(Cancel);
+  TExtSelectorDropDown::DoHideDropDown(Cancel);
   if (Cancel && ItemSelector() != nullptr && FOldItemIndex != -1) SetItemIndex(FOldItemIndex);
 }
 
 void TExtDetailDropDown::DropDownResized() {
-  TExtCustomDropDown::DropDownResized();
+  TExtSelectorDropDown::DropDownResized();
   if (ItemSelector() != nullptr) ItemSelector()->UpdateSelectorPanel();
 }
 

@@ -9,11 +9,9 @@
 #include <string>
 
 #include "controls/DropDownCompletion.h"
-#include "controls/ExtDropDown.h"
-#include "controls/ExtItemSelector.h"
+#include "controls/ExtSelectorDropDown.h"
 #include "controls/NotifyingCollection.h"
 #include "controls/PickerItem.h"
-#include "controls/SelectorPopup.h"
 
 class TDetailItem : public TPickerItem {
 public:
@@ -43,7 +41,7 @@ public:
   int IndexOf(const std::string& Value) const;
 };
 
-class TExtDetailDropDown : public TExtCustomDropDown {
+class TExtDetailDropDown : public TExtSelectorDropDown {
 public:
   explicit TExtDetailDropDown(TComponent* AOwner);
   ~TExtDetailDropDown() override;
@@ -55,10 +53,6 @@ public:
   void SetItemIndex(int Value);
   int ItemHeight() const { return FItemHeight; }
   void SetItemHeight(int Value) { FItemHeight = Value; }
-  TItemLayout Layout() const { return FLayout; }
-  void SetLayout(TItemLayout Value) { FLayout = Value; }
-  TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
-  void SetItemAppearance(const TItemAppearance* Value) { FItemAppearance->Assign(Value); }
   TFont* CaptionFont() const { return FCaptionFont.get(); }
   void SetCaptionFont(const TFont* Value) { FCaptionFont->Assign(Value); }
   TFont* NotesFont() const { return FNotesFont.get(); }
@@ -70,17 +64,13 @@ public:
   void SelectLast() { step(isLast); }
   void SelectNext() { step(isNext); }
   void SelectPrevious() { step(isPrevious); }
-  void SetComponentStyle(TQGSStyle AStyle) override;
 
-  // The popup's list (created with the popup).
-  TExtCustomItemSelector* ItemSelector() const { return FPopup.List(); }
   // The typed search of the open popup (forgotten half a second after its first key).
   const std::string& CurrentSearch() const { return FPopup.Search(); }
 
   void DoShowDropDown() override;
   void DoHideDropDown(bool Cancel) override;
   void DropDownResized() override;
-  void DropDownFormDestroyed() override;
 
 protected:
   void CreateDropDownForm() override;
@@ -88,7 +78,6 @@ protected:
   void SetDropDownSize() override;
   void DoMouseWheelDown() override;
   void DoMouseWheelUp() override;
-  void SetSelectionColorStyle(TSelectionColorStyle Value) override;
   void EditChanged() override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
   void KeyUp(uint16_t& Key, TShiftState Shift) override;
@@ -105,14 +94,11 @@ private:
   void wheel(bool Down);
 
   std::unique_ptr<TDetailItems> FItems;
-  std::unique_ptr<TItemAppearance> FItemAppearance;
   std::unique_ptr<TFont> FCaptionFont;
   std::unique_ptr<TFont> FNotesFont;
-  TSelectorPopup FPopup;
   int FItemIndex = -1;
   int FOldItemIndex = -1;
   int FItemHeight = 22;
-  TItemLayout FLayout = ilCaptionRight;
   bool FWorkMode = true;
   TCompletionMarks FCompletion;
 };

@@ -6,7 +6,7 @@
 
 void TExtDetailDropDown::EditChanged() {
   FCompletion.Changed = false;
-  TExtCustomDropDown::EditChanged();
+  TExtSelectorDropDown::EditChanged();
   if (ComponentState().Contains(csDesigning) || !FWorkMode) return;
   if (EditorEnabled() && !ReadOnly() && !ComponentState().Contains(csLoading)) SetIsModified(!Text().empty());
   CompleteItems(
@@ -16,7 +16,7 @@ void TExtDetailDropDown::EditChanged() {
 
 void TExtDetailDropDown::KeyDown(uint16_t& Key, TShiftState Shift) {
   if (FItems->Count() == 0) {
-    TExtCustomDropDown::KeyDown(Key, Shift);
+    TExtSelectorDropDown::KeyDown(Key, Shift);
     return;
   }
   if (Key == VK_BACK || Key == VK_ESCAPE || Key == VK_DELETE) {
@@ -33,14 +33,14 @@ void TExtDetailDropDown::KeyDown(uint16_t& Key, TShiftState Shift) {
     FWorkMode = true;
   }
   const uint16_t key = Key;
-  TExtCustomDropDown::KeyDown(Key, Shift);
+  TExtSelectorDropDown::KeyDown(Key, Shift);
   if (key != VK_ESCAPE) return;
   const int i = FItems->IndexOf(Text());
   if (i >= 0) SetItemIndex(i);
 }
 
 void TExtDetailDropDown::KeyUp(uint16_t& Key, TShiftState Shift) {
-  TExtCustomDropDown::KeyUp(Key, Shift);
+  TExtSelectorDropDown::KeyUp(Key, Shift);
   FCompletion.Changed = false;
 }
 
@@ -62,7 +62,7 @@ void TExtDetailDropDown::WMKeyDown(TWMKey& Message) {
     Message.Result = 1;
     return;
   }
-  TExtCustomDropDown::WMKeyDown(Message);
+  TExtSelectorDropDown::WMKeyDown(Message);
 }
 
 void TExtDetailDropDown::wheel(bool Down) {
@@ -75,11 +75,11 @@ void TExtDetailDropDown::wheel(bool Down) {
 }
 
 void TExtDetailDropDown::DoMouseWheelDown() {
-  TExtCustomDropDown::DoMouseWheelDown();
+  TExtSelectorDropDown::DoMouseWheelDown();
   wheel(true);
 }
 
 void TExtDetailDropDown::DoMouseWheelUp() {
-  TExtCustomDropDown::DoMouseWheelUp();
+  TExtSelectorDropDown::DoMouseWheelUp();
   wheel(false);
 }
