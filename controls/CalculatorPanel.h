@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/ItemLayout.h"
 #include "toolkit/forms/Controls.h"
 #include "toolkit/graphics/GraphicsObjects.h"
 #include "toolkit/graphics/Picture.h"
@@ -16,7 +17,6 @@ class TImageList;
 class TCustomEdit;
 
 enum TButtonPanelType { plCalculator, plCustom };
-enum TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
 
 class TButtonItem : public TCollectionItem {
 public:

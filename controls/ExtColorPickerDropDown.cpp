@@ -5,7 +5,6 @@
 #include "controls/CustomColorSelector.h"
 #include "controls/ExtColorPanels.h"
 #include "controls/ExtDropDownForm.h"
-#include "toolkit/forms/Timer.h"
 #include "toolkit/graphics/WebColors.h"
 #include "toolkit/rtl/SysUtils.h"
 
@@ -34,18 +33,12 @@ void TColorItem::SetColor(TColor Value) {
 }
 
 TExtColorPickerDropDown::TExtColorPickerDropDown(TComponent* AOwner)
-    : TExtCustomDropDown(AOwner), FColors(std::make_unique<TColorItems>(this)) {
+    : TExtSelectorDropDown(AOwner), FColors(std::make_unique<TColorItems>(this)) {
   FColors->OnChange = [](TObject*) {};
   SetAutoSize(false);
   SetEditorEnabled(false);
   SetDropDownEnabled(true);
-  FKeyTimer = new TTimer(this);
-  FKeyTimer->SetEnabled(false);
-  FKeyTimer->SetInterval(500);
-  FKeyTimer->SetOnTimer([this](TObject*) {
-    FKeyTimer->SetEnabled(false);
-    FCurSearch.clear();
-  });
+  FPopup.SetSearchRestarts(true);
   const TComponentState owner = Owner() ? Owner()->ComponentState() : TComponentState();
   FDesignTime = ComponentState().Contains(csDesigning) && !owner.Contains(csReading) && !owner.Contains(csLoading);
   SetDropDownHeight(200);
@@ -55,7 +48,7 @@ TExtColorPickerDropDown::TExtColorPickerDropDown(TComponent* AOwner)
   if (!ComponentState().Contains(csDesigning)) CreateDropDownForm();
 }
 
-TExtColorPickerDropDown::~TExtColorPickerDropDown() { FKeyTimer->SetEnabled(false); }
+TExtColorPickerDropDown::~TExtColorPickerDropDown() = default;
 
 void TExtColorPickerDropDown::AddDefaultColors() {
   static const struct {
@@ -73,7 +66,7 @@ void TExtColorPickerDropDown::AddDefaultColors() {
 }
 
 void TExtColorPickerDropDown::CreateWnd() {
-  TExtCustomDropDown::CreateWnd();
+  TExtSelectorDropDown::CreateWnd();
   if (FDesignTime && FColors->Count() == 0) {
     FDesignTime = false;
     AddDefaultColors();
@@ -132,6 +125,27 @@ void TExtColorPickerDropDown::handOver(TControl* C) {
   SetControl(C);
 }
 
+void TExtColorPickerDropDown::fillList() {
+  TExtCustomItemSelector* list = ItemSelector();
+  if (list == nullptr) return;
+  ApplyListSettings(FColumns);
+  list->SetColorBoxHeight(FColorBoxHeight);
+  list->SetColorBoxWidth(FColorBoxWidth);
+  FPopup.Fill(
+      FColors->Count(),
+      [this](TSelectorItem* S, int i) {
+        const TColorItem* item = FColors->Items(i);
+        S->SetCaption(item->Caption());
+        S->SetColor(item->Color());
+        S->SetHint(item->Hint());
+      },
+      FItemIndex, [this](TObject*) { listSelected(); });
+  list->SetShowHint(ShowHint());
+  list->OnDrawItem = nullptr;
+  if (OnDrawColor)
+    list->OnDrawItem = [this](TObject*, TCanvas* Canvas, TRect R, int Index) { OnDrawColor(this, Canvas, R, Index); };
+}
+
 void TExtColorPickerDropDown::buildDiscrete() {
   if (FColorSelector == nullptr) {
     FColorSelector = new TCustomColorSelector(this);
@@ -164,7 +178,7 @@ void TExtColorPickerDropDown::buildSpectrum() {
 void TExtColorPickerDropDown::buildStyleControl(TColorSelectionStyle Style) {
   if (FDropDownForm == nullptr) return;
   switch (Style) {
-    case csList: break;
+    case csList: BuildList(stColor); break;
     case csDiscrete: buildDiscrete(); break;
     case csColorCube: buildCube(); break;
     case csSpectrum: buildSpectrum(); break;
@@ -173,7 +187,7 @@ void TExtColorPickerDropDown::buildStyleControl(TColorSelectionStyle Style) {
 
 TControl* TExtColorPickerDropDown::styleControl(TColorSelectionStyle Style) const {
   switch (Style) {
-    case csList: return nullptr;
+    case csList: return ItemSelector();
     case csDiscrete: return FColorSelector;
     case csColorCube: return FCubePanel;
     case csSpectrum: return FSpectrumPanel;
@@ -192,7 +206,7 @@ void TExtColorPickerDropDown::prepareStyle(TColorSelectionStyle Style) {
   if (styleControl(Style) == nullptr) return;
   showOnly(Style);
   switch (Style) {
-    case csList: break;
+    case csList: fillList(); break;
     case csDiscrete:
       FColorSelector->SetSelectedColor(FSelectedColor);
       FColorSelector->UpdateItems();
@@ -214,12 +228,12 @@ void TExtColorPickerDropDown::prepareStyle(TColorSelectionStyle Style) {
 }
 
 void TExtColorPickerDropDown::CreateDropDownForm() {
-  TExtCustomDropDown::CreateDropDownForm();
+  TExtSelectorDropDown::CreateDropDownForm();
   buildStyleControl(FColorSelectionStyle);
 }
 
 void TExtColorPickerDropDown::BeforeDropDown() {
-  TExtCustomDropDown::BeforeDropDown();
+  TExtSelectorDropDown::BeforeDropDown();
   prepareStyle(FColorSelectionStyle);
   if (FColorSelectionStyle == csList) FOldItemIndex = FItemIndex;
   FOldSelectedColor = FSelectedColor;
@@ -232,17 +246,18 @@ void TExtColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Value)
   buildStyleControl(Value);
   if (TControl* c = styleControl(Value)) c->SetAlign(alNone);
   prepareStyle(Value);
+  if (Value == csList) FOldItemIndex = FItemIndex;
   FOldSelectedColor = FSelectedColor;
   if (TControl* c = styleControl(Value)) {
     c->SetAlign(alNone);
-    sizePanelPopup();
+    SetDropDownSize();
     c->SetAlign(alClient);
   }
   FDropDownForm->Invalidate();
 }
 
 void TExtColorPickerDropDown::PlaceDropDownControl() {
-  TExtCustomDropDown::PlaceDropDownControl();
+  TExtSelectorDropDown::PlaceDropDownControl();
   if (FColorSelectionStyle != csList && FDropDownForm != nullptr) FDropDownForm->SetSizeable(false);
 }
 
@@ -258,17 +273,22 @@ void TExtColorPickerDropDown::sizePanelPopup() {
 }
 
 void TExtColorPickerDropDown::SetDropDownSize() {
-  if (FColorSelectionStyle == csList) TExtCustomDropDown::SetDropDownSize();
-  else sizePanelPopup();
+  if (FColorSelectionStyle != csList) {
+    sizePanelPopup();
+    return;
+  }
+  FPopup.SizeListToCells(DropDownWidth(), DropDownHeight());
+  TExtSelectorDropDown::SetDropDownSize();
+  FPopup.WidenForScrollBar(FDropDownForm);
 }
 
 void TExtColorPickerDropDown::DoHideDropDown(bool Cancel) {
-  TExtCustomDropDown::DoHideDropDown(Cancel);
+  TExtSelectorDropDown::DoHideDropDown(Cancel);
   // The panels size the popup themselves; the user cannot resize it.
   if (FColorSelectionStyle != csList) ForgetUserDropDownSize();
   if (!Cancel) return;
   if (FColorSelectionStyle == csList) {
-    SetItemIndex(FOldItemIndex);
+    if (ItemSelector() != nullptr) SetItemIndex(FOldItemIndex);
   } else if (FColorSelectionStyle == csDiscrete && FColorSelector != nullptr) {
     // A cancelled popup gives back the colour it opened with, also where the
     // keyboard already took another one into the value.
@@ -281,7 +301,7 @@ void TExtColorPickerDropDown::DoHideDropDown(bool Cancel) {
 }
 
 void TExtColorPickerDropDown::DropDownFormDestroyed() {
-  TExtCustomDropDown::DropDownFormDestroyed();
+  TExtSelectorDropDown::DropDownFormDestroyed();
   if (ComponentState().Contains(csDestroying)) return;
   FColorSelector = nullptr;
   FCubePanel = nullptr;
@@ -290,10 +310,15 @@ void TExtColorPickerDropDown::DropDownFormDestroyed() {
 
 // ---- choices made in the popup
 
+void TExtColorPickerDropDown::listSelected() {
+  SetItemIndex(ItemSelector()->ItemIndex());
+  if (!FPopup.InternalCall()) DoHideDropDown(false);
+}
+
 void TExtColorPickerDropDown::discreteSelected() {
   SetSelectedColor(FColorSelector->SelectedColor());
   SetItemIndex(-1);
-  if (!FInternalCall) DoHideDropDown(false);
+  if (!FPopup.InternalCall()) DoHideDropDown(false);
 }
 
 void TExtColorPickerDropDown::panelSelected(TColor Color) {

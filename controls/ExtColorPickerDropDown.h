@@ -7,15 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "controls/ExtDropDown.h"
-#include "controls/ExtItemSelector.h"
+#include "controls/ExtSelectorDropDown.h"
 #include "controls/NotifyingCollection.h"
-#include "controls/SelectorPopup.h"
 
 class TCustomColorSelector;
 class TExtColorCubePanel;
 class TExtColorSpectrumPanel;
-class TTimer;
 
 enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 enum TColorValueText { cvtNone, cvtHex, cvtWebName, cvtRGB, cvtHTML };
@@ -47,7 +44,7 @@ public:
   std::string ClassName() const override { return "TColorItems"; }
 };
 
-class TExtColorPickerDropDown : public TExtCustomDropDown {
+class TExtColorPickerDropDown : public TExtSelectorDropDown {
 public:
   explicit TExtColorPickerDropDown(TComponent* AOwner);
   ~TExtColorPickerDropDown() override;
@@ -63,8 +60,6 @@ public:
   void SetColorBoxHeight(int Value) { FColorBoxHeight = Value; }
   int ColorBoxWidth() const { return FColorBoxWidth; }
   void SetColorBoxWidth(int Value) { FColorBoxWidth = Value; }
-  TItemLayout Layout() const { return FLayout; }
-  void SetLayout(TItemLayout Value) { FLayout = Value; }
   TColorValueText ColorValueText() const { return FColorValueText; }
   void SetColorValueText(TColorValueText Value) { FColorValueText = Value; }
   TColorSelectionStyle ColorSelectionStyle() const { return FColorSelectionStyle; }
@@ -102,6 +97,10 @@ protected:
 
 private:
   void buildStyleControl(TColorSelectionStyle Style);
+  void fillList();
+  void listSelected();
+  void step(TIndexStep Step);
+  void wheel(bool Down);
   void buildDiscrete();
   void buildCube();
   void buildSpectrum();
@@ -113,13 +112,6 @@ private:
   void discreteSelected();
   void panelSelected(TColor Color);
   void paintSelectedColor();
-  template <class F>
-  void internalCall(F f) {
-    const bool was = FInternalCall;
-    FInternalCall = true;
-    f();
-    FInternalCall = was;
-  }
 
   TCustomColorSelector* FColorSelector = nullptr;
   TExtColorCubePanel* FCubePanel = nullptr;
@@ -130,14 +122,10 @@ private:
   int FOldItemIndex = -1;
   int FColorBoxHeight = 14;
   int FColorBoxWidth = 14;
-  TItemLayout FLayout = ilCaptionRight;
   TColorValueText FColorValueText = cvtNone;
   TColorSelectionStyle FColorSelectionStyle = csList;
   bool FShowText = true;
   TColor FSelectedColor = clNone;
   TColor FOldSelectedColor = clNone;
-  bool FInternalCall = false;
-  std::string FCurSearch;
-  TTimer* FKeyTimer = nullptr;
   bool FDesignTime = false;
 };

@@ -6,7 +6,7 @@
 #include "toolkit/graphics/Canvas.h"
 
 void TExtColorPickerDropDown::PaintFocusedEdit() {
-  TExtCustomDropDown::PaintFocusedEdit();
+  TExtSelectorDropDown::PaintFocusedEdit();
   paintSelectedColor();
 }
 
@@ -37,34 +37,59 @@ void TExtColorPickerDropDown::paintSelectedColor() {
 void TExtColorPickerDropDown::WMKeyDown(TWMKey& Message) {
   const uint16_t key = uint16_t(Message.CharCode);
   bool returnHandled = false;
-  if (Enabled() && DroppedDown() && key == VK_RETURN && FColorSelectionStyle == csDiscrete &&
-      FColorSelector != nullptr && FColorSelector->ItemHot() >= 0) {
-    FColorSelector->SetItemIndex(FColorSelector->ItemHot());
-    returnHandled = true;
+  if (Enabled() && DroppedDown() && key == VK_RETURN) {
+    if (FColorSelectionStyle == csList) {
+      returnHandled = FPopup.SelectHot();
+    } else if (FColorSelectionStyle == csDiscrete && FColorSelector != nullptr && FColorSelector->ItemHot() >= 0) {
+      FColorSelector->SetItemIndex(FColorSelector->ItemHot());
+      returnHandled = true;
+    }
   }
-  TExtCustomDropDown::WMKeyDown(Message);
+  TExtSelectorDropDown::WMKeyDown(Message);
   if (!Enabled() || GetKeyState(VK_MENU) < 0) return;
+  if (FColorSelectionStyle == csList && ItemSelector() != nullptr) {
+    if (key == VK_RETURN) {
+      if (!returnHandled && OnSelect) OnSelect(this);
+      return;
+    }
+    const TSelectorPopup::TClosedMoves closed{[this] { step(isFirst); }, [this] { step(isLast); },
+                                              [this] { step(isPrevious); }, [this] { step(isNext); }, false};
+    auto refill = [this] {
+      if (ItemSelector()->Items()->Count() != FColors->Count()) fillList();
+    };
+    FPopup.HandleKey(key, DroppedDown(), EditorEnabled(), FColumns, closed, refill);
+  }
   if (FColorSelectionStyle == csDiscrete && FColorSelector != nullptr) {
     const bool dropped = DroppedDown();
-    internalCall([&] { FColorSelector->HandleKey(key, EditorEnabled(), dropped); });
+    FPopup.Internal([&] { FColorSelector->HandleKey(key, EditorEnabled(), dropped); });
     if (key == VK_RETURN && !returnHandled && OnSelect) OnSelect(this);
   }
 }
 
-void TExtColorPickerDropDown::DoMouseWheelDown() {
-  TExtCustomDropDown::DoMouseWheelDown();
+void TExtColorPickerDropDown::step(TIndexStep Step) {
+  const int target = SteppedIndex(Step, FItemIndex, FColors->Count());
+  if (target >= 0) SetItemIndex(target);
+}
+
+// The list's wheel: the hot cell while open, the value itself while closed
+// (the list may never have been filled).
+void TExtColorPickerDropDown::wheel(bool Down) {
   if (!Enabled() || ReadOnly()) return;
-  if (FColorSelectionStyle == csDiscrete && FColorSelector != nullptr) {
-    if (DroppedDown()) FColorSelector->HotNext();
-    else internalCall([&] { FColorSelector->SelectNext(); });
+  if (FColorSelectionStyle == csList && ItemSelector() != nullptr) {
+    if (DroppedDown()) FPopup.HotStep(Down);
+    else step(Down ? isNext : isPrevious);
+  } else if (FColorSelectionStyle == csDiscrete && FColorSelector != nullptr) {
+    if (DroppedDown()) Down ? FColorSelector->HotNext() : FColorSelector->HotPrevious();
+    else FPopup.Internal([&] { Down ? FColorSelector->SelectNext() : FColorSelector->SelectPrevious(); });
   }
 }
 
+void TExtColorPickerDropDown::DoMouseWheelDown() {
+  TExtSelectorDropDown::DoMouseWheelDown();
+  wheel(true);
+}
+
 void TExtColorPickerDropDown::DoMouseWheelUp() {
-  TExtCustomDropDown::DoMouseWheelUp();
-  if (!Enabled() || ReadOnly()) return;
-  if (FColorSelectionStyle == csDiscrete && FColorSelector != nullptr) {
-    if (DroppedDown()) FColorSelector->HotPrevious();
-    else internalCall([&] { FColorSelector->SelectPrevious(); });
-  }
+  TExtSelectorDropDown::DoMouseWheelUp();
+  wheel(false);
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/ItemLayout.h"
 #include "controls/ExtDropDown.h"
 #include "toolkit/forms/std/PageControl.h"
 #include "toolkit/graphics/GraphicsObjects.h"
@@ -19,7 +20,6 @@ class TImageList;
 class TExtCustomItemSelector;
 
 enum TSelectorType { stImage, stColor };
-enum TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
 
 class TSelectorItem : public TCollectionItem {
 public:

@@ -179,9 +179,95 @@ TEST_F(ColorPicker, SpectrumPopupIsSizedToThePanel) {
   EXPECT_FALSE(popup()->Sizeable());
 }
 
+TEST_F(ColorPicker, ListPopupShowsTheColoursAndMovesByRows) {
+  dd->AddDefaultColors();
+  dd->SetColumns(4);
+  dd->SetItemIndex(1);
+  selects = 0;
+  dd->ShowDropDown();
+  TExtCustomItemSelector* list = dd->ItemSelector();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(dd->Control(), list);
+  EXPECT_EQ(list->SelectorType(), stColor);
+  ASSERT_EQ(list->Items()->Count(), 16);
+  EXPECT_EQ(list->Items()->Items(9)->Color(), clRed);
+  EXPECT_EQ(list->ItemIndex(), 1);
+  struct Step {
+    uint16_t Key;
+    int Index;
+  } steps[] = {{VK_DOWN, 5}, {VK_DOWN, 9}, {VK_UP, 5}, {VK_END, 15}, {VK_DOWN, 15}, {VK_HOME, 0}, {VK_UP, 0}};
+  for (const Step& s : steps) {
+    Driver.PressKey(s.Key);
+    EXPECT_EQ(dd->ItemIndex(), s.Index) << s.Key;
+    EXPECT_TRUE(dd->DroppedDown());
+  }
+  EXPECT_EQ(dd->SelectedColor(), clBlack);
+  // Escape gives back the item the popup opened with.
+  Driver.PressKey(VK_ESCAPE);
+  EXPECT_FALSE(dd->DroppedDown());
+  EXPECT_EQ(dd->ItemIndex(), 1);
+  EXPECT_EQ(dd->SelectedColor(), clMaroon);
+}
+
+TEST_F(ColorPicker, ListCellClickChoosesAndCloses) {
+  dd->AddDefaultColors();
+  dd->ShowDropDown();
+  Driver.Pump();
+  TCustomItemSelector* panel = dd->ItemSelector()->Panel();
+  const TRect cell = panel->GetItemRect(2);
+  Driver.MouseDown(panel, cell.Left + 3, cell.Top + 3);
+  EXPECT_FALSE(dd->DroppedDown());
+  EXPECT_EQ(dd->SelectedColor(), clGreen);
+  EXPECT_EQ(dd->SelectedColorText(), "Green");
+}
+
+TEST_F(ColorPicker, ListTypeAheadAndClosedKeys) {
+  dd->AddDefaultColors();
+  struct Step {
+    uint16_t Key;
+    int Index;
+  } closed[] = {{VK_DOWN, 0}, {VK_DOWN, 1}, {VK_END, 15}, {VK_DOWN, 15}, {VK_UP, 14}, {VK_HOME, 0}};
+  for (const Step& s : closed) {
+    Driver.PressKey(s.Key);
+    EXPECT_EQ(dd->ItemIndex(), s.Index) << s.Key;
+  }
+  Driver.Wheel(dd, -120, 10, 10);
+  EXPECT_EQ(dd->ItemIndex(), 1);
+  dd->ShowDropDown();
+  struct Typed {
+    uint16_t Key;
+    uint32_t WaitAfter;
+    int Index;
+  } typed[] = {{'G', 300, 2}, {'R', 300, 2}, {'A', 600, 7}, {'R', 0, 9}};
+  for (const Typed& t : typed) {
+    Driver.PressKey(t.Key);
+    EXPECT_EQ(dd->ItemIndex(), t.Index) << char(t.Key);
+    Driver.Advance(t.WaitAfter);
+  }
+  EXPECT_TRUE(dd->DroppedDown());
+}
+
+TEST_F(ColorPicker, ListCellsTakeTheComponentStyle) {
+  dd->SetComponentStyle(tsWindows7);
+  EXPECT_EQ(dd->ItemAppearance()->ColorHot, TColor(0xFDFBFA));
+  EXPECT_EQ(dd->ItemAppearance()->BorderColorTop, TColor(0xFDF4EB));
+  dd->SetComponentStyle(tsTerminal);
+  EXPECT_EQ(dd->ItemAppearance()->ColorSelectedText, clHighlightText);
+  dd->SetComponentStyle(tsCustom);
+  EXPECT_EQ(dd->ItemAppearance()->ColorSelectedText, clHighlightText);
+  dd->AddDefaultColors();
+  dd->ShowDropDown();
+  EXPECT_EQ(dd->ItemSelector()->ItemAppearance()->ColorSelected, clHighlight);
+}
+
 TEST_F(ColorPicker, Screenshots) {
   dd->SetColorValueText(cvtWebName);
   dd->SetSelectedColor(clTeal);
+  dd->AddDefaultColors();
+  dd->ShowDropDown();
+  Driver.Pump();
+  EXPECT_FALSE(Driver.Screenshot(popup(), "colorpicker-list.png").empty());
+  dd->HideDropDown(true);
   for (auto [style, name] : {std::pair{csDiscrete, "colorpicker-discrete.png"},
                              std::pair{csColorCube, "colorpicker-cube.png"},
                              std::pair{csSpectrum, "colorpicker-spectrum.png"}}) {
