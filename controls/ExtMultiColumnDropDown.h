@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/DropDownColumns.h"
+#include "controls/DropDownCompletion.h"
 #include "controls/ExtDropDown.h"
 #include "toolkit/grids/Grids.h"
 
@@ -218,9 +219,7 @@ private:
   bool FShowing = false;
   bool workmode = true;
   bool FMatchCase = false;
-  bool FItemChange = false;
-  int FItemIdx = -1;
-  int FItemSel = 0;
+  TCompletionMarks FCompletion;
   int FOldItemIndex = -1;
   std::string FLookupEntry;
 };

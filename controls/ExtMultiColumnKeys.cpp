@@ -8,19 +8,13 @@
 #include "toolkit/forms/WinApi.h"
 
 void TExtMultiColumnDropDown::EditChanged() {
-  FItemChange = false;
+  FCompletion.Changed = false;
   TExtCustomDropDown::EditChanged();
   if (ComponentState().Contains(csDesigning) || !workmode) return;
   if (EditorEnabled() && !ReadOnly() && !ComponentState().Contains(csLoading)) SetIsModified(!Text().empty());
-  CompleteEditText(
+  CompleteItems(
       Model(), FLookupItems->Count(), [this](int i) { return FLookupItems->Strings(i); }, FMatchCase,
-      [this](const std::string& T) { SetText(T); },
-      [this](const TCompletion& C) {
-        FItemIndex = C.Index;
-        FItemIdx = C.Index;
-        FItemSel = C.Typed;
-        FItemChange = true;
-      });
+      [this](const std::string& T) { SetText(T); }, FItemIndex, FCompletion);
 }
 
 void TExtMultiColumnDropDown::KeyDown(uint16_t& Key, TShiftState Shift) {
@@ -47,10 +41,10 @@ void TExtMultiColumnDropDown::KeyDown(uint16_t& Key, TShiftState Shift) {
 
 void TExtMultiColumnDropDown::KeyUp(uint16_t& Key, TShiftState Shift) {
   TExtCustomDropDown::KeyUp(Key, Shift);
-  if (!FItemChange) return;
-  SetItemIndex(FItemIdx);
-  SelectRestAfter(Model(), FItemSel);
-  FItemChange = false;
+  if (!FCompletion.Changed) return;
+  SetItemIndex(FCompletion.Index);
+  SelectRestAfter(Model(), FCompletion.Typed);
+  FCompletion.Changed = false;
 }
 
 void TExtMultiColumnDropDown::WMKeyDown(TWMKey& Message) {
