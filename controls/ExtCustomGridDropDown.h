@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/ColGridLook.h"
 #include "controls/DropDownColumns.h"
 #include "controls/ExtDropDown.h"
 #include "grid/core/ExtGrid.h"
@@ -27,7 +28,7 @@ using TGetCellPropEvent = std::function<void(TObject* Sender, int Column, int Ro
                                              TColor& AColorTo)>;
 
 // The popup's grid.
-class TExtColGrid : public TExtStringGrid {
+class TExtColGrid : public TExtStringGrid, public TColGridLook {
 public:
   explicit TExtColGrid(TComponent* AOwner);
   ~TExtColGrid() override;
@@ -35,18 +36,6 @@ public:
 
   TDropDownColumns* Columns() const { return FColumns.get(); }
   void SetColumns(const TDropDownColumns* Value) { FColumns->Assign(Value); }
-  TColor LineColor() const { return FLineColor; }
-  void SetLineColor(TColor Value) { FLineColor = Value; }
-  TColor FixedLineColor() const { return FFixedLineColor; }
-  void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
-  TColor HeaderColor() const { return FHeaderColor; }
-  void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
-  TColor HeaderColorTo() const { return FHeaderColorTo; }
-  void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
-  int HeaderHeight() const { return FHeaderHeight; }
-  void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
-  TFont* HeaderFont() const { return FHeaderFont.get(); }
-  void SetHeaderFont(const TFont* Value) { FHeaderFont->Assign(Value); }
   int GridLineWidth() const { return FGridLineWidth; }
   void SetGridLineWidth(int Value);
   TImageList* Images() const { return FImages; }
@@ -84,13 +73,7 @@ private:
 
   TCustomExtGridDropDown* FExtDropDown = nullptr;
   std::unique_ptr<TDropDownColumns> FColumns;
-  TColor FHeaderColor = TColor(0xFFFFFF);
-  TColor FHeaderColorTo = TColor(0x808080);
-  TColor FLineColor = TColor(0x808080);
   TImageList* FImages = nullptr;
-  int FHeaderHeight = 25;
-  std::unique_ptr<TFont> FHeaderFont;
-  TColor FFixedLineColor = TColor(0);
   int FGridLineWidth = 1;
   int FOldRow = 0;
   bool FMouseWheelSelection = false;

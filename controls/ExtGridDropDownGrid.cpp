@@ -28,8 +28,7 @@ bool ParentIsPopup(const TControl& G, const TCustomExtGridDropDown* D) {
 }  // namespace
 
 TExtColGrid::TExtColGrid(TComponent* AOwner)
-    : TExtStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)),
-      FHeaderFont(std::make_unique<TFont>()) {
+    : TExtStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)) {
   SetFixedRowAlways(true);
   SetFixedRows(1);
   SetFixedCols(0);
@@ -76,12 +75,7 @@ void TExtColGrid::ApplySettings() {
   if (ColCount() < FColumns->Count()) SetColCount(FColumns->Count());
   if (D->UseItems()) SetRowCount(D->Items()->Count() + 1);
   for (int i = 0; i < D->Columns()->Count(); ++i) SetColWidths(i, D->Columns()->Items(i)->Width());
-  FLineColor = D->LineColor();
-  FFixedLineColor = D->FixedLineColor();
-  FHeaderColor = D->HeaderColor();
-  FHeaderColorTo = D->HeaderColorTo();
-  FHeaderHeight = D->HeaderHeight();
-  FHeaderFont->Assign(D->HeaderFont());
+  TakeLook(*D);
   SetHoverRow(D->HoverRow());
   SetHoverRowColor(D->HoverRowColor());
   SetHoverRowColorTo(D->HoverRowColorTo());

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/ColGridLook.h"
 #include "controls/DropDownColumns.h"
 #include "controls/DropDownCompletion.h"
 #include "controls/ExtDropDown.h"
@@ -28,7 +29,7 @@ using TGetCellPropEvent = std::function<void(TObject* Sender, int Column, int Ro
                                              TColor& AColorTo)>;
 
 // The popup's table: a header row and one owner-drawn row per item.
-class TExtColGrid : public TStringGrid {
+class TExtColGrid : public TStringGrid, public TColGridLook {
 public:
   explicit TExtColGrid(TComponent* AOwner);
   ~TExtColGrid() override;
@@ -36,18 +37,6 @@ public:
 
   TDropDownColumns* Columns() const { return FColumns.get(); }
   void SetColumns(const TDropDownColumns* Value) { FColumns->Assign(Value); }
-  TColor LineColor() const { return FLineColor; }
-  void SetLineColor(TColor Value) { FLineColor = Value; }
-  TColor FixedLineColor() const { return FFixedLineColor; }
-  void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
-  TColor HeaderColor() const { return FHeaderColor; }
-  void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
-  TColor HeaderColorTo() const { return FHeaderColorTo; }
-  void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
-  int HeaderHeight() const { return FHeaderHeight; }
-  void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
-  TFont* HeaderFont() const { return FHeaderFont.get(); }
-  void SetHeaderFont(const TFont* Value) { FHeaderFont->Assign(Value); }
   int GridLineWidth() const { return FGridLineWidth; }
   void SetGridLineWidth(int Value);
   TImageList* Images() const { return FImages; }
@@ -93,12 +82,6 @@ private:
 
   TExtMultiColumnDropDown* FExtDropDown = nullptr;
   std::unique_ptr<TDropDownColumns> FColumns;
-  TColor FLineColor = TColor(0x808080);
-  TColor FFixedLineColor = TColor(0);
-  TColor FHeaderColor = TColor(0xFFFFFF);
-  TColor FHeaderColorTo = TColor(0x808080);
-  int FHeaderHeight = 25;
-  std::unique_ptr<TFont> FHeaderFont;
   int FGridLineWidth = 1;
   TImageList* FImages = nullptr;
   bool FMouseWheelSelection = false;

@@ -15,8 +15,7 @@ namespace ExtMultiColumnDropDown {
 
 
 TExtColGrid::TExtColGrid(TComponent* AOwner)
-    : TStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)),
-      FHeaderFont(std::make_unique<TFont>()) {
+    : TStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)) {
   SetFixedRows(1);
   SetFixedCols(0);
   TGridOptions o = Options();
@@ -57,12 +56,7 @@ void TExtColGrid::FillFrom(TExtMultiColumnDropDown* D) {
     SetRowCount(items + 1);
   }
   for (int i = 0; i < FColumns->Count(); ++i) SetColWidths(i, FColumns->Items(i)->Width());
-  FLineColor = D->LineColor();
-  FFixedLineColor = D->FixedLineColor();
-  FHeaderColor = D->HeaderColor();
-  FHeaderColorTo = D->HeaderColorTo();
-  FHeaderHeight = D->HeaderHeight();
-  FHeaderFont->Assign(D->HeaderFont());
+  TakeLook(*D);
   FImages = D->Images();
   SetDefaultRowHeight(D->DropDownRowHeight());
   SetRowHeights(0, D->HeaderHeight());
