@@ -71,7 +71,7 @@ public:
   std::string SelectedColorText() const { return GetSelectedColorText(); }
   TNotifyEvent OnSelect;
   TOnDrawSelectedItem OnDrawSelectedColor;
-  TDrawItemEvent OnDrawColor;
+  TExtCustomItemSelector::TDrawItemEvent OnDrawColor;
 
   // The sixteen standard colours, appended.
   void AddDefaultColors();

@@ -155,7 +155,6 @@ private:
   int FItemIndex = -1, FItemHot = -1;
 };
 
-using TDrawItemEvent = std::function<void(TObject* Sender, TCanvas* Canvas, TRect R, int Index)>;
 using TItemSizeEvent = std::function<void(TObject* Sender, TSize& ASize)>;
 
 class TExtCustomItemSelector : public TScrollBox {
@@ -163,6 +162,9 @@ public:
   explicit TExtCustomItemSelector(TComponent* AOwner);
   ~TExtCustomItemSelector() override;
   std::string ClassName() const override { return "TExtCustomItemSelector"; }
+  // A cell drawn by the application; kept in the class, apart from the list
+  // box's event of the same name.
+  using TDrawItemEvent = std::function<void(TObject* Sender, TCanvas* Canvas, TRect R, int Index)>;
 
   int Columns() const { return FColumns; }
   void SetColumns(int Value);

@@ -68,6 +68,14 @@ class TGridButton;
 class TGridDatePicker;
 class TGridDateTimePicker;
 class TGridTransEdit;
+class TExtCustomDropDown;
+class TGridTrackbarDropDown;
+class TGridMemoDropDown;
+class TGridCalculatorDropDown;
+class TGridTimepickerDropDown;
+class TGridGridDropDown;
+class TGridColorDropDown;
+class TGridExtGridDropDown;
 class TGridTransCombo;
 class TExtRichEdit;
 class TControlEdit;
@@ -792,6 +800,45 @@ private:
   TGridTransCombo* ComboTrans = nullptr;
   double FOriginalDateTime = 0;
   bool FSpecialEditCancelled = false;
+
+public:
+  // =========================================================================
+  // The drop-down editors (grid/editing/ExtGridDropDownEditors.cpp): each is
+  // made on first use with the grid's style and tones and then kept, hidden
+  // between edits.
+  // =========================================================================
+  TGridTrackbarDropDown* TrackbarDropDown();
+  TGridMemoDropDown* MemoDropDown();
+  TGridCalculatorDropDown* CalculatorDropDown();
+  TGridTimepickerDropDown* TimePickerDropDown();
+  TGridGridDropDown* GridDropDown();
+  TGridColorDropDown* ColorPickerDropDown();
+  TGridExtGridDropDown* ExtGridDropDown();
+  // The drop-down editors made so far.
+  std::vector<TExtCustomDropDown*> DropDownEditors() const;
+  // Every change of the memo editor's text goes into the current cell at once.
+  void MemoDropDownChange(TObject* Sender);
+  // The colour picker editor chose a colour: OnColorSelect with the current cell.
+  virtual void DoColorSelect();
+  // A colour chosen in a cell: with the colour and its text, both may be changed.
+  TColorSelectedEvent OnColorSelected;
+  TColorSelectEvent OnColorSelect;
+
+private:
+  friend class TGridDropDownBinding;
+  void showDropDownEditor(const TSpecialEditorFrame& F);
+  void finishDropDownEditor(int ARealCol, int ARow);
+  // The drop-down editor of a kind (made when Create) and the value it gives its cell.
+  TExtCustomDropDown* dropDownEditorOf(TEditorType Kind, bool Create = false);
+  void showDropDownValue(TExtCustomDropDown* Editor, const TSpecialEditorFrame& F);
+  std::string dropDownValue(TExtCustomDropDown* Editor, int ARealCol, int ARow);
+  TGridTrackbarDropDown* FEditTrackBar = nullptr;
+  TGridMemoDropDown* FEditMemo = nullptr;
+  TGridCalculatorDropDown* FEditCalculator = nullptr;
+  TGridTimepickerDropDown* FEditTimePicker = nullptr;
+  TGridGridDropDown* FEditGridPicker = nullptr;
+  TGridColorDropDown* FEditColorPicker = nullptr;
+  TGridExtGridDropDown* FEditExtGridPicker = nullptr;
 
 public:
   // =========================================================================

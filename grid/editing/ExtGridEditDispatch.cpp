@@ -12,8 +12,22 @@
 
 namespace {
 
-// The kinds whose control is part of the grid today. The drop-down kinds
-// are edited as plain text until their controls are built.
+// The drop-down kinds whose control is part of the grid.
+bool isDropDownKind(TEditorType Kind) {
+  switch (Kind) {
+    case edTrackbarDropDown:
+    case edMemoDropDown:
+    case edCalculatorDropDown:
+    case edTimePickerDropDown:
+    case edGridDropDown:
+    case edColorPickerDropDown:
+    case edExtGridDropDown: return true;
+    default: return false;
+  }
+}
+
+// The kinds whose control is part of the grid today. The detail list and
+// image picker kinds are edited as plain text until their controls come.
 bool hasOwnControl(TEditorType Kind) {
   switch (Kind) {
     case edComboEdit:
@@ -39,7 +53,7 @@ bool hasOwnControl(TEditorType Kind) {
     case edNumericUnitEditBtn:
     case edFloatUnitEditBtn:
     case edRichEdit: return true;
-    default: return IsNormalTextEditor(Kind);
+    default: return IsNormalTextEditor(Kind) || isDropDownKind(Kind);
   }
 }
 
@@ -150,7 +164,9 @@ void TExtStringGrid::ShowSpecialEditor(int ADisplCol, int ARow) {
     case edNumericUnitEditBtn:
     case edFloatUnitEditBtn: showUnitEditBtn(f); break;
     case edRichEdit: showRichEdit(f); break;
-    default: break;
+    default:
+      if (isDropDownKind(EditControl)) showDropDownEditor(f);
+      break;
   }
   FStartEditChar = 0;
 }
@@ -172,6 +188,10 @@ void TExtStringGrid::FinishSpecialEditor(int ADisplCol, int ARow) {
     case edButton: hideEditorControl(GridButton); break;
     case edCustom: finishEditLink(rc, ARow); break;
     default: {
+      if (isDropDownKind(EditControl)) {
+        finishDropDownEditor(rc, ARow);
+        break;
+      }
       std::string value;
       if (TWinControl* own = ownEditorOf(EditControl, value)) finishOwnEditor(own, value, rc, ARow);
     }

@@ -45,6 +45,11 @@ using TFloatSpinClickEvent = std::function<void(TObject* Sender, int ACol, int A
 using TDateTimeSpinClickEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
 using TUnitChangedEvent = std::function<void(TObject* Sender, int ACol, int ARow, const std::string& NewUnit)>;
+// The colour picker editor: a chosen colour and its text (changeable when written back).
+using TColorSelectedEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TColor& AColor, std::string& AText)>;
+using TColorSelectEvent =
+    std::function<void(TObject* Sender, int ACol, int ARow, TColor AColor, const std::string& AText)>;
 using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
 
 // The cell a special editor is shown over: its rectangle, the editor's size

@@ -3,6 +3,7 @@
 // an edit or walk to another cell are in ExtInplaceEditKeys.cpp.
 
 #include "grid/editing/ExtInplaceEdit.h"
+#include "grid/editing/GridWrapperSupport.h"
 
 #include "grid/core/ExtGrid.h"
 #include "grid/editing/CellEditorText.h"
@@ -134,19 +135,7 @@ void TExtInplaceEdit::setFocus(TMessage&) {
     return;
   }
   if (!FGrid->Navigation()->EditSelectAll()) Deselect();
-  if (FGrid->LButFlg) {
-    TPoint p;
-    GetCursorPos(p);
-    p = ScreenToClient(p);
-    if (p.X >= 0 && p.X <= Width() && p.Y >= 0 && p.Y <= Height()) {
-      LRESULT at = Perform(EM_CHARFROMPOS, 0, MakeLParam(p.X, p.Y));
-      if (at != -1) {
-        SetSelStart(static_cast<int>(at & 0xFFFF));
-        SetSelLength(0);
-      }
-      FGrid->LButFlg = false;
-    }
-  }
+  PlaceCaretAtMouse(FGrid, this);
 }
 
 void TExtInplaceEdit::killFocus(TMessage& Message) {

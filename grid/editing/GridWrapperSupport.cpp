@@ -1,6 +1,8 @@
 #include "grid/editing/GridWrapperSupport.h"
 
 #include "grid/core/ExtGrid.h"
+#include "toolkit/forms/WinApi.h"
+#include "toolkit/forms/std/Edit.h"
 #include "toolkit/rtl/Exceptions.h"
 
 TExtStringGrid* EditorGridOf(TComponent* AOwner) {
@@ -28,6 +30,20 @@ bool TabOutOfEditor(TExtStringGrid* Grid, uint16_t& Key, TShiftState Shift) {
   Grid->TabAdvance(Shift.Contains(ssShift));
   Key = 0;
   return true;
+}
+
+void PlaceCaretAtMouse(TExtStringGrid* Grid, TCustomEdit* Edit) {
+  if (!Grid->LButFlg) return;
+  TPoint p;
+  GetCursorPos(p);
+  p = Edit->ScreenToClient(p);
+  if (p.X < 0 || p.X > Edit->Width() || p.Y < 0 || p.Y > Edit->Height()) return;
+  LRESULT at = Edit->Perform(EM_CHARFROMPOS, 0, MakeLParam(p.X, p.Y));
+  if (at != -1) {
+    Edit->SetSelStart(static_cast<int>(at & 0xFFFF));
+    Edit->SetSelLength(0);
+  }
+  Grid->LButFlg = false;
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include "toolkit/forms/Controls.h"
 
 class TComponent;
+class TCustomEdit;
 class TExtStringGrid;
 
 // The owner as a grid; raises EInvalidOperation for any other owner.
@@ -20,6 +21,9 @@ bool ClaimEditorKey(TExtStringGrid* Grid, TCMWantSpecialKey& Message, bool GoTab
 bool TabOutOfEditor(TExtStringGrid* Grid, uint16_t& Key, TShiftState Shift);
 // OnEditChange with the current cell.
 void NotifyEditChange(TExtStringGrid* Grid, const std::string& Text);
+// A click that started the edit (the grid's LButFlg) puts the caret of
+// Edit under the mouse when the mouse is over it; the flag is then spent.
+void PlaceCaretAtMouse(TExtStringGrid* Grid, TCustomEdit* Edit);
 // Cursor walking (Navigation.CursorWalkEditor, no selection, no Shift, Alt
 // or Ctrl): Left at the start (AtStart) or Right at the end (AtEnd) of an
 // editor's text leaves it for the cell beside. A clickable-control cell is

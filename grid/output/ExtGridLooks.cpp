@@ -4,6 +4,7 @@
 // flat colour tones, the small XP schemes and following the desktop's
 // Office theme.
 
+#include "controls/ExtDropDown.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/foundation/ExtUtil.h"
 
@@ -342,9 +343,10 @@ void TExtStringGrid::SetComponentStyle(TQGSStyle AStyle) {
   if (AStyle != tsCustom && FScrollType == ssMetro) SetScrollType(ssNormal);
 }
 
-// The drop-down editors of the grid take the style when they exist; this
-// grid shows none of them yet, so there is nothing to pass it to.
-void TExtStringGrid::SetEditorsComponentStyle(TQGSStyle AStyle) { (void)AStyle; }
+// Editors made later take the grid's style when they are made.
+void TExtStringGrid::SetEditorsComponentStyle(TQGSStyle AStyle) {
+  for (TExtCustomDropDown* d : DropDownEditors()) d->SetComponentStyle(AStyle);
+}
 
 void TExtStringGrid::SetColorTones(const TColorTones& ATones) {
   FTones = ATones;

@@ -1,0 +1,198 @@
+// The drop-down editors of the grid: made on first use, shown over the cell
+// with the grid's popup header and footer, style and button relays, filled
+// from the cell by kind; when the edit ends their value (after Esc the
+// cell's own text) goes back as the kind says.
+
+#include "grid/core/ExtGrid.h"
+#include "grid/editing/GridDropDowns.h"
+#include "grid/editing/GridEditorControls.h"
+#include "toolkit/rtl/SysUtils.h"
+
+namespace {
+
+template <typename T>
+T* makeDropDown(TExtStringGrid* Grid) {
+  T* d = MakeHiddenEditor<T>(Grid);
+  d->SetComponentStyle(Grid->Style());
+  d->SetColorTones(Grid->ColorTones());
+  return d;
+}
+
+// The memo's lines as one cell text, every line ended by a line break.
+std::string memoCellText(const TExtMemoDropDown* Memo) {
+  std::string s;
+  const TStringList* lines = Memo->MemoText();
+  for (int i = 0; i < lines->Count(); ++i) s += lines->Strings(i) + "\r\n";
+  return s;
+}
+
+}  // namespace
+
+// ---- the controls ----
+
+TGridTrackbarDropDown* TExtStringGrid::TrackbarDropDown() {
+  if (!FEditTrackBar) {
+    FEditTrackBar = makeDropDown<TGridTrackbarDropDown>(this);
+    FEditTrackBar->SetEditorEnabled(true);
+  }
+  return FEditTrackBar;
+}
+
+TGridMemoDropDown* TExtStringGrid::MemoDropDown() {
+  if (!FEditMemo) {
+    FEditMemo = makeDropDown<TGridMemoDropDown>(this);
+    FEditMemo->OnChange = [this](TObject* Sender) { MemoDropDownChange(Sender); };
+  }
+  return FEditMemo;
+}
+
+TGridCalculatorDropDown* TExtStringGrid::CalculatorDropDown() {
+  if (!FEditCalculator) {
+    FEditCalculator = makeDropDown<TGridCalculatorDropDown>(this);
+    FEditCalculator->SetEditorEnabled(true);
+  }
+  return FEditCalculator;
+}
+
+TGridTimepickerDropDown* TExtStringGrid::TimePickerDropDown() {
+  if (!FEditTimePicker) FEditTimePicker = makeDropDown<TGridTimepickerDropDown>(this);
+  return FEditTimePicker;
+}
+
+TGridGridDropDown* TExtStringGrid::GridDropDown() {
+  if (!FEditGridPicker) FEditGridPicker = makeDropDown<TGridGridDropDown>(this);
+  return FEditGridPicker;
+}
+
+TGridColorDropDown* TExtStringGrid::ColorPickerDropDown() {
+  if (!FEditColorPicker) {
+    FEditColorPicker = makeDropDown<TGridColorDropDown>(this);
+    FEditColorPicker->AddDefaultColors();
+    FEditColorPicker->OnSelect = [this](TObject*) { DoColorSelect(); };
+  }
+  return FEditColorPicker;
+}
+
+TGridExtGridDropDown* TExtStringGrid::ExtGridDropDown() {
+  if (!FEditExtGridPicker) FEditExtGridPicker = makeDropDown<TGridExtGridDropDown>(this);
+  return FEditExtGridPicker;
+}
+
+std::vector<TExtCustomDropDown*> TExtStringGrid::DropDownEditors() const {
+  std::vector<TExtCustomDropDown*> all;
+  for (TExtCustomDropDown* d : std::initializer_list<TExtCustomDropDown*>{
+           FEditColorPicker, FEditExtGridPicker, FEditGridPicker, FEditTimePicker, FEditCalculator, FEditMemo,
+           FEditTrackBar})
+    if (d) all.push_back(d);
+  return all;
+}
+
+// Only the running memo edit writes its cell; the memo changed by code between edits does not.
+void TExtStringGrid::MemoDropDownChange(TObject*) {
+  if (EditMode && FEditMemo && EditCtrl == FEditMemo) SetEditText(Col(), Row(), memoCellText(FEditMemo));
+}
+
+void TExtStringGrid::DoColorSelect() {
+  if (OnColorSelect && FEditColorPicker)
+    OnColorSelect(this, Col(), Row(), FEditColorPicker->SelectedColor(), FEditColorPicker->SelectedColorText());
+}
+
+TExtCustomDropDown* TExtStringGrid::dropDownEditorOf(TEditorType Kind, bool Create) {
+  switch (Kind) {
+    case edTrackbarDropDown: return Create ? TrackbarDropDown() : FEditTrackBar;
+    case edMemoDropDown: return Create ? MemoDropDown() : FEditMemo;
+    case edCalculatorDropDown: return Create ? CalculatorDropDown() : FEditCalculator;
+    case edTimePickerDropDown: return Create ? TimePickerDropDown() : FEditTimePicker;
+    case edGridDropDown: return Create ? GridDropDown() : FEditGridPicker;
+    case edColorPickerDropDown: return Create ? ColorPickerDropDown() : FEditColorPicker;
+    case edExtGridDropDown: return Create ? ExtGridDropDown() : FEditExtGridPicker;
+    default: return nullptr;
+  }
+}
+
+// ---- showing ----
+
+void TExtStringGrid::showDropDownEditor(const TSpecialEditorFrame& F) {
+  TExtCustomDropDown* d = dropDownEditorOf(EditControl, true);
+  if (!d) return;
+  d->DropDownFooter()->Assign(FControlLook.DropDownFooter());
+  d->DropDownHeader()->Assign(FControlLook.DropDownHeader());
+  d->SetComponentStyle(FStyle);
+  d->OnDropDownHeaderButtonClick = [this](TObject* Sender, int Index) { DropDownHeaderButtonClick(Sender, Index); };
+  d->OnDropDownFooterButtonClick = [this](TObject* Sender, int Index) { DropDownFooterButtonClick(Sender, Index); };
+  if (EditControl == edGridDropDown || EditControl == edExtGridDropDown) {
+    d->SetColor(F.Color);
+    d->SetEditorEnabled(true);
+  }
+  if (EditControl == edExtGridDropDown) FEditExtGridPicker->HostedGrid()->SetFixedRowAlways(true);
+  DoGetEditorProp(F.RealCol, F.Row, EditLink());
+  d->SetBorderStyle(bsNone);
+  showDropDownValue(d, F);
+  placeOwnEditor(d, F);
+  if (FMouseActions.DirectComboDrop()) d->ShowDropDown();
+  if (EditControl == edMemoDropDown) {
+    d->SetSelStart(0);
+    d->SetSelLength(0);
+  }
+}
+
+void TExtStringGrid::showDropDownValue(TExtCustomDropDown* Editor, const TSpecialEditorFrame& F) {
+  const std::string text = GetEditText(DisplColIndex(F.RealCol), F.Row);
+  switch (EditControl) {
+    case edTrackbarDropDown:
+      // A cell that holds no whole number shows the track bar at its lowest.
+      FEditTrackBar->SetPosition(StrToIntDef(Trim(text), FEditTrackBar->Min()));
+      return;
+    case edTimePickerDropDown: Editor->SetEditorEnabled(true); break;
+    case edGridDropDown: {
+      TGridGridDropDown* g = FEditGridPicker;
+      g->BeginUpdate();
+      g->EndUpdate();
+      g->SetItemIndex(text.empty() ? 0 : g->GetItemIndex(text));
+      break;
+    }
+    case edExtGridDropDown: {
+      TGridExtGridDropDown* g = FEditExtGridPicker;
+      g->BeginUpdate();
+      g->EndUpdate();
+      if (g->UseItems()) g->SetItemIndex(text.empty() ? 0 : g->FindLookupRow(text));
+      break;
+    }
+    case edColorPickerDropDown: {
+      const bool shape = GetCellType(F.RealCol, F.Row) == ctShape;
+      FEditColorPicker->SetSelectedColor(shape ? GetShapeColor(F.RealCol, F.Row) : Colors(F.RealCol, F.Row));
+      return;
+    }
+    default: break;
+  }
+  Editor->SetText(text);
+}
+
+// ---- ending ----
+
+void TExtStringGrid::finishDropDownEditor(int ARealCol, int ARow) {
+  TExtCustomDropDown* d = dropDownEditorOf(EditControl);
+  if (!EditMode || !d) return;
+  EditMode = false;
+  const bool cancelled = FSpecialEditCancelled;
+  FSpecialEditCancelled = false;
+  TColor colour = clNone;
+  std::string value;
+  if (d == FEditColorPicker) {
+    colour = FEditColorPicker->SelectedColor();
+    value = FEditColorPicker->SelectedColorText();
+    if (!cancelled && OnColorSelected) OnColorSelected(this, ARealCol, ARow, colour, value);
+  } else if (d == FEditMemo) {
+    value = memoCellText(FEditMemo);
+  } else {
+    value = d->Text();
+  }
+  // The popup closes without handing anything more to the edit.
+  if (d->DroppedDown()) d->HideDropDown(true);
+  StoreEditorValue(ARealCol, ARow, cancelled ? FCellCache : value);
+  if (d == FEditColorPicker && !cancelled) {
+    if (GetCellType(ARealCol, ARow) == ctShape) SetShapeColor(ARealCol, ARow, colour);
+    else SetColors(ARealCol, ARow, colour);
+  }
+  hideEditorControl(d);
+}

@@ -1,0 +1,114 @@
+#include "grid/editing/GridDropDowns.h"
+
+#include "grid/core/ExtGrid.h"
+#include "toolkit/forms/WinApi.h"
+
+namespace {
+
+bool isVertical(uint16_t Key) { return Key == VK_UP || Key == VK_DOWN; }
+
+}  // namespace
+
+TGridDropDownBinding::TGridDropDownBinding(TExtCustomDropDown* Edit, TExtStringGrid* Grid, TGridDropDownRules Rules)
+    : FEdit(Edit), FGrid(Grid), FRules(Rules) {}
+
+bool TGridDropDownBinding::endsEdit(uint16_t Key, TShiftState Shift) const {
+  // Alt with an arrow opens or closes the popup.
+  if (Shift.Contains(ssAlt) && isVertical(Key)) return false;
+  if (Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE) return true;
+  if (FRules.ColourKeys && FEdit->DroppedDown()) return false;
+  return Key == VK_PRIOR || Key == VK_NEXT || Key == VK_END || isVertical(Key) ||
+         (FRules.ColourKeys && Key == VK_HOME);
+}
+
+bool TGridDropDownBinding::validates(uint16_t Key) const {
+  return Key == VK_RETURN || (!FRules.ColourKeys && isVertical(Key));
+}
+
+bool TGridDropDownBinding::settle(uint16_t& Key, const TPutText& Put, bool SelectAll) {
+  const std::string text = FEdit->Text();
+  FGrid->SetCurrentCell(text);
+  if (FGrid->ValidateCell(text)) return true;
+  Put(FGrid->FNewCellText);
+  if (SelectAll) FEdit->SelectAll();
+  else FEdit->SetSelStart(static_cast<int>(static_cast<TCustomEdit*>(FEdit)->Text().size()));
+  FEdit->Repaint();
+  Key = 0;
+  return false;
+}
+
+bool TGridDropDownBinding::KeyDown(uint16_t& Key, TShiftState Shift, const TPutText& Put,
+                                   const std::function<void()>& Settle) {
+  if (!endsEdit(Key, Shift)) return false;
+  if (Key == VK_ESCAPE) {
+    FGrid->CancelSpecialEdit();
+    Put(FGrid->GetCurrentCell());
+    FGrid->HideInplaceEdit();
+    if (FGrid->CanFocus()) FGrid->SetFocus();
+    Key = 0;
+    return true;
+  }
+  if (validates(Key)) {
+    if (Key == VK_RETURN) Settle();
+    if (!settle(Key, Put, true)) {
+      FGrid->FNoAutoAdvance = true;
+      return true;
+    }
+    Put(FGrid->GetCurrentCell());
+  }
+  if (Key == VK_TAB && FGrid->TabValidates()) {
+    if (!settle(Key, Put, false)) return true;
+    if (TabOutOfEditor(FGrid, Key, Shift)) return true;
+    FGrid->tabOn();
+  }
+  if (FEdit->DroppedDown()) {
+    FGrid->HideInplaceEdit();
+    if (Key != VK_TAB && Key != VK_RETURN && Key != VK_ESCAPE) Key = 0;
+  } else if (Key == VK_END) {
+    return false;
+  }
+  FGrid->DoneInplaceEdit(Key, Shift);
+  const TNavigation* nav = FGrid->Navigation();
+  if (nav->AdvanceOnEnter() && nav->AdvanceAutoEdit()) FGrid->ShowInplaceEdit();
+  Key = 0;
+  return true;
+}
+
+void TGridDropDownBinding::KeyPress(char& Key) {
+  if (FGrid->OnKeyPress) FGrid->OnKeyPress(FEdit, Key);
+  if (Key == '\r' || Key == '\t' || Key == 27) Key = 0;
+}
+
+void TGridDropDownBinding::ClaimKey(TCMWantSpecialKey& Message) {
+  if (FRules.ClaimsEnterEscape) {
+    ClaimEditorKey(FGrid, Message, false);
+  } else if (Message.CharCode == VK_TAB && FGrid->TabValidates()) {
+    Message.Result = 1;
+  }
+}
+
+void TGridDropDownBinding::FocusGained() {
+  if (FRules.CaretAtMouse) PlaceCaretAtMouse(FGrid, FEdit);
+}
+
+// ---- the editors ----
+
+TGridTrackbarDropDown::TGridTrackbarDropDown(TComponent* AOwner)
+    : TGridDropDownEditor(AOwner, {.FormattedText = true, .CaretAtMouse = true, .ClaimsEnterEscape = true}) {}
+
+TGridMemoDropDown::TGridMemoDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner, {.CaretAtMouse = true}) {}
+
+TGridCalculatorDropDown::TGridCalculatorDropDown(TComponent* AOwner)
+    : TGridDropDownEditor(AOwner, {.CaretAtMouse = true}) {}
+
+// The cell frame shows where the editor is; the edit draws no focus of its own.
+TGridTimepickerDropDown::TGridTimepickerDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner, {}) {
+  SetFocusDraw(false);
+}
+
+TGridGridDropDown::TGridGridDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner, {}) {}
+
+TGridColorDropDown::TGridColorDropDown(TComponent* AOwner)
+    : TGridDropDownEditor(AOwner, {.ClaimsEnterEscape = true, .ColourKeys = true}) {}
+
+TGridExtGridDropDown::TGridExtGridDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner, {}) {}
