@@ -89,10 +89,8 @@ void TExtColorPickerDropDown::SetSelectedColor(TColor Value) {
   for (int i = 0; i < FColors->Count(); ++i)
     if (FColors->Items(i)->Color() == Value) {
       SetItemIndex(i);
-      return;
+      break;
     }
-  // A colour that is no item leaves no item selected: its text is its notation, not an old caption.
-  FItemIndex = -1;
   Invalidate();
 }
 

@@ -26,6 +26,19 @@ std::string memoCellText(const TExtMemoDropDown* Memo) {
   return s;
 }
 
+// A colour that is no item of the list leaves no item selected, so that the
+// text it stores is its own notation and not the caption of an item chosen
+// in an earlier edit.
+void showColour(TGridColorDropDown* P, TColor Colour) {
+  P->SetSelectedColor(Colour);
+  const int i = P->ItemIndex();
+  if (i < 0 || P->Colors()->Items(i)->Color() == Colour) return;
+  TNotifyEvent onSelect = std::move(P->OnSelect);
+  P->OnSelect = nullptr;
+  P->SetItemIndex(-1);
+  P->OnSelect = std::move(onSelect);
+}
+
 }  // namespace
 
 // ---- the controls ----
@@ -160,7 +173,7 @@ void TExtStringGrid::showDropDownValue(TExtCustomDropDown* Editor, const TSpecia
     }
     case edColorPickerDropDown: {
       const bool shape = GetCellType(F.RealCol, F.Row) == ctShape;
-      FEditColorPicker->SetSelectedColor(shape ? GetShapeColor(F.RealCol, F.Row) : Colors(F.RealCol, F.Row));
+      showColour(FEditColorPicker, shape ? GetShapeColor(F.RealCol, F.Row) : Colors(F.RealCol, F.Row));
       return;
     }
     default: break;

@@ -321,6 +321,21 @@ TEST_F(DropDownEditorsTest, AltDownOpensThePopupAndDownEndsTheEdit) {
   EXPECT_EQ(grid->Cells(TextCol, 2), "1.00");
 }
 
+// With goTabs, Tab validates the text, ends the edit and moves to the next cell.
+TEST_F(DropDownEditorsTest, TabStoresAndMovesOnWithGoTabs) {
+  TGridOptions o = grid->Options();
+  o.Include(goTabs);
+  grid->SetOptions(o);
+  Open(edCalculatorDropDown, "1");
+  TExtCustomDropDown* d = Shown();
+  d->SelectAll();
+  Driver.Type("6");
+  Driver.PressKey(VK_TAB);
+  EXPECT_FALSE(d->Visible());
+  EXPECT_EQ(grid->Cells(TextCol, 2), "6");  // only Enter completes the calculation and its format
+  EXPECT_EQ(grid->Col(), ListCol);
+}
+
 TEST_F(DropDownEditorsTest, ScreenshotsOfOpenDropDowns) {
   grid->MouseActions()->SetDirectComboDrop(true);
   grid->ColorPickerDropDown()->SetColorSelectionStyle(csDiscrete);
