@@ -73,6 +73,7 @@ class TGridTrackbarDropDown;
 class TGridMemoDropDown;
 class TGridCalculatorDropDown;
 class TGridTimepickerDropDown;
+class TGridDetailPickerDropDown;
 class TGridGridDropDown;
 class TGridColorDropDown;
 class TGridExtGridDropDown;
@@ -811,6 +812,7 @@ public:
   TGridMemoDropDown* MemoDropDown();
   TGridCalculatorDropDown* CalculatorDropDown();
   TGridTimepickerDropDown* TimePickerDropDown();
+  TGridDetailPickerDropDown* DetailPickerDropDown();
   TGridGridDropDown* GridDropDown();
   TGridColorDropDown* ColorPickerDropDown();
   TGridExtGridDropDown* ExtGridDropDown();
@@ -836,6 +838,7 @@ private:
   TGridMemoDropDown* FEditMemo = nullptr;
   TGridCalculatorDropDown* FEditCalculator = nullptr;
   TGridTimepickerDropDown* FEditTimePicker = nullptr;
+  TGridDetailPickerDropDown* FEditDetailPicker = nullptr;
   TGridGridDropDown* FEditGridPicker = nullptr;
   TGridColorDropDown* FEditColorPicker = nullptr;
   TGridExtGridDropDown* FEditExtGridPicker = nullptr;

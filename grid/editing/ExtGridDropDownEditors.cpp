@@ -72,6 +72,11 @@ TGridTimepickerDropDown* TExtStringGrid::TimePickerDropDown() {
   return FEditTimePicker;
 }
 
+TGridDetailPickerDropDown* TExtStringGrid::DetailPickerDropDown() {
+  if (!FEditDetailPicker) FEditDetailPicker = makeDropDown<TGridDetailPickerDropDown>(this);
+  return FEditDetailPicker;
+}
+
 TGridGridDropDown* TExtStringGrid::GridDropDown() {
   if (!FEditGridPicker) FEditGridPicker = makeDropDown<TGridGridDropDown>(this);
   return FEditGridPicker;
@@ -94,7 +99,7 @@ TGridExtGridDropDown* TExtStringGrid::ExtGridDropDown() {
 std::vector<TExtCustomDropDown*> TExtStringGrid::DropDownEditors() const {
   std::vector<TExtCustomDropDown*> all;
   for (TExtCustomDropDown* d : std::initializer_list<TExtCustomDropDown*>{
-           FEditColorPicker, FEditExtGridPicker, FEditGridPicker, FEditTimePicker, FEditCalculator, FEditMemo,
+           FEditColorPicker, FEditExtGridPicker, FEditGridPicker, FEditDetailPicker, FEditTimePicker, FEditCalculator, FEditMemo,
            FEditTrackBar})
     if (d) all.push_back(d);
   return all;
@@ -116,6 +121,7 @@ TExtCustomDropDown* TExtStringGrid::dropDownEditorOf(TEditorType Kind, bool Crea
     case edMemoDropDown: return Create ? MemoDropDown() : FEditMemo;
     case edCalculatorDropDown: return Create ? CalculatorDropDown() : FEditCalculator;
     case edTimePickerDropDown: return Create ? TimePickerDropDown() : FEditTimePicker;
+    case edDetailDropDown: return Create ? DetailPickerDropDown() : FEditDetailPicker;
     case edGridDropDown: return Create ? GridDropDown() : FEditGridPicker;
     case edColorPickerDropDown: return Create ? ColorPickerDropDown() : FEditColorPicker;
     case edExtGridDropDown: return Create ? ExtGridDropDown() : FEditExtGridPicker;
@@ -143,6 +149,11 @@ void TExtStringGrid::showDropDownEditor(const TSpecialEditorFrame& F) {
   showDropDownValue(d, F);
   placeOwnEditor(d, F);
   if (FMouseActions.DirectComboDrop()) d->ShowDropDown();
+  // The item whose caption the text is, once the editor has the focus.
+  if (EditControl == edDetailDropDown) {
+    const int i = FEditDetailPicker->Items()->IndexOf(d->Text());
+    if (i >= 0) FEditDetailPicker->SetItemIndex(i);
+  }
   if (EditControl == edMemoDropDown) {
     d->SetSelStart(0);
     d->SetSelLength(0);
@@ -156,7 +167,8 @@ void TExtStringGrid::showDropDownValue(TExtCustomDropDown* Editor, const TSpecia
       // A cell that holds no whole number shows the track bar at its lowest.
       FEditTrackBar->SetPosition(StrToIntDef(Trim(text), FEditTrackBar->Min()));
       return;
-    case edTimePickerDropDown: Editor->SetEditorEnabled(true); break;
+    case edTimePickerDropDown:
+    case edDetailDropDown: Editor->SetEditorEnabled(true); break;
     case edGridDropDown: {
       TGridGridDropDown* g = FEditGridPicker;
       g->BeginUpdate();

@@ -19,6 +19,7 @@ bool isDropDownKind(TEditorType Kind) {
     case edMemoDropDown:
     case edCalculatorDropDown:
     case edTimePickerDropDown:
+    case edDetailDropDown:
     case edGridDropDown:
     case edColorPickerDropDown:
     case edExtGridDropDown: return true;
@@ -26,8 +27,8 @@ bool isDropDownKind(TEditorType Kind) {
   }
 }
 
-// The kinds whose control is part of the grid today. The detail list and
-// image picker kinds are edited as plain text until their controls come.
+// The kinds whose control is part of the grid today. The image picker kind
+// is edited as plain text until its control comes.
 bool hasOwnControl(TEditorType Kind) {
   switch (Kind) {
     case edComboEdit:

@@ -106,6 +106,8 @@ TGridTimepickerDropDown::TGridTimepickerDropDown(TComponent* AOwner) : TGridDrop
   SetFocusDraw(false);
 }
 
+TGridDetailPickerDropDown::TGridDetailPickerDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner, {}) {}
+
 TGridGridDropDown::TGridGridDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner, {}) {}
 
 TGridColorDropDown::TGridColorDropDown(TComponent* AOwner)

@@ -12,6 +12,7 @@
 #include "controls/ExtCalculatorDropDown.h"
 #include "controls/ExtColorPickerDropDown.h"
 #include "controls/ExtCustomGridDropDown.h"
+#include "controls/ExtDetailDropDown.h"
 #include "controls/ExtMemoDropDown.h"
 #include "controls/ExtMultiColumnDropDown.h"
 #include "controls/ExtTimePickerDropDown.h"
@@ -141,6 +142,12 @@ class TGridTimepickerDropDown : public TGridDropDownEditor<TExtTimePickerDropDow
 public:
   explicit TGridTimepickerDropDown(TComponent* AOwner);
   std::string ClassName() const override { return "TGridTimepickerDropDown"; }
+};
+
+class TGridDetailPickerDropDown : public TGridDropDownEditor<TExtDetailDropDown> {
+public:
+  explicit TGridDetailPickerDropDown(TComponent* AOwner);
+  std::string ClassName() const override { return "TGridDetailPickerDropDown"; }
 };
 
 class TGridGridDropDown : public TGridDropDownEditor<TExtMultiColumnDropDown> {

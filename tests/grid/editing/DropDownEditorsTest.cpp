@@ -18,6 +18,7 @@ protected:
     grid->Columns()->Items(TextCol)->SetWidth(160);
     fillList(grid->GridDropDown());
     fillList(grid->ExtGridDropDown());
+    for (const char* c : {"Alpha", "Beta", "Gamma"}) grid->DetailPickerDropDown()->Items()->Add()->SetCaption(c);
   }
   // Two columns, the first looked up: Byte, Word, Long.
   template <class DropDown>
@@ -64,6 +65,7 @@ protected:
         {edMemoDropDown, "TGridMemoDropDown", "abc", "abc", "xyz", "xyz\r\n", "xyzabc\r\n"},
         {edCalculatorDropDown, "TGridCalculatorDropDown", "12.5", "12.50", "3", "3.00", "3.00"},
         {edTimePickerDropDown, "TGridTimepickerDropDown", "10:20:30", "10:20:30", "112233", "11:22:33", "11:22:33"},
+        {edDetailDropDown, "TGridDetailPickerDropDown", "Beta", "Beta", "Gamma", "Gamma", "Gamma"},
         {edGridDropDown, "TGridGridDropDown", "Word", "Word", "Long", "Long", "Long"},
         {edExtGridDropDown, "TGridExtGridDropDown", "Word", "Word", "Long", "Long", "Long"},
     };
@@ -216,6 +218,13 @@ TEST_F(DropDownEditorsTest, TheListDropDownsSelectTheCellsItem) {
     Driver.PressKey(VK_ESCAPE);
   }
   EXPECT_TRUE(grid->ExtGridDropDown()->HostedGrid()->FixedRowAlways());
+  // The detail list selects the item whose caption the cell text is, exactly.
+  for (auto [cell, item] : {std::pair<const char*, int>{"Gamma", 2}, {"gamma", -1}}) {
+    grid->DetailPickerDropDown()->SetItemIndex(-1);
+    Open(edDetailDropDown, cell);
+    EXPECT_EQ(grid->DetailPickerDropDown()->ItemIndex(), item) << cell;
+    Driver.PressKey(VK_ESCAPE);
+  }
 }
 
 TEST_F(DropDownEditorsTest, DirectComboDropOpensThePopupAtOnce) {
@@ -263,7 +272,7 @@ TEST_F(DropDownEditorsTest, TheGridsStyleReachesEveryDropDownEditorMade) {
   Open(edColorPickerDropDown, "");
   Driver.PressKey(VK_ESCAPE);
   grid->SetComponentStyle(tsOffice2007Obsidian);
-  ASSERT_EQ(grid->DropDownEditors().size(), 4u);  // the two list drop-downs were filled by the fixture
+  ASSERT_EQ(grid->DropDownEditors().size(), 5u);  // the fixture filled the three list drop-downs
   for (TExtCustomDropDown* d : grid->DropDownEditors()) EXPECT_EQ(d->GetComponentStyle(), tsOffice2007Obsidian);
   // An editor made afterwards starts with the grid's style.
   EXPECT_EQ(grid->MemoDropDown()->GetComponentStyle(), tsOffice2007Obsidian);

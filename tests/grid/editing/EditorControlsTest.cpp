@@ -87,10 +87,10 @@ TEST_F(GridEditTest, ButtonEditorEscapeRestoresAndClosesArrowMoves) {
   EXPECT_EQ(grid->Row(), 3);
 }
 
-// The detail list and image picker kinds are edited in the text editor
-// until their controls come, and their value is written like text.
+// The image picker kind is edited in the text editor until its control
+// comes, and its value is written like text.
 TEST_F(GridEditTest, KindsWithoutTheirControlAreEditedAsText) {
-  for (TEditorType kind : {edDetailDropDown, edImagePickerDropDown}) {
+  for (TEditorType kind : {edImagePickerDropDown}) {
     grid->Columns()->Items(TextCol)->SetEditor(kind);
     GoTo(TextCol, 4);
     Driver.PressKey(VK_F2);

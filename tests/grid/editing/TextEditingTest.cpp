@@ -132,10 +132,10 @@ TEST_F(GridEditTest, ReadOnlyColumnOpensNoEditor) {
   EXPECT_EQ(grid->Cells(TextCol, 2), "row2");
 }
 
-// Kinds whose control comes later (the detail list and the image picker)
+// Kinds whose control comes later (the image picker)
 // are edited as plain text meanwhile; the others open their own.
 TEST_F(GridEditTest, KindsWithoutTheirControlFallBackToTheTextEditor) {
-  for (TEditorType kind : {edDetailDropDown, edImagePickerDropDown}) {
+  for (TEditorType kind : {edImagePickerDropDown}) {
     grid->Columns()->Items(TextCol)->SetEditor(kind);
     GoTo(TextCol, 5);
     Driver.PressKey(VK_F2);
