@@ -52,6 +52,8 @@
 #include "toolkit/rtl/Collection.h"
 
 class TCustomForm;
+class TCustomListBox;
+class TForm;
 class TPopupMenu;
 class TScrollBar;
 class TStream;
@@ -1438,10 +1440,15 @@ protected:
   // text highlighter fills these in; the search footer only asks.
   virtual void HighlightSearchText(int ACol, const std::string& Text, bool MatchCase) { (void)ACol; (void)Text; (void)MatchCase; }
   virtual void RemoveSearchHighlight(int ACol) { (void)ACol; }
-  // Shows, hides and lays out the footer panel by the SearchFooter settings.
-  void UpdateSearchPanel();
+
+public:
+  // Shows, hides, lays out and styles the footer panel by the SearchFooter
+  // settings; runs on every change of them and when the grid has loaded.
+  void ApplySearchFooter();
 
 private:
+  void styleSearchButtons();
+  void scrollAboveSearchPanel();
   TPoint findCell(TPoint StartCell, const std::string& S, TFindParams Params);
   bool cellMatchesSearch(int ACol, int ARow) const;
   void gotoFoundCell(TPoint Cell);
@@ -1584,6 +1591,10 @@ public:
 
 private:
   void arrangeColumns(const std::vector<int>& Order);
+  // With ColumnSize.Save: the widths come back when the window is made or
+  // the grid has loaded, and are stored when the grid goes.
+  void restoreSavedColSizes();
+  void storeColSizesOnDestroy() noexcept;
 
 public:
 
@@ -1670,9 +1681,9 @@ public:
   // HTML tables (grid/exchange/ExtGridHTML.cpp, HTMLSettings). Dir is the
   // folder for cell pictures ("images" below it); empty: the current folder.
   std::string SaveToHTMLString(const std::string& Dir);
-  // The document for the clipboard's HTML format: pictures go to a new
-  // temporary folder with absolute file:/// links, or are left out when it
-  // cannot be made.
+  // The document for the clipboard's HTML format, always HTML (XHTML is a
+  // choice for files): pictures go to a new temporary folder with absolute
+  // file:/// links, or are left out when it cannot be made.
   std::string HTMLClipboardDocument();
   void SaveToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
   void AppendToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
@@ -1757,14 +1768,37 @@ public:
   std::function<void(TObject* Sender, int ARow, int ACol, const std::string& FileName, bool& Allow)> OnOleDropFile;
   std::function<void(TObject* Sender, int ARow, int ACol, const std::string& URL, bool& Allow)> OnOleDropURL;
 
+  // The drag image: a translucent picture of the cells of ARect as they are
+  // shown (the part in view), in a borderless form that never takes the
+  // focus. The caller shows and frees it.
+  std::unique_ptr<TForm> SelectionToForm(TGridRect ARect);
+  // The drag image of the running drag; none without ShowCells or between drags.
+  TForm* OleDragImage() const { return FOleDragImage.get(); }
+  // A hidden column (ACol, its initial index) picked from item AIndex of a
+  // list box: the next column drop on the grid shows it again at the drop
+  // position and removes the item from the list.
+  void OleColumnDragStart(int ACol, int AIndex, TCustomListBox* AList);
+
 private:
   friend class TGridDropTarget;
+  friend class TGridDropSource;
   void oleDropTargetChanged(bool On);
   bool oleDragCheck(TShiftState Shift, int X, int Y);
   void clearMovedSource(TGridRect Source);
+  void showOleDragImage(int ACol, bool Column);
+  uint32_t runOleDrag(class TGridDropSource* Source, int ACol, bool Column);
+  // The drop arrows; a drop hides the header button of a column drag too.
+  void hideOleIndicators(bool DragButtonToo = false);
   std::shared_ptr<class TGridDropRegistration> FDropRegistration;
   TPoint FOlePress{0, 0};
   bool FOleArmed = false;
+  std::unique_ptr<TForm> FOleDragImage;
+  struct TOleColumnListDrag {
+    int Col = -1;
+    int Index = -1;
+    TCustomListBox* List = nullptr;
+  };
+  TOleColumnListDrag FOleColumnList;
 
 private:
   void smartPut(int ACol, int ARow, const std::string& Value, bool Events);

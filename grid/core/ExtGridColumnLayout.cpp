@@ -7,6 +7,7 @@
 
 #include "grid/core/ColumnLayout.h"
 #include "grid/core/ExtGrid.h"
+#include "toolkit/forms/Forms.h"
 #include "toolkit/rtl/IniFiles.h"
 #include "toolkit/rtl/Registry.h"
 
@@ -89,6 +90,27 @@ void TExtStringGrid::LoadColSizes() {
   }
   for (int c = 0; c < ColCount(); ++c)
     if (ColWidths(c) != widths[static_cast<size_t>(c)]) SetColWidths(c, widths[static_cast<size_t>(c)]);
+}
+
+// A store that cannot be read is reported, and the grid shows with the
+// widths it has: the window is made all the same.
+void TExtStringGrid::restoreSavedColSizes() {
+  if (!FColumnSize.Save()) return;
+  try {
+    LoadColSizes();
+  } catch (const Exception&) {
+    if (Application) Application->HandleException(this);
+  }
+}
+
+// Nothing may escape a destructor: a store that cannot be written keeps
+// what it had.
+void TExtStringGrid::storeColSizesOnDestroy() noexcept {
+  if (!FColumnSize.Save()) return;
+  try {
+    SaveColSizes();
+  } catch (...) {
+  }
 }
 
 void TExtStringGrid::SaveColPositions() {

@@ -88,11 +88,12 @@ void TExtStringGrid::wireSubObjects() {
     ShowColumnHeaders();
   };
   FRowHeaders.OnChange = [this](TObject*) { ShowRowHeaders(); };
-  FSearchFooter->OnChange = [this](TObject*) { UpdateSearchPanel(); };
+  FSearchFooter->OnChange = [this](TObject*) { ApplySearchFooter(); };
   FFloatingFooter.OnChange = [this](TObject*) { applyFloatingFooter(); };
 }
 
 TExtStringGrid::~TExtStringGrid() {
+  storeColSizesOnDestroy();
   FDestroyingGrid = true;
   BalloonDone();  // the tooltip gives the window procedure back while the grid stands
   unchainFormResize();
@@ -240,6 +241,7 @@ void TExtStringGrid::CreateWnd() {
   if (FWheelScrl < 0) FWheelScrl = VisibleRowCount();
   FGridTimerID = SetTimer(Handle(), 111, 500);
   if (FBalloon.Enable()) BalloonInit();
+  restoreSavedColSizes();
 }
 
 void TExtStringGrid::Loaded() {
@@ -266,10 +268,12 @@ void TExtStringGrid::Loaded() {
   if (!FIsWinXP && FControlLook.ControlStyle() == csTheme) FControlLook.SetControlStyle(csClassic);
   FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
   if (FAutoThemeAdapt) AdaptToOfficeTheme();
+  ApplySearchFooter();
   if (FBalloon.Enable()) BalloonInit();
   ApplyScrollBarAlways(false);
   InitOrigColSizes();
   ApplyStyleColors();
+  restoreSavedColSizes();
 }
 
 void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) {

@@ -9,16 +9,19 @@
 #include "grid/foundation/ExtObjGridButton.h"
 
 namespace {
-constexpr int kSearchPanelHeight = 35;
+constexpr int kSearchPanelHeight = 32;
 }  // namespace
 
 int TExtStringGrid::SearchPanelHeight() const {
   return SearchPanel && SearchPanel->Visible() ? SearchPanel->Height() : 0;
 }
 
-void TExtStringGrid::UpdateSearchPanel() {
-  if (FDestroyingGrid) return;
+void TExtStringGrid::ApplySearchFooter() {
+  if (FDestroyingGrid || ComponentState().Contains(csLoading)) return;
   TSearchFooter* f = FSearchFooter.get();
+  if (SearchPanel && ((SearchPanel->HiliteButton->Down() && SearchPanel->Visible() && !f->Visible()) ||
+                      f->AlwaysHighLight()))
+    RemoveSearchHighlight(f->SearchColumn());
   if (!f->Visible()) {
     if (SearchPanel) {
       SearchPanel->SetVisible(false);
@@ -48,16 +51,59 @@ void TExtStringGrid::UpdateSearchPanel() {
   p->HintFindPrev = f->HintFindPrev();
   p->HintClose = f->HintClose();
   p->HintHighlight = f->HintHighlight();
+  p->Font()->Assign(f->Font());
   p->SetColor(f->Color());
   p->SetColorTo(f->ColorTo());
+  styleSearchButtons();
   p->ExitButton->SetVisible(f->ShowClose());
   p->ForwardButton->SetVisible(f->ShowFindNext());
   p->BackwardButton->SetVisible(f->ShowFindPrev());
   p->HiliteButton->SetVisible(f->ShowHighLight());
   p->MatchCase->SetVisible(f->ShowMatchCase());
+  p->MatchCase->SetTransparent(true);
   p->SetHeight(kSearchPanelHeight);
   p->SetVisible(true);
   p->LayoutChildren();
+  scrollAboveSearchPanel();
+}
+
+// The buttons take the grid's control look: flat, themed or classic; a grid
+// that adapts to the office theme makes them adapt too, flat.
+void TExtStringGrid::styleSearchButtons() {
+  for (TExtGridButton* b : {SearchPanel->BackwardButton, SearchPanel->ForwardButton, SearchPanel->HiliteButton}) {
+    switch (FControlLook.ControlStyle()) {
+      case csFlat: b->SetFlat(true); break;
+      case csWinXP:
+      case csTheme:
+        if (!FAutoThemeAdapt) {
+          b->SetAutoXPStyle(true);
+          b->SetFlat(false);
+        }
+        break;
+      case csClassic:
+        b->SetAutoXPStyle(false);
+        b->SetFlat(false);
+        break;
+      default: break;
+    }
+    if (FAutoThemeAdapt) {
+      b->SetAutoThemeAdapt(true);
+      b->SetFlat(true);
+    }
+  }
+}
+
+// The last row ends above the panel when it is in view.
+void TExtStringGrid::scrollAboveSearchPanel() {
+  const int limit = ClientHeight() - SearchPanel->Height();
+  const int last = RowCount() - 1;
+  while (TopRow() < last) {
+    const TRect r = CellRect(LeftCol(), last);
+    if (r.IsEmpty() || r.Bottom <= limit) return;
+    const int top = TopRow();
+    SetTopRow(top + 1);
+    if (TopRow() == top) return;  // the grid cannot scroll further
+  }
 }
 
 TFindParams TExtStringGrid::footerFindParams(bool Backward) const {

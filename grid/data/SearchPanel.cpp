@@ -109,12 +109,13 @@ void TSearchPanel::LayoutChildren() {
       {BackwardButton, 235, 5, 90, 23},
       {ExitButton, 5, 7, 14, 14},
       {HiliteButton, 330, 5, 90, 23},
-      {MatchCase, matchLeft, 8, 120, 17},
+      {MatchCase, matchLeft, 7, 120, 18},
   };
   const bool rtl = BiDiMode() == bdRightToLeft;
   for (const TPlace& p : places) {
     const int left = rtl ? Width() - p.Width - p.Left : p.Left;
-    p.Child->SetBounds(left, p.Top, p.Width, p.Height);
+    // A hidden child keeps no height, so that nothing of it can be hit.
+    p.Child->SetBounds(left, p.Top, p.Width, p.Child == EditControl || p.Child->Visible() ? p.Height : 0);
   }
   ForwardButton->SetCaption(FindNextCaption);
   ForwardButton->SetHint(HintFindNext);

@@ -179,19 +179,8 @@ void TExtStringGrid::PasteFromClipboard() {
 }
 
 void TExtStringGrid::CopyToClipBoardAsHTML() {
-  // The HTML export's table of the export range, as the clipboard's HTML,
-  // with the plain text of the same cells for programs that take text only.
+  // The HTML export's document as the clipboard's HTML, with the plain text
+  // of the same cells for programs that take text only.
   const TGridRect range{SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()};
-  std::string html = "<table>\r\n";
-  for (int r = range.Top; r <= range.Bottom; ++r) {
-    html += "<tr>";
-    for (int c = range.Left; c <= range.Right; ++c) {
-      const std::string text = ExportCellText(DisplToRealColumn(c), r);
-      html += "<td>" + (GetTextKind(text, EnableHTML()) == 1 ? text : CRToBreakTags(EncodeHTMLEntities(text, false))) +
-              "</td>";
-    }
-    html += "</tr>\r\n";
-  }
-  html += "</table>";
-  platform::TheClipboard().SetHtml(html, SelectionToText(range, false));
+  platform::TheClipboard().SetHtml(HTMLClipboardDocument(), SelectionToText(range, false));
 }

@@ -117,7 +117,9 @@ void AddFileLines(std::string& Out, const std::string& FileName) {
 
 std::string TExtStringGrid::htmlDocument(const std::string& ImageDir, bool Clipboard) {
   const THTMLSettings& S = FHTMLSettings;
-  const THTMLMarkup M{S.XHTML()};
+  // Programs paste the clipboard's HTML as HTML: an XML prologue and a head
+  // inside its fragment would be out of place there.
+  const THTMLMarkup M{S.XHTML() && !Clipboard};
   const THTMLTextRules rules{FURLShow, FURLFull, S.ConvertSpecialChars(), S.NonBreakingText()};
   THTMLImages images(S.ExportImages() ? ImageDir : std::string(), Clipboard);
   THTMLStyleClasses classes;

@@ -7,8 +7,12 @@
 // the drop wrote.
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/HeaderDragButton.h"
 #include "grid/exchange/GridDragDrop.h"
+#include "grid/exchange/GridDragImage.h"
+#include "grid/foundation/ExtObjIndicators.h"
 #include "platform/dragdrop/DragDrop.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 #include <cstdlib>
 
@@ -65,23 +69,63 @@ void TExtStringGrid::StartOleDrag(int ACol, int ARow) {
   auto* source = new TGridDropSource(this);
   ComPtr<TGridDropSource> keep(source);
   if (OnOleDragStart) OnOleDragStart(this, ARow, ACol);
+  const bool column = ARow < FixedRows() && FDragDropSettings.OleColumnDragDrop();
+  showOleDragImage(ACol, column);
+  const DWORD effect = runOleDrag(source, ACol, column);
+  if (OnOleDragStop) OnOleDragStop(this, static_cast<int>(effect));
+}
+
+uint32_t TExtStringGrid::runOleDrag(TGridDropSource* Source, int ACol, bool Column) {
+  // Whatever way the drag ends (dropped elsewhere, cancelled, an exception),
+  // nothing of it stays on screen.
+  auto traces = MakeScopeGuard([this] {
+    FOleDragImage.reset();
+    hideOleIndicators(true);
+    LastGridDrop() = {};
+  });
   LastGridDrop() = {};
   DWORD effect = DROPEFFECT_NONE;
-  if (ARow < FixedRows() && FDragDropSettings.OleColumnDragDrop()) {
-    StartColumnDrag(source, ACol, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
-  } else {
-    const TGridRect sel = Selection();
-    const std::string text = SelectionToText(sel, false);
-    TMemoryStream cells;
-    if (AllowFMTClipboard()) SaveRectToBinStream(sel, &cells);
-    const std::string topLeft = GetCellEx(DisplToRealColumn(sel.Left), sel.Top);
-    const std::string rtf = FDragDropSettings.OleDropRTF() && topLeft.find("{\\") != std::string::npos ? topLeft : "";
-    StartTextDrag(source, text, rtf, AllowFMTClipboard() ? &cells : nullptr, DROPEFFECT_COPY | DROPEFFECT_MOVE,
-                  effect);
-    if (effect == DROPEFFECT_MOVE && !FDragDropSettings.OleCopyAlways()) clearMovedSource(sel);
+  if (Column) {
+    StartColumnDrag(Source, ACol, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+    return effect;
   }
-  LastGridDrop() = {};
-  if (OnOleDragStop) OnOleDragStop(this, static_cast<int>(effect));
+  const TGridRect sel = Selection();
+  const std::string text = SelectionToText(sel, false);
+  TMemoryStream cells;
+  if (AllowFMTClipboard()) SaveRectToBinStream(sel, &cells);
+  const std::string topLeft = GetCellEx(DisplToRealColumn(sel.Left), sel.Top);
+  const std::string rtf = FDragDropSettings.OleDropRTF() && topLeft.find("{\\") != std::string::npos ? topLeft : "";
+  StartTextDrag(Source, text, rtf, AllowFMTClipboard() ? &cells : nullptr, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+  if (effect == DROPEFFECT_MOVE && !FDragDropSettings.OleCopyAlways()) clearMovedSource(sel);
+  return effect;
+}
+
+void TExtStringGrid::showOleDragImage(int ACol, bool Column) {
+  TPoint at;
+  GetCursorPos(at);
+  if (FDragDropSettings.ShowCells()) {
+    // A column shows its cells in view, cells the selection.
+    const TGridRect cells = Column ? TGridRect{ACol, 0, ACol, RowCount() - 1} : Selection();
+    FOleDragImage = SelectionToForm(cells);
+    FOleDragImage->SetBounds(at.X + 4, at.Y + 4, FOleDragImage->Width(), FOleDragImage->Height());
+    FOleDragImage->Show();
+  } else if (Column) {
+    ensureMoveControls();
+    FMoveButton->SetCaption(Cells(RealColIndex(ACol), 0));
+    const int height = RowHeights(0);
+    FMoveButton->SetBounds(at.X, at.Y - height, ColWidths(ACol), height);
+    FMoveButton->Show();
+  }
+}
+
+void TExtStringGrid::hideOleIndicators(bool DragButtonToo) {
+  for (TArrowWindow* a : {FArwD, FArwU, FArwR})
+    if (a) a->Hide();
+  if (DragButtonToo && FMoveButton) FMoveButton->Hide();
+}
+
+void TExtStringGrid::OleColumnDragStart(int ACol, int AIndex, TCustomListBox* AList) {
+  FOleColumnList = {ACol, AIndex, AList};
 }
 
 void TExtStringGrid::clearMovedSource(TGridRect Source) {

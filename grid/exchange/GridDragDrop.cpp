@@ -3,7 +3,11 @@
 #include "grid/exchange/GridDragDrop.h"
 
 #include "grid/core/ExtGrid.h"
+#include "grid/exchange/OfficeAddress.h"
+#include "grid/foundation/ExtObjIndicators.h"
+#include "grid/core/HeaderDragButton.h"
 #include "grid/foundation/ExtUtil.h"
+#include "toolkit/forms/std/ListBox.h"
 
 #include <algorithm>
 
@@ -11,19 +15,6 @@ TGridDropRecord& LastGridDrop() {
   static TGridDropRecord record;
   return record;
 }
-
-namespace {
-
-std::string UpperExtension(const std::string& FileName) {
-  const size_t dot = FileName.find_last_of('.');
-  const size_t slash = FileName.find_last_of("/\\");
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  std::string ext = FileName.substr(dot);
-  for (char& ch : ext) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-  return ext;
-}
-
-}  // namespace
 
 void TGridDropTarget::dropCell(POINTL pt, bool IsColumn, int& ACol, int& ARow, bool& Append) const {
   Grid->ScreenToCell(TPoint{pt.x, pt.y}, ACol, ARow);
@@ -46,6 +37,9 @@ void TGridDropTarget::DragMouseMove(POINTL pt, bool& Allow, TDropFormats Formats
   dropCell(pt, isColumn, col, row, append);
   bool cell = col >= 0 && row >= 0;
   if (!isColumn) {
+    scrollTowards(pt, col, row);
+    dropCell(pt, isColumn, col, row, append);  // the cell under the pointer after scrolling
+    cell = col >= 0 && row >= 0;
     if (cell && row < Grid->FixedRows() && !(Grid->RowCount() == 1 && Grid->FixedRowAlways())) cell = false;
   } else if (!cell) {
     const TPoint client = Grid->ScreenToClient(TPoint{pt.x, pt.y});
@@ -61,6 +55,64 @@ void TGridDropTarget::DragMouseMove(POINTL pt, bool& Allow, TDropFormats Formats
   Allow = cell || Formats.Contains(dfFile) || Formats.Contains(dfGridCells);
   if (Grid->OnOleDragOver) Grid->OnOleDragOver(Grid, row, col, Allow);
   Allow = Allow && (cell || Formats.Contains(dfFile));
+
+  Grid->hideOleIndicators(false);
+  if (!Allow || !cell) return;
+  if (isColumn) {
+    showColumnArrows(col);
+  } else {
+    if (row == 0 && Grid->FixedRowAlways()) {
+      row = 1;
+      append = false;
+    }
+    showRowArrow(Grid->DragDropSettings()->OleEntireRows() ? Grid->FixedCols() : col, row, append);
+  }
+}
+
+void TGridDropTarget::DragMouseLeave() { Grid->hideOleIndicators(false); }
+
+void TGridDropTarget::scrollTowards(POINTL pt, int ACol, int ARow) {
+  const int fixedRows = Grid->FixedRows(), fixedCols = Grid->FixedCols();
+  const TPoint client = Grid->ScreenToClient(TPoint{pt.x, pt.y});
+  if ((ARow >= 0 && ARow < fixedRows && Grid->TopRow() > fixedRows) ||
+      (fixedRows == 0 && client.Y >= 0 && client.Y < 8 && Grid->TopRow() > 0)) {
+    Grid->SetTopRow(Grid->TopRow() - 1);
+  } else if (ARow >= 0 && ARow == Grid->TopRow() + Grid->VisibleRowCount() &&
+             Grid->TopRow() + Grid->VisibleRowCount() < Grid->RowCount()) {
+    Grid->SetTopRow(Grid->TopRow() + 1);
+  }
+  // Sideways only every other time the pointer moves between two ticks of
+  // the grid's timer: columns are wider than rows are high.
+  if (Grid->FTimerTicks % 2 != 0) return;
+  ++Grid->FTimerTicks;
+  if (ACol >= 0 && ACol < fixedCols && Grid->LeftCol() > fixedCols) {
+    Grid->SetLeftCol(Grid->LeftCol() - 1);
+  } else if (ACol >= 0 && ACol == Grid->LeftCol() + Grid->VisibleColCount() &&
+             Grid->LeftCol() + Grid->VisibleColCount() < Grid->ColCount()) {
+    Grid->SetLeftCol(Grid->LeftCol() + 1);
+  }
+}
+
+void TGridDropTarget::showColumnArrows(int ACol) {
+  Grid->ensureMoveControls();
+  // Beyond the last column the arrows stand at its right border.
+  const bool end = ACol >= Grid->ColCount();
+  const TRect r = Grid->CellRect(end ? Grid->ColCount() - 1 : ACol, 0);
+  const TPoint tl = Grid->ClientToScreen(TPoint{end ? r.Right : r.Left, r.Top});
+  const TPoint bl = Grid->ClientToScreen(TPoint{end ? r.Right : r.Left, r.Bottom});
+  Grid->FArwD->SetBounds(tl.X - 5, tl.Y - 8, 10, 9);
+  Grid->FArwU->SetBounds(bl.X - 5, bl.Y, 11, 10);
+  Grid->FArwD->Show();
+  Grid->FArwU->Show();
+}
+
+void TGridDropTarget::showRowArrow(int ACol, int ARow, bool Append) {
+  const TRect r = Grid->CellRect(ACol, ARow);
+  if (r.IsEmpty()) return;  // the cell is out of view
+  Grid->ensureMoveControls();
+  const TPoint tl = Grid->ClientToScreen(TPoint{r.Left, Append ? r.Bottom + 1 : r.Top});
+  Grid->FArwR->SetBounds(tl.X - 10, tl.Y - 5, 9, 11);
+  Grid->FArwR->Show();
 }
 
 void TGridDropTarget::DropText(POINTL pt, const std::string& s) {
@@ -82,9 +134,11 @@ void TGridDropTarget::DropText(POINTL pt, const std::string& s) {
       row = Grid->RowCount();
       Grid->SetRowCount(Grid->RowCount() + blockRows);
     } else if (settings->OleInsertRows()) {
+      const int top = Grid->TopRow();
       Grid->InsertRows(row, blockRows);
       record.InsertedAt = row;
       record.InsertedCount = blockRows;
+      if (top > Grid->FixedRows()) Grid->SetTopRow(top + 1);  // what was in view stays in view
     }
     col = std::max(col, Grid->FixedCols());
     int lines = 0, fields = 0;
@@ -95,6 +149,7 @@ void TGridDropTarget::DropText(POINTL pt, const std::string& s) {
     record.Cells = dropped;
     LastGridDrop() = record;
   }
+  Grid->hideOleIndicators(true);
   if (Grid->OnOleDropped) Grid->OnOleDropped(Grid, dropped);
 }
 
@@ -111,6 +166,7 @@ void TGridDropTarget::DropStream(POINTL pt, std::unique_ptr<TMemoryStream> ms) {
     Grid->SetSelection(placed);
     LastGridDrop() = TGridDropRecord{Grid, placed, -1, 0};
   }
+  Grid->hideOleIndicators(true);
   TGridRect sel = Grid->Selection();
   if (Grid->OnOleDropped) Grid->OnOleDropped(Grid, sel);
 }
@@ -122,6 +178,7 @@ void TGridDropTarget::DropRTF(POINTL pt, const std::string& s) {
   bool allow = true;
   if (Grid->OnOleDrop) Grid->OnOleDrop(Grid, row, col, s, allow);
   if (allow && col >= 0 && row >= 0) Grid->SetCells(Grid->RealColIndex(col), row, s);
+  Grid->hideOleIndicators(true);
 }
 
 void TGridDropTarget::DropURL(POINTL pt, const std::string& s) {
@@ -131,9 +188,11 @@ void TGridDropTarget::DropURL(POINTL pt, const std::string& s) {
   bool allow = true;
   if (Grid->OnOleDropURL) Grid->OnOleDropURL(Grid, row, col, s, allow);
   if (allow && col >= 0 && row >= 0) Grid->SetCells(Grid->RealColIndex(col), row, s);
+  Grid->hideOleIndicators(true);
 }
 
 void TGridDropTarget::DropFiles(POINTL pt, const std::vector<std::string>& files) {
+  Grid->hideOleIndicators(true);
   if (files.size() != 1) return;
   int col = -1, row = -1;
   bool append = false;
@@ -142,11 +201,40 @@ void TGridDropTarget::DropFiles(POINTL pt, const std::vector<std::string>& files
   bool allow = true;
   if (Grid->OnOleDropFile) Grid->OnOleDropFile(Grid, row, col, file, allow);
   if (!allow) return;
-  // The extension decides, not a ".CSV" somewhere in a folder's name.
-  if (UpperExtension(file) == ".CSV") {
-    if (Grid->OnOleDrop) Grid->OnOleDrop(Grid, -1, -1, file, allow);
-    if (allow) Grid->LoadFromCSV(file, -1);
+  // The extension decides, not a ".CSV" somewhere else in the name.
+  const TDroppedFileKind kind = DroppedFileKind(file);
+  if (kind == dfOther) return;
+  if (Grid->OnOleDrop) Grid->OnOleDrop(Grid, -1, -1, file, allow);
+  if (!allow) return;
+  if (kind == dfCSV) Grid->LoadFromCSV(file, -1);
+  else Grid->LoadFromXLS(file);
+}
+
+bool TGridDropTarget::dropListedColumn(int Pos) {
+  TExtStringGrid::TOleColumnListDrag& pending = Grid->FOleColumnList;
+  if (pending.Col < 0) return false;
+  const TExtStringGrid::TOleColumnListDrag listed = pending;
+  pending = {};
+  if (listed.List && listed.Index >= 0 && listed.Index < listed.List->Items()->Count())
+    listed.List->Items()->Delete(listed.Index);
+  // The column order list knows where the column first stood; its real
+  // index now is its place in that list.
+  const TIntList* order = Grid->ColumnOrder();
+  int real = listed.Col;
+  if (order->Count() > 0) {
+    real = -1;
+    for (int i = 0; i < order->Count(); ++i)
+      if (order->GetInteger(i) == listed.Col) real = i;
   }
+  if (real < 0 || !Grid->IsHiddenColumn(real)) return true;
+  Grid->UnHideColumn(real);
+  const int from = Grid->DisplColIndex(real);
+  const int to = std::min(Pos, Grid->ColCount() - 1);
+  const bool enhanced = Grid->EnhRowColMove();
+  Grid->SetEnhRowColMove(true);
+  if (from != to) Grid->MoveColumn(from, to);
+  Grid->SetEnhRowColMove(enhanced);
+  return true;
 }
 
 void TGridDropTarget::DropCol(POINTL pt, int Col) {
@@ -154,9 +242,25 @@ void TGridDropTarget::DropCol(POINTL pt, int Col) {
   bool append = false;
   dropCell(pt, true, col, row, append);
   if (col < 0) col = Grid->ColCount();
-  if (Grid->DragDropSettings()->OleColumnReorder()) {
+  Grid->hideOleIndicators(true);
+  if (!dropListedColumn(col) && Grid->DragDropSettings()->OleColumnReorder()) {
     col = std::min(col, Grid->ColCount() - 1);
     if (Col != col && Col >= 0 && Col < Grid->ColCount()) Grid->MoveColumn(Col, col);
   }
   if (Grid->OnOleDropCol) Grid->OnOleDropCol(Grid, row, col, Col);
+}
+
+void TGridDropSource::QueryDrag() {
+  TPoint at;
+  GetCursorPos(at);
+  if (Grid->DragDropSettings()->ShowCells()) {
+    if (TForm* image = Grid->OleDragImage()) image->SetBounds(at.X + 4, at.Y + 4, image->Width(), image->Height());
+  } else if (THeaderDragButton* button = Grid->HeaderDragButton(); button && button->Visible()) {
+    button->SetBounds(at.X, at.Y - button->Height(), button->Width(), button->Height());
+  }
+}
+
+void TGridDropSource::DragFinished() {
+  TESGDropSource::DragFinished();
+  Grid->FOleDragImage.reset();
 }

@@ -19,12 +19,21 @@ public:
   void DropFiles(POINTL pt, const std::vector<std::string>& files) override;
   void DropURL(POINTL pt, const std::string& s) override;
   void DragMouseMove(POINTL pt, bool& Allow, TDropFormats Formats) override;
+  void DragMouseLeave() override;
 
   TExtStringGrid* Grid;
 
 private:
   // The cell under a screen point, and whether the drop appends below the last row.
   void dropCell(POINTL pt, bool IsColumn, int& ACol, int& ARow, bool& Append) const;
+  // Brings the rows and columns next to the pointer into view while cells are dragged.
+  void scrollTowards(POINTL pt, int ACol, int ARow);
+  // The arrows at the drop position: down and up around a column's header,
+  // one pointing right at the row cells land in.
+  void showColumnArrows(int ACol);
+  void showRowArrow(int ACol, int ARow, bool Append);
+  // A hidden column picked from a list comes back at display position Pos.
+  bool dropListedColumn(int Pos);
 };
 
 class TGridDropSource : public TESGDropSource {
@@ -35,6 +44,9 @@ public:
   void CurrentEffect(DWORD dwEffect) override {
     if (dwEffect == DROPEFFECT_MOVE || dwEffect == DROPEFFECT_COPY) FLastEffect = dwEffect;
   }
+  // The drag image (or, without ShowCells, the header button) follows the pointer.
+  void QueryDrag() override;
+  void DragFinished() override;
 
   TExtStringGrid* Grid;
 

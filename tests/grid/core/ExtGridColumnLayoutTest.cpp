@@ -164,4 +164,56 @@ TEST_F(ExtGridColumnLayoutTest, WidthsRoundTripThroughTheRegistry) {
   EXPECT_EQ(Widths(), (std::vector<int>{40, 41, 42}));
 }
 
+// With Save on, a grid stores its widths when it goes and the next grid of
+// the same store shows them as soon as its window is made.
+TEST_F(ExtGridColumnStoreTest, SavedWidthsFollowTheGridFromOneRunToTheNext) {
+  const auto makeGrid = [&] {
+    auto* g = new TExtStringGrid(form);
+    g->SetFixedCols(0);
+    g->SetColCount(3);
+    g->ColumnSize()->SetLocation(clIniFile);
+    g->ColumnSize()->SetKey(ini.string());
+    g->ColumnSize()->SetSection("Grid");
+    g->ColumnSize()->SetSave(true);
+    return g;
+  };
+  TExtStringGrid* first = makeGrid();
+  for (int c = 0; c < 3; ++c) first->SetColWidths(c, 20 + c);
+  delete first;
+  {
+    TIniFile f(ini.string());
+    EXPECT_EQ(f.ReadInteger("Grid", "Col2", -1), 22);
+  }
+  TExtStringGrid* next = makeGrid();
+  EXPECT_EQ(next->ColWidths(1), 64) << "nothing is read before the window is made";
+  next->SetParent(form);
+  next->HandleNeeded();
+  EXPECT_EQ(next->ColWidths(0), 20);
+  EXPECT_EQ(next->ColWidths(2), 22);
+
+  // Without Save nothing is written when the grid goes.
+  next->ColumnSize()->SetSave(false);
+  next->SetColWidths(0, 50);
+  delete next;
+  TIniFile f(ini.string());
+  EXPECT_EQ(f.ReadInteger("Grid", "Col0", -1), 20);
+}
+
+TEST_F(ExtGridColumnStoreTest, AnUnreadableStoreIsReportedAndTheGridStillShows) {
+  WriteFileAtomic(ini.string(), "[Grid]\r\nCol0=-3\r\n");
+  auto* g = new TExtStringGrid(form);
+  g->ColumnSize()->SetLocation(clIniFile);
+  g->ColumnSize()->SetKey(ini.string());
+  g->ColumnSize()->SetSection("Grid");
+  g->ColumnSize()->SetSave(true);
+  Driver.ExpectMessage("", mrOk);
+  g->SetParent(form);
+  g->HandleNeeded();
+  EXPECT_TRUE(g->HandleAllocated());
+  EXPECT_EQ(g->ColWidths(0), 64);
+  ASSERT_EQ(Driver.MessageBoxes().size(), 1u);
+  EXPECT_NE(Driver.MessageBoxes()[0].Text.find("negative"), std::string::npos);
+  g->ColumnSize()->SetSave(false);
+}
+
 }  // namespace

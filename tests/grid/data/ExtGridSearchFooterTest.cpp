@@ -4,6 +4,7 @@
 
 #include "grid/core/GridCoreFixture.h"
 #include "grid/data/SearchPanel.h"
+#include "grid/foundation/ExtObjCheckBox.h"
 #include "grid/foundation/ExtObjGridButton.h"
 
 namespace {
@@ -66,6 +67,113 @@ TEST_F(ExtGridSearchFooter, EnterFindsTheNextAndCtrlEnterThePreviousMatch) {
   EXPECT_EQ(panel->EditControl->Text(), "alp");
   EXPECT_EQ(actions.front(), saFindFirst);
   EXPECT_EQ(actions.back(), saFindPrevious);
+}
+
+// The footer's settings land on the panel: the buttons take the grid's
+// control look, hidden parts keep no height, the panel is 32 pixels high.
+TEST_F(ExtGridSearchFooter, ButtonsFollowTheGridsControlLook) {
+  struct TCase {
+    TCellControlStyle Style;
+    bool AutoThemeAdapt;
+    bool Flat, AutoXP, ThemeAdapt;
+  };
+  const TCase cases[] = {
+      {csFlat, false, true, false, false},    {csClassic, false, false, false, false},
+      {csWinXP, false, false, true, false},   {csTheme, false, false, true, false},
+      {csTheme, true, true, false, true},     {csFlat, true, true, false, true},
+  };
+  for (const TCase& c : cases) {
+    // A fresh grid each time: a look only ever switches a button's flags on.
+    auto* g = new TExtStringGrid(form);
+    g->SetParent(form);
+    g->ControlLook()->SetControlStyle(c.Style);
+    g->SetAutoThemeAdapt(c.AutoThemeAdapt);
+    g->SearchFooter()->SetVisible(true);
+    for (TExtGridButton* b : {g->GetSearchPanel()->BackwardButton, g->GetSearchPanel()->ForwardButton,
+                              g->GetSearchPanel()->HiliteButton}) {
+      SCOPED_TRACE(std::to_string(c.Style) + (c.AutoThemeAdapt ? " adapting" : ""));
+      EXPECT_EQ(b->Flat(), c.Flat);
+      EXPECT_EQ(b->AutoXPStyle(), c.AutoXP);
+      EXPECT_EQ(b->AutoThemeAdapt(), c.ThemeAdapt);
+    }
+    delete g;
+  }
+}
+
+TEST_F(ExtGridSearchFooter, HiddenPartsKeepNoHeightAndThePanelIs32High) {
+  EXPECT_EQ(panel->Height(), 32);
+  EXPECT_EQ(panel->Top(), grid->ClientHeight() - 32);
+  EXPECT_EQ(panel->ForwardButton->Height(), 23);
+  EXPECT_EQ(panel->MatchCase->Height(), 18);
+  EXPECT_EQ(panel->MatchCase->Left(), 425);
+  EXPECT_TRUE(panel->MatchCase->Transparent());
+  grid->SearchFooter()->SetShowHighLight(false);
+  grid->SearchFooter()->SetShowFindPrev(false);
+  grid->SearchFooter()->SetShowMatchCase(false);
+  EXPECT_EQ(panel->MatchCase->Left(), 330);
+  EXPECT_EQ(panel->HiliteButton->Height(), 0);
+  EXPECT_EQ(panel->BackwardButton->Height(), 0);
+  EXPECT_EQ(panel->MatchCase->Height(), 0);
+  EXPECT_EQ(panel->ForwardButton->Height(), 23);
+}
+
+TEST_F(ExtGridSearchFooter, TextsHintsAndFontComeFromTheFooter) {
+  TSearchFooter* f = grid->SearchFooter();
+  f->SetFindNextCaption("Weiter");
+  f->SetHintFindNext("");
+  f->SetHintFindPrev("");
+  f->SetHintClose("");
+  f->SetHintHighlight("");
+  f->Font()->SetName("DejaVu Serif");
+  f->SetColor(clSkyBlue);
+  EXPECT_EQ(panel->ForwardButton->Caption(), "Weiter");
+  for (TControl* b : {static_cast<TControl*>(panel->ForwardButton), static_cast<TControl*>(panel->BackwardButton),
+                      static_cast<TControl*>(panel->HiliteButton), static_cast<TControl*>(panel->ExitButton)})
+    EXPECT_FALSE(b->ShowHint()) << "no hint without a text";
+  f->SetHintClose("Close the search");
+  EXPECT_TRUE(panel->ExitButton->ShowHint());
+  EXPECT_EQ(panel->Font()->Name(), "DejaVu Serif");
+  EXPECT_EQ(panel->Color(), clSkyBlue);
+  Driver.Pump();
+  Driver.Screenshot(form, "search_footer_applied.png");
+}
+
+TEST_F(ExtGridSearchFooter, TheLastRowEndsAboveThePanel) {
+  grid->SearchFooter()->SetVisible(false);
+  grid->SetRowCount(40);
+  grid->SetTopRow(grid->RowCount() - grid->VisibleRowCount());
+  grid->SearchFooter()->SetVisible(true);
+  const TRect last = grid->CellRect(1, grid->RowCount() - 1);
+  ASSERT_FALSE(last.IsEmpty());
+  EXPECT_LE(last.Bottom, panel->Top());
+}
+
+class THighlightGrid : public TExtStringGrid {
+public:
+  explicit THighlightGrid(TComponent* AOwner) : TExtStringGrid(AOwner) {}
+  int Removed = 0;
+
+protected:
+  void RemoveSearchHighlight(int) override { ++Removed; }
+};
+
+using SearchFooterHighlight = GridCoreTestOf<THighlightGrid>;
+
+TEST_F(SearchFooterHighlight, HidingTheFooterOrAlwaysHighlightingClearsTheMarks) {
+  grid->SearchFooter()->SetVisible(true);
+  TSearchPanel* p = grid->GetSearchPanel();
+  p->HiliteButton->SetDown(true);
+  grid->Removed = 0;
+  grid->SearchFooter()->SetVisible(false);
+  EXPECT_EQ(grid->Removed, 1);
+  grid->SearchFooter()->SetVisible(true);
+  p->HiliteButton->SetDown(false);
+  grid->Removed = 0;
+  grid->SearchFooter()->SetColor(clWhite);
+  EXPECT_EQ(grid->Removed, 0);
+  grid->SearchFooter()->SetAlwaysHighLight(true);
+  grid->SearchFooter()->SetColor(clSilver);
+  EXPECT_GE(grid->Removed, 1);
 }
 
 }  // namespace

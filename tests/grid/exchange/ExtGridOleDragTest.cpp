@@ -1,71 +1,11 @@
 // Drags of cells and columns between grids and within one grid, through a
 // scripted drag host.
 
-#include "ExchangeFixture.h"
-#include "grid/exchange/GridDragDrop.h"
+#include "OleDragFixture.h"
 #include "platform/clipboard/ClipboardFormats.h"
 #include "platform/clipboard/DataBlocks.h"
-#include "platform/dragdrop/DataObjects.h"
-#include "platform/dragdrop/DragDrop.h"
 
 namespace {
-
-class OleDragTest : public ExchangeTest {
-protected:
-  void SetUp() override {
-    ExchangeTest::SetUp();
-    platform::SetDragDropHost(&host);
-    other = new TExtStringGrid(form);
-    other->SetParent(form);
-    other->SetBorderStyle(bsNone);
-    other->SetScrollBars(ssNone);
-    for (TExtStringGrid* g : {static_cast<TExtStringGrid*>(grid), other}) {
-      g->SetFixedCols(0);
-      g->SetFixedRows(0);
-      g->SetColCount(5);
-      g->SetRowCount(8);
-      g->SetOptions(g->Options() + TGridOptions{goEditing});
-    }
-    grid->SetBounds(0, 0, 280, 380);
-    other->SetBounds(300, 0, 280, 380);
-    Driver.Pump();
-    for (TExtStringGrid* g : {static_cast<TExtStringGrid*>(grid), other}) {
-      g->DragDropSettings()->SetOleDropTarget(true);
-      const TPoint tl = g->ClientToScreen({0, 0});
-      host.AddWindow(g->Handle(), tl.X, tl.Y, tl.X + g->Width(), tl.Y + g->Height());
-    }
-  }
-  void TearDown() override {
-    platform::SetDragDropHost(nullptr);
-    ExchangeTest::TearDown();
-  }
-  TPoint CellCenter(TExtStringGrid* G, int ACol, int ARow) {
-    const TRect r = G->CellRect(ACol, ARow);
-    return G->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
-  }
-  // Scripts the pointer onto a point and releases it there; Ctrl copies.
-  void ReleaseAt(TPoint P, bool Copy) {
-    const DWORD keys = Copy ? MK_CONTROL : 0;
-    host.Move(P.X, P.Y, MK_LBUTTON | keys);
-    host.Release(P.X, P.Y, keys);
-  }
-  void Put(TExtStringGrid* G, int L, int T, std::initializer_list<std::initializer_list<const char*>> Rows) {
-    int r = T;
-    for (auto& row : Rows) {
-      int c = L;
-      for (const char* t : row) G->SetCells(c++, r, t);
-      ++r;
-    }
-  }
-  std::vector<std::string> Row(TExtStringGrid* G, int ARow) {
-    std::vector<std::string> v;
-    for (int c = 0; c < G->ColCount(); ++c) v.push_back(G->Cells(c, ARow));
-    return v;
-  }
-
-  platform::ScriptedDragHost host;
-  TExtStringGrid* other = nullptr;
-};
 
 TEST_F(OleDragTest, ATextBlockLandsAtTheDropCellAndIsSelected) {
   Put(grid, 0, 0, {{"a", "b", "c"}, {"d", "e", "f"}});
