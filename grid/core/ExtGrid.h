@@ -78,6 +78,7 @@ class TGridTimepickerDropDown;
 class TGridDetailPickerDropDown;
 class TGridGridDropDown;
 class TGridColorDropDown;
+class TGridImageDropDown;
 class TGridExtGridDropDown;
 class TGridTransCombo;
 class TExtRichEdit;
@@ -634,8 +635,8 @@ public:
   bool IsCellEditable(int ARealCol, int ARow);
   // Tab inside an editor validates and ends the edit.
   bool TabValidates() const;
-  // The editor kind a cell is edited with; kinds whose control is not part
-  // of the grid yet are edited as plain text.
+  // The editor kind a cell is edited with: the default editor as the cell
+  // editor hook leaves it.
   TEditorType EditorKindOf(int ARealCol, int ARow);
   // Whether the grid answers this window message of the editing code.
   bool HandleEditingMessage(TMessage& Message);
@@ -817,6 +818,7 @@ public:
   TGridDetailPickerDropDown* DetailPickerDropDown();
   TGridGridDropDown* GridDropDown();
   TGridColorDropDown* ColorPickerDropDown();
+  TGridImageDropDown* ImagePickerDropDown();
   TGridExtGridDropDown* ExtGridDropDown();
   // The drop-down editors made so far.
   std::vector<TExtCustomDropDown*> DropDownEditors() const;
@@ -827,6 +829,11 @@ public:
   // A colour chosen in a cell: with the colour and its text, both may be changed.
   TColorSelectedEvent OnColorSelected;
   TColorSelectEvent OnColorSelect;
+  // The image picker editor chose an item: OnImageSelect with the current cell.
+  virtual void DoImageSelect();
+  // An image chosen in a cell: its image index, which may be changed.
+  TImageSelectedEvent OnImageSelected;
+  TImageSelectEvent OnImageSelect;
 
 private:
   friend class TGridDropDownBinding;
@@ -835,7 +842,9 @@ private:
   // The drop-down editor of a kind (made when Create) and the value it gives its cell.
   TExtCustomDropDown* dropDownEditorOf(TEditorType Kind, bool Create = false);
   void showDropDownValue(TExtCustomDropDown* Editor, const TSpecialEditorFrame& F);
-  std::string dropDownValue(TExtCustomDropDown* Editor, int ARealCol, int ARow);
+  // The image picker's value: it goes into the cell's image, not its text.
+  void showImagePicker(const TSpecialEditorFrame& F);
+  void finishImagePicker(int ARealCol, int ARow, bool Cancelled);
   TGridTrackbarDropDown* FEditTrackBar = nullptr;
   TGridMemoDropDown* FEditMemo = nullptr;
   TGridCalculatorDropDown* FEditCalculator = nullptr;
@@ -843,6 +852,7 @@ private:
   TGridDetailPickerDropDown* FEditDetailPicker = nullptr;
   TGridGridDropDown* FEditGridPicker = nullptr;
   TGridColorDropDown* FEditColorPicker = nullptr;
+  TGridImageDropDown* FEditImagePicker = nullptr;
   TGridExtGridDropDown* FEditExtGridPicker = nullptr;
 
 public:

@@ -91,6 +91,14 @@ TGridColorDropDown* TExtStringGrid::ColorPickerDropDown() {
   return FEditColorPicker;
 }
 
+TGridImageDropDown* TExtStringGrid::ImagePickerDropDown() {
+  if (!FEditImagePicker) {
+    FEditImagePicker = makeDropDown<TGridImageDropDown>(this);
+    FEditImagePicker->OnSelect = [this](TObject*) { DoImageSelect(); };
+  }
+  return FEditImagePicker;
+}
+
 TGridExtGridDropDown* TExtStringGrid::ExtGridDropDown() {
   if (!FEditExtGridPicker) FEditExtGridPicker = makeDropDown<TGridExtGridDropDown>(this);
   return FEditExtGridPicker;
@@ -99,7 +107,7 @@ TGridExtGridDropDown* TExtStringGrid::ExtGridDropDown() {
 std::vector<TExtCustomDropDown*> TExtStringGrid::DropDownEditors() const {
   std::vector<TExtCustomDropDown*> all;
   for (TExtCustomDropDown* d : std::initializer_list<TExtCustomDropDown*>{
-           FEditColorPicker, FEditExtGridPicker, FEditGridPicker, FEditDetailPicker, FEditTimePicker, FEditCalculator, FEditMemo,
+           FEditColorPicker, FEditImagePicker, FEditExtGridPicker, FEditGridPicker, FEditDetailPicker, FEditTimePicker, FEditCalculator, FEditMemo,
            FEditTrackBar})
     if (d) all.push_back(d);
   return all;
@@ -108,6 +116,10 @@ std::vector<TExtCustomDropDown*> TExtStringGrid::DropDownEditors() const {
 // Only the running memo edit writes its cell; the memo changed by code between edits does not.
 void TExtStringGrid::MemoDropDownChange(TObject*) {
   if (EditMode && FEditMemo && EditCtrl == FEditMemo) SetEditText(Col(), Row(), memoCellText(FEditMemo));
+}
+
+void TExtStringGrid::DoImageSelect() {
+  if (OnImageSelect && FEditImagePicker) OnImageSelect(this, Col(), Row(), FEditImagePicker->ItemIndex());
 }
 
 void TExtStringGrid::DoColorSelect() {
@@ -124,6 +136,7 @@ TExtCustomDropDown* TExtStringGrid::dropDownEditorOf(TEditorType Kind, bool Crea
     case edDetailDropDown: return Create ? DetailPickerDropDown() : FEditDetailPicker;
     case edGridDropDown: return Create ? GridDropDown() : FEditGridPicker;
     case edColorPickerDropDown: return Create ? ColorPickerDropDown() : FEditColorPicker;
+    case edImagePickerDropDown: return Create ? ImagePickerDropDown() : FEditImagePicker;
     case edExtGridDropDown: return Create ? ExtGridDropDown() : FEditExtGridPicker;
     default: return nullptr;
   }
@@ -188,6 +201,7 @@ void TExtStringGrid::showDropDownValue(TExtCustomDropDown* Editor, const TSpecia
       showColour(FEditColorPicker, shape ? GetShapeColor(F.RealCol, F.Row) : Colors(F.RealCol, F.Row));
       return;
     }
+    case edImagePickerDropDown: showImagePicker(F); return;
     default: break;
   }
   Editor->SetText(text);
@@ -201,6 +215,12 @@ void TExtStringGrid::finishDropDownEditor(int ARealCol, int ARow) {
   EditMode = false;
   const bool cancelled = FSpecialEditCancelled;
   FSpecialEditCancelled = false;
+  if (d == FEditImagePicker) {
+    if (d->DroppedDown()) d->HideDropDown(true);
+    finishImagePicker(ARealCol, ARow, cancelled);
+    hideEditorControl(d);
+    return;
+  }
   TColor colour = clNone;
   std::string value;
   if (d == FEditColorPicker) {
@@ -220,4 +240,42 @@ void TExtStringGrid::finishDropDownEditor(int ARealCol, int ARow) {
     else SetColors(ARealCol, ARow, colour);
   }
   hideEditorControl(d);
+}
+
+// ---- the image picker ----
+
+// The picker shows the image of an image-list or data-image cell; its text
+// is the caption of the item shown. Showing is no choice of the user's, so
+// OnImageSelect stays quiet.
+void TExtStringGrid::showImagePicker(const TSpecialEditorFrame& F) {
+  TGridImageDropDown* p = FEditImagePicker;
+  const TCellType type = GetCellType(F.RealCol, F.Row);
+  if (type == ctImageList || type == ctDataImage) {
+    p->SetImages(GridImages());
+    if (p->Items()->Count() == 0) p->AddImagesFromImageList();
+    int index = -1;
+    if (type == ctImageList) GetImageIdx(F.RealCol, F.Row, index);
+    else index = Ints(F.RealCol, F.Row);
+    TNotifyEvent onSelect = std::move(p->OnSelect);
+    p->OnSelect = nullptr;
+    p->SetImageIndex(index);
+    p->OnSelect = std::move(onSelect);
+  }
+  const int item = p->ItemIndex();
+  p->PutText(item < 0 ? std::string() : p->Items()->Items(item)->Caption());
+}
+
+// The chosen image index goes into the cell's image: an image-list cell
+// keeps its text, a data-image cell holds the index as its text. Esc keeps
+// the cell as it was.
+void TExtStringGrid::finishImagePicker(int ARealCol, int ARow, bool Cancelled) {
+  if (Cancelled) return;
+  int index = FEditImagePicker->ImageIndex();
+  if (OnImageSelected) OnImageSelected(this, ARealCol, ARow, index);
+  switch (GetCellType(ARealCol, ARow)) {
+    case ctImageList: SetImageIdx(ARealCol, ARow, index); break;
+    case ctDataImage: StoreEditorValue(ARealCol, ARow, std::to_string(index)); break;
+    default: break;
+  }
+  InvalidateCell(DisplColIndex(ARealCol), ARow);
 }

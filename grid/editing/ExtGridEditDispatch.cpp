@@ -22,39 +22,9 @@ bool isDropDownKind(TEditorType Kind) {
     case edDetailDropDown:
     case edGridDropDown:
     case edColorPickerDropDown:
+    case edImagePickerDropDown:
     case edExtGridDropDown: return true;
     default: return false;
-  }
-}
-
-// The kinds whose control is part of the grid today. The image picker kind
-// is edited as plain text until its control comes.
-bool hasOwnControl(TEditorType Kind) {
-  switch (Kind) {
-    case edComboEdit:
-    case edComboList:
-    case edCheckBox:
-    case edButton:
-    case edCustom:
-    case edNone:
-    case edDataCheckBox:
-    case edSpinEdit:
-    case edFloatSpinEdit:
-    case edTimeSpinEdit:
-    case edDateSpinEdit:
-    case edDateEdit:
-    case edDateEditUpDown:
-    case edTimeEdit:
-    case edDateTimeEdit:
-    case edEditBtn:
-    case edNumericEditBtn:
-    case edFloatEditBtn:
-    case edMaskEditBtn:
-    case edUnitEditBtn:
-    case edNumericUnitEditBtn:
-    case edFloatUnitEditBtn:
-    case edRichEdit: return true;
-    default: return IsNormalTextEditor(Kind) || isDropDownKind(Kind);
   }
 }
 
@@ -63,7 +33,7 @@ bool hasOwnControl(TEditorType Kind) {
 TEditorType TExtStringGrid::EditorKindOf(int ARealCol, int ARow) {
   TEditorType kind = FDefaultEditor;
   GetCellEditor(ARealCol, ARow, kind);
-  return hasOwnControl(kind) ? kind : edNormal;
+  return kind;
 }
 
 TExtInplaceEdit* TExtStringGrid::NormalEdit() const { return dynamic_cast<TExtInplaceEdit*>(InplaceEditor()); }

@@ -50,6 +50,9 @@ using TColorSelectedEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TColor& AColor, std::string& AText)>;
 using TColorSelectEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TColor AColor, const std::string& AText)>;
+// The image picker editor: the chosen item, and the image index it gives the cell (changeable).
+using TImageSelectEvent = std::function<void(TObject* Sender, int ACol, int ARow, int ItemIndex)>;
+using TImageSelectedEvent = std::function<void(TObject* Sender, int ACol, int ARow, int& ImageIndex)>;
 using TRatingChangeEvent = std::function<void(TObject* Sender, int ACol, int ARow, double& NewRate, bool& Allow)>;
 
 // The cell a special editor is shown over: its rectangle, the editor's size

@@ -25,11 +25,11 @@ bool TGridDropDownBinding::validates(uint16_t Key) const {
   return Key == VK_RETURN || (!FRules.ColourKeys && isVertical(Key));
 }
 
-bool TGridDropDownBinding::settle(uint16_t& Key, const TPutText& Put, bool SelectAll) {
-  const std::string text = FEdit->Text();
+bool TGridDropDownBinding::settle(uint16_t& Key, const TEditorSteps& Steps, bool SelectAll) {
+  const std::string text = Steps.CellText();
   FGrid->SetCurrentCell(text);
   if (FGrid->ValidateCell(text)) return true;
-  Put(FGrid->FNewCellText);
+  Steps.Put(FGrid->FNewCellText);
   if (SelectAll) FEdit->SelectAll();
   else FEdit->SetSelStart(static_cast<int>(static_cast<TCustomEdit*>(FEdit)->Text().size()));
   FEdit->Repaint();
@@ -37,27 +37,26 @@ bool TGridDropDownBinding::settle(uint16_t& Key, const TPutText& Put, bool Selec
   return false;
 }
 
-bool TGridDropDownBinding::KeyDown(uint16_t& Key, TShiftState Shift, const TPutText& Put,
-                                   const std::function<void()>& Settle) {
+bool TGridDropDownBinding::KeyDown(uint16_t& Key, TShiftState Shift, const TEditorSteps& Steps) {
   if (!endsEdit(Key, Shift)) return false;
   if (Key == VK_ESCAPE) {
     FGrid->CancelSpecialEdit();
-    Put(FGrid->GetCurrentCell());
+    Steps.Put(FGrid->GetCurrentCell());
     FGrid->HideInplaceEdit();
     if (FGrid->CanFocus()) FGrid->SetFocus();
     Key = 0;
     return true;
   }
   if (validates(Key)) {
-    if (Key == VK_RETURN) Settle();
-    if (!settle(Key, Put, true)) {
+    if (Key == VK_RETURN) Steps.Settle();
+    if (!settle(Key, Steps, true)) {
       FGrid->FNoAutoAdvance = true;
       return true;
     }
-    Put(FGrid->GetCurrentCell());
+    Steps.Put(FGrid->GetCurrentCell());
   }
   if (Key == VK_TAB && FGrid->TabValidates()) {
-    if (!settle(Key, Put, false)) return true;
+    if (!settle(Key, Steps, false)) return true;
     if (TabOutOfEditor(FGrid, Key, Shift)) return true;
     FGrid->tabOn();
   }
@@ -112,5 +111,14 @@ TGridGridDropDown::TGridGridDropDown(TComponent* AOwner) : TGridDropDownEditor(A
 
 TGridColorDropDown::TGridColorDropDown(TComponent* AOwner)
     : TGridDropDownEditor(AOwner, {.ClaimsEnterEscape = true, .ColourKeys = true}) {}
+
+TGridImageDropDown::TGridImageDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner, {}) {}
+
+std::string TGridImageDropDown::CellText() {
+  TExtStringGrid* g = OwnerGrid();
+  const int col = g->RealColIndex(g->Col());
+  if (g->GetCellType(col, g->Row()) == ctDataImage) return std::to_string(ImageIndex());
+  return g->GetCurrentCell();
+}
 
 TGridExtGridDropDown::TGridExtGridDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner, {}) {}

@@ -13,6 +13,7 @@
 #include "controls/ExtColorPickerDropDown.h"
 #include "controls/ExtCustomGridDropDown.h"
 #include "controls/ExtDetailDropDown.h"
+#include "controls/ExtImagePickerDropDown.h"
 #include "controls/ExtMemoDropDown.h"
 #include "controls/ExtMultiColumnDropDown.h"
 #include "controls/ExtTimePickerDropDown.h"
@@ -43,10 +44,19 @@ public:
   TGridDropDownBinding(TExtCustomDropDown* Edit, TExtStringGrid* Grid, TGridDropDownRules Rules);
   TExtStringGrid* Grid() const { return FGrid; }
   const TGridDropDownRules& Rules() const { return FRules; }
+  // What the editor does at the binding's request.
+  struct TEditorSteps {
+    // Writes a text as the editor writes texts.
+    TPutText Put;
+    // Runs before Enter is validated.
+    std::function<void()> Settle;
+    // The cell text the editor's value stands for, validated and written
+    // into the cell when the edit ends by a key.
+    std::function<std::string()> CellText;
+  };
   // The ending keys; false when the key is not one of them and goes to the
-  // control's own key handling. Put writes a text as the editor writes
-  // texts; Settle runs before Enter is validated.
-  bool KeyDown(uint16_t& Key, TShiftState Shift, const TPutText& Put, const std::function<void()>& Settle);
+  // control's own key handling.
+  bool KeyDown(uint16_t& Key, TShiftState Shift, const TEditorSteps& Steps);
   // The grid's OnKeyPress; Enter, Tab and Esc never reach the edit as characters.
   void KeyPress(char& Key);
   // After the control's own answer: Tab when the grid validates it, Enter
@@ -58,7 +68,7 @@ private:
   bool endsEdit(uint16_t Key, TShiftState Shift) const;
   bool validates(uint16_t Key) const;
   // Refused: the settled text goes back and the key is consumed.
-  bool settle(uint16_t& Key, const TPutText& Put, bool SelectAll);
+  bool settle(uint16_t& Key, const TEditorSteps& Steps, bool SelectAll);
   TExtCustomDropDown* FEdit;
   TExtStringGrid* FGrid;
   TGridDropDownRules FRules;
@@ -80,8 +90,12 @@ public:
   }
 
 protected:
+  // The grid whose cells this editor edits.
+  TExtStringGrid* OwnerGrid() const { return FBinding.Grid(); }
   // Runs before Enter is validated.
   virtual void SettleValue() {}
+  // The cell text the value stands for: the edit's own text.
+  virtual std::string CellText() { return Base::Text(); }
   void DoExit() override {
     FBinding.Grid()->HideInplaceEdit();
     Base::DoExit();
@@ -96,8 +110,9 @@ protected:
   }
   void KeyDown(uint16_t& Key, TShiftState Shift) override {
     WorkMode = Key != VK_BACK && Key != VK_DELETE;
-    auto put = [this](const std::string& S) { PutText(S); };
-    if (!FBinding.KeyDown(Key, Shift, put, [this] { SettleValue(); })) Base::KeyDown(Key, Shift);
+    const TGridDropDownBinding::TEditorSteps steps{[this](const std::string& S) { PutText(S); },
+                                                  [this] { SettleValue(); }, [this] { return CellText(); }};
+    if (!FBinding.KeyDown(Key, Shift, steps)) Base::KeyDown(Key, Shift);
   }
   void CMWantSpecialKey(TCMWantSpecialKey& Message) override {
     Base::CMWantSpecialKey(Message);
@@ -160,6 +175,17 @@ class TGridColorDropDown : public TGridDropDownEditor<TExtColorPickerDropDown> {
 public:
   explicit TGridColorDropDown(TComponent* AOwner);
   std::string ClassName() const override { return "TGridColorDropDown"; }
+};
+
+class TGridImageDropDown : public TGridDropDownEditor<TExtImagePickerDropDown> {
+public:
+  explicit TGridImageDropDown(TComponent* AOwner);
+  std::string ClassName() const override { return "TGridImageDropDown"; }
+
+protected:
+  // The picked image is no text: a data-image cell stands for its index,
+  // any other cell keeps its own text (the caption shown is not written).
+  std::string CellText() override;
 };
 
 class TGridExtGridDropDown : public TGridDropDownEditor<TCustomExtGridDropDown> {

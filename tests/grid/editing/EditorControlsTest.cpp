@@ -87,21 +87,4 @@ TEST_F(GridEditTest, ButtonEditorEscapeRestoresAndClosesArrowMoves) {
   EXPECT_EQ(grid->Row(), 3);
 }
 
-// The image picker kind is edited in the text editor until its control
-// comes, and its value is written like text.
-TEST_F(GridEditTest, KindsWithoutTheirControlAreEditedAsText) {
-  for (TEditorType kind : {edImagePickerDropDown}) {
-    grid->Columns()->Items(TextCol)->SetEditor(kind);
-    GoTo(TextCol, 4);
-    Driver.PressKey(VK_F2);
-    ASSERT_TRUE(TextEditorShown()) << EnumToName(kind);
-    EXPECT_EQ(grid->EditControl, edNormal) << EnumToName(kind);
-    grid->NormalEdit()->SelectAll();
-    Driver.Type("7");
-    Driver.PressKey(VK_RETURN);
-    EXPECT_EQ(grid->Cells(TextCol, 4), "7") << EnumToName(kind);
-    grid->SetCells(TextCol, 4, "row4");
-  }
-}
-
 }  // namespace

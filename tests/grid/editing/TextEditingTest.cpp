@@ -132,19 +132,6 @@ TEST_F(GridEditTest, ReadOnlyColumnOpensNoEditor) {
   EXPECT_EQ(grid->Cells(TextCol, 2), "row2");
 }
 
-// Kinds whose control comes later (the image picker)
-// are edited as plain text meanwhile; the others open their own.
-TEST_F(GridEditTest, KindsWithoutTheirControlFallBackToTheTextEditor) {
-  for (TEditorType kind : {edImagePickerDropDown}) {
-    grid->Columns()->Items(TextCol)->SetEditor(kind);
-    GoTo(TextCol, 5);
-    Driver.PressKey(VK_F2);
-    EXPECT_TRUE(TextEditorShown()) << EnumToName(kind);
-    EXPECT_EQ(grid->EditControl, edNormal) << EnumToName(kind);
-    Driver.PressKey(VK_ESCAPE);
-  }
-}
-
 TEST_F(GridEditTest, NumericColumnFiltersTypedCharacters) {
   grid->Columns()->Items(TextCol)->SetEditor(edNumeric);
   GoTo(TextCol, 1);

@@ -48,7 +48,13 @@ TEST_F(HTMLLooks, BindingFindsTheThemeEntriesByName) {
   TThemeBinding never;
   ReleaseThemeLibrary(never);  // never loaded: nothing to do
   EXPECT_FALSE(never.Loaded);
-  EXPECT_FALSE(ATXPVSBinding().Loaded);  // the copies are independent
+  // The copies are independent: releasing one leaves the other bound.
+  TThemeBinding other;
+  BindThemeLibrary(other);
+  EXPECT_TRUE(other.Loaded);
+  ReleaseThemeLibrary(other);
+  EXPECT_FALSE(other.Loaded);
+  EXPECT_TRUE(ExtXPVSBinding().Loaded);
 }
 
 TEST_F(HTMLLooks, ControlsThemedAndClassicCloseTheirThemeData) {
