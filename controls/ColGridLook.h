@@ -1,8 +1,8 @@
 #pragma once
-// The header and line look of a drop-down's popup grid, shared by the
-// multi-column list's grid and the grid drop-down's grid (which stay types of
-// their own): line colours, the header's colours, height and font, taken
-// from the drop-down before each drop-down.
+// The header and line look of a table drop-down's popup grid: line colours,
+// the header's colours, height and font. The multi-column list and the grid
+// drop-down hold it as their look settings, and their popup grids (which stay
+// types of their own) take it from them before each drop-down.
 
 #include <memory>
 
@@ -26,15 +26,14 @@ public:
 protected:
   TColGridLook() : FHeaderFont(std::make_unique<TFont>()) {}
   ~TColGridLook() = default;
-  // The drop-down's look settings, by the same names.
-  template <class DropDown>
-  void TakeLook(const DropDown& D) {
-    FLineColor = D.LineColor();
-    FFixedLineColor = D.FixedLineColor();
-    FHeaderColor = D.HeaderColor();
-    FHeaderColorTo = D.HeaderColorTo();
-    FHeaderHeight = D.HeaderHeight();
-    FHeaderFont->Assign(D.HeaderFont());
+  // Another look's settings, the header font copied.
+  void TakeLook(const TColGridLook& Source) {
+    FLineColor = Source.FLineColor;
+    FFixedLineColor = Source.FFixedLineColor;
+    FHeaderColor = Source.FHeaderColor;
+    FHeaderColorTo = Source.FHeaderColorTo;
+    FHeaderHeight = Source.FHeaderHeight;
+    FHeaderFont->Assign(Source.FHeaderFont.get());
   }
 
   TColor FLineColor = TColor(0x808080);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "controls/ColGridStyle.h"
 #include "controls/DropDownColumnSizing.h"
 #include "controls/ExtDropDownForm.h"
 #include "toolkit/forms/WinApi.h"
@@ -12,16 +13,16 @@
 using ExtCustomGridDropDown::TDropDownItem;
 
 TCustomExtGridDropDown::TCustomExtGridDropDown(TComponent* AOwner)
-    : TExtCustomDropDown(AOwner), FHeaderFont(std::make_unique<TFont>()), FLookupItems(std::make_unique<TStringList>()) {
+    : TExtCustomDropDown(AOwner), FLookupItems(std::make_unique<TStringList>()) {
   const TComponentState owner = Owner() ? Owner()->ComponentState() : TComponentState();
   FDesignTime = ComponentState().Contains(csDesigning) && !owner.Contains(csReading) && !owner.Contains(csLoading);
   if (!ComponentState().Contains(csDesigning)) CreateDropDownForm();
   // The styles the base applied while it was built reach this class's parts now.
   SetSelectionColorStyle(scOffice2007);
   SetComponentStyle(GetComponentStyle());
-  F.HeaderColorTo = TColor(0x808080);
-  F.HeaderColor = TColor(0xFFFFFF);
-  F.HeaderHeight = 25;
+  FHeaderColorTo = TColor(0x808080);
+  FHeaderColor = TColor(0xFFFFFF);
+  FHeaderHeight = 25;
   F.RowSelect = true;
   F.LookupMethod = lmLookup;
   FItems.reset(CreateItems(this));
@@ -120,13 +121,13 @@ int TCustomExtGridDropDown::RowOfItem(int AItem) const {
 void TCustomExtGridDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
   switch (Value) {
     case scOffice2007:
-      F.LineColor = TColor(0xF1EDEB), F.FixedLineColor = TColor(0xD1BBA4);
+      FLineColor = TColor(0xF1EDEB), FFixedLineColor = TColor(0xD1BBA4);
       TExtCustomDropDown::SetSelectionColorStyle(Value);
       SetSelectionColor(TColor(0x5EC1F1));
       return;
     case scWindowsVista:
     case scWindows7:
-      F.LineColor = TColor(0xECECF0), F.FixedLineColor = TColor(0xD4D2D1);
+      FLineColor = TColor(0xECECF0), FFixedLineColor = TColor(0xD4D2D1);
       TExtCustomDropDown::SetSelectionColorStyle(Value);
       SetSelectionColor(TColor(0xEACAB6));
       return;
@@ -136,42 +137,8 @@ void TCustomExtGridDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) 
 
 void TCustomExtGridDropDown::SetComponentStyle(TQGSStyle AStyle) {
   TExtCustomDropDown::SetComponentStyle(AStyle);
-  if (FHeaderFont == nullptr) return;
-  constexpr TColor Keep = clDefault;
-  struct Row {
-    TColor Header, HeaderTo, Font;
-    TSelectionColorStyle Selection;
-    TColor Line;
-  };
-  static const Row rows[] = {
-      /* tsOffice2003Blue */ {0xD68759, 0x933803, 0xFFFFFF, scOffice2007, 0x962D00},
-      /* tsOffice2003Silver */ {0xBDA4A5, 0x957475, Keep, scOffice2007, 0x947C7C},
-      /* tsOffice2003Olive */ {0x82C0AF, 0x447A63, Keep, scOffice2007, 0x588060},
-      /* tsOffice2003Classic */ {0x808080, 0x808080, Keep, scOffice2007, 0x808080},
-      /* tsOffice2007Luna */ {0xFFEFE3, 0xFFD2AF, 0x723708, scOffice2007, 0xFFD2AF},
-      /* tsOffice2007Obsidian */ {0xF2F1F0, 0xC9C2BD, 0x433C37, scOffice2007, 0x5C534C},
-      /* tsWindowsXP */ {clBtnFace, clBtnFace, 0, scCustom, 0xC0C0C0},
-      /* tsWhidbey */ {0xEBEEEF, 0x7E9898, 0xFFFFFF, scOffice2007, 0x962D00},
-      /* tsCustom */ {},
-      /* tsOffice2007Silver */ {0xF8F7F6, 0xE8E0DB, 0x8B4215, scOffice2007, 0x74706F},
-      /* tsWindowsVista */ {0xFFFDF9, 0xFFFAF0, 0, scWindowsVista, 0xFCF2DA},
-      /* tsWindows7 */ {0xFDFBFA, 0xFDF3EB, 0, scWindows7, 0xFBD6B8},
-      /* tsTerminal */ {clBtnFace, clBtnFace, 0, scCustom, 0x808080},
-  };
-  if (AStyle == tsCustom || size_t(AStyle) >= std::size(rows)) return;
-  const Row& r = rows[AStyle];
-  F.HeaderColor = r.Header;
-  F.HeaderColorTo = r.HeaderTo;
-  if (r.Font != Keep) FHeaderFont->SetColor(r.Font);
-  SetSelectionColorStyle(r.Selection);
-  F.LineColor = F.FixedLineColor = r.Line;
-  F.SelectionTextColor = TColor(0);
-  if (AStyle == tsWindowsXP || AStyle == tsTerminal) {
-    F.FixedLineColor = AStyle == tsWindowsXP ? TColor(0) : TColor(0x808080);
-    SetSelectionColor(clHighlight);
-    SetSelectionColorTo(clHighlight);
-    F.SelectionTextColor = clHighlightText;
-  }
+  // The grid drop-down has no looks of its own for the Office 2010 styles.
+  if (AStyle < tsOffice2010Blue) ApplyColGridStyle(*this, *this, F.SelectionTextColor, AStyle);
 }
 
 // ---- the popup
@@ -277,7 +244,7 @@ void TCustomExtGridDropDown::DoShowDropDown() {
 }
 
 void TCustomExtGridDropDown::AdjustDropDownHeight(int& Height) {
-  int chrome = F.HeaderHeight + 2;
+  int chrome = FHeaderHeight + 2;
   if (DropDownHeader()->Visible()) chrome += DropDownHeader()->Height();
   if (DropDownFooter()->Visible()) chrome += DropDownFooter()->Height();
   Height = WholeRowsHeight(Height, chrome, F.DropDownRowHeight, 4);

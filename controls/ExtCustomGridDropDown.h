@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/ColGrid.h"
 #include "controls/ColGridLook.h"
 #include "controls/DropDownColumns.h"
 #include "controls/ExtDropDown.h"
@@ -28,22 +29,15 @@ using TGetCellPropEvent = std::function<void(TObject* Sender, int Column, int Ro
                                              TColor& AColorTo)>;
 
 // The popup's grid.
-class TExtColGrid : public TExtStringGrid, public TColGridLook {
+class TExtColGrid : public TColGridOf<TExtStringGrid, TDropDownColumns> {
 public:
   explicit TExtColGrid(TComponent* AOwner);
   ~TExtColGrid() override;
   std::string ClassName() const override { return "TExtColGrid"; }
 
-  TDropDownColumns* Columns() const { return FColumns.get(); }
-  void SetColumns(const TDropDownColumns* Value) { FColumns->Assign(Value); }
-  int GridLineWidth() const { return FGridLineWidth; }
-  void SetGridLineWidth(int Value);
-  TImageList* Images() const { return FImages; }
-  void SetImages(TImageList* Value) { FImages = Value; }
   TGetCellTextEvent OnGetCellText;
   TDrawCellEvent OnDrawCell;
   TGetCellPropEvent OnGetCellProp;
-  TNotifyEvent OnSelect;
 
   TCustomExtGridDropDown* ExtDropDown() const { return FExtDropDown; }
   void SetExtDropDown(TCustomExtGridDropDown* Value) { FExtDropDown = Value; }
@@ -51,19 +45,13 @@ public:
   void ApplySettings();
   // Header row and one row per item; the column-0 object of a row is its item.
   void FillFromItems();
-  int NeededWidth() const;
-  bool ConfirmSelection() const { return FConfirmSelection; }
   void SetConfirmSelection(bool Value) { FConfirmSelection = Value; }
-  bool MouseWheelSelection() const { return FMouseWheelSelection; }
-  virtual void DoSelect();
 
 protected:
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void WMMouseWheel(TWMMouseWheel& Message) override;
   void WndProc(TMessage& Message) override;
-  void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
   void autoSizeColumn(int Column);
@@ -72,12 +60,6 @@ private:
   bool itemImage(int Column, int Row) const;
 
   TCustomExtGridDropDown* FExtDropDown = nullptr;
-  std::unique_ptr<TDropDownColumns> FColumns;
-  TImageList* FImages = nullptr;
-  int FGridLineWidth = 1;
-  int FOldRow = 0;
-  bool FMouseWheelSelection = false;
-  bool FConfirmSelection = false;
 };
 
 }  // namespace ExtCustomGridDropDown
@@ -86,7 +68,7 @@ enum TLookupMethod { lmLookup, lmNarrowDown, lmNone };
 enum TGridSorting { gsNone, gsSingleColumn, gsMultiColumn };
 enum TDropDownStyle { dsDropDown, dsDropDownList };
 
-class TCustomExtGridDropDown : public TExtCustomDropDown {
+class TCustomExtGridDropDown : public TExtCustomDropDown, public TColGridLook {
 public:
   using TDropDownColumns = ExtCustomGridDropDown::TDropDownColumns;
   using TDropDownItems = ExtCustomGridDropDown::TDropDownItems;
@@ -96,22 +78,18 @@ public:
   ~TCustomExtGridDropDown() override;
   std::string ClassName() const override { return "TCustomExtGridDropDown"; }
 
-  // ---- plain settings
+  // ---- plain settings (LineColor, FixedLineColor, HeaderColor, HeaderColorTo,
+  // HeaderHeight and HeaderFont: the popup grid's look, TColGridLook)
   struct TFields {
     bool AutoShowDropDown = false;
     bool AutoSizeColumns = true;
     bool CaseSensitive = false;
     bool DropDownAutoWidth = true;
     int DropDownRowHeight = 22;
-    TColor LineColor = TColor(0xF1EDEB);
-    TColor FixedLineColor = TColor(0xD1BBA4);
     bool ColumnSizing = false;
     bool ColumnMoving = false;
     bool ColumnSizeWithDropDown = true;
     bool GridEditable = false;
-    TColor HeaderColor = TColor(0xFFFFFF);
-    TColor HeaderColorTo = TColor(0x808080);
-    int HeaderHeight = 25;
     bool HoverRow = false;
     TColor HoverRowColor = clInfoBk;
     TColor HoverRowColorTo = clNone;
@@ -131,15 +109,10 @@ public:
   QUELIX_PLAIN_PROPERTY(bool, CaseSensitive)
   QUELIX_PLAIN_PROPERTY(bool, DropDownAutoWidth)
   QUELIX_PLAIN_PROPERTY(int, DropDownRowHeight)
-  QUELIX_PLAIN_PROPERTY(TColor, LineColor)
-  QUELIX_PLAIN_PROPERTY(TColor, FixedLineColor)
   QUELIX_PLAIN_PROPERTY(bool, ColumnSizing)
   QUELIX_PLAIN_PROPERTY(bool, ColumnMoving)
   QUELIX_PLAIN_PROPERTY(bool, ColumnSizeWithDropDown)
   QUELIX_PLAIN_PROPERTY(bool, GridEditable)
-  QUELIX_PLAIN_PROPERTY(TColor, HeaderColor)
-  QUELIX_PLAIN_PROPERTY(TColor, HeaderColorTo)
-  QUELIX_PLAIN_PROPERTY(int, HeaderHeight)
   QUELIX_PLAIN_PROPERTY(bool, HoverRow)
   QUELIX_PLAIN_PROPERTY(TColor, HoverRowColor)
   QUELIX_PLAIN_PROPERTY(TColor, HoverRowColorTo)
@@ -159,8 +132,6 @@ public:
   void SetItems(const TDropDownItems* Value) { FItems->Assign(Value); }
   TDropDownColumns* Columns() const { return FColumns.get(); }
   void SetColumns(const TDropDownColumns* Value) { FColumns->Assign(Value); }
-  TFont* HeaderFont() const { return FHeaderFont.get(); }
-  void SetHeaderFont(const TFont* Value) { FHeaderFont->Assign(Value); }
   TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
   void SetSearchFooter(const TSearchFooter* Value) { FSearchFooter->Assign(Value); }
   TBands* Bands() const { return FBands.get(); }
@@ -298,7 +269,6 @@ private:
 
   bool FDesignTime = false;
   bool FBalloonInit = false;
-  std::unique_ptr<TFont> FHeaderFont;
   std::unique_ptr<TDropDownItems> FItems;
   std::unique_ptr<TDropDownColumns> FColumns;
   std::unique_ptr<TStringList> FLookupItems;

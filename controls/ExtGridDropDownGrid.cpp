@@ -28,7 +28,7 @@ bool ParentIsPopup(const TControl& G, const TCustomExtGridDropDown* D) {
 }  // namespace
 
 TExtColGrid::TExtColGrid(TComponent* AOwner)
-    : TExtStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)) {
+    : TColGridOf(AOwner) {
   SetFixedRowAlways(true);
   SetFixedRows(1);
   SetFixedCols(0);
@@ -37,23 +37,9 @@ TExtColGrid::TExtColGrid(TComponent* AOwner)
   SetOption(*this, goRowSelect, true);
   SetCtl3D(false);
   SetBorderStyle(bsNone);
-  FOldRow = Row();
 }
 
 TExtColGrid::~TExtColGrid() = default;
-
-void TExtColGrid::SetGridLineWidth(int Value) {
-  FGridLineWidth = Value;
-  TExtStringGrid::SetGridLineWidth(0);
-  Invalidate();
-}
-
-void TExtColGrid::Notification(TComponent* AComponent, TOperation Operation) {
-  TExtStringGrid::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == reinterpret_cast<TComponent*>(FImages) &&
-      !ComponentState().Contains(csDestroying))
-    FImages = nullptr;
-}
 
 std::string TExtColGrid::itemText(int Column, int Row) const {
   if (FExtDropDown == nullptr) return Cells(Column, Row);
@@ -139,26 +125,10 @@ void TExtColGrid::wrapRowHeights() {
   }
 }
 
-int TExtColGrid::NeededWidth() const {
-  int w = 2 * BorderWidth();
-  for (int c = 0; c < ColCount(); ++c) w += ColWidths(c);
-  if (VisibleRowCount() + FixedRows() != RowCount()) w += GetSystemMetrics(SM_CXVSCROLL);
-  return w;
-}
-
 // ---- keys and clicks
 
-void TExtColGrid::DoSelect() {
-  if (OnSelect) OnSelect(this);
-}
-
 void TExtColGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
-  FConfirmSelection = true;
-  if (GetKeyState(VK_MENU) < 0 && (Key == VK_UP || Key == VK_DOWN)) {
-    if (FExtDropDown != nullptr && FExtDropDown->HandleAllocated())
-      SendMessage(FExtDropDown->Handle(), WM_KEYDOWN, Key, 0);
-    return;
-  }
+  if (PassedToDropDown(Key, FExtDropDown)) return;
   if (Key == VK_RETURN) {
     Key = 0;
     TExtStringGrid::KeyDown(Key, Shift);
@@ -166,12 +136,6 @@ void TExtColGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
     return;
   }
   TExtStringGrid::KeyDown(Key, Shift);
-}
-
-void TExtColGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  FConfirmSelection = true;
-  FOldRow = Row();
-  TExtStringGrid::MouseDown(Button, Shift, X, Y);
 }
 
 void TExtColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -186,27 +150,16 @@ void TExtColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
 
 // Wheel moves change the current row without choosing it.
 void TExtColGrid::WMMouseWheel(TWMMouseWheel& Message) {
-  FMouseWheelSelection = true;
-  FConfirmSelection = false;
-  TExtStringGrid::WMMouseWheel(Message);
-  FMouseWheelSelection = false;
+  ByWheel([&] { TExtStringGrid::WMMouseWheel(Message); });
 }
 
+// Return in the grid is taken as a key (it selects), not as a character.
 void TExtColGrid::WndProc(TMessage& Message) {
-  switch (Message.Msg) {
-    case WM_KEYDOWN:
-      if (Message.WParam == VK_TAB) return;
-      break;
-    case WM_CHAR:
-      if (Message.WParam == 13) {
-        Message.Result = 1;
-        return;
-      }
-      break;
-    case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB; return;
-    default: break;
+  if (Message.Msg == WM_CHAR && Message.WParam == 13) {
+    Message.Result = 1;
+    return;
   }
-  TExtStringGrid::WndProc(Message);
+  TColGridOf::WndProc(Message);
 }
 
 }  // namespace ExtCustomGridDropDown

@@ -4,13 +4,14 @@
 
 #include <algorithm>
 
+#include "controls/ColGridStyle.h"
 #include "controls/DropDownColumnSizing.h"
 #include "controls/ExtDropDownForm.h"
 #include "controls/ExtDropDownPanels.h"
 #include "toolkit/forms/WinApi.h"
 
 TExtMultiColumnDropDown::TExtMultiColumnDropDown(TComponent* AOwner)
-    : TExtCustomDropDown(AOwner), FHeaderFont(std::make_unique<TFont>()), FItems(std::make_unique<TDropDownItems>(this)),
+    : TExtCustomDropDown(AOwner), FItems(std::make_unique<TDropDownItems>(this)),
       FColumns(std::make_unique<TDropDownColumns>(this)), FLookupItems(std::make_unique<TStringList>()) {
   // The style the base applied while it was built reaches this class's parts now.
   SetComponentStyle(GetComponentStyle());
@@ -37,15 +38,10 @@ void TExtMultiColumnDropDown::Assign(const TPersistent* Source) {
   FCaseSensitive = s->FCaseSensitive;
   FDropDownAutoWidth = s->FDropDownAutoWidth;
   FDropDownRowHeight = s->FDropDownRowHeight;
-  FLineColor = s->FLineColor;
-  FFixedLineColor = s->FFixedLineColor;
+  TakeLook(*s);
   FColumnSizing = s->FColumnSizing;
   FColumnSizeWithDropDown = s->FColumnSizeWithDropDown;
   FColumns->Assign(s->FColumns.get());
-  FHeaderColor = s->FHeaderColor;
-  FHeaderColorTo = s->FHeaderColorTo;
-  FHeaderHeight = s->FHeaderHeight;
-  FHeaderFont->Assign(s->FHeaderFont.get());
   FLookupColumn = s->FLookupColumn;
   FSelectionTextColor = s->FSelectionTextColor;
   FItems->Assign(s->FItems.get());
@@ -125,51 +121,7 @@ void TExtMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Value)
 
 void TExtMultiColumnDropDown::SetComponentStyle(TQGSStyle AStyle) {
   TExtCustomDropDown::SetComponentStyle(AStyle);
-  constexpr TColor Keep = clDefault, None = clNone;
-  struct Row {
-    TColor Header, HeaderTo;
-    TSelectionColorStyle Selection;
-    TColor Font, Line;
-    bool System;  // highlight colours for the selection
-  };
-  static const Row rows[] = {
-      /* tsOffice2003Blue */ {0xD68759, 0x933803, scOffice2007, 0xFFFFFF, 0x962D00, false},
-      /* tsOffice2003Silver */ {0xBDA4A5, 0x957475, scOffice2007, Keep, 0x947C7C, false},
-      /* tsOffice2003Olive */ {0x82C0AF, 0x447A63, scOffice2007, Keep, 0x588060, false},
-      /* tsOffice2003Classic */ {0x808080, 0x808080, scOffice2007, Keep, 0x808080, false},
-      /* tsOffice2007Luna */ {0xFFEFE3, 0xFFD2AF, scOffice2007, 0x723708, 0xFFD2AF, false},
-      /* tsOffice2007Obsidian */ {0xF2F1F0, 0xC9C2BD, scOffice2007, 0x433C37, 0x5C534C, false},
-      /* tsWindowsXP */ {clBtnFace, clBtnFace, scCustom, 0, 0xC0C0C0, true},
-      /* tsWhidbey */ {0xEBEEEF, 0x7E9898, scOffice2007, 0xFFFFFF, 0x962D00, false},
-      /* tsCustom */ {},
-      /* tsOffice2007Silver */ {0xF8F7F6, 0xE8E0DB, scOffice2007, 0x8B4215, 0x74706F, false},
-      /* tsWindowsVista */ {0xFFFDF9, 0xFFFAF0, scWindowsVista, 0, 0xFCF2DA, false},
-      /* tsWindows7 */ {0xFDFBFA, 0xFDF3EB, scWindows7, 0, 0xFBD6B8, false},
-      /* tsTerminal */ {clBtnFace, clBtnFace, scCustom, 0, 0x808080, true},
-      /* tsOffice2010Blue */ {0xEDDBCD, None, scCustom, 0x5B391E, 0xEEDDCF, false},
-      /* tsOffice2010Silver */ {0xEDE9E5, None, scCustom, 0x5B391E, 0xEEDDCF, false},
-      /* tsOffice2010Black */ {0x828282, None, scCustom, 0xD7D7D6, 0xEEDDCF, false},
-  };
-  if (AStyle == tsCustom || size_t(AStyle) >= std::size(rows)) return;
-  const Row& r = rows[AStyle];
-  FHeaderColor = r.Header;
-  FHeaderColorTo = r.HeaderTo;
-  SetSelectionColorStyle(r.Selection);
-  if (r.Font != Keep) FHeaderFont->SetColor(r.Font);
-  FLineColor = FFixedLineColor = r.Line;
-  if (AStyle == tsWindowsXP) FFixedLineColor = TColor(0);
-  const bool office2010 = AStyle >= tsOffice2010Blue;
-  if (r.System) {
-    SetSelectionColor(clHighlight);
-    SetSelectionColorTo(clHighlight);
-    FSelectionTextColor = clHighlightText;
-  } else {
-    if (office2010) {
-      SetSelectionColor(TColor(0x6CD0FF));
-      SetSelectionColorTo(TColor(0x6CD0FF));
-    }
-    FSelectionTextColor = TColor(0);
-  }
+  ApplyColGridStyle(*this, *this, FSelectionTextColor, AStyle);
 }
 
 // ---- the popup

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/ColGrid.h"
 #include "controls/ColGridLook.h"
 #include "controls/DropDownColumns.h"
 #include "controls/DropDownCompletion.h"
@@ -29,68 +30,40 @@ using TGetCellPropEvent = std::function<void(TObject* Sender, int Column, int Ro
                                              TColor& AColorTo)>;
 
 // The popup's table: a header row and one owner-drawn row per item.
-class TExtColGrid : public TStringGrid, public TColGridLook {
+class TExtColGrid : public TColGridOf<TStringGrid, TDropDownColumns> {
 public:
   explicit TExtColGrid(TComponent* AOwner);
   ~TExtColGrid() override;
   std::string ClassName() const override { return "TExtColGrid"; }
 
-  TDropDownColumns* Columns() const { return FColumns.get(); }
-  void SetColumns(const TDropDownColumns* Value) { FColumns->Assign(Value); }
-  int GridLineWidth() const { return FGridLineWidth; }
-  void SetGridLineWidth(int Value);
-  TImageList* Images() const { return FImages; }
-  void SetImages(TImageList* Value) { FImages = Value; }
   TGetCellTextEvent OnGetCellText;
   TDrawCellEvent OnDrawCell;
   TGetCellPropEvent OnGetCellProp;
-  TNotifyEvent OnSelect;
 
   // Takes columns, rows and looks from the drop-down before each drop-down.
   void FillFrom(TExtMultiColumnDropDown* D);
-  // Borders, columns and a vertical scroll bar when not all rows show.
-  int NeededWidth() const;
   // The cell's rectangle at its full width and height; empty when not visible.
   TRect FullCellRect(int ACol, int ARow) const;
-  bool ConfirmSelection() const { return FConfirmSelection; }
-  bool MouseWheelSelection() const { return FMouseWheelSelection; }
-  virtual void DoSelect();
 
 protected:
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   void KeyDown(uint16_t& Key, TShiftState Shift) override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
-  void WndProc(TMessage& Message) override;
-  void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
   void autoSizeColumns();
   void wrapRowHeights();
   void drawBackground(int ACol, int ARow, TRect R, bool Selected, int Kind, TColor Color);
   void drawLines(const TRect& R, bool Header);
-  template <class F>
-  bool byWheel(F f) {
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    const bool r = f();
-    FMouseWheelSelection = false;
-    return r;
-  }
 
   TExtMultiColumnDropDown* FExtDropDown = nullptr;
-  std::unique_ptr<TDropDownColumns> FColumns;
-  int FGridLineWidth = 1;
-  TImageList* FImages = nullptr;
-  bool FMouseWheelSelection = false;
-  bool FConfirmSelection = false;
 };
 
 }  // namespace ExtMultiColumnDropDown
 
-class TExtMultiColumnDropDown : public TExtCustomDropDown {
+class TExtMultiColumnDropDown : public TExtCustomDropDown, public TColGridLook {
 public:
   using TDropDownColumns = ExtMultiColumnDropDown::TDropDownColumns;
   using TDropDownItems = ExtMultiColumnDropDown::TDropDownItems;
@@ -119,18 +92,8 @@ public:
   void SetColumnSizing(bool Value) { FColumnSizing = Value; }
   bool ColumnSizeWithDropDown() const { return FColumnSizeWithDropDown; }
   void SetColumnSizeWithDropDown(bool Value) { FColumnSizeWithDropDown = Value; }
-  TColor LineColor() const { return FLineColor; }
-  void SetLineColor(TColor Value) { FLineColor = Value; }
-  TColor FixedLineColor() const { return FFixedLineColor; }
-  void SetFixedLineColor(TColor Value) { FFixedLineColor = Value; }
-  TColor HeaderColor() const { return FHeaderColor; }
-  void SetHeaderColor(TColor Value) { FHeaderColor = Value; }
-  TColor HeaderColorTo() const { return FHeaderColorTo; }
-  void SetHeaderColorTo(TColor Value) { FHeaderColorTo = Value; }
-  int HeaderHeight() const { return FHeaderHeight; }
-  void SetHeaderHeight(int Value) { FHeaderHeight = Value; }
-  TFont* HeaderFont() const { return FHeaderFont.get(); }
-  void SetHeaderFont(const TFont* Value) { FHeaderFont->Assign(Value); }
+  // LineColor, FixedLineColor, HeaderColor, HeaderColorTo, HeaderHeight and
+  // HeaderFont: the popup grid's look (TColGridLook).
   TColor SelectionTextColor() const { return FSelectionTextColor; }
   void SetSelectionTextColor(TColor Value) { FSelectionTextColor = Value; }
   TNotifyEvent OnSelect;
@@ -182,7 +145,6 @@ private:
   void selectPageUp();
 
   TExtColGrid* FExtColGrid = nullptr;
-  std::unique_ptr<TFont> FHeaderFont;
   std::unique_ptr<TDropDownItems> FItems;
   std::unique_ptr<TDropDownColumns> FColumns;
   std::unique_ptr<TStringList> FLookupItems;
@@ -193,11 +155,6 @@ private:
   int FDropDownRowHeight = 22;
   bool FColumnSizing = false;
   bool FColumnSizeWithDropDown = true;
-  TColor FLineColor = TColor(0xF1EDEB);
-  TColor FFixedLineColor = TColor(0xD1BBA4);
-  TColor FHeaderColor = TColor(0xFFFFFF);
-  TColor FHeaderColorTo = TColor(0x808080);
-  int FHeaderHeight = 25;
   TColor FSelectionTextColor = TColor(0);
   bool FShowing = false;
   bool workmode = true;

@@ -13,9 +13,8 @@
 
 namespace ExtMultiColumnDropDown {
 
-
 TExtColGrid::TExtColGrid(TComponent* AOwner)
-    : TStringGrid(AOwner), FColumns(std::make_unique<TDropDownColumns>(this)) {
+    : TColGridOf(AOwner) {
   SetFixedRows(1);
   SetFixedCols(0);
   TGridOptions o = Options();
@@ -32,17 +31,6 @@ TExtColGrid::TExtColGrid(TComponent* AOwner)
 }
 
 TExtColGrid::~TExtColGrid() = default;
-
-void TExtColGrid::SetGridLineWidth(int Value) {
-  FGridLineWidth = Value;
-  TStringGrid::SetGridLineWidth(0);
-  Invalidate();
-}
-
-void TExtColGrid::Notification(TComponent* AComponent, TOperation Operation) {
-  TStringGrid::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == reinterpret_cast<TComponent*>(FImages)) FImages = nullptr;
-}
 
 void TExtColGrid::FillFrom(TExtMultiColumnDropDown* D) {
   FExtDropDown = D;
@@ -103,13 +91,6 @@ void TExtColGrid::wrapRowHeights() {
     }
     SetRowHeights(r, h);
   }
-}
-
-int TExtColGrid::NeededWidth() const {
-  int w = 2 * BorderWidth();
-  for (int c = 0; c < ColCount(); ++c) w += ColWidths(c);
-  if (VisibleRowCount() + FixedRows() != RowCount()) w += GetSystemMetrics(SM_CXVSCROLL);
-  return w;
 }
 
 TRect TExtColGrid::FullCellRect(int ACol, int ARow) const {
@@ -233,25 +214,11 @@ void TExtColGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawStat
 
 // ---- keys and mouse
 
-void TExtColGrid::DoSelect() {
-  if (OnSelect) OnSelect(this);
-}
-
 void TExtColGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
-  FConfirmSelection = true;
-  if (GetKeyState(VK_MENU) < 0 && (Key == VK_UP || Key == VK_DOWN)) {
-    if (FExtDropDown != nullptr && FExtDropDown->HandleAllocated())
-      SendMessage(FExtDropDown->Handle(), WM_KEYDOWN, Key, 0);
-    return;
-  }
+  if (PassedToDropDown(Key, FExtDropDown)) return;
   const uint16_t key = Key;
   TStringGrid::KeyDown(Key, Shift);
   if (key == VK_RETURN) DoSelect();
-}
-
-void TExtColGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  FConfirmSelection = true;
-  TStringGrid::MouseDown(Button, Shift, X, Y);
 }
 
 void TExtColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -262,20 +229,11 @@ void TExtColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
 }
 
 bool TExtColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
-  return byWheel([&] { return TStringGrid::DoMouseWheelDown(Shift, MousePos); });
+  return ByWheel([&] { return TStringGrid::DoMouseWheelDown(Shift, MousePos); });
 }
 
 bool TExtColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
-  return byWheel([&] { return TStringGrid::DoMouseWheelUp(Shift, MousePos); });
-}
-
-void TExtColGrid::WndProc(TMessage& Message) {
-  if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB) return;
-  if (Message.Msg == WM_GETDLGCODE) {
-    Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB;
-    return;
-  }
-  TStringGrid::WndProc(Message);
+  return ByWheel([&] { return TStringGrid::DoMouseWheelUp(Shift, MousePos); });
 }
 
 }  // namespace ExtMultiColumnDropDown

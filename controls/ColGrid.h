@@ -1,0 +1,100 @@
+#pragma once
+// What the popup grids of the two table drop-downs have in common, over the
+// grid class each one builds on (the toolkit's string grid for the
+// multi-column list, the whole extended grid for the grid drop-down): the
+// header and line look, the columns, the images, the line width the popup
+// draws itself, whether a row change is a chosen selection, the select
+// event, the width the grid needs and the keys and messages a popup grid
+// keeps or hands back to its drop-down. Each drop-down's grid stays a type of
+// its own with its own column classes.
+
+#include <memory>
+
+#include "controls/ColGridLook.h"
+#include "toolkit/forms/WinApi.h"
+#include "toolkit/graphics/ImgList.h"
+#include "toolkit/grids/Grids.h"
+#include "toolkit/rtl/ScopeGuard.h"
+
+template <class Grid, class TColumns>
+class TColGridOf : public Grid, public TColGridLook {
+public:
+  explicit TColGridOf(TComponent* AOwner) : Grid(AOwner), FColumns(std::make_unique<TColumns>(this)) {}
+
+  // The columns as the drop-down gave them before the last drop-down.
+  TColumns* Columns() const { return FColumns.get(); }
+  void SetColumns(const TColumns* Value) { FColumns->Assign(Value); }
+  // The width of the lines the popup draws between its rows; the grid
+  // itself draws none.
+  int GridLineWidth() const { return FGridLineWidth; }
+  void SetGridLineWidth(int Value) {
+    FGridLineWidth = Value;
+    Grid::SetGridLineWidth(0);
+    this->Invalidate();
+  }
+  TImageList* Images() const { return FImages; }
+  void SetImages(TImageList* Value) { FImages = Value; }
+  // Whether the current row is one the user chose (by key or click), not
+  // one the wheel or the drop-down moved to.
+  bool ConfirmSelection() const { return FConfirmSelection; }
+  bool MouseWheelSelection() const { return FMouseWheelSelection; }
+  TNotifyEvent OnSelect;
+
+  virtual void DoSelect() {
+    if (OnSelect) OnSelect(this);
+  }
+
+  // Borders and columns, and a vertical scroll bar when not all rows show.
+  int NeededWidth() const {
+    int w = 2 * this->BorderWidth();
+    for (int c = 0; c < this->ColCount(); ++c) w += this->ColWidths(c);
+    if (this->VisibleRowCount() + this->FixedRows() != this->RowCount()) w += GetSystemMetrics(SM_CXVSCROLL);
+    return w;
+  }
+
+protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    Grid::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FImages) FImages = nullptr;
+  }
+
+  // Tab stays in the popup, and the popup grid wants arrows and Tab.
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg == WM_KEYDOWN && Message.WParam == VK_TAB) return;
+    if (Message.Msg == WM_GETDLGCODE) {
+      Message.Result = DLGC_WANTARROWS | DLGC_WANTTAB;
+      return;
+    }
+    Grid::WndProc(Message);
+  }
+
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override {
+    FConfirmSelection = true;
+    Grid::MouseDown(Button, Shift, X, Y);
+  }
+
+  // A key pressed in the grid makes the row it leads to a chosen one. Alt+Up
+  // and Alt+Down belong to the drop-down (they close the popup): they are
+  // sent to DropDown's window, and the answer is true.
+  bool PassedToDropDown(uint16_t Key, TWinControl* DropDown) {
+    FConfirmSelection = true;
+    if (GetKeyState(VK_MENU) >= 0 || (Key != VK_UP && Key != VK_DOWN)) return false;
+    if (DropDown != nullptr && DropDown->HandleAllocated()) SendMessage(DropDown->Handle(), WM_KEYDOWN, Key, 0);
+    return true;
+  }
+
+  // Runs Scroll (the grid's own wheel handling) as a move that chooses nothing.
+  template <class F>
+  auto ByWheel(F Scroll) {
+    FMouseWheelSelection = true;
+    FConfirmSelection = false;
+    auto done = MakeScopeGuard([this] { FMouseWheelSelection = false; });
+    return Scroll();
+  }
+
+  std::unique_ptr<TColumns> FColumns;
+  int FGridLineWidth = 1;
+  TImageList* FImages = nullptr;
+  bool FMouseWheelSelection = false;
+  bool FConfirmSelection = false;
+};
