@@ -1,6 +1,8 @@
 #include "controls/DropDownCompletion.h"
 
+#include "toolkit/forms/WinApi.h"
 #include "toolkit/forms/models/TextEditModel.h"
+#include "toolkit/rtl/StringList.h"
 #include "toolkit/rtl/SysUtils.h"
 
 bool StartsWithKey(const std::string& Text, const std::string& Key, bool MatchCase) {
@@ -54,4 +56,16 @@ void CompleteItems(TTextEditModel& Edit, int Count, const std::function<std::str
     ItemIndex = C.Index;
     Marks = {C.Index, C.Typed, true};
   });
+}
+
+void LookupKeyDown(uint16_t Key, bool& Completing, const TStrings& Lookup, const std::string& Text,
+                   const std::function<void(int, const std::string&)>& Choose) {
+  if (Key == VK_BACK || Key == VK_ESCAPE || Key == VK_DELETE) {
+    Completing = false;
+  } else if (Key == VK_RETURN) {
+    const int i = Lookup.IndexOf(Text);
+    if (i >= 0) Choose(i, Lookup.Strings(i));
+  } else {
+    Completing = true;
+  }
 }

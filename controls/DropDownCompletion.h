@@ -3,6 +3,7 @@
 // user types: the part before the caret is looked up as a prefix of the
 // entries, and the first entry that starts with it fills in the rest.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -52,3 +53,12 @@ void BackspaceSearch(TTextEditModel& Edit, std::string& Entry, const std::functi
 
 // Whether Text starts with the non-empty Key, compared upper-cased unless MatchCase.
 bool StartsWithKey(const std::string& Text, const std::string& Key, bool MatchCase);
+
+class TStrings;
+
+// What a key typed into a completing edit does before the edit takes it:
+// Backspace, Escape and Delete pause completion (the user is taking text
+// away), any other key but Return resumes it, and Return on a Text that is an
+// entry of Lookup chooses that entry: Choose(index, entry).
+void LookupKeyDown(uint16_t Key, bool& Completing, const TStrings& Lookup, const std::string& Text,
+                   const std::function<void(int, const std::string&)>& Choose);

@@ -158,21 +158,14 @@ void TCustomExtGridDropDown::KeyDown(uint16_t& Key, TShiftState Shift) {
     TExtCustomDropDown::KeyDown(Key, Shift);
     return;
   }
-  if (Key == VK_BACK || Key == VK_ESCAPE || Key == VK_DELETE) {
-    workmode = false;
-  } else if (Key == VK_RETURN) {
-    const int i = FLookupItems->IndexOf(Text());
-    if (i >= 0) {
-      SetText(FLookupItems->Strings(i));
-      SetItemIndex(i);
-      EditChanged();
-    }
-    if (ReturnIsTab()) {
-      if (HandleAllocated()) PostMessage(Handle(), WM_KEYDOWN, VK_TAB, 0);
-      Key = 0;
-    }
-  } else {
-    workmode = true;
+  LookupKeyDown(Key, workmode, *FLookupItems, Text(), [this](int i, const std::string& Entry) {
+    SetText(Entry);
+    SetItemIndex(i);
+    EditChanged();
+  });
+  if (Key == VK_RETURN && ReturnIsTab()) {
+    if (HandleAllocated()) PostMessage(Handle(), WM_KEYDOWN, VK_TAB, 0);
+    Key = 0;
   }
   if (Key == VK_ESCAPE || (Key >= VK_PRIOR && Key <= VK_DOWN)) FLookupEntry.clear();
   TExtCustomDropDown::KeyDown(Key, Shift);

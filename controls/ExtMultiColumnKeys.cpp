@@ -22,18 +22,11 @@ void TExtMultiColumnDropDown::KeyDown(uint16_t& Key, TShiftState Shift) {
     TExtCustomDropDown::KeyDown(Key, Shift);
     return;
   }
-  if (Key == VK_BACK || Key == VK_ESCAPE || Key == VK_DELETE) {
-    workmode = false;
-  } else if (Key == VK_RETURN) {
-    const int i = FLookupItems->IndexOf(Text());
-    if (i >= 0) {
-      SetText(FLookupItems->Strings(i));
-      SetItemIndex(i);
-      EditChanged();
-    }
-  } else {
-    workmode = true;
-  }
+  LookupKeyDown(Key, workmode, *FLookupItems, Text(), [this](int i, const std::string& Entry) {
+    SetText(Entry);
+    SetItemIndex(i);
+    EditChanged();
+  });
   const uint16_t key = Key;
   TExtCustomDropDown::KeyDown(Key, Shift);
   if (key == VK_ESCAPE) SetItemIndex(FLookupItems->IndexOf(Text()));
