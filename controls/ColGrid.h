@@ -8,7 +8,9 @@
 // keeps or hands back to its drop-down. Each drop-down's grid stays a type of
 // its own with its own column classes.
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "controls/ColGridLook.h"
 #include "toolkit/forms/WinApi.h"
@@ -50,6 +52,24 @@ public:
     for (int c = 0; c < this->ColCount(); ++c) w += this->ColWidths(c);
     if (this->VisibleRowCount() + this->FixedRows() != this->RowCount()) w += GetSystemMetrics(SM_CXVSCROLL);
     return w;
+  }
+
+  // The grid at the width it needs and the popup around it, Border pixels
+  // on each side; the grid then fills the popup again.
+  void FitPopupWidth(TControl& Popup, int Border) {
+    this->SetAlign(alNone);
+    this->SetWidth(NeededWidth());
+    Popup.SetWidth(this->Width() + 2 * Border);
+    this->SetAlign(alClient);
+  }
+
+  // Return in the grid closes the popup taking its row, Escape closes it
+  // keeping the drop-down's value: Hide(Cancel) is the drop-down's.
+  void HideOnReturnAndEscape(std::function<void(bool Cancel)> Hide) {
+    this->OnKeyDown = [Hide = std::move(Hide)](TObject*, uint16_t& Key, TShiftState) {
+      if (Key == VK_RETURN) Hide(false);
+      else if (Key == VK_ESCAPE) Hide(true);
+    };
   }
 
 protected:

@@ -211,10 +211,7 @@ void TCustomExtGridDropDown::hookGrid() {
   TExtColGrid* g = FExtColGrid;
   g->OnSelectCell = nullptr;
   g->OnSelect = [this](TObject*) { gridSelected(); };
-  g->OnKeyDown = [this](TObject*, uint16_t& Key, TShiftState) {
-    if (Key == VK_RETURN) DoHideDropDown(false);
-    else if (Key == VK_ESCAPE) DoHideDropDown(true);
-  };
+  g->HideOnReturnAndEscape([this](bool Cancel) { DoHideDropDown(Cancel); });
   relayGridEvents();
   // Sorting keeps the selected item selected; the drop-down takes the sort
   // events over for it.
@@ -253,10 +250,7 @@ void TCustomExtGridDropDown::AdjustDropDownHeight(int& Height) {
 void TCustomExtGridDropDown::SetDropDownSize() {
   TExtCustomDropDown::SetDropDownSize();
   if (!F.DropDownAutoWidth || FDropDownForm == nullptr || FExtColGrid == nullptr) return;
-  FExtColGrid->SetAlign(alNone);
-  FExtColGrid->SetWidth(FExtColGrid->NeededWidth());
-  FDropDownForm->SetWidth(FExtColGrid->Width() + 2 * DropDownBorderWidth());
-  FExtColGrid->SetAlign(alClient);
+  FExtColGrid->FitPopupWidth(*FDropDownForm, DropDownBorderWidth());
 }
 
 void TCustomExtGridDropDown::sizeColumnsToPopup() {

@@ -153,10 +153,7 @@ void TExtMultiColumnDropDown::BeforeDropDown() {
       if (!FExtColGrid->MouseWheelSelection() && !FShowing && ARow != FExtColGrid->Row()) SetItemIndex(ARow - 1);
     };
     g->OnSelect = [this](TObject*) { confirmSelected(); };
-    g->OnKeyDown = [this](TObject*, uint16_t& Key, TShiftState) {
-      if (Key == VK_RETURN) DoHideDropDown(false);
-      else if (Key == VK_ESCAPE) DoHideDropDown(true);
-    };
+    g->HideOnReturnAndEscape([this](bool Cancel) { DoHideDropDown(Cancel); });
     if (g->RowCount() > g->FixedRows()) g->SetRow(std::max(FItemIndex + 1, 1));
   }
   FOldItemIndex = FItemIndex;
@@ -189,10 +186,7 @@ void TExtMultiColumnDropDown::PlaceDropDownControl() {
 void TExtMultiColumnDropDown::SetDropDownSize() {
   TExtCustomDropDown::SetDropDownSize();
   if (!FDropDownAutoWidth || FDropDownForm == nullptr || FExtColGrid == nullptr) return;
-  FExtColGrid->SetAlign(alNone);
-  FExtColGrid->SetWidth(FExtColGrid->NeededWidth());
-  FDropDownForm->SetWidth(FExtColGrid->Width() + 2 * DropDownBorderWidth());
-  FExtColGrid->SetAlign(alClient);
+  FExtColGrid->FitPopupWidth(*FDropDownForm, DropDownBorderWidth());
 }
 
 void TExtMultiColumnDropDown::stretchColumns() {
