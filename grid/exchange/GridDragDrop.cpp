@@ -7,6 +7,7 @@
 #include "grid/foundation/ExtObjIndicators.h"
 #include "grid/core/HeaderDragButton.h"
 #include "grid/foundation/ExtUtil.h"
+#include "toolkit/forms/Forms.h"
 #include "toolkit/forms/std/ListBox.h"
 
 #include <algorithm>
@@ -206,8 +207,14 @@ void TGridDropTarget::DropFiles(POINTL pt, const std::vector<std::string>& files
   if (kind == dfOther) return;
   if (Grid->OnOleDrop) Grid->OnOleDrop(Grid, -1, -1, file, allow);
   if (!allow) return;
-  if (kind == dfCSV) Grid->LoadFromCSV(file, -1);
-  else Grid->LoadFromXLS(file);
+  // A file that cannot be read is the user's to know about: the drop
+  // machinery above would swallow the error and the drop would look done.
+  try {
+    if (kind == dfCSV) Grid->LoadFromCSV(file, -1);
+    else Grid->LoadFromXLS(file);
+  } catch (const std::exception&) {
+    Application->HandleException(Grid);
+  }
 }
 
 bool TGridDropTarget::dropListedColumn(int Pos) {

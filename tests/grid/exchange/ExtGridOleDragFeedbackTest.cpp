@@ -270,4 +270,20 @@ TEST_F(OleDragFeedbackTest, ADroppedFileIsOpenedByItsExtension) {
   EXPECT_EQ(other->Cells(0, 0), "x");
 }
 
+// A dropped file that cannot be read is reported, and the grid keeps what it had.
+TEST_F(OleDragFeedbackTest, ADroppedFileThatCannotBeReadIsReported) {
+  Write("broken.xlsx", "not a workbook");
+  other->SetCells(0, 0, "kept");
+  for (const char* name : {"broken.xlsx", "gone.csv"}) {
+    SCOPED_TRACE(name);
+    const size_t shown = Driver.MessageBoxes().size();
+    Driver.ExpectMessage("", mrOk);
+    DropFiles(other, 0, 0, {Path(name)});
+    EXPECT_TRUE(Driver.ScriptDone());
+    ASSERT_EQ(Driver.MessageBoxes().size(), shown + 1);
+    EXPECT_FALSE(Driver.MessageBoxes().back().Text.empty());
+    EXPECT_EQ(other->Cells(0, 0), "kept");
+  }
+}
+
 }  // namespace
