@@ -2,17 +2,21 @@
 // What the popup grids of the two table drop-downs have in common, over the
 // grid class each one builds on (the toolkit's string grid for the
 // multi-column list, the whole extended grid for the grid drop-down): the
-// header and line look, the columns, the images, the line width the popup
+// header and line look, the columns, the images, the sizing of columns and
+// rows to their contents, the line width the popup
 // draws itself, whether a row change is a chosen selection, the select
 // event, the width the grid needs and the keys and messages a popup grid
 // keeps or hands back to its drop-down. Each drop-down's grid stays a type of
 // its own with its own column classes.
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "controls/ColGridLook.h"
+#include "controls/DropDownColumnSizing.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/graphics/ImgList.h"
 #include "toolkit/grids/Grids.h"
@@ -110,6 +114,37 @@ protected:
     FConfirmSelection = false;
     auto done = MakeScopeGuard([this] { FMouseWheelSelection = false; });
     return Scroll();
+  }
+
+  // What a data cell shows, as far as its size goes: its text, and whether
+  // it shows a picture of Images.
+  virtual std::string SizingText(int ACol, int ARow) const = 0;
+  virtual bool SizingImage(int ACol, int ARow) const = 0;
+
+  // The width the data cells of column ACol need: the widest of them.
+  int ContentWidth(int ACol) const {
+    const TFont* font = FColumns->Items(ACol)->Font();
+    int w = 0;
+    for (int r = 1; r < this->RowCount(); ++r)
+      w = std::max(w, CellContentWidth(font, SizingText(ACol, r), SizingImage(ACol, r) ? FImages->Width() : 0));
+    return w;
+  }
+
+  // Each data row as high as its word-wrapped cells need, 24 pixels at the
+  // least; the rows stay as they are when no column wraps.
+  void WrapRowHeights() {
+    bool wraps = false;
+    for (int c = 0; c < FColumns->Count(); ++c) wraps = wraps || FColumns->Items(c)->Wordwrap();
+    if (!wraps) return;
+    for (int r = this->FixedRows(); r < this->RowCount(); ++r) {
+      int h = 24;
+      for (int c = 0; c < std::min(this->ColCount(), FColumns->Count()); ++c) {
+        if (!FColumns->Items(c)->Wordwrap()) continue;
+        h = std::max(h, CellContentHeight(FColumns->Items(c)->Font(), SizingText(c, r), this->ColWidths(c),
+                                          SizingImage(c, r) ? FImages->Height() : 0));
+      }
+      this->SetRowHeights(r, h);
+    }
   }
 
   std::unique_ptr<TColumns> FColumns;

@@ -52,12 +52,11 @@ protected:
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void WMMouseWheel(TWMMouseWheel& Message) override;
   void WndProc(TMessage& Message) override;
+  std::string SizingText(int Column, int Row) const override;
+  bool SizingImage(int Column, int Row) const override;
 
 private:
   void autoSizeColumn(int Column);
-  void wrapRowHeights();
-  std::string itemText(int Column, int Row) const;
-  bool itemImage(int Column, int Row) const;
 
   TCustomExtGridDropDown* FExtDropDown = nullptr;
 };

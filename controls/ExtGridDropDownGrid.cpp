@@ -41,13 +41,13 @@ TExtColGrid::TExtColGrid(TComponent* AOwner)
 
 TExtColGrid::~TExtColGrid() = default;
 
-std::string TExtColGrid::itemText(int Column, int Row) const {
+std::string TExtColGrid::SizingText(int Column, int Row) const {
   if (FExtDropDown == nullptr) return Cells(Column, Row);
   const TDropDownItems* items = FExtDropDown->Items();
   return Row - 1 < items->Count() ? items->Items(Row - 1)->TextOf(Column) : std::string();
 }
 
-bool TExtColGrid::itemImage(int Column, int Row) const {
+bool TExtColGrid::SizingImage(int Column, int Row) const {
   if (FExtDropDown == nullptr || FImages == nullptr || Column >= FColumns->Count()) return false;
   if (FColumns->Items(Column)->ColumnType() != ctImage) return false;
   const TDropDownItems* items = FExtDropDown->Items();
@@ -80,7 +80,7 @@ void TExtColGrid::ApplySettings() {
       TExtStringGrid::AutoSizeColumns(true, 4);
     }
   }
-  wrapRowHeights();
+  if (ParentIsPopup(*this, FExtDropDown)) WrapRowHeights();
 }
 
 void TExtColGrid::FillFromItems() {
@@ -101,28 +101,9 @@ void TExtColGrid::FillFromItems() {
 
 void TExtColGrid::autoSizeColumn(int Column) {
   if (!ParentIsPopup(*this, FExtDropDown)) return;
-  const TFont* font = FColumns->Items(Column)->Font();
-  int w = 0;
-  for (int r = 1; r < RowCount(); ++r)
-    w = std::max(w, CellContentWidth(font, itemText(Column, r), itemImage(Column, r) ? FImages->Width() : 0));
+  const int w = ContentWidth(Column);
   FColumns->Items(Column)->SetWidth(w);
   SetColWidths(Column, w);
-}
-
-void TExtColGrid::wrapRowHeights() {
-  if (!ParentIsPopup(*this, FExtDropDown)) return;
-  bool wraps = false;
-  for (int c = 0; c < FColumns->Count(); ++c) wraps = wraps || FColumns->Items(c)->Wordwrap();
-  if (!wraps) return;
-  for (int r = FixedRows(); r < RowCount(); ++r) {
-    int h = 24;
-    for (int c = 0; c < std::min(ColCount(), FColumns->Count()); ++c) {
-      if (!FColumns->Items(c)->Wordwrap()) continue;
-      h = std::max(h, CellContentHeight(FColumns->Items(c)->Font(), itemText(c, r), ColWidths(c),
-                                        itemImage(c, r) ? FImages->Height() : 0));
-    }
-    SetRowHeights(r, h);
-  }
 }
 
 // ---- keys and clicks

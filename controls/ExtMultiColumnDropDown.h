@@ -51,10 +51,13 @@ protected:
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  std::string SizingText(int ACol, int ARow) const override;
+  bool SizingImage(int ACol, int ARow) const override;
 
 private:
+  // Columns and rows are measured only while the grid stands in its popup.
+  bool inPopup() const;
   void autoSizeColumns();
-  void wrapRowHeights();
   void drawBackground(int ACol, int ARow, TRect R, bool Selected, int Kind, TColor Color);
   void drawLines(const TRect& R, bool Header);
 

@@ -53,43 +53,29 @@ void TExtColGrid::FillFrom(TExtMultiColumnDropDown* D) {
   else o.Exclude(goColSizing);
   SetOptions(o);
   autoSizeColumns();
-  wrapRowHeights();
+  if (inPopup()) WrapRowHeights();
+}
+
+bool TExtColGrid::inPopup() const { return Parent() != nullptr && Parent() == FExtDropDown->DropDownForm(); }
+
+std::string TExtColGrid::SizingText(int ACol, int ARow) const {
+  return FExtDropDown->Items()->Items(ARow - 1)->TextOf(ACol);
+}
+
+bool TExtColGrid::SizingImage(int ACol, int ARow) const {
+  const TDropDownItem* item = FExtDropDown->Items()->Items(ARow - 1);
+  return FColumns->Items(ACol)->ColumnType() == ctImage && item->HasText(ACol) && item->ImageIndex() >= 0 &&
+         FImages != nullptr;
 }
 
 void TExtColGrid::autoSizeColumns() {
-  if (Parent() == nullptr || Parent() != FExtDropDown->DropDownForm()) return;
+  if (!inPopup()) return;
   for (int c = 0; c < FColumns->Count(); ++c) {
-    TDropDownColumn* col = FColumns->Items(c);
-    if (!col->AutoSize()) continue;
-    int w = 0;
-    for (int r = 1; r < RowCount(); ++r) {
-      const TDropDownItem* item = FExtDropDown->Items()->Items(r - 1);
-      const bool image =
-          col->ColumnType() == ctImage && item->HasText(c) && item->ImageIndex() >= 0 && FImages != nullptr;
-      w = std::max(w, CellContentWidth(col->Font(), item->TextOf(c), image ? FImages->Width() : 0));
-    }
-    col->SetWidth(w);
+    if (!FColumns->Items(c)->AutoSize()) continue;
+    const int w = ContentWidth(c);
+    FColumns->Items(c)->SetWidth(w);
     FExtDropDown->Columns()->Items(c)->SetWidth(w);
     SetColWidths(c, w);
-  }
-}
-
-void TExtColGrid::wrapRowHeights() {
-  if (Parent() == nullptr || Parent() != FExtDropDown->DropDownForm()) return;
-  bool wraps = false;
-  for (int c = 0; c < FColumns->Count(); ++c) wraps = wraps || FColumns->Items(c)->Wordwrap();
-  if (!wraps) return;
-  for (int r = FixedRows(); r < RowCount(); ++r) {
-    const TDropDownItem* item = FExtDropDown->Items()->Items(r - 1);
-    int h = 24;
-    for (int c = 0; c < std::min(ColCount(), FColumns->Count()); ++c) {
-      const TDropDownColumn* col = FColumns->Items(c);
-      if (!col->Wordwrap()) continue;
-      const bool image =
-          col->ColumnType() == ctImage && item->HasText(c) && item->ImageIndex() >= 0 && FImages != nullptr;
-      h = std::max(h, CellContentHeight(col->Font(), item->TextOf(c), ColWidths(c), image ? FImages->Height() : 0));
-    }
-    SetRowHeights(r, h);
   }
 }
 

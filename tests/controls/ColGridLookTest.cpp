@@ -1,8 +1,11 @@
 // The popup look the two table drop-downs share: what component styles make
-// of it, how it reaches the popup grid, and the popup grid's image list.
+// of it, how it reaches the popup grid, the popup grid's image list and the
+// sizing of its columns and rows to their contents.
 
+#include <algorithm>
 #include <type_traits>
 
+#include "controls/DropDownColumnSizing.h"
 #include "controls/ExtCustomGridDropDown.h"
 #include "controls/ExtMultiColumnDropDown.h"
 #include "tests/controls/DropDownFixture.h"
@@ -112,6 +115,36 @@ TYPED_TEST(TableDropDown, LineWidthIsDrawnByThePopupNotTheGrid) {
   g->SetGridLineWidth(3);
   EXPECT_EQ(g->GridLineWidth(), 3);
   EXPECT_EQ(g->TCustomGrid::GridLineWidth(), 0);
+}
+
+TYPED_TEST(TableDropDown, ColumnsAndRowsFitTheirContents) {
+  auto* dd = this->dd;
+  auto* names = dd->Columns()->Add();
+  names->SetAutoSize(true);
+  names->SetColumnType(ctImage);
+  auto* notes = dd->Columns()->Add();
+  notes->SetWordwrap(true);
+  notes->SetWidth(60);
+  const std::string longNote = "a note long enough to wrap over several lines";
+  auto* first = dd->Items()->Add();
+  first->Text()->Add("Alpha");
+  first->Text()->Add("short");
+  first->SetImageIndex(0);
+  auto* second = dd->Items()->Add();
+  second->Text()->Add("Be");
+  second->Text()->Add(longNote);
+  dd->EndUpdate();
+  dd->SetImages(new TImageList(this->form, 16, 16));
+  dd->ShowDropDown();
+  ASSERT_TRUE(dd->DroppedDown());
+  auto* g = dd->Grid();
+  // The first item's picture counts, the second has none.
+  const TFont* font = names->Font();
+  EXPECT_EQ(g->Columns()->Items(0)->Width(),
+            std::max(CellContentWidth(font, "Alpha", 16), CellContentWidth(font, "Be", 0)));
+  EXPECT_EQ(g->RowHeights(1), std::max(24, CellContentHeight(notes->Font(), "short", 60, 0)));
+  EXPECT_EQ(g->RowHeights(2), CellContentHeight(notes->Font(), longNote, 60, 0));
+  EXPECT_GT(g->RowHeights(2), 24);
 }
 
 using MultiColumnLook = DropDownFixture<TExtMultiColumnDropDown>;
