@@ -60,3 +60,13 @@ void ApplyColGridStyle(TExtCustomDropDown& D, TColGridLook& Look, TColor& Select
   }
   SelectionTextColor = TColor(0);
 }
+
+void TakeSelectionStyleLines(TColGridLook& Look, TSelectionColorStyle Style) {
+  if (Style == scOffice2007) {
+    Look.SetLineColor(TColor(0xF1EDEB));
+    Look.SetFixedLineColor(TColor(0xD1BBA4));
+  } else if (Style == scWindowsVista || Style == scWindows7) {
+    Look.SetLineColor(TColor(0xECECF0));
+    Look.SetFixedLineColor(TColor(0xD4D2D1));
+  }
+}

@@ -9,3 +9,7 @@
 // Applies AStyle to the drop-down D, its look Look and the text colour of
 // its selected row. tsCustom leaves them as they are.
 void ApplyColGridStyle(TExtCustomDropDown& D, TColGridLook& Look, TColor& SelectionTextColor, TQGSStyle AStyle);
+
+// The line colours that go with a selection colour style; scCustom keeps
+// them as they are.
+void TakeSelectionStyleLines(TColGridLook& Look, TSelectionColorStyle Style);

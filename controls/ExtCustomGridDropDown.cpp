@@ -119,20 +119,11 @@ int TCustomExtGridDropDown::RowOfItem(int AItem) const {
 // ---- looks
 
 void TCustomExtGridDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-  switch (Value) {
-    case scOffice2007:
-      FLineColor = TColor(0xF1EDEB), FFixedLineColor = TColor(0xD1BBA4);
-      TExtCustomDropDown::SetSelectionColorStyle(Value);
-      SetSelectionColor(TColor(0x5EC1F1));
-      return;
-    case scWindowsVista:
-    case scWindows7:
-      FLineColor = TColor(0xECECF0), FFixedLineColor = TColor(0xD4D2D1);
-      TExtCustomDropDown::SetSelectionColorStyle(Value);
-      SetSelectionColor(TColor(0xEACAB6));
-      return;
-    case scCustom: TExtCustomDropDown::SetSelectionColorStyle(Value); return;
-  }
+  TakeSelectionStyleLines(*this, Value);
+  TExtCustomDropDown::SetSelectionColorStyle(Value);
+  // The grid drop-down's selected row has a shade of its own.
+  if (Value == scOffice2007) SetSelectionColor(TColor(0x5EC1F1));
+  else if (Value == scWindowsVista || Value == scWindows7) SetSelectionColor(TColor(0xEACAB6));
 }
 
 void TCustomExtGridDropDown::SetComponentStyle(TQGSStyle AStyle) {

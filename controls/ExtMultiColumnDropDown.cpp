@@ -109,13 +109,7 @@ void TExtMultiColumnDropDown::selectPageUp() {
 // ---- looks
 
 void TExtMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-  if (Value == scOffice2007) {
-    FLineColor = TColor(0xF1EDEB);
-    FFixedLineColor = TColor(0xD1BBA4);
-  } else if (Value == scWindowsVista || Value == scWindows7) {
-    FLineColor = TColor(0xECECF0);
-    FFixedLineColor = TColor(0xD4D2D1);
-  }
+  TakeSelectionStyleLines(*this, Value);
   TExtCustomDropDown::SetSelectionColorStyle(Value);
 }
 

@@ -74,6 +74,24 @@ TYPED_TEST(TableDropDown, ComponentStylesSetThePopupLook) {
   EXPECT_EQ(dd->LineColor(), TColor(0x0A0B0C));
 }
 
+TYPED_TEST(TableDropDown, SelectionColorStylesSetTheLines) {
+  struct Case {
+    TSelectionColorStyle Style;
+    TColor Line, FixedLine;
+  } cases[] = {{scWindowsVista, 0xECECF0, 0xD4D2D1},
+               {scCustom, 0xECECF0, 0xD4D2D1},
+               {scOffice2007, 0xF1EDEB, 0xD1BBA4},
+               {scWindows7, 0xECECF0, 0xD4D2D1}};
+  for (const Case& c : cases) {
+    this->dd->SetSelectionColorStyleValue(c.Style);
+    EXPECT_EQ(this->dd->LineColor(), c.Line) << c.Style;
+    EXPECT_EQ(this->dd->FixedLineColor(), c.FixedLine) << c.Style;
+  }
+  if (this->IsGridDropDown) {
+    EXPECT_EQ(this->dd->SelectionColor(), TColor(0xEACAB6));
+  }
+}
+
 TYPED_TEST(TableDropDown, TheLookReachesThePopupGrid) {
   auto* dd = this->dd;
   this->fill();
