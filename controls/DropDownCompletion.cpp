@@ -58,14 +58,20 @@ void CompleteItems(TTextEditModel& Edit, int Count, const std::function<std::str
   });
 }
 
-void LookupKeyDown(uint16_t Key, bool& Completing, const TStrings& Lookup, const std::string& Text,
-                   const std::function<void(int, const std::string&)>& Choose) {
+void LookupKeyDown(uint16_t Key, bool& Completing, const std::function<int()>& Find,
+                   const std::function<void(int)>& Choose) {
   if (Key == VK_BACK || Key == VK_ESCAPE || Key == VK_DELETE) {
     Completing = false;
   } else if (Key == VK_RETURN) {
-    const int i = Lookup.IndexOf(Text);
-    if (i >= 0) Choose(i, Lookup.Strings(i));
+    const int i = Find();
+    if (i >= 0) Choose(i);
   } else {
     Completing = true;
   }
+}
+
+void LookupKeyDown(uint16_t Key, bool& Completing, const TStrings& Lookup, const std::string& Text,
+                   const std::function<void(int, const std::string&)>& Choose) {
+  LookupKeyDown(
+      Key, Completing, [&] { return Lookup.IndexOf(Text); }, [&](int i) { Choose(i, Lookup.Strings(i)); });
 }

@@ -62,3 +62,7 @@ class TStrings;
 // entry of Lookup chooses that entry: Choose(index, entry).
 void LookupKeyDown(uint16_t Key, bool& Completing, const TStrings& Lookup, const std::string& Text,
                    const std::function<void(int, const std::string&)>& Choose);
+// The same over entries of any kind: Find gives the index of the entry the
+// edit's text is (or -1), asked only on Return.
+void LookupKeyDown(uint16_t Key, bool& Completing, const std::function<int()>& Find,
+                   const std::function<void(int)>& Choose);

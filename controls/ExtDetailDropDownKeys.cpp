@@ -19,19 +19,13 @@ void TExtDetailDropDown::KeyDown(uint16_t& Key, TShiftState Shift) {
     TExtSelectorDropDown::KeyDown(Key, Shift);
     return;
   }
-  if (Key == VK_BACK || Key == VK_ESCAPE || Key == VK_DELETE) {
-    // Deleting must not complete the text again at once.
-    FWorkMode = false;
-  } else if (Key == VK_RETURN) {
-    const int i = FItems->IndexOf(Text());
-    if (i >= 0) {
-      SetText(FItems->Items(i)->Caption());
-      SetItemIndex(i);
-      EditChanged();
-    }
-  } else {
-    FWorkMode = true;
-  }
+  LookupKeyDown(
+      Key, FWorkMode, [this] { return FItems->IndexOf(Text()); },
+      [this](int i) {
+        SetText(FItems->Items(i)->Caption());
+        SetItemIndex(i);
+        EditChanged();
+      });
   const uint16_t key = Key;
   TExtSelectorDropDown::KeyDown(Key, Shift);
   if (key != VK_ESCAPE) return;
