@@ -844,7 +844,7 @@ private:
   void showDropDownValue(TExtCustomDropDown* Editor, const TSpecialEditorFrame& F);
   // The image picker's value: it goes into the cell's image, not its text.
   void showImagePicker(const TSpecialEditorFrame& F);
-  void finishImagePicker(int ARealCol, int ARow, bool Cancelled);
+  void storeImageIndex(int ARealCol, int ARow, int Index);
   TGridTrackbarDropDown* FEditTrackBar = nullptr;
   TGridMemoDropDown* FEditMemo = nullptr;
   TGridCalculatorDropDown* FEditCalculator = nullptr;

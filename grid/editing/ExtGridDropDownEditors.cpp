@@ -26,6 +26,16 @@ std::string memoCellText(const TExtMemoDropDown* Memo) {
   return s;
 }
 
+// Changes a picker's selection without its select event: what an editor
+// shows when it opens is no choice of the user's.
+template <class Picker, class Change>
+void selectQuietly(Picker* P, Change&& Select) {
+  TNotifyEvent onSelect = std::move(P->OnSelect);
+  P->OnSelect = nullptr;
+  Select();
+  P->OnSelect = std::move(onSelect);
+}
+
 // A colour that is no item of the list leaves no item selected, so that the
 // text it stores is its own notation and not the caption of an item chosen
 // in an earlier edit.
@@ -33,10 +43,7 @@ void showColour(TGridColorDropDown* P, TColor Colour) {
   P->SetSelectedColor(Colour);
   const int i = P->ItemIndex();
   if (i < 0 || P->Colors()->Items(i)->Color() == Colour) return;
-  TNotifyEvent onSelect = std::move(P->OnSelect);
-  P->OnSelect = nullptr;
-  P->SetItemIndex(-1);
-  P->OnSelect = std::move(onSelect);
+  selectQuietly(P, [P] { P->SetItemIndex(-1); });
 }
 
 }  // namespace
@@ -215,9 +222,12 @@ void TExtStringGrid::finishDropDownEditor(int ARealCol, int ARow) {
   EditMode = false;
   const bool cancelled = FSpecialEditCancelled;
   FSpecialEditCancelled = false;
+  // Each value is read before the popup closes: closing it as cancelled
+  // gives back what it opened with.
   if (d == FEditImagePicker) {
+    const int image = FEditImagePicker->ImageIndex();
     if (d->DroppedDown()) d->HideDropDown(true);
-    finishImagePicker(ARealCol, ARow, cancelled);
+    if (!cancelled) storeImageIndex(ARealCol, ARow, image);
     hideEditorControl(d);
     return;
   }
@@ -245,8 +255,7 @@ void TExtStringGrid::finishDropDownEditor(int ARealCol, int ARow) {
 // ---- the image picker ----
 
 // The picker shows the image of an image-list or data-image cell; its text
-// is the caption of the item shown. Showing is no choice of the user's, so
-// OnImageSelect stays quiet.
+// is the caption of the item shown.
 void TExtStringGrid::showImagePicker(const TSpecialEditorFrame& F) {
   TGridImageDropDown* p = FEditImagePicker;
   const TCellType type = GetCellType(F.RealCol, F.Row);
@@ -256,21 +265,16 @@ void TExtStringGrid::showImagePicker(const TSpecialEditorFrame& F) {
     int index = -1;
     if (type == ctImageList) GetImageIdx(F.RealCol, F.Row, index);
     else index = Ints(F.RealCol, F.Row);
-    TNotifyEvent onSelect = std::move(p->OnSelect);
-    p->OnSelect = nullptr;
-    p->SetImageIndex(index);
-    p->OnSelect = std::move(onSelect);
+    selectQuietly(p, [p, index] { p->SetImageIndex(index); });
   }
   const int item = p->ItemIndex();
   p->PutText(item < 0 ? std::string() : p->Items()->Items(item)->Caption());
 }
 
 // The chosen image index goes into the cell's image: an image-list cell
-// keeps its text, a data-image cell holds the index as its text. Esc keeps
-// the cell as it was.
-void TExtStringGrid::finishImagePicker(int ARealCol, int ARow, bool Cancelled) {
-  if (Cancelled) return;
-  int index = FEditImagePicker->ImageIndex();
+// keeps its text, a data-image cell holds the index as its text.
+void TExtStringGrid::storeImageIndex(int ARealCol, int ARow, int Index) {
+  int index = Index;
   if (OnImageSelected) OnImageSelected(this, ARealCol, ARow, index);
   switch (GetCellType(ARealCol, ARow)) {
     case ctImageList: SetImageIdx(ARealCol, ARow, index); break;

@@ -13,6 +13,27 @@
 
 namespace {
 
+// A look no style gives, and the check that something has it.
+template <class Look>
+void giveLook(Look* L) {
+  L->SetLineColor(0x111111);
+  L->SetFixedLineColor(0x222222);
+  L->SetHeaderColor(0x333333);
+  L->SetHeaderColorTo(0x444444);
+  L->SetHeaderHeight(31);
+  L->HeaderFont()->SetColor(0x555555);
+}
+
+template <class Look>
+void expectLook(Look* L) {
+  EXPECT_EQ(L->LineColor(), TColor(0x111111));
+  EXPECT_EQ(L->FixedLineColor(), TColor(0x222222));
+  EXPECT_EQ(L->HeaderColor(), TColor(0x333333));
+  EXPECT_EQ(L->HeaderColorTo(), TColor(0x444444));
+  EXPECT_EQ(L->HeaderHeight(), 31);
+  EXPECT_EQ(L->HeaderFont()->Color(), TColor(0x555555));
+}
+
 template <class T>
 class TableDropDown : public DropDownFixture<T> {
 protected:
@@ -95,22 +116,12 @@ TYPED_TEST(TableDropDown, SelectionColorStylesSetTheLines) {
 TYPED_TEST(TableDropDown, TheLookReachesThePopupGrid) {
   auto* dd = this->dd;
   this->fill();
-  dd->SetLineColor(0x111111);
-  dd->SetFixedLineColor(0x222222);
-  dd->SetHeaderColor(0x333333);
-  dd->SetHeaderColorTo(0x444444);
-  dd->SetHeaderHeight(31);
-  dd->HeaderFont()->SetColor(0x555555);
+  giveLook(dd);
   dd->ShowDropDown();
   ASSERT_TRUE(dd->DroppedDown());
   auto* g = dd->Grid();
-  EXPECT_EQ(g->LineColor(), TColor(0x111111));
-  EXPECT_EQ(g->FixedLineColor(), TColor(0x222222));
-  EXPECT_EQ(g->HeaderColor(), TColor(0x333333));
-  EXPECT_EQ(g->HeaderColorTo(), TColor(0x444444));
-  EXPECT_EQ(g->HeaderHeight(), 31);
+  expectLook(g);
   EXPECT_EQ(g->RowHeights(0), 31);
-  EXPECT_EQ(g->HeaderFont()->Color(), TColor(0x555555));
   // The grid's font is its own copy.
   EXPECT_NE(g->HeaderFont(), dd->HeaderFont());
 }
@@ -168,20 +179,10 @@ TYPED_TEST(TableDropDown, ColumnsAndRowsFitTheirContents) {
 using MultiColumnLook = DropDownFixture<TExtMultiColumnDropDown>;
 
 TEST_F(MultiColumnLook, AssignCopiesTheLook) {
-  dd->SetLineColor(0x111111);
-  dd->SetFixedLineColor(0x222222);
-  dd->SetHeaderColor(0x333333);
-  dd->SetHeaderColorTo(0x444444);
-  dd->SetHeaderHeight(31);
-  dd->HeaderFont()->SetColor(0x555555);
+  giveLook(dd);
   auto& copy = *new TExtMultiColumnDropDown(form);
   copy.Assign(dd);
-  EXPECT_EQ(copy.LineColor(), TColor(0x111111));
-  EXPECT_EQ(copy.FixedLineColor(), TColor(0x222222));
-  EXPECT_EQ(copy.HeaderColor(), TColor(0x333333));
-  EXPECT_EQ(copy.HeaderColorTo(), TColor(0x444444));
-  EXPECT_EQ(copy.HeaderHeight(), 31);
-  EXPECT_EQ(copy.HeaderFont()->Color(), TColor(0x555555));
+  expectLook(&copy);
   EXPECT_NE(copy.HeaderFont(), dd->HeaderFont());
 }
 

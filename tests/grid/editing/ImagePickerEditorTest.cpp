@@ -88,6 +88,25 @@ TEST_F(ImagePickerEditorTest, ADataImageCellHoldsThePickedIndexAsItsText) {
   Driver.PressKey(VK_ESCAPE);
 }
 
+// Enter while the popup is open stores the item moved to there, and the
+// popup's closing gives back no earlier item.
+TEST_F(ImagePickerEditorTest, EnterWithThePopupOpenStoresTheItemMovedTo) {
+  std::vector<int> selects;
+  grid->OnImageSelect = [&](TObject*, int, int, int i) { selects.push_back(i); };
+  TGridImageDropDown* p = Open(ImageListRow);
+  ASSERT_NE(p, nullptr);
+  Driver.PressKey(VK_DOWN, TShiftState{ssAlt});
+  Driver.Pump();
+  ASSERT_TRUE(p->DroppedDown());
+  Driver.PressKey(VK_RIGHT);
+  EXPECT_TRUE(p->DroppedDown());
+  EXPECT_EQ(p->ItemIndex(), 2);
+  Driver.PressKey(VK_RETURN);
+  EXPECT_FALSE(p->Visible());
+  EXPECT_EQ(ImageIdx(ImageListRow), 2);
+  EXPECT_EQ(selects, std::vector<int>{2});
+}
+
 TEST_F(ImagePickerEditorTest, EscKeepsTheCellsImage) {
   for (int row : {ImageListRow, DataImageRow}) {
     SCOPED_TRACE(row);
