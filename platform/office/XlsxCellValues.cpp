@@ -49,12 +49,14 @@ bool DateFormatCode(std::string_view Code) {
   return false;
 }
 
-double ParseNumber(const char* Text, const std::string& Where) {
+// The cell's name is made only for a message: most cells never need it.
+template <class WhereF>
+double ParseNumber(const char* Text, WhereF Where) {
   errno = 0;
   char* end = nullptr;
   double v = std::strtod(Text, &end);
   if (end == Text || *end != '\0' || errno == ERANGE || !std::isfinite(v))
-    throw OfficeFileError("Cell " + Where + " holds no valid number");
+    throw OfficeFileError("Cell " + Where() + " holds no valid number");
   return v;
 }
 
@@ -161,7 +163,7 @@ bool ReadCell(XmlPullReader& X, const CellReading& R, CellRef At, SheetValue& Va
     else if (X.Name() == "is" && X.Depth() == cell + 1) inlineText = StringItemText(X);
     else X.Skip();
   }
-  const std::string where = R.sheet + "!" + CellRefText(At);
+  auto where = [&] { return R.sheet + "!" + CellRefText(At); };
   if (type == "inlineStr") {
     Value = {SheetValue::Text, inlineText.value_or("")};
   } else if (!v || (v->empty() && type != "str")) {
@@ -171,7 +173,7 @@ bool ReadCell(XmlPullReader& X, const CellReading& R, CellRef At, SheetValue& Va
     unsigned long long index = 0;
     if (t.empty() || t.size() > 9 || !std::all_of(t.begin(), t.end(), [](char ch) { return std::isdigit(static_cast<unsigned char>(ch)); }) ||
         (index = std::stoull(t)) >= R.sharedCount)
-      throw OfficeFileError("Cell " + where + " refers to a shared string that does not exist");
+      throw OfficeFileError("Cell " + where() + " refers to a shared string that does not exist");
     Value = {SheetValue::Text, R.sharedString(index)};
   } else if (type == "str" || type == "d") {
     Value = {SheetValue::Text, *v};
@@ -183,7 +185,7 @@ bool ReadCell(XmlPullReader& X, const CellReading& R, CellRef At, SheetValue& Va
     const unsigned long s = style.empty() ? 0 : std::strtoul(style.c_str(), nullptr, 10);
     Value = {SheetValue::Number, "", ParseNumber(v->c_str(), where), s < R.dateStyles.size() && R.dateStyles[s]};
   } else {
-    throw OfficeFileError("Cell " + where + " has an unknown type");
+    throw OfficeFileError("Cell " + where() + " has an unknown type");
   }
   return true;
 }
