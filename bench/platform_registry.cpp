@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/registry/Registry.h"
-#include "toolkit/rtl/FileUtils.h"
+#include "platform/kernel/AtomicFile.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ void BM_RegistryFirstReadOfAKeyOfManyValues(benchmark::State& state) {
   for (int i = 0; i < values; ++i)
     xml += "<value name=\"Value" + std::to_string(i) + "\" type=\"integer\" data=\"" + std::to_string(i) + "\"/>";
   xml += "</key></key></registry>";
-  WriteFileAtomic(file.string(), xml);
+  platform::WriteFileAtomic(file, xml);
   for (auto _ : state) {
     platform::SetRegistryFile(file);  // forgets the tree: the read below loads the file
     TRegistry reg;
