@@ -62,6 +62,22 @@ build object_stream_fuzz "$root/toolkit/rtl/ObjectStream.cpp" "$root/toolkit/rtl
 build clipboard_text_fuzz "$root/grid/exchange/DelimitedText.cpp" "$root/grid/foundation/ExtUtilText.cpp" \
   "${rtl_sources[@]}" "$root"/platform/kernel/{AtomicFile,GuardedRead,TextCodec,Clock,Events}.cpp
 
+# The workbook and word-processor document readers.
+office_sources=("$root"/platform/office/*.cpp "$root"/platform/xml/XmlChars.cpp "$root"/platform/kernel/TextCodec.cpp)
+for target in workbook_read_fuzz document_read_fuzz; do
+  build "$target" "${office_sources[@]}" -lpugixml -lzip
+done
+
+# The grid's file imports (XML, fixed width, text file, CSV) on a headless display: the whole grid library
+# with the toolkit and the platform, so this one takes a while.
+grid_sources=()
+while IFS= read -r f; do grid_sources+=("$f"); done < <(find "$root"/grid "$root"/controls "$root"/toolkit "$root"/platform \
+  -name '*.cpp' -not -path '*/testing/*' -not -path '*/x11/*' | sort)
+cmake -DDIR="$root/resources" -DOUT="$out/grid_resources.cpp" -P "$root/cmake/EmbedResources.cmake"
+build grid_imports_fuzz $(pkg-config --cflags cairo pango pangocairo libcurl libzip) \
+  "$out/grid_resources.cpp" "${grid_sources[@]}" \
+  $(pkg-config --libs cairo pango pangocairo pangoft2 fontconfig libcurl libzip) -lpugixml -lpng -ljpeg -lgif -lX11 -lodbc
+
 if [ ${#failed[@]} -ne 0 ]; then
   echo "failed to build: ${failed[*]}" >&2
   exit 1
