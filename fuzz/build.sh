@@ -57,3 +57,22 @@ clang++ "${fuzz[@]}" "$root/fuzz/clipboard_text_fuzz.cpp" "$root/grid/exchange/D
   "$root/grid/foundation/ExtUtilText.cpp" "${rtl_sources[@]}" "$root"/platform/kernel/{AtomicFile,GuardedRead,TextCodec,Clock,Events}.cpp \
   -o "$out/clipboard_text_fuzz"
 echo "built $out/clipboard_text_fuzz"
+
+# The workbook and word-processor document readers.
+office_sources=("$root"/platform/office/*.cpp "$root"/platform/xml/XmlChars.cpp "$root"/platform/kernel/TextCodec.cpp)
+for target in workbook_read_fuzz document_read_fuzz; do
+  clang++ "${fuzz[@]}" "$root/fuzz/$target.cpp" "${office_sources[@]}" -lpugixml -lzip -o "$out/$target"
+  echo "built $out/$target"
+done
+
+# The grid's file imports (XML, fixed width, text file, CSV) on a headless display: the whole grid library
+# with the toolkit and the platform, so this one takes a while.
+grid_sources=()
+while IFS= read -r f; do grid_sources+=("$f"); done < <(find "$root"/grid "$root"/controls "$root"/toolkit "$root"/platform \
+  -name '*.cpp' -not -path '*/testing/*' -not -path '*/x11/*' | sort)
+cmake -DDIR="$root/resources" -DOUT="$out/grid_resources.cpp" -P "$root/cmake/EmbedResources.cmake"
+clang++ "${fuzz[@]}" $(pkg-config --cflags cairo pango pangocairo libcurl libzip) "$root/fuzz/grid_imports_fuzz.cpp" \
+  "$out/grid_resources.cpp" "${grid_sources[@]}" \
+  $(pkg-config --libs cairo pango pangocairo pangoft2 fontconfig libcurl libzip) -lpugixml -lpng -ljpeg -lgif -lX11 -lodbc \
+  -o "$out/grid_imports_fuzz"
+echo "built $out/grid_imports_fuzz"
