@@ -82,6 +82,9 @@ class TGridImageDropDown;
 class TGridExtGridDropDown;
 class TGridTransCombo;
 class TExtRichEdit;
+class TRichEdit;
+class THTMLHintWindow;
+struct TScrollInfo;
 class TControlEdit;
 class TControlCombo;
 class TStringList;
@@ -217,6 +220,9 @@ public:
   TControl* CellControls(int ARealCol, int ARow) const;
   void SetCellControls(int ARealCol, int ARow, TControl* Value);
   int NumCellControls() const { return FNumCellControls; }
+  // Puts every control placed in a cell over its cell again (after a scroll):
+  // shown over a cell in view, hidden otherwise.
+  void CellControlsUpdate();
 
   TColor Colors(int ARealCol, int ARow) const;
   void SetColors(int ARealCol, int ARow, TColor Value);
@@ -414,6 +420,15 @@ public:
   void SetHovering(bool Value) { FHovering = Value; }
   TColor HintColor() const { return FHintColor; }
   void SetHintColor(TColor Value) { FHintColor = Value; }
+  // While a column or row is sized, a hint shows its width ("cw=") or height ("rh=").
+  bool HintShowSizing() const { return FHintShowSizing; }
+  void SetHintShowSizing(bool Value) { FHintShowSizing = Value; }
+  // Links of HTML cells are underlined only while the mouse is over them.
+  bool URLUnderlineOnHover() const { return FURLUnderlineOnHover; }
+  void SetURLUnderlineOnHover(bool Value);
+  // The HTML cell (display column) and its link under the mouse; -1 none.
+  TPoint HoverCell() const { return FHoverCell; }
+  int HoverLink() const { return FHoverlink; }
   TColor URLColor() const { return FURLColor; }
   void SetURLColor(TColor Value);
   TColor DisabledFontColor() const { return FDisabledFontColor; }
@@ -478,8 +493,9 @@ public:
   void SetScrollProportional(bool Value) { FScrollProportional = Value; }
   bool ScrollSynch() const { return FScrollSynch; }
   void SetScrollSynch(bool Value) { FScrollSynch = Value; }
-  bool ScrollHints() const { return FScrollHints; }
-  void SetScrollHints(bool Value) { FScrollHints = Value; }
+  // Which dragged thumb shows the row (column) it reaches.
+  TScrollHintType ScrollHints() const { return FScrollHints; }
+  void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
   // Shows, hides, enables and disables the scroll bars per ScrollBarAlways.
   void ApplyScrollBarAlways(bool Force);
   int ZoomFactor() const { return FZoomFactor; }
@@ -530,6 +546,7 @@ public:
   void SetSortSettings(const TSortSettings* Value) { FSortSettings.Assign(Value); }
   TDragDropSettings* DragDropSettings() { return &FDragDropSettings; }
   TDragScrollOptions* DragScrollOptions() { return &FDragScrollOptions; }
+  void SetDragScrollOptions(const TDragScrollOptions* Value) { FDragScrollOptions.Assign(Value); }
   TColumnSize* ColumnSize() { return &FColumnSize; }
   TCellNode* CellNode() { return &FCellNode; }
   TBands* Bands() { return &FBands; }
@@ -565,6 +582,9 @@ public:
   void ShowColumnHeaders();
   void ClearColumnHeaders();
   void ShowRowHeaders();
+  // The change events of RowHeaders and of FixedFont and ActiveCellFont.
+  void RowHeadersChanged() { ShowRowHeaders(); }
+  void FontChanged() { Invalidate(); }
   void ClearRowHeaders();
   // Fills run over every cell (DoFixed) or the normal cells, under one update lock.
   void TextFill(bool DoFixed, const std::string& Txt);
@@ -578,6 +598,17 @@ public:
   double Times(int ARealCol, int ARow) const;
   void SetTimes(int ARealCol, int ARow, double Value);
   TIntList* MergedColumns() { return &FMergedColumns; }
+  // Every column's merged cells are split, then the listed columns merge
+  // again (the first one leading); a change of MergedColumns runs both.
+  void SplitMergedColumns();
+  void MergeListedColumns();
+  void MergedColumnsChanged();
+  // Rich text between a cell (holding RTF) and a rich edit.
+  void CellToRich(int ACol, int ARow, TRichEdit* Richeditor);
+  void RichToCell(int ACol, int ARow, TRichEdit* Richeditor);
+  std::string RichToString(TRichEdit* Richeditor);
+  void DoRichEditSelectionChange();
+  TNotifyEvent OnRichEditSelectionChange;
   virtual void DoCanAddRow(bool& CanAdd);
   virtual void DoCanInsertRow(int ARow, bool& CanInsert);
   // Adds one row at the end (automatic row appending).
@@ -1871,6 +1902,12 @@ public:
   // Kept by the print engine for the caller (read them; the engine writes).
   TRect PrintPageRect;
   int PrintPageWidth = 0, PrintColStart = 0, PrintColEnd = 0, PrintNrOfPages = 0;
+  // The printed width and left offset of display columns 0..511 as the last
+  // pass laid them out; another column raises EExtGridError.
+  static constexpr int MaxPrintColumns = 512;
+  int GetPrintColWidth(int ACol) const;
+  int GetPrintColOffset(int ACol) const;
+  std::array<int, MaxPrintColumns> PrintColWidths{}, PrintColOffsets{};
   bool IsPrintPreview = false;
   bool FastPrint = false;
   bool PrinterDriverFix = false;
@@ -2092,6 +2129,34 @@ public:
   TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
   // The text of the hint a dragged thumb shows; empty when none.
   const std::string& ScrollHintText() const { return FScrollHintText; }
+  // The window of the thumb and sizing hints while one shows, else null.
+  THTMLHintWindow* ScrollHintWindow() const { return FScrollHintShow ? FScrollHintWnd : nullptr; }
+
+  // ---- flat scroll bars (ExtGridFlatScroll.cpp): ssFlat and ssEncarta draw
+  // the window's own bars flat, ScrollWidth thick, on ScrollColor.
+  void InitFlatScrollBars();
+  void DoneFlatScrollBars();
+  void FlatSetScrollProp(int Index, int Value);
+  void FlatSetScrollInfo(int Bar, const TScrollInfo& Info);
+  void FlatShowScrollBar(int Bar, bool Show);
+  void SyncFlatVertScrollInfo();
+  void SyncFlatHorzScrollInfo();
+  void UpdateScrollStyle();
+  void UpdateScrollColor();
+  void UpdateScrollWidth();
+  void UpdateFlatScrollBars();
+  bool FlatScrollBarsActive() const { return FIsFlat; }
+
+  // ---- scroll-bar cells: the bar shown over the hovered cell moves its
+  // position and tells OnScrollCell (the grid itself does not scroll).
+  virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+  TScrollCellEvent OnScrollCell;
+  TWinControl* CellScrollBar() const { return FScrollBar; }
+
+  // ---- the drop-down menu of a fixed cell's drop-down button ----
+  TPopupMenu* FixedDropDownMenu() const { return FFixedDropDownMenu; }
+  void SetFixedDropDownMenu(TPopupMenu* Value);
+  TFixedDropDownClickEvent OnFixedDropDownClick;
   // Set by a row inserted or deleted by key.
   bool GridModified() const { return FGridModified; }
   void SetGridModified(bool Value) { FGridModified = Value; }
@@ -2474,7 +2539,7 @@ protected:
   TScrollBarAlways FScrollBarAlways = saNone;
   bool FScrollProportional = false;
   bool FScrollSynch = false;
-  bool FScrollHints = false;
+  TScrollHintType FScrollHints = shNone;
   int FZoomFactor = 0;
   bool FUsesAppStyles = false;
   // The faces of fixed cells, written by looks, styles and the control look.
@@ -2568,6 +2633,36 @@ protected:
   bool FIsColChanging = false;
   bool FSyncedMove = false;        // this grid is moving a column or row for its synchronised grid
   std::string FScrollHintText;
+  THTMLHintWindow* FScrollHintWnd = nullptr;  // owned by the grid as a component
+  bool FScrollHintShow = false;
+  bool FHintShowSizing = false;
+  bool FURLUnderlineOnHover = false;
+  TPoint FHoverCell{-1, -1};
+  int FHoverlink = -1;
+  bool FIsFlat = false;
+  TWinControl* FScrollBar = nullptr;  // a TScrollBar, owned by the grid as a component
+  int FScrollCol = -1, FScrollRow = -1;
+  TPopupMenu* FFixedDropDownMenu = nullptr;
+  bool FNoMouseLeave = false;
+  bool FDropDownDown = false;
+  void showScrollHint(const std::string& Text, TPoint ScreenPos, int MaxWidth);
+  void hideScrollHint();
+  void sizingHint(int X, int Y);
+  void scrollCellHover(int ACol, int ARow);
+  void cellScrollBarScrolled(int Code, int& Pos);
+  bool fixedDropDownPress(int X, int ACol, int ARow);
+  void filterRowRelease(int X, int Y);
+  void trackHoverLink(int ACol, int ARow, int HoverAnchor);
+  TPoint sizeLineExtent();
+  void invalidateSizeLine(int Pos, bool Vertical);
+  void drawSizeLine(TPoint From, TPoint To);
+
+protected:
+  // The dotted XOR line of a fixed column (row) border being dragged.
+  void DrawColSizeLine(int X);
+  void DrawRowSizeLine(int Y);
+
+private:
   TExtentTotals FColTotals;         // widths with lines, summed once per change
   TExtentTotals FRowTotals;
 
@@ -2693,6 +2788,8 @@ public:
   // The thin scroll indicators of ssMetro (grid/output/ScrollControl.cpp).
   TScrollControl* ScrollControl(bool Vertical) const { return Vertical ? FScrollControlV : FScrollControlH; }
   void UpdateScrollControls();
+  // The two thin indicators of the metro scroll type, each made only when missing.
+  void CreateMetroScrollControls();
   bool FitCellsInGrid = false;
   // Cell balloons (ExtGridBalloons.cpp): the tooltip is made once while
   // balloons are on; BalloonNeedText answers its text request.
@@ -3004,9 +3101,14 @@ private:
   void startWheelPan(TPoint At);
   void endWheelPan();
   void wheelPanTick();
+  // The marker of wheel-click panning at the point it started (bitmaps
+  // "INTLI3" vertical, "INTLI2" horizontal, "INTLI1" both), drawn after the cells.
+  void DrawPanBitmap();
+  void InvalidatePanMarker();
   bool clipboardKey(uint16_t Key);
   void WMCancelMode(TMessage& Message) override;
-  bool anchorAt(int X, int Y, int ACol, int ARow, std::string& Href, std::string& Title);
+  // HoverIndex, when given, takes the index of the link under the point (-1 none).
+  bool anchorAt(int X, int Y, int ACol, int ARow, std::string& Href, std::string& Title, int* HoverIndex = nullptr);
   bool trackAnchor(int X, int Y, int ACol, int ARow);
   bool clickAnchor(int X, int Y, int ACol, int ARow);
   void followLink(const std::string& Link, int ARow, int ACol);

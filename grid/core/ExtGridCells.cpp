@@ -186,6 +186,23 @@ void TExtStringGrid::SetCellControls(int ARealCol, int ARow, TControl* Value) {
   Value->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
 }
 
+void TExtStringGrid::CellControlsUpdate() {
+  for (int i = 0; i < FControlList.Count(); ++i) {
+    const TControlItem* item = FControlList.GetControl(i);
+    const int col = DisplColIndex(item->X), row = RealToDisplRow(item->Y);
+    const bool fixedOrInView =
+        col >= 0 && row >= 0 && (col < TCustomGrid::FixedCols() || (col >= LeftCol() && col < LeftCol() + VisibleColCount() + 1)) &&
+        (row < TCustomGrid::FixedRows() || (row >= TopRow() && row < TopRow() + VisibleRowCount() + 1));
+    const TRect r = fixedOrInView ? CellRect(col, row) : TRect{};
+    if (r.IsEmpty()) {
+      item->Control->SetVisible(false);
+      continue;
+    }
+    item->Control->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
+    item->Control->SetVisible(true);
+  }
+}
+
 // ---- per-cell visual properties ----
 
 namespace {

@@ -124,6 +124,9 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
     call.ShadowColor = TColor(0x808080);
     call.Pictures = nullptr;
     call.WrapWords = P.WordWrap;
+    // Only the hovered link is underlined, and only while it is hovered.
+    call.HoverOnly = FURLUnderlineOnHover;
+    call.HoverAnchor = FHoverCell == TPoint{P.ACol, P.ARow} ? FHoverlink : -1;
     DrawHTMLText(c, text, T, call);
     P.TextWidth = call.MaxWidth + 2;
     if (sortMark) DrawSortIndicator(c, P.RCol, T.Right + 2, SortIndicatorY(T, P.VA));
