@@ -125,32 +125,9 @@ int TExtStringGrid::CellHorzMargin() const { return FXYOffsetTopLeftOnly ? FXYOf
 int TExtStringGrid::CellVertMargin() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
 
 // The text of a cell as drawn, measured with the font the cell is drawn in.
-TPoint TExtStringGrid::measureCellText(int ADisplCol, int ARow) {
-  int realCol = RealColIndex(ADisplCol);
-  TCanvas* canvas = Canvas();
-  bool fixed = ADisplCol < TCustomGrid::FixedCols() || ARow < TCustomGrid::FixedRows();
-  canvas->Font()->Assign(fixed ? FixedFont() : Font());
-  if (ZoomFactor() != 0) canvas->Font()->SetSize(canvas->Font()->Size() + ZoomFactor());
-  TGridDrawState state;
-  if (fixed) state.Include(gdFixed);
-  GetCellColor(realCol, ARow, state, canvas->Brush(), canvas->Font());
-  std::string text = Cells(realCol, ARow);
-  GetDisplText(realCol, ARow, text);
-  if (GetTextKind(text, EnableHTML()) == 1) text = StripHTMLTags(text);
-  int lineHeight = canvas->TextHeight("gh");
-  TPoint size{0, 0};
-  if (text.empty()) return size;
-  int lines = 0;
-  size_t start = 0;
-  // A line ends at CR, LF or CR LF.
-  while (true) {
-    size_t end = text.find_first_of("\r\n", start);
-    size.X = std::max(size.X, canvas->TextWidth(text.substr(start, end == std::string::npos ? end : end - start)));
-    ++lines;
-    if (end == std::string::npos) break;
-    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-  }
-  size.Y = lines * lineHeight;
+TPoint TExtStringGrid::cellTextExtent(int ADisplCol, int ARow, bool WrapToCell) {
+  TPoint size;
+  CalcCellTextSize(RealColIndex(ADisplCol), ADisplCol, ARow, WrapToCell, false, size);
   return size;
 }
 
@@ -161,7 +138,7 @@ void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
   int widest = 0;
   for (int r = from; r <= to; ++r) {
     if (IsXMergedCell(realCol, r)) continue;
-    int w = measureCellText(ADisplCol, r).X + GetCellGraphicSize(realCol, r).X;
+    int w = cellTextExtent(ADisplCol, r, false).X + GetCellGraphicSize(realCol, r).X;
     if (ControlLook()->DropDownAlwaysVisible() && HasCombo(realCol, r)) w += 16;
     widest = std::max(widest, w);
   }
@@ -188,7 +165,7 @@ void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY
     int realCol = RealColIndex(c);
     int widest = SizeGrowOnly() ? ColWidths(c) : 0;
     for (int r = r0; r < RowCount(); ++r) {
-      TPoint t = measureCellText(c, r);
+      TPoint t = cellTextExtent(c, r, false);
       TPoint g = GetCellGraphicSize(realCol, r);
       int w = t.X + g.X + PaddingX + FXYOffset.X, h = t.Y + g.Y + PaddingY + FXYOffset.Y;
       if (!IsXMergedCell(realCol, r) && w > widest) {
@@ -212,7 +189,7 @@ void TExtStringGrid::AutoSizeRow(int ARow, int Padding) {
     if (IsYMergedCell(realCol, ARow) && !IsBaseCell(realCol, ARow)) continue;
     if (IsIgnoredColumn(realCol)) continue;
     TCellType type = GetCellType(realCol, ARow);
-    int h = measureCellText(c, ARow).Y + GetCellGraphicSize(realCol, ARow).Y;
+    int h = cellTextExtent(c, ARow, WordWrap()).Y + GetCellGraphicSize(realCol, ARow).Y;
     if (type == ctCheckBox || type == ctDataCheckBox || type == ctVirtCheckBox || type == ctRadioButton)
       h = DefaultRowHeight();
     tallest = std::max(tallest, h);
