@@ -36,6 +36,7 @@ echo "built $out/html_markup_fuzz"
 clang++ "${fuzz[@]}" "$root/fuzz/html_gif_frames_fuzz.cpp" "$root/grid/foundation/PictureGifFrames.cpp" -o "$out/html_gif_frames_fuzz"
 echo "built $out/html_gif_frames_fuzz"
 
+
 # Section files through the module checks, the configuration image and the GSD builder.
 # The run-time library without the registry, which these files do not use; the target brings an empty
 # resource table.
@@ -57,3 +58,14 @@ clang++ "${fuzz[@]}" "$root/fuzz/clipboard_text_fuzz.cpp" "$root/grid/exchange/D
   "$root/grid/foundation/ExtUtilText.cpp" "${rtl_sources[@]}" "$root"/platform/kernel/{AtomicFile,GuardedRead,TextCodec,Clock,Events}.cpp \
   -o "$out/clipboard_text_fuzz"
 echo "built $out/clipboard_text_fuzz"
+
+# Grid HTML text laid out, measured, hit-tested and drawn on the canvas (Cairo and Pango underneath).
+# The printer and the registry are left out (no HTML text uses them); the target brings an empty resource table.
+html_layout_sources=("$root"/grid/foundation/{EsgHTMLEControls,EsgHTMLELayout,EsgHTMLEMarkup,EsgHTMLEObjects,EsgHTMLETags,EsgHTMLEText,ExtXPVS,PictureContainer,PictureGifFrames}.cpp
+  "${rtl_sources[@]}" "${codec_sources[@]}" "$root"/platform/kernel/*.cpp "$root"/platform/theme/*.cpp)
+for f in "$root"/toolkit/graphics/*.cpp; do
+  [ "$(basename "$f")" = Printers.cpp ] || html_layout_sources+=("$f")
+done
+clang++ "${fuzz[@]}" $(pkg-config --cflags pangocairo) "$root/fuzz/html_layout_fuzz.cpp" "${html_layout_sources[@]}" \
+  $(pkg-config --libs pangocairo fontconfig) "${codec_libs[@]}" -o "$out/html_layout_fuzz"
+echo "built $out/html_layout_fuzz"
