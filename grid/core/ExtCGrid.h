@@ -239,7 +239,7 @@ public:
   void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) override;
   void GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders) override;
   void GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders) override;
-  void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
+  void GetCellAlign(int ACol, int ARow, TVAlignment& VAlign, TAlignment& HAlign) override;
   void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix) override;
   void GetCellEditor(int ACol, int ARow, TEditorType& AEditor) override;
   void IsFixedCell(int ADisplCol, int ARow, bool& IsFixed) override;

@@ -2035,7 +2035,9 @@ public:
   virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
   virtual void GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
   virtual void GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
-  virtual void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  // The hook of the alignment rule: column 0 centred for hotmail row
+  // selection, then OnGetAlignment; the column grid puts its columns first.
+  virtual void GetCellAlign(int ACol, int ARow, TVAlignment& VAlign, TAlignment& HAlign);
   virtual void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix);
   virtual void QueryCellEditor(int ACol, int ARow, TEditorType& AEditor);
   virtual void GetCellEditor(int ACol, int ARow, TEditorType& AEditor);
@@ -2752,9 +2754,18 @@ public:
   void DrawCheckBox(TCanvas* ACanvas, const TRect& R, bool Checked, bool Enabled, bool Grayed,
                     TCellControlStyle Style);
   TCellGraphicLayout GetCellGraphicLayout(int ARealCol, int ARow);
-  // The alignment a cell's text is drawn with: the defaults, numbers to the
-  // right with AutoNumAlign, the cell's own alignment, then the hook.
-  void CellTextAlignment(int ARealCol, int ARow, TAlignment& HA, TVAlignment& VA);
+  // The alignment a cell's text is drawn, printed and exported with: the
+  // defaults, numbers to the right with AutoNumAlign, the cell's own
+  // alignment, then the GetCellAlign hook.
+  void GetCellAlignment(int ARealCol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  // The size of a cell's text as drawn (real column); WrapToCell wraps it
+  // to the cell's width, ButtonRoom leaves room for an editor button.
+  void GetCellTextSize(int ARealCol, int ARow, bool WrapToCell, bool ButtonRoom, TPoint& Size);
+
+protected:
+  void CalcCellTextSize(int ARealCol, int ADisplCol, int ARow, bool WrapToCell, bool ButtonRoom, TPoint& Size);
+
+public:
   // The selection colour over a coloured cell, blended with SelectionColorMixer.
   TColor MixSelectionColor(TColor Cell) const;
   TCustomCellDrawEvent OnCustomCellDraw;
@@ -2961,7 +2972,8 @@ private:
   void applyThumb(int Bar, const TProportionalThumb& T);
   void scrollHint(bool Horz, int Pos);
   void stretchQuietly();
-  TPoint measureCellText(int ADisplCol, int ARow);
+  TPoint cellTextExtent(int ADisplCol, int ARow, bool WrapToCell);
+  void measureRichText(const std::string& Rtf, const TRect& R, bool WrapToCell, TPoint& Size);
   void constructDefaults();
   void wireSubObjects();
   void chainFormResize();

@@ -56,7 +56,7 @@ void TExtStringGrid::GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBor
   if (OnGetCellPrintBorder) OnGetCellPrintBorder(this, ARow, ACol, APen, Borders);
 }
 
-void TExtStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) {
+void TExtStringGrid::GetCellAlign(int ACol, int ARow, TVAlignment& VAlign, TAlignment& HAlign) {
   if (ACol == 0 && FMouseActions.HotmailRowSelect()) HAlign = taCenter;
   if (OnGetAlignment) OnGetAlignment(this, ARow, ACol, HAlign, VAlign);
 }
