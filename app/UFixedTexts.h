@@ -1,8 +1,8 @@
 #pragma once
-// The few texts the configurator shows that have no index in the language
-// string table (so they cannot be translated yet). They are kept here, and
-// only here, so that a translation or a new table entry has one place to
-// start from.
+// The configurator's own messages, for what it does beyond the 720 texts of
+// the string table. They are entries of that table too, from index 720 on
+// (UFixedTextsDefaults.cpp), so a language file translates them like every
+// other text; the values a message names are put in here.
 
 #include <cstdint>
 #include <string>
@@ -25,6 +25,8 @@ std::string Unknown_Reason_Text();
 
 // A frame table holds more rows than the configuration image can carry.
 std::string Too_Many_Frames_Text(const std::string& File, int Max_Rows, int Row);
+// Update Device without the communication parameters, which the image carries.
+std::string Update_No_ParGen_Text();
 // A PROFIBUS module of Size bytes: Row is the receive row (from 1), 0 for the bitmap module.
 std::string GSD_Module_Size_Text(int Row, int64_t Size);
 

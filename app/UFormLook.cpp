@@ -36,7 +36,7 @@ void Set_Form_Look(TCustomForm* Form, bool SystemMenu) {
 
 TTitlePanel Make_Title_Panel(TCustomForm* Form) {
   TTitlePanel t;
-  t.P_Title = Make_Band(Form, alTop, Title_Height, clWhite);
+  t.P_Title = Make_Band(Form, alTop, Title_Height, Form_Color);
   t.L_SW_Code = Make_Label(Form, t.P_Title, 12, 6, SW_Code);
   t.L_SW_Code->Font()->SetSize(18);
   t.L_SW_Code->Font()->SetStyle({fsBold});
@@ -99,6 +99,12 @@ TShellDialog::TShellDialog(TComponent* AOwner, int ClientWidth, int ClientHeight
   Btn_OK = buttons.Btn_OK;
   Btn_Cancel = buttons.Btn_Cancel;
   Btn_Cancel->SetModalResult(mrCancel);
+}
+
+void TShellDialog::DoShow() {
+  P_Button->SetTabOrder(ControlCount());  // after every field, whenever the fields were made
+  SetActiveControl(nullptr);
+  TForm::DoShow();
 }
 
 void TShellDialog::Prepare_Dialog(bool Relabel) {

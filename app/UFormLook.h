@@ -31,8 +31,8 @@ struct TTitlePanel {
   TLabel* L_SW_Code = nullptr;
   TLabel* L_SW_Desc = nullptr;
 };
-// A white panel across the top: the code in large grey letters, the
-// description in bold under it.
+// A panel across the top in the window's colour: the code in large grey
+// letters, the description in bold under it.
 TTitlePanel Make_Title_Panel(TCustomForm* Form);
 
 struct TButtonPanel {
@@ -68,6 +68,10 @@ public:
   virtual void Set_Lang() = 0;
 
 protected:
+  // Every show starts with the focus on the first field (or the table), never
+  // on a button of the button panel nor where the last showing left it; a
+  // dialog's own show handler may still choose another control.
+  void DoShow() override;
   // The creation work every dialog shares: the code label, the texts, and
   // (unless Relabel is false: the window keeps its start-up texts) a place
   // among the windows a language change reaches.

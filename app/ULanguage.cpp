@@ -64,6 +64,7 @@ const std::string& Lang_Text(int Index) {
 
 void Load_Default_Lang() {
   Lang_Strings.assign(Lang_Defaults.begin(), Lang_Defaults.end());
+  Lang_Strings.insert(Lang_Strings.end(), Own_Text_Defaults.begin(), Own_Text_Defaults.end());
 }
 
 bool Apply_Lang_Line(std::string_view Line) {
@@ -72,9 +73,9 @@ bool Apply_Lang_Line(std::string_view Line) {
   size_t sign = line.find('=');
   if (sign == std::string::npos) return false;
   int index = -1;
-  if (!TryStrToInt(Trim(std::string_view(line).substr(3, sign - 3)), index) || index < 0 || index >= Lang_Count)
+  if (!TryStrToInt(Trim(std::string_view(line).substr(3, sign - 3)), index) || index < 0 || index >= Lang_Table_Size)
     return false;
-  if (Lang_Strings.size() != static_cast<size_t>(Lang_Count)) return false;
+  if (Lang_Strings.size() != static_cast<size_t>(Lang_Table_Size)) return false;
   std::string value;
   if (!Entry_Value(std::string_view(line).substr(sign + 1), value)) return false;
   Lang_Strings[static_cast<size_t>(index)] = value;

@@ -9,16 +9,22 @@
 #include <vector>
 
 inline constexpr int Lang_Count = 720;
+// The configurator's own texts (its messages beyond the 720) follow them,
+// from index Lang_Count on, and are translated by the same language files.
+inline constexpr int Own_Text_Count = 21;
+inline constexpr int Lang_Table_Size = Lang_Count + Own_Text_Count;
 
-// Indexed 0 to Lang_Count - 1 once Load_Default_Lang has run; empty before.
+// Indexed 0 to Lang_Table_Size - 1 once Load_Default_Lang has run; empty before.
 extern std::vector<std::string> Lang_Strings;
 extern const std::array<const char*, Lang_Count> Lang_Defaults;
+extern const std::array<const char*, Own_Text_Count> Own_Text_Defaults;
 
 // Entry Index of the table; an empty text for an index outside it, so that a
 // window created before the table is filled shows nothing rather than crash.
 const std::string& Lang_Text(int Index);
 
-// Empties the table and adds the 720 built-in texts in index order.
+// Empties the table and adds the built-in texts in index order: the 720,
+// then the own texts.
 void Load_Default_Lang();
 
 // Applies one line of a language file ("STR12 = Open Configuration"); true

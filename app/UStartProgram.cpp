@@ -27,7 +27,7 @@ bool Program_Has_Ended(TProgramResult& Result) {
   return true;
 }
 
-TProgramResult Start_Program(const std::string& NomeSW, const std::string& Parameter, bool tipo,
+TProgramResult Start_Program(const std::string& NomeSW, const std::vector<std::string>& Parameter, bool tipo,
                              const std::function<void()>& Between_Polls) {
   TProgramResult r;
   r.Program = NomeSW;

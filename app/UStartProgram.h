@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace platform {
 class Process;
@@ -36,10 +37,9 @@ struct TProgramResult {
 // and the handle let go, once it has ended; false while it runs.
 bool Program_Has_Ended(TProgramResult& Result);
 
-// Starts NomeSW with the command line Parameter (split into arguments by the
-// platform's quoting rules, never through a shell), its window hidden when
-// tipo is true, and polls it every 10 ms for at most 150 seconds. Between
+// Starts NomeSW with the arguments Parameter (each reaching the program as it
+// is, never through a shell), its window hidden when tipo is true, and polls it every 10 ms for at most 150 seconds. Between
 // polls Between_Polls runs (the window layer repaints there and takes no
 // input).
-TProgramResult Start_Program(const std::string& NomeSW, const std::string& Parameter, bool tipo,
+TProgramResult Start_Program(const std::string& NomeSW, const std::vector<std::string>& Parameter, bool tipo,
                              const std::function<void()>& Between_Polls = {});

@@ -117,10 +117,6 @@ void TFBootCAN::Btn_NextClick(TObject*) {
   Show_Page(2);
 }
 
-std::string TFBootCAN::Command_Line() const {
-  return Updater_Command_Line(CB_Com->Text(), CB_CAN_Search->ItemIndex(), Options());
-}
-
 void TFBootCAN::Btn_UpdateClick(TObject*) {
   if (Updater_Running()) return;
   {

@@ -165,7 +165,7 @@ void TFBootTCP::LbButton2Click(TObject*) {
   Device_IP = Host();
 }
 
-std::string TFBootTCP::Update_Arguments() const {
+std::vector<std::string> TFBootTCP::Update_Arguments() const {
   return Network_Update_Arguments({E_IP[0]->Text(), E_IP[1]->Text(), E_IP[2]->Text(), E_IP[3]->Text()}, Options());
 }
 

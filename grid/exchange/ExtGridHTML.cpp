@@ -237,7 +237,7 @@ void TExtStringGrid::writeHTMLFile(const std::string& FileName, bool Show, bool 
   if (FHTMLSettings.XHTML()) WriteFileAtomic(FileName, Unicode ? text : NonAsciiToCharRefs(text));
   else WriteFileAtomic(FileName, Unicode ? EncodeText(text, TTextEncoding::Utf16LE) : NonAsciiToCharRefs(text));
   if (Show || FHTMLSettings.AutoPreview())
-    platform::StartProgram("/usr/bin/xdg-open", "\"" + fs::absolute(FileName).string() + "\"", true);
+    platform::StartProgram("/usr/bin/xdg-open", {fs::absolute(FileName).string()}, true);
 }
 
 void TExtStringGrid::SaveToHTML(const std::string& FileName, bool Show, bool Unicode) {

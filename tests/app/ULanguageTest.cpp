@@ -1,5 +1,7 @@
 #include "app/ULanguage.h"
 
+#include "app/UFixedTexts.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -22,7 +24,7 @@ protected:
 };
 
 TEST_F(ULanguageTest, DefaultsFillAllEntries) {
-  ASSERT_EQ(Lang_Strings.size(), 720u);
+  ASSERT_EQ(Lang_Strings.size(), 720u + Own_Text_Count);
   for (size_t i = 0; i < Lang_Strings.size(); ++i) EXPECT_FALSE(Lang_Strings[i].empty()) << i;
 }
 
@@ -64,7 +66,7 @@ TEST_F(ULanguageTest, DefaultsQuotedExactly) {
 
 TEST_F(ULanguageTest, LangTextOutsideTheTableIsEmpty) {
   EXPECT_EQ(Lang_Text(-1), "");
-  EXPECT_EQ(Lang_Text(720), "");
+  EXPECT_EQ(Lang_Text(Lang_Table_Size), "");
 }
 
 TEST_F(ULanguageTest, LineRules) {
@@ -87,13 +89,33 @@ TEST_F(ULanguageTest, LineRules) {
   }
 }
 
+// The configurator's own messages come from the table: a language file
+// translates them, placing the values where its language wants them; a
+// stray or unknown "%" of a translation stays as it is.
+TEST_F(ULanguageTest, OwnMessagesAreTranslatedWithTheirValuesInPlace) {
+  EXPECT_EQ(Insert_Row_Refused_Text(30), "Error!! Row 30, the last row, holds data: delete a row before inserting one");
+  EXPECT_EQ(Row_After_Table_End_Text(4, "PGN"),
+            "!! The row holds data, but the table ends at row 4, which has no PGN: fill in row 4 or delete it");
+  ASSERT_TRUE(Apply_Lang_Line("STR737 = Fehler!! Zeile %1 (die letzte) ist belegt: 100% voll, %9"));
+  ASSERT_TRUE(Apply_Lang_Line("STR734 = !! Ohne %2 endet die Tabelle in Zeile %1"));
+  ASSERT_TRUE(Apply_Lang_Line("STR738 = %1 ersetzen?"));
+  EXPECT_EQ(Insert_Row_Refused_Text(30), "Fehler!! Zeile 30 (die letzte) ist belegt: 100% voll, %9");
+  EXPECT_EQ(Row_After_Table_End_Text(4, "PGN"), "!! Ohne PGN endet die Tabelle in Zeile 4");
+  EXPECT_EQ(Incomplete_File_Question("J1939_Receive.xml"), "J1939_Receive.xml ersetzen?");
+  Lang_Strings.clear();
+  EXPECT_EQ(Insert_Row_Refused_Text(30), "Error!! Row 30, the last row, holds data: delete a row before inserting one")
+      << "before the table is filled: the built-in text";
+}
+
 TEST_F(ULanguageTest, LinesThatChangeNothing) {
-  const char* lines[] = {"STR720 = x", "STR-1 = x", "STRx = y", "STR5 =", "STR5 = /#/ note", "str3 = x",
+  const char* lines[] = {"STR741 = x", "STR-1 = x", "STRx = y", "STR5 =", "STR5 = /#/ note", "str3 = x",
                          "STR5 Hello",  "# STR5 = x", "",         "STR = x", "STR99999999999 = x"};
   for (const char* line : lines) {
     Load_Default_Lang();
     EXPECT_FALSE(Apply_Lang_Line(line)) << line;
-    EXPECT_EQ(Lang_Strings, std::vector<std::string>(Lang_Defaults.begin(), Lang_Defaults.end())) << line;
+    std::vector<std::string> defaults(Lang_Defaults.begin(), Lang_Defaults.end());
+    defaults.insert(defaults.end(), Own_Text_Defaults.begin(), Own_Text_Defaults.end());
+    EXPECT_EQ(Lang_Strings, defaults) << line;
   }
 }
 
@@ -184,11 +206,13 @@ TEST_F(ULanguageTest, ShippedEnglishFileHoldsEveryBuiltInText) {
   std::string error;
   ASSERT_TRUE(Read_Lang_File(file, &error)) << error;
   for (int i = 0; i < Lang_Count; ++i) EXPECT_EQ(Lang_Text(i), Lang_Defaults[i]) << "STR" << i;
+  for (int i = 0; i < Own_Text_Count; ++i)
+    EXPECT_EQ(Lang_Text(Lang_Count + i), Own_Text_Defaults[size_t(i)]) << "STR" << Lang_Count + i;
   std::ifstream in(file, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   size_t entries = 0;
   for (size_t at = 0; (at = bytes.find("\nSTR", at)) != std::string::npos; ++at) ++entries;
-  EXPECT_EQ(entries, static_cast<size_t>(Lang_Count));  // no text twice
+  EXPECT_EQ(entries, static_cast<size_t>(Lang_Table_Size));  // no text twice
 }
 
 TEST_F(ULanguageTest, LanguageNameCannotLeaveTheFolder) {

@@ -30,7 +30,7 @@ TEST_F(UStartUpTest, FirstStartInAnEmptyFolder) {
   EXPECT_EQ(Window_Title, "Quelix - Configurator CF21070 - J1939 / PROFIBUS Slave ");
   EXPECT_EQ(SW_Code, "CF21070");
   EXPECT_EQ(SW_Description, "J1939 / PROFIBUS Slave - Converter");
-  EXPECT_EQ(Lang_Strings.size(), 720u);
+  EXPECT_EQ(Lang_Strings.size(), static_cast<size_t>(Lang_Table_Size));
   EXPECT_EQ(Project_Label_Texts(), std::make_pair(std::string("None Configuration Opened "),
                                                   std::string("Use Step1 to open or create new configuration")));
   EXPECT_EQ(Check_Project_Open(), 22);
