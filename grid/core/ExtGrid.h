@@ -1181,7 +1181,7 @@ public:
   virtual void QSort();
   virtual void QSortIndexed();
   virtual void QSortGroup();
-  virtual void QSortGroupIndexed() {}
+  virtual void QSortGroupIndexed();
   virtual void QUnSort();
   virtual void CalcFooter(int AFooterCol);
   virtual void CalcFooterColumn(int ARealCol) { (void)ARealCol; }
@@ -1210,6 +1210,17 @@ public:
   int SortedRowIndex(int ARow) const;
   int UnSortedRowIndex(int ARow) const;
   std::string UnSortedCells(int ARealCol, int ARow) const;
+  void SetUnSortedCells(int ARealCol, int ARow, const std::string& Value);
+  std::string GetUnSortedCell(int ARealCol, int ARow) const { return UnSortedCells(ARealCol, ARow); }
+  void SetUnSortedCell(int ARealCol, int ARow, const std::string& Value) { SetUnSortedCells(ARealCol, ARow, Value); }
+  // Two rows compared in one column: -1, 0 or 1 in ascending order; the
+  // direction only decides where blanks go.
+  int CompareCells(int ARealCol, int ARow1, int ARow2, TSortDirection Direction);
+  // One step of a sort by hand: swaps the rows when they compare in the
+  // direction of the last sort (SortDir); a tie is decided by the next column.
+  bool SortLine(int ARealCol, int ARow1, int ARow2);
+  // The direction of the last sort: 1 ascending, -1 descending, 0 before any.
+  int SortDir() const { return FSortDir; }
   // Moves rows From.. into Order (entry p: the row that goes to From + p),
   // with their heights and every per-row list.
   void ApplyRowOrder(int From, const std::vector<int>& Order);
@@ -1220,6 +1231,8 @@ public:
   void RemoveAllFilters();
   void NarrowDown(const std::string& ACondition, int AColumn = -1);
   bool FilterActive() const { return FFilterActive; }
+  // Hides the row when it fails the conditions.
+  void FilterRow(int ARow);
   void SetFilterActive(bool Value);
   bool IsNode(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctNode; }
   bool IsSummary(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctSummary; }
@@ -1241,6 +1254,17 @@ public:
   // Every normal row whose text in the displayed column ADisplCol equals an
   // earlier row's (exactly with DoCase, else ignoring case), in one pass.
   void RemoveDuplicates(int ADisplCol, bool DoCase);
+  void AddColumn();
+  // The rows or columns picked by the selection (or by the disjunct
+  // selection flags), and the ones it leaves out.
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+  // Column ColIndex1 takes ColIndex2's text behind Separator; ColIndex2 goes.
+  void MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator);
   int GroupColumn() const { return FGroupColumn; }
   bool CheckStateForData(int ARealCol, int ARow);
 
@@ -1255,6 +1279,13 @@ protected:
   std::vector<TSortKeyColumn> IndexSortKeys() const;
   void SortRows(const std::vector<TSortKeyColumn>& Keys, int FromRow, int ToRow);
   void sortNormalRows(const std::vector<TSortKeyColumn>& Keys, bool Indexed);
+  // Moves rows From.. into Order as the sort settings say: only column
+  // SortCol's cells with SingleColumn; column 0 stays with NormalCellsOnly.
+  void applySortOrder(int From, const std::vector<int>& Order, int SortCol);
+  // The position of the row that was ARow when the cross-reference was made.
+  int unSortedPosition(int ARow) const;
+  void setSortDir(const std::vector<TSortKeyColumn>& Keys);
+  int FSortDir = 0;
   std::string FilterText(const TFilterData& Data, int ARow);
   bool CalcCellNumber(int ARealCol, int ARow, double& Value);
   void CalcRange(int& FromRow, int& ToRow) const;
@@ -1325,9 +1356,9 @@ public:
   void GroupDistinct(int ARealCol);
   void GroupStdDev(int ARealCol);
   double GroupCustomCalcValue(int ARealCol, int FromRow, int ToRow);
-  // Sorts the rows inside every group by the sort settings, the groups
-  // keeping their places.
-  void GroupSort(int ARealCol);
+  // Sorts the children of every expanded node of the deepest level, by the
+  // sort column or (Indexed) by the sort index list; the nodes keep their places.
+  void GroupSort(bool Indexed);
   // Milliseconds the last header-click sort took.
   int SortTime() const { return FSortTime; }
   std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnGroupCalc;
@@ -1340,6 +1371,7 @@ public:
   // of column n; a field that is no number disappears.
   std::string ExpandFooterTemplate(const std::string& Template);
   std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)> OnFooterCalc;
+  TNotifyEvent OnCreatedFloatingFooter;
 
 protected:
   virtual void CalcFooterRow(int ACol);
@@ -1563,6 +1595,10 @@ public:
   void MoveRows(int FromIndex, int ToIndex, int Count);
   void SwapColumns(int ARealCol1, int ARealCol2);
   void SwapRows(int ARow1, int ARow2);
+  // Exchanges the stored texts and cell objects of two cells, nothing else.
+  void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+  // The cursor and the selection anchor go to the cell, scrolled into view.
+  void MoveToCell(int ACol, int ARow);
   // The current arrangement becomes the initial order.
   void SetColumnOrder();
   // Shows hidden columns and puts every column back at its initial place.
@@ -1982,6 +2018,12 @@ public:
   TComboEvent OnComboDropDown;
   TCheckBoxClickEvent OnCheckBoxClick;
   TEllipsClickEvent OnEllipsClick;
+  // The position of a cell's own scroll bar changed.
+  std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>
+      OnScrollCell;
+  // A drag or move began and ended that takes the focus away from the grid for a while.
+  TNotifyEvent OnStartBlockFocus;
+  TNotifyEvent OnEndBlockFocus;
   // editing
   TCellValidateEvent OnCellValidate;
   TEditCellDoneEvent OnEditCellDone;
@@ -2059,6 +2101,10 @@ public:
   virtual void DoComboCloseUp(int ARow, int ACol);
   virtual void DoComboDropDown(int ARow, int ACol);
   virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+  // The cell's scroll bar stands at ScrollPosition within ScrollMin..ScrollMax.
+  virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+  virtual void DoStartBlockFocus();
+  virtual void DoEndBlockFocus();
   virtual void DoEllipsClick(int ACol, int ARow, std::string& S);
   // The two column-size notifications: user sizing and automatic sizing.
   virtual void UpdateColSize(int ACol, int& NewWidth);

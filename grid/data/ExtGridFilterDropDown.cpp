@@ -153,13 +153,18 @@ void TExtStringGrid::FilterSelect(int ACol, int ItemIndex) {
   FFilterCol = -1;
 }
 
-// The checked values of the check list: alternatives of one column, joined
-// to the other columns' conditions as a whole.
+// The checked values of the check list: alternatives of one column. As the
+// conditions join left to right, the alternatives come first and the other
+// columns' conditions follow with AND, so "column 1 in (a, b) and column 3 =
+// x" holds as long as the other columns each hold one condition.
 void TExtStringGrid::FilterCheckSelect(int ACol, int ItemIndex) {
   (void)ItemIndex;
   if (ACol < 0 || ACol >= AllColCount() || !FDropCheckList || !GetColumnFilterValues(ACol)) return;
   SetFilterActive(false);
   FFilter.RemoveColumnFilter(ACol);
+  TFilter others(nullptr);
+  others.Assign(&FFilter);
+  FFilter.Clear();
   bool first = true;
   const int n = std::min(FFilterValues.Count(), FDropCheckList->Items()->Count());
   for (int i = 0; i < n; ++i) {
@@ -173,8 +178,13 @@ void TExtStringGrid::FilterCheckSelect(int ACol, int ItemIndex) {
     d->SetColumn(ACol);
     d->SetCondition(condition);
     d->SetCaseSensitive(false);
-    d->SetOperation(first && FFilter.Count() == 1 ? foNONE : first ? foAND : foOR);
+    d->SetOperation(first ? foNONE : foOR);
     first = false;
+  }
+  for (int i = 0; i < others.Count(); ++i) {
+    TFilterData* d = FFilter.Add();
+    d->Assign(others.Items(i));
+    if (i == 0 && FFilter.Count() > 1) d->SetOperation(foAND);
   }
   SetFilterActive(true);
   FDropCheckList->Invalidate();
