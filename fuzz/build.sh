@@ -44,7 +44,7 @@ for f in "$root"/toolkit/rtl/*.cpp; do
   [ "$(basename "$f")" = Registry.cpp ] || rtl_sources+=("$f")
 done
 outputs_sources=("$root"/outputs/{USectionFiles,Usavebincc,UProfibus_GSD,UModuleChecks}.cpp
-  "$root"/app/{UComon,UFixedTexts,ULanguage,ULanguageDefaults}.cpp "${rtl_sources[@]}"
+  "$root"/base/{UComon,UFixedTexts,ULanguage,ULanguageDefaults}.cpp "${rtl_sources[@]}"
   "$root"/platform/xml/*.cpp "$root"/platform/kernel/{AtomicFile,TextCodec,Clock,Events}.cpp)
 clang++ "${fuzz[@]}" "$root/fuzz/section_outputs_fuzz.cpp" "${outputs_sources[@]}" -lpugixml -o "$out/section_outputs_fuzz"
 echo "built $out/section_outputs_fuzz"

@@ -1,7 +1,7 @@
 #include "outputs/UUpdateDevice.h"
 
-#include "app/ULanguage.h"
-#include "app/UStartUp.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "outputs/UProfibus_GSD.h"
 #include "outputs/Usavebincc.h"
 

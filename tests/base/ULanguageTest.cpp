@@ -1,4 +1,4 @@
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/UComon.h"
-#include "tests/app/TempFolder.h"
+#include "base/UComon.h"
+#include "tests/base/TempFolder.h"
 
 class ULanguageTest : public testing::Test {
 protected:

@@ -1,4 +1,4 @@
-#include "app/UFixedTexts.h"
+#include "base/UFixedTexts.h"
 
 #include "toolkit/rtl/SysUtils.h"
 
