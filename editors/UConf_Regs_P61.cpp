@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "editors/URegs_Status_Map.h"
 #include "editors/UTableEditor.h"
 #include "outputs/USectionFiles.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "grid/core/ExtCGrid.h"
 #include "toolkit/forms/std/ComboBox.h"
 #include "toolkit/forms/std/Splitter.h"

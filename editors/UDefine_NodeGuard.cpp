@@ -1,8 +1,8 @@
 #include "editors/UDefine_NodeGuard.h"
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
-#include "app/UFixedTexts.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "editors/UTableCheck.h"
 #include "toolkit/forms/Dialogs.h"
 #include "toolkit/rtl/FileUtils.h"

@@ -1,7 +1,7 @@
 #include "editors/UModbus_P61_Requests.h"
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "editors/UConf_Regs_P61.h"
 #include "editors/URegs_Status_Map.h"
 #include "toolkit/forms/Dialogs.h"

@@ -4,7 +4,7 @@
 // data (its TTableLayout) and its row rules (a TTableRules); the frame loads the section file
 // on every show, validates on OK and rewrites the file.
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "editors/UTableCheck.h"
 #include "editors/UTableData.h"
 #include "editors/UTableFile.h"

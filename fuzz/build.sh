@@ -52,7 +52,7 @@ for f in "$root"/toolkit/rtl/*.cpp; do
   [ "$(basename "$f")" = Registry.cpp ] || rtl_sources+=("$f")
 done
 outputs_sources=("$root"/outputs/{USectionFiles,Usavebincc,UProfibus_GSD,UModuleChecks}.cpp
-  "$root"/app/{UComon,UFixedTexts,ULanguage,ULanguageDefaults}.cpp "${rtl_sources[@]}"
+  "$root"/base/{UComon,UFixedTexts,UFixedTextsDefaults,ULanguage,ULanguageDefaults}.cpp "${rtl_sources[@]}"
   "$root"/platform/xml/*.cpp "$root"/platform/kernel/{AtomicFile,GuardedRead,TextCodec,Clock,Events}.cpp)
 build section_outputs_fuzz "${outputs_sources[@]}" -lpugixml
 

@@ -1,6 +1,6 @@
 #include "outputs/UBootCAN.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "platform/serial/SerialPorts.h"
 #include "toolkit/rtl/SysUtils.h"
 

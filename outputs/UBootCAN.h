@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UStartProgram.h"
+#include "base/UStartProgram.h"
 
 inline constexpr int Msg_No_Com_Port = 188;
 // The bit-rate list: entry 0 asks the updater to search, 1 to 11 are rates.

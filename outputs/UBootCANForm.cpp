@@ -1,8 +1,8 @@
 #include "outputs/UBootCANForm.h"
 
-#include "app/UComon.h"
-#include "app/UFixedTexts.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "toolkit/forms/Dialogs.h"
 #include "toolkit/forms/WindowManager.h"
 

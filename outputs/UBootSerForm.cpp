@@ -1,6 +1,6 @@
 #include "outputs/UBootSerForm.h"
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 #include "outputs/UBootTCP.h"
 #include "toolkit/forms/Dialogs.h"
 

@@ -1,7 +1,7 @@
 #include "outputs/UBootTCPForm.h"
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "outputs/UBootTCP.h"
 #include "platform/kernel/Clock.h"
 #include "platform/net/Ping.h"

@@ -1,8 +1,8 @@
 #include "outputs/UUpdateDevice.h"
 
-#include "app/UFixedTexts.h"
-#include "app/ULanguage.h"
-#include "app/UStartUp.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "outputs/UProfibus_GSD.h"
 #include "outputs/Usavebincc.h"
 

@@ -850,6 +850,7 @@ public:
   TGridGridDropDown* GridDropDown();
   TGridColorDropDown* ColorPickerDropDown();
   TGridImageDropDown* ImagePickerDropDown();
+  // Made in grid/dropdown/GridExtGridDropDown.cpp, above the grid.
   TGridExtGridDropDown* ExtGridDropDown();
   // The drop-down editors made so far.
   std::vector<TExtCustomDropDown*> DropDownEditors() const;
@@ -873,6 +874,11 @@ private:
   // The drop-down editor of a kind (made when Create) and the value it gives its cell.
   TExtCustomDropDown* dropDownEditorOf(TEditorType Kind, bool Create = false);
   void showDropDownValue(TExtCustomDropDown* Editor, const TSpecialEditorFrame& F);
+  // The grid drop-down editor sits above the grid's editing
+  // (grid/dropdown/GridExtGridDropDown.cpp): the editing reaches it only here.
+  TExtCustomDropDown* extGridDropDownEditor() const;
+  void prepareExtGridDropDown();
+  void showExtGridDropDownValue(const std::string& Text);
   // The image picker's value: it goes into the cell's image, not its text.
   void showImagePicker(const TSpecialEditorFrame& F);
   void storeImageIndex(int ARealCol, int ARow, int Index);

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
 #include "app/USettings.h"
-#include "tests/app/TempFolder.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
+#include "tests/base/TempFolder.h"
 
 namespace fs = std::filesystem;
 

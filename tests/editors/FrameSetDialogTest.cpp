@@ -4,7 +4,7 @@
 // the node guarding editor with its rules.
 #include <gtest/gtest.h>
 
-#include "app/UFixedTexts.h"
+#include "base/UFixedTexts.h"
 #include "editors/UDefine_Client_SDO.h"
 #include "editors/UDefine_NodeGuard.h"
 #include "tests/editors/CANopenFixture.h"

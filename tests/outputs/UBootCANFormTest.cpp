@@ -6,10 +6,10 @@
 
 #include <filesystem>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "platform/serial/SerialPorts.h"
-#include "tests/app/TempFolder.h"
+#include "tests/base/TempFolder.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/TextMetrics.h"
 #include "toolkit/testing/TestDriver.h"

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "platform/process/RecordingLauncher.h"
 #include "platform/serial/SerialPorts.h"
-#include "tests/app/TempFolder.h"
+#include "tests/base/TempFolder.h"
 
 class UBootCANTest : public testing::Test {
 protected:

@@ -6,14 +6,14 @@
 
 #include <deque>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "outputs/UBootSerForm.h"
 #include "outputs/UBootTCP.h"
 #include "outputs/UBootTCPForm.h"
 #include "platform/net/Ping.h"
 #include "platform/serial/SerialPorts.h"
-#include "tests/app/TempFolder.h"
+#include "tests/base/TempFolder.h"
 #include "toolkit/testing/TestDriver.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 #include "outputs/Usavebincc.h"
 #include "tests/outputs/SectionFixtures.h"
 

@@ -1,6 +1,6 @@
-#include "app/UFixedTexts.h"
+#include "base/UFixedTexts.h"
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 #include "toolkit/rtl/SysUtils.h"
 
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "app/UGlyphs.h"
+#include "base/UGlyphs.h"
 
 #include <vector>
 

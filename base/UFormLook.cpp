@@ -1,7 +1,6 @@
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 
-#include "app/UComon.h"
-#include "app/UTessimatoreFirmWare.h"
+#include "base/UComon.h"
 
 namespace {
 
@@ -9,6 +8,9 @@ constexpr int Title_Height = 66;
 constexpr int Button_Panel_Height = 44;
 constexpr int Dialog_Button_Width = 100;
 constexpr int Dialog_Button_Height = 30;
+
+// Set by the main window while it lives.
+TLanguageWindowRegistry Language_Window_Registry;
 
 }  // namespace
 
@@ -110,5 +112,7 @@ void TShellDialog::DoShow() {
 void TShellDialog::Prepare_Dialog(bool Relabel) {
   L_SW_Code->SetCaption(SW_Code);
   Set_Lang();
-  if (Relabel && FTessimatoreFirmWare) FTessimatoreFirmWare->Add_Language_Window([this] { Set_Lang(); });
+  if (Relabel && Language_Window_Registry) Language_Window_Registry([this] { Set_Lang(); });
 }
+
+void Set_Language_Window_Registry(TLanguageWindowRegistry Registry) { Language_Window_Registry = std::move(Registry); }

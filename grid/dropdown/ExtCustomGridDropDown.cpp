@@ -1,6 +1,6 @@
 // The grid drop-down: construction, value, looks and the popup grid.
 
-#include "controls/ExtCustomGridDropDown.h"
+#include "grid/dropdown/ExtCustomGridDropDown.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/LbButton.h"
+#include "base/LbButton.h"
 #include "toolkit/forms/Forms.h"
 
 namespace {

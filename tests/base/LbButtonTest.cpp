@@ -1,8 +1,8 @@
-#include "app/LbButton.h"
+#include "base/LbButton.h"
 
 #include <algorithm>
 
-#include "app/LbButtons.h"
+#include "base/LbButtons.h"
 #include "toolkit/forms/std/Edit.h"
 #include "toolkit/forms/WindowManager.h"
 #include "toolkit/forms/std/Menus.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "controls/DropDownCompletion.h"
-#include "controls/ExtCustomGridDropDown.h"
+#include "grid/dropdown/ExtCustomGridDropDown.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/rtl/SysUtils.h"
 

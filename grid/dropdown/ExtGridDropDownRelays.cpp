@@ -1,8 +1,8 @@
 // The popup grid's events passed on to the drop-down's OnGrid... events: one
 // table row per event, hooked at every drop-down.
 
-#include "controls/ExtCustomGridDropDown.h"
 #include "controls/ExtDropDownForm.h"
+#include "grid/dropdown/ExtCustomGridDropDown.h"
 #include "toolkit/rtl/ScopeGuard.h"
 
 namespace {

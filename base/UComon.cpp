@@ -1,4 +1,4 @@
-#include "app/UComon.h"
+#include "base/UComon.h"
 
 #include <filesystem>
 #include <system_error>
@@ -83,6 +83,8 @@ void Init_Working_Folders(const std::string& ExeFolder) {
   Projects_Folder = Make_Folder(Projects_Folder_Name);
   Language_Folder = Make_Folder(Language_Folder_Name);
 }
+
+int Check_Project_Open() { return Project_Folder.empty() ? Msg_Project_Not_Valid : 0; }
 
 void Reset_Comon() {
   for (std::string* s : {&Project_Name, &Project_Folder, &Projects_Folder, &Exe_Folder, &Master_Folder,

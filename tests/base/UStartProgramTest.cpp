@@ -1,4 +1,4 @@
-#include "app/UStartProgram.h"
+#include "base/UStartProgram.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "toolkit/rtl/SysUtils.h"
 #include "toolkit/rtl/Encoding.h"
 #include "toolkit/rtl/Exceptions.h"

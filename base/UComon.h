@@ -86,5 +86,10 @@ void Set_Files();
 // created is not reported: the steps that need it fail later in their own way.
 void Init_Working_Folders(const std::string& ExeFolder);
 
+// The string shown when a step that needs a project runs with none open.
+inline constexpr int Msg_Project_Not_Valid = 22;
+// 0 when a step that needs a project may run, else Msg_Project_Not_Valid.
+int Check_Project_Open();
+
 // Back to the state before start-up (every text empty, flags off); for tests.
 void Reset_Comon();

@@ -1,7 +1,7 @@
 // The grid drop-down without items: the caller fills the popup grid itself
 // and the item index counts its data rows, below the fixed header row.
 
-#include "controls/ExtCustomGridDropDown.h"
+#include "grid/dropdown/ExtCustomGridDropDown.h"
 
 #include "tests/controls/DropDownFixture.h"
 

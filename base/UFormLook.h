@@ -4,10 +4,11 @@
 // with the software code and the window's description, the button panel at
 // the bottom, and the program's buttons with their colours.
 
+#include <functional>
 #include <string>
 
-#include "app/LbButton.h"
-#include "app/UGlyphs.h"
+#include "base/LbButton.h"
+#include "base/UGlyphs.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/std/Containers.h"
 #include "toolkit/forms/std/Label.h"
@@ -49,6 +50,12 @@ TLbButton* Make_Button(TCustomForm* Owner, TWinControl* Parent, int Left, int To
                        TAppGlyph Glyph);
 
 TLabel* Make_Label(TCustomForm* Owner, TWinControl* Parent, int Left, int Top, const std::string& Caption = "");
+
+// Where a dialog puts its Set_Lang so that a language change reaches it. The
+// main window sets it while it lives; with none set, dialogs keep the texts
+// they were made with.
+using TLanguageWindowRegistry = std::function<void(std::function<void()> Set_Lang)>;
+void Set_Language_Window_Registry(TLanguageWindowRegistry Registry);
 
 // A dialog of the program: its look, the title panel and the button panel
 // with OK and Cancel, its texts from the string table.

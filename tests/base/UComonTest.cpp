@@ -1,10 +1,10 @@
-#include "app/UComon.h"
+#include "base/UComon.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "tests/app/TempFolder.h"
+#include "tests/base/TempFolder.h"
 
 namespace fs = std::filesystem;
 

@@ -1,8 +1,8 @@
 // TLbButton: construction, properties and input. Painting lives in
 // LbButtonPaint.cpp.
-#include "app/LbButton.h"
+#include "base/LbButton.h"
 
-#include "app/LbButtons.h"
+#include "base/LbButtons.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/rtl/SysUtils.h"

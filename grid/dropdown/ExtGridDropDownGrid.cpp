@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "controls/DropDownColumnSizing.h"
-#include "controls/ExtCustomGridDropDown.h"
 #include "controls/ExtDropDownForm.h"
+#include "grid/dropdown/ExtCustomGridDropDown.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/graphics/ImgList.h"
 

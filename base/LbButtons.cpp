@@ -1,4 +1,4 @@
-#include "app/LbButtons.h"
+#include "base/LbButtons.h"
 
 TLbButtonThread::TLbButtonThread(std::function<void()> Notify) : FNotify(std::move(Notify)) {
   FTimer = std::make_unique<TTimer>(nullptr);

@@ -1,6 +1,6 @@
 // The grid drop-down: its popup grid, selection, lookup, completion and relays.
 
-#include "controls/ExtCustomGridDropDown.h"
+#include "grid/dropdown/ExtCustomGridDropDown.h"
 
 #include "tests/controls/DropDownFixture.h"
 #include "tests/controls/ShotProbes.h"

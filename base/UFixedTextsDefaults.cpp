@@ -1,7 +1,7 @@
 // The built-in English texts of the configurator's own messages, from index
 // Lang_Count on. %1, %2 ... stand for the values the message names.
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 
 const std::array<const char*, Own_Text_Count> Own_Text_Defaults = {{
     /* 720 */ "The program %1 could not be started: %2",

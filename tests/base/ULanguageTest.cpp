@@ -1,6 +1,6 @@
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 
-#include "app/UFixedTexts.h"
+#include "base/UFixedTexts.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/UComon.h"
-#include "tests/app/TempFolder.h"
+#include "base/UComon.h"
+#include "tests/base/TempFolder.h"
 
 class ULanguageTest : public testing::Test {
 protected:

@@ -1,10 +1,10 @@
-#include "app/ULanguagePages.h"
+#include "base/ULanguagePages.h"
 
 #include <gtest/gtest.h>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
-#include "tests/app/TempFolder.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
+#include "tests/base/TempFolder.h"
 
 class ULanguagePagesTest : public testing::Test {
 protected:

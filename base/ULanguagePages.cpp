@@ -1,9 +1,9 @@
-#include "app/ULanguagePages.h"
+#include "base/ULanguagePages.h"
 
 #include <algorithm>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "toolkit/rtl/SysUtils.h"
 
 TLangPage Lang_Page(const std::vector<std::string>& SL_Languages, int Page) {

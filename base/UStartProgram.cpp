@@ -1,6 +1,6 @@
-#include "app/UStartProgram.h"
+#include "base/UStartProgram.h"
 
-#include "app/UFixedTexts.h"
+#include "base/UFixedTexts.h"
 
 #include "platform/kernel/Clock.h"
 #include "platform/process/Process.h"

@@ -1,7 +1,7 @@
 // The built-in English texts of the string table, in index order. A text
 // that begins or ends with a blank is joined with other text when shown.
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 
 const std::array<const char*, Lang_Count> Lang_Defaults = {{
     /*   0 */ "Begin",
