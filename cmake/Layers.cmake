@@ -93,6 +93,9 @@ function(quelix_batches out target)
       if(in_batch EQUAL QUELIX_UNITY_BATCH OR count EQUAL 0)
         set(unit ${CMAKE_BINARY_DIR}/unity/${target}/${stem}_${batch}.cpp)
         file(CONFIGURE OUTPUT ${unit} CONTENT "${content}" @ONLY)
+        # No file of a batch is the main file, so GCC would report its types with members from
+        # an anonymous namespace as if a header declared them.
+        set_source_files_properties(${unit} PROPERTIES COMPILE_OPTIONS -Wno-subobject-linkage)
         list(APPEND result ${unit})
         math(EXPR batch "${batch} + 1")
         set(content "")
