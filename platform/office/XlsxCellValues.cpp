@@ -391,7 +391,7 @@ void XlsxWorkbook::SetTexts(int Sheet, CellRef TopLeft, const std::vector<std::v
       WriteText(cell, Texts[r][c]);
       const std::string& text = Texts[r][c];
       SheetValue value;
-      if (IsLosslessNumber(text)) value = {SheetValue::Number, "", ParseNumber(text.c_str(), "")};
+      if (IsLosslessNumber(text)) value = {SheetValue::Number, "", ParseNumber(text.c_str(), [] { return std::string(); })};
       else if (!text.empty()) value = {SheetValue::Text, text};
       written.push_back({row, col, std::move(value)});
     }
