@@ -35,7 +35,9 @@ set(QUELIX_UNITY_ALONE
   # and grid/foundation/ExtObj.h, and DTPShiftFocusMessage of
   # grid/foundation/ExtGridStartup.h and controls/ExtDateTimePicker.h
   ^editors/ ^tests/editors/ ^controls/ExtDropDownPanels.cpp ^tests/controls/ExtDropDownTest.cpp
-  ^tests/grid/editing/FocusWindowTest.cpp)
+  ^tests/grid/editing/FocusWindowTest.cpp
+  # the toolkit's progress-bar orientation and the print borders share value names
+  ^grid/core/CellScrollBar.cpp)
 
 # quelix_batches(out target source...)
 function(quelix_batches out target)

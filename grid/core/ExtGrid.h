@@ -2024,9 +2024,6 @@ public:
   TComboEvent OnComboDropDown;
   TCheckBoxClickEvent OnCheckBoxClick;
   TEllipsClickEvent OnEllipsClick;
-  // The position of a cell's own scroll bar changed.
-  std::function<void(TObject* Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)>
-      OnScrollCell;
   // A drag or move began and ended that takes the focus away from the grid for a while.
   TNotifyEvent OnStartBlockFocus;
   TNotifyEvent OnEndBlockFocus;
@@ -2107,8 +2104,6 @@ public:
   virtual void DoComboCloseUp(int ARow, int ACol);
   virtual void DoComboDropDown(int ARow, int ACol);
   virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
-  // The cell's scroll bar stands at ScrollPosition within ScrollMin..ScrollMax.
-  virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
   virtual void DoStartBlockFocus();
   virtual void DoEndBlockFocus();
   virtual void DoEllipsClick(int ACol, int ARow, std::string& S);

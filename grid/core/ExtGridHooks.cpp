@@ -181,10 +181,6 @@ void TExtStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State) {
   if (OnCheckBoxClick) OnCheckBoxClick(this, ACol, ARow, State);
 }
 
-void TExtStringGrid::DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax) {
-  if (OnScrollCell) OnScrollCell(this, ACol, ARow, ScrollPosition, ScrollMin, ScrollMax);
-}
-
 void TExtStringGrid::DoStartBlockFocus() {
   if (OnStartBlockFocus) OnStartBlockFocus(this);
 }
