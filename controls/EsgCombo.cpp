@@ -44,11 +44,16 @@ void TEsgCustomCombo::SetFlat(bool v) {
   FFlat = v;
   SetCtl3D(!v);
   if (FFlatParentColor && FFlat) {
-    if (Parent()) SetColor(Parent()->Color());
-  } else if (FOldColor != 0) {
-    SetColor(FOldColor);
+    if (Parent()) TCustomComboBox::SetColor(Parent()->Color());  // the parent paints its background in its colour
+  } else {
+    TCustomComboBox::SetColor(FLoadedColor);
   }
   Invalidate();
+}
+
+void TEsgCustomCombo::SetColor(TColor v) {
+  if (ComponentState().Contains(csLoading)) FLoadedColor = v;
+  TCustomComboBox::SetColor(v);
 }
 
 void TEsgCustomCombo::SetEtched(bool v) {
@@ -65,7 +70,8 @@ void TEsgCustomCombo::SetDropWidth(int v) {
 void TEsgCustomCombo::Loaded() {
   TCustomComboBox::Loaded();
   if (FDropWidth > 0) SetDroppedWidth(FDropWidth);
-  FOldColor = Color();
+  FOldColor = FLoadedColor;
+  if (!FFlatParentColor || FFlat) TCustomComboBox::SetColor(FLoadedColor);
   FLabel.ControlEnabledChanged(Enabled());
   placeLabel();
   Init();
@@ -170,7 +176,7 @@ void TEsgCustomCombo::CMEnabledChanged(TMessage& Message) {
   if (FFlat && !ComponentState().Contains(csLoading)) {
     if (Enabled()) {
       SetParentColor(FOldParentColor);
-      SetColor(FOldColor);
+      TCustomComboBox::SetColor(FOldColor);
     } else {
       FOldParentColor = ParentColor();
       FOldColor = Color();

@@ -86,6 +86,10 @@ public:
   void SetEnabled(bool v) override;
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   void Loaded() override;
+  // While loading, the colour written is also remembered as the loaded
+  // colour, which Loaded and Flat come back to.
+  void SetColor(TColor v);
+  TColor LoadedColor() const { return FLoadedColor; }
   // The colour restored when the focus leaves: the colour now.
   void Init() { FNormalColor = Color(); }
   // Selects the first item equal to AString; no change when there is none.
@@ -122,6 +126,7 @@ private:
   bool FFlat = false;
   bool FEtched = false;
   TColor FOldColor = 0;
+  TColor FLoadedColor = clWindow;
   bool FOldParentColor = false;
   int FButtonWidth;
   bool FFocusBorder = false;

@@ -164,15 +164,30 @@ void TExtCustomDropDown::EditChar(char Key) {
   }
 }
 
+// Asked for every special key. Escape undoes (selects the value, which is no
+// longer modified) and, handled by default, goes on to the parent, as does
+// Return when the parent holds the focus. Only an Escape that was not used
+// for undo, while the popup is open, stays here to close the popup.
 void TExtCustomDropDown::CMWantSpecialKey(TCMWantSpecialKey& Message) {
   TCustomForm* form = GetParentForm(this);
   if (form == nullptr) return;
-  if (!form->KeyPreview() && Message.CharCode == VK_ESCAPE && FCanUndo && !FDroppedDown) {
+  const bool toParent = FDefaultHandling && Parent() != nullptr;
+  if (!form->KeyPreview() && Message.CharCode == VK_ESCAPE && FCanUndo) {
     FValue.SelectAll();
     FValue.SetModified(false);
+    Message.CharCode = 0;
+    if (toParent) {
+      postKey(WM_KEYDOWN, VK_ESCAPE);
+      postKey(WM_KEYUP, VK_ESCAPE);
+    }
+  }
+  if (!form->KeyPreview() && Message.CharCode == VK_RETURN && toParent && Parent()->HandleAllocated() &&
+      GetFocus() == Parent()->Handle()) {
+    postKey(WM_KEYDOWN, VK_RETURN);
+    postKey(WM_KEYUP, VK_RETURN);
   }
   TCustomMaskEdit::CMWantSpecialKey(Message);
-  if (FDroppedDown && (Message.CharCode == VK_ESCAPE || Message.CharCode == VK_RETURN)) Message.Result = 1;
+  if (FDroppedDown && Message.CharCode == VK_ESCAPE) Message.Result = 1;
 }
 
 // ---- mouse

@@ -1,13 +1,27 @@
 // The print settings in a section of an INI file. Flags are "Y"/"N",
-// enumerations their ordinal, fonts four keys each; the file is replaced whole
-// by a complete new one, written as UTF-8 (a file read as Windows-1252 comes
-// back as UTF-8).
+// enumerations their ordinal, fonts four keys each; saving replaces the file
+// whole by a complete new one, written as UTF-8 (a file read as Windows-1252
+// comes back as UTF-8). Loading leaves an existing file exactly as it is.
 
 #include "grid/core/ExtGrid.h"
 #include "grid/foundation/ExtUtil.h"
+#include "toolkit/rtl/FileUtils.h"
 #include "toolkit/rtl/IniFiles.h"
 
+#include <filesystem>
+
 namespace {
+
+bool PathIsMissing(const std::string& Key) {
+  std::error_code ec;
+  return std::filesystem::symlink_status(SystemPath(Key), ec).type() == std::filesystem::file_type::not_found;
+}
+
+// A FIFO, folder or device at the path is neither read as an empty file nor
+// replaced by a regular one: the guarded read refuses it with its reason.
+void RefuseAnythingButAFile(const std::string& Key) {
+  if (!PathIsMissing(Key) && !FileExists(Key)) ReadFileBytes(Key);
+}
 
 constexpr int kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8;
 
@@ -66,6 +80,7 @@ private:
 }  // namespace
 
 void TExtStringGrid::SavePrintSettings(const std::string& Key, const std::string& Section) {
+  RefuseAnythingButAFile(Key);
   TMemIniFile ini(Key);
   TPrintSection s(ini, Section);
   TPrintSettings& p = FPrintSettings;
@@ -109,6 +124,8 @@ void TExtStringGrid::SavePrintSettings(const std::string& Key, const std::string
 }
 
 void TExtStringGrid::LoadPrintSettings(const std::string& Key, const std::string& Section) {
+  RefuseAnythingButAFile(Key);
+  const bool missing = PathIsMissing(Key);
   TMemIniFile ini(Key);
   const TPrintSection s(ini, Section);
   TPrintSettings& p = FPrintSettings;
@@ -148,5 +165,5 @@ void TExtStringGrid::LoadPrintSettings(const std::string& Key, const std::string
   p.SetOrientation(TPrinterOrientation(s.Ordinal("Orientation", poPortrait, poLandscape, p.Orientation())));
   p.TitleLines()->SetText(EscapedNToCR(s.Text("TitleLines", "")));
   p.SetPrintGraphics(s.Flag("PrintGraphics", false));
-  ini.UpdateFile();
+  if (missing) ini.UpdateFile();  // a settings file to edit comes into being where there was none
 }

@@ -111,6 +111,50 @@ TEST_F(EsgComboTest, FlatComboShowsItsParentColourWhileDisabled) {
   EXPECT_EQ(combo->Color(), clWindow);
 }
 
+// The colour written while loading is the one the combo comes back to:
+// Loaded writes it (unless a plain combo takes its parent's colour), and
+// switching Flat restores it, whatever colour was written since.
+TEST_F(EsgComboTest, TheLoadedColourIsWhatLoadedAndFlatComeBackTo) {
+  form->SetColor(clBtnFace);
+  struct {
+    const char* name;
+    bool flatParentColor, flat;
+    TColor afterLoaded;
+  } cases[] = {
+      {"plain combo, parent colour", true, false, clAqua},  // Loaded leaves the colour alone
+      {"plain combo, own colour", false, false, clYellow},
+      {"flat combo, parent colour", true, true, clYellow},
+  };
+  for (const auto& c : cases) {
+    auto* box = new TEsgComboBox(form);
+    box->SetParent(form);
+    box->BeginLoading();
+    box->SetFlatParentColor(c.flatParentColor);
+    box->SetFlat(c.flat);
+    box->SetColor(clYellow);
+    static_cast<TControl*>(box)->SetColor(clAqua);  // a write past the combo's own, as a parent colour is
+    box->Loaded();
+    EXPECT_EQ(box->LoadedColor(), clYellow) << c.name;
+    EXPECT_EQ(box->Color(), c.afterLoaded) << c.name;
+    box->SetColor(clWhite);
+    EXPECT_EQ(box->LoadedColor(), clYellow) << c.name << ": written after loading, not remembered";
+  }
+  auto* box = new TEsgComboBox(form);
+  box->SetParent(form);
+  box->BeginLoading();
+  box->SetColor(clYellow);
+  box->Loaded();
+  EXPECT_EQ(box->Color(), clYellow);
+  box->SetColor(clAqua);
+  box->SetFlatParentColor(false);
+  box->SetFlat(true);
+  EXPECT_EQ(box->Color(), clYellow) << "flat restores the loaded colour, not the one written since";
+  box->SetFlatParentColor(true);
+  box->SetFlat(false);
+  box->SetFlat(true);
+  EXPECT_EQ(box->Color(), clBtnFace) << "flat with the parent's colour";
+}
+
 }  // namespace
 
 namespace {

@@ -74,6 +74,42 @@ TEST_F(Calculator, KeyboardWithThePopupClosed) {
   EXPECT_EQ(dd->Text(), "10.00");
 }
 
+// Keys typed while the popup is open, as a user types them: through the
+// driver, into the focused edit, relayed by the popup.
+struct TypedCase {
+  const char* Name;
+  const char* Typed;                  // characters, "\n" for Enter
+  std::vector<uint16_t> Keys;         // then these keys
+  const char* Display;
+  bool OpenAfter;
+};
+
+class CalculatorTyping : public Calculator, public ::testing::WithParamInterface<TypedCase> {};
+
+TEST_P(CalculatorTyping, OpenPopup) {
+  const TypedCase& c = GetParam();
+  dd->SetValue(4);
+  Driver.PressKey(VK_F4);
+  ASSERT_TRUE(dd->DroppedDown());
+  Driver.Type(c.Typed);
+  for (uint16_t key : c.Keys) Driver.PressKey(key);
+  EXPECT_EQ(dd->Text(), c.Display);
+  EXPECT_EQ(dd->DroppedDown(), c.OpenAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, CalculatorTyping,
+    ::testing::Values(TypedCase{"DigitsReplaceTheShownValue", "12", {}, "12", true},
+                      TypedCase{"EqualsComputesAndStaysOpen", "12+3=", {}, "15.00", true},
+                      TypedCase{"EnterComputesAndCloses", "12*3\n", {}, "36.00", false},
+                      TypedCase{"EscapeClosesAndRestores", "12+3", {VK_ESCAPE}, "4.00", false},
+                      TypedCase{"BackspaceRemovesOneCharacter", "123", {VK_BACK}, "12", true},
+                      TypedCase{"BackspaceOfTheLastDigitLeavesZero", "7", {VK_BACK}, "0", true},
+                      TypedCase{"TabClosesAndKeeps", "12", {VK_TAB}, "12", false},
+                      TypedCase{"F4ClosesAndKeeps", "12", {VK_F4}, "12", false},
+                      TypedCase{"ClearKey", "12c", {}, "0", true}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 TEST_F(Calculator, NoNumberLeavesTheStateAlone) {
   dd->SetEditType(etString);
   dd->SetText("abc");

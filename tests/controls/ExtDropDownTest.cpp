@@ -9,6 +9,7 @@
 #include "platform/kernel/Clock.h"
 #include "tests/controls/DropDownFixture.h"
 #include "tests/controls/ShotProbes.h"
+#include "toolkit/forms/std/Button.h"
 #include "toolkit/forms/std/Label.h"
 
 namespace {
@@ -110,6 +111,105 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"EditableEscapeRestores", true, {{VK_F4, {}}, {VK_ESCAPE, {}}}, false, "old"},
                       KeyCase{"NotEditableIgnoresTyping", false, {{'A', {}}}, false, "typed"}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// On a form with a default and a cancel button: what Escape and Return do to
+// the value, which button answers, and when the drop-down keeps the key.
+class DropDownOnDialog : public DropDownBase {
+protected:
+  void SetUp() override {
+    DropDownBase::SetUp();
+    ok = new TButton(form);
+    ok->SetParent(form);
+    ok->SetBounds(200, 250, 80, 25);
+    ok->SetDefault(true);
+    ok->OnClick = [this](TObject*) { ++okClicks; };
+    cancel = new TButton(form);
+    cancel->SetParent(form);
+    cancel->SetBounds(300, 250, 80, 25);
+    cancel->SetCancel(true);
+    cancel->OnClick = [this](TObject*) { ++cancelClicks; };
+    Driver.Focus(dd);
+    dd->SetText("old");
+    Driver.Type("x");
+  }
+  // The answer to the special-key query for Key, and the key left in the query.
+  std::pair<LRESULT, uint32_t> Query(uint16_t Key) {
+    TMessage m{CM_WANTSPECIALKEY, Key, 0, 0};
+    dd->WindowProc()(m);
+    return {m.Result, TCMWantSpecialKey(m).CharCode};
+  }
+  TButton* ok = nullptr;
+  TButton* cancel = nullptr;
+  int okClicks = 0, cancelClicks = 0;
+};
+
+TEST_F(DropDownOnDialog, EscapeUndoesTheModifiedMarkAndGoesToTheCancelButton) {
+  ASSERT_TRUE(dd->Modified());
+  Driver.PressKey(VK_ESCAPE);
+  EXPECT_FALSE(dd->Modified());
+  EXPECT_EQ(dd->SelLength(), static_cast<int>(dd->Text().size())) << "the value is selected";
+  EXPECT_EQ(cancelClicks, 1);
+  EXPECT_EQ(okClicks, 0);
+}
+
+TEST_F(DropDownOnDialog, TheQueryKeepsOnlyAnEscapeThatSurvivesWhileDroppedDown) {
+  struct {
+    const char* name;
+    bool canUndo, dropped;
+    uint16_t key;
+    bool wanted;
+  } cases[] = {
+      {"escape undoes, closed", true, false, VK_ESCAPE, false},
+      {"escape undoes, open", true, true, VK_ESCAPE, false},
+      {"escape without undo, open", false, true, VK_ESCAPE, true},
+      {"escape without undo, closed", false, false, VK_ESCAPE, false},
+      {"return, open", true, true, VK_RETURN, false},
+  };
+  for (const auto& c : cases) {
+    dd->SetCanUndoValue(c.canUndo);
+    if (c.dropped != dd->DroppedDown()) Driver.PressKey(VK_F4);
+    ASSERT_EQ(dd->DroppedDown(), c.dropped) << c.name;
+    auto [answer, left] = Query(c.key);
+    EXPECT_EQ(answer != 0, c.wanted) << c.name;
+    EXPECT_EQ(left == 0, c.canUndo && c.key == VK_ESCAPE) << c.name << ": undo clears the key";
+  }
+}
+
+TEST_F(DropDownOnDialog, DefaultHandlingPostsEscapeToTheParentAndReturnOnlyWhenTheParentHasTheFocus) {
+  struct Posted {
+    int keyDowns = 0;
+    uint16_t key = 0;
+  } posted;
+  TWndMethod oldProc = form->WindowProc();
+  form->SetWindowProc([&](TMessage& m) {
+    if (m.Msg == WM_KEYDOWN) {
+      ++posted.keyDowns;
+      posted.key = static_cast<uint16_t>(m.WParam);
+    }
+    oldProc(m);
+  });
+  Query(VK_ESCAPE);
+  Driver.Pump();
+  EXPECT_EQ(posted.keyDowns, 1);
+  EXPECT_EQ(posted.key, VK_ESCAPE);
+
+  posted = {};
+  Query(VK_RETURN);  // the drop-down, not its parent, has the focus
+  Driver.Pump();
+  EXPECT_EQ(posted.keyDowns, 0);
+
+  dd->SetDefaultHandling(false);
+  Query(VK_ESCAPE);
+  Driver.Pump();
+  EXPECT_EQ(posted.keyDowns, 0);
+  form->SetWindowProc(oldProc);
+}
+
+TEST_F(DropDownOnDialog, ReturnGoesToTheDefaultButton) {
+  Driver.PressKey(VK_RETURN);
+  EXPECT_EQ(okClicks, 1);
+  EXPECT_EQ(cancelClicks, 0);
+}
 
 TEST_F(DropDownBase, NotEditableClickOpens) {
   dd->SetEditorEnabled(false);

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 class SettingsFilesTest : public ExtGridTest {
 protected:
   void SetUp() override {
@@ -214,5 +216,36 @@ TEST_F(SettingsFilesTest, PrintSettingsWrittenInWindows1252ReadAsTextAndComeBack
   WriteFileAtomic(Path("print.ini"), "[G]\r\nTitleText=R\xE9sum\xE9\r\n");
   other->LoadPrintSettings(Path("print.ini"), "G");
   EXPECT_EQ(other->PrintSettings()->TitleText(), "R\xC3\xA9sum\xC3\xA9");
+  EXPECT_EQ(ReadFileBytes(Path("print.ini")), "[G]\r\nTitleText=R\xE9sum\xE9\r\n") << "loading writes nothing";
+  other->SavePrintSettings(Path("print.ini"), "G");
   EXPECT_NE(ReadFileBytes(Path("print.ini")).find("TitleText=R\xC3\xA9sum\xC3\xA9"), std::string::npos);
+}
+
+// Loading reads: whatever file stands at the path stays byte for byte as it
+// was, and only a missing one is created (empty, ready to be edited).
+TEST_F(SettingsFilesTest, LoadingPrintSettingsNeverChangesTheFile) {
+  const std::string kept[] = {
+      std::string("; the office printer\r\n[G]\r\nRowSpacing=7\r\n"),  // a comment before the first section
+      std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR[G]\nRowSpacing=7\n\xff\xfe", 30),  // not an INI file at all
+  };
+  for (const std::string& bytes : kept) {
+    WriteFileAtomic(Path("print.ini"), bytes);
+    other->LoadPrintSettings(Path("print.ini"), "G");
+    EXPECT_EQ(ReadFileBytes(Path("print.ini")), bytes);
+  }
+
+  other->LoadPrintSettings(Path("new.ini"), "G");
+  EXPECT_TRUE(FileExists(Path("new.ini")));
+  EXPECT_EQ(other->PrintSettings()->RowSpacing(), 20);
+}
+
+TEST_F(SettingsFilesTest, APrintSettingsPathThatIsNoFileIsRefusedAndKept) {
+  ASSERT_EQ(mkfifo(Path("print.ini").c_str(), 0600), 0);
+  std::filesystem::create_directory(Path("folder.ini"));
+  for (const char* name : {"print.ini", "folder.ini"}) {
+    EXPECT_THROW(other->LoadPrintSettings(Path(name), "G"), Exception) << name;
+    EXPECT_THROW(other->SavePrintSettings(Path(name), "G"), Exception) << name;
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(Path("print.ini")));
+  EXPECT_TRUE(std::filesystem::is_directory(Path("folder.ini")));
 }

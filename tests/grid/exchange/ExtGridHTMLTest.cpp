@@ -3,6 +3,9 @@
 #include "grid/exchange/ExchangeFixture.h"
 #include "grid/exchange/ExternalTool.h"
 #include "toolkit/graphics/Bitmap.h"
+#include "toolkit/rtl/FileUtils.h"
+
+#include <sys/stat.h>
 
 
 namespace {
@@ -168,6 +171,23 @@ TEST_F(ExtGridHTMLTest, HeaderAndFooterFilesFrameTheDocumentAndAppendKeepsTheFil
   grid->HTMLSettings()->SetHeaderFile(Path("missing.html"));
   EXPECT_THROW(grid->SaveToHTML(Path("g.html")), Exception);
   EXPECT_EQ(Read("g.html"), once + once) << "nothing written";
+}
+
+// An append that cannot read what it appends to must not replace it by the
+// new document alone: it refuses and the file stays as it was.
+TEST_F(ExtGridHTMLTest, AppendRefusesAFileItCannotReadAndKeepsIt) {
+  Fill(1, 1, {{0, 0, "x"}});
+  Write("big.html", "<p>kept</p>\r\n");
+  std::filesystem::resize_file(Path("big.html"), DefaultReadLimit + 1);  // sparse: costs no disk
+  EXPECT_THROW(grid->AppendToHTML(Path("big.html")), Exception);
+  EXPECT_EQ(std::filesystem::file_size(Path("big.html")), DefaultReadLimit + 1);
+
+  ASSERT_EQ(mkfifo(Path("pipe.html").c_str(), 0600), 0);
+  EXPECT_THROW(grid->AppendToHTML(Path("pipe.html")), Exception);
+  EXPECT_TRUE(std::filesystem::is_fifo(Path("pipe.html")));
+
+  grid->AppendToHTML(Path("new.html"));
+  EXPECT_EQ(Read("new.html"), Html()) << "a missing file is simply created";
 }
 
 }  // namespace
