@@ -49,6 +49,13 @@ void TExtCustomDropDown::WndProc(TMessage& Message) {
     return;
   }
   switch (m) {
+    case WM_GETDLGCODE:
+      // The edit is a multi-line one, which wants Return and Escape for
+      // itself (its special-key query hands them on to the dialog); while
+      // the popup is open it holds the keyboard, Tab included.
+      TCustomMaskEdit::WndProc(Message);
+      Message.Result |= DLGC_WANTALLKEYS | (FDroppedDown ? DLGC_WANTTAB : 0);
+      return;
     case WM_PASTE: pasteFromClipboard(); return;
     case WM_COPY: copyToClipboard(); return;
     case WM_CUT: cutToClipboard(); return;

@@ -8,19 +8,12 @@
 #include "toolkit/rtl/FileUtils.h"
 #include "toolkit/rtl/IniFiles.h"
 
-#include <filesystem>
-
 namespace {
-
-bool PathIsMissing(const std::string& Key) {
-  std::error_code ec;
-  return std::filesystem::symlink_status(SystemPath(Key), ec).type() == std::filesystem::file_type::not_found;
-}
 
 // A FIFO, folder or device at the path is neither read as an empty file nor
 // replaced by a regular one: the guarded read refuses it with its reason.
 void RefuseAnythingButAFile(const std::string& Key) {
-  if (!PathIsMissing(Key) && !FileExists(Key)) ReadFileBytes(Key);
+  if (PathExists(Key) && !FileExists(Key)) ReadFileBytes(Key);
 }
 
 constexpr int kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8;
@@ -125,7 +118,7 @@ void TExtStringGrid::SavePrintSettings(const std::string& Key, const std::string
 
 void TExtStringGrid::LoadPrintSettings(const std::string& Key, const std::string& Section) {
   RefuseAnythingButAFile(Key);
-  const bool missing = PathIsMissing(Key);
+  const bool missing = !PathExists(Key);
   TMemIniFile ini(Key);
   const TPrintSection s(ini, Section);
   TPrintSettings& p = FPrintSettings;

@@ -226,8 +226,7 @@ void TExtStringGrid::writeHTMLFile(const std::string& FileName, bool Show, bool 
   std::string text;
   // Only a missing file starts a new one: a file that cannot be read (too
   // large, not readable, not a regular file) is refused by the read and kept.
-  std::error_code missing;
-  if (Append && fs::symlink_status(FileName, missing).type() != fs::file_type::not_found) AddFileLines(text, FileName);
+  if (Append && PathExists(FileName)) AddFileLines(text, FileName);
   AddFileLines(text, FHTMLSettings.HeaderFile());
   text += SaveToHTMLString(fs::absolute(FileName).parent_path().string());
   AddFileLines(text, FHTMLSettings.FooterFile());
