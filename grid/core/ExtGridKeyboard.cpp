@@ -497,9 +497,7 @@ void TExtStringGrid::WMChar(TWMKey& Message) {
     }
     FStartEditChar = static_cast<char>(ch);
     addOption(goEditing);
-    if (Col() < LeftCol() || Col() >= LeftCol() + VisibleColCount() || Row() < TopRow() ||
-        Row() >= TopRow() + VisibleRowCount())
-      ScrollInView(Col(), Row());
+    if (!currentCellVisible()) ScrollInView(Col(), Row());
     TBaseGrid::WMChar(Message);
     return;
   }
@@ -513,6 +511,11 @@ void TExtStringGrid::WMChar(TWMKey& Message) {
       if (ch == 0) return;
     }
     FStartEditChar = static_cast<char>(ch);
+    // The character edits the current cell: one a select-all left out of
+    // view is brought back, and the selected range gives way to it.
+    if (!currentCellVisible()) ScrollInView(Col(), Row());
+    const TGridRect s = Selection();
+    if (s.Left != s.Right || s.Top != s.Bottom) FocusCell(Col(), Row());
     if (ShowEditorChar(ch)) return;
   }
   TBaseGrid::WMChar(Message);

@@ -233,6 +233,36 @@ TEST_F(TableEditorTyping, EachShowStartsInTheFirstCellWithNothingSelected) {
   });
 }
 
+// Ctrl+A selects every cell and leaves the cursor in the last one; what is
+// typed next goes into that cell, brought into view, and the selection gives
+// way to the edit. The next show starts without the selection.
+TEST_F(TableEditorTyping, TypingAfterCtrlAEditsTheCurrentCell) {
+  Open_Receive([&] {
+    TTableUser user(Driver, rx());
+    user.Enter_Rows({Rx_Named("1", "one")});
+    user.Go_To(rcMnemonic, 1);
+    Driver.PressKey('A', {ssCtrl});
+    TGridRect all = rx()->sga->Selection();
+    ASSERT_LT(all.Top, all.Bottom) << "every row selected";
+    const int col = rx()->sga->Col(), row = rx()->sga->Row();
+    Driver.Type("typed");
+    EXPECT_TRUE(Editing(rx()));
+    Driver.PressKey(VK_RETURN);
+    EXPECT_EQ(rx()->sga->Cells(rx()->sga->RealColIndex(col), row), "typed");
+    TGridRect s = rx()->sga->Selection();
+    EXPECT_EQ(s.Top, s.Bottom);
+    EXPECT_EQ(s.Left, s.Right);
+    Driver.PressKey('A', {ssCtrl});
+    Click(rx()->Btn_Cancel);
+  });
+  Open_Receive([&] {
+    TGridRect s = rx()->sga->Selection();
+    EXPECT_EQ(s.Top, s.Bottom) << "the all-cells selection is gone on the next show";
+    EXPECT_EQ(s.Left, s.Right);
+    Click(rx()->Btn_Cancel);
+  });
+}
+
 // Every show puts the focus in the table, whichever button closed the last one.
 TEST_F(TableEditorTyping, EachShowStartsWithTheFocusInTheTable) {
   for (int show = 0; show < 2; ++show)
