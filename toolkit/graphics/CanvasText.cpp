@@ -46,11 +46,28 @@ struct TFace {
 // The windows were laid out for Tahoma. Debian's fonts-wine carries a Tahoma
 // of the same metrics in a folder fontconfig does not search; its two faces
 // (and nothing else of that folder) are made known before the first font map.
+// Its bold face is bold only in the bitmaps it carries for 9 to 12 pixels;
+// its outlines are as thin as the regular ones, so at every other size they
+// are emboldened.
+constexpr const char* kTahoma = "/usr/share/wine/fonts/tahoma.ttf";
+constexpr const char* kTahomaBold = "/usr/share/wine/fonts/tahomabd.ttf";
+
+void EmboldenTahomaOutlines() {
+  std::string rules = "<?xml version=\"1.0\"?><fontconfig>";
+  for (const char* size : {"<test name=\"pixelsize\" compare=\"more\"><double>12.5</double></test>",
+                           "<test name=\"pixelsize\" compare=\"less\"><double>8.5</double></test>"})
+    rules += std::string("<match target=\"font\"><test name=\"file\"><string>") + kTahomaBold + "</string></test>" +
+             size + "<edit name=\"embolden\" mode=\"assign\"><bool>true</bool></edit></match>";
+  rules += "</fontconfig>";
+  FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(rules.c_str()), FcFalse);
+}
+
 void AddTahoma() {
   static std::once_flag once;
   std::call_once(once, [] {
-    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+    for (const char* file : {kTahoma, kTahomaBold})
       if (access(file, R_OK) == 0) FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(file));
+    if (access(kTahomaBold, R_OK) == 0) EmboldenTahomaOutlines();
   });
 }
 
@@ -69,6 +86,10 @@ struct TPangoThread {
   // Widths of recently measured texts, keyed by face number and text: grids
   // measure the same strings over and over.
   std::unordered_map<std::string, int> Widths;
+  // Installed family per lower-case face name, and cell height per em of
+  // each family met: both are asked of fontconfig once.
+  std::unordered_map<std::string, std::string> Families;
+  std::unordered_map<std::string, double> CellPerEm;
 
   TPangoThread() {
     AddTahoma();
@@ -180,6 +201,41 @@ void ForceFixedAdvances(PangoLayoutLine* line, const char* text, int cell) {
   }
 }
 
+// The family fontconfig has installed under the face name, spelt as
+// fontconfig spells it; empty when there is none of that name.
+std::string InstalledFamily(const std::string& name) {
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
+  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+  FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+  std::string family;
+  FcChar8* value = nullptr;
+  if (fonts && fonts->nfont > 0 && FcPatternGetString(fonts->fonts[0], FC_FAMILY, 0, &value) == FcResultMatch)
+    family = reinterpret_cast<const char*>(value);
+  if (fonts) FcFontSetDestroy(fonts);
+  FcObjectSetDestroy(objects);
+  FcPatternDestroy(pattern);
+  return family;
+}
+
+// Ascent plus descent of the family per pixel of em (DejaVu Sans about
+// 1.164, Tahoma about 1.207), measured at a large size.
+double CellPerEm(const std::string& family) {
+  auto& cache = Pango().CellPerEm;
+  if (auto it = cache.find(family); it != cache.end()) return it->second;
+  constexpr double kEm = 1000;
+  PangoFontDescription* d = pango_font_description_new();
+  pango_font_description_set_family(d, family.c_str());
+  pango_font_description_set_absolute_size(d, kEm * PANGO_SCALE);
+  PangoFontMetrics* fm = pango_context_get_metrics(Pango().Context, d, nullptr);
+  const double cell = double(pango_font_metrics_get_ascent(fm) + pango_font_metrics_get_descent(fm)) / PANGO_SCALE;
+  pango_font_metrics_unref(fm);
+  pango_font_description_free(d);
+  const double ratio = cell > 0 ? cell / kEm : 1.164;
+  cache.emplace(family, ratio);
+  return ratio;
+}
+
 }  // namespace
 
 std::string MapFontFamily(const std::string& name, TFontPitch pitch) {
@@ -193,7 +249,29 @@ std::string MapFontFamily(const std::string& name, TFontPitch pitch) {
   if (pitch == fpFixed) return "DejaVu Sans Mono";
   for (const char* s : kSerif)
     if (n == s) return "DejaVu Serif";
-  return "DejaVu Sans";
+  // Faces of the desktop that are not installed: Tahoma is Verdana's
+  // narrower sibling and the face the others stand in for, so texts keep
+  // their shapes and still fit; DejaVu Sans where there is no Tahoma either.
+  static const char* const kTahomaLike[] = {"verdana", "segoe ui", "ms sans serif", "ms shell dlg", "ms shell dlg 2"};
+  auto& families = Pango().Families;  // the thread's state also makes Tahoma known
+  auto it = families.find(n);
+  if (it == families.end()) {
+    std::string installed = InstalledFamily(name);
+    for (const char* t : kTahomaLike)
+      if (installed.empty() && n == t) installed = InstalledFamily("Tahoma");
+    it = families.emplace(n, installed.empty() ? "DejaVu Sans" : installed).first;
+  }
+  return it->second;
+}
+
+std::string ResolvedFontFamily(const TFontSpec& s) {
+  PangoFont* font = pango_font_map_load_font(Pango().Map, Pango().Context, FaceOf(s).Description);
+  if (font == nullptr) return "";
+  PangoFontDescription* d = pango_font_describe(font);
+  std::string family = pango_font_description_get_family(d) ? pango_font_description_get_family(d) : "";
+  pango_font_description_free(d);
+  g_object_unref(font);
+  return family;
 }
 
 TFontSpec MakeFontSpec(const TFont& font, double scale) {
@@ -201,8 +279,8 @@ TFontSpec MakeFontSpec(const TFont& font, double scale) {
   s.Family = MapFontFamily(font.Name(), font.Pitch());
   const int h = font.Height();
   // A positive height is the whole cell; the em is the part without the
-  // internal leading (DejaVu's cell is about 1.164 em).
-  const double em = h < 0 ? -h : h > 0 ? h / 1.164 : 11;
+  // internal leading, which each face has its own share of.
+  const double em = h < 0 ? -h : h > 0 ? h / CellPerEm(s.Family) : 11;
   s.EmPixels = std::max(1.0, std::round(em * scale));
   const TFontStyles st = font.Style();
   s.Bold = st.Contains(fsBold);

@@ -25,10 +25,15 @@ struct TFontSpec {
   int Id = -1;
 };
 
-// The installed family for a face name ("Tahoma" -> "DejaVu Sans").
+// The installed family for a face name: the face itself where fontconfig
+// has it ("Tahoma"), Tahoma for the desktop's other sans faces ("Verdana"),
+// else the DejaVu family of its kind ("Courier New" -> "DejaVu Sans Mono").
 std::string MapFontFamily(const std::string& name, TFontPitch pitch);
 
 TFontSpec MakeFontSpec(const TFont& font, double scale);
+// The family of the face Pango actually loads for the spec: where it differs
+// from fontSpec.Family, text falls back to another font.
+std::string ResolvedFontFamily(const TFontSpec& fontSpec);
 
 // Metrics in device pixels.
 TTextMetric FontMetrics(const TFontSpec& fontSpec);

@@ -2,6 +2,7 @@
 // placement rules that do not depend on the metrics mode.
 
 #include "tests/toolkit/graphics/CanvasProbe.h"
+#include "toolkit/graphics/CanvasText.h"
 
 namespace {
 
@@ -19,6 +20,23 @@ TRect InkBox(TBitmap& b) {
   return box;
 }
 
+// How many pixels are not white.
+int InkCount(TBitmap& b) {
+  int n = 0;
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0; x < b.Width(); ++x) n += b.Canvas()->Pixels(x, y) != clWhite;
+  return n;
+}
+
+int InkOf(const char* Face, int Height, TFontStyles Style) {
+  auto b = WhiteBitmap(300, 60);
+  b->Canvas()->Font()->SetName(Face);
+  b->Canvas()->Font()->SetHeight(Height);
+  b->Canvas()->Font()->SetStyle(Style);
+  b->Canvas()->TextOut(2, 2, "Step CF21070");
+  return InkCount(*b);
+}
+
 }  // namespace
 
 TEST(CanvasText, NamedFacesResolveToInstalledFonts) {
@@ -31,6 +49,38 @@ TEST(CanvasText, NamedFacesResolveToInstalledFonts) {
     c.Font()->SetName(face);
     EXPECT_GT(c.TextWidth("Hello"), 10) << face;
   }
+}
+
+// The face a window asks for is the face Pango loads: Tahoma (from
+// fonts-wine) for itself and for Verdana, which the windows use and which is
+// not installed; other faces their DejaVu stand-in. Never a silent fallback
+// behind a family name that was not found.
+TEST(CanvasText, EachFaceNameLoadsTheFamilyItMapsTo) {
+  struct Case { const char* face; TFontPitch pitch; const char* family; };
+  const Case cases[] = {
+      {"Tahoma", fpDefault, "Tahoma"},        {"tahoma", fpDefault, "Tahoma"},
+      {"Verdana", fpDefault, "Tahoma"},  {"Courier New", fpDefault, "DejaVu Sans Mono"},
+      {"Tahoma", fpFixed, "DejaVu Sans Mono"}, {"Times New Roman", fpDefault, "DejaVu Serif"},
+      {"No Such Face", fpDefault, "DejaVu Sans"}, {"Arial", fpDefault, "DejaVu Sans"},
+  };
+  for (const Case& t : cases) {
+    TFont font;
+    font.SetName(t.face);
+    font.SetPitch(t.pitch);
+    for (TFontStyles style : {TFontStyles{}, TFontStyles{fsBold}}) {
+      font.SetStyle(style);
+      const TFontSpec spec = MakeFontSpec(font, 1);
+      EXPECT_EQ(spec.Family, t.family) << t.face;
+      EXPECT_EQ(ResolvedFontFamily(spec), t.family) << t.face << (style.Contains(fsBold) ? " bold" : "");
+    }
+  }
+}
+
+// Bold text is heavier than plain at every size, also where the bold face
+// has no bitmaps of its own.
+TEST(CanvasText, BoldIsHeavierAtEverySize) {
+  for (int height : {-8, -11, -13, -16, -24, -32})
+    EXPECT_GT(InkOf("Tahoma", height, {fsBold}), InkOf("Tahoma", height, {}) * 6 / 5) << height;
 }
 
 TEST(CanvasText, MetricsAreConsistent) {
