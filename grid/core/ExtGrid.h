@@ -1802,6 +1802,9 @@ private:
   int64_t cellStreamID();
   bool coversWholeGrid(const TGridRect& R) const;
   std::string cellBlock(const TGridRect& R);
+  // The block in pieces as it is made; cells beyond the format's reach are
+  // refused before the first piece.
+  void writeCellBlock(const TGridRect& R, const std::function<void(std::string_view Piece)>& Sink);
   void placeCellBlock(const TPoint& Point, TGridCellBlock& Block);
   void sizeForFullBlock(const TPoint& Point, const TGridCellBlock& Block);
   void placeCellGraphic(int ARealCol, int ARow, const TCellGraphic& Source);
@@ -3020,6 +3023,10 @@ private:
   void scrollHint(bool Horz, int Pos);
   void stretchQuietly();
   TPoint cellTextExtent(int ADisplCol, int ARow, bool WrapToCell);
+  // The room a cell takes in its column when auto-sizing (0 when merged
+  // across columns), and the column's width set from the widest.
+  int autoColCellWidth(int ADisplCol, int ARealCol, int ARow);
+  void setAutoColWidth(int ADisplCol, int Widest, int Padding);
   void measureRichText(const std::string& Rtf, const TRect& R, bool WrapToCell, TPoint& Size);
   void constructDefaults();
   void wireSubObjects();
