@@ -186,6 +186,38 @@ void TExtStringGrid::SetCellControls(int ARealCol, int ARow, TControl* Value) {
   Value->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
 }
 
+// Controls of hidden rows and columns, and of normal cells scrolled out of
+// view, are hidden; those in view sit over their cell with one pixel of
+// overlap. Controls in fixed cells stay where they were placed.
+void TExtStringGrid::CellControlsUpdate(bool RebuildList) {
+  if (!HandleAllocated()) return;
+  if (RebuildList) {
+    while (FControlList.Count() > 0) FControlList.RemoveControl(FControlList.Count() - 1);
+    for (int c = 0; c < AllColCount(); ++c)
+      for (int r = 0; r < RowCount(); ++r)
+        if (TCellProperties* p = GetGridObject(c, r); p && p->Control) FControlList.AddControl(c, RealRowIndex(r), p->Control);
+  }
+  if (FNumCellControls == 0) return;
+  const int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
+  for (int i = 0; i < FControlList.Count(); ++i) {
+    TControlItem* item = FControlList.GetControl(i);
+    if (!item->Control) continue;
+    if (IsHiddenColumn(item->X) || IsHiddenRow(item->Y)) {
+      item->Control->SetVisible(false);
+      continue;
+    }
+    const int col = DisplColIndex(item->X), row = RealToDisplRow(item->Y);
+    if (col < fc || row < fr) continue;
+    if (col < LeftCol() || col > LeftCol() + VisibleColCount() || row < TopRow() || row > TopRow() + VisibleRowCount()) {
+      item->Control->SetVisible(false);
+      continue;
+    }
+    const TRect r = CellRect(col, row);
+    item->Control->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
+    item->Control->SetVisible(true);
+  }
+}
+
 // ---- per-cell visual properties ----
 
 namespace {

@@ -20,6 +20,18 @@ class TFilterDropDown : public TPersistent {
 public:
   TFilterDropDown() = default;
   std::string ClassName() const override { return "TFilterDropDown"; }
+  void Assign(const TPersistent* Source) override {
+    auto* s = dynamic_cast<const TFilterDropDown*>(Source);
+    if (!s) return TPersistent::Assign(Source);
+    FAutoSize = s->FAutoSize;
+    FWidth = s->FWidth;
+    FHeight = s->FHeight;
+    FColor = s->FColor;
+    FColumnWidth = s->FColumnWidth;
+    FGlyph->Assign(s->FGlyph.get());
+    FGlyphActive->Assign(s->FGlyphActive.get());
+    if (OnChange) OnChange(this);
+  }
   // Sized to its entries instead of Width x Height.
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool v) { FAutoSize = v; }

@@ -9,6 +9,7 @@
 #include "platform/display/DisplayHost.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/ResizeSubscriptions.h"
+#include "toolkit/rtl/Math.h"
 #include "toolkit/rtl/ScopeGuard.h"
 #include "toolkit/rtl/Streams.h"
 
@@ -84,7 +85,7 @@ void TExtStringGrid::wireSubObjects() {
     IsDesigning = ComponentState().Contains(csDesigning);
   };
   FColumnHeaders.OnChange = [this](TObject*) {
-    ColumnHeadersChanged();
+    UpdateColumnHeaders();
     ShowColumnHeaders();
   };
   FRowHeaders.OnChange = [this](TObject*) { ShowRowHeaders(); };
@@ -164,6 +165,9 @@ void TExtStringGrid::Assign(const TPersistent* Source) {
   FActiveCellFont.Assign(&s->FActiveCellFont);
   FActiveCellShow = s->FActiveCellShow;
   SetActiveRowShow(s->ActiveRowShow());
+  SetAlign(s->Align());
+  FFilterDropDown.Assign(&s->FFilterDropDown);
+  FAnchorHint = s->FAnchorHint;
   FAutoNumAlign = s->FAutoNumAlign;
   FAutoSize = s->FAutoSize;
   FAutoThemeAdapt = s->FAutoThemeAdapt;
@@ -173,8 +177,11 @@ void TExtStringGrid::Assign(const TPersistent* Source) {
   FGrouping.Assign(&s->FGrouping);
   FSearchFooter->Assign(s->FSearchFooter.get());
   FPrintSettings.Assign(&s->FPrintSettings);
+  FFilter.Assign(&s->FFilter);
   FHTMLSettings.Assign(&s->FHTMLSettings);
   FBands.Assign(&s->FBands);
+  FCellNode.Assign(&s->FCellNode);
+  FSortSettings.Assign(&s->FSortSettings);
   FDragScrollOptions.Assign(&s->FDragScrollOptions);
   FDragDropSettings.Assign(&s->FDragDropSettings);
   FProgressAppearance.Assign(&s->FProgressAppearance);
@@ -189,6 +196,7 @@ void TExtStringGrid::Assign(const TPersistent* Source) {
   SetDefaultColWidth(s->DefaultColWidth());
   SetDefaultRowHeight(s->DefaultRowHeight());
   SetFixedRowHeight(s->FixedRowHeight());
+  SetFixedColWidth(s->FixedColWidth());
   FInvalidEntryTitle = s->FInvalidEntryTitle;
   FInvalidEntryIcon = s->FInvalidEntryIcon;
   FInvalidEntryText = s->FInvalidEntryText;
@@ -253,6 +261,7 @@ void TExtStringGrid::Loaded() {
     FLook = glCustom;
     SetLook(glQGS);
   }
+  if (FAutoSize) AutoSizeColumns(false, 10);
   FFixedRowsMin = TCustomGrid::FixedRows();
   FFixedColsMin = TCustomGrid::FixedCols();
   FMinRowHeight = DefaultRowHeight();
@@ -280,6 +289,7 @@ void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) 
   TBaseGrid::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   editLinkNotification(AComponent);
+  FNotifiers.Remove(AComponent);
   if (AComponent == reinterpret_cast<TComponent*>(FCellChecker)) FCellChecker = nullptr;
 }
 
@@ -288,6 +298,7 @@ void TExtStringGrid::Resize() {
   if (OnResize) OnResize(this);
   if (FBackGround.IsGradient()) Invalidate();
   ApplyScrollBarAlways(false);
+  CellControlsUpdate(false);
 }
 
 // Whole rows fill the height when IntegralHeight is on.
@@ -306,8 +317,8 @@ void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TExtStringGrid::ChangeScale(int M, int D) {
   TBaseGrid::ChangeScale(M, D);
   if (M == D || D == 0) return;
-  FFixedFont.SetSize(FFixedFont.Size() * M / D);
-  FActiveCellFont.SetSize(FActiveCellFont.Size() * M / D);
+  FFixedFont.SetSize(MulDiv(FFixedFont.Size(), M, D));
+  FActiveCellFont.SetSize(MulDiv(FActiveCellFont.Size(), M, D));
 }
 
 void TExtStringGrid::InitOrigColSizes() {

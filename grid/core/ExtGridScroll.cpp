@@ -195,6 +195,7 @@ void TExtStringGrid::TopLeftChanged() {
   if (EditActive() && EditControl != edNormal) HideInplaceEdit();
   UpdateVScrollProportional();
   UpdateHScrollProportional();
+  CellControlsUpdate(false);
   TExtStringGrid* g = SyncGrid()->Grid();
   if (g && g != this) {
     if (SyncGrid()->ScrollVertical() && g->TopRow() != TopRow()) g->SetTopRow(TopRow());

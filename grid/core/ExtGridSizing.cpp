@@ -67,7 +67,7 @@ void TExtStringGrid::ColWidthsChanged() {
     if (OnEndColumnSize) OnEndColumnSize(this, Colclicked);
     int w = ColWidths(Colclicked);
     int asked = w;
-    UpdateColSize(Colclicked, w);
+    UpdateColumnSize(Colclicked, w);
     if (w != asked) {
       ColSized = false;
       SetColWidths(Colclicked, std::max(0, w));
@@ -75,6 +75,7 @@ void TExtStringGrid::ColWidthsChanged() {
   }
   if (ColSized) Colclicked = Rowclicked = -1;
   ColSized = false;
+  CellControlsUpdate(false);
   thumbsChanged();
 }
 
@@ -94,6 +95,7 @@ void TExtStringGrid::RowHeightsChanged() {
   if (Rowsized && OnEndRowSize) OnEndRowSize(this, Rowclicked);
   if (Rowsized) Colclicked = Rowclicked = -1;
   Rowsized = false;
+  CellControlsUpdate(false);
   thumbsChanged();
 }
 
@@ -167,7 +169,7 @@ void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
   }
   int width = widest + CellHorzMargin() + 2 * GridLineWidth() + 2;
   if (!SizeGrowOnly() || ColWidths(ADisplCol) < width) {
-    UpdateAutoColSize(ADisplCol, width);
+    UpdateAutoColumnSize(ADisplCol, width);
     SetColWidths(ADisplCol, ApplySizeLimits(width, MinColWidth(), MaxColWidth()));
   }
   if (Padding != 0)

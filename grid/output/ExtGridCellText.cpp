@@ -124,6 +124,7 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
     call.ShadowColor = TColor(0x808080);
     call.Pictures = nullptr;
     call.WrapWords = P.WordWrap;
+    call.ButtonDown = FCtrlDown && FCtrlXY == TPoint{P.RCol, P.ARow};
     DrawHTMLText(c, text, T, call);
     P.TextWidth = call.MaxWidth + 2;
     if (sortMark) DrawSortIndicator(c, P.RCol, T.Right + 2, SortIndicatorY(T, P.VA));
