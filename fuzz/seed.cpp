@@ -1,4 +1,4 @@
-// Writes small valid files per format into build-fuzz/corpus_<format>/, so
+// Writes small valid files per format into fuzz/corpus/fuzz_<format>/, so
 // that a fuzzing run starts from real structure instead of random bytes; for
 // PNG, one file of every colour type, bit depth and interlace.
 #include <filesystem>
@@ -31,22 +31,22 @@ void Write(const std::filesystem::path& dir, const std::string& name, const std:
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::filesystem::path out = argc > 1 ? argv[1] : "build-fuzz";
+  const std::filesystem::path out = argc > 1 ? argv[1] : "fuzz/corpus";
   const TPixelImage small = Sample(5, 3, false), translucent = Sample(9, 7, true);
-  Write(out / "corpus_bmp", "24.bmp", EncodeBmp(small, 24));
-  Write(out / "corpus_bmp", "32.bmp", EncodeBmp(translucent, 32));
-  Write(out / "corpus_png", "rgb.png", EncodePng(small));
-  Write(out / "corpus_png", "rgba.png", EncodePng(translucent));
+  Write(out / "fuzz_bmp", "24.bmp", EncodeBmp(small, 24));
+  Write(out / "fuzz_bmp", "32.bmp", EncodeBmp(translucent, 32));
+  Write(out / "fuzz_png", "rgb.png", EncodePng(small));
+  Write(out / "fuzz_png", "rgba.png", EncodePng(translucent));
   // Every colour type, bit depth, interlace and transparency, so the fuzzer
   // starts on every path of the decoder rather than only the encoder's own output.
   for (const pngvariants::TPngVariant& v : pngvariants::AllPngVariants())
-    Write(out / "corpus_png", v.Name() + ".png", pngvariants::WritePngVariant(v));
-  Write(out / "corpus_jpeg", "q50.jpg", EncodeJpeg(translucent, 50));
-  Write(out / "corpus_jpeg", "q95.jpg", EncodeJpeg(Sample(17, 16, false), 95));
-  Write(out / "corpus_gif", "one.gif", EncodeGif({{small, 10}}));
-  Write(out / "corpus_gif", "two.gif", EncodeGif({{translucent, 10}, {Sample(9, 7, false), 20}}, 3));
+    Write(out / "fuzz_png", v.Name() + ".png", pngvariants::WritePngVariant(v));
+  Write(out / "fuzz_jpeg", "q50.jpg", EncodeJpeg(translucent, 50));
+  Write(out / "fuzz_jpeg", "q95.jpg", EncodeJpeg(Sample(17, 16, false), 95));
+  Write(out / "fuzz_gif", "one.gif", EncodeGif({{small, 10}}));
+  Write(out / "fuzz_gif", "two.gif", EncodeGif({{translucent, 10}, {Sample(9, 7, false), 20}}, 3));
   TIcoFile ico;
   ico.Entries = {{small}, {translucent}};
-  Write(out / "corpus_ico", "two.ico", EncodeIco(ico));
+  Write(out / "fuzz_ico", "two.ico", EncodeIco(ico));
   return 0;
 }

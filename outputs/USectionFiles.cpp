@@ -15,9 +15,11 @@ using platform::XmlNodeKind;
 
 namespace {
 
-// Loads Path and returns its root; a null handle when the file is missing.
+// Loads Path and returns its root; a null handle when nothing is there. A
+// folder or a FIFO at the path is an error the reader reports, not a missing
+// (empty) table.
 XmlNode Load_Root(XmlDocument& doc, const std::string& Path, const std::string& Root_Name = "") {
-  if (Path.empty() || !FileExists(Path)) return {};
+  if (!PathExists(Path)) return {};
   try {
     doc.Load(Path);
   } catch (const XmlError& e) {

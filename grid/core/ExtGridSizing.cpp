@@ -3,6 +3,7 @@
 // mouse resize) and auto-sizing of columns and rows to their contents.
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/ExtGridSizeMath.h"
@@ -123,6 +124,73 @@ void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index
 
 // ---- auto-sizing ----
 
+namespace {
+
+// Widths of the texts measured during one auto-size, by font and text. A
+// column of many rows holds few distinct texts, and a text drawn in the same
+// font is as wide every time, so each is measured once while every row still
+// counts. The cache lives for one auto-size only: cells and fonts may change
+// between two.
+class TTextWidthCache {
+public:
+  int Width(TCanvas& Canvas, const std::string& Text) {
+    fontKey(*Canvas.Font());
+    key_ += Text;
+    auto [it, added] = widths_.try_emplace(key_, 0);
+    if (added) it->second = Canvas.TextWidth(Text);
+    return it->second;
+  }
+  int LineHeight(TCanvas& Canvas) {
+    fontKey(*Canvas.Font());
+    key_ += '\x01';  // no text: the line height
+    auto [it, added] = widths_.try_emplace(key_, 0);
+    if (added) it->second = Canvas.TextHeight("gh");
+    return it->second;
+  }
+
+private:
+  void fontKey(TFont& f) {
+    key_.assign(f.Name());
+    key_ += '\0';
+    for (long long v : {static_cast<long long>(f.Height()), static_cast<long long>(f.Style().Bits()),
+                        static_cast<long long>(f.Charset()), static_cast<long long>(f.Orientation()),
+                        static_cast<long long>(f.Pitch()), static_cast<long long>(f.PixelsPerInch())}) {
+      key_ += std::to_string(v);
+      key_ += ',';
+    }
+  }
+
+  std::unordered_map<std::string, int> widths_;
+  std::string key_;
+};
+
+TTextWidthCache* gAutoSizeWidths = nullptr;
+
+// Holds a cache while the outermost auto-size runs.
+class TAutoSizeScope {
+public:
+  TAutoSizeScope() : owner_(!gAutoSizeWidths) {
+    if (owner_) gAutoSizeWidths = &cache_;
+  }
+  ~TAutoSizeScope() {
+    if (owner_) gAutoSizeWidths = nullptr;
+  }
+  TAutoSizeScope(const TAutoSizeScope&) = delete;
+  TAutoSizeScope& operator=(const TAutoSizeScope&) = delete;
+
+private:
+  bool owner_;
+  TTextWidthCache cache_;
+};
+
+int LineWidth(TCanvas& Canvas, const std::string& Line) {
+  return gAutoSizeWidths ? gAutoSizeWidths->Width(Canvas, Line) : Canvas.TextWidth(Line);
+}
+
+int LineHeight(TCanvas& Canvas) { return gAutoSizeWidths ? gAutoSizeWidths->LineHeight(Canvas) : Canvas.TextHeight("gh"); }
+
+}  // namespace
+
 int TExtStringGrid::CellHorzMargin() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
 int TExtStringGrid::CellVertMargin() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
 
@@ -139,7 +207,7 @@ TPoint TExtStringGrid::measureCellText(int ADisplCol, int ARow) {
   std::string text = Cells(realCol, ARow);
   GetDisplText(realCol, ARow, text);
   if (GetTextKind(text, EnableHTML()) == 1) text = StripHTMLTags(text);
-  int lineHeight = canvas->TextHeight("gh");
+  int lineHeight = LineHeight(*canvas);
   TPoint size{0, 0};
   if (text.empty()) return size;
   int lines = 0;
@@ -147,7 +215,7 @@ TPoint TExtStringGrid::measureCellText(int ADisplCol, int ARow) {
   // A line ends at CR, LF or CR LF.
   while (true) {
     size_t end = text.find_first_of("\r\n", start);
-    size.X = std::max(size.X, canvas->TextWidth(text.substr(start, end == std::string::npos ? end : end - start)));
+    size.X = std::max(size.X, LineWidth(*canvas, text.substr(start, end == std::string::npos ? end : end - start)));
     ++lines;
     if (end == std::string::npos) break;
     start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
@@ -158,6 +226,7 @@ TPoint TExtStringGrid::measureCellText(int ADisplCol, int ARow) {
 
 void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
   if (ADisplCol < 0 || ADisplCol >= ColCount()) return;
+  TAutoSizeScope widths;
   int from = 0, to = RowCount() - 1;
   int realCol = RealColIndex(ADisplCol);
   int widest = 0;
@@ -178,6 +247,7 @@ void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
 
 void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
   TGridUpdateLock lock(*this);
+  TAutoSizeScope widths;
   int from = DoFixedCols ? 0 : TCustomGrid::FixedCols();
   int to = DoFixedCols ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
   for (int c = from; c <= to; ++c) AutoSizeCol(c, Padding);
@@ -185,6 +255,7 @@ void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
 
 void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY) {
   TGridUpdateLock lock(*this);
+  TAutoSizeScope widths;
   int c0 = DoFixedCells ? 0 : TCustomGrid::FixedCols(), r0 = DoFixedCells ? 0 : TCustomGrid::FixedRows();
   for (int c = c0; c < ColCount(); ++c) {
     int realCol = RealColIndex(c);
@@ -208,6 +279,7 @@ void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY
 
 void TExtStringGrid::AutoSizeRow(int ARow, int Padding) {
   if (ARow < 0 || ARow >= RowCount()) return;
+  TAutoSizeScope widths;
   int tallest = 0;
   for (int c = 0; c < ColCount(); ++c) {
     int realCol = RealColIndex(c);
@@ -229,6 +301,7 @@ void TExtStringGrid::AutoSizeRow(int ARow, int Padding) {
 void TExtStringGrid::AutoSizeRows(bool DoFixedRows, int Padding) {
   if (RowCount() == 0) return;
   TGridUpdateLock lock(*this);
+  TAutoSizeScope widths;
   for (int r = DoFixedRows ? 0 : TCustomGrid::FixedRows(); r < RowCount(); ++r) {
     if (WordWrap()) AutoSizeRow(r, Padding);
     else SetRowHeightForLines(r, MaxRowLineCount(r), Padding);

@@ -9,48 +9,48 @@
 
 namespace {
 
-bool IsFieldEnd(char c, char Delimiter) { return c == Delimiter || c == '\r' || c == '\n'; }
-
 class TDelimitedReader {
 public:
-  TDelimitedReader(std::string_view Text, const TDelimitedSyntax& Syntax) : text_(Text), syntax_(Syntax) {}
+  TDelimitedReader(std::string_view Text, const TDelimitedSyntax& Syntax) : text_(Text), syntax_(Syntax) {
+    stops_[0] = Syntax.Delimiter;
+  }
 
-  TDelimitedRows Read() {
-    TDelimitedRows rows;
-    if (text_.empty()) return rows;
-    std::vector<std::string> row;
+  void Read(const TDelimitedFieldVisitor& Visit) {
+    if (text_.empty()) return;
+    size_t row = 0, col = 0;
     for (;;) {
-      row.push_back(readField());
-      if (pos_ >= text_.size()) break;
-      if (text_[pos_] == syntax_.Delimiter) { ++pos_; continue; }
+      if (!Visit(row, col, readField())) return;
+      if (pos_ >= text_.size()) return;
+      if (text_[pos_] == syntax_.Delimiter) {
+        ++pos_;
+        ++col;
+        continue;
+      }
       skipLineEnd();
-      rows.push_back(std::move(row));
-      row.clear();
-      if (pos_ >= text_.size()) return rows;
+      if (pos_ >= text_.size()) return;
+      ++row;
+      col = 0;
     }
-    rows.push_back(std::move(row));
-    return rows;
   }
 
 private:
-  std::string readField() {
+  // The field's text; a view into the text, or into scratch_ for a quoted field.
+  std::string_view readField() {
     if (syntax_.TrimLeadingBlanks)
       while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
-    if (pos_ < text_.size() && text_[pos_] == '"') {
-      std::string quoted;
-      if (readQuoted(quoted)) return quoted;
-    }
+    if (pos_ < text_.size() && text_[pos_] == '"' && readQuoted()) return scratch_;
     return readPlain();
   }
 
-  std::string readPlain() {
-    size_t start = pos_;
-    while (pos_ < text_.size() && !IsFieldEnd(text_[pos_], syntax_.Delimiter)) ++pos_;
-    return std::string(text_.substr(start, pos_ - start));
+  std::string_view readPlain() {
+    const size_t start = pos_;
+    pos_ = std::min(text_.find_first_of(std::string_view(stops_, 3), pos_), text_.size());
+    return text_.substr(start, pos_ - start);
   }
 
   // False (pos_ unchanged) for an unclosed quote in lenient mode.
-  bool readQuoted(std::string& Out) {
+  bool readQuoted() {
+    scratch_.clear();
     size_t j = pos_ + 1;
     for (;;) {
       size_t q = text_.find('"', j);
@@ -59,15 +59,15 @@ private:
           throw EExtGridError("Unclosed quote in line " + std::to_string(line_) + " of the text");
         return false;
       }
-      Out.append(text_.substr(j, q - j));
+      scratch_.append(text_.substr(j, q - j));
       line_ += static_cast<int>(std::count(text_.begin() + j, text_.begin() + q, '\n'));
       if (q + 1 < text_.size() && text_[q + 1] == '"') {
-        Out += '"';
+        scratch_ += '"';
         j = q + 2;
         continue;
       }
       pos_ = q + 1;
-      Out += readPlain();
+      scratch_.append(readPlain());
       return true;
     }
   }
@@ -80,6 +80,8 @@ private:
 
   std::string_view text_;
   TDelimitedSyntax syntax_;
+  char stops_[3] = {'\0', '\r', '\n'};
+  std::string scratch_;
   size_t pos_ = 0;
   int line_ = 1;
 };
@@ -102,8 +104,18 @@ char BestCandidate(Score score) {
 
 }  // namespace
 
+void ForEachDelimitedField(std::string_view Text, const TDelimitedSyntax& Syntax, const TDelimitedFieldVisitor& Visit) {
+  TDelimitedReader(Text, Syntax).Read(Visit);
+}
+
 TDelimitedRows ParseDelimitedText(std::string_view Text, const TDelimitedSyntax& Syntax) {
-  return TDelimitedReader(Text, Syntax).Read();
+  TDelimitedRows rows;
+  ForEachDelimitedField(Text, Syntax, [&](size_t Row, size_t, std::string_view Field) {
+    if (Row == rows.size()) rows.emplace_back();
+    rows.back().emplace_back(Field);
+    return true;
+  });
+  return rows;
 }
 
 std::string QuoteField(std::string_view Text) {

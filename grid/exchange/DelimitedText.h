@@ -9,6 +9,7 @@
 // kept as they stand. Lines end with CR LF, CR or LF; a line end at the very
 // end of the text starts no further row.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,15 @@ struct TDelimitedSyntax {
   // taken literally, opening quote included (text pasted from editors).
   bool StrictQuotes = false;
 };
+
+// Sees each field in order with its row and column (from 0); the text is
+// valid during the call only. False ends the reading.
+using TDelimitedFieldVisitor = std::function<bool(size_t Row, size_t Col, std::string_view Field)>;
+// Reads without holding the rows: raises EExtGridError, naming the line, for
+// an unclosed quote in strict mode (the last field of the text is the only
+// one that can be unclosed, so a reader that sees no error on a first pass
+// sees none on the second).
+void ForEachDelimitedField(std::string_view Text, const TDelimitedSyntax& Syntax, const TDelimitedFieldVisitor& Visit);
 
 // Raises EExtGridError, naming the line, for an unclosed quote in strict mode.
 TDelimitedRows ParseDelimitedText(std::string_view Text, const TDelimitedSyntax& Syntax);

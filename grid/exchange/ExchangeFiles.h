@@ -6,6 +6,12 @@
 #include <string_view>
 #include <vector>
 
+// The cells one import may bring into the grid. No grid of this program
+// comes near it: beyond it a file is two far-apart cells of a damaged or
+// hostile file, or a data set for other tools, and is refused before the
+// grid changes rather than grow until memory runs out.
+inline constexpr long long kMaxImportCells = 16'000'000;
+
 // UTF-8 text as the bytes of an 8-bit file: Windows-1252 when that carries
 // the text exactly and reads back as the same text; otherwise UTF-8, which
 // the readers' text rule recognises, so no character is lost.

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -72,6 +73,9 @@ void TExtStringGrid::AppendToCSV(const std::string& FileName, bool Unicode) {
   WriteFileAtomic(FileName, Unicode ? EncodeText(text, TTextEncoding::Utf8Bom) : EncodeEightBitFile(text));
 }
 
+// Two passes over the text, holding no copy of its fields: the first finds
+// the size (and any unclosed quote) before the grid changes, the second
+// writes each field straight into the grid.
 void TExtStringGrid::readCSV(const std::string& Text, int MaxRows, bool Insert) {
   if (Text.empty()) throw Exception("File is empty");
   char d = FDelimiter;
@@ -80,11 +84,22 @@ void TExtStringGrid::readCSV(const std::string& Text, int MaxRows, bool Insert) 
     std::string_view first = FirstTextLine(Text, &rest);
     d = DetectDelimiter(first, FirstTextLine(rest));
   }
-  TDelimitedRows rows = ParseDelimitedText(Text, TDelimitedSyntax{d, true, true});
-  size_t from = FLoadFirstRow ? 0 : std::min<size_t>(1, rows.size());
-  size_t to = MaxRows > 0 ? std::min(rows.size(), from + static_cast<size_t>(MaxRows)) : rows.size();
-  size_t width = 0;
-  for (size_t i = from; i < to; ++i) width = std::max(width, rows[i].size());
+  const TDelimitedSyntax syntax{d, true, true};
+  size_t total = 0, width = 0;
+  long long cells = 0;
+  const size_t skip = FLoadFirstRow ? 0 : 1;
+  const size_t limit = MaxRows > 0 ? static_cast<size_t>(MaxRows) : std::numeric_limits<size_t>::max();
+  ForEachDelimitedField(Text, syntax, [&](size_t Row, size_t Col, std::string_view) {
+    total = Row + 1;
+    if (Row >= skip && Row - skip < limit) {
+      width = std::max(width, Col + 1);
+      if (++cells > kMaxImportCells)
+        throw EExtGridError("The file holds more than " + std::to_string(kMaxImportCells) + " cells, more than the grid takes");
+    }
+    return true;
+  });
+  const size_t from = std::min(skip, total);
+  const size_t to = std::min(total, from + std::min(limit, total));
 
   const bool footer = Insert && FloatingFooter()->Visible() && RowCount() > 0;
   const int startCol = SaveStartCol();
@@ -97,33 +112,43 @@ void TExtStringGrid::readCSV(const std::string& Text, int MaxRows, bool Insert) 
   const int lines = static_cast<int>(to - from);
   SetRowCount(startRow + lines + FFixedFooters + (footer ? 1 : 0));
 
-  int last = -1;
-  for (int i = 0; i < lines; ++i) {
-    int c = startCol;
-    for (std::string field : rows[from + i]) {
-      if (FOemConvert) OemToString(field);
-      if (FJavaCSV) TildeToLineBreaks(field);
-      else VTToCRLF(field);
-      ImportCellText(c++, startRow + i, field);
-    }
+  int last = -1, fields = 0;
+  // A row is done when the next one starts or the text ends.
+  auto rowDone = [&](int I) {
     if (footer)
-      for (int c2 = c; c2 < ColCount(); ++c2) SetGridCell(c2, startRow + i, "");
-    fileProgress(static_cast<int>(std::lround(100.0 * (i + 1) / lines)), last);
-  }
+      for (int c2 = startCol + fields; c2 < ColCount(); ++c2) SetGridCell(c2, startRow + I, "");
+    fileProgress(static_cast<int>(std::lround(100.0 * (I + 1) / lines)), last);
+  };
+  std::string field;
+  ForEachDelimitedField(Text, syntax, [&](size_t Row, size_t Col, std::string_view Field) {
+    if (Row < from) return true;
+    if (Row >= to) return false;
+    const int i = static_cast<int>(Row - from);
+    if (Col == 0 && i > 0) rowDone(i - 1);
+    fields = static_cast<int>(Col) + 1;
+    field.assign(Field);
+    if (FOemConvert) OemToString(field);
+    if (FJavaCSV) TildeToLineBreaks(field);
+    else VTToCRLF(field);
+    ImportCellText(startCol + static_cast<int>(Col), startRow + i, field);
+    return true;
+  });
+  if (lines > 0) rowDone(lines - 1);
   if (footer)
     for (int c = 0; c < static_cast<int>(footerTexts.size()); ++c) SetGridCell(c, RowCount() - 1, footerTexts[c]);
   CellsChanged(TRect{0, 0, ColCount(), RowCount()});
   RecalcFooters();
 }
 
+// The file's bytes become its text without a second copy where they can.
 void TExtStringGrid::LoadFromCSV(const std::string& FileName, int MaxRows) {
-  const std::string bytes = ReadFileBytes(FileName);
-  if (!bytes.empty()) readCSV(DecodeText(bytes), MaxRows, false);
+  std::string bytes = ReadFileBytes(FileName);
+  if (!bytes.empty()) readCSV(DecodeOwnedText(std::move(bytes)), MaxRows, false);
 }
 
 void TExtStringGrid::InsertFromCSV(const std::string& FileName, int MaxRows) {
-  const std::string bytes = ReadFileBytes(FileName);
-  if (!bytes.empty()) readCSV(DecodeText(bytes), MaxRows, true);
+  std::string bytes = ReadFileBytes(FileName);
+  if (!bytes.empty()) readCSV(DecodeOwnedText(std::move(bytes)), MaxRows, true);
 }
 
 void TExtStringGrid::LoadFromCSVStream(TStream* AStream, int MaxRows) { readCSV(DecodeBytes(AStream->ReadAll()), MaxRows, false); }

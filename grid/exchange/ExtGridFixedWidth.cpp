@@ -155,31 +155,29 @@ void TExtStringGrid::SaveToFixed(const std::string& FileName, TIntList* Position
   }
 }
 
+// The fields go straight from the text into the grid, no copy of them held.
 void TExtStringGrid::LoadFromFixed(const std::string& FileName, TIntList* Positions, bool DoTrim, int MaxRows) {
   const std::vector<int> pos = ReadPositions(Positions);
-  if (!std::filesystem::is_regular_file(FileName)) throw EExtGridError("File " + FileName + " not found");
+  // A folder or a FIFO is not "not found": the guarded read says what it is.
+  if (!PathExists(FileName)) throw EExtGridError("File " + FileName + " not found");
   const std::string text = ReadTextFile(FileName);
   std::vector<std::string_view> lines = SplitFileLines(text);
   const size_t wanted = MaxRows == -1 ? lines.size() : static_cast<size_t>(std::max(1, MaxRows));
   if (lines.size() > wanted) lines.resize(wanted);
-  std::vector<std::vector<std::string>> rows;
-  for (std::string_view line : lines) {
-    std::vector<std::string> fields;
-    for (size_t k = 0; k + 1 < pos.size(); ++k) {
-      std::string f = CharSlice(line, static_cast<size_t>(pos[k] - 1), static_cast<size_t>(pos[k + 1] - pos[k]));
-      fields.push_back(DoTrim ? Trim(f) : f);
-    }
-    rows.push_back(std::move(fields));
-  }
+  const size_t fields = pos.size() - 1;
+  if (static_cast<long long>(lines.size()) * static_cast<long long>(fields) > kMaxImportCells)
+    throw EExtGridError("The file " + FileName + " holds more than " + std::to_string(kMaxImportCells) + " cells, more than the grid takes");
 
   for (int i = 0; i < Positions->Count(); ++i) Positions->SetInteger(i, pos[static_cast<size_t>(i)]);
   const int startCol = SaveStartCol(), startRow = SaveStartRow();
-  SetColCount(std::max(FixedCols(), startCol) + static_cast<int>(pos.size()) - 1);
-  const int needRows = startRow + static_cast<int>(rows.size());
+  SetColCount(std::max(FixedCols(), startCol) + static_cast<int>(fields));
+  const int needRows = startRow + static_cast<int>(lines.size());
   if (needRows > RowCount()) SetRowCount(needRows);
-  for (size_t i = 0; i < rows.size(); ++i)
-    for (size_t k = 0; k < rows[i].size(); ++k)
-      ImportCellText(startCol + static_cast<int>(k), startRow + static_cast<int>(i), rows[i][k]);
+  for (size_t i = 0; i < lines.size(); ++i)
+    for (size_t k = 0; k < fields; ++k) {
+      std::string f = CharSlice(lines[i], static_cast<size_t>(pos[k] - 1), static_cast<size_t>(pos[k + 1] - pos[k]));
+      ImportCellText(startCol + static_cast<int>(k), startRow + static_cast<int>(i), DoTrim ? Trim(f) : f);
+    }
   CellsChanged(TRect{0, 0, ColCount(), RowCount()});
   RecalcFooters();
 }

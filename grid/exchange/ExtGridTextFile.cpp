@@ -81,7 +81,11 @@ void ReadBody(const std::vector<std::string_view>& Lines, TTextFile& F, bool Mul
         continue;
       }
     } else if (auto cell = CellLine(line, MultiLine)) {
-      if (cell->Col < F.Cols && cell->Row < F.Rows) F.Cells.push_back(std::move(*cell));
+      if (cell->Col < F.Cols && cell->Row < F.Rows) {
+        if (static_cast<long long>(F.Cells.size()) >= kMaxImportCells)
+          throw EExtGridError("The text holds more than " + std::to_string(kMaxImportCells) + " cells, more than the grid takes");
+        F.Cells.push_back(std::move(*cell));
+      }
       continue;
     }
     if (Strict) return;
@@ -134,7 +138,7 @@ void TExtStringGrid::SaveToFile(const std::string& FileName, bool Unicode) {
 }
 
 void TExtStringGrid::LoadFromFile(const std::string& FileName) {
-  const std::string text = DecodeText(ReadFileBytes(FileName));
+  const std::string text = DecodeOwnedText(ReadFileBytes(FileName));
   const std::vector<std::string_view> lines = SplitFileLines(text);
   const int offCol = FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols();
   const int offRow = FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows();

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/exchange/ExchangeFiles.h"
 #include "grid/exchange/OfficeAddress.h"
 #include "grid/exchange/OfficeSession.h"
 #include "platform/office/CellAddress.h"
@@ -23,10 +24,6 @@ using namespace platform::automation;
 
 const char* const kExcel = "excel.application";
 const char* const kExcelNotFound = "Excel OLE server not found";
-
-// No grid of this program comes near this many cells; a used range beyond it
-// is two far-apart cells of a damaged or hostile workbook.
-constexpr long long kMaxImportCells = 16'000'000;
 
 std::string ValueText(const SheetValue& V) {
   switch (V.kind) {
@@ -87,32 +84,57 @@ void TExtStringGrid::loadXLSSheet(const std::string& Filename, const std::string
   const long long cols = range->LastCol - range->FirstCol + 1, rows = range->LastRow - range->FirstRow + 1;
   if (cols * rows > kMaxImportCells) throw EExtGridError("Incorrect XLS file: the used range " + address + " is too large");
 
-  SheetValues values = OfficeCall("Incorrect XLS file", [&] {
-    if (range->SingleCell) return SheetValues{{sheet->Cell(range->FirstRow, range->FirstCol)}};
-    return sheet->RangeValue(platform::office::CellRefText({range->FirstRow, range->FirstCol}) + ":" +
-                             platform::office::CellRefText({range->LastRow, range->LastCol}));
-  }, false);
-  close.Dismiss();
-  book.Close(false);
-
   const int colOffset = FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols();
   const int rowOffset = FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows();
   const int fixedCols = FixedCols(), fixedRows = FixedRows();
-  SetColCount(static_cast<int>(cols) + colOffset);
-  SetRowCount(static_cast<int>(rows) + rowOffset);
-  if (fixedCols < ColCount()) SetFixedCols(fixedCols);
-  if (fixedRows < RowCount()) SetFixedRows(fixedRows);
-
-  // The server's array is not trusted to have the size asked for.
+  // The grid takes the range's size once the server has read it, so that a
+  // damaged workbook leaves the grid as it was.
+  bool sized = false;
+  auto size = [&] {
+    if (sized) return;
+    sized = true;
+    SetColCount(static_cast<int>(cols) + colOffset);
+    SetRowCount(static_cast<int>(rows) + rowOffset);
+    if (fixedCols < ColCount()) SetFixedCols(fixedCols);
+    if (fixedRows < RowCount()) SetFixedRows(fixedRows);
+  };
   int last = -1;
-  const size_t height = std::min(values.size(), static_cast<size_t>(rows));
-  for (size_t r = 0; r < height; ++r) {
-    const size_t width = std::min(values[r].size(), static_cast<size_t>(cols));
-    for (size_t c = 0; c < width; ++c)
-      if (values[r][c].kind != SheetValue::Error)
-        ImportCellText(colOffset + static_cast<int>(c), rowOffset + static_cast<int>(r), ValueText(values[r][c]));
-    fileProgress(static_cast<int>(std::lround(100.0 * static_cast<double>(r + 1) / static_cast<double>(height))), last);
-  }
+  // Cells the server does not visit are empty in the sheet: they are taken
+  // as empty texts in the same row-major sweep, so the reading holds only the
+  // cells that have values whatever the range spans.
+  long long next = 0;
+  // A null Text leaves the cell (an error value).
+  auto takeText = [&](long long Index, const std::string* Text) {
+    const int row = static_cast<int>(Index / cols), col = static_cast<int>(Index % cols);
+    if (Text) ImportCellText(colOffset + col, rowOffset + row, *Text);
+    if (col == cols - 1) fileProgress(static_cast<int>(std::lround(100.0 * static_cast<double>(row + 1) / static_cast<double>(rows))), last);
+  };
+  const std::string empty;
+  auto emptyUpTo = [&](long long End) {
+    for (; next < End; ++next) takeText(next, &empty);
+  };
+  // The server's offsets are not trusted to lie within the range asked for, or to come in order.
+  auto import = [&](int Row, int Col, const SheetValue& Value) {
+    size();
+    if (Row < 0 || Col < 0 || Row >= rows || Col >= cols) return;
+    const long long index = static_cast<long long>(Row) * cols + Col;
+    if (index < next) return;
+    emptyUpTo(index);
+    next = index + 1;
+    const std::string text = ValueText(Value);
+    takeText(index, Value.kind == SheetValue::Error ? nullptr : &text);
+  };
+  OfficeCall("Incorrect XLS file", [&] {
+    if (range->SingleCell) import(0, 0, sheet->Cell(range->FirstRow, range->FirstCol));
+    else
+      sheet->VisitRangeValues(platform::office::CellRefText({range->FirstRow, range->FirstCol}) + ":" +
+                                  platform::office::CellRefText({range->LastRow, range->LastCol}),
+                              import);
+  }, false);
+  size();
+  emptyUpTo(rows * cols);
+  close.Dismiss();
+  book.Close(false);
   CellsChanged(TRect{0, 0, ColCount(), RowCount()});
   RecalcFooters();
 }

@@ -241,7 +241,8 @@ void TExtStringGrid::SaveToXML(const std::string& FileName, const std::string& L
 }
 
 void TExtStringGrid::LoadFromXML(const std::string& FileName, bool LevelToRow, bool LoadFieldDescr) {
-  if (!std::filesystem::is_regular_file(FileName)) throw Exception("XML file not found");
+  // A folder or a FIFO is not "not found": the guarded read says what it is.
+  if (!PathExists(FileName)) throw Exception("XML file not found");
   platform::XmlDocument doc;
   try {
     doc.LoadFromBytes(ReadFileBytes(FileName), FileName);

@@ -10,6 +10,7 @@
 // count from 1, record-set fields from 0. Servers raise std::runtime_error
 // descendants whose message says what failed.
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -47,6 +48,16 @@ public:
   virtual SheetValue Cell(int Row, int Column) = 0;
   // Range(Address).Value for an A1-style range "B2:E40".
   virtual SheetValues RangeValue(const std::string& Address) = 0;
+  // The cells of Range(Address).Value that hold something, by row and then
+  // column, as offsets into the range; a server that holds its cells
+  // sparsely builds no empty ones. Raises before the first visit, never
+  // after it.
+  virtual void VisitRangeValues(const std::string& Address, const std::function<void(int Row, int Col, const SheetValue&)>& Visit) {
+    const SheetValues values = RangeValue(Address);
+    for (size_t r = 0; r < values.size(); ++r)
+      for (size_t c = 0; c < values[r].size(); ++c)
+        if (values[r][c].kind != SheetValue::Empty) Visit(static_cast<int>(r), static_cast<int>(c), values[r][c]);
+  }
   virtual void SetRangeValue(const std::string& Address, const SheetTexts& Values) = 0;
 };
 

@@ -68,6 +68,14 @@ public:
       for (int c = 0; c < cols; ++c) values[r][c] = book_.Value(index_, {first.row + r, first.col + c});
     return values;
   }
+  void VisitRangeValues(const std::string& Address, const std::function<void(int, int, const SheetValue&)>& Visit) override {
+    auto [first, last] = ParseRange(Address);
+    const auto& cells = book_.Cells(index_);
+    auto before = [](const XlsxWorkbook::Cell& C, int Row) { return C.row < Row; };
+    for (auto it = std::lower_bound(cells.begin(), cells.end(), first.row, before); it != cells.end() && it->row <= last.row; ++it)
+      if (it->col >= first.col && it->col <= last.col && it->value.kind != SheetValue::Empty)
+        Visit(it->row - first.row, it->col - first.col, it->value);
+  }
   void SetRangeValue(const std::string& Address, const SheetTexts& Values) override {
     auto [first, last] = ParseRange(Address);
     if (static_cast<size_t>(last.row - first.row + 1) != Values.size())

@@ -8,8 +8,24 @@
 
 namespace platform::office {
 
+namespace {
+
+// Elements and attributes (each a node of the tree), counted on the text
+// before a tree is built for it.
+size_t MarkupItems(std::string_view Bytes) {
+  size_t items = 0;
+  for (size_t i = 0; i < Bytes.size(); ++i)
+    if ((Bytes[i] == '<' && (i + 1 == Bytes.size() || Bytes[i + 1] != '/')) || Bytes[i] == '=') ++items;
+  return items;
+}
+
+}  // namespace
+
 XmlPart ParsePart(const ZipPackage& Package, const std::string& Name) {
   const std::string& bytes = Package.Part(Name);
+  if (MarkupItems(bytes) > kMaxPartItems)
+    throw OfficeFileError("Part " + Name + " holds more than " + std::to_string(kMaxPartItems) +
+                          " elements and attributes, more than can be edited");
   auto doc = std::make_unique<pugi::xml_document>();
   // No document type declarations: nothing is fetched and no entity expands.
   pugi::xml_parse_result r = doc->load_buffer(bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_ws_pcdata_single);

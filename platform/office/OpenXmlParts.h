@@ -15,7 +15,13 @@ namespace platform::office {
 
 using XmlPart = std::unique_ptr<pugi::xml_document>;
 
-// The part parsed; raises OfficeFileError naming the part for malformed XML.
+// A part built into a tree may hold this many elements and attributes: a
+// tree costs tens of bytes a node, so a small crafted archive of tiny
+// elements would otherwise take gigabytes.
+inline constexpr size_t kMaxPartItems = 4'000'000;
+
+// The part parsed; raises OfficeFileError naming the part for malformed XML
+// or for more than kMaxPartItems elements and attributes.
 XmlPart ParsePart(const ZipPackage& Package, const std::string& Name);
 std::string PartText(const pugi::xml_document& Doc);
 // Raises OfficeFileError, naming Where, for a text XML 1.0 cannot carry

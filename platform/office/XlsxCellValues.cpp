@@ -8,16 +8,24 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <tuple>
+
+#include "platform/office/XmlPullReader.h"
 
 namespace platform::office {
 namespace {
 
-// The text of a shared or inline string: its runs joined, phonetic hints left out.
-std::string StringItemText(const pugi::xml_node& Item) {
+// The text of a shared or inline string item just started: its runs
+// joined, phonetic hints left out.
+std::string StringItemText(XmlPullReader& X) {
   std::string text;
-  for (pugi::xml_node n : Item.children()) {
-    if (LocalName(n) == "t") text += n.text().get();
-    else if (LocalName(n) == "r") text += ChildByLocalName(n, "t").text().get();
+  const size_t item = X.Depth();
+  for (XmlPullReader::Event e; (e = X.Next()) != XmlPullReader::End;) {
+    if (e == XmlPullReader::EndElement && X.Depth() < item) break;
+    if (e != XmlPullReader::StartElement) continue;
+    if (X.Name() == "t" && X.Depth() <= item + 2) text += X.Skip(true);
+    else if (X.Name() != "r") X.Skip();
   }
   return text;
 }
@@ -41,27 +49,27 @@ bool DateFormatCode(std::string_view Code) {
   return false;
 }
 
-double ParseNumber(const char* Text, const std::string& Where) {
+// The cell's name is made only for a message: most cells never need it.
+template <class WhereF>
+double ParseNumber(const char* Text, WhereF Where) {
   errno = 0;
   char* end = nullptr;
   double v = std::strtod(Text, &end);
   if (end == Text || *end != '\0' || errno == ERANGE || !std::isfinite(v))
-    throw OfficeFileError("Cell " + Where + " holds no valid number");
+    throw OfficeFileError("Cell " + Where() + " holds no valid number");
   return v;
 }
 
-// A row or cell position: the "r" attribute when present and valid, else the
-// one after the previous; anything else is a damaged sheet.
-int Position(const pugi::xml_node& Node, int Next, int Max, const std::string& Sheet) {
-  pugi::xml_attribute r = Node.attribute("r");
-  if (!r) return Next;
-  std::string_view text = r.value();
+// A row position: the "r" attribute when present and valid, else the one
+// after the previous; anything else is a damaged sheet.
+int RowPosition(const std::optional<std::string>& R, int Next, const std::string& Sheet) {
+  if (!R) return Next;
   int v = 0;
-  for (char c : text) {
-    if (!std::isdigit(static_cast<unsigned char>(c)) || v > Max) { v = -1; break; }
+  for (char c : *R) {
+    if (!std::isdigit(static_cast<unsigned char>(c)) || v > kMaxSheetRow) { v = -1; break; }
     v = v * 10 + (c - '0');
   }
-  if (text.empty() || v < 1 || v > Max) throw OfficeFileError("Sheet " + Sheet + " has an invalid row number");
+  if (R->empty() || v < 1 || v > kMaxSheetRow) throw OfficeFileError("Sheet " + Sheet + " has an invalid row number");
   return v;
 }
 
@@ -73,100 +81,195 @@ pugi::xml_node SheetData(const pugi::xml_document& Doc, const std::string& Sheet
 
 }  // namespace
 
-std::vector<std::string> XlsxWorkbook::readSharedStrings() const {
-  std::vector<std::string> strings;
+void XlsxWorkbook::readSharedStrings() {
   const std::string part = RelatedPart(package_, workbookPart_, "/sharedStrings");
-  if (part.empty()) return strings;
-  XmlPart doc = ParsePart(package_, part);
-  for (pugi::xml_node si : doc->document_element().children())
-    if (LocalName(si) == "si") strings.push_back(StringItemText(si));
-  return strings;
-}
-
-std::vector<bool> XlsxWorkbook::readDateStyles() const {
-  std::vector<bool> dates;
-  const std::string part = RelatedPart(package_, workbookPart_, "/styles");
-  if (part.empty()) return dates;
-  XmlPart doc = ParsePart(package_, part);
-  pugi::xml_node root = doc->document_element();
-  std::vector<unsigned> customDates;
-  for (pugi::xml_node f : ChildByLocalName(root, "numFmts").children())
-    if (DateFormatCode(f.attribute("formatCode").value())) customDates.push_back(f.attribute("numFmtId").as_uint());
-  for (pugi::xml_node xf : ChildByLocalName(root, "cellXfs").children()) {
-    unsigned id = xf.attribute("numFmtId").as_uint();
-    dates.push_back(BuiltInDateFormat(id) || std::find(customDates.begin(), customDates.end(), id) != customDates.end());
+  if (part.empty()) return;
+  const std::string bytes = package_.ReadPart(part);
+  XmlPullReader x(bytes, part);
+  for (XmlPullReader::Event e; (e = x.Next()) != XmlPullReader::End;) {
+    if (e != XmlPullReader::StartElement || x.Depth() != 2) continue;
+    if (x.Name() == "si") {
+      if (strings_.size() >= kMaxReadCells) x.Fail("holds more shared strings than a sheet can read");
+      strings_.text += StringItemText(x);
+      strings_.ends.push_back(strings_.text.size());
+    } else {
+      x.Skip();
+    }
   }
-  return dates;
 }
 
-void XlsxWorkbook::readSheet(SheetPart& S, const std::vector<std::string>& Strings, const std::vector<bool>& DateStyles) {
-  S.doc = ParsePart(package_, S.part);
-  pugi::xml_node data = SheetData(*S.doc, S.name);
-  int row = 0;
-  for (pugi::xml_node r : data.children()) {
-    if (LocalName(r) != "row") continue;
-    row = Position(r, row + 1, kMaxSheetRow, S.name);
-    int col = 0;
-    for (pugi::xml_node c : r.children()) {
-      if (LocalName(c) != "c") continue;
-      if (pugi::xml_attribute ref = c.attribute("r")) {
-        auto cell = ParseCellRef(ref.value());
+void XlsxWorkbook::readDateStyles() {
+  const std::string part = RelatedPart(package_, workbookPart_, "/styles");
+  if (part.empty()) return;
+  const std::string bytes = package_.ReadPart(part);
+  XmlPullReader x(bytes, part);
+  std::vector<unsigned> customDates;
+  auto id = [&](const char* Name) {
+    const std::string v = x.Attribute(Name).value_or("");
+    char* end = nullptr;
+    const unsigned long n = std::strtoul(v.c_str(), &end, 10);
+    return v.empty() || *end || n > 0xFFFFFFFFul ? 0u : static_cast<unsigned>(n);
+  };
+  std::string_view list;
+  for (XmlPullReader::Event e; (e = x.Next()) != XmlPullReader::End;) {
+    if (e == XmlPullReader::EndElement && x.Depth() == 1) list = {};
+    if (e != XmlPullReader::StartElement) continue;
+    if (x.Depth() == 2) list = x.Name() == "numFmts" || x.Name() == "cellXfs" ? x.Name() : std::string_view();
+    if (x.Depth() != 3) continue;
+    if (list == "numFmts" && x.Name() == "numFmt" && DateFormatCode(x.Attribute("formatCode").value_or(""))) {
+      customDates.push_back(id("numFmtId"));
+    } else if (list == "cellXfs" && x.Name() == "xf") {
+      if (dateStyles_.size() >= kMaxReadCells) x.Fail("holds more cell formats than can be read");
+      const unsigned format = id("numFmtId");
+      dateStyles_.push_back(BuiltInDateFormat(format) || std::find(customDates.begin(), customDates.end(), format) != customDates.end());
+    }
+  }
+}
+
+XlsxWorkbook::SheetPart& XlsxWorkbook::loaded(int Sheet) {
+  SheetPart& s = sheets_.at(Sheet);
+  if (s.read) return s;
+  if (!stylesRead_) {
+    readSharedStrings();
+    readDateStyles();
+    stylesRead_ = true;
+  }
+  readSheet(s);
+  s.read = true;
+  return s;
+}
+
+namespace {
+
+// Reads the cell just started into Value; false for a cell without one
+// (a formatted cell, or a formula never calculated).
+struct CellReading {
+  const std::string& sheet;
+  const std::function<std::string(size_t)>& sharedString;
+  size_t sharedCount;
+  const std::vector<bool>& dateStyles;
+};
+
+bool ReadCell(XmlPullReader& X, const CellReading& R, CellRef At, SheetValue& Value) {
+  const std::string type = X.Attribute("t").value_or("");
+  const std::string style = X.Attribute("s").value_or("");
+  std::optional<std::string> v;
+  std::optional<std::string> inlineText;
+  const size_t cell = X.Depth();
+  for (XmlPullReader::Event e; (e = X.Next()) != XmlPullReader::End;) {
+    if (e == XmlPullReader::EndElement && X.Depth() < cell) break;
+    if (e != XmlPullReader::StartElement) continue;
+    if (X.Name() == "v" && X.Depth() == cell + 1) v = X.Skip(true);
+    else if (X.Name() == "is" && X.Depth() == cell + 1) inlineText = StringItemText(X);
+    else X.Skip();
+  }
+  auto where = [&] { return R.sheet + "!" + CellRefText(At); };
+  if (type == "inlineStr") {
+    Value = {SheetValue::Text, inlineText.value_or("")};
+  } else if (!v || (v->empty() && type != "str")) {
+    return false;
+  } else if (type == "s") {
+    const std::string& t = *v;
+    unsigned long long index = 0;
+    if (t.empty() || t.size() > 9 || !std::all_of(t.begin(), t.end(), [](char ch) { return std::isdigit(static_cast<unsigned char>(ch)); }) ||
+        (index = std::stoull(t)) >= R.sharedCount)
+      throw OfficeFileError("Cell " + where() + " refers to a shared string that does not exist");
+    Value = {SheetValue::Text, R.sharedString(index)};
+  } else if (type == "str" || type == "d") {
+    Value = {SheetValue::Text, *v};
+  } else if (type == "b") {
+    Value = {SheetValue::Boolean, "", ParseNumber(v->c_str(), where) != 0 ? 1.0 : 0.0};
+  } else if (type == "e") {
+    Value = {SheetValue::Error, *v};
+  } else if (type.empty() || type == "n") {
+    const unsigned long s = style.empty() ? 0 : std::strtoul(style.c_str(), nullptr, 10);
+    Value = {SheetValue::Number, "", ParseNumber(v->c_str(), where), s < R.dateStyles.size() && R.dateStyles[s]};
+  } else {
+    throw OfficeFileError("Cell " + where() + " has an unknown type");
+  }
+  return true;
+}
+
+// Sheets are written in order; one that is not is sorted, the last of a cell
+// written twice winning.
+void SortCells(std::vector<XlsxWorkbook::Cell>& Cells) {
+  auto before = [](const XlsxWorkbook::Cell& A, const XlsxWorkbook::Cell& B) { return std::tie(A.row, A.col) < std::tie(B.row, B.col); };
+  if (std::adjacent_find(Cells.begin(), Cells.end(), [&](auto& A, auto& B) { return !before(A, B); }) == Cells.end()) return;
+  std::stable_sort(Cells.begin(), Cells.end(), before);
+  std::vector<XlsxWorkbook::Cell> unique;
+  for (size_t i = 0; i < Cells.size(); ++i)
+    if (i + 1 == Cells.size() || before(Cells[i], Cells[i + 1])) unique.push_back(std::move(Cells[i]));
+  Cells = std::move(unique);
+}
+
+}  // namespace
+
+void XlsxWorkbook::readSheet(SheetPart& S) {
+  const std::string bytes = package_.ReadPart(S.part);
+  XmlPullReader x(bytes, S.part);
+  const std::function<std::string(size_t)> shared = [this](size_t I) { return strings_.at(I); };
+  const CellReading reading{S.name, shared, strings_.size(), dateStyles_};
+  bool data = false, view = false;
+  std::string_view section;  // the root's child being read
+  int row = 0, col = 0;
+  for (XmlPullReader::Event e; (e = x.Next()) != XmlPullReader::End;) {
+    if (e != XmlPullReader::StartElement) continue;
+    const size_t depth = x.Depth();
+    if (depth == 1) continue;  // the worksheet
+    if (depth == 2) {
+      section = x.Name() == "sheetData" && !data ? "data" : x.Name() == "sheetViews" ? "views" : "";
+      data = data || section == "data";
+      if (section.empty()) x.Skip();
+    } else if (section == "views") {
+      if (depth == 3 && x.Name() == "sheetView" && !view) view = true;  // the first view is the one shown
+      else if (depth == 4 && x.Name() == "selection") {
+        if (auto cell = ParseCellRef(x.Attribute("activeCell").value_or(""))) S.activeRow = cell->row;
+      } else x.Skip();
+    } else if (depth == 3 && x.Name() == "row") {
+      row = RowPosition(x.Attribute("r"), row + 1, S.name);
+      col = 0;
+    } else if (depth == 4 && x.Name() == "c") {
+      if (std::optional<std::string> ref = x.Attribute("r")) {
+        auto cell = ParseCellRef(*ref);
         if (!cell || cell->row != row) throw OfficeFileError("Sheet " + S.name + " has an invalid cell reference");
         col = cell->col;
       } else if (++col > kMaxSheetCol) {
         throw OfficeFileError("Sheet " + S.name + " has too many cells in a row");
       }
-      const std::string where = S.name + "!" + CellRefText({row, col});
-      std::string_view type = c.attribute("t").value();
-      pugi::xml_node v = ChildByLocalName(c, "v");
       SheetValue value;
-      if (type == "inlineStr") {
-        value = {SheetValue::Text, StringItemText(ChildByLocalName(c, "is"))};
-      } else if (!v || (!*v.text().get() && type != "str")) {
-        continue;  // a formatted cell, or a formula never calculated
-      } else if (type == "s") {
-        unsigned long long index = 0;
-        std::string_view t = v.text().get();
-        if (t.empty() || t.size() > 9 || !std::all_of(t.begin(), t.end(), [](char ch) { return std::isdigit(static_cast<unsigned char>(ch)); }) ||
-            (index = std::stoull(std::string(t))) >= Strings.size())
-          throw OfficeFileError("Cell " + where + " refers to a shared string that does not exist");
-        value = {SheetValue::Text, Strings[index]};
-      } else if (type == "str" || type == "d") {
-        value = {SheetValue::Text, v.text().get()};
-      } else if (type == "b") {
-        value = {SheetValue::Boolean, "", ParseNumber(v.text().get(), where) != 0 ? 1.0 : 0.0};
-      } else if (type == "e") {
-        value = {SheetValue::Error, v.text().get()};
-      } else if (type.empty() || type == "n") {
-        unsigned style = c.attribute("s").as_uint();
-        value = {SheetValue::Number, "", ParseNumber(v.text().get(), where), style < DateStyles.size() && DateStyles[style]};
-      } else {
-        throw OfficeFileError("Cell " + where + " has an unknown type");
-      }
-      S.values[{row, col}] = std::move(value);
+      if (!ReadCell(x, reading, {row, col}, value)) continue;
+      if (S.values.size() >= kMaxReadCells)
+        throw OfficeFileError("Sheet " + S.name + " holds more than " + std::to_string(kMaxReadCells) + " cells, more than can be read");
+      S.values.push_back({row, col, std::move(value)});
+    } else {
+      x.Skip();
     }
   }
-  pugi::xml_node view = ChildByLocalName(ChildByLocalName(S.doc->document_element(), "sheetViews"), "sheetView");
-  for (pugi::xml_node sel : view.children())
-    if (LocalName(sel) == "selection")
-      if (auto cell = ParseCellRef(sel.attribute("activeCell").value())) S.activeRow = cell->row;
+  if (!data) throw OfficeFileError("Sheet " + S.name + " has no cell data");
+  SortCells(S.values);
 }
 
-std::optional<std::pair<CellRef, CellRef>> XlsxWorkbook::UsedRange(int Sheet) const {
-  const auto& values = sheets_.at(Sheet).values;
+pugi::xml_document& XlsxWorkbook::sheetDoc(SheetPart& S) {
+  if (!S.doc) S.doc = ParsePart(package_, S.part);
+  return *S.doc;
+}
+
+std::optional<std::pair<CellRef, CellRef>> XlsxWorkbook::UsedRange(int Sheet) {
+  const auto& values = loaded(Sheet).values;
   if (values.empty()) return std::nullopt;
-  CellRef first{values.begin()->first.first, kMaxSheetCol}, last{values.rbegin()->first.first, 1};
-  for (auto& [pos, v] : values) {
-    first.col = std::min(first.col, pos.second);
-    last.col = std::max(last.col, pos.second);
+  CellRef first{values.front().row, kMaxSheetCol}, last{values.back().row, 1};
+  for (const Cell& c : values) {
+    first.col = std::min(first.col, c.col);
+    last.col = std::max(last.col, c.col);
   }
   return std::make_pair(first, last);
 }
 
-SheetValue XlsxWorkbook::Value(int Sheet, CellRef Ref) const {
-  const auto& values = sheets_.at(Sheet).values;
-  auto it = values.find({Ref.row, Ref.col});
-  return it == values.end() ? SheetValue{} : it->second;
+SheetValue XlsxWorkbook::Value(int Sheet, CellRef Ref) {
+  const auto& values = loaded(Sheet).values;
+  auto it = std::lower_bound(values.begin(), values.end(), Ref,
+                             [](const Cell& C, CellRef R) { return std::tie(C.row, C.col) < std::tie(R.row, R.col); });
+  return it != values.end() && it->row == Ref.row && it->col == Ref.col ? it->value : SheetValue{};
 }
 
 namespace {
@@ -207,6 +310,25 @@ pugi::xml_node InsertOrdered(pugi::xml_node Parent, std::map<int, pugi::xml_node
   return n;
 }
 
+// Written (by row and column, an empty value for an emptied cell) merged into
+// Cells in one pass.
+void MergeCells(std::vector<XlsxWorkbook::Cell>& Cells, std::vector<XlsxWorkbook::Cell> Written) {
+  std::vector<XlsxWorkbook::Cell> merged;
+  merged.reserve(Cells.size() + Written.size());
+  auto key = [](const XlsxWorkbook::Cell& C) { return std::make_pair(C.row, C.col); };
+  size_t i = 0, j = 0;
+  while (i < Cells.size() || j < Written.size()) {
+    if (j == Written.size() || (i < Cells.size() && key(Cells[i]) < key(Written[j]))) {
+      merged.push_back(std::move(Cells[i++]));
+      continue;
+    }
+    if (i < Cells.size() && key(Cells[i]) == key(Written[j])) ++i;
+    if (Written[j].value.kind != SheetValue::Empty) merged.push_back(std::move(Written[j]));
+    ++j;
+  }
+  Cells = std::move(merged);
+}
+
 void WriteText(pugi::xml_node Cell, const std::string& Text) {
   CheckPartText(Text, "cell " + std::string(Cell.attribute("r").value()));
   pugi::xml_node keep = Cell;
@@ -229,8 +351,10 @@ void XlsxWorkbook::SetTexts(int Sheet, CellRef TopLeft, const std::vector<std::v
   if (TopLeft.row < 1 || TopLeft.col < 1 || static_cast<long long>(TopLeft.row) + static_cast<long long>(Texts.size()) - 1 > kMaxSheetRow ||
       static_cast<long long>(TopLeft.col) + static_cast<long long>(width) - 1 > kMaxSheetCol)
     throw OfficeFileError("The range does not fit into a worksheet");
-  pugi::xml_node data = SheetData(*s.doc, s.name);
+  loaded(Sheet);
+  pugi::xml_node data = SheetData(sheetDoc(s), s.name);
   RowIndex index = IndexRows(data);
+  std::vector<Cell> written;
   for (size_t r = 0; r < Texts.size(); ++r) {
     const int row = TopLeft.row + static_cast<int>(r);
     pugi::xml_node rowNode = InsertOrdered(data, index.rows, row, SameNamespaceName(data, "row"));
@@ -240,12 +364,12 @@ void XlsxWorkbook::SetTexts(int Sheet, CellRef TopLeft, const std::vector<std::v
       pugi::xml_node cell = InsertOrdered(rowNode, index.cells[row], col, SameNamespaceName(data, "c"));
       if (!cell.attribute("r")) cell.append_attribute("r") = CellRefText({row, col}).c_str();
       WriteText(cell, Texts[r][c]);
-      if (Texts[r][c].empty()) s.values.erase({row, col});
-      else s.values[{row, col}] = {SheetValue::Text, Texts[r][c]};
+      written.push_back({row, col, Texts[r][c].empty() ? SheetValue{} : SheetValue{SheetValue::Text, Texts[r][c]}});
     }
   }
+  MergeCells(s.values, std::move(written));
   // The stated dimension follows the cells.
-  if (pugi::xml_node dim = ChildByLocalName(s.doc->document_element(), "dimension")) {
+  if (pugi::xml_node dim = ChildByLocalName(sheetDoc(s).document_element(), "dimension")) {
     auto used = UsedRange(Sheet);
     std::string ref = used ? CellRefText(used->first) + ":" + CellRefText(used->second) : "A1";
     dim.attribute("ref") ? dim.attribute("ref").set_value(ref.c_str()) : dim.append_attribute("ref").set_value(ref.c_str());

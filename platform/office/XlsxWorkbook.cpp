@@ -119,9 +119,6 @@ void XlsxWorkbook::readSheets() {
     sheet.part = ResolveTarget(workbookPart_, rel.attribute("Target").value());
     sheets_.push_back(std::move(sheet));
   }
-  std::vector<std::string> strings = readSharedStrings();
-  std::vector<bool> dates = readDateStyles();
-  for (SheetPart& s : sheets_) readSheet(s, strings, dates);
 }
 
 void XlsxWorkbook::checkName(const std::string& Name, int Except) const {
@@ -153,6 +150,7 @@ int XlsxWorkbook::AddSheet() {
   sheet.part = "xl/worksheets/sheet" + std::to_string(file) + ".xml";
   package_.SetPart(sheet.part, kEmptySheet);
   sheet.doc = ParsePart(package_, sheet.part);
+  sheet.read = true;
   sheet.changed = true;
 
   pugi::xml_node rels = rels_->document_element();

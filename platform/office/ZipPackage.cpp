@@ -4,8 +4,6 @@
 
 #include <zip.h>
 
-#include <memory>
-
 namespace platform::office {
 namespace {
 
@@ -18,7 +16,7 @@ struct FileCloser {
 struct SourceFree {
   void operator()(zip_source_t* S) const { zip_source_free(S); }
 };
-using Archive = std::unique_ptr<zip_t, ArchiveCloser>;
+using ArchivePtr = std::unique_ptr<zip_t, ArchiveCloser>;
 using SourcePtr = std::unique_ptr<zip_source_t, SourceFree>;
 
 [[noreturn]] void Fail(const std::string& What, zip_error_t* Error) {
@@ -26,29 +24,23 @@ using SourcePtr = std::unique_ptr<zip_source_t, SourceFree>;
   throw OfficeFileError(What + ": " + reason);
 }
 
-std::string ReadPart(zip_t* Z, zip_uint64_t Index, const zip_stat_t& St) {
-  if (!(St.valid & ZIP_STAT_SIZE) || St.size > ZipPackage::kMaxPartBytes)
-    throw OfficeFileError(std::string("Part ") + St.name + " is too large");
-  std::unique_ptr<zip_file_t, FileCloser> f(zip_fopen_index(Z, Index, 0));
-  if (!f) Fail(std::string("Part ") + St.name + " cannot be read", zip_get_error(Z));
-  std::string bytes(static_cast<size_t>(St.size), '\0');
-  zip_int64_t got = bytes.empty() ? 0 : zip_fread(f.get(), bytes.data(), bytes.size());
-  char extra;
-  // Exactly the stated size, not a byte more: the stated size bounds the memory.
-  if (got != static_cast<zip_int64_t>(bytes.size()) || zip_fread(f.get(), &extra, 1) != 0)
-    throw OfficeFileError(std::string("Part ") + St.name + " is damaged");
-  return bytes;
-}
-
 }  // namespace
 
+// The bytes stay with the archive that reads them.
+struct ZipPackage::Archive {
+  std::string bytes;
+  ArchivePtr zip;
+};
+
 ZipPackage ZipPackage::FromBytes(const std::string& Bytes) {
+  auto archive = std::make_shared<Archive>();
+  archive->bytes = Bytes;
   zip_error_t error;
   zip_error_init(&error);
-  SourcePtr src(zip_source_buffer_create(Bytes.data(), Bytes.size(), 0, &error));
+  SourcePtr src(zip_source_buffer_create(archive->bytes.data(), archive->bytes.size(), 0, &error));
   if (!src) Fail("Archive cannot be opened", &error);
-  Archive z(zip_open_from_source(src.get(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
-  if (!z) {
+  archive->zip.reset(zip_open_from_source(src.get(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
+  if (!archive->zip) {
     std::string reason = zip_error_strerror(&error);
     zip_error_fini(&error);
     throw OfficeFileError("Not a valid office document (" + reason + ")");
@@ -57,31 +49,56 @@ ZipPackage ZipPackage::FromBytes(const std::string& Bytes) {
   zip_error_fini(&error);
 
   ZipPackage package;
+  package.archive_ = archive;
   size_t total = 0;
-  const zip_int64_t count = zip_get_num_entries(z.get(), 0);
+  zip_t* z = archive->zip.get();
+  const zip_int64_t count = zip_get_num_entries(z, 0);
   for (zip_int64_t i = 0; i < count; ++i) {
     zip_stat_t st;
-    if (zip_stat_index(z.get(), static_cast<zip_uint64_t>(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_NAME))
+    if (zip_stat_index(z, static_cast<zip_uint64_t>(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_NAME))
       throw OfficeFileError("Archive directory is damaged");
     std::string name = st.name;
     if (name.empty() || name.back() == '/') continue;  // folders carry nothing
-    std::string bytes = ReadPart(z.get(), static_cast<zip_uint64_t>(i), st);
-    total += bytes.size();
+    if (!(st.valid & ZIP_STAT_SIZE) || st.size > kMaxPartBytes) throw OfficeFileError("Part " + name + " is too large");
+    total += static_cast<size_t>(st.size);
     if (total > kMaxTotalBytes) throw OfficeFileError("Document is too large");
-    package.parts_[name] = std::move(bytes);
+    package.parts_[name].index = static_cast<unsigned long long>(i);
   }
   return package;
 }
 
-const std::string& ZipPackage::Part(const std::string& Name) const {
+const ZipPackage::Entry& ZipPackage::entry(const std::string& Name) const {
   auto it = parts_.find(Name);
   if (it == parts_.end()) throw OfficeFileError("Document has no part " + Name);
   return it->second;
 }
 
+std::string ZipPackage::ReadPart(const std::string& Name) const {
+  const Entry& e = entry(Name);
+  if (e.bytes) return *e.bytes;
+  zip_t* z = archive_->zip.get();
+  zip_stat_t st;
+  if (zip_stat_index(z, e.index, 0, &st) != 0) Fail("Part " + Name + " cannot be read", zip_get_error(z));
+  std::unique_ptr<zip_file_t, FileCloser> f(zip_fopen_index(z, e.index, 0));
+  if (!f) Fail("Part " + Name + " cannot be read", zip_get_error(z));
+  std::string bytes(static_cast<size_t>(st.size), '\0');
+  zip_int64_t got = bytes.empty() ? 0 : zip_fread(f.get(), bytes.data(), bytes.size());
+  char extra;
+  // Exactly the stated size, not a byte more: the stated size bounds the memory.
+  if (got != static_cast<zip_int64_t>(bytes.size()) || zip_fread(f.get(), &extra, 1) != 0)
+    throw OfficeFileError("Part " + Name + " is damaged");
+  return bytes;
+}
+
+const std::string& ZipPackage::Part(const std::string& Name) const {
+  const Entry& e = entry(Name);
+  if (!e.bytes) parts_[Name].bytes = ReadPart(Name);
+  return *e.bytes;
+}
+
 std::vector<std::string> ZipPackage::Names() const {
   std::vector<std::string> names;
-  for (auto& [name, bytes] : parts_) names.push_back(name);
+  for (auto& [name, e] : parts_) names.push_back(name);
   return names;
 }
 
@@ -90,17 +107,19 @@ std::string ZipPackage::ToBytes() const {
   zip_error_init(&error);
   SourcePtr out(zip_source_buffer_create(nullptr, 0, 0, &error));
   if (!out) Fail("Archive cannot be built", &error);
-  Archive z(zip_open_from_source(out.get(), ZIP_TRUNCATE, &error));
+  ArchivePtr z(zip_open_from_source(out.get(), ZIP_TRUNCATE, &error));
   if (!z) Fail("Archive cannot be built", &error);
   zip_source_keep(out.get());  // read back after the archive is written
 
   std::vector<std::string> order;
   if (Has("[Content_Types].xml")) order.push_back("[Content_Types].xml");
-  for (auto& [name, bytes] : parts_)
+  for (auto& [name, e] : parts_)
     if (name != "[Content_Types].xml") order.push_back(name);
   for (const std::string& name : order) {
-    const std::string& bytes = parts_.at(name);
-    zip_source_t* s = zip_source_buffer(z.get(), bytes.data(), bytes.size(), 0);
+    const Entry& e = parts_.at(name);
+    // An untouched part streams across from the archive read, never held whole.
+    zip_source_t* s = e.bytes ? zip_source_buffer(z.get(), e.bytes->data(), e.bytes->size(), 0)
+                              : zip_source_zip(z.get(), archive_->zip.get(), e.index, 0, 0, -1);
     if (!s) Fail("Archive cannot be built", zip_get_error(z.get()));
     if (zip_file_add(z.get(), name.c_str(), s, ZIP_FL_ENC_UTF_8) < 0) {
       zip_source_free(s);

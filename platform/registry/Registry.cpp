@@ -159,10 +159,7 @@ bool TRegistry::DeleteValue(const std::string& name) {
   return WithStore([&](Store& store, std::vector<Notice>& notices) {
     Key* key = store.Find(root_, path_);
     if (!key) return false;
-    auto it = std::find_if(key->values.begin(), key->values.end(),
-                           [&](const Value& v) { return Fold(v.name) == Fold(name); });
-    if (it == key->values.end()) return false;
-    key->values.erase(it);
+    if (!key->RemoveValue(name)) return false;
     store.ValueChanged(root_, path_, notices);
     store.Save();
     return true;
@@ -219,7 +216,7 @@ void Write(HKEY root, const Path& path, Value value) {
       value.name = existing->name;  // the name keeps the case it was created with
       *existing = std::move(value);
     } else {
-      key->values.push_back(std::move(value));
+      key->AddValue(std::move(value));
     }
     store.ValueChanged(root, path, notices);
     store.Save();

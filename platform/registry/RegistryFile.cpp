@@ -105,8 +105,8 @@ void ReadKey(const XmlNode& element, Key& key) {
       if (child.Kind() != XmlNodeKind::Element) continue;
       if (child.Name() == "value") {
         Value value = ReadValue(child);
-        if (target->FindValue(value.name)) throw XmlError("value \"" + value.name + "\" given twice");
-        target->values.push_back(std::move(value));
+        const std::string name = value.name;
+        if (!target->AddValue(std::move(value))) throw XmlError("value \"" + name + "\" given twice");
       } else if (child.Name() == "key") {
         std::string name = Required(child, "name");
         if (name.empty() || name.find('\\') != std::string::npos) throw XmlError("bad key name \"" + name + "\"");
@@ -143,10 +143,8 @@ void Store::Load() {
     }
   } catch (const XmlError&) {
     // Keep the damaged file for whoever wants to look at it, and start afresh.
-    currentUser_->children.clear();
-    currentUser_->values.clear();
-    localMachine_->children.clear();
-    localMachine_->values.clear();
+    currentUser_->Clear();
+    localMachine_->Clear();
     std::filesystem::path aside = file;
     aside += ".damaged";
     std::filesystem::rename(file, aside, ec);

@@ -16,10 +16,31 @@ std::string Fold(const std::string& name) {
 }
 
 Value* Key::FindValue(const std::string& name) {
-  std::string folded = Fold(name);
-  for (Value& value : values)
-    if (Fold(value.name) == folded) return &value;
-  return nullptr;
+  auto it = valueIndex_.find(Fold(name));
+  return it == valueIndex_.end() ? nullptr : &values[it->second];
+}
+
+bool Key::AddValue(Value value) {
+  if (!valueIndex_.emplace(Fold(value.name), values.size()).second) return false;
+  values.push_back(std::move(value));
+  return true;
+}
+
+bool Key::RemoveValue(const std::string& name) {
+  auto it = valueIndex_.find(Fold(name));
+  if (it == valueIndex_.end()) return false;
+  const size_t position = it->second;
+  valueIndex_.erase(it);
+  values.erase(values.begin() + static_cast<std::ptrdiff_t>(position));
+  for (auto& [folded, at] : valueIndex_)
+    if (at > position) --at;
+  return true;
+}
+
+void Key::Clear() {
+  children.clear();
+  values.clear();
+  valueIndex_.clear();
 }
 
 Path SplitPath(const std::string& path) {

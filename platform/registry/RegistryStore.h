@@ -20,6 +20,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace platform::registry_detail {
@@ -37,9 +38,18 @@ struct Value {
 struct Key {
   std::string name;
   std::map<std::string, std::unique_ptr<Key>> children;  // by folded name
-  std::vector<Value> values;                             // in the order they were first written
+  std::vector<Value> values;                             // in the order they were first written; change through the methods
 
+  // Looked up by folded name through an index, so that a key of many values
+  // loads and reads in time linear in its values.
   Value* FindValue(const std::string& name);
+  // False when a value of that name (folded) is there already.
+  bool AddValue(Value value);
+  bool RemoveValue(const std::string& name);
+  void Clear();
+
+private:
+  std::unordered_map<std::string, size_t> valueIndex_;  // folded name -> position in values
 };
 
 using Path = std::vector<std::string>;  // key names from the root, as given

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 class TTempFolder {
@@ -43,13 +44,26 @@ private:
   std::string path_;
 };
 
-// The language files that come with the program (language/ of the source
-// tree, named by CTest's environment).
-inline std::filesystem::path Shipped_Language_Folder() {
+// The source tree, named by CTest's environment.
+inline std::filesystem::path Source_Folder() {
   const char* source = std::getenv("QUELIX_SOURCE_DIR");
   if (source == nullptr || *source == 0) {
     ADD_FAILURE() << "QUELIX_SOURCE_DIR is not set: run the tests through ctest";
     return {};
   }
-  return std::filesystem::path(source) / "language";
+  return source;
+}
+
+// The language files that come with the program (language/ of the source tree).
+inline std::filesystem::path Shipped_Language_Folder() {
+  const std::filesystem::path source = Source_Folder();
+  return source.empty() ? source : source / "language";
+}
+
+// The bytes of a file of the source tree (a golden file), empty when it cannot be read.
+inline std::string Source_File(const std::string& Relative) {
+  const std::filesystem::path source = Source_Folder();
+  if (source.empty()) return "";
+  std::ifstream in(source / Relative, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/controls/ShotProbes.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/std/Edit.h"
 #include "toolkit/rtl/DateUtils.h"
@@ -231,7 +232,10 @@ TEST_F(EsgSpinTest, Screenshot) {
   date->SetBounds(150, 20, 120, 24);
   date->SetSpinType(sptDate);
   date->SetDateValue(EncodeDate(2025, 3, 10));
-  EXPECT_NE(Driver.Screenshot(form, "esg_spin_edit.png"), "");
+  const TPixelImage shown = Shot(Driver, form, "esg_spin_edit.png");
+  spin->SetText("");
+  date->SetText("");
+  EXPECT_GT(InkOf(shown), InkOf(Shot(Driver, form, "esg_spin_edit-empty.png")) + 20) << "the number and the date are drawn";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "controls/ExtCalculatorDropDown.h"
 
 #include "tests/controls/DropDownFixture.h"
+#include "tests/controls/ShotProbes.h"
 
 namespace {
 
@@ -85,8 +86,12 @@ TEST_F(Calculator, PopupSizeAndScreenshot) {
   dd->ShowDropDown();
   EXPECT_EQ(popup()->Width(), 230);
   EXPECT_EQ(popup()->Height(), 152);
-  Driver.Pump();
-  EXPECT_FALSE(Driver.Screenshot(popup(), "dropdown-calculator.png").empty());
+  const TPixelImage twelve = Shot(Driver, popup(), "dropdown-calculator.png");
+  EXPECT_GT(InkOf(twelve), 200) << "the keys' captions";
+  dd->HideDropDown(true);
+  dd->SetText("98765");
+  dd->ShowDropDown();
+  EXPECT_TRUE(Shot(Driver, popup(), "dropdown-calculator-98765.png").Pixels != twelve.Pixels) << "the value is shown";
 }
 
 struct KeyPlace {

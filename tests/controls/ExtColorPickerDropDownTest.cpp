@@ -2,9 +2,12 @@
 
 #include "controls/ExtColorPickerDropDown.h"
 
+#include <set>
+
 #include "controls/CustomColorSelector.h"
 #include "controls/ExtColorPanels.h"
 #include "tests/controls/DropDownFixture.h"
+#include "tests/controls/ShotProbes.h"
 #include "toolkit/graphics/WebColors.h"
 
 namespace {
@@ -266,7 +269,7 @@ TEST_F(ColorPicker, Screenshots) {
   dd->AddDefaultColors();
   dd->ShowDropDown();
   Driver.Pump();
-  EXPECT_FALSE(Driver.Screenshot(popup(), "colorpicker-list.png").empty());
+  EXPECT_GT(PixelsOf(Shot(Driver, popup(), "colorpicker-list.png"), clTeal), 20) << "the colours' swatches";
   dd->HideDropDown(true);
   for (auto [style, name] : {std::pair{csDiscrete, "colorpicker-discrete.png"},
                              std::pair{csColorCube, "colorpicker-cube.png"},
@@ -275,10 +278,12 @@ TEST_F(ColorPicker, Screenshots) {
     dd->ShowDropDown();
     Driver.Pump();
     EXPECT_EQ(popup()->Width(), dd->Control()->Width() + 2) << name;
-    EXPECT_FALSE(Driver.Screenshot(popup(), name).empty());
+    const TPixelImage shown = Shot(Driver, popup(), name);
+    std::set<uint32_t> colours(shown.Pixels.begin(), shown.Pixels.end());
+    EXPECT_GT(colours.size(), 20u) << name << ": the colours to choose from";
     dd->HideDropDown(true);
   }
-  EXPECT_FALSE(Driver.Screenshot(form, "colorpicker-edit.png").empty());
+  EXPECT_GT(PixelsOf(Shot(Driver, form, "colorpicker-edit.png"), clTeal), 20) << "the chosen colour's swatch";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/controls/ShotProbes.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -166,7 +167,9 @@ TEST_F(ExtDateTimePickerTest, Screenshot) {
   flat->SetMetroStyle(true);
   flat->SetButtonColor(clSkyBlue);
   flat->SetBorderColor(clNavy);
-  EXPECT_NE(Driver.Screenshot(form, "ext_date_time_picker.png"), "");
+  const TPixelImage shown = Shot(Driver, form, "ext_date_time_picker.png");
+  EXPECT_GT(PixelsOf(shown, clSkyBlue), 20) << "the flat picker's button";
+  EXPECT_GT(PixelsOf(shown, clNavy), 20) << "the flat picker's border";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "controls/ExtDetailDropDown.h"
 
 #include "tests/controls/DropDownFixture.h"
+#include "tests/controls/ShotProbes.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/ImgList.h"
 
@@ -312,8 +313,12 @@ TEST_F(DetailDropDown, Screenshot) {
   dd->SetItemIndex(1);
   dd->ShowDropDown();
   Driver.Pump();
-  EXPECT_FALSE(Driver.Screenshot(popup(), "detail-dropdown-popup.png").empty());
-  EXPECT_FALSE(Driver.Screenshot(form, "detail-dropdown-edit.png").empty());
+  const TPixelImage list = Shot(Driver, popup(), "detail-dropdown-popup.png");
+  EXPECT_GT(PixelsOf(list, clHighlight), 100) << "the chosen item";
+  EXPECT_GT(InkOf(list), 100) << "the captions and notes";
+  const int edit_ink = InkOf(Shot(Driver, form, "detail-dropdown-edit.png"));
+  dd->SetItemIndex(-1);
+  EXPECT_GT(edit_ink, InkOf(Shot(Driver, form, "detail-dropdown-edit-none.png")) + 20) << "the chosen caption";
 }
 
 }  // namespace

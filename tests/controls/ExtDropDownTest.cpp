@@ -8,6 +8,7 @@
 #include "controls/ExtDropDownPanels.h"
 #include "platform/kernel/Clock.h"
 #include "tests/controls/DropDownFixture.h"
+#include "tests/controls/ShotProbes.h"
 #include "toolkit/forms/std/Label.h"
 
 namespace {
@@ -333,9 +334,13 @@ TEST_F(DropDownStrips, ScreenshotWithPopupOpen) {
   dd->SetLabelCaption("Value");
   dd->SetText("some text");
   dd->ShowDropDown();
-  Driver.Pump();
-  EXPECT_FALSE(Driver.Screenshot(form, "dropdown-base-form.png").empty());
-  EXPECT_FALSE(Driver.Screenshot(popup(), "dropdown-base-popup.png").empty());
+  const int form_ink = InkOf(Shot(Driver, form, "dropdown-base-form.png"));
+  const int popup_ink = InkOf(Shot(Driver, popup(), "dropdown-base-popup.png"));
+  dd->DropDownHeader()->SetCaption("");
+  dd->DropDownFooter()->SetCaption("");
+  dd->SetText("");
+  EXPECT_GT(popup_ink, InkOf(Shot(Driver, popup(), "dropdown-base-popup-blank.png")) + 40) << "header and footer";
+  EXPECT_GT(form_ink, InkOf(Shot(Driver, form, "dropdown-base-form-blank.png")) + 20) << "the text";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "controls/ExtCustomGridDropDown.h"
 
 #include "tests/controls/DropDownFixture.h"
+#include "tests/controls/ShotProbes.h"
 
 namespace {
 
@@ -354,7 +355,9 @@ TEST_F(GridDropDown, Screenshot) {
   dd->SetItemIndex(1);
   dd->ShowDropDown();
   Driver.Pump();
-  EXPECT_FALSE(Driver.Screenshot(popup(), "grid-dropdown.png").empty());
+  const TPixelImage shown = Shot(Driver, popup(), "grid-dropdown.png");
+  EXPECT_GT(PixelsOf(shown, clHighlight), 100) << "the chosen row";
+  EXPECT_GT(InkOf(shown), 100) << "the cells' texts";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "tests/controls/ShotProbes.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/testing/TestDriver.h"
@@ -510,8 +511,9 @@ TEST_F(Watch, AutoModeFollowsTheClockAndIgnoresInput) {
 TEST_F(Watch, Screenshot) {
   watch->SetAnimation(false);
   watch->SetTime(at(10, 9, 0));
-  Driver.Pump();
-  EXPECT_FALSE(Driver.Screenshot(form, "watch.png").empty());
+  const TPixelImage ten_past = Shot(Driver, form, "watch.png");
+  watch->SetTime(at(3, 45, 0));
+  EXPECT_TRUE(Shot(Driver, form, "watch-3-45.png").Pixels != ten_past.Pixels) << "the hands show the time";
 }
 
 }  // namespace

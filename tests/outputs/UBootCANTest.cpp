@@ -41,11 +41,6 @@ TEST_F(UBootCANTest, EveryOptionCombination) {
   EXPECT_EQ(Updater_Command_Line("COM1", 0, {false, false, false, false}), "COM1 0 NO NO NO NO " + paths);
 }
 
-TEST_F(UBootCANTest, OptionsStartOn) {
-  TUpdateOptions o;
-  EXPECT_TRUE(o.Firmware && o.Read_Firm && o.Conf && o.Read_Conf);
-}
-
 TEST_F(UBootCANTest, ProgramAndImages) {
   EXPECT_EQ(Updater_Program_Path(), "/opt/My Tools/cfg/CAN_21070_Update.exe");
   EXPECT_EQ(Firmware_Image_Path(), "/opt/My Tools/cfg/MASTER/sim21070.sim");

@@ -110,6 +110,7 @@ TEST_F(UBootWizardsTest, SerialPagesAndArguments) {
   EXPECT_FALSE(w->Btn_Update->Enabled());
   EXPECT_EQ(w->Btn_Update->Hint(), No_Updater_Reason_Text());
   Driver.Screenshot(w, "boot-serial.png");
+  EXPECT_EQ(w->Update_Arguments(), "\\\\.\\" + w->CB_Com->Text() + " FW FR PW PR ") << "every option starts ticked";
   for (int bits = 0; bits < 16; ++bits) {
     Set_Options(w, bits);
     EXPECT_EQ(w->Update_Arguments(), "\\\\.\\" + w->CB_Com->Text() + " " + Codes(bits)) << bits;

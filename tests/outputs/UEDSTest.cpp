@@ -13,18 +13,6 @@
 
 namespace {
 
-std::string Source_File(const std::string& Relative) {
-  const char* source = std::getenv("QUELIX_SOURCE_DIR");
-  if (!source || !*source) {
-    ADD_FAILURE() << "QUELIX_SOURCE_DIR is not set: run the tests through ctest";
-    return "";
-  }
-  std::ifstream in(std::filesystem::path(source) / Relative, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 std::string File(const std::string& Root, const std::string& Rows) {
   return "<" + Root + ">" + Rows + "</" + Root + "><!--SW_VERSION = 1.000-->";
 }

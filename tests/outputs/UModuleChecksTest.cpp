@@ -31,7 +31,7 @@ TEST(UModuleChecksTest, Table) {
       {"no transmit rows skip the byte total", "0", "1", Repeat(Rx_Row("2", "Y", "200"), 2), "", 0, 0},
       {"241 bytes pass", "0", "1", Repeat(plain, 30), Tx_Row(), 0, 0},
       {"249 bytes fail", "0", "1", Repeat(plain, 29) + Rx_Row("2", "Y", "16"), Tx_Row(), 719, 0},
-      {"lower-case y counts its bytes", "0", "1", Repeat(plain, 29) + Rx_Row("2", "y", "1"), Tx_Row(), 0, 0},
+      {"lower-case y counts its bytes", "0", "1", Repeat(plain, 29) + Rx_Row("2", "y", "16"), Tx_Row(), 719, 0},
       {"31 receive rows", "0", "0", Repeat(plain, 31), "", Msg_Too_Many_Frames, 31},
       {"31 transmit rows", "0", "0", "", Repeat(Tx_Row(), 31), Msg_Too_Many_Frames, 31},
   };

@@ -4,6 +4,10 @@
 #include "outputs/USectionFiles.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
 
 #include "outputs/UModuleChecks.h"
 #include "outputs/UProfibus_GSD.h"
@@ -120,3 +124,33 @@ TEST(USectionFilesTest, SumsDoNotWrap) {
   EXPECT_EQ(Par_Bin.Rx_Data_Len, 30u * 1785 + 1);
   EXPECT_EQ(Bin_J1939_Rx[29].Offset, 29 * 1785);
 }
+
+namespace {
+
+// A folder or a FIFO where a section file should be is an error naming what
+// stands there, not a missing file read as an empty table.
+TEST(USectionFilesTest, AFolderOrAFifoAtTheFilesPathIsReportedAsSuch) {
+  struct {
+    const char* kind;
+    std::function<void(const std::string&)> make;
+    const char* says;
+  } cases[] = {
+      {"folder", [](const std::string& P) { std::filesystem::create_directory(P); }, "is a folder"},
+      {"fifo", [](const std::string& P) { ASSERT_EQ(mkfifo(P.c_str(), 0600), 0); }, "is not a regular file"},
+  };
+  for (auto& c : cases) {
+    TProjectFixture project;
+    std::filesystem::remove(Path_J1939_Receive);
+    c.make(Path_J1939_Receive);
+    try {
+      Load_Section_Table(Path_J1939_Receive, Receive_Number_Fields);
+      ADD_FAILURE() << c.kind << " read as a table";
+    } catch (const ESectionFileError& e) {
+      EXPECT_NE(e.Message().find(c.says), std::string::npos) << c.kind << ": " << e.Message();
+    }
+    std::filesystem::remove(Path_J1939_Receive);
+    EXPECT_TRUE(Load_Section_Table(Path_J1939_Receive, Receive_Number_Fields).Rows.empty()) << "missing file";
+  }
+}
+
+}  // namespace

@@ -69,6 +69,14 @@ std::string DecodeText(std::string_view b, TTextEncoding* Detected) {
   return Windows1252ToUtf8(b);
 }
 
+std::string DecodeOwnedText(std::string b, TTextEncoding* Detected) {
+  const bool bom = b.starts_with("\xEF\xBB\xBF");
+  if (!bom && (b.starts_with("\xFF\xFE") || b.starts_with("\xFE\xFF") || !IsValidUtf8(b))) return DecodeText(b, Detected);
+  if (Detected) *Detected = bom ? TTextEncoding::Utf8Bom : TTextEncoding::Utf8;
+  if (bom) b.erase(0, 3);
+  return b;
+}
+
 std::string EncodeText(std::string_view utf8, TTextEncoding Encoding) {
   switch (Encoding) {
     case TTextEncoding::Utf8: return std::string(utf8);

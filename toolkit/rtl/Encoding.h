@@ -28,5 +28,8 @@ std::string Utf8ToWindows1252(std::string_view s);
 // without one, valid UTF-8 is taken as is and anything else is Windows-1252.
 // Returns UTF-8 without the mark; Detected (optional) tells what was found.
 std::string DecodeText(std::string_view bytes, TTextEncoding* Detected = nullptr);
+// The same, taking the bytes over: UTF-8 text (the usual case) is returned
+// without a copy, so a large file is held once.
+std::string DecodeOwnedText(std::string bytes, TTextEncoding* Detected = nullptr);
 // UTF-8 text to file bytes, with a byte-order mark for Utf8Bom and UTF-16.
 std::string EncodeText(std::string_view utf8, TTextEncoding Encoding);

@@ -43,6 +43,11 @@ bool FileExists(const std::string& FileName) {
   return !FileName.empty() && fs::is_regular_file(sysPath(FileName), ec);
 }
 
+bool PathExists(const std::string& Path) {
+  std::error_code ec;
+  return !Path.empty() && fs::exists(fs::status(sysPath(Path), ec));
+}
+
 bool DirectoryExists(const std::string& Directory) {
   std::error_code ec;
   return !Directory.empty() && fs::is_directory(sysPath(Directory), ec);
@@ -219,7 +224,7 @@ std::string ReadFileBytes(const std::string& Path, uint64_t MaxBytes) {
 }
 
 std::string ReadTextFile(const std::string& Path, TTextEncoding* Detected, uint64_t MaxBytes) {
-  return DecodeText(ReadFileBytes(Path, MaxBytes), Detected);
+  return DecodeOwnedText(ReadFileBytes(Path, MaxBytes), Detected);
 }
 
 void WriteTextFile(const std::string& Path, std::string_view Utf8, TTextEncoding Encoding) {

@@ -18,6 +18,7 @@ constexpr char PathDelim = '/';
 std::string SystemPath(const std::string& Path);
 
 bool FileExists(const std::string& FileName);       // a file, not a folder
+bool PathExists(const std::string& Path);           // anything: a file, a folder, a FIFO, ...
 bool DirectoryExists(const std::string& Directory);
 bool CreateDir(const std::string& Dir);              // one level; false if it exists or fails
 bool ForceDirectories(const std::string& Dir);       // every missing level; true if it exists afterwards

@@ -43,6 +43,22 @@ TEST_F(SizingTest, AutoSizeColumnsMeasuresTheWidestCell) {
   EXPECT_EQ(grid->ColWidths(0), 64);  // fixed columns stay
 }
 
+// The same text is measured once per font: a row drawn in a larger font
+// still widens the column, however often the text stands in other rows.
+TEST_F(SizingTest, AutoSizeMeasuresASharedTextInEachFontItIsDrawnIn) {
+  grid->SetRowCount(200);
+  for (int r = 1; r < 200; ++r) grid->SetCells(2, r, "12345");
+  grid->OnGetCellColor = [](TObject*, int ARow, int, TGridDrawState, TBrush*, TFont* AFont) {
+    if (ARow == 150) AFont->SetHeight(-32);
+  };
+  grid->AutoSizeCol(2, 0);
+  EXPECT_EQ(grid->ColWidths(2), 80 + 8);  // 5 characters of 16 pixels in row 150
+  grid->OnGetCellColor = nullptr;
+  grid->SetCells(2, 7, "1234567");
+  grid->AutoSizeCol(2, 0);
+  EXPECT_EQ(grid->ColWidths(2), 56 + 8);  // nothing kept from the last auto-size
+}
+
 TEST_F(SizingTest, AutoSizeColNeverNarrowsWhenGrowOnly) {
   grid->SetColWidths(2, 200);
   grid->SetCells(2, 1, "ab");

@@ -46,6 +46,91 @@ TEST(XlsxWorkbookTest, PartsTheWorkbookDoesNotKnowAreKept) {
   EXPECT_EQ(ZipPackage::FromBytes(again.ToBytes()).Part("docProps/custom.xml"), "<custom/>");
 }
 
+const std::string kSheetHead = "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>";
+const std::string kSheetTail = "</sheetData></worksheet>";
+
+// A workbook of Sheets.size() sheets, sheet i's part holding Sheets[i].
+std::string BookOf(const std::vector<std::string>& Sheets, const std::string& SharedStrings = "") {
+  XlsxWorkbook wb = XlsxWorkbook::New();
+  for (size_t i = 1; i < Sheets.size(); ++i) wb.AddSheet();
+  ZipPackage p = ZipPackage::FromBytes(wb.ToBytes());
+  for (size_t i = 0; i < Sheets.size(); ++i) p.SetPart("xl/worksheets/sheet" + std::to_string(i + 1) + ".xml", Sheets[i]);
+  if (!SharedStrings.empty()) {
+    p.SetPart("xl/sharedStrings.xml", SharedStrings);
+    std::string rels = p.Part("xl/_rels/workbook.xml.rels");
+    rels.insert(rels.rfind("</Relationships>"),
+                "<Relationship Id=\"rIdS\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+                "sharedStrings\" Target=\"sharedStrings.xml\"/>");
+    p.SetPart("xl/_rels/workbook.xml.rels", rels);
+  }
+  return p.ToBytes();
+}
+
+// A bomb scaled down: sheets of many one-character cells, which the archive
+// squeezes to almost nothing. Only the sheet asked for is read: the others
+// end damaged and would raise if they were.
+TEST(XlsxWorkbookTest, OnlyTheSheetAskedForIsRead) {
+  std::string cells;
+  for (int r = 1; r <= 20; ++r) {
+    cells += "<row>";
+    for (int c = 0; c < 5000; ++c) cells += "<c><v>1</v></c>";
+    cells += "</row>";
+  }
+  const std::string bomb = kSheetHead + cells + kSheetTail;
+  const std::string bytes = BookOf({bomb + "<", bomb + "<", bomb, bomb + "<"});
+  EXPECT_LT(bytes.size(), 60'000u);
+  XlsxWorkbook wb = XlsxWorkbook::FromBytes(bytes);
+  ASSERT_EQ(wb.SheetCount(), 4);
+  EXPECT_EQ(wb.SheetName(3), "Sheet4");
+  EXPECT_EQ(wb.Cells(2).size(), 100'000u);
+  EXPECT_EQ(wb.Value(2, {20, 5000}).number, 1.0);
+  EXPECT_THROW(wb.Cells(1), OfficeFileError);
+}
+
+TEST(XlsxWorkbookTest, FarApartCellsAreHeldAsTwoCells) {
+  XlsxWorkbook wb = XlsxWorkbook::FromBytes(BookOf({kSheetHead + "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>a</t></is></c></row>"
+                                                    "<row r=\"1048576\"><c r=\"O1048576\"><v>2</v></c></row>" + kSheetTail}));
+  EXPECT_EQ(wb.Cells(0).size(), 2u);
+  auto used = wb.UsedRange(0);
+  ASSERT_TRUE(used);
+  EXPECT_EQ(CellRefText(used->first) + ":" + CellRefText(used->second), "A1:O1048576");
+  EXPECT_EQ(wb.Value(0, {1, 1}).text, "a");
+  EXPECT_EQ(wb.Value(0, {1048576, 15}).number, 2.0);
+  EXPECT_EQ(wb.Value(0, {500, 3}).kind, SheetValue::Empty);
+}
+
+TEST(XlsxWorkbookTest, CellsWrittenOutOfOrderReadSortedAndTheLastOfACellWins) {
+  XlsxWorkbook wb = XlsxWorkbook::FromBytes(BookOf({kSheetHead + "<row r=\"3\"><c r=\"B3\"><v>1</v></c></row>"
+                                                    "<row r=\"1\"><c r=\"C1\"><v>2</v></c><c r=\"A1\"><v>3</v></c></row>"
+                                                    "<row r=\"3\"><c r=\"B3\"><v>4</v></c></row>" + kSheetTail}));
+  const auto& cells = wb.Cells(0);
+  ASSERT_EQ(cells.size(), 3u);
+  EXPECT_EQ(CellRefText({cells[0].row, cells[0].col}), "A1");
+  EXPECT_EQ(CellRefText({cells[2].row, cells[2].col}), "B3");
+  EXPECT_EQ(cells[2].value.number, 4.0);
+}
+
+TEST(XlsxWorkbookTest, SharedStringsBeyondTheBudgetAreRefused) {
+  std::string strings = "<sst>";
+  for (size_t i = 0; i <= XlsxWorkbook::kMaxReadCells; ++i) strings += "<si/>";
+  strings += "</sst>";
+  XlsxWorkbook wb = XlsxWorkbook::FromBytes(BookOf({kSheetHead + kSheetTail}, strings));
+  try {
+    wb.Cells(0);
+    FAIL() << "no refusal";
+  } catch (const OfficeFileError& e) {
+    EXPECT_NE(std::string(e.what()).find("more shared strings"), std::string::npos) << e.what();
+  }
+}
+
+TEST(XlsxWorkbookTest, SharedAndInlineStringsJoinTheirRunsWithoutPhoneticHints) {
+  XlsxWorkbook wb = XlsxWorkbook::FromBytes(
+      BookOf({kSheetHead + "<row><c t=\"s\"><v>1</v></c><c t=\"inlineStr\"><is><r><t>x</t></r><r><t>&lt;y</t></r></is></c></row>" + kSheetTail},
+             "<sst><si><t>zero</t></si><si><r><t>o</t></r><r><rPr/><t xml:space=\"preserve\">ne </t></r><rPh><t>hint</t></rPh></si></sst>"));
+  EXPECT_EQ(wb.Value(0, {1, 1}).text, "one ");
+  EXPECT_EQ(wb.Value(0, {1, 2}).text, "x<y");
+}
+
 TEST(XlsxWorkbookTest, ArchivesThatAreNotWorkbooksRaise) {
   std::string good = XlsxWorkbook::New().ToBytes();
   ZipPackage noBook;

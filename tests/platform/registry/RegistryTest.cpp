@@ -90,6 +90,46 @@ TEST_F(Registry, DeleteValue) {
   EXPECT_FALSE(reg.ValueExists("A"));
 }
 
+// A key of many values is read by name through an index; deleting one keeps
+// the others found and in the order they were written.
+TEST_F(Registry, KeyWithManyValuesReadsEveryValueByFoldedName) {
+  constexpr int kValues = 3000;
+  std::string file = "<registry><key name=\"HKEY_CURRENT_USER\"><key name=\"Big\">";
+  for (int i = 0; i < kValues; ++i)
+    file += "<value name=\"Value" + std::to_string(i) + "\" type=\"integer\" data=\"" + std::to_string(i * 7) + "\"/>";
+  file += "</key></key></registry>";
+  folder_.Write("registry.xml", file);
+  Reload();
+  TRegistry reg;
+  ASSERT_TRUE(reg.OpenKey("Big", false));
+  for (int i : {0, 1, 1499, kValues - 1}) EXPECT_EQ(reg.ReadInteger("VALUE" + std::to_string(i)), i * 7) << i;
+  ASSERT_TRUE(reg.OpenKey("\\Big", true));
+  EXPECT_TRUE(reg.DeleteValue("value1"));
+  EXPECT_FALSE(reg.ValueExists("Value1"));
+  EXPECT_EQ(reg.ReadInteger("Value2"), 14);
+  EXPECT_EQ(reg.ReadInteger("Value2999"), 2999 * 7);
+  reg.WriteInteger("value2", -1);
+  std::vector<std::string> names = reg.GetValueNames();
+  ASSERT_EQ(names.size(), static_cast<size_t>(kValues - 1));
+  EXPECT_EQ(names[0], "Value0");
+  EXPECT_EQ(names[1], "Value2");
+  EXPECT_EQ(names.back(), "Value2999");
+  Reload();
+  EXPECT_EQ(TRegistry().KeyExists("Big"), true);
+  TRegistry again;
+  ASSERT_TRUE(again.OpenKey("Big", false));
+  EXPECT_EQ(again.ReadInteger("Value2"), -1);
+}
+
+TEST_F(Registry, ValueNamedTwiceInAnyCaseMarksTheFileDamaged) {
+  const std::string content = "<registry><key name=\"HKEY_CURRENT_USER\"><value name=\"a\" type=\"integer\" data=\"1\"/>"
+                              "<value name=\"A\" type=\"integer\" data=\"2\"/></key></registry>";
+  folder_.Write("registry.xml", content);
+  Reload();
+  EXPECT_TRUE(TRegistry().GetKeyNames().empty());
+  EXPECT_EQ(TempFolder::Read(folder_ / "registry.xml.damaged"), content);
+}
+
 TEST_F(Registry, WritesNeedAWritableOpenKey) {
   TRegistry reg;
   EXPECT_THROW(reg.WriteString("A", "x"), RegistryError);  // no key open
