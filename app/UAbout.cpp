@@ -1,8 +1,8 @@
 #include "app/UAbout.h"
 
-#include "app/UComon.h"
 #include "app/ULinks.h"
 #include "app/UVersionCheck.h"
+#include "base/UComon.h"
 
 TFAbout* FAbout = nullptr;
 

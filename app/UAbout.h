@@ -2,7 +2,7 @@
 // The About box: logo, description, software code, version, document code
 // and a link to the maker's web site. Its texts are fixed, not translated.
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "toolkit/forms/std/GraphicControls.h"
 
 inline const std::string Document_Code = "DC21070";

@@ -1,6 +1,6 @@
 #include "app/ULinks.h"
 
-#include "app/UFixedTexts.h"
+#include "base/UFixedTexts.h"
 #include "platform/shell/OpenLink.h"
 #include "toolkit/forms/Dialogs.h"
 

@@ -1,8 +1,8 @@
 // The steps of the main window that need an open project. Btn_Click has
 // already refused them with string 22 when no project is open. The editors
 // are shown modally; the output steps stop at their checks.
-#include "app/ULanguage.h"
 #include "app/UTessimatoreFirmWare.h"
+#include "base/ULanguage.h"
 #include "editors/UDefineJ1939Map.h"
 #include "editors/UDefine_Client_SDO.h"
 #include "editors/UDefine_NodeGuard.h"

@@ -1,8 +1,8 @@
 #include "app/UNew_Project.h"
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
 #include "app/UProject.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "toolkit/forms/Dialogs.h"
 
 TFNew_Project* FNew_Project = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 // The new-project dialog: asks for a name and creates the project's folder.
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "toolkit/forms/std/Edit.h"
 
 class TFNew_Project : public TShellDialog {

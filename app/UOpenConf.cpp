@@ -1,9 +1,9 @@
 #include "app/UOpenConf.h"
 
-#include "app/UComon.h"
-#include "app/UFixedTexts.h"
-#include "app/ULanguage.h"
 #include "app/UProject.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "toolkit/forms/Dialogs.h"
 
 TFOpenConf* FOpenConf = nullptr;

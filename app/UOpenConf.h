@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "toolkit/forms/std/ListBox.h"
 
 class TFOpenConf : public TShellDialog {

@@ -6,12 +6,12 @@
 
 #include <unistd.h>
 
-#include "app/UComon.h"
-#include "app/UFixedTexts.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "toolkit/rtl/Encoding.h"
-#include "toolkit/rtl/SysUtils.h"
 #include "toolkit/rtl/FileUtils.h"
+#include "toolkit/rtl/SysUtils.h"
 
 namespace {
 

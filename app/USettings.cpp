@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "app/UComon.h"
 #include "app/UProject.h"
+#include "base/UComon.h"
 #include "platform/xml/XmlDocument.h"
 #include "toolkit/rtl/FileUtils.h"
 

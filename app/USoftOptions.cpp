@@ -1,11 +1,11 @@
 #include "app/USoftOptions.h"
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
-#include "app/ULanguagePages.h"
 #include "app/ULinks.h"
 #include "app/UTessimatoreFirmWare.h"
 #include "app/UVersionCheck.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
+#include "base/ULanguagePages.h"
 #include "toolkit/forms/Dialogs.h"
 
 TFSoftOptions* FSoftOptions = nullptr;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "toolkit/forms/std/Button.h"
 #include "toolkit/forms/std/GraphicControls.h"
 #include "toolkit/forms/std/PageControl.h"

@@ -1,9 +1,9 @@
 #include "app/UStartUp.h"
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
 #include "app/UProject.h"
 #include "app/USettings.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 
 std::string Start_Up(const std::string& ExeFolder) {
   Init_Working_Folders(ExeFolder);
@@ -24,5 +24,3 @@ std::pair<std::string, std::string> Project_Label_Texts() {
   if (!Project_Folder.empty()) return {Lang_Text(10), Project_Name};
   return {Lang_Text(8), Lang_Text(9)};
 }
-
-int Check_Project_Open() { return Project_Folder.empty() ? Msg_Project_Not_Valid : 0; }

@@ -6,8 +6,6 @@
 #include <string>
 #include <utility>
 
-inline constexpr int Msg_Project_Not_Valid = 22;
-
 // In order: the working folders beside ExeFolder, the settings file, the
 // title and codes, the language (which may fall back to English), the
 // remembered project when its folder still exists, and the section-file
@@ -23,6 +21,3 @@ bool Shut_Down(std::string* Error = nullptr);
 // The two project labels of the main window: string 10 and the project name
 // while a project is open, strings 8 and 9 otherwise.
 std::pair<std::string, std::string> Project_Label_Texts();
-
-// 0 when a step that needs a project may run, else Msg_Project_Not_Valid.
-int Check_Project_Open();

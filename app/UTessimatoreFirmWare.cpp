@@ -3,8 +3,6 @@
 #include <filesystem>
 
 #include "app/UAbout.h"
-#include "app/UComon.h"
-#include "app/ULanguage.h"
 #include "app/ULinks.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
@@ -13,6 +11,8 @@
 #include "app/USoftOptions.h"
 #include "app/UStartUp.h"
 #include "app/UVersionCheck.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "toolkit/forms/Dialogs.h"
 
 TFTessimatoreFirmWare* FTessimatoreFirmWare = nullptr;
@@ -39,13 +39,16 @@ std::string Program_Folder() {
 
 void Set_Program_Folder(const std::string& Folder) { Program_Folder_Override = Folder; }
 
-// The instance name must not outlive the window.
+// The instance name and the language registration must not outlive the window.
 TFTessimatoreFirmWare::~TFTessimatoreFirmWare() {
-  if (FTessimatoreFirmWare == this) FTessimatoreFirmWare = nullptr;
+  if (FTessimatoreFirmWare != this) return;
+  FTessimatoreFirmWare = nullptr;
+  Set_Language_Window_Registry(nullptr);
 }
 
 TFTessimatoreFirmWare::TFTessimatoreFirmWare(TComponent* AOwner) : TForm(AOwner) {
   FTessimatoreFirmWare = this;
+  Set_Language_Window_Registry([this](std::function<void()> Set_Lang) { Add_Language_Window(std::move(Set_Lang)); });
   Set_Form_Look(this, false);
   Create_Controls();
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };

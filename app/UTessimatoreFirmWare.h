@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/Timer.h"
 #include "toolkit/forms/std/Containers.h"

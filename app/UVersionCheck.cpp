@@ -1,6 +1,6 @@
 #include "app/UVersionCheck.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "platform/net/HttpClient.h"
 #include "toolkit/rtl/SysUtils.h"
 

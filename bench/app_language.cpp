@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 #include "toolkit/rtl/FileUtils.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "grid/foundation/EsgHTMLE.h"
+#include "toolkit/rtl/Utf8Text.h"
 #include "grid/foundation/ExtUtil.h"
 #include "grid/foundation/ExtUtilGlyphs.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -116,8 +117,10 @@ void EllipsisText(TCanvas* Canvas, const std::string& Text, int MaxWidth, std::s
   Result = Text;
   if (Canvas->TextWidth(Text) <= MaxWidth) return;
   const std::string dots = AddDots ? "..." : "";
-  for (size_t i = 0; i < Text.size(); ++i) {
-    std::string candidate = Text.substr(0, Text.size() - i - 1) + dots;
+  // Whole characters come off the end, so no character is ever split.
+  for (size_t end = Text.size(); end > 0;) {
+    end = Utf8CharStart(Text, end - 1);
+    std::string candidate = Text.substr(0, end) + dots;
     if (Canvas->TextWidth(candidate) < MaxWidth) {
       Result = std::move(candidate);
       return;

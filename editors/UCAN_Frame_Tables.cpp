@@ -1,6 +1,6 @@
 #include "editors/UCAN_Frame_Tables.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "editors/UTableCheck.h"
 #include "toolkit/rtl/SysUtils.h"
 

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "editors/URegs_Status_Map.h"
+#include "editors/UTableEditor.h"
 #include "outputs/USectionFiles.h"
 #include "toolkit/forms/Dialogs.h"
 #include "toolkit/rtl/SysUtils.h"
@@ -96,6 +97,11 @@ void TFConf_Regs_P61::Create_Controls() {
   CB_Available_Byte->SetBounds(8, 80, 80, 21);
   Btn_Import = Make_Button(this, P_Compile, 8, 116, 110, 28, agInsRow);
   Btn_Import->OnClick = [this](TObject* Sender) { Btn_ImportClick(Sender); };
+
+  Splitter1 = new TSplitter(this);
+  Splitter1->SetParent(this);
+  Splitter1->SetAlign(alRight);
+  Splitter1->SetLeft(P_Compile->Left() - 1);  // to the left of P_Compile
 
   ACG_Modbus_Regs = new TExtColumnGrid(this);
   ACG_Modbus_Regs->SetParent(this);
@@ -211,13 +217,14 @@ void TFConf_Regs_P61::Fill_Rows() {
     g->SetRowCount(2);
     for (int c = 0; c < 3; ++c) g->SetCells(c, 1, "");
   }
+  Colour_Row_Numbers(g, clWindow);
 }
 
 void TFConf_Regs_P61::Decode_String_Setting() {
   TMapText map = Parse_Map(STR_Conf_Points, Type_Points == 1);
   int rows = std::min(int(map.Items.size()), NB);
   for (int i = 1; i <= rows; ++i) {
-    const TMapItem& item = map.Items[size_t(i - 1)];
+    const TMapPair& item = map.Items[size_t(i - 1)];
     ACG_Modbus_Regs->SetCells(1, i, item.A == 0 ? None_Item : IntToStr(item.A));
     ACG_Modbus_Regs->SetCells(2, i, item.B == 0 ? None_Item : IntToStr(item.B));
   }

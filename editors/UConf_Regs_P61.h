@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "grid/core/ExtCGrid.h"
 #include "toolkit/forms/std/ComboBox.h"
+#include "toolkit/forms/std/Splitter.h"
 
 struct TFrame_J1939 {
   std::string Description;
@@ -41,6 +42,7 @@ public:
   TLabel* L_NPoint;
   TExtColumnGrid* ACG_Modbus_Regs;
   TPanel* P_Compile;
+  TSplitter* Splitter1;  // between the grid and P_Compile: resizes P_Compile
   TLabel* L_J1939Frame;
   TComboBox* CB_Sel_FrameJ1939;
   TLabel* L_SelByte;

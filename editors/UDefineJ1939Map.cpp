@@ -1,6 +1,6 @@
 #include "editors/UDefineJ1939Map.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "toolkit/rtl/SysUtils.h"
 
 TFDefineRecJ1939* FDefineRecJ1939 = nullptr;

@@ -1,7 +1,7 @@
 #include "editors/UDefine_Client_SDO.h"
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "editors/UEditorSave.h"
 #include "toolkit/forms/Dialogs.h"
 #include "toolkit/rtl/FileUtils.h"

@@ -6,7 +6,7 @@
 #include <array>
 #include <memory>
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "editors/UJ1939_Frame_Set.h"
 
 class TFDefine_Client_SDO : public TShellDialog {

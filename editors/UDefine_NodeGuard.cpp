@@ -1,8 +1,8 @@
 #include "editors/UDefine_NodeGuard.h"
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
-#include "app/UFixedTexts.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "editors/UTableCheck.h"
 #include "toolkit/forms/Dialogs.h"
 #include "toolkit/rtl/FileUtils.h"
@@ -65,7 +65,9 @@ TFDefine_NodeGuard::TFDefine_NodeGuard(TComponent* AOwner) : TFTableEditor(AOwne
   const TFrameSetLayout frames = NodeGuard_Frames();
   for (size_t c = 0; c < L_NG_J1939_Col.size(); ++c) L_NG_J1939_Col[c] = Make_Label(this, Panel2, frames.Left[c], 25);
   Frames = std::make_unique<TJ1939FrameSet>(this, Panel2, frames);
-  Frames->Mnemonic.back()->SetAnchors({akLeft, akTop, akRight});
+  // The window is sizeable: every mnemonic grows with it.
+  SetBorderStyle(bsSizeable);
+  for (TEdit* mnemonic : Frames->Mnemonic) mnemonic->SetAnchors({akLeft, akTop, akRight});
   FDefine_NodeGuard = this;
 }
 

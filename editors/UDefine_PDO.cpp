@@ -1,7 +1,7 @@
 #include "editors/UDefine_PDO.h"
 
-#include "app/UComon.h"
-#include "app/UFixedTexts.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
 #include "editors/UTableCheck.h"
 #include "outputs/USectionFiles.h"
 #include "toolkit/rtl/FileUtils.h"

@@ -1,6 +1,6 @@
 #include "editors/UDefine_RPDO.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 
 TFDefine_RPDO* FDefine_RPDO = nullptr;
 

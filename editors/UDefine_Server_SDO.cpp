@@ -1,6 +1,6 @@
 #include "editors/UDefine_Server_SDO.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "toolkit/rtl/SysUtils.h"
 
 TFDefine_Server_SDO_Read* FDefine_Server_SDO_Read = nullptr;

@@ -1,6 +1,6 @@
 #include "editors/UDefine_TPDO.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 
 TFDefine_TPDO* FDefine_TPDO = nullptr;
 

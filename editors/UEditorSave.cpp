@@ -1,6 +1,6 @@
 #include "editors/UEditorSave.h"
 
-#include "app/UFixedTexts.h"
+#include "base/UFixedTexts.h"
 #include "platform/xml/XmlDocument.h"
 #include "toolkit/forms/Dialogs.h"
 

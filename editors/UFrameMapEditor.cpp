@@ -1,8 +1,8 @@
 #include "editors/UFrameMapEditor.h"
 
-#include "app/UComon.h"
-#include "app/UFixedTexts.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "editors/UEditorSave.h"
 #include "outputs/USectionFiles.h"
 #include "platform/xml/XmlDocument.h"

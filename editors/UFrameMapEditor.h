@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "editors/UJ1939_Frame_List.h"
 #include "editors/UTableFile.h"
 #include "toolkit/forms/std/ComboBox.h"

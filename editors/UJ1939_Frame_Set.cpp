@@ -1,7 +1,7 @@
 #include "editors/UJ1939_Frame_Set.h"
 
-#include "app/UFixedTexts.h"
-#include "app/ULanguage.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "editors/UTableFile.h"
 #include "platform/xml/XmlDocument.h"
 #include "toolkit/rtl/Exceptions.h"

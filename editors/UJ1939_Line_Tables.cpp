@@ -1,6 +1,6 @@
 #include "editors/UJ1939_Line_Tables.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "editors/UJ1939_Frame_Tables.h"
 #include "editors/UTableCheck.h"
 

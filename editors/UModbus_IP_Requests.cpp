@@ -1,6 +1,6 @@
 #include "editors/UModbus_IP_Requests.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "editors/UJ1939_Frame_Tables.h"
 #include "toolkit/rtl/SysUtils.h"
 

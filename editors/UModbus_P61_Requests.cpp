@@ -1,7 +1,7 @@
 #include "editors/UModbus_P61_Requests.h"
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "editors/UConf_Regs_P61.h"
 #include "editors/URegs_Status_Map.h"
 #include "toolkit/forms/Dialogs.h"
@@ -95,7 +95,7 @@ void TFModbusReq_P61::Set_Map(int Index_Row) {
   m->STR_NPoint = sga->Cells(pwNPoint, Index_Row);
   m->STR_Conf_Points = sga->Cells(map_col, Index_Row);
   if (m->ShowModal() != mrOk) return;
-  std::vector<TMapItem> items;
+  std::vector<TMapPair> items;
   for (int r = 1; r < m->ACG_Modbus_Regs->RowCount(); ++r)
     items.push_back({StrToIntDef(m->ACG_Modbus_Regs->Cells(1, r), 0), StrToIntDef(m->ACG_Modbus_Regs->Cells(2, r), 0)});
   sga->SetCells(map_col, Index_Row, Map_Text(items));

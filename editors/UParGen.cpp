@@ -1,8 +1,8 @@
 #include "editors/UParGen.h"
 
-#include "app/UComon.h"
-#include "app/UFixedTexts.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "editors/UEditorSave.h"
 #include "platform/xml/XmlDocument.h"
 #include "toolkit/forms/Dialogs.h"

@@ -4,7 +4,7 @@
 // side (station address, module layout) of a project, in ParGen.xml. Each
 // box folds to its caption with the button in its corner.
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "editors/UParGenFile.h"
 #include "toolkit/forms/std/Button.h"
 #include "toolkit/forms/std/ComboBox.h"

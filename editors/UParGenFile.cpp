@@ -1,7 +1,7 @@
 #include "editors/UParGenFile.h"
 
-#include "app/UFixedTexts.h"
-#include "app/ULanguage.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "editors/UTableCheck.h"
 #include "editors/UTableFile.h"
 #include "platform/xml/XmlDocument.h"

@@ -1,6 +1,6 @@
 #include "editors/UReceive_CAN_Frames.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 
 TFReceive_CAN_Frames* FReceive_CAN_Frames = nullptr;
 

@@ -1,6 +1,6 @@
 #include "editors/UReceive_J1939_Frames_P68.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "editors/UJ1939_Frame_Tables.h"
 #include "outputs/UModuleChecks.h"
 #include "outputs/USectionFiles.h"

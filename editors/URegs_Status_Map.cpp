@@ -15,7 +15,7 @@ bool Cut(std::string& S, char Sep, std::string* Before = nullptr) {
   return true;
 }
 
-TMapCheck Read_Item(std::string& S, bool Registers, TMapItem& Item) {
+TMapCheck Read_Item(std::string& S, bool Registers, TMapPair& Item) {
   std::string a, b;
   if (!Cut(S, '[') || !Cut(S, ',', &a) || !Cut(S, ']', &b)) return mcSyntax;
   Item = {StrToIntDef(a, -1), StrToIntDef(b, -1)};
@@ -31,7 +31,7 @@ TMapText Parse_Map(const std::string& Text, bool Registers) {
   TMapText map;
   std::string s = Trim(Text);
   do {
-    TMapItem item;
+    TMapPair item;
     map.Result = Read_Item(s, Registers, item);
     if (map.Result != mcValid) break;
     map.Items.push_back(item);
@@ -45,8 +45,8 @@ int Check_Map(const std::string& str_map, int NumPoint, bool TypePoint) {
   return map.Result;
 }
 
-std::string Map_Text(const std::vector<TMapItem>& Items) {
+std::string Map_Text(const std::vector<TMapPair>& Items) {
   std::string text;
-  for (const TMapItem& i : Items) text += "[" + IntToStr(i.A) + "," + IntToStr(i.B) + "]";
+  for (const TMapPair& i : Items) text += "[" + IntToStr(i.A) + "," + IntToStr(i.B) + "]";
   return text;
 }

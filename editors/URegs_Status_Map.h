@@ -14,13 +14,14 @@ inline constexpr int Map_Max_Position = 2000;
 // The results of the map check, as shown to the user.
 enum TMapCheck { mcValid = 1, mcSyntax = 2, mcRange = 3, mcCount = 4 };
 
-struct TMapItem {
+// One "[A,B]" item of a map text.
+struct TMapPair {
   int A = 0, B = 0;
 };
 
 struct TMapText {
   TMapCheck Result = mcValid;
-  std::vector<TMapItem> Items;  // those before the first bad item
+  std::vector<TMapPair> Items;  // those before the first bad item
 };
 
 // Reads the items of Text in order; Registers selects the register ranges.
@@ -31,4 +32,4 @@ TMapText Parse_Map(const std::string& Text, bool Registers);
 int Check_Map(const std::string& str_map, int NumPoint, bool TypePoint);
 
 // The map text of Items, without text between them.
-std::string Map_Text(const std::vector<TMapItem>& Items);
+std::string Map_Text(const std::vector<TMapPair>& Items);

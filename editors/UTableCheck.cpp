@@ -1,7 +1,7 @@
 #include "editors/UTableCheck.h"
 
-#include "app/UFixedTexts.h"
-#include "app/ULanguage.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "platform/xml/XmlDocument.h"
 #include "toolkit/rtl/SysUtils.h"
 

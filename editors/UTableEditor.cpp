@@ -1,8 +1,8 @@
 #include "editors/UTableEditor.h"
 
-#include "app/UComon.h"
-#include "app/UFixedTexts.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "editors/UEditorSave.h"
 #include "editors/UTableFile.h"
 #include "platform/xml/XmlDocument.h"
@@ -45,6 +45,16 @@ int Header_Height(TExtColumnGrid* Grid, int DisplCol) {
   canvas->DrawText(Grid->Cells(real, 0), r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
   return r.Height() + 2 * (offset.Y + line);
 }
+
+}  // namespace
+
+// The row numbers stand on their column's colour (the grid paints its fixed
+// cells in the fixed colour otherwise); the header row keeps the fixed colour.
+void Colour_Row_Numbers(TExtColumnGrid* Grid, TColor Color) {
+  for (int r = Grid->FixedRows(); r < Grid->RowCount(); ++r) Grid->SetColors(0, r, Color);
+}
+
+namespace {
 
 TTableCells Read_Cells(const TTableLayout& Layout, const TExtColumnGrid* Grid) {
   TTableCells cells(Layout);
@@ -95,6 +105,10 @@ void TFTableEditor::Create_Grid() {
   sga->OnGetCellColor = [](TObject*, int, int, TGridDrawState State, TBrush*, TFont* Font) {
     if (State.Contains(gdFocused)) Font->SetStyle(Font->Style() + TFontStyles{fsBold});
   };
+  sga->OnKeyDown = [this](TObject*, uint16_t& Key, TShiftState Shift) { Clear_List_Cell(Key, Shift); };
+  // A list cell whose text is no item opens with nothing chosen, and leaving
+  // it without a choice leaves it as it was.
+  sga->SetComboSelection(No_Combo_Preselection);
   TGridOptions options = sga->Options();
   options += TGridOptions{goEditing, goColSizing};
   sga->SetOptions(options);
@@ -113,6 +127,7 @@ void TFTableEditor::Create_Grid() {
     item->SetAlignment(col.Kind == tcCheck ? taCenter : taLeftJustify);
   }
   sga->SetRowCount(layout_.Capacity + 1);
+  Colour_Row_Numbers(sga, layout_.Columns[0].Color);
   for (size_t c = 0; c < layout_.Columns.size(); ++c)
     if (layout_.Columns[c].Hidden) sga->HideColumn(int(c));
 }
@@ -130,6 +145,7 @@ void TFTableEditor::FormShow(TObject*) {
   TTableCells cells(layout_);
   TTableLoad load = Load_Cells(cells);
   Show_Cells(cells);
+  Start_At_First_Cell();
   Load_Incomplete = !load.Complete;
   if (!load.Complete) MessageDlg(load.Error, mtError, {mbOK});
 }
@@ -143,6 +159,25 @@ bool TFTableEditor::Controllo_dati() {
   if (check.Passed()) return true;
   MessageDlg(check.Text, check.Bare ? mtCustom : mtError, {mbOK});
   return false;
+}
+
+// A list offers only its items, so Delete and Backspace are the way to empty
+// a list cell again (a row opened by mistake must be emptied to end the table).
+void TFTableEditor::Clear_List_Cell(uint16_t& Key, TShiftState Shift) {
+  if ((Key != VK_DELETE && Key != VK_BACK) || !Shift.Empty() || sga->EditorMode()) return;
+  const int col = sga->RealColIndex(sga->Col());
+  if (col <= 0 || col >= int(layout_.Columns.size()) || layout_.Columns[size_t(col)].Kind != tcList) return;
+  sga->SetCells(col, sga->Row(), "");
+  Key = 0;
+}
+
+// Each show starts where a user starts filling the table: the first data
+// cell, at the top, with no range left selected from the last showing.
+void TFTableEditor::Start_At_First_Cell() {
+  const int first = sga->FixedCols();
+  sga->SetTopRow(1);
+  sga->SetLeftCol(first);
+  sga->SetSelection(TGridRect{first, 1, first, 1});
 }
 
 // The cell being edited holds the user's last word: it is stored before the

@@ -4,11 +4,17 @@
 // data (its TTableLayout) and its row rules (a TTableRules); the frame loads the section file
 // on every show, validates on OK and rewrites the file.
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "editors/UTableCheck.h"
 #include "editors/UTableData.h"
 #include "editors/UTableFile.h"
 #include "grid/core/ExtCGrid.h"
+
+// Paints column 0 (the row numbers) of the data rows in Color.
+void Colour_Row_Numbers(TExtColumnGrid* Grid, TColor Color);
+
+// Not an item: the grid's list editor then preselects nothing.
+inline constexpr int No_Combo_Preselection = -2;
 
 // The editor's rules over every row.
 using TTableRules = TTableCheck (*)(const TTableCells& Cells);
@@ -47,6 +53,8 @@ protected:
 
 private:
   void Store_Edit();
+  void Start_At_First_Cell();
+  void Clear_List_Cell(uint16_t& Key, TShiftState Shift);
   void Fit_Header_Row();
   void Create_Grid();
   void Place_Buttons();

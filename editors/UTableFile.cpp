@@ -1,6 +1,6 @@
 #include "editors/UTableFile.h"
 
-#include "app/UFixedTexts.h"
+#include "base/UFixedTexts.h"
 #include "outputs/USectionFiles.h"
 #include "platform/xml/XmlDocument.h"
 #include "toolkit/rtl/FileUtils.h"

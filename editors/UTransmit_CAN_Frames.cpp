@@ -1,6 +1,6 @@
 #include "editors/UTransmit_CAN_Frames.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 
 TFTransmit_CAN_Frames* FTransmit_CAN_Frames = nullptr;
 

@@ -1,6 +1,6 @@
 #include "editors/UTransmit_J1939_Frame_Atmel_P75.h"
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "editors/UJ1939_Frame_Tables.h"
 #include "editors/UJ1939_Line_Tables.h"
 

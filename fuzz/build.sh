@@ -52,7 +52,7 @@ for f in "$root"/toolkit/rtl/*.cpp; do
   [ "$(basename "$f")" = Registry.cpp ] || rtl_sources+=("$f")
 done
 outputs_sources=("$root"/outputs/{USectionFiles,Usavebincc,UProfibus_GSD,UModuleChecks}.cpp
-  "$root"/app/{UComon,UFixedTexts,ULanguage,ULanguageDefaults}.cpp "${rtl_sources[@]}"
+  "$root"/base/{UComon,UFixedTexts,UFixedTextsDefaults,ULanguage,ULanguageDefaults}.cpp "${rtl_sources[@]}"
   "$root"/platform/xml/*.cpp "$root"/platform/kernel/{AtomicFile,GuardedRead,TextCodec,Clock,Events}.cpp)
 build section_outputs_fuzz "${outputs_sources[@]}" -lpugixml
 
@@ -77,6 +77,16 @@ cmake -DDIR="$root/resources" -DOUT="$out/grid_resources.cpp" -P "$root/cmake/Em
 build grid_imports_fuzz $(pkg-config --cflags cairo pango pangocairo libcurl libzip) \
   "$out/grid_resources.cpp" "${grid_sources[@]}" \
   $(pkg-config --libs cairo pango pangocairo pangoft2 fontconfig libcurl libzip) -lpugixml -lpng -ljpeg -lgif -lX11 -lodbc
+
+# Grid HTML text laid out, measured, hit-tested and drawn on the canvas (Cairo and Pango underneath).
+# The printer and the registry are left out (no HTML text uses them); the target brings an empty resource table.
+html_layout_sources=("$root"/grid/foundation/{EsgHTMLEControls,EsgHTMLELayout,EsgHTMLEMarkup,EsgHTMLEObjects,EsgHTMLETags,EsgHTMLEText,ExtXPVS,PictureContainer,PictureGifFrames}.cpp
+  "${rtl_sources[@]}" "${codec_sources[@]}" "$root"/platform/kernel/*.cpp "$root"/platform/theme/*.cpp)
+for f in "$root"/toolkit/graphics/*.cpp; do
+  [ "$(basename "$f")" = Printers.cpp ] || html_layout_sources+=("$f")
+done
+build html_layout_fuzz $(pkg-config --cflags pangocairo) "${html_layout_sources[@]}" \
+  $(pkg-config --libs pangocairo fontconfig) "${codec_libs[@]}"
 
 if [ ${#failed[@]} -ne 0 ]; then
   echo "failed to build: ${failed[*]}" >&2

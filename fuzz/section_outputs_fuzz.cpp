@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "outputs/UModuleChecks.h"
 #include "outputs/UProfibus_GSD.h"
 #include "outputs/Usavebincc.h"

@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "platform/office/XlsxWorkbook.h"
+#include "tests/platform/support/WorkbookParts.h"
 
 namespace {
 
@@ -21,12 +22,7 @@ std::string BookOf(std::string_view Sheet, std::string_view Strings) {
   static const std::string empty = XlsxWorkbook::New().ToBytes();
   ZipPackage p = ZipPackage::FromBytes(empty);
   p.SetPart("xl/worksheets/sheet1.xml", std::string(Sheet));
-  p.SetPart("xl/sharedStrings.xml", std::string(Strings));
-  std::string rels = p.Part("xl/_rels/workbook.xml.rels");
-  rels.insert(rels.rfind("</Relationships>"),
-              "<Relationship Id=\"rIdS\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-              "sharedStrings\" Target=\"sharedStrings.xml\"/>");
-  p.SetPart("xl/_rels/workbook.xml.rels", rels);
+  PutSharedStrings(p, std::string(Strings));
   return p.ToBytes();
 }
 

@@ -1,7 +1,6 @@
 #include "outputs/UBootCAN.h"
 
-#include "app/UComon.h"
-#include "platform/process/CommandLine.h"
+#include "base/UComon.h"
 #include "platform/serial/SerialPorts.h"
 #include "toolkit/rtl/SysUtils.h"
 
@@ -30,22 +29,22 @@ std::string Config_Image_Path() { return Join_Path(Join_Path(Project_Folder, Bin
 
 std::string Updater_Program_Path() { return Join_Path(Exe_Folder, Updater_File_Name); }
 
-std::string Update_Option_Codes(const TUpdateOptions& Options) {
-  return std::string(Options.Firmware ? "FW " : "NO ") + (Options.Read_Firm ? "FR " : "NO ") +
-         (Options.Conf ? "PW " : "NO ") + (Options.Read_Conf ? "PR " : "NO ");
-}
-
-std::string Updater_Command_Line(const std::string& Port, int BaudPosition, const TUpdateOptions& Options) {
-  return Port + " " + IntToStr(BaudPosition) + " " + Update_Option_Codes(Options) + "\"" + Firmware_Image_Path() +
-         "\" \"" + Config_Image_Path() + "\"";
+std::vector<std::string> With_Option_Codes(std::vector<std::string> Head, const TUpdateOptions& Options) {
+  for (const char* code : {Options.Firmware ? "FW" : "NO", Options.Read_Firm ? "FR" : "NO", Options.Conf ? "PW" : "NO",
+                           Options.Read_Conf ? "PR" : "NO"})
+    Head.emplace_back(code);
+  return Head;
 }
 
 std::vector<std::string> Updater_Arguments(const std::string& Port, int BaudPosition, const TUpdateOptions& Options) {
-  return platform::SplitCommandLine(Updater_Command_Line(Port, BaudPosition, Options));
+  std::vector<std::string> arguments = With_Option_Codes({Port, IntToStr(BaudPosition)}, Options);
+  arguments.push_back(Firmware_Image_Path());
+  arguments.push_back(Config_Image_Path());
+  return arguments;
 }
 
 TProgramResult Run_Updater(const std::string& Port, int BaudPosition, const TUpdateOptions& Options,
                            const std::function<void()>& Between_Polls) {
-  return Start_Program(Updater_Program_Path(), Updater_Command_Line(Port, BaudPosition, Options), false,
+  return Start_Program(Updater_Program_Path(), Updater_Arguments(Port, BaudPosition, Options), false,
                        Between_Polls);
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UStartProgram.h"
+#include "base/UStartProgram.h"
 
 inline constexpr int Msg_No_Com_Port = 188;
 // The bit-rate list: entry 0 asks the updater to search, 1 to 11 are rates.
@@ -41,20 +41,17 @@ std::string Config_Image_Path();
 // The updater program beside the configurator.
 std::string Updater_Program_Path();
 
-// The four option codes, each followed by a blank: "FW " or "NO ", "FR " or
-// "NO ", "PW " or "NO ", "PR " or "NO ".
-std::string Update_Option_Codes(const TUpdateOptions& Options);
+// Head followed by the four option codes: "FW" or "NO", "FR" or "NO", "PW" or
+// "NO", "PR" or "NO".
+std::vector<std::string> With_Option_Codes(std::vector<std::string> Head, const TUpdateOptions& Options);
 
-// "COM3 8 FW NO PW PR \"<firmware image>\" \"<configuration image>\"": the
-// port, the bit-rate position, the four option codes (FW/FR/PW/PR or NO each)
-// and the two quoted image paths.
-std::string Updater_Command_Line(const std::string& Port, int BaudPosition, const TUpdateOptions& Options);
-
-// The command line as the updater receives it: split by the platform's
-// quoting rules, so each quoted path is one argument.
+// The updater's arguments: the port, the bit-rate position, the four option
+// codes (FW/FR/PW/PR or NO each) and the two image paths, "COM3", "8", "FW",
+// "NO", "PW", "PR", "<firmware image>", "<configuration image>". Each is one
+// argument as it stands, whatever blanks or quotes a folder name holds.
 std::vector<std::string> Updater_Arguments(const std::string& Port, int BaudPosition, const TUpdateOptions& Options);
 
-// Starts the updater beside the configurator with the command line above
+// Starts the updater beside the configurator with the arguments above
 // (window shown) and waits for it; see Start_Program for the outcomes.
 TProgramResult Run_Updater(const std::string& Port, int BaudPosition, const TUpdateOptions& Options,
                            const std::function<void()>& Between_Polls = {});

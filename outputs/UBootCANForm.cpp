@@ -1,8 +1,8 @@
 #include "outputs/UBootCANForm.h"
 
-#include "app/UComon.h"
-#include "app/UFixedTexts.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "toolkit/forms/Dialogs.h"
 #include "toolkit/forms/WindowManager.h"
 
@@ -115,10 +115,6 @@ void TFBootCAN::Btn_NextClick(TObject*) {
     return;
   }
   Show_Page(2);
-}
-
-std::string TFBootCAN::Command_Line() const {
-  return Updater_Command_Line(CB_Com->Text(), CB_CAN_Search->ItemIndex(), Options());
 }
 
 void TFBootCAN::Btn_UpdateClick(TObject*) {

@@ -35,8 +35,6 @@ public:
   void Set_Lang();
   // Scans the ports again and selects the first one found.
   void update_ComPort();
-  // The choices as the command line takes them.
-  std::string Command_Line() const;
   bool Updater_Running() const { return running_ || lastResult_.Process != nullptr; }
   // How the last updater run ended (poNotStarted before the first run).
   const TProgramResult& Last_Result() const { return lastResult_; }

@@ -1,6 +1,6 @@
 #include "outputs/UBootSerForm.h"
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 #include "outputs/UBootTCP.h"
 #include "toolkit/forms/Dialogs.h"
 
@@ -61,6 +61,6 @@ void TFBootSer::Btn_NextClick(TObject*) {
   Show_Page(2);
 }
 
-std::string TFBootSer::Update_Arguments() const { return Serial_Update_Arguments(CB_Com->Text(), Options()); }
+std::vector<std::string> TFBootSer::Update_Arguments() const { return Serial_Update_Arguments(CB_Com->Text(), Options()); }
 
 void TFBootSer::Btn_UpdateClick(TObject*) { lastArguments_ = Update_Arguments(); }

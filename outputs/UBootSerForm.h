@@ -1,12 +1,13 @@
 #pragma once
 // The serial update wizard: page 1 tells how to put the device into its boot
 // mode and picks the serial port, page 2 the four options. No updater for a
-// serial connection comes with this build: Update composes the argument text
+// serial connection comes with this build: Update composes the arguments
 // only and stays disabled, with the reason in its hint. Its texts are those
 // of start-up: a change of language leaves them.
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "outputs/UBootWizard.h"
 
@@ -29,11 +30,11 @@ public:
   void update_ComPort() { Fill_Port_List(CB_Com); }
 
   // "\\.\COM3 FW FR PW PR " from the port and the options.
-  std::string Update_Arguments() const;
-  const std::string& Last_Arguments() const { return lastArguments_; }
+  std::vector<std::string> Update_Arguments() const;
+  const std::vector<std::string>& Last_Arguments() const { return lastArguments_; }
 
 private:
-  std::string lastArguments_;
+  std::vector<std::string> lastArguments_;
 };
 
 extern TFBootSer* FBootSer;

@@ -28,16 +28,17 @@ bool Valid_IP(const std::string& IP, std::array<std::string, 4>& Parts) {
   return true;
 }
 
-std::string Serial_Update_Arguments(const std::string& Port, const TUpdateOptions& Options) {
-  return "\\\\.\\" + Port + " " + Update_Option_Codes(Options);
+std::vector<std::string> Serial_Update_Arguments(const std::string& Port, const TUpdateOptions& Options) {
+  return With_Option_Codes({"\\\\.\\" + Port}, Options);
 }
 
 std::string Join_IP(const std::array<std::string, 4>& Edits) {
   return Edits[0] + "." + Edits[1] + "." + Edits[2] + "." + Edits[3];
 }
 
-std::string Network_Update_Arguments(const std::array<std::string, 4>& Edits, const TUpdateOptions& Options) {
-  return Join_IP(Edits) + " 2007 " + Update_Option_Codes(Options);
+std::vector<std::string> Network_Update_Arguments(const std::array<std::string, 4>& Edits,
+                                                  const TUpdateOptions& Options) {
+  return With_Option_Codes({Join_IP(Edits), "2007"}, Options);
 }
 
 std::string No_Updater_Reason_Text() {

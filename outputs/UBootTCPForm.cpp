@@ -1,7 +1,7 @@
 #include "outputs/UBootTCPForm.h"
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "outputs/UBootTCP.h"
 #include "platform/kernel/Clock.h"
 #include "platform/net/Ping.h"
@@ -165,7 +165,7 @@ void TFBootTCP::LbButton2Click(TObject*) {
   Device_IP = Host();
 }
 
-std::string TFBootTCP::Update_Arguments() const {
+std::vector<std::string> TFBootTCP::Update_Arguments() const {
   return Network_Update_Arguments({E_IP[0]->Text(), E_IP[1]->Text(), E_IP[2]->Text(), E_IP[3]->Text()}, Options());
 }
 

@@ -4,11 +4,12 @@
 // test passed since the wizard was shown. The test has bounded time (two
 // good tries, or 10 s; the last try decides) and the wizard takes no input
 // while it runs. No updater for a network connection comes with this build:
-// Update composes the argument text only and stays disabled, with the
+// Update composes the arguments only and stays disabled, with the
 // reason in its hint.
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "outputs/UBootWizard.h"
 #include "toolkit/forms/std/Edit.h"
@@ -41,15 +42,15 @@ public:
   // The four edit texts joined with ".".
   std::string Host() const;
   // "192.168.2.205 2007 FW FR PW PR " from the edits and the options.
-  std::string Update_Arguments() const;
-  const std::string& Last_Arguments() const { return lastArguments_; }
+  std::vector<std::string> Update_Arguments() const;
+  const std::vector<std::string>& Last_Arguments() const { return lastArguments_; }
   bool Testing() const { return testing_; }
 
 private:
   void Show_Ping_Result(int Message, TColor Color);
   // Echo requests until two are answered or 10 s have passed.
   void Run_Ping_Test(const std::string& Host);
-  std::string lastArguments_;
+  std::vector<std::string> lastArguments_;
   bool testing_ = false;
 };
 

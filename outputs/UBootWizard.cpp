@@ -1,7 +1,7 @@
 #include "outputs/UBootWizard.h"
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UFormLook.h"
+#include "base/UFormLook.h"
 #include "outputs/UBootCAN.h"
 #include "toolkit/forms/std/Button.h"
 #include "toolkit/forms/std/ComboBox.h"

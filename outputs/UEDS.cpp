@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "outputs/UOutputFileName.h"
 #include "outputs/USectionFiles.h"
 #include "toolkit/rtl/FileUtils.h"

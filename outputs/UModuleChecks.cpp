@@ -1,8 +1,8 @@
 #include "outputs/UModuleChecks.h"
 
-#include "app/UComon.h"
-#include "app/UFixedTexts.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "toolkit/rtl/FileUtils.h"
 #include "toolkit/rtl/SysUtils.h"
 

@@ -1,7 +1,7 @@
 #include "outputs/UOutputSteps.h"
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "outputs/UBootCANForm.h"
 #include "outputs/UEDS.h"
 #include "outputs/UProfibus_GSD.h"

@@ -19,7 +19,7 @@ void Create_GSD_File();
 // the file written in one piece; a file that cannot be made is shown.
 void Create_EDS();
 
-// The Update Device step: module checks, ParGen.xml required (string 714),
+// The Update Device step: module checks, ParGen.xml required (said for the update),
 // the image built and written to bin/bank.bin, then the CAN wizard shown
 // modally. A stale image never reaches the updater: when bank.bin cannot be
 // written the step stops with an error box naming the file.

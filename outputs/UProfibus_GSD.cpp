@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/UComon.h"
-#include "app/UFixedTexts.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
 #include "outputs/UOutputFileName.h"
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/rtl/FileUtils.h"

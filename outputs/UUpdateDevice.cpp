@@ -1,7 +1,8 @@
 #include "outputs/UUpdateDevice.h"
 
-#include "app/ULanguage.h"
-#include "app/UStartUp.h"
+#include "base/UComon.h"
+#include "base/UFixedTexts.h"
+#include "base/ULanguage.h"
 #include "outputs/UProfibus_GSD.h"
 #include "outputs/Usavebincc.h"
 
@@ -11,6 +12,7 @@ std::string TOutputResult::Message() const {
     case osNoProject: return Lang_Text(Msg_Project_Not_Valid);
     case osCheckFailed: return Module_Check_Text(Check);
     case osNoParGen: return Lang_Text(Msg_GSD_No_ParGen);
+    case osUpdateNoParGen: return Update_No_ParGen_Text();
     case osBuildFailed:
     case osWriteFailed: return Error;
   }
@@ -32,6 +34,7 @@ TOutputResult Prepare_GSD() {
 
 TOutputResult Prepare_Update_Device() {
   TOutputResult r = Prepare_GSD();
+  if (r.Step == osNoParGen) r.Step = osUpdateNoParGen;
   if (!r.Ready()) return r;
   if (!Create_Bin(&r.Error)) r.Step = osBuildFailed;
   else if (!Write_Bin(&r.Error)) r.Step = osWriteFailed;

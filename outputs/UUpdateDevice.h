@@ -13,6 +13,7 @@ enum TOutputStep {
   osNoProject,     // string 22
   osCheckFailed,   // Check holds the failed module check
   osNoParGen,      // string 714
+  osUpdateNoParGen,  // the same for the update: Update_No_ParGen_Text
   osBuildFailed,   // a section file cannot be used; Error says which
   osWriteFailed,   // bank.bin cannot be written; Error names it
 };

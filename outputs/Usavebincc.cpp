@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/UComon.h"
-#include "toolkit/rtl/SysUtils.h"
+#include "base/UComon.h"
 #include "outputs/USectionFiles.h"
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/rtl/FileUtils.h"
+#include "toolkit/rtl/SysUtils.h"
 
 TPar_Bin Par_Bin;
 std::array<TBin_J1939_Rx, Bin_Frame_Count> Bin_J1939_Rx;

@@ -63,7 +63,11 @@ void TExtColumnGrid::SetColCount(int Value) {
 
 void TExtColumnGrid::MatchColumnsToColCount() {
   int want = AllColCount();
-  while (FColumns->Count() < want) FColumns->Add();
+  // A column added after loading counts its own index as its place then.
+  while (FColumns->Count() < want) {
+    TGridColumnItem* item = FColumns->Add();
+    item->DefIdx = item->Index();
+  }
   while (FColumns->Count() > want) FColumns->Delete(FColumns->Count() - 1);
 }
 

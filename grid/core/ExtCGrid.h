@@ -7,12 +7,17 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "grid/core/ExtGrid.h"
 #include "toolkit/rtl/Collection.h"
 
 class TExtColumnGrid;
 class TGridColumnCollection;
+class TStream;
+struct TStreamObject;
+class TObjectWriter;
+struct TStreamProperty;
 
 class TGridColumnItem : public TCollectionItem {
 public:
@@ -137,6 +142,7 @@ protected:
 
 private:
   friend class TExtColumnGrid;
+  friend class TExtColumnGridIO;
   void changed() { Changed(false); }
   void repaintGrid() const;
 
@@ -233,7 +239,7 @@ public:
   void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) override;
   void GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders) override;
   void GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders) override;
-  void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) override;
+  void GetCellAlign(int ACol, int ARow, TVAlignment& VAlign, TAlignment& HAlign) override;
   void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix) override;
   void GetCellEditor(int ACol, int ARow, TEditorType& AEditor) override;
   void IsFixedCell(int ADisplCol, int ARow, bool& IsFixed) override;
@@ -253,6 +259,24 @@ public:
   void GetCellDefaults(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo, TColor& MirrorColor,
                        TColor& MirrorColorTo, TAlignment& HA, TVAlignment& VA, bool& WW,
                        TCellGradientDirection& GD) override;
+
+  // ---- column definitions and order kept outside (ExtCGridIO.cpp) ----
+  void SaveColumnsToStream(TStream* st);
+  // A stream that is no column definition, or is cut short, raises
+  // EReadError and leaves the columns as they were. ColCount stays.
+  void LoadColumnsFromStream(TStream* st);
+  // "CP" + position = the column's index after loading, in the INI file Key.
+  void SaveColumnPositions(const std::string& Key, const std::string& Section);
+  // Without every "CP" key nothing changes; values that do not name each
+  // column once raise EConvertError and change nothing.
+  void LoadColumnPositions(const std::string& Key, const std::string& Section);
+  // With an INI-file ColumnSize store, the two above; else the grid's own.
+  void SaveColPositions() override;
+  void LoadColPositions() override;
+
+  // ---- a column's Filter entries ("name=condition") make its filter list ----
+  bool GetColumnFilterValues(int ARealCol) override;
+  void FilterSelect(int ARealCol, int ItemIndex) override;
 
   // ---- structure edits keep the items with their columns ----
   void InsertCols(int ARealCol, int CCount) override;
@@ -289,4 +313,26 @@ private:
   bool FColumnMoving = false;
   bool FAutoFilterDisplay = false;
   TCellGraphic FVirtCheckGraphic;
+};
+
+// The carrier of column definitions in a stream: one object whose Items
+// collection holds the settings of every column.
+class TExtColumnGridIO : public TComponent {
+public:
+  explicit TExtColumnGridIO(TExtColumnGrid* AGrid);
+  ~TExtColumnGridIO() override;
+  std::string ClassName() const override { return "TExtColumnGridIO"; }
+  TGridColumnCollection* Items() const { return FItems.get(); }
+
+  // Appends the object's bytes.
+  void WriteTo(std::string& Out) const;
+  // Replaces Items by the stored ones; raises EReadError for an object of
+  // another class or a setting that does not read.
+  void ReadFrom(const TStreamObject& Object);
+
+  struct TField;
+
+private:
+  static const std::vector<TField>& Fields();
+  std::unique_ptr<TGridColumnCollection> FItems;
 };

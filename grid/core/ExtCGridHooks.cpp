@@ -91,14 +91,14 @@ void TExtColumnGrid::GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBor
   TExtStringGrid::GetCellPrintBorder(ACol, ARow, APen, Borders);
 }
 
-void TExtColumnGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) {
+void TExtColumnGrid::GetCellAlign(int ACol, int ARow, TVAlignment& VAlign, TAlignment& HAlign) {
   if (TGridColumnItem* item = columnOf(ACol)) {
     if (const TCellProperties* p = GetGridObject(ACol, ARow))
       HAlign = p->Alignment();
     else
       HAlign = ARow < FixedRows() ? item->HeaderAlignment() : item->Alignment();
   }
-  TExtStringGrid::GetCellAlignment(ACol, ARow, HAlign, VAlign);
+  TExtStringGrid::GetCellAlign(ACol, ARow, VAlign, HAlign);
 }
 
 void TExtColumnGrid::GetCellFormat(int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix) {

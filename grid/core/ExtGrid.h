@@ -82,6 +82,9 @@ class TGridImageDropDown;
 class TGridExtGridDropDown;
 class TGridTransCombo;
 class TExtRichEdit;
+class TRichEdit;
+class THTMLHintWindow;
+struct TScrollInfo;
 class TControlEdit;
 class TControlCombo;
 class TStringList;
@@ -432,6 +435,15 @@ public:
   void SetHovering(bool Value) { FHovering = Value; }
   TColor HintColor() const { return FHintColor; }
   void SetHintColor(TColor Value) { FHintColor = Value; }
+  // While a column or row is sized, a hint shows its width ("cw=") or height ("rh=").
+  bool HintShowSizing() const { return FHintShowSizing; }
+  void SetHintShowSizing(bool Value) { FHintShowSizing = Value; }
+  // Links of HTML cells are underlined only while the mouse is over them.
+  bool URLUnderlineOnHover() const { return FURLUnderlineOnHover; }
+  void SetURLUnderlineOnHover(bool Value);
+  // The HTML cell (display column) and its link under the mouse; -1 none.
+  TPoint HoverCell() const { return FHoverCell; }
+  int HoverLink() const { return FHoverlink; }
   TColor URLColor() const { return FURLColor; }
   void SetURLColor(TColor Value);
   TColor DisabledFontColor() const { return FDisabledFontColor; }
@@ -496,8 +508,9 @@ public:
   void SetScrollProportional(bool Value) { FScrollProportional = Value; }
   bool ScrollSynch() const { return FScrollSynch; }
   void SetScrollSynch(bool Value) { FScrollSynch = Value; }
-  bool ScrollHints() const { return FScrollHints; }
-  void SetScrollHints(bool Value) { FScrollHints = Value; }
+  // Which dragged thumb shows the row (column) it reaches.
+  TScrollHintType ScrollHints() const { return FScrollHints; }
+  void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
   // Shows, hides, enables and disables the scroll bars per ScrollBarAlways.
   void ApplyScrollBarAlways(bool Force);
   int ZoomFactor() const { return FZoomFactor; }
@@ -548,6 +561,7 @@ public:
   void SetSortSettings(const TSortSettings* Value) { FSortSettings.Assign(Value); }
   TDragDropSettings* DragDropSettings() { return &FDragDropSettings; }
   TDragScrollOptions* DragScrollOptions() { return &FDragScrollOptions; }
+  void SetDragScrollOptions(const TDragScrollOptions* Value) { FDragScrollOptions.Assign(Value); }
   TColumnSize* ColumnSize() { return &FColumnSize; }
   TCellNode* CellNode() { return &FCellNode; }
   TBands* Bands() { return &FBands; }
@@ -585,6 +599,9 @@ public:
   void ShowColumnHeaders();
   void ClearColumnHeaders();
   void ShowRowHeaders();
+  // The change events of RowHeaders and of FixedFont and ActiveCellFont.
+  void RowHeadersChanged() { ShowRowHeaders(); }
+  void FontChanged() { Invalidate(); }
   void ClearRowHeaders();
   // Fills run over every cell (DoFixed) or the normal cells, under one update lock.
   void TextFill(bool DoFixed, const std::string& Txt);
@@ -598,6 +615,17 @@ public:
   double Times(int ARealCol, int ARow) const;
   void SetTimes(int ARealCol, int ARow, double Value);
   TIntList* MergedColumns() { return &FMergedColumns; }
+  // Every column's merged cells are split, then the listed columns merge
+  // again (the first one leading); a change of MergedColumns runs both.
+  void SplitMergedColumns();
+  void MergeListedColumns();
+  void MergedColumnsChanged();
+  // Rich text between a cell (holding RTF) and a rich edit.
+  void CellToRich(int ACol, int ARow, TRichEdit* Richeditor);
+  void RichToCell(int ACol, int ARow, TRichEdit* Richeditor);
+  std::string RichToString(TRichEdit* Richeditor);
+  void DoRichEditSelectionChange();
+  TNotifyEvent OnRichEditSelectionChange;
   virtual void DoCanAddRow(bool& CanAdd);
   virtual void DoCanInsertRow(int ARow, bool& CanInsert);
   // Adds one row at the end (automatic row appending).
@@ -840,6 +868,7 @@ public:
   TGridGridDropDown* GridDropDown();
   TGridColorDropDown* ColorPickerDropDown();
   TGridImageDropDown* ImagePickerDropDown();
+  // Made in grid/dropdown/GridExtGridDropDown.cpp, above the grid.
   TGridExtGridDropDown* ExtGridDropDown();
   // The drop-down editors made so far.
   std::vector<TExtCustomDropDown*> DropDownEditors() const;
@@ -863,6 +892,11 @@ private:
   // The drop-down editor of a kind (made when Create) and the value it gives its cell.
   TExtCustomDropDown* dropDownEditorOf(TEditorType Kind, bool Create = false);
   void showDropDownValue(TExtCustomDropDown* Editor, const TSpecialEditorFrame& F);
+  // The grid drop-down editor sits above the grid's editing
+  // (grid/dropdown/GridExtGridDropDown.cpp): the editing reaches it only here.
+  TExtCustomDropDown* extGridDropDownEditor() const;
+  void prepareExtGridDropDown();
+  void showExtGridDropDownValue(const std::string& Text);
   // The image picker's value: it goes into the cell's image, not its text.
   void showImagePicker(const TSpecialEditorFrame& F);
   void storeImageIndex(int ARealCol, int ARow, int Index);
@@ -1173,7 +1207,7 @@ public:
   virtual void QSort();
   virtual void QSortIndexed();
   virtual void QSortGroup();
-  virtual void QSortGroupIndexed() {}
+  virtual void QSortGroupIndexed();
   virtual void QUnSort();
   virtual void CalcFooter(int AFooterCol);
   virtual void CalcFooterColumn(int ARealCol) { (void)ARealCol; }
@@ -1202,6 +1236,17 @@ public:
   int SortedRowIndex(int ARow) const;
   int UnSortedRowIndex(int ARow) const;
   std::string UnSortedCells(int ARealCol, int ARow) const;
+  void SetUnSortedCells(int ARealCol, int ARow, const std::string& Value);
+  std::string GetUnSortedCell(int ARealCol, int ARow) const { return UnSortedCells(ARealCol, ARow); }
+  void SetUnSortedCell(int ARealCol, int ARow, const std::string& Value) { SetUnSortedCells(ARealCol, ARow, Value); }
+  // Two rows compared in one column: -1, 0 or 1 in ascending order; the
+  // direction only decides where blanks go.
+  int CompareCells(int ARealCol, int ARow1, int ARow2, TSortDirection Direction);
+  // One step of a sort by hand: swaps the rows when they compare in the
+  // direction of the last sort (SortDir); a tie is decided by the next column.
+  bool SortLine(int ARealCol, int ARow1, int ARow2);
+  // The direction of the last sort: 1 ascending, -1 descending, 0 before any.
+  int SortDir() const { return FSortDir; }
   // Moves rows From.. into Order (entry p: the row that goes to From + p),
   // with their heights and every per-row list.
   void ApplyRowOrder(int From, const std::vector<int>& Order);
@@ -1212,6 +1257,8 @@ public:
   void RemoveAllFilters();
   void NarrowDown(const std::string& ACondition, int AColumn = -1);
   bool FilterActive() const { return FFilterActive; }
+  // Hides the row when it fails the conditions.
+  void FilterRow(int ARow);
   void SetFilterActive(bool Value);
   bool IsNode(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctNode; }
   bool IsSummary(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctSummary; }
@@ -1233,6 +1280,17 @@ public:
   // Every normal row whose text in the displayed column ADisplCol equals an
   // earlier row's (exactly with DoCase, else ignoring case), in one pass.
   void RemoveDuplicates(int ADisplCol, bool DoCase);
+  void AddColumn();
+  // The rows or columns picked by the selection (or by the disjunct
+  // selection flags), and the ones it leaves out.
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+  // Column ColIndex1 takes ColIndex2's text behind Separator; ColIndex2 goes.
+  void MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator);
   int GroupColumn() const { return FGroupColumn; }
   bool CheckStateForData(int ARealCol, int ARow);
 
@@ -1247,6 +1305,13 @@ protected:
   std::vector<TSortKeyColumn> IndexSortKeys() const;
   void SortRows(const std::vector<TSortKeyColumn>& Keys, int FromRow, int ToRow);
   void sortNormalRows(const std::vector<TSortKeyColumn>& Keys, bool Indexed);
+  // Moves rows From.. into Order as the sort settings say: only column
+  // SortCol's cells with SingleColumn; column 0 stays with NormalCellsOnly.
+  void applySortOrder(int From, const std::vector<int>& Order, int SortCol);
+  // The position of the row that was ARow when the cross-reference was made.
+  int unSortedPosition(int ARow) const;
+  void setSortDir(const std::vector<TSortKeyColumn>& Keys);
+  int FSortDir = 0;
   std::string FilterText(const TFilterData& Data, int ARow);
   bool CalcCellNumber(int ARealCol, int ARow, double& Value);
   void CalcRange(int& FromRow, int& ToRow) const;
@@ -1317,9 +1382,9 @@ public:
   void GroupDistinct(int ARealCol);
   void GroupStdDev(int ARealCol);
   double GroupCustomCalcValue(int ARealCol, int FromRow, int ToRow);
-  // Sorts the rows inside every group by the sort settings, the groups
-  // keeping their places.
-  void GroupSort(int ARealCol);
+  // Sorts the children of every expanded node of the deepest level, by the
+  // sort column or (Indexed) by the sort index list; the nodes keep their places.
+  void GroupSort(bool Indexed);
   // Milliseconds the last header-click sort took.
   int SortTime() const { return FSortTime; }
   std::function<void(TObject* Sender, int ACol, int FromRow, int ToRow, double& Res)> OnGroupCalc;
@@ -1332,6 +1397,7 @@ public:
   // of column n; a field that is no number disappears.
   std::string ExpandFooterTemplate(const std::string& Template);
   std::function<void(TObject* Sender, int ACol, int ARow, std::string& Value)> OnFooterCalc;
+  TNotifyEvent OnCreatedFloatingFooter;
 
 protected:
   virtual void CalcFooterRow(int ACol);
@@ -1555,6 +1621,10 @@ public:
   void MoveRows(int FromIndex, int ToIndex, int Count);
   void SwapColumns(int ARealCol1, int ARealCol2);
   void SwapRows(int ARow1, int ARow2);
+  // Exchanges the stored texts and cell objects of two cells, nothing else.
+  void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+  // The cursor and the selection anchor go to the cell, scrolled into view.
+  void MoveToCell(int ACol, int ARow);
   // The current arrangement becomes the initial order.
   void SetColumnOrder();
   // Shows hidden columns and puts every column back at its initial place.
@@ -1894,6 +1964,12 @@ public:
   // Kept by the print engine for the caller (read them; the engine writes).
   TRect PrintPageRect;
   int PrintPageWidth = 0, PrintColStart = 0, PrintColEnd = 0, PrintNrOfPages = 0;
+  // The printed width and left offset of display columns 0..511 as the last
+  // pass laid them out; another column raises EExtGridError.
+  static constexpr int MaxPrintColumns = 512;
+  int GetPrintColWidth(int ACol) const;
+  int GetPrintColOffset(int ACol) const;
+  std::array<int, MaxPrintColumns> PrintColWidths{}, PrintColOffsets{};
   bool IsPrintPreview = false;
   bool FastPrint = false;
   bool PrinterDriverFix = false;
@@ -1970,6 +2046,9 @@ public:
   TComboEvent OnComboDropDown;
   TCheckBoxClickEvent OnCheckBoxClick;
   TEllipsClickEvent OnEllipsClick;
+  // A drag or move began and ended that takes the focus away from the grid for a while.
+  TNotifyEvent OnStartBlockFocus;
+  TNotifyEvent OnEndBlockFocus;
   // editing
   TCellValidateEvent OnCellValidate;
   TEditCellDoneEvent OnEditCellDone;
@@ -2023,7 +2102,9 @@ public:
   virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
   virtual void GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
   virtual void GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
-  virtual void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  // The hook of the alignment rule: column 0 centred for hotmail row
+  // selection, then OnGetAlignment; the column grid puts its columns first.
+  virtual void GetCellAlign(int ACol, int ARow, TVAlignment& VAlign, TAlignment& HAlign);
   virtual void GetCellFormat(int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix);
   virtual void QueryCellEditor(int ACol, int ARow, TEditorType& AEditor);
   virtual void GetCellEditor(int ACol, int ARow, TEditorType& AEditor);
@@ -2045,6 +2126,8 @@ public:
   virtual void DoComboCloseUp(int ARow, int ACol);
   virtual void DoComboDropDown(int ARow, int ACol);
   virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+  virtual void DoStartBlockFocus();
+  virtual void DoEndBlockFocus();
   virtual void DoEllipsClick(int ACol, int ARow, std::string& S);
   // The two column-size notifications: user sizing and automatic sizing.
   virtual void UpdateColumnSize(int ACol, int& NewWidth);
@@ -2117,6 +2200,34 @@ public:
   TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
   // The text of the hint a dragged thumb shows; empty when none.
   const std::string& ScrollHintText() const { return FScrollHintText; }
+  // The window of the thumb and sizing hints while one shows, else null.
+  THTMLHintWindow* ScrollHintWindow() const { return FScrollHintShow ? FScrollHintWnd : nullptr; }
+
+  // ---- flat scroll bars (ExtGridFlatScroll.cpp): ssFlat and ssEncarta draw
+  // the window's own bars flat, ScrollWidth thick, on ScrollColor.
+  void InitFlatScrollBars();
+  void DoneFlatScrollBars();
+  void FlatSetScrollProp(int Index, int Value);
+  void FlatSetScrollInfo(int Bar, const TScrollInfo& Info);
+  void FlatShowScrollBar(int Bar, bool Show);
+  void SyncFlatVertScrollInfo();
+  void SyncFlatHorzScrollInfo();
+  void UpdateScrollStyle();
+  void UpdateScrollColor();
+  void UpdateScrollWidth();
+  void UpdateFlatScrollBars();
+  bool FlatScrollBarsActive() const { return FIsFlat; }
+
+  // ---- scroll-bar cells: the bar shown over the hovered cell moves its
+  // position and tells OnScrollCell (the grid itself does not scroll).
+  virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+  TScrollCellEvent OnScrollCell;
+  TWinControl* CellScrollBar() const { return FScrollBar; }
+
+  // ---- the drop-down menu of a fixed cell's drop-down button ----
+  TPopupMenu* FixedDropDownMenu() const { return FFixedDropDownMenu; }
+  void SetFixedDropDownMenu(TPopupMenu* Value);
+  TFixedDropDownClickEvent OnFixedDropDownClick;
   // Set by a row inserted or deleted by key.
   bool GridModified() const { return FGridModified; }
   void SetGridModified(bool Value) { FGridModified = Value; }
@@ -2502,7 +2613,7 @@ protected:
   TScrollBarAlways FScrollBarAlways = saNone;
   bool FScrollProportional = false;
   bool FScrollSynch = false;
-  bool FScrollHints = false;
+  TScrollHintType FScrollHints = shNone;
   int FZoomFactor = 0;
   bool FUsesAppStyles = false;
   // The faces of fixed cells, written by looks, styles and the control look.
@@ -2596,6 +2707,36 @@ protected:
   bool FIsColChanging = false;
   bool FSyncedMove = false;        // this grid is moving a column or row for its synchronised grid
   std::string FScrollHintText;
+  THTMLHintWindow* FScrollHintWnd = nullptr;  // owned by the grid as a component
+  bool FScrollHintShow = false;
+  bool FHintShowSizing = false;
+  bool FURLUnderlineOnHover = false;
+  TPoint FHoverCell{-1, -1};
+  int FHoverlink = -1;
+  bool FIsFlat = false;
+  TWinControl* FScrollBar = nullptr;  // a TScrollBar, owned by the grid as a component
+  int FScrollCol = -1, FScrollRow = -1;
+  TPopupMenu* FFixedDropDownMenu = nullptr;
+  bool FNoMouseLeave = false;
+  bool FDropDownDown = false;
+  void showScrollHint(const std::string& Text, TPoint ScreenPos, int MaxWidth);
+  void hideScrollHint();
+  void sizingHint(int X, int Y);
+  void scrollCellHover(int ACol, int ARow);
+  void cellScrollBarScrolled(int Code, int& Pos);
+  bool fixedDropDownPress(int X, int ACol, int ARow);
+  void filterRowRelease(int X, int Y);
+  void trackHoverLink(int ACol, int ARow, int HoverAnchor);
+  TPoint sizeLineExtent();
+  void invalidateSizeLine(int Pos, bool Vertical);
+  void drawSizeLine(TPoint From, TPoint To);
+
+protected:
+  // The dotted XOR line of a fixed column (row) border being dragged.
+  void DrawColSizeLine(int X);
+  void DrawRowSizeLine(int Y);
+
+private:
   TExtentTotals FColTotals;         // widths with lines, summed once per change
   TExtentTotals FRowTotals;
 
@@ -2685,9 +2826,18 @@ public:
   void DrawCheckBox(TCanvas* ACanvas, const TRect& R, bool Checked, bool Enabled, bool Grayed,
                     TCellControlStyle Style);
   TCellGraphicLayout GetCellGraphicLayout(int ARealCol, int ARow);
-  // The alignment a cell's text is drawn with: the defaults, numbers to the
-  // right with AutoNumAlign, the cell's own alignment, then the hook.
-  void CellTextAlignment(int ARealCol, int ARow, TAlignment& HA, TVAlignment& VA);
+  // The alignment a cell's text is drawn, printed and exported with: the
+  // defaults, numbers to the right with AutoNumAlign, the cell's own
+  // alignment, then the GetCellAlign hook.
+  void GetCellAlignment(int ARealCol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  // The size of a cell's text as drawn (real column); WrapToCell wraps it
+  // to the cell's width, ButtonRoom leaves room for an editor button.
+  void GetCellTextSize(int ARealCol, int ARow, bool WrapToCell, bool ButtonRoom, TPoint& Size);
+
+protected:
+  void CalcCellTextSize(int ARealCol, int ADisplCol, int ARow, bool WrapToCell, bool ButtonRoom, TPoint& Size);
+
+public:
   // The selection colour over a coloured cell, blended with SelectionColorMixer.
   TColor MixSelectionColor(TColor Cell) const;
   TCustomCellDrawEvent OnCustomCellDraw;
@@ -2721,6 +2871,8 @@ public:
   // The thin scroll indicators of ssMetro (grid/output/ScrollControl.cpp).
   TScrollControl* ScrollControl(bool Vertical) const { return Vertical ? FScrollControlV : FScrollControlH; }
   void UpdateScrollControls();
+  // The two thin indicators of the metro scroll type, each made only when missing.
+  void CreateMetroScrollControls();
   bool FitCellsInGrid = false;
   // Cell balloons (ExtGridBalloons.cpp): the tooltip is made once while
   // balloons are on; BalloonNeedText answers its text request.
@@ -2899,7 +3051,8 @@ private:
   void applyThumb(int Bar, const TProportionalThumb& T);
   void scrollHint(bool Horz, int Pos);
   void stretchQuietly();
-  TPoint measureCellText(int ADisplCol, int ARow);
+  TPoint cellTextExtent(int ADisplCol, int ARow, bool WrapToCell);
+  void measureRichText(const std::string& Rtf, const TRect& R, bool WrapToCell, TPoint& Size);
   void constructDefaults();
   void wireSubObjects();
   void chainFormResize();
@@ -3046,9 +3199,14 @@ private:
   void startWheelPan(TPoint At);
   void endWheelPan();
   void wheelPanTick();
+  // The marker of wheel-click panning at the point it started (bitmaps
+  // "INTLI3" vertical, "INTLI2" horizontal, "INTLI1" both), drawn after the cells.
+  void DrawPanBitmap();
+  void InvalidatePanMarker();
   bool clipboardKey(uint16_t Key);
   void WMCancelMode(TMessage& Message) override;
-  bool anchorAt(int X, int Y, int ACol, int ARow, std::string& Href, std::string& Title);
+  // HoverIndex, when given, takes the index of the link under the point (-1 none).
+  bool anchorAt(int X, int Y, int ACol, int ARow, std::string& Href, std::string& Title, int* HoverIndex = nullptr);
   bool trackAnchor(int X, int Y, int ACol, int ARow);
   bool clickAnchor(int X, int Y, int ACol, int ARow, int PCol, int PRow);
   bool htmlHitAt(int X, int Y, int ACol, int ARow, THTMLTextCall& Call);

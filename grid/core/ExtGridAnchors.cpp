@@ -37,9 +37,12 @@ bool TExtStringGrid::htmlHitAt(int X, int Y, int ACol, int ARow, THTMLTextCall& 
 
 // An embedded control is no anchor: it neither shows the link cursor nor
 // opens as a link.
-bool TExtStringGrid::anchorAt(int X, int Y, int ACol, int ARow, std::string& Href, std::string& Title) {
+bool TExtStringGrid::anchorAt(int X, int Y, int ACol, int ARow, std::string& Href, std::string& Title,
+                              int* HoverIndex) {
+  if (HoverIndex) *HoverIndex = -1;
   THTMLTextCall call;
   if (!htmlHitAt(X, Y, ACol, ARow, call) || !call.ControlID.empty()) return false;
+  if (HoverIndex) *HoverIndex = call.HoverAnchorOut;
   Href = call.HitHref;
   Title = call.HitTitle;
   return true;
@@ -48,7 +51,10 @@ bool TExtStringGrid::anchorAt(int X, int Y, int ACol, int ARow, std::string& Hre
 // Claims the pointer (the link cursor) while it is over an anchor.
 bool TExtStringGrid::trackAnchor(int X, int Y, int ACol, int ARow) {
   std::string href, title;
-  if (anchorAt(X, Y, ACol, ARow, href, title)) {
+  int link = -1;
+  const bool onAnchor = anchorAt(X, Y, ACol, ARow, href, title, &link);
+  if (URLUnderlineOnHover()) trackHoverLink(ACol, ARow, onAnchor ? link : -1);
+  if (onAnchor) {
     std::string hint = title.empty() ? href : title;
     if (OnAnchorHint) OnAnchorHint(this, ARow, ACol, hint);
     if (hint != FLastAnchorHint && href != FAnchor) {
@@ -69,6 +75,26 @@ bool TExtStringGrid::trackAnchor(int X, int Y, int ACol, int ARow) {
     if (OnAnchorExit) OnAnchorExit(this, ARow, ACol, left);
   }
   return false;
+}
+
+// With URLUnderlineOnHover only the hovered link is underlined: a change of
+// the hovered cell or link repaints the cells it concerns.
+void TExtStringGrid::trackHoverLink(int ACol, int ARow, int HoverAnchor) {
+  const TPoint cell = HoverAnchor >= 0 ? TPoint{ACol, ARow} : TPoint{-1, -1};
+  if (cell == FHoverCell && HoverAnchor == FHoverlink) return;
+  const TPoint old = FHoverCell;
+  FHoverCell = cell;
+  FHoverlink = HoverAnchor;
+  if (old.X >= 0 && old.Y >= 0) RepaintCell(old.X, old.Y);
+  if (cell.X >= 0 && !(cell == old)) RepaintCell(cell.X, cell.Y);
+}
+
+void TExtStringGrid::SetURLUnderlineOnHover(bool Value) {
+  if (FURLUnderlineOnHover == Value) return;
+  FURLUnderlineOnHover = Value;
+  FHoverCell = {-1, -1};
+  FHoverlink = -1;
+  Invalidate();
 }
 
 // A press on an anchor or an embedded control of an HTML cell; true when it

@@ -74,7 +74,7 @@ void TExtStringGrid::cellHint(std::string& HintStr, THintInfo& HintInfo, int ACo
     HintStr = wide ? Utf16ToUtf8(DecodeWideText(text)) : HTMLHint() ? text : StripHTMLTags(text);
   }
   if (HintShowLargeText()) {
-    TPoint size = measureCellText(ACol, ARow);
+    TPoint size = cellTextExtent(ACol, ARow, false);
     if (size.X > cellR.Width() || size.Y > cellR.Height()) {
       if (HintShowLargeTextPos() == hpCell) Pos = cellR.TopLeft();
       HintStr = wide || HTMLHint() || !html ? text : StripHTMLTags(text);

@@ -208,11 +208,13 @@ void TExtStringGrid::CellControlsUpdate(bool RebuildList) {
     }
     const int col = DisplColIndex(item->X), row = RealToDisplRow(item->Y);
     if (col < fc || row < fr) continue;
-    if (col < LeftCol() || col > LeftCol() + VisibleColCount() || row < TopRow() || row > TopRow() + VisibleRowCount()) {
+    const bool inView = col >= LeftCol() && col <= LeftCol() + VisibleColCount() && row >= TopRow() &&
+                        row <= TopRow() + VisibleRowCount();
+    const TRect r = inView ? CellRect(col, row) : TRect{};
+    if (r.IsEmpty()) {
       item->Control->SetVisible(false);
       continue;
     }
-    const TRect r = CellRect(col, row);
     item->Control->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
     item->Control->SetVisible(true);
   }

@@ -68,7 +68,7 @@ void TExtStringGrid::GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBor
   if (OnGetCellPrintBorder) OnGetCellPrintBorder(this, ARow, ACol, APen, Borders);
 }
 
-void TExtStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign) {
+void TExtStringGrid::GetCellAlign(int ACol, int ARow, TVAlignment& VAlign, TAlignment& HAlign) {
   if (ACol == 0 && FMouseActions.HotmailRowSelect()) HAlign = taCenter;
   if (OnGetAlignment) OnGetAlignment(this, ARow, ACol, HAlign, VAlign);
 }
@@ -191,6 +191,14 @@ void TExtStringGrid::DoComboDropDown(int ARow, int ACol) {
 
 void TExtStringGrid::DoCheckBoxClick(int ACol, int ARow, bool State) {
   if (OnCheckBoxClick) OnCheckBoxClick(this, ACol, ARow, State);
+}
+
+void TExtStringGrid::DoStartBlockFocus() {
+  if (OnStartBlockFocus) OnStartBlockFocus(this);
+}
+
+void TExtStringGrid::DoEndBlockFocus() {
+  if (OnEndBlockFocus) OnEndBlockFocus(this);
 }
 
 void TExtStringGrid::DoEllipsClick(int ACol, int ARow, std::string& S) {

@@ -8,6 +8,8 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/foundation/ExtUtil.h"
+#include "toolkit/forms/Forms.h"
+#include "toolkit/forms/WinApi.h"
 
 void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   if (oleDragCheck(Shift, X, Y)) return;
@@ -19,6 +21,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   MouseToCell(X, Y, acol, arow);
   bool valid = acol >= 0 && arow >= 0;
   if (valid) hoverRow(arow);
+  if (!ComponentState().Contains(csDesigning)) scrollCellHover(valid ? acol : -1, arow);
   hoverCellButton(X, Y, acol, arow);
   trackHoverFixedCell(acol, arow);
   if (valid && FMouseSelectStart != -1) dragFixedPick(acol, arow, Y);
@@ -57,6 +60,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     ResetUpdate();
   }
   fireSizing(X, Y);
+  if (ComponentState().Contains(csDesigning) || HintShowSizing()) sizingHint(X, Y);
   if (!(Selection() == entry)) {
     TGridRect s = Selection();
     SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
@@ -91,17 +95,81 @@ void TExtStringGrid::dragFixedPick(int ACol, int ARow, int Y) {
 // running sizing moves its dotted line along.
 void TExtStringGrid::trackFixedBorders(int X, int Y, bool Valid) {
   if (FSizingFixed) {
+    invalidateSizeLine(FSizeFixedX, true);
     FSizeFixedX = X;
-    Invalidate();
+    invalidateSizeLine(X, true);
   } else {
     FSizeFixed = Valid && fixedBorderAt(X, true) >= 0 && MouseActions()->SizeFixedCol();
   }
   if (FSizingFixedR) {
+    invalidateSizeLine(FSizeFixedY, false);
     FSizeFixedY = Y;
-    Invalidate();
+    invalidateSizeLine(Y, false);
   } else {
     FSizeFixedR = Valid && fixedBorderAt(Y, false) >= 0 && MouseActions()->SizeFixedRow();
   }
+}
+
+// The extent of the sizing lines: the control, or the cells when they reach further.
+TPoint TExtStringGrid::sizeLineExtent() {
+  int right = Width(), bottom = Height();
+  if (RowCount() > 0) bottom = std::max(bottom, CellRect(0, RowCount() - 1).Bottom);
+  if (ColCount() > 0) right = std::max(right, CellRect(ColCount() - 1, 0).Right);
+  return {right, bottom};
+}
+
+void TExtStringGrid::invalidateSizeLine(int Pos, bool Vertical) {
+  if (!HandleAllocated()) return;
+  const TPoint e = sizeLineExtent();
+  TRect r = Vertical ? TRect{Pos - 1, 0, Pos + 2, e.Y} : TRect{0, Pos - 1, e.X, Pos + 2};
+  InvalidateRect(r);
+}
+
+// A dotted line inverting what it crosses (a black pen in XOR mode would
+// leave every pixel as it was), so that drawing it twice at the same place
+// takes it away; the painting draws the line of a running fixed-border drag
+// after the cells.
+void TExtStringGrid::DrawColSizeLine(int X) {
+  drawSizeLine(TPoint{X, 0}, TPoint{X, sizeLineExtent().Y});
+}
+
+void TExtStringGrid::DrawRowSizeLine(int Y) {
+  drawSizeLine(TPoint{0, Y}, TPoint{sizeLineExtent().X, Y});
+}
+
+void TExtStringGrid::drawSizeLine(TPoint From, TPoint To) {
+  TCanvas* c = Canvas();
+  TPen saved;
+  saved.Assign(c->Pen());
+  c->Pen()->SetStyle(psDot);
+  c->Pen()->SetWidth(1);
+  c->Pen()->SetColor(clBlack);
+  c->Pen()->SetMode(pmNot);
+  c->MoveTo(From.X, From.Y);
+  c->LineTo(To.X, To.Y);
+  c->Pen()->Assign(&saved);
+}
+
+// The hint of a running resize: "cw=" and the width for a column, "rh=" and
+// the height for a row, at the top-left corner of the cell it belongs to.
+void TExtStringGrid::sizingHint(int X, int Y) {
+  std::string text;
+  int col = 0, row = 0;
+  if (FSizingFixed || FSizingFixedR) {
+    text = FSizingFixed ? "cw=<b>" + std::to_string(FSizeFixedX) + "</b>" : "rh=<b>" + std::to_string(FSizeFixedY) + "</b>";
+  } else if (FGridState == gsColSizing) {
+    const bool known = Colclicked >= 0;
+    col = known ? Colclicked : ColCount() - 1;
+    text = "cw=<b>" + std::to_string(X - TCustomGrid::CellRect(col, 0).Left - Clickposdx) + "</b>";
+  } else if (FGridState == gsRowSizing) {
+    const bool known = Rowclicked >= 0;
+    row = known ? Rowclicked : RowCount() - 1;
+    text = "rh=<b>" + std::to_string(Y - TCustomGrid::CellRect(0, row).Top - Clickposdy) + "</b>";
+  } else {
+    return;
+  }
+  const TRect anchor = TCustomGrid::CellRect(col, row);
+  showScrollHint(text, ClientToScreen(TPoint{anchor.Left, anchor.Top}), 200);
 }
 
 // What a press here would start; true when it set a cursor of its own.
@@ -150,7 +218,8 @@ void TExtStringGrid::CMMouseLeave(TCMControlMsg& Message) {
   TBaseGrid::CMMouseLeave(Message);
   FMouseSelectMode = msNormal;
   FSizeFixed = FSizeFixedR = false;
-  trackHoverFixedCell(-1, -1);
+  // A fixed cell whose drop-down menu asked to stay highlighted keeps its hover.
+  if (!FNoMouseLeave) trackHoverFixedCell(-1, -1);
   hoverCellButton(-1, -1, -1, -1);
   trackAnchor(-1, -1, -1, -1);
   if (HoverRow() && FHoverRowIdx >= 0) {

@@ -9,6 +9,7 @@
 #include "platform/display/DisplayHost.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/ResizeSubscriptions.h"
+#include "toolkit/forms/std/Menus.h"
 #include "toolkit/rtl/Math.h"
 #include "toolkit/rtl/ScopeGuard.h"
 #include "toolkit/rtl/Streams.h"
@@ -70,8 +71,8 @@ void TExtStringGrid::constructDefaults() {
 
 void TExtStringGrid::wireSubObjects() {
   auto repaint = [this](TObject*) { Invalidate(); };
-  FFixedFont.OnChange = repaint;
-  FActiveCellFont.OnChange = repaint;
+  FFixedFont.OnChange = [this](TObject*) { FontChanged(); };
+  FActiveCellFont.OnChange = [this](TObject*) { FontChanged(); };
   FBands.OnChange = repaint;
   FProgressAppearance.OnChange = repaint;
   FFilterDropDown.OnChange = repaint;
@@ -88,7 +89,8 @@ void TExtStringGrid::wireSubObjects() {
     UpdateColumnHeaders();
     ShowColumnHeaders();
   };
-  FRowHeaders.OnChange = [this](TObject*) { ShowRowHeaders(); };
+  FRowHeaders.OnChange = [this](TObject*) { RowHeadersChanged(); };
+  FMergedColumns.OnChange = [this](TObject*, int, int) { MergedColumnsChanged(); };
   FSearchFooter->OnChange = [this](TObject*) { ApplySearchFooter(); };
   FFloatingFooter.OnChange = [this](TObject*) { applyFloatingFooter(); };
 }
@@ -249,6 +251,13 @@ void TExtStringGrid::CreateWnd() {
   if (FWheelScrl < 0) FWheelScrl = VisibleRowCount();
   FGridTimerID = SetTimer(Handle(), 111, 500);
   if (FBalloon.Enable()) BalloonInit();
+  // A new window starts with regular bars: the flat look is asked again.
+  if (FScrollType != ssNormal && !ComponentState().Contains(csLoading)) {
+    InitFlatScrollBars();
+    UpdateScrollWidth();
+    UpdateScrollColor();
+    UpdateScrollStyle();
+  }
   restoreSavedColSizes();
 }
 
@@ -291,6 +300,7 @@ void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) 
   editLinkNotification(AComponent);
   FNotifiers.Remove(AComponent);
   if (AComponent == reinterpret_cast<TComponent*>(FCellChecker)) FCellChecker = nullptr;
+  if (AComponent == FFixedDropDownMenu) FFixedDropDownMenu = nullptr;
 }
 
 void TExtStringGrid::Resize() {

@@ -6,8 +6,10 @@
 #include <algorithm>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/data/FilterDropList.h"
 #include "grid/foundation/ExtUtil.h"
 #include "toolkit/forms/WinApi.h"
+#include "toolkit/forms/std/Menus.h"
 #include "toolkit/rtl/ScopeGuard.h"
 
 namespace {
@@ -244,6 +246,7 @@ bool TExtStringGrid::startFixedSizing(int X, int Y) {
   if (FSizeFixed) {
     FSizingFixed = true;
     FSizeFixedX = X;
+    invalidateSizeLine(X, true);
     FSizingFixedCol = fixedBorderAt(X, true);
     SetMouseCapture(true);
     return true;
@@ -251,6 +254,7 @@ bool TExtStringGrid::startFixedSizing(int X, int Y) {
   if (FSizeFixedR) {
     FSizingFixedR = true;
     FSizeFixedY = Y;
+    invalidateSizeLine(Y, false);
     FSizingFixedRow = fixedBorderAt(Y, false);
     SetMouseCapture(true);
     return true;
@@ -279,6 +283,8 @@ int TExtStringGrid::fixedStart(int Index, bool Cols) const {
 
 void TExtStringGrid::endFixedSizing(int X, int Y) {
   if ((FSizingFixed || FSizingFixedR) && MouseCapture()) SetMouseCapture(false);
+  if (FSizingFixed) invalidateSizeLine(FSizeFixedX, true);
+  if (FSizingFixedR) invalidateSizeLine(FSizeFixedY, false);
   if (FSizingFixed) {
     FSizeFixed = FSizingFixed = false;
     int c = FSizingFixedCol;
@@ -420,6 +426,7 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
       return;
     }
   }
+  if (fixedDropDownPress(X, acol, arow)) return;
   FEditStart = true;
   auto done = MakeScopeGuard([this] { FEditStart = false; });
   TBaseGrid::MouseDown(Button, Shift, X, Y);
@@ -438,6 +445,11 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TGridRect before = FMouseDownSelection;
+  // The sizing hint goes with the resize (the thumb's with its end of scroll).
+  if (FScrollHintShow && (FScrollHintText.rfind("cw=", 0) == 0 || FScrollHintText.rfind("rh=", 0) == 0))
+    hideScrollHint();
+  filterRowRelease(X, Y);
+  FDropDownDown = false;
   if ((FGridState == gsColSizing && X > Width()) || (FGridState == gsRowSizing && Y > Height())) {
     FGridState = gsNormal;
     Invalidate();
@@ -455,6 +467,57 @@ void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
     SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
   }
   FMouseDownSelection = Selection();
+}
+
+// A press on the drop-down button of a hovered fixed cell (its 16 rightmost
+// pixels, off the sizing border): the fixed drop-down menu, as
+// OnFixedDropDownClick may change it, pops up under the button with the
+// cell kept highlighted; true when the press was the button's.
+bool TExtStringGrid::fixedDropDownPress(int X, int ACol, int ARow) {
+  if (ACol < 0 || ARow < 0 || !ControlLook()->FixedDropDownButton() || !IsHoverFixedCell(ACol, ARow) ||
+      !CanShowFixedDropDown(RealColIndex(ACol)))
+    return false;
+  const TRect r = TCustomGrid::CellRect(ACol, ARow);
+  const int margin = Options().Contains(goColSizing) ? 2 : 0;
+  if (!(X > r.Right - 16 && X < r.Right - margin)) return false;
+  FDropDownDown = true;
+  if (!FFixedDropDownMenu && !OnFixedDropDownClick) return false;
+  FNoMouseLeave = true;
+  TPopupMenu* menu = FFixedDropDownMenu;
+  if (menu) menu->SetTag(ACol);
+  bool keepHighlighted = false;
+  if (OnFixedDropDownClick) OnFixedDropDownClick(this, ACol, ARow, menu, keepHighlighted);
+  if (menu) {
+    trackHoverFixedCell(ACol, ARow);
+    const TPoint at = ClientToScreen(TPoint{r.Right - 16, r.Bottom});
+    menu->Popup(at.X, at.Y);
+    trackHoverFixedCell(-1, -1);
+  }
+  FNoMouseLeave = keepHighlighted;
+  return true;
+}
+
+// A release on the filter button of a filter-row cell (its 16 rightmost
+// pixels, the top 19) opens that column's list unless it is the one open;
+// any other release closes the list.
+void TExtStringGrid::filterRowRelease(int X, int Y) {
+  int acol = -1, arow = -1;
+  MouseToCell(X, Y, acol, arow);
+  if (acol >= 0 && arow >= 0 && arow == FilterDropDownRow()) {
+    const int realCol = RealColIndex(acol);
+    const TRect r = TCustomGrid::CellRect(acol, arow);
+    const bool onButton = X > r.Right - 16 && X < r.Right - 3 && Y < r.Top + 19;
+    if (realCol != FilterColumn() && onButton && GetColumnFilterValues(realCol)) {
+      ShowFilterDropDown(acol);
+      return;
+    }
+  }
+  if (FilterColumn() >= 0 || (FilterDropList() && FilterDropList()->Visible())) HideFilterDropDown();
+}
+
+void TExtStringGrid::SetFixedDropDownMenu(TPopupMenu* Value) {
+  FFixedDropDownMenu = Value;
+  if (Value) Value->FreeNotification(this);
 }
 
 void TExtStringGrid::followSyncGrid() {

@@ -67,6 +67,7 @@ void TExtStringGrid::moveFeedback(int X, int Y, int ACol, int ARow) {
   }
   if (!FEnhRowColMove || RowCount() <= 1 || (X == Clickposx && Y == Clickposy) || FSizingFixed || FSizingFixedR)
     return;
+  DoStartBlockFocus();
   ensureMoveControls();
   int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
   TRect place;
@@ -159,6 +160,7 @@ bool TExtStringGrid::endEnhancedMove(int ACol, int ARow) {
     FMoveButton->SetEnabled(false);
     FMoveButton->Hide();
   }
+  DoEndBlockFocus();
   bool dropped = Screen->Cursor() == crDrag && !FMoveRefused;
   Screen->SetCursor(crDefault);
   TGridState state = FGridState;

@@ -7,6 +7,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridCursors.h"
+#include "grid/foundation/ExtUtilGlyphs.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WinApi.h"
 
@@ -63,6 +64,7 @@ void TExtStringGrid::startWheelPan(TPoint At) {
   FWheelPanPos = At;
   SetTimer(Handle(), kPanTimer, 10);
   SetMouseCapture(true);
+  InvalidatePanMarker();
 }
 
 void TExtStringGrid::endWheelPan() {
@@ -70,6 +72,21 @@ void TExtStringGrid::endWheelPan() {
   if (MouseCapture()) SetMouseCapture(false);
   if (HandleAllocated()) KillTimer(Handle(), kPanTimer);
   Screen->SetCursor(FPrevCursor);
+  InvalidatePanMarker();
+}
+
+// The marker shows where panning started; it is part of the picture while
+// panning lasts, so a scroll under it never leaves a copy behind.
+void TExtStringGrid::DrawPanBitmap() {
+  const char* name = FIntelliPan == ipVertical ? "INTLI3" : FIntelliPan == ipHorizontal ? "INTLI2" : "INTLI1";
+  DrawResourceBitmap(Canvas(), clWhite, TRect(FWheelPanPos.X, FWheelPanPos.Y, FWheelPanPos.X + 32, FWheelPanPos.Y + 32),
+                     name);
+}
+
+void TExtStringGrid::InvalidatePanMarker() {
+  if (!HandleAllocated()) return;
+  TRect r(FWheelPanPos.X, FWheelPanPos.Y, FWheelPanPos.X + 32, FWheelPanPos.Y + 32);
+  InvalidateRect(r);
 }
 
 void TExtStringGrid::wheelPanTick() {
@@ -81,6 +98,7 @@ void TExtStringGrid::wheelPanTick() {
   int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
   int lastRow = RowCount() - FFixedFooters - 1, lastCol = ColCount() - FFixedRightCols - 1;
   TGridRect before = Selection();
+  const int viewLeft = LeftCol(), viewTop = TopRow();
   // The cursor first comes inside the normal cells.
   int col = std::max(fc, std::min(Col(), lastCol)), row = std::max(fr, std::min(Row(), lastRow));
   if (col != Col() || row != Row()) MoveColRow(col, row, true, true);
@@ -94,6 +112,8 @@ void TExtStringGrid::wheelPanTick() {
     if ((v < 0 && row > fr) || (v > 0 && row < lastRow)) row += v;
     if (col != Col() || row != Row()) MoveColRow(col, row, true, true);
   }
+  // A view that moved under the marker paints it afresh at its place.
+  if (LeftCol() != viewLeft || TopRow() != viewTop) Invalidate();
   Screen->SetCursor(panCursor(v, h));
   if (!(Selection() == before)) {
     TGridRect s = Selection();

@@ -167,18 +167,30 @@ void TExtStringGrid::SetIntegralHeight(bool Value) {
   if (Value) SetBounds(Left(), Top(), Width(), Height());
 }
 
+// Flat and encarta bars are the window's own bars in the flat look; the
+// metro type replaces them by the grid's thin indicators.
 void TExtStringGrid::SetScrollType(TScrollType Value) {
-  if (!changed(FScrollType, Value)) return;
-  UpdateScrollControls();
-  Invalidate();
+  if (changed(FScrollType, Value)) {
+    if (Value == ssFlat || Value == ssEncarta) {
+      InitFlatScrollBars();
+      UpdateFlatScrollBars();
+    } else {
+      DoneFlatScrollBars();
+    }
+    UpdateScrollControls();
+    Invalidate();
+  }
+  UpdateScrollStyle();
 }
 
 void TExtStringGrid::SetScrollColor(TColor Value) {
-  if (changed(FScrollColor, Value)) Invalidate();
+  FScrollColor = Value;
+  UpdateScrollColor();
 }
 
 void TExtStringGrid::SetScrollWidth(int Value) {
-  if (changed(FScrollWidth, Value)) Invalidate();
+  FScrollWidth = Value;
+  UpdateScrollWidth();
 }
 
 void TExtStringGrid::SetScrollBarAlways(TScrollBarAlways Value) {

@@ -7,6 +7,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/ExtGridScrollMath.h"
+#include "grid/output/HTMLHintWindow.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/rtl/ScopeGuard.h"
 #include "toolkit/rtl/Math.h"
@@ -154,23 +155,27 @@ void TExtStringGrid::applyThumb(int Bar, const TProportionalThumb& T) {
 // ---- scroll messages ----
 
 void TExtStringGrid::WMVScroll(TWMScroll& Message) {
-  if (Message.ScrollCode == SB_THUMBTRACK && ScrollHints()) scrollHint(false, Message.Pos);
+  if (Message.ScrollCode == SB_THUMBTRACK && (ScrollHints() == shVertical || ScrollHints() == shBoth))
+    scrollHint(false, Message.Pos);
   if (Message.ScrollCode == SB_THUMBTRACK && ScrollSynch()) {
     SetTopRow(ThumbPosToCell(Message.Pos, RowCount(), VisibleRowCount(), TCustomGrid::FixedRows()));
     return;
   }
-  if (Message.ScrollCode == SB_ENDSCROLL) FScrollHintText.clear();
+  if (Message.ScrollCode == SB_ENDSCROLL) hideScrollHint();
   if (searchPanelHeight() && (Message.ScrollCode == SB_LINEDOWN || Message.ScrollCode == SB_ENDSCROLL) &&
       LastRowAboveSearchFooter()) {
     Message.Result = 1;
     return;
   }
   TBaseGrid::WMVScroll(Message);
+  SyncFlatVertScrollInfo();
+  SyncFlatHorzScrollInfo();
 }
 
 void TExtStringGrid::WMHScroll(TWMScroll& Message) {
-  if (Message.ScrollCode == SB_THUMBTRACK && ScrollHints()) scrollHint(true, Message.Pos);
-  if (Message.ScrollCode == SB_ENDSCROLL) FScrollHintText.clear();
+  if (Message.ScrollCode == SB_THUMBTRACK && (ScrollHints() == shHorizontal || ScrollHints() == shBoth))
+    scrollHint(true, Message.Pos);
+  if (Message.ScrollCode == SB_ENDSCROLL) hideScrollHint();
   int c = ThumbPosToCell(Message.Pos, ColCount(), VisibleColCount(), TCustomGrid::FixedCols());
   if (Message.ScrollCode == SB_THUMBTRACK && ScrollSynch()) {
     SetLeftCol(std::min(c, std::max(TCustomGrid::FixedCols(), ColCount() - VisibleColCount())));
@@ -178,6 +183,8 @@ void TExtStringGrid::WMHScroll(TWMScroll& Message) {
   }
   if (TCustomGrid::FixedCols() == 0 && c >= Col()) HideInplaceEdit();
   TBaseGrid::WMHScroll(Message);
+  SyncFlatHorzScrollInfo();
+  SyncFlatVertScrollInfo();
 }
 
 // The text of the hint while a thumb is dragged ("Row : 12", "Col : 3").
@@ -186,13 +193,35 @@ void TExtStringGrid::scrollHint(bool Horz, int Pos) {
                : ThumbPosToCell(Pos, RowCount(), VisibleRowCount(), TCustomGrid::FixedRows());
   std::string text = (Horz ? "Col : " : "Row : ") + std::to_string(n);
   if (OnScrollHint) OnScrollHint(this, n, text);
-  FScrollHintText = text;
+  TPoint cursor;
+  GetCursorPos(cursor);
+  showScrollHint(text, {cursor.X + 10, cursor.Y}, 100);
+}
+
+// One hint window serves the dragged thumb and the sizing of a column or
+// row; it shows at a screen point, as wide as its text up to MaxWidth.
+void TExtStringGrid::showScrollHint(const std::string& Text, TPoint ScreenPos, int MaxWidth) {
+  FScrollHintText = Text;
+  if (!FScrollHintWnd) FScrollHintWnd = new THTMLHintWindow(this);
+  TRect r = FScrollHintWnd->CalcHintRect(MaxWidth, Text);
+  FScrollHintWnd->SetColor(HintColor());
+  OffsetRect(r, ScreenPos.X, ScreenPos.Y);
+  FScrollHintWnd->ActivateHint(r, Text);
+  FScrollHintShow = true;
+}
+
+void TExtStringGrid::hideScrollHint() {
+  FScrollHintText.clear();
+  if (FScrollHintWnd && FScrollHintShow) FScrollHintWnd->ReleaseHandle();
+  FScrollHintShow = false;
 }
 
 void TExtStringGrid::TopLeftChanged() {
   TBaseGrid::TopLeftChanged();
   if (SelectionRectangle() && Selection().Bottom != Selection().Top) Invalidate();
   if (EditActive() && EditControl != edNormal) HideInplaceEdit();
+  SyncFlatVertScrollInfo();
+  SyncFlatHorzScrollInfo();
   UpdateVScrollProportional();
   UpdateHScrollProportional();
   CellControlsUpdate(false);

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/AutoSizeWidths.h"
 #include "grid/core/ExtGridSizeMath.h"
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExtUtil.h"
@@ -183,44 +184,23 @@ private:
   TTextWidthCache cache_;
 };
 
-int LineWidth(TCanvas& Canvas, const std::string& Line) {
+}  // namespace
+
+int AutoSizeTextWidth(TCanvas& Canvas, const std::string& Line) {
   return gAutoSizeWidths ? gAutoSizeWidths->Width(Canvas, Line) : Canvas.TextWidth(Line);
 }
 
-int LineHeight(TCanvas& Canvas) { return gAutoSizeWidths ? gAutoSizeWidths->LineHeight(Canvas) : Canvas.TextHeight("gh"); }
-
-}  // namespace
+int AutoSizeLineHeight(TCanvas& Canvas) {
+  return gAutoSizeWidths ? gAutoSizeWidths->LineHeight(Canvas) : Canvas.TextHeight("gh");
+}
 
 int TExtStringGrid::CellHorzMargin() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
 int TExtStringGrid::CellVertMargin() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
 
 // The text of a cell as drawn, measured with the font the cell is drawn in.
-TPoint TExtStringGrid::measureCellText(int ADisplCol, int ARow) {
-  int realCol = RealColIndex(ADisplCol);
-  TCanvas* canvas = Canvas();
-  bool fixed = ADisplCol < TCustomGrid::FixedCols() || ARow < TCustomGrid::FixedRows();
-  canvas->Font()->Assign(fixed ? FixedFont() : Font());
-  if (ZoomFactor() != 0) canvas->Font()->SetSize(canvas->Font()->Size() + ZoomFactor());
-  TGridDrawState state;
-  if (fixed) state.Include(gdFixed);
-  GetCellColor(realCol, ARow, state, canvas->Brush(), canvas->Font());
-  std::string text = Cells(realCol, ARow);
-  GetDisplText(realCol, ARow, text);
-  if (GetTextKind(text, EnableHTML()) == 1) text = StripHTMLTags(text);
-  int lineHeight = LineHeight(*canvas);
-  TPoint size{0, 0};
-  if (text.empty()) return size;
-  int lines = 0;
-  size_t start = 0;
-  // A line ends at CR, LF or CR LF.
-  while (true) {
-    size_t end = text.find_first_of("\r\n", start);
-    size.X = std::max(size.X, LineWidth(*canvas, text.substr(start, end == std::string::npos ? end : end - start)));
-    ++lines;
-    if (end == std::string::npos) break;
-    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-  }
-  size.Y = lines * lineHeight;
+TPoint TExtStringGrid::cellTextExtent(int ADisplCol, int ARow, bool WrapToCell) {
+  TPoint size;
+  CalcCellTextSize(RealColIndex(ADisplCol), ADisplCol, ARow, WrapToCell, false, size);
   return size;
 }
 
@@ -232,7 +212,7 @@ void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
   int widest = 0;
   for (int r = from; r <= to; ++r) {
     if (IsXMergedCell(realCol, r)) continue;
-    int w = measureCellText(ADisplCol, r).X + GetCellGraphicSize(realCol, r).X;
+    int w = cellTextExtent(ADisplCol, r, false).X + GetCellGraphicSize(realCol, r).X;
     if (ControlLook()->DropDownAlwaysVisible() && HasCombo(realCol, r)) w += 16;
     widest = std::max(widest, w);
   }
@@ -261,7 +241,7 @@ void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY
     int realCol = RealColIndex(c);
     int widest = SizeGrowOnly() ? ColWidths(c) : 0;
     for (int r = r0; r < RowCount(); ++r) {
-      TPoint t = measureCellText(c, r);
+      TPoint t = cellTextExtent(c, r, false);
       TPoint g = GetCellGraphicSize(realCol, r);
       int w = t.X + g.X + PaddingX + FXYOffset.X, h = t.Y + g.Y + PaddingY + FXYOffset.Y;
       if (!IsXMergedCell(realCol, r) && w > widest) {
@@ -286,7 +266,7 @@ void TExtStringGrid::AutoSizeRow(int ARow, int Padding) {
     if (IsYMergedCell(realCol, ARow) && !IsBaseCell(realCol, ARow)) continue;
     if (IsIgnoredColumn(realCol)) continue;
     TCellType type = GetCellType(realCol, ARow);
-    int h = measureCellText(c, ARow).Y + GetCellGraphicSize(realCol, ARow).Y;
+    int h = cellTextExtent(c, ARow, WordWrap()).Y + GetCellGraphicSize(realCol, ARow).Y;
     if (type == ctCheckBox || type == ctDataCheckBox || type == ctVirtCheckBox || type == ctRadioButton)
       h = DefaultRowHeight();
     tallest = std::max(tallest, h);

@@ -1,6 +1,9 @@
 // Column and row calculations. A cell counts when it is the base cell of its
-// range and holds a number; node and summary rows never count for the
-// average, extremes and deviation, and for the sum only while grouped.
+// range and holds a number; node and summary rows count only while the grid
+// is not grouped. Averages divide by every row (column) of the range, so an
+// empty or text cell weighs as nothing in the sum but counts in the divisor.
+
+#include <cmath>
 
 #include "grid/core/ExtGrid.h"
 #include "grid/data/GridCalc.h"
@@ -21,38 +24,69 @@ void TExtStringGrid::CalcRange(int& FromRow, int& ToRow) const {
   ToRow = std::min(ToRow, RowCount() - 1);
 }
 
+// Exporters learn of every row a calculation reads.
 TCalcAggregate TExtStringGrid::ColumnAggregate(int ACol, int FromRow, int ToRow, bool SkipOutline) {
   CalcRange(FromRow, ToRow);
-  const bool grouped = FGroupColumn != -1;
   TCalcAggregate a;
+  ExportNotification(esExportStart, FromRow);
   for (int r = FromRow; r <= ToRow; ++r) {
-    if ((SkipOutline || grouped) && (IsNode(r) || IsSummary(r))) continue;
+    if (SkipOutline && (IsNode(r) || IsSummary(r))) continue;
+    ExportNotification(esExportNextRow, r);
     double v = 0;
     if (CalcCellNumber(ACol, r, v)) a.Add(v);
   }
+  ExportNotification(esExportDone, -1);
   return a;
 }
 
 double TExtStringGrid::ColumnSum(int ACol, int FromRow, int ToRow) {
-  return ColumnAggregate(ACol, FromRow, ToRow, false).Sum();
+  return ColumnAggregate(ACol, FromRow, ToRow, FGroupColumn != -1).Sum();
 }
+
 double TExtStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow) {
-  return ColumnAggregate(ACol, FromRow, ToRow, true).Avg();
+  CalcRange(FromRow, ToRow);
+  if (ToRow < FromRow) return 0;
+  return ColumnSum(ACol, FromRow, ToRow) / (ToRow - FromRow + 1);
 }
+
+// The extremes start from the first row's number, whether that row counts
+// or not; a first cell that is no number raises the float conversion error.
 double TExtStringGrid::ColumnMin(int ACol, int FromRow, int ToRow) {
-  return ColumnAggregate(ACol, FromRow, ToRow, true).Min();
+  CalcRange(FromRow, ToRow);
+  if (ToRow < FromRow) return 0;
+  const double first = Floats(ACol, FromRow);
+  const TCalcAggregate a = ColumnAggregate(ACol, FromRow, ToRow, FGroupColumn != -1);
+  return a.Count() ? std::min(first, a.Min()) : first;
 }
+
 double TExtStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) {
-  return ColumnAggregate(ACol, FromRow, ToRow, true).Max();
+  CalcRange(FromRow, ToRow);
+  if (ToRow < FromRow) return 0;
+  const double first = Floats(ACol, FromRow);
+  const TCalcAggregate a = ColumnAggregate(ACol, FromRow, ToRow, FGroupColumn != -1);
+  return a.Count() ? std::max(first, a.Max()) : first;
 }
+
+// Every row of the range takes part, read as a float: a text that is no
+// number raises the float conversion error.
 double TExtStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) {
-  return ColumnAggregate(ACol, FromRow, ToRow, true).StdDev();
+  CalcRange(FromRow, ToRow);
+  if (ToRow < FromRow) return 0;
+  const double avg = ColumnAvg(ACol, FromRow, ToRow);
+  double squares = 0;
+  for (int r = FromRow; r <= ToRow; ++r) squares += std::pow(Floats(ACol, r) - avg, 2);
+  return std::sqrt(squares / (ToRow - FromRow + 1));
 }
 
 double TExtStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow) {
   CalcRange(FromRow, ToRow);
   TDistinctTexts d;
-  for (int r = FromRow; r <= ToRow; ++r) d.Add(Cells(ACol, r));
+  ExportNotification(esExportStart, FromRow);
+  for (int r = FromRow; r <= ToRow; ++r) {
+    ExportNotification(esExportNextRow, r);
+    d.Add(Cells(ACol, r));
+  }
+  ExportNotification(esExportDone, -1);
   return d.Count();
 }
 
@@ -72,6 +106,8 @@ TCalcAggregate TExtStringGrid::RowAggregate(int ARow, int FromCol, int ToCol) {
 }
 
 double TExtStringGrid::RowSum(int ARow, int FromCol, int ToCol) { return RowAggregate(ARow, FromCol, ToCol).Sum(); }
-double TExtStringGrid::RowAvg(int ARow, int FromCol, int ToCol) { return RowAggregate(ARow, FromCol, ToCol).Avg(); }
+double TExtStringGrid::RowAvg(int ARow, int FromCol, int ToCol) {
+  return ToCol < FromCol ? 0 : RowSum(ARow, FromCol, ToCol) / (ToCol - FromCol + 1);
+}
 double TExtStringGrid::RowMin(int ARow, int FromCol, int ToCol) { return RowAggregate(ARow, FromCol, ToCol).Min(); }
 double TExtStringGrid::RowMax(int ARow, int FromCol, int ToCol) { return RowAggregate(ARow, FromCol, ToCol).Max(); }

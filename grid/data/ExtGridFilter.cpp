@@ -26,6 +26,10 @@ bool TExtStringGrid::RowMatchesFilter(int ARow) {
 
 bool TExtStringGrid::DoFilterRow(int ARow) { return RowMatchesFilter(ARow); }
 
+void TExtStringGrid::FilterRow(int ARow) {
+  if (ARow >= 0 && ARow < RowCount() && !DoFilterRow(ARow)) HideRow(RealRowIndex(ARow));
+}
+
 void TExtStringGrid::ApplyFilter() {
   FFilterFixedRows = FixedRows();
   const int first = FixedRows(), last = RowCount() - FixedFooters() - 1;

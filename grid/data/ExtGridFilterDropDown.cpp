@@ -5,6 +5,7 @@
 #include <map>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/foundation/ExtUtil.h"
 #include "grid/data/FilterDropList.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/rtl/SysUtils.h"
@@ -21,12 +22,6 @@ std::string entryOf(const std::string& Value) {
   return Value + "=\"" + Value + "\"";
 }
 
-// The part shown (before the first "=") and the condition (after it).
-void splitEntry(const std::string& Entry, std::string& Name, std::string& Condition) {
-  const size_t eq = Entry.find('=');
-  Name = eq == std::string::npos ? Entry : Entry.substr(0, eq);
-  Condition = eq == std::string::npos ? Entry : Entry.substr(eq + 1);
-}
 }  // namespace
 
 void TExtStringGrid::SetFilterDropDownAuto(bool Value) {
@@ -89,12 +84,12 @@ bool TExtStringGrid::ShowFilterDropDown(int ADisplCol) {
   list->Items()->Clear();
   std::string name, condition;
   for (int i = 0; i < FFilterValues.Count(); ++i) {
-    splitEntry(FFilterValues.Strings(i), name, condition);
+    SplitFilterEntry(FFilterValues.Strings(i), name, condition);
     list->Items()->Add(name);
   }
   if (FFilterDropDownCheck)
     for (int i = 0; i < FFilterValues.Count(); ++i) {
-      splitEntry(FFilterValues.Strings(i), name, condition);
+      SplitFilterEntry(FFilterValues.Strings(i), name, condition);
       for (int k = 0; k < FFilter.Count(); ++k)
         if (FFilter.Items(k)->Column() == col && FFilter.Items(k)->Condition() == condition)
           FDropCheckList->SetChecked(i, true);
@@ -102,16 +97,23 @@ bool TExtStringGrid::ShowFilterDropDown(int ADisplCol) {
   // Only now is the list open: checking the current conditions above is no choice.
   FFilterCol = col;
   list->SetColor(FFilterDropDown.Color());
+  // Under the filter button: 16 pixels below the cell's top, from 16 pixels
+  // left of its right edge (or across the cell with ColumnWidth).
   TRect cell = CellRect(ADisplCol, FFilterDropDownRow);
-  int w = FFilterDropDown.Width(), h = FFilterDropDown.Height(), left = cell.Left;
+  int w = FFilterDropDown.Width(), h = FFilterDropDown.Height(), left = cell.Right - 16;
+  const int top = cell.Top + 16;
   if (FFilterDropDown.AutoSize()) {
     int widest = 0;
     for (int i = 0; i < list->Items()->Count(); ++i) widest = std::max(widest, Canvas()->TextWidth(list->Items()->Strings(i)));
     w = widest + 8 + 2 * GetSystemMetrics(SM_CXEDGE);
     h = list->Items()->Count() * list->ItemHeight() + 2 * GetSystemMetrics(SM_CYEDGE);
   }
-  if (FFilterDropDown.ColumnWidth()) w = cell.Right - cell.Left;
-  list->SetBounds(left, cell.Bottom, w, std::min(h, std::max(ClientHeight() - cell.Bottom, list->ItemHeight() * 3)));
+  if (FFilterDropDown.ColumnWidth()) {
+    left = cell.Left;
+    w = cell.Right - cell.Left;
+  }
+  if (left + w > Width()) left = std::max(0, CellRect(ADisplCol, 0).Right - w);
+  list->SetBounds(left, top, w, std::min(h, std::max(ClientHeight() - top, list->ItemHeight() * 3)));
   list->SetVisible(true);
   list->BringToFront();
   if (list->CanFocus()) list->SetFocus();
@@ -130,7 +132,7 @@ void TExtStringGrid::FilterSelect(int ACol, int ItemIndex) {
   if (ACol >= 0 && ACol < AllColCount() && ItemIndex >= 0 && GetColumnFilterValues(ACol) &&
       ItemIndex < FFilterValues.Count()) {
     std::string name, condition;
-    splitEntry(FFilterValues.Strings(ItemIndex), name, condition);
+    SplitFilterEntry(FFilterValues.Strings(ItemIndex), name, condition);
     if (FAutoFilterUpdate) SetFilterActive(false);
     if (condition == FFilterDropDownClear) condition.clear();
     if (OnFilterSelect) OnFilterSelect(this, ACol, ItemIndex, name, condition);
@@ -151,19 +153,24 @@ void TExtStringGrid::FilterSelect(int ACol, int ItemIndex) {
   FFilterCol = -1;
 }
 
-// The checked values of the check list: alternatives of one column, joined
-// to the other columns' conditions as a whole.
+// The checked values of the check list: alternatives of one column. As the
+// conditions join left to right, the alternatives come first and the other
+// columns' conditions follow with AND, so "column 1 in (a, b) and column 3 =
+// x" holds as long as the other columns each hold one condition.
 void TExtStringGrid::FilterCheckSelect(int ACol, int ItemIndex) {
   (void)ItemIndex;
   if (ACol < 0 || ACol >= AllColCount() || !FDropCheckList || !GetColumnFilterValues(ACol)) return;
   SetFilterActive(false);
   FFilter.RemoveColumnFilter(ACol);
+  TFilter others(nullptr);
+  others.Assign(&FFilter);
+  FFilter.Clear();
   bool first = true;
   const int n = std::min(FFilterValues.Count(), FDropCheckList->Items()->Count());
   for (int i = 0; i < n; ++i) {
     if (!FDropCheckList->Checked(i)) continue;
     std::string name, condition;
-    splitEntry(FFilterValues.Strings(i), name, condition);
+    SplitFilterEntry(FFilterValues.Strings(i), name, condition);
     if (condition == FFilterDropDownClear) condition.clear();
     if (OnFilterCheck) OnFilterCheck(this, ACol, i, name, condition, FDropCheckList);
     if (condition.empty()) continue;
@@ -171,8 +178,13 @@ void TExtStringGrid::FilterCheckSelect(int ACol, int ItemIndex) {
     d->SetColumn(ACol);
     d->SetCondition(condition);
     d->SetCaseSensitive(false);
-    d->SetOperation(first && FFilter.Count() == 1 ? foNONE : first ? foAND : foOR);
+    d->SetOperation(first ? foNONE : foOR);
     first = false;
+  }
+  for (int i = 0; i < others.Count(); ++i) {
+    TFilterData* d = FFilter.Add();
+    d->Assign(others.Items(i));
+    if (i == 0 && FFilter.Count() > 1) d->SetOperation(foAND);
   }
   SetFilterActive(true);
   FDropCheckList->Invalidate();

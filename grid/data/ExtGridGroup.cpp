@@ -287,24 +287,3 @@ void TExtStringGrid::GroupCount(int ACol) { GroupCalc(ACol, 5); footerCalc(*this
 void TExtStringGrid::GroupCustomCalc(int ACol) { GroupCalc(ACol, 6); }
 void TExtStringGrid::GroupDistinct(int ACol) { GroupCalc(ACol, 7); }
 void TExtStringGrid::GroupStdDev(int ACol) { GroupCalc(ACol, 8); }
-
-// ---- sorting inside the groups ----
-
-// Each run of data rows between header and summary rows is sorted on its
-// own, so the groups and their headers keep their places.
-void TExtStringGrid::GroupSort(int ACol) {
-  if (ACol < 0 || ACol >= AllColCount()) return;
-  TGridUpdateLock lock(*this);
-  const std::vector<TSortKeyColumn> keys = ColumnSortKeys(ACol);
-  const int last = RowCount() - FixedFooters() - 1;
-  int start = FixedRows();
-  for (int r = FixedRows(); r <= last + 1; ++r) {
-    if (r <= last && !IsNode(r) && !IsSummary(r)) continue;
-    if (r - start > 1) SortRows(keys, start, r - 1);
-    start = r + 1;
-  }
-}
-
-void TExtStringGrid::QSortGroup() {
-  if (FSortSettings.Column() >= 0) GroupSort(FSortSettings.Column());
-}

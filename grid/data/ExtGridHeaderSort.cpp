@@ -7,6 +7,7 @@
 #include "grid/core/ExtGrid.h"
 #include "platform/kernel/Clock.h"
 #include "toolkit/forms/WinApi.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 void TExtStringGrid::SortByHeader(int ACol) {
   if (!FSortSettings.Show() || RowCount() <= 2) return;
@@ -23,6 +24,12 @@ void TExtStringGrid::SortByHeader(int ACol) {
   const bool keepScroll = FNavigation.KeepHorizScroll() && Options().Contains(goRowSelect);
   {
     TGridUpdateLock lock(*this);
+    // Merged columns merge rows of equal values: they merge again in the new order.
+    const bool remerge = FSortSettings.AutoColumnMerge();
+    if (remerge) SplitMergedColumns();
+    auto merge = MakeScopeGuard([this, remerge] {
+      if (remerge) MergeListedColumns();
+    });
     if (FSortSettings.IndexShow()) {
       const int key = FSortSettings.IndexSortKey() == ikCtrl ? VK_CONTROL : VK_SHIFT;
       const bool asc = FSortSettings.InitSortDirection() == sdAscending;

@@ -149,26 +149,29 @@ void TExtStringGrid::SwapRows(int ARow1, int ARow2) {
   ApplyRowOrder(lo, order);
 }
 
-// A sort exchanging two rows. With SingleColumn only the sort column's
-// cells change places; the rest of each row stays.
+// A sort exchanging two rows, as the sort settings move rows.
 void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
-  if (ARow1 == ARow2) return;
-  if (!FSortSettings.SingleColumn()) {
-    SwapRows(ARow1, ARow2);
-    return;
-  }
-  const int c = FSortSettings.Column();
-  if (c < 0 || c >= AllColCount()) return;
-  std::string t = GetGridCell(c, ARow1);
-  TCellProperties* o = GetGridObject(c, ARow1);
-  SetGridCell(c, ARow1, GetGridCell(c, ARow2));
-  SetGridObject(c, ARow1, GetGridObject(c, ARow2));
-  SetGridCell(c, ARow2, t);
-  SetGridObject(c, ARow2, o);
-  if (ARow1 < FSortRowXRef.Count() && ARow2 < FSortRowXRef.Count()) FSortRowXRef.Exchange(ARow1, ARow2);
-  RepaintCell(c, ARow1);
-  RepaintCell(c, ARow2);
+  if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
+  const int lo = std::min(ARow1, ARow2), hi = std::max(ARow1, ARow2);
+  std::vector<int> order(hi - lo + 1);
+  std::iota(order.begin(), order.end(), lo);
+  std::swap(order.front(), order.back());
+  if (!FSortSettings.SingleColumn()) swapControls(false, RealRowIndex(lo), RealRowIndex(hi));
+  applySortOrder(lo, order, FSortSettings.Column());
 }
+
+void TExtStringGrid::SwapCells(TGridCoord FromCell, TGridCoord ToCell) {
+  auto inside = [this](TGridCoord c) { return c.X >= 0 && c.Y >= 0 && c.X < AllColCount() && c.Y < RowCount(); };
+  if (!inside(FromCell) || !inside(ToCell)) return;
+  const std::string text = GetGridCell(FromCell.X, FromCell.Y);
+  TCellProperties* object = GetGridObject(FromCell.X, FromCell.Y);
+  SetGridCell(FromCell.X, FromCell.Y, GetGridCell(ToCell.X, ToCell.Y));
+  SetGridObject(FromCell.X, FromCell.Y, GetGridObject(ToCell.X, ToCell.Y));
+  SetGridCell(ToCell.X, ToCell.Y, text);
+  SetGridObject(ToCell.X, ToCell.Y, object);
+}
+
+void TExtStringGrid::MoveToCell(int ACol, int ARow) { FocusCell(ACol, ARow, true); }
 
 void TExtStringGrid::SwapColumns(int ARealCol1, int ARealCol2) {
   const int n = AllColCount();

@@ -26,7 +26,57 @@ void PermuteFlags(std::vector<uint8_t>& Flags, int From, const std::vector<int>&
   for (int p = 0; p < n; ++p) moved[p] = Flags[Order[p]];
   std::copy(moved.begin(), moved.end(), Flags.begin() + From);
 }
+
+// The stored texts and cell objects of one column over a block of rows.
+struct TColumnCells {
+  std::vector<std::string> Texts;
+  std::vector<TCellProperties*> Objects;
+};
+
+TColumnCells ReadColumnCells(const TExtStringGrid& Grid, int ACol, int From, int Count) {
+  TColumnCells cells;
+  cells.Texts.reserve(Count);
+  cells.Objects.reserve(Count);
+  for (int r = From; r < From + Count; ++r) {
+    cells.Texts.push_back(Grid.GetGridCell(ACol, r));
+    cells.Objects.push_back(Grid.GetGridObject(ACol, r));
+  }
+  return cells;
+}
+
 }  // namespace
+
+void TExtStringGrid::applySortOrder(int From, const std::vector<int>& Order, int SortCol) {
+  if (Order.empty()) return;
+  const int n = static_cast<int>(Order.size());
+  // Row From + p of the column takes entry Order[p] - From of Cells.
+  auto write = [this, From](int ACol, const TColumnCells& Cells, const std::vector<int>& Order) {
+    for (size_t p = 0; p < Order.size(); ++p) {
+      const int r = From + static_cast<int>(p), k = Order[p] - From;
+      SetGridCell(ACol, r, Cells.Texts[k]);
+      SetGridObject(ACol, r, Cells.Objects[k]);
+    }
+  };
+  if (FSortSettings.SingleColumn()) {
+    // The other columns stay; the cross-reference still tells where each
+    // sort cell came from.
+    if (SortCol < 0 || SortCol >= AllColCount()) return;
+    write(SortCol, ReadColumnCells(*this, SortCol, From, n), Order);
+    PermuteEntries(FSortRowXRef, From, Order);
+    Invalidate();
+    return;
+  }
+  if (!FSortSettings.NormalCellsOnly() || FixedCols() == 0) {
+    ApplyRowOrder(From, Order);
+    return;
+  }
+  // Column 0 (a row number, say) keeps its cells while the rows move.
+  const TColumnCells first = ReadColumnCells(*this, 0, From, n);
+  ApplyRowOrder(From, Order);
+  std::vector<int> unmoved(n);
+  for (int p = 0; p < n; ++p) unmoved[p] = From + p;
+  write(0, first, unmoved);
+}
 
 void TExtStringGrid::ApplyRowOrder(int From, const std::vector<int>& Order) {
   if (Order.empty()) return;

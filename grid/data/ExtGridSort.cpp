@@ -77,10 +77,11 @@ void TExtStringGrid::InitSortXRef() {
 }
 
 void TExtStringGrid::SortRows(const std::vector<TSortKeyColumn>& Keys, int FromRow, int ToRow) {
-  if (ToRow <= FromRow) return;
+  FSortDir = FSortSettings.Direction() == sdDescending ? -1 : 1;
+  if (ToRow <= FromRow || Keys.empty()) return;
   TGridSortSource source(*this);
   std::vector<int> order = SortRowOrder(source, SortRequest(Keys), FromRow, ToRow);
-  ApplyRowOrder(FromRow, order);
+  applySortOrder(FromRow, order, Keys.front().Column);
 }
 
 void TExtStringGrid::sortNormalRows(const std::vector<TSortKeyColumn>& Keys, bool Indexed) {
@@ -95,7 +96,34 @@ void TExtStringGrid::sortNormalRows(const std::vector<TSortKeyColumn>& Keys, boo
 void TExtStringGrid::QSort() {
   if (FSortSettings.Column() < 0) return;
   FSortIndexes.Clear();
+  const int oldRow = Row();
   sortNormalRows(ColumnSortKeys(FSortSettings.Column()), false);
+  // Without MoveRowOnSort the cursor keeps its place while another row moves under it.
+  if (OnRowChanged && !FNavigation.MoveRowOnSort()) OnRowChanged(this, oldRow, Row());
+}
+
+void TExtStringGrid::QSortGroup() { GroupSort(false); }
+
+void TExtStringGrid::QSortGroupIndexed() { GroupSort(true); }
+
+// Only the deepest nodes' rows are sorted: a node holding nodes keeps its
+// own rows and its child nodes where they are, so no row changes its group.
+void TExtStringGrid::GroupSort(bool Indexed) {
+  if (!Indexed && FSortSettings.Column() < 0) return;
+  if (FSortRowXRef.Count() != RowCount()) InitSortXRef();
+  if (Indexed && FSortIndexes.Count() == 0) throw EExtGridError("No indexes specified for indexed sort");
+  const std::vector<TSortKeyColumn> keys = Indexed ? IndexSortKeys() : ColumnSortKeys(FSortSettings.Column());
+  const int last = RowCount() - FixedFooters() - 1;
+  int deepest = -1;
+  for (int r = FixedRows(); r <= last; ++r)
+    if (IsNode(r)) deepest = std::max(deepest, GetNodeLevel(r));
+  if (deepest < 0) return;
+  TGridUpdateLock lock(*this);
+  for (int r = FixedRows(); r <= last; ++r) {
+    if (!IsNode(r) || GetNodeLevel(r) != deepest || GetNodeState(r)) continue;
+    const int span = GetNodeSpan(r);
+    if (span > 2) SortRows(keys, r + 1, std::min(r + span - 1, last));
+  }
 }
 
 void TExtStringGrid::QSortIndexed() {
@@ -111,7 +139,7 @@ void TExtStringGrid::QUnSort() {
   std::stable_sort(order.begin(), order.end(),
                    [this](int a, int b) { return FSortRowXRef.GetInteger(a) < FSortRowXRef.GetInteger(b); });
   TGridUpdateLock lock(*this);
-  ApplyRowOrder(0, order);
+  applySortOrder(0, order, FSortSettings.Column());
 }
 
 void TExtStringGrid::Sort(int ACol, TSortDirection Direction) {
@@ -138,20 +166,41 @@ int TExtStringGrid::SortedRowIndex(int ARow) const {
   return DisplToRealRow(r);
 }
 
-int TExtStringGrid::UnSortedRowIndex(int ARow) const {
-  if (FSortRowXRef.Count() == 0) return ARow;
+int TExtStringGrid::unSortedPosition(int ARow) const {
   for (int p = 0; p < FSortRowXRef.Count(); ++p)
     if (FSortRowXRef.GetInteger(p) == ARow) return p;
   return FSortRowXRef.Count();
 }
 
+int TExtStringGrid::UnSortedRowIndex(int ARow) const {
+  return FSortRowXRef.Count() == 0 ? ARow : unSortedPosition(ARow);
+}
+
 std::string TExtStringGrid::UnSortedCells(int ACol, int ARow) const {
-  int r = ARow;
-  if (ARow < FSortRowXRef.Count())
-    for (int p = 0; p < FSortRowXRef.Count(); ++p)
-      if (FSortRowXRef.GetInteger(p) == ARow) {
-        r = p;
-        break;
-      }
-  return Cells(ACol, r);
+  return Cells(ACol, ARow < FSortRowXRef.Count() ? unSortedPosition(ARow) : ARow);
+}
+
+void TExtStringGrid::SetUnSortedCells(int ACol, int ARow, const std::string& Value) {
+  SetCells(ACol, ARow < FSortRowXRef.Count() ? unSortedPosition(ARow) : ARow, Value);
+}
+
+int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction) {
+  // The engine turns a descending key's result round except for blanks;
+  // turned back, only the blanks keep the direction's placement.
+  const bool descending = Direction == sdDescending;
+  TGridSortSource source(*this);
+  const int res = CompareSortRows(source, SortRequest({{ACol, descending}}), ARow1, ARow2);
+  return descending ? -res : res;
+}
+
+bool TExtStringGrid::SortLine(int ACol, int ARow1, int ARow2) {
+  for (int c = ACol; c < AllColCount(); ++c) {
+    const int res = CompareCells(c, ARow1, ARow2, FSortSettings.Direction());
+    if (res == FSortDir && res != 0) {
+      SortSwapRows(ARow1, ARow2);
+      return true;
+    }
+    if (res != 0) return false;
+  }
+  return false;
 }

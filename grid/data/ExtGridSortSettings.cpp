@@ -22,7 +22,8 @@ void TSortSettings::LoadFromString(const std::string& Value) {
     return;
   }
   FDirection = parsed->Direction;
-  FColumn = parsed->Column;
+  if (!parsed->Column) return;
+  FColumn = *parsed->Column;
   if (FGrid) FGrid->QSort();
 }
 

@@ -10,6 +10,13 @@ TFooterPanel::TFooterPanel(TExtStringGrid* AGrid) : TCustomPanel(AGrid), FGrid(A
   SetBorderWidth(0);
 }
 
+void TFooterPanel::CreateWnd() {
+  TCustomPanel::CreateWnd();
+  const TFloatingFooter* footer = FGrid->FloatingFooter();
+  SetHeight(footer->Visible() && footer->Height() > 0 ? footer->Height() - 1 : 0);
+  if (FGrid->OnCreatedFloatingFooter) FGrid->OnCreatedFloatingFooter(FGrid);
+}
+
 // The fixed columns, then the scrolled columns from LeftCol on.
 int TFooterPanel::usedWidth() const {
   int w = 0;

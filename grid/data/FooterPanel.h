@@ -19,6 +19,8 @@ public:
   std::function<void(TObject* Sender, int AColumn, TCanvas* Canvas, const TRect& ARect)> OnFooterPaint;
 
 protected:
+  // The panel takes the footer's height and tells the grid it exists.
+  void CreateWnd() override;
   void Paint() override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 

@@ -102,17 +102,11 @@ void TFilter::RemoveColumnFilter(int Col) {
 
 bool TFilter::Accepts(const std::function<std::string(const TFilterData&)>& TextOf) const {
   bool result = true;
-  int i = 0;
-  while (i < Count()) {
-    const TFilterData* head = Items(i);
-    bool match = head->Matches(TextOf(*head));
-    // The same column's foOR conditions after it form one group with it.
-    for (++i; i < Count() && Items(i)->Operation() == foOR && Items(i)->Column() == head->Column() &&
-              head->Data() != fcRow && Items(i)->Data() != fcRow;
-         ++i)
-      match = match || Items(i)->Matches(TextOf(*Items(i)));
-    if (head->Operation() == foSHORT && !match) return false;
-    result = Join(result, match, head->Operation());
+  for (int i = 0; i < Count(); ++i) {
+    const TFilterData* item = Items(i);
+    const bool match = item->Matches(TextOf(*item));
+    if (item->Operation() == foSHORT && !match) return false;
+    result = Join(result, match, item->Operation());
   }
   return result;
 }

@@ -2,12 +2,10 @@
 // The string grid's filter: a collection of conditions, one TFilterData per
 // condition, and their evaluation for one row.
 //
-// Conditions join left to right by their Operation, except that a condition
-// with foOR on the same column as the one before it belongs to that one's
-// group: a column filtered to several values (the filter check list) reads
-// "value 1 or value 2" and that group joins the other columns' conditions as
-// a whole, so "column 3 = x and column 1 in (a, b)" never turns into
-// "(x and a) or b".
+// Conditions join strictly left to right by their Operation: x, AND a, OR b
+// selects (x and a) or b. A column filtered to several values (the filter
+// check list) therefore puts its alternatives first and the other columns'
+// conditions behind them with AND.
 
 #include <functional>
 #include <optional>
@@ -71,6 +69,7 @@ public:
   void SetItems(int Index, const TFilterData* Value) { Items(Index)->Assign(Value); }
   // The first item of the column, made by Add when there is none.
   TFilterData* ColumnFilter(int Col);
+  TFilterData* GetColFilter(int Col) { return ColumnFilter(Col); }
   bool HasFilter(int Col) const;
   void RemoveColumnFilter(int Col);
 

@@ -79,6 +79,10 @@ bool SortTextToNumber(std::string Text, const std::string& Prefix, const std::st
 // position FromRow + p. Equal rows keep their order.
 std::vector<int> SortRowOrder(TSortCellSource& Source, const TSortRequest& Request, int FromRow, int ToRow);
 
+// Rows Row1 and Row2 by the request's keys: -1, 0 or 1, each key's
+// direction applied; blanks stay where BlankPos puts them.
+int CompareSortRows(TSortCellSource& Source, const TSortRequest& Request, int Row1, int Row2);
+
 // A stable merge sort of Items that stays in bounds and terminates for any
 // Less, consistent or not.
 void SafeMergeSort(std::vector<int>& Items, const std::function<bool(int, int)>& Less);

@@ -30,6 +30,7 @@ public:
   }
 
   bool Less(int row1, int row2) { return compareRows(row1, row2) < 0; }
+  int Compare(int row1, int row2) { return compareRows(row1, row2); }
 
 private:
   TColumnKeys describe(const TSortKeyColumn& k) {
@@ -80,7 +81,39 @@ private:
   std::vector<TColumnKeys> columns_;
 };
 
+// Two rows of the grid seen as rows 0 and 1, so that only their keys are read.
+class TRowPairSource : public TSortCellSource {
+public:
+  TRowPairSource(TSortCellSource& source, int row1, int row2) : source_(source), rows_{row1, row2} {}
+  std::string SortCellText(int ACol, int ARow) override { return source_.SortCellText(ACol, rows_[ARow]); }
+  void SortCellFormat(int ACol, TSortStyle& AStyle, std::string& APrefix, std::string& ASuffix) override {
+    source_.SortCellFormat(ACol, AStyle, APrefix, ASuffix);
+  }
+  bool SortCellIsCheckBox(int ACol, int ARow) override { return source_.SortCellIsCheckBox(ACol, rows_[ARow]); }
+  bool SortCellChecked(int ACol, int ARow) override { return source_.SortCellChecked(ACol, rows_[ARow]); }
+  int SortCellImageKey(int ACol, int ARow) override { return source_.SortCellImageKey(ACol, rows_[ARow]); }
+  std::string SortCellStrippedText(int ACol, int ARow) override {
+    return source_.SortCellStrippedText(ACol, rows_[ARow]);
+  }
+  int SortCustomCompare(const std::string& S1, const std::string& S2) override {
+    return source_.SortCustomCompare(S1, S2);
+  }
+  int SortRawCompare(int ACol, int ARow1, int ARow2) override {
+    return source_.SortRawCompare(ACol, rows_[ARow1], rows_[ARow2]);
+  }
+
+private:
+  TSortCellSource& source_;
+  int rows_[2];
+};
+
 }  // namespace
+
+int CompareSortRows(TSortCellSource& Source, const TSortRequest& Request, int Row1, int Row2) {
+  TRowPairSource pair(Source, Row1, Row2);
+  TRowOrder rows(pair, Request, 0, 1);
+  return rows.Compare(0, 1);
+}
 
 void SafeMergeSort(std::vector<int>& Items, const std::function<bool(int, int)>& Less) {
   const size_t n = Items.size();

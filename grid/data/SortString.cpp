@@ -18,10 +18,9 @@ std::optional<TSortSpecifier> ParseSortSpecifier(const std::string& Value) {
     parsed.IndexText = Value.substr(2);
     return parsed;
   }
-  const char letter = Value[0];
-  if (letter != 'u' && letter != 'd') InvalidSpecifier();
-  parsed.Direction = letter == 'u' ? sdAscending : sdDescending;
+  parsed.Direction = Value.find('u') != std::string::npos ? sdAscending : sdDescending;
   // -1 is what an unsorted grid writes; nothing below it is a column.
-  if (!TryStrToInt(Value.substr(1), parsed.Column) || parsed.Column < -1) InvalidSpecifier();
+  int column = 0;
+  if (TryStrToInt(Value.substr(1), column) && column >= -1) parsed.Column = column;
   return parsed;
 }

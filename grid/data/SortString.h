@@ -11,10 +11,13 @@
 struct TSortSpecifier {
   bool Indexed = false;
   TSortDirection Direction = sdAscending;
-  int Column = -1;
+  // Empty when the text after the letter is no column: the direction still
+  // counts, the column and the order stay as they are.
+  std::optional<int> Column;
   std::string IndexText;  // the index list of the "i;" form
 };
 
-// Raises Exception "Invalid sort settings specifier" for a text that is
-// not a sort string; an empty text gives nothing.
+// Raises Exception "Invalid sort settings specifier" for a text shorter
+// than two characters; an empty text gives nothing. A "u" anywhere in the
+// column form means ascending, anything else descending.
 std::optional<TSortSpecifier> ParseSortSpecifier(const std::string& Value);

@@ -92,7 +92,9 @@ void TExtStringGrid::postStartChar(TWinControl* Control) {
 void TExtStringGrid::finishCombo(int ARealCol, int ARow) {
   if (!EditMode || !EditCombo) return;
   EditMode = false;
-  StoreEditorValue(ARealCol, ARow, EditCombo->Text());
+  // A list left with nothing chosen has no value to give: the cell keeps its text.
+  if (EditCombo->Style() != csDropDownList || EditCombo->ItemIndex() >= 0)
+    StoreEditorValue(ARealCol, ARow, EditCombo->Text());
   EditCombo->SetDroppedDown(false);
   EditCombo->SetVisible(false);
   EditCombo->SetEnabled(false);

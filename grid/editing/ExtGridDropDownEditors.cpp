@@ -10,14 +10,6 @@
 
 namespace {
 
-template <typename T>
-T* makeDropDown(TExtStringGrid* Grid) {
-  T* d = MakeHiddenEditor<T>(Grid);
-  d->SetComponentStyle(Grid->Style());
-  d->SetColorTones(Grid->ColorTones());
-  return d;
-}
-
 // The memo's lines as one cell text, every line ended by a line break.
 std::string memoCellText(const TExtMemoDropDown* Memo) {
   std::string s;
@@ -52,7 +44,7 @@ void showColour(TGridColorDropDown* P, TColor Colour) {
 
 TGridTrackbarDropDown* TExtStringGrid::TrackbarDropDown() {
   if (!FEditTrackBar) {
-    FEditTrackBar = makeDropDown<TGridTrackbarDropDown>(this);
+    FEditTrackBar = MakeDropDownEditor<TGridTrackbarDropDown>(this);
     FEditTrackBar->SetEditorEnabled(true);
   }
   return FEditTrackBar;
@@ -60,7 +52,7 @@ TGridTrackbarDropDown* TExtStringGrid::TrackbarDropDown() {
 
 TGridMemoDropDown* TExtStringGrid::MemoDropDown() {
   if (!FEditMemo) {
-    FEditMemo = makeDropDown<TGridMemoDropDown>(this);
+    FEditMemo = MakeDropDownEditor<TGridMemoDropDown>(this);
     FEditMemo->OnChange = [this](TObject* Sender) { MemoDropDownChange(Sender); };
   }
   return FEditMemo;
@@ -68,30 +60,30 @@ TGridMemoDropDown* TExtStringGrid::MemoDropDown() {
 
 TGridCalculatorDropDown* TExtStringGrid::CalculatorDropDown() {
   if (!FEditCalculator) {
-    FEditCalculator = makeDropDown<TGridCalculatorDropDown>(this);
+    FEditCalculator = MakeDropDownEditor<TGridCalculatorDropDown>(this);
     FEditCalculator->SetEditorEnabled(true);
   }
   return FEditCalculator;
 }
 
 TGridTimepickerDropDown* TExtStringGrid::TimePickerDropDown() {
-  if (!FEditTimePicker) FEditTimePicker = makeDropDown<TGridTimepickerDropDown>(this);
+  if (!FEditTimePicker) FEditTimePicker = MakeDropDownEditor<TGridTimepickerDropDown>(this);
   return FEditTimePicker;
 }
 
 TGridDetailPickerDropDown* TExtStringGrid::DetailPickerDropDown() {
-  if (!FEditDetailPicker) FEditDetailPicker = makeDropDown<TGridDetailPickerDropDown>(this);
+  if (!FEditDetailPicker) FEditDetailPicker = MakeDropDownEditor<TGridDetailPickerDropDown>(this);
   return FEditDetailPicker;
 }
 
 TGridGridDropDown* TExtStringGrid::GridDropDown() {
-  if (!FEditGridPicker) FEditGridPicker = makeDropDown<TGridGridDropDown>(this);
+  if (!FEditGridPicker) FEditGridPicker = MakeDropDownEditor<TGridGridDropDown>(this);
   return FEditGridPicker;
 }
 
 TGridColorDropDown* TExtStringGrid::ColorPickerDropDown() {
   if (!FEditColorPicker) {
-    FEditColorPicker = makeDropDown<TGridColorDropDown>(this);
+    FEditColorPicker = MakeDropDownEditor<TGridColorDropDown>(this);
     FEditColorPicker->AddDefaultColors();
     FEditColorPicker->OnSelect = [this](TObject*) { DoColorSelect(); };
   }
@@ -100,21 +92,16 @@ TGridColorDropDown* TExtStringGrid::ColorPickerDropDown() {
 
 TGridImageDropDown* TExtStringGrid::ImagePickerDropDown() {
   if (!FEditImagePicker) {
-    FEditImagePicker = makeDropDown<TGridImageDropDown>(this);
+    FEditImagePicker = MakeDropDownEditor<TGridImageDropDown>(this);
     FEditImagePicker->OnSelect = [this](TObject*) { DoImageSelect(); };
   }
   return FEditImagePicker;
 }
 
-TGridExtGridDropDown* TExtStringGrid::ExtGridDropDown() {
-  if (!FEditExtGridPicker) FEditExtGridPicker = makeDropDown<TGridExtGridDropDown>(this);
-  return FEditExtGridPicker;
-}
-
 std::vector<TExtCustomDropDown*> TExtStringGrid::DropDownEditors() const {
   std::vector<TExtCustomDropDown*> all;
   for (TExtCustomDropDown* d : std::initializer_list<TExtCustomDropDown*>{
-           FEditColorPicker, FEditImagePicker, FEditExtGridPicker, FEditGridPicker, FEditDetailPicker, FEditTimePicker, FEditCalculator, FEditMemo,
+           FEditColorPicker, FEditImagePicker, extGridDropDownEditor(), FEditGridPicker, FEditDetailPicker, FEditTimePicker, FEditCalculator, FEditMemo,
            FEditTrackBar})
     if (d) all.push_back(d);
   return all;
@@ -144,7 +131,9 @@ TExtCustomDropDown* TExtStringGrid::dropDownEditorOf(TEditorType Kind, bool Crea
     case edGridDropDown: return Create ? GridDropDown() : FEditGridPicker;
     case edColorPickerDropDown: return Create ? ColorPickerDropDown() : FEditColorPicker;
     case edImagePickerDropDown: return Create ? ImagePickerDropDown() : FEditImagePicker;
-    case edExtGridDropDown: return Create ? ExtGridDropDown() : FEditExtGridPicker;
+    case edExtGridDropDown:
+      if (Create) ExtGridDropDown();
+      return extGridDropDownEditor();
     default: return nullptr;
   }
 }
@@ -163,7 +152,7 @@ void TExtStringGrid::showDropDownEditor(const TSpecialEditorFrame& F) {
     d->SetColor(F.Color);
     d->SetEditorEnabled(true);
   }
-  if (EditControl == edExtGridDropDown) FEditExtGridPicker->HostedGrid()->SetFixedRowAlways(true);
+  if (EditControl == edExtGridDropDown) prepareExtGridDropDown();
   DoGetEditorProp(F.RealCol, F.Row, EditLink());
   d->SetBorderStyle(bsNone);
   showDropDownValue(d, F);
@@ -196,13 +185,7 @@ void TExtStringGrid::showDropDownValue(TExtCustomDropDown* Editor, const TSpecia
       g->SetItemIndex(text.empty() ? 0 : g->GetItemIndex(text));
       break;
     }
-    case edExtGridDropDown: {
-      TGridExtGridDropDown* g = FEditExtGridPicker;
-      g->BeginUpdate();
-      g->EndUpdate();
-      if (g->UseItems()) g->SetItemIndex(text.empty() ? 0 : g->FindLookupRow(text));
-      break;
-    }
+    case edExtGridDropDown: showExtGridDropDownValue(text); break;
     case edColorPickerDropDown: {
       const bool shape = GetCellType(F.RealCol, F.Row) == ctShape;
       showColour(FEditColorPicker, shape ? GetShapeColor(F.RealCol, F.Row) : Colors(F.RealCol, F.Row));

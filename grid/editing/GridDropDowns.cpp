@@ -120,5 +120,3 @@ std::string TGridImageDropDown::CellText() {
   if (g->GetCellType(col, g->Row()) == ctDataImage) return std::to_string(ImageIndex());
   return g->GetCurrentCell();
 }
-
-TGridExtGridDropDown::TGridExtGridDropDown(TComponent* AOwner) : TGridDropDownEditor(AOwner, {}) {}

@@ -11,16 +11,27 @@
 
 #include "controls/ExtCalculatorDropDown.h"
 #include "controls/ExtColorPickerDropDown.h"
-#include "controls/ExtCustomGridDropDown.h"
 #include "controls/ExtDetailDropDown.h"
 #include "controls/ExtImagePickerDropDown.h"
 #include "controls/ExtMemoDropDown.h"
 #include "controls/ExtMultiColumnDropDown.h"
 #include "controls/ExtTimePickerDropDown.h"
 #include "controls/ExtTrackBarDropDown.h"
+#include "grid/editing/GridEditorControls.h"
 #include "grid/editing/GridWrapperSupport.h"
 
 class TExtStringGrid;
+
+// A drop-down editor as a grid makes it on first use: hidden, with the
+// grid's style and tones. (A template over the grid so that this header
+// needs no more of it than its name.)
+template <typename T, typename Grid>
+T* MakeDropDownEditor(Grid* G) {
+  T* d = MakeHiddenEditor<T>(G);
+  d->SetComponentStyle(G->Style());
+  d->SetColorTones(G->ColorTones());
+  return d;
+}
 
 // Where one drop-down editor departs from the common key handling.
 struct TGridDropDownRules {
@@ -186,12 +197,4 @@ protected:
   // The picked image is no text: a data-image cell stands for its index,
   // any other cell keeps its own text (the caption shown is not written).
   std::string CellText() override;
-};
-
-class TGridExtGridDropDown : public TGridDropDownEditor<TCustomExtGridDropDown> {
-public:
-  explicit TGridExtGridDropDown(TComponent* AOwner);
-  std::string ClassName() const override { return "TGridExtGridDropDown"; }
-  // The drop-down's popup grid.
-  TExtStringGrid* HostedGrid() const { return Grid(); }
 };

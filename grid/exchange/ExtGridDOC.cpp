@@ -54,8 +54,9 @@ void TExtStringGrid::writeDOC(const std::string& Filename, bool CreateNewDocumen
     for (int c = 1; c <= ColCount(); ++c) {
       TAlignment align = taLeftJustify;
       TVAlignment valign = vtaTop;
-      GetCellAlignment(c - 1, a - 1, align, valign);
-      const std::string text = ExportCellText(DisplToRealColumn(c - 1), a - 1);
+      const int real = DisplToRealColumn(c - 1);
+      GetCellAlignment(real, a - 1, align, valign);
+      const std::string text = ExportCellText(real, a - 1);
       OfficeCall("Word document could not be written", [&] {
         table->InsertAfter(a, c, text);
         if (align == taRightJustify) table->SetAlignment(a, c, wdAlignRight);

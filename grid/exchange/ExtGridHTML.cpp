@@ -113,6 +113,38 @@ void AddFileLines(std::string& Out, const std::string& FileName) {
   Out += text;
 }
 
+// The pictures of the HTML on the clipboard: the clipboard holds one copy at
+// a time, so one folder serves, emptied by the next copy and removed when
+// the program ends or when a copy has no pictures.
+class TClipboardPictureFolder {
+public:
+  static TClipboardPictureFolder& Instance() {
+    static TClipboardPictureFolder folder;
+    return folder;
+  }
+  ~TClipboardPictureFolder() { remove(); }
+  // A new, empty folder ("/"-terminated), or "" when none can be made.
+  std::string Fresh() {
+    remove();
+    std::string pattern = (fs::temp_directory_path() / "gridclip-XXXXXX").string();
+    if (mkdtemp(pattern.data())) FPath = pattern;
+    return FPath.empty() ? FPath : FPath + "/";
+  }
+  void DropIfEmpty() {
+    std::error_code ec;
+    if (!FPath.empty() && !fs::exists(fs::path(FPath) / "images", ec)) remove();
+  }
+
+private:
+  void remove() {
+    if (FPath.empty()) return;
+    std::error_code ec;
+    fs::remove_all(FPath, ec);
+    FPath.clear();
+  }
+  std::string FPath;
+};
+
 }  // namespace
 
 std::string TExtStringGrid::htmlDocument(const std::string& ImageDir, bool Clipboard) {
@@ -183,10 +215,11 @@ std::string TExtStringGrid::htmlDocument(const std::string& ImageDir, bool Clipb
 std::string TExtStringGrid::SaveToHTMLString(const std::string& Dir) { return htmlDocument(AbsoluteFolder(Dir), false); }
 
 std::string TExtStringGrid::HTMLClipboardDocument() {
-  std::string folder;
-  std::string pattern = (fs::temp_directory_path() / "gridclip-XXXXXX").string();
-  if (FHTMLSettings.ExportImages() && mkdtemp(pattern.data())) folder = pattern + "/";
-  return NonAsciiToCharRefs(htmlDocument(folder, true));
+  TClipboardPictureFolder& pictures = TClipboardPictureFolder::Instance();
+  const std::string folder = FHTMLSettings.ExportImages() ? pictures.Fresh() : std::string();
+  std::string document = NonAsciiToCharRefs(htmlDocument(folder, true));
+  pictures.DropIfEmpty();
+  return document;
 }
 
 void TExtStringGrid::writeHTMLFile(const std::string& FileName, bool Show, bool Unicode, bool Append) {
@@ -204,7 +237,7 @@ void TExtStringGrid::writeHTMLFile(const std::string& FileName, bool Show, bool 
   if (FHTMLSettings.XHTML()) WriteFileAtomic(FileName, Unicode ? text : NonAsciiToCharRefs(text));
   else WriteFileAtomic(FileName, Unicode ? EncodeText(text, TTextEncoding::Utf16LE) : NonAsciiToCharRefs(text));
   if (Show || FHTMLSettings.AutoPreview())
-    platform::StartProgram("/usr/bin/xdg-open", "\"" + fs::absolute(FileName).string() + "\"", true);
+    platform::StartProgram("/usr/bin/xdg-open", {fs::absolute(FileName).string()}, true);
 }
 
 void TExtStringGrid::SaveToHTML(const std::string& FileName, bool Show, bool Unicode) {

@@ -69,6 +69,8 @@ void TExtStringGrid::StartOleDrag(int ACol, int ARow) {
   auto* source = new TGridDropSource(this);
   ComPtr<TGridDropSource> keep(source);
   if (OnOleDragStart) OnOleDragStart(this, ARow, ACol);
+  DoStartBlockFocus();
+  auto blockEnd = MakeScopeGuard([this] { DoEndBlockFocus(); });
   const bool column = ARow < FixedRows() && FDragDropSettings.OleColumnDragDrop();
   showOleDragImage(ACol, column);
   const DWORD effect = runOleDrag(source, ACol, column);

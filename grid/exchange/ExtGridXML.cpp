@@ -51,7 +51,11 @@ std::string EncodeXmlBytes(std::string_view Text, TXmlCharset Charset) {
   return out;
 }
 
+// A reader turns a CR or CR LF in text into LF and may drop text that is
+// only blanks: a CR and the blanks of a blank-only text go as character
+// references, which every reader takes as they are.
 std::string EscapeXmlText(std::string_view Text) {
+  const bool blankOnly = !Text.empty() && Text.find_first_not_of(" \t\n") == std::string_view::npos;
   std::string out;
   for (char ch : Text) {
     switch (ch) {
@@ -59,6 +63,10 @@ std::string EscapeXmlText(std::string_view Text) {
       case '>': out += "&gt;"; break;
       case '<': out += "&lt;"; break;
       case '"': out += "&quot;"; break;
+      case '\r': out += "&#13;"; break;
+      case ' ': out += blankOnly ? "&#32;" : " "; break;
+      case '\t': out += blankOnly ? "&#9;" : "\t"; break;
+      case '\n': out += blankOnly ? "&#10;" : "\n"; break;
       default: out += ch;
     }
   }

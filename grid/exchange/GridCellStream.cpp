@@ -2,6 +2,7 @@
 
 #include "grid/core/ExtGridTypes.h"
 #include "grid/foundation/BaseGrid.h"
+#include "grid/foundation/EnumStreaming.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Icon.h"
 #include "toolkit/graphics/Picture.h"
@@ -31,17 +32,6 @@ template <> struct TEnumNames<TCellHAlign> {
 template <> struct TEnumNames<TCheckBoxState> {
   static constexpr std::array<std::string_view, 3> Names{"cbUnchecked", "cbChecked", "cbGrayed"};
 };
-template <> struct TEnumNames<TAlignment> {
-  static constexpr std::array<std::string_view, 3> Names{"taLeftJustify", "taRightJustify", "taCenter"};
-};
-template <> struct TEnumNames<TBrushStyle> {
-  static constexpr std::array<std::string_view, 8> Names{"bsSolid", "bsClear", "bsHorizontal", "bsVertical",
-                                                         "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross"};
-};
-template <> struct TEnumNames<TFontStyle> {
-  static constexpr std::array<std::string_view, 4> Names{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
-};
-
 namespace {
 
 constexpr const char* HeaderClass = "TGridPropIO";
@@ -50,32 +40,6 @@ constexpr const char* PropClass = "TGridCellPropIO";
 constexpr const char* GraphicClass = "TGridGraphicIO";
 
 // ---- typed property access -------------------------------------------------
-
-template <typename E>
-E StreamEnum(const TStreamProperty& P) {
-  const std::optional<E> v = NameToEnum<E>(StreamIdent(P));
-  if (!v) throw EReadError("Invalid property value for " + P.Name + ": unknown identifier");
-  return *v;
-}
-
-template <typename E>
-std::vector<std::string> SetIdents(TSet<E> s) {
-  std::vector<std::string> out;
-  for (int i = 0; i < EnumCount<E>(); ++i)
-    if (s.Contains(static_cast<E>(i))) out.emplace_back(TEnumNames<E>::Names[i]);
-  return out;
-}
-
-template <typename E>
-TSet<E> StreamEnumSet(const TStreamProperty& P) {
-  TSet<E> s;
-  for (const std::string& ident : StreamSet(P)) {
-    const std::optional<E> v = NameToEnum<E>(ident);
-    if (!v) throw EReadError("Invalid property value for " + P.Name + ": unknown identifier");
-    s.Include(*v);
-  }
-  return s;
-}
 
 int StreamInt(const TStreamProperty& P) { return static_cast<int>(StreamInteger(P, INT_MIN, INT_MAX)); }
 TColor StreamColor(const TStreamProperty& P) {

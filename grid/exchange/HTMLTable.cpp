@@ -112,13 +112,17 @@ std::string CellTextToHTML(const std::string& Text, bool IsHTMLText, const THTML
   if (IsHTMLText) {
     // XHTML must stay well-formed whatever markup a cell holds: it gets the cell's plain text.
     if (!M.XHTML) return CRToBreakTags(Text);
-    return StringReplace(EscapeHTML(StripHTMLTags(Text)), "\r\n", M.Break(), {rfReplaceAll});
+    // Its entities are decoded once so that escaping does not double them.
+    const std::string plain = DecodeHTMLEntities(StripHTMLTags(Text), true);
+    return StringReplace(EscapeHTML(plain), "\r\n", M.Break(), {rfReplaceAll});
   }
   auto body = [&](const std::string& T) {
     std::string out = R.Special && !M.XHTML ? EncodeHTMLEntities(T, true) : EscapeHTML(T);
     if (R.NonBreaking) out = StringReplace(out, " ", M.Nbsp(), {rfReplaceAll});
+    // Every line end the grid shows as one (CR LF, a lone CR or LF) is a break.
     out = StringReplace(out, "\r\n", M.Break(), {rfReplaceAll});
-    return StringReplace(out, "\r", M.Break(), {rfReplaceAll});
+    out = StringReplace(out, "\r", M.Break(), {rfReplaceAll});
+    return StringReplace(out, "\n", M.Break(), {rfReplaceAll});
   };
   if (R.URLShow && Text.find("</") == std::string::npos) {
     for (const std::string marker : {"mailto:", "://"})

@@ -6,6 +6,7 @@
 // virtual contract the string grid overrides).
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -83,6 +84,9 @@ public:
   void Undo();
   void Redo();
   void Reset();
+  // The recorded changes follow their rows: NewRow gives a row's index
+  // afterwards, or -1 for a row that is gone, whose changes are dropped.
+  void RowsRenumbered(const std::function<int(int)>& NewRow);
   bool CanUndo() const { return FLevel > 0; }
   bool CanRedo() const { return FLevel < FItems.Count(); }
 
@@ -373,6 +377,8 @@ protected:
   // Removed rows free their records: nothing of them comes back when the
   // row count grows again.
   void DeleteStoredRows(const std::vector<int>& Rows) override;
+  void InsertStoredRows(const std::vector<int>& NewRows) override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
 
   bool FHideLastRow = false;
   int FNormalRowCount = 0;

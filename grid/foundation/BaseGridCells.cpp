@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "grid/foundation/BaseGrid.h"
+#include "toolkit/grids/RowRenumber.h"
 #include "grid/foundation/ExtUtil.h"
 #include "toolkit/forms/WinApi.h"
 
@@ -137,6 +138,22 @@ void TBaseGrid::DeleteStoredRows(const std::vector<int>& Rows) {
     for (int r : Rows)
       for (int c = 0; c < TotalColCount(); ++c) emptySlot(c, r);
   TStringGrid::DeleteStoredRows(Rows);
+  if (FUndoRedo && FUndoRedo->Grid() == this)
+    FUndoRedo->RowsRenumbered([&](int r) { return RowIsAmong(r, Rows) ? -1 : RowAfterDelete(r, Rows); });
+}
+
+// Undo never writes into rows that were inserted or reappear after a cut.
+void TBaseGrid::InsertStoredRows(const std::vector<int>& NewRows) {
+  TStringGrid::InsertStoredRows(NewRows);
+  if (FUndoRedo && FUndoRedo->Grid() == this)
+    FUndoRedo->RowsRenumbered([&](int r) { return RowAfterInsert(r, NewRows); });
+}
+
+void TBaseGrid::SizeChanged(int OldColCount, int OldRowCount) {
+  TStringGrid::SizeChanged(OldColCount, OldRowCount);
+  const int rows = RowCount();
+  if (FUndoRedo && FUndoRedo->Grid() == this && rows < OldRowCount)
+    FUndoRedo->RowsRenumbered([rows](int r) { return r < rows ? r : -1; });
 }
 
 void TBaseGrid::emptySlot(int ACol, int ARow) {

@@ -140,6 +140,20 @@ void DIreViziDidiVura::Redo() {
   ++FLevel;
 }
 
+void DIreViziDidiVura::RowsRenumbered(const std::function<int(int)>& NewRow) {
+  for (int i = FItems.Count() - 1; i >= 0; --i) {
+    TUndoRedoItem& item = FItems.Items(i);
+    if (item.IsMarker()) continue;
+    const int row = NewRow(item.Row);
+    if (row >= 0) {
+      item.Row = row;
+      continue;
+    }
+    FItems.Delete(i);
+    if (i < FLevel) --FLevel;
+  }
+}
+
 void DIreViziDidiVura::Reset() {
   FItems.Clear();
   FLevel = 0;

@@ -100,10 +100,10 @@ void HandleControl(TCallState& s, TPassState& p, const std::string& tag) {
   ParseControlTag(at == std::string::npos ? tag : tag.substr(at + 8), t.Type, t.ID, t.Value, t.Width, t.Height,
                   t.Prop, t.MaxLen);
   bool valid = false;
-  const int heightAttr = ParseHTMLNumber(t.Height, &valid);
+  const int heightAttr = ParseHTMLNumberIn(t.Height, 0, kMaxMarkupExtent, &valid);
   s.CtlHeightAttr = valid ? heightAttr : 25;
   if (t.Width.empty()) return;
-  const int width = ParseHTMLNumber(t.Width, &valid);
+  const int width = ParseHTMLNumberIn(t.Width, 0, kMaxMarkupExtent, &valid);
   if (valid) {
     s.CtlWidth = width;
     s.CtlHeight = GhHeight(s.Canvas) + 10;

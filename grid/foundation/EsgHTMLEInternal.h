@@ -17,6 +17,13 @@ size_t FindNoCase(const std::string& hay, const std::string& needle, size_t from
 bool ReplaceFirstNoCase(std::string& s, const std::string& what, const std::string& with);
 void ReplaceAll(std::string& s, const std::string& what, const std::string& with);
 
+// Markup numbers are brought into these ranges before any arithmetic, so a
+// hostile or mistyped value neither overflows a sum nor breaks the font.
+constexpr int kMaxMarkupExtent = 32767;  // pixels: indents, widths, heights
+constexpr int kMaxMarkupFontSize = 400;  // points
+// ParseHTMLNumber limited to Lo..Hi.
+int ParseHTMLNumberIn(const std::string& S, int Lo, int Hi, bool* Valid = nullptr);
+
 // Per call: inputs, outputs and the state that tags change.
 struct TCallState {
   TCanvas* Canvas = nullptr;

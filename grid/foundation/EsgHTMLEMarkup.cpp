@@ -139,6 +139,12 @@ std::string HTMLTagAttribute(const std::string& Tag, const std::string& UpperTag
   return (KeepCase ? Tag : UpperTag).substr(q1 + 1, q2 - q1 - 1);
 }
 
+namespace htmle {
+int ParseHTMLNumberIn(const std::string& S, int Lo, int Hi, bool* Valid) {
+  return std::clamp(ParseHTMLNumber(S, Valid), Lo, Hi);
+}
+}  // namespace htmle
+
 int ParseHTMLNumber(const std::string& S, bool* Valid) {
   size_t i = 0;
   while (i < S.size() && (S[i] == ' ' || S[i] == '\t')) ++i;

@@ -98,8 +98,8 @@ void HandleImage(TCallState& s, TPassState& p, const std::string& tag, const std
   if (up.find("ALT") != std::string::npos && s.HitImage == s.ImageCount)
     src = HTMLTagAttribute(tag, up, "ALT", true);
   std::string value = UpperAZ(src);
-  const int reqW = std::max(0, ParseHTMLNumber(HTMLTagAttribute(tag, up, "WIDTH", false)));
-  const int reqH = std::max(0, ParseHTMLNumber(HTMLTagAttribute(tag, up, "HEIGHT", false)));
+  const int reqW = ParseHTMLNumberIn(HTMLTagAttribute(tag, up, "WIDTH", false), 0, kMaxMarkupExtent);
+  const int reqH = ParseHTMLNumberIn(HTMLTagAttribute(tag, up, "HEIGHT", false), 0, kMaxMarkupExtent);
   TReserved room;
   if (value.find("IDX:") != std::string::npos) {
     value.erase(0, 4);

@@ -89,7 +89,8 @@ int FontSizeOf(const std::string& up) {
   if (p == std::string::npos) return -1;
   const int n = ParseHTMLNumber(up.substr(p + 1));
   static const int kSizes[] = {8, 10, 12, 14, 16};
-  return (n >= 1 && n <= 5) ? kSizes[n - 1] : n;
+  if (n < 1) return -1;  // no font has such a size: the size stays
+  return n <= 5 ? kSizes[n - 1] : std::min(n, kMaxMarkupFontSize);
 }
 
 void OpenFont(TCallState& s, TPassState& p, const std::string& up) {
@@ -124,7 +125,7 @@ void OpenParagraph(TCallState& s, TPassState& p, const std::string& up) {
   if (align.find("RIGHT") != std::string::npos) s.Align = 1;
   if (align.find("LEFT") != std::string::npos) s.Align = 0;
   if (align.find("CENTER") != std::string::npos) s.Align = 2;
-  if (up.find("INDENT") != std::string::npos) s.Indent = ParseHTMLNumber(HTMLTagAttribute(up, up, "INDENT", false));
+  if (up.find("INDENT") != std::string::npos) s.Indent = ParseHTMLNumberIn(HTMLTagAttribute(up, up, "INDENT", false), 0, kMaxMarkupExtent);
   if (up.find("BGCOLOR") != std::string::npos && p.Drawing) {
     const TColor color = NamedOrHexColor(HTMLTagAttribute(up, up, "BGCOLOR", false));
     if (color != clNone) {
@@ -145,7 +146,7 @@ bool NumberAfter(const std::string& up, char letter, int& value) {
   size_t j = i;
   while (j < rest.size() && rest[j] != '"' && rest[j] != '>' && rest[j] != ' ') ++j;
   bool valid = false;
-  value = ParseHTMLNumber(rest.substr(i, j - i), &valid);
+  value = ParseHTMLNumberIn(rest.substr(i, j - i), -kMaxMarkupExtent, kMaxMarkupExtent, &valid);
   return valid;
 }
 

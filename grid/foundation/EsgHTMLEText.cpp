@@ -52,27 +52,75 @@ std::string TagFree(const std::string& text) {
   return out;
 }
 
-// Where to insert before the k-th visible character (1-based): right before
-// it (opening tags), or right after the visible character before it so that
-// tags in between stay after the insertion (closing tags); the end of the
-// text when there is no such character.
-size_t InsertionPoint(const std::string& html, size_t k, bool beforeTags) {
-  size_t seen = 0, afterPrevious = 0;
-  bool inTag = false;
-  for (size_t i = 0; i < html.size(); ++i) {
-    const char c = html[i];
-    if (inTag) {
-      if (c == '>') inTag = false;
+// The text a reader sees, byte by byte, with where each byte's unit starts
+// and ends in the HTML text: a tag shows nothing, an entity shows the
+// character it stands for.
+struct TVisibleText {
+  std::string Text;
+  std::vector<size_t> Start, End;
+};
+
+TVisibleText VisibleText(const std::string& html) {
+  TVisibleText v;
+  auto add = [&v](const std::string& shown, size_t from, size_t to) {
+    for (char c : shown) {
+      v.Text += c;
+      v.Start.push_back(from);
+      v.End.push_back(to);
+    }
+  };
+  for (size_t i = 0; i < html.size();) {
+    if (html[i] == '<' && html.find('>', i) != std::string::npos) {
+      i = html.find('>', i) + 1;
       continue;
     }
-    if (c == '<' && html.find('>', i) != std::string::npos) {
-      inTag = true;
-      continue;
+    if (html[i] == '&') {
+      const size_t semi = html.find(';', i);
+      if (semi != std::string::npos && semi - i <= 10) {
+        const std::string entity = html.substr(i, semi + 1 - i);
+        const std::string shown = DecodeHTMLEntities(entity, true);
+        if (!shown.empty() && shown.size() < entity.size()) {
+          add(shown, i, semi + 1);
+          i = semi + 1;
+          continue;
+        }
+      }
     }
-    if (++seen == k) return beforeTags ? afterPrevious : i;
-    afterPrevious = i + 1;
+    add(std::string(1, html[i]), i, i + 1);
+    ++i;
   }
-  return html.size();
+  return v;
+}
+
+// The ">" that ends the tag starting at From: one inside a quoted value
+// belongs to the value.
+size_t TagEnd(const std::string& text, size_t From) {
+  bool quoted = false;
+  for (size_t i = From; i < text.size(); ++i) {
+    if (text[i] == '"') quoted = !quoted;
+    else if (text[i] == '>' && !quoted) return i;
+  }
+  return std::string::npos;
+}
+
+// The value of the control attribute Name ("ID=") as written: only a name
+// that starts a word outside any quoted value counts, so that a value such
+// as "ID=x" in another attribute hides nothing.
+std::string ControlAttribute(const std::string& Tag, const std::string& Name) {
+  bool quoted = false;
+  for (size_t i = 0; i < Tag.size(); ++i) {
+    if (Tag[i] == '"') {
+      quoted = !quoted;
+      continue;
+    }
+    const bool wordStart = i == 0 || Tag[i - 1] == ' ' || Tag[i - 1] == '<' || Tag[i - 1] == '\t';
+    if (quoted || !wordStart || !StartsAt(Tag, i, Name, true)) continue;
+    const size_t open = Tag.find('"', i + Name.size());
+    if (open == std::string::npos || open != i + Name.size()) return {};
+    const size_t close = Tag.find('"', open + 1);
+    return close == std::string::npos ? std::string() : Tag.substr(open + 1, close - open - 1);
+  }
+  return {};
 }
 
 struct TControlSpan {
@@ -86,7 +134,7 @@ std::vector<TControlSpan> Controls(const std::string& text) {
   for (size_t p = FindNoCase(text, "<CONTROL "); p != std::string::npos; p = FindNoCase(text, "<CONTROL ", p + 1)) {
     TControlSpan c;
     c.Start = p;
-    const size_t gt = text.find('>', p);
+    const size_t gt = TagEnd(text, p);
     c.End = gt == std::string::npos ? text.size() : gt + 1;
     ParseControlTag(text.substr(p, c.End - p), c.Type, c.ID, c.Value, c.Width, c.Height, c.Prop, c.MaxLen);
     list.push_back(c);
@@ -121,24 +169,29 @@ std::string HighlightInHTMLText(const std::string& Text, const std::string& Sear
                                 bool CaseSensitive) {
   if (Search.empty()) return Text;
   std::string html = Text;
-  std::string plain = TagFree(Text);
-  std::string search = Search;
+  const std::string plain = TagFree(Text);
   if (Text.find(Search) != std::string::npos && plain.find_first_of("<>") != std::string::npos) {
-    for (std::string* s : {&plain, &search}) {
-      ReplaceAll(*s, "<", "&lt;");
-      ReplaceAll(*s, ">", "&gt;");
-    }
     html = plain;
+    ReplaceAll(html, "<", "&lt;");
+    ReplaceAll(html, ">", "&gt;");
   }
-  const std::string hay = CaseSensitive ? plain : AnsiUpperCase(plain);
-  const std::string needle = CaseSensitive ? search : AnsiUpperCase(search);
+  const TVisibleText visible = VisibleText(html);
+  std::string hay = CaseSensitive ? visible.Text : AnsiUpperCase(visible.Text);
+  std::string needle = CaseSensitive ? Search : AnsiUpperCase(Search);
+  // Places are per byte: a case change that changes lengths folds ASCII only.
+  if (hay.size() != visible.Text.size()) {
+    hay = UpperAZ(visible.Text);
+    needle = UpperAZ(Search);
+  }
   const std::string open = "<" + TagName + ">", close = "</" + TagName + ">";
-  // Searching on after the match itself marks adjacent matches too.
-  for (size_t pos = hay.find(needle); pos != std::string::npos; pos = hay.find(needle, pos + needle.size())) {
-    // The opening tag goes after a closing tag of the previous match, so
-    // that adjacent matches get pairs of their own.
-    html.insert(InsertionPoint(html, pos + 1, false), open);
-    html.insert(InsertionPoint(html, pos + 1 + needle.size(), true), close);
+  // Marks go in from the back so that the places found stay valid; an
+  // entity or tag is never split because places lie between whole units.
+  std::vector<std::pair<size_t, size_t>> marks;
+  for (size_t pos = hay.find(needle); pos != std::string::npos; pos = hay.find(needle, pos + needle.size()))
+    marks.push_back({visible.Start[pos], visible.End[pos + needle.size() - 1]});
+  for (auto m = marks.rbegin(); m != marks.rend(); ++m) {
+    html.insert(m->second, close);
+    html.insert(m->first, open);
   }
   return html;
 }
@@ -213,8 +266,7 @@ std::string SpacesToNbsp(const std::string& Text) {
 
 void ParseControlTag(const std::string& Tag, std::string& Type, std::string& ID, std::string& Value,
                      std::string& Width, std::string& Height, std::string& Prop, std::string& MaxLen) {
-  const std::string up = UpperAZ(Tag);
-  auto take = [&](const char* name) { return HTMLTagAttribute(Tag, up, name, true); };
+  auto take = [&](const char* name) { return ControlAttribute(Tag, name); };
   Type = UpperAZ(take("TYPE="));
   Width = take("WIDTH=");
   Height = take("HEIGHT=");

@@ -122,6 +122,10 @@ double AddDateStep(uint16_t Years, uint16_t Months, uint16_t Days, double Date, 
 
 bool MatchFilterCondition(std::string_view Condition, std::string_view Value, bool CaseSensitive);
 bool MatchFilterOperand(std::string_view Operand, std::string_view Value, bool CaseSensitive);
+// An entry of a filter list, "name=condition": the name shown (the text
+// before the first "=") and the condition (after it); an entry without "="
+// is both.
+void SplitFilterEntry(const std::string& Entry, std::string& Name, std::string& Condition);
 
 // A condition prepared once for many values. A plain pattern (letters and
 // the wildcards "*" and "?" only) is matched directly; anything else goes

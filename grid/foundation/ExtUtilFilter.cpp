@@ -305,3 +305,9 @@ bool ParseDateTimeText(std::string_view Text, double& Value) {
   Value = date + time;
   return true;
 }
+
+void SplitFilterEntry(const std::string& Entry, std::string& Name, std::string& Condition) {
+  const size_t eq = Entry.find('=');
+  Name = eq == std::string::npos ? Entry : Entry.substr(0, eq);
+  Condition = eq == std::string::npos ? Entry : Entry.substr(eq + 1);
+}

@@ -1,6 +1,9 @@
 #include "grid/foundation/ExtXPVS.h"
 
 #include "platform/kernel/Modules.h"
+#include "toolkit/rtl/Exceptions.h"
+
+#include <string>
 
 TThemeBinding& ExtXPVSBinding() {
   static TThemeBinding binding;
@@ -8,17 +11,23 @@ TThemeBinding& ExtXPVSBinding() {
 }
 
 TThemeBinding& ATXPVSBinding() {
-  static TThemeBinding binding;
+  static TThemeBinding binding{"ATXPVS"};
   return binding;
 }
 
-void BindThemeLibrary(TThemeBinding& b) {
+void BindThemeLibrary(TThemeBinding& b, std::string_view LibraryName) {
   if (b.Loaded) return;
-  HMODULE lib = LoadLibrary("UXTHEME.DLL");
+  HMODULE lib = LoadLibrary(LibraryName);
   if (!lib) return;
+  for (int i = 0; i < 45; ++i) {
+    b.Slots[i] = GetProcAddress(lib, kThemeEntryNames[i]);
+    if (b.Slots[i]) continue;
+    FreeLibrary(lib);
+    b = TThemeBinding{b.Module};
+    throw EAssertionFailed(std::string(b.Module) + ": the theme library has no entry point " + kThemeEntryNames[i]);
+  }
   b.Loaded = true;
   b.Library = lib;
-  for (int i = 0; i < 45; ++i) b.Slots[i] = GetProcAddress(lib, kThemeEntryNames[i]);
   b.OpenThemeData = GetProcAddressAs<TOpenThemeDataProc>(lib, "OpenThemeData");
   b.CloseThemeData = GetProcAddressAs<TCloseThemeDataProc>(lib, "CloseThemeData");
   b.DrawThemeBackground = GetProcAddressAs<TDrawThemeBackgroundProc>(lib, "DrawThemeBackground");
@@ -34,7 +43,7 @@ void BindThemeLibrary(TThemeBinding& b) {
 void ReleaseThemeLibrary(TThemeBinding& b) {
   if (!b.Loaded) return;
   FreeLibrary(b.Library);
-  b = TThemeBinding{};
+  b = TThemeBinding{b.Module};
 }
 
 void BindThemeLibrary() { BindThemeLibrary(ExtXPVSBinding()); }

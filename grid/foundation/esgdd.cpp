@@ -6,6 +6,7 @@
 #include "platform/clipboard/DataBlocks.h"
 #include "platform/dragdrop/DragDrop.h"
 #include "platform/kernel/TextCodec.h"
+#include "toolkit/forms/Forms.h"
 #include "toolkit/rtl/Encoding.h"
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/rtl/Streams.h"
@@ -195,7 +196,10 @@ HRESULT TESGDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL pt, DWORD
       if (formats.HasFile() && formats.DataAsFileNames(files)) DropFiles(pt, files);
       if (formats.HasURL()) DropURL(pt, formats.Text());
     }
-  } catch (const Exception&) {
+  } catch (const std::exception&) {
+    // Whatever was dropped (text, rich text, cells, files), a drop that
+    // failed is the user's to know about; it must not look done.
+    Application->HandleException(nullptr);
   }
   if (effect) *effect = DropEffectFromKeys(keyState, *effect);
   return S_OK;

@@ -1,13 +1,13 @@
 #include "grid/output/BalloonText.h"
 
+#include "toolkit/rtl/Utf8Text.h"
+
 namespace {
 
-// Cuts at a character boundary so a UTF-8 sequence is never split.
+// The limit counts characters, and a cut never splits one.
 std::string Cut(const std::string& Text, size_t Limit) {
-  if (Text.size() <= Limit) return Text;
-  size_t n = Limit - 3;
-  while (n > 0 && (static_cast<unsigned char>(Text[n]) & 0xC0) == 0x80) --n;
-  return Text.substr(0, n) + "...";
+  if (Utf8CharCount(Text) <= Limit) return Text;
+  return Utf8Left(Text, Limit - 3) + "...";
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/forms/dialogs/MessageBoxForm.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/rtl/Utf8Text.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ void TBalloonTooltip::applyAlpha() {
 }
 
 void TBalloonTooltip::SetTitle(const std::string& Title, int Icon) {
-  FTitle = Title.substr(0, MaxTitleLength);
+  FTitle = Utf8Left(Title, MaxTitleLength);
   FIcon = Icon >= 0 && Icon <= 3 ? Icon : 0;
 }
 

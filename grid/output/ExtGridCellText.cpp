@@ -125,6 +125,9 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
     call.Pictures = nullptr;
     call.WrapWords = P.WordWrap;
     call.ButtonDown = FCtrlDown && FCtrlXY == TPoint{P.RCol, P.ARow};
+    // Only the hovered link is underlined, and only while it is hovered.
+    call.HoverOnly = FURLUnderlineOnHover;
+    call.HoverAnchor = FHoverCell == TPoint{P.ACol, P.ARow} ? FHoverlink : -1;
     DrawHTMLText(c, text, T, call);
     P.TextWidth = call.MaxWidth + 2;
     if (sortMark) DrawSortIndicator(c, P.RCol, T.Right + 2, SortIndicatorY(T, P.VA));

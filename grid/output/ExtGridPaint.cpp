@@ -17,6 +17,9 @@ void TExtStringGrid::Paint() {
   Canvas()->Pen()->SetColor(clBlack);
   if (!FBackGround.Bitmap()->Empty() || FBackGround.ColorTo() != clNone) DrawEmptyAreaBackground(Canvas());
   PaintDesignHelper();
+  if (FSizingFixed) DrawColSizeLine(FSizeFixedX);
+  if (FSizingFixedR) DrawRowSizeLine(FSizeFixedY);
+  if (FWheelPan) DrawPanBitmap();
   if (OnPainted) OnPainted(this);
 }
 

@@ -96,21 +96,21 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
   }
   if (UseDisabledFont && !Enabled()) AFont->SetColor(FDisabledFontColor);
   GetCellWordWrap(RCol, ARow, WW);
-  CellTextAlignment(RCol, ARow, HA, VA);
+  GetCellAlignment(RCol, ARow, HA, VA);
 }
 
-void TExtStringGrid::CellTextAlignment(int ARealCol, int ARow, TAlignment& HA, TVAlignment& VA) {
+void TExtStringGrid::GetCellAlignment(int ARealCol, int ARow, TAlignment& HA, TVAlignment& VA) {
   HA = FDefaultAlignment;
   VA = FVAlignment;
   std::string text = Cells(ARealCol, ARow);
-  const bool formula = !text.empty() && text[0] == '=';
+  const bool formula = GetTextKind(text, false) == 3;
   if (FAutoNumAlign) {
     if (formula) text = RawCellText(ARealCol, ARow);
     const int kind = GetNumberTextKind(Trim(text));
     if (kind == 0 || kind == 1 || kind == 5) HA = taRightJustify;
   }
   if (const TCellProperties* p = GetGridObject(ARealCol, ARow); p && !formula) HA = p->Alignment();
-  GetCellAlignment(ARealCol, ARow, HA, VA);
+  GetCellAlign(ARealCol, ARow, VA, HA);
 }
 
 TColor TExtStringGrid::MixSelectionColor(TColor Cell) const {

@@ -125,7 +125,10 @@ void TExtStringGrid::UpdateScrollControls() {
     return;
   }
   SetScrollBars(ssNone);
-  if (FScrollControlV) return;
+  CreateMetroScrollControls();
+}
+
+void TExtStringGrid::CreateMetroScrollControls() {
   auto make = [this](TScrollDirection Direction) {
     auto* s = new TScrollControl(this);
     s->SetDirection(Direction);
@@ -141,6 +144,6 @@ void TExtStringGrid::UpdateScrollControls() {
     s->SetParent(this);
     return s;
   };
-  FScrollControlV = make(sdVertical);
-  FScrollControlH = make(sdHorizontal);
+  if (!FScrollControlV) FScrollControlV = make(sdVertical);
+  if (!FScrollControlH) FScrollControlH = make(sdHorizontal);
 }

@@ -206,6 +206,14 @@ void TGridPrintPass::PlaceStrip() {
   for (int j = firstCol_; j <= lastCol_ + 1; ++j) lefts_[size_t(j)] += offset + fixedColsWidth_;
   grid_.PrintColStart = firstCol_;
   grid_.PrintColEnd = lastCol_;
+  // The caller reads each printed column's width and left edge (the strip's and the repeated fixed ones).
+  auto keep = [this](int c) {
+    if (c < 0 || c >= TExtStringGrid::MaxPrintColumns) return;
+    grid_.PrintColWidths[size_t(c)] = widths_[size_t(c)];
+    grid_.PrintColOffsets[size_t(c)] = lefts_[size_t(c)];
+  };
+  for (int k = 0; k < fixedCols; ++k) keep(k);
+  for (int j = firstCol_; j <= lastCol_; ++j) keep(j);
 }
 
 void TGridPrintPass::CalcBlocks(bool StripStart) {

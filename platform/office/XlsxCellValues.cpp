@@ -329,12 +329,37 @@ void MergeCells(std::vector<XlsxWorkbook::Cell>& Cells, std::vector<XlsxWorkbook
   Cells = std::move(merged);
 }
 
+// A typed entry the spreadsheet would take as a number and show back as the
+// very same text: a plain decimal without leading zeros, trailing decimal
+// zeros, sign on zero, exponent or blanks, within the 15 digits a number cell
+// keeps. Anything else ("007", "-0", "1.50", long codes, "=..") stays text,
+// so that nothing the grid held changes on the way.
+bool IsLosslessNumber(std::string_view Text) {
+  size_t i = Text.size() > 1 && Text.front() == '-' ? 1 : 0;
+  const std::string_view digits = Text.substr(i);
+  const size_t point = digits.find('.');
+  const std::string_view whole = digits.substr(0, point);
+  const std::string_view fraction = point == std::string_view::npos ? std::string_view() : digits.substr(point + 1);
+  auto allDigits = [](std::string_view d) {
+    return !d.empty() && d.find_first_not_of("0123456789") == std::string_view::npos;
+  };
+  if (!allDigits(whole) || (whole.size() > 1 && whole.front() == '0')) return false;
+  if (point != std::string_view::npos && (!allDigits(fraction) || fraction.back() == '0')) return false;
+  if (i == 1 && whole == "0" && fraction.empty()) return false;
+  const size_t significant = (whole == "0" ? 0 : whole.size()) + fraction.size();
+  return significant <= 15;
+}
+
 void WriteText(pugi::xml_node Cell, const std::string& Text) {
   CheckPartText(Text, "cell " + std::string(Cell.attribute("r").value()));
   pugi::xml_node keep = Cell;
   while (pugi::xml_node child = keep.first_child()) keep.remove_child(child);
   keep.remove_attribute("t");
   if (Text.empty()) return;
+  if (IsLosslessNumber(Text)) {
+    Cell.append_child(SameNamespaceName(Cell, "v").c_str()).text().set(Text.c_str());
+    return;
+  }
   keep.append_attribute("t") = "inlineStr";
   pugi::xml_node t = Cell.append_child(SameNamespaceName(Cell, "is").c_str()).append_child(SameNamespaceName(Cell, "t").c_str());
   if (Text.front() == ' ' || Text.back() == ' ' || Text.find_first_of("\r\n\t") != std::string::npos)
@@ -364,7 +389,11 @@ void XlsxWorkbook::SetTexts(int Sheet, CellRef TopLeft, const std::vector<std::v
       pugi::xml_node cell = InsertOrdered(rowNode, index.cells[row], col, SameNamespaceName(data, "c"));
       if (!cell.attribute("r")) cell.append_attribute("r") = CellRefText({row, col}).c_str();
       WriteText(cell, Texts[r][c]);
-      written.push_back({row, col, Texts[r][c].empty() ? SheetValue{} : SheetValue{SheetValue::Text, Texts[r][c]}});
+      const std::string& text = Texts[r][c];
+      SheetValue value;
+      if (IsLosslessNumber(text)) value = {SheetValue::Number, "", ParseNumber(text.c_str(), [] { return std::string(); })};
+      else if (!text.empty()) value = {SheetValue::Text, text};
+      written.push_back({row, col, std::move(value)});
     }
   }
   MergeCells(s.values, std::move(written));

@@ -2,7 +2,6 @@
 
 #include "platform/kernel/Clock.h"
 #include "platform/kernel/Events.h"
-#include "platform/process/CommandLine.h"
 #include "platform/process/Process.h"
 
 #include <atomic>
@@ -109,7 +108,7 @@ class PosixLauncher : public ProcessLauncher {
 public:
   StartResult Start(const ProcessStart& start) override {
     if (std::string problem = CheckProgram(start.program); !problem.empty()) return {nullptr, problem};
-    std::vector<std::string> args = SplitCommandLine(start.parameters);
+    std::vector<std::string> args = start.arguments;
     args.insert(args.begin(), start.program.string());
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
@@ -141,8 +140,9 @@ ProcessLauncher& RealProcessLauncher() { return g_posix; }
 
 void SetProcessLauncher(ProcessLauncher* launcher) { g_launcher = launcher; }
 
-StartResult StartProgram(const std::filesystem::path& program, const std::string& parameters, bool showWindow) {
-  return CurrentProcessLauncher().Start({program, parameters, showWindow});
+StartResult StartProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                         bool showWindow) {
+  return CurrentProcessLauncher().Start({program, arguments, showWindow});
 }
 
 }  // namespace platform

@@ -3,8 +3,8 @@
 // code (STILL_ACTIVE while it runs) and waits with a time-out.
 //
 // Programs are given by full path and started directly with an argument
-// vector (never through a shell); the parameter string is split by
-// SplitCommandLine. The launcher in force is replaceable: tests and the test
+// vector (never through a shell, never composed into one text and split
+// again, so a quote or blank in a path reaches the program as it is). The launcher in force is replaceable: tests and the test
 // driver install a RecordingProcessLauncher (RecordingLauncher.h).
 
 #include <cstdint>
@@ -19,7 +19,7 @@ namespace platform {
 
 struct ProcessStart {
   std::filesystem::path program;  // full path of the executable
-  std::string parameters;         // one string, split by the platform's quoting rules
+  std::vector<std::string> arguments;  // after the program's own name, each reaching it unchanged
   bool showWindow = true;         // recorded; a program's window is its own business here
 };
 
@@ -57,6 +57,7 @@ ProcessLauncher& RealProcessLauncher();
 void SetProcessLauncher(ProcessLauncher* launcher);
 
 // Shorthand for CurrentProcessLauncher().Start(...).
-StartResult StartProgram(const std::filesystem::path& program, const std::string& parameters, bool showWindow);
+StartResult StartProgram(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                         bool showWindow);
 
 }  // namespace platform

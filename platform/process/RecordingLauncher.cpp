@@ -2,7 +2,6 @@
 
 #include "platform/kernel/Clock.h"
 #include "platform/kernel/Events.h"
-#include "platform/process/CommandLine.h"
 
 namespace platform {
 
@@ -53,7 +52,7 @@ StartResult RecordingProcessLauncher::Start(const ProcessStart& start) {
     result = {process, ""};
   }
   std::lock_guard lock(mutex_);
-  started_.push_back({start, SplitCommandLine(start.parameters), process});
+  started_.push_back({start, process});
   return result;
 }
 

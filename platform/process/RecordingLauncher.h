@@ -37,7 +37,6 @@ class RecordingProcessLauncher : public ProcessLauncher {
 public:
   struct Started {
     ProcessStart request;
-    std::vector<std::string> arguments;  // the parameters as split for the program
     std::shared_ptr<FakeProcess> process;
   };
 

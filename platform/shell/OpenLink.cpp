@@ -37,9 +37,7 @@ public:
   LinkResult Open(const std::string& link) override {
     std::filesystem::path program = FindXdgOpen();
     if (program.empty()) return {false, "xdg-open is not installed"};
-    // Quoted for the splitting rules; a link never contains a double quote here
-    // (IsOpenableLink refuses it), so no escaping is needed.
-    StartResult started = RealProcessLauncher().Start({program, "\"" + link + "\"", true});
+    StartResult started = RealProcessLauncher().Start({program, {link}, true});
     // The launcher's reasons leave the program out: name it here, once.
     if (!started) return {false, "xdg-open: " + started.failure};
     return {true, ""};  // the handle goes; the child is reaped in the background

@@ -6,15 +6,15 @@
 #include <string>
 
 #include "app/UAbout.h"
-#include "app/UComon.h"
-#include "app/ULanguage.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/UTessimatoreFirmWare.h"
 #include "app/UWindows.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "platform/net/HttpClient.h"
-#include "tests/app/TempFolder.h"
+#include "tests/base/TempFolder.h"
 #include "toolkit/testing/TestDriver.h"
 
 class TShellFixture : public FormsTest {

@@ -3,8 +3,8 @@
 // the language and the update timer, and the About box.
 #include <filesystem>
 
-#include "app/UFormLook.h"
 #include "app/UVersionCheck.h"
+#include "base/UFormLook.h"
 #include "editors/UParGen.h"
 #include "editors/UReceive_J1939_Frames_P68.h"
 #include "editors/UTransmit_J1939_Frames_P68.h"

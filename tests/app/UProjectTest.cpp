@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
-#include "tests/app/TempFolder.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
+#include "tests/base/TempFolder.h"
 
 namespace fs = std::filesystem;
 

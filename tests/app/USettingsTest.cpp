@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/UComon.h"
-#include "tests/app/TempFolder.h"
+#include "base/UComon.h"
+#include "tests/base/TempFolder.h"
 
 class USettingsTest : public testing::Test {
 protected:

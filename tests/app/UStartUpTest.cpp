@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
 #include "app/USettings.h"
-#include "tests/app/TempFolder.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
+#include "tests/base/TempFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -30,7 +30,7 @@ TEST_F(UStartUpTest, FirstStartInAnEmptyFolder) {
   EXPECT_EQ(Window_Title, "Quelix - Configurator CF21070 - J1939 / PROFIBUS Slave ");
   EXPECT_EQ(SW_Code, "CF21070");
   EXPECT_EQ(SW_Description, "J1939 / PROFIBUS Slave - Converter");
-  EXPECT_EQ(Lang_Strings.size(), 720u);
+  EXPECT_EQ(Lang_Strings.size(), static_cast<size_t>(Lang_Table_Size));
   EXPECT_EQ(Project_Label_Texts(), std::make_pair(std::string("None Configuration Opened "),
                                                   std::string("Use Step1 to open or create new configuration")));
   EXPECT_EQ(Check_Project_Open(), 22);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/UComon.h"
+#include "base/UComon.h"
 #include "platform/net/HttpClient.h"
 
 TEST(UVersionCheckTest, ConvVersion) {

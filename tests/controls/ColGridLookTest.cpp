@@ -6,8 +6,8 @@
 #include <type_traits>
 
 #include "controls/DropDownColumnSizing.h"
-#include "controls/ExtCustomGridDropDown.h"
 #include "controls/ExtMultiColumnDropDown.h"
+#include "grid/dropdown/ExtCustomGridDropDown.h"
 #include "tests/controls/DropDownFixture.h"
 #include "toolkit/graphics/ImgList.h"
 

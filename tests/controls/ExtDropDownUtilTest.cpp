@@ -106,6 +106,9 @@ TEST(DropDownText, EllipsisAndSize) {
   EXPECT_EQ(out, "abcdefgh");  // not even "..." fits
   EllipsisText(c, "abcdefgh", 40, out, true);
   EXPECT_EQ(out, "abcdefgh");  // exactly as wide as allowed
+  // Characters of several bytes come off whole.
+  EllipsisText(c, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 39, out, true);
+  EXPECT_EQ(out, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9...");
   TSize size;
   GetTextSize(c, "", size);
   EXPECT_EQ(size, (TSize{0, 0}));

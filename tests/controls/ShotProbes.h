@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -41,5 +42,16 @@ inline int PixelsOf(const TPixelImage& Picture, TColor Colour) {
 inline int InkOf(const TPixelImage& Picture) {
   int n = 0;
   for (uint32_t p : Picture.Pixels) n += ArgbR(p) < 0x80 && ArgbG(p) < 0x80 && ArgbB(p) < 0x80;
+  return n;
+}
+
+// Pixels of Picture in a clear colour (a selection, a highlight, a gradient
+// look), whatever the look's own colours are.
+inline int ColouredOf(const TPixelImage& Picture) {
+  int n = 0;
+  for (uint32_t p : Picture.Pixels) {
+    const int r = ArgbR(p), g = ArgbG(p), b = ArgbB(p);
+    n += std::max({r, g, b}) - std::min({r, g, b}) > 60;
+  }
   return n;
 }

@@ -4,7 +4,7 @@
 // loads that make OK ask before replacing a file.
 #include <gtest/gtest.h>
 
-#include "app/UFixedTexts.h"
+#include "base/UFixedTexts.h"
 #include "editors/UDefineJ1939Map.h"
 #include "editors/UDefine_Server_SDO.h"
 #include "tests/editors/CANopenFixture.h"

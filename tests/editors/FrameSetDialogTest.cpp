@@ -4,7 +4,7 @@
 // the node guarding editor with its rules.
 #include <gtest/gtest.h>
 
-#include "app/UFixedTexts.h"
+#include "base/UFixedTexts.h"
 #include "editors/UDefine_Client_SDO.h"
 #include "editors/UDefine_NodeGuard.h"
 #include "tests/editors/CANopenFixture.h"
@@ -240,6 +240,32 @@ TEST_F(FrameSetDialog, NodeGuardChecksTheFramesAfterTheDevices) {
   });
   EXPECT_FALSE(Project_Has("CANopen_Define_NodeGuard.xml"));
   EXPECT_FALSE(Project_Has("CANopen_Define_NG_J1939_Frames.xml"));
+}
+
+// The window is sizeable: the table and every mnemonic take the width it
+// gains, the table the height; the other fields stay where they are.
+TEST_F(FrameSetDialog, NodeGuardWindowResizesWithItsMnemonics) {
+  auto* F = FDefine_NodeGuard;
+  Show(F, [&] {
+    EXPECT_EQ(F->BorderStyle(), bsSizeable);
+    std::vector<int> mnemonic, pgnLeft;
+    for (size_t k = 0; k < F->Frames->Mnemonic.size(); ++k) {
+      mnemonic.push_back(F->Frames->Mnemonic[k]->Width());
+      pgnLeft.push_back(F->Frames->PGN[k]->Left());
+    }
+    const int gridWidth = F->sga->Width(), gridHeight = F->sga->Height();
+    F->SetBounds(F->Left(), F->Top(), F->Width() + 120, F->Height() + 80);
+    Driver.Pump();
+    for (size_t k = 0; k < F->Frames->Mnemonic.size(); ++k) {
+      EXPECT_EQ(F->Frames->Mnemonic[k]->Width(), mnemonic[k] + 120) << k;
+      EXPECT_EQ(F->Frames->PGN[k]->Left(), pgnLeft[k]) << k;
+    }
+    EXPECT_EQ(F->sga->Width(), gridWidth + 120);
+    EXPECT_EQ(F->sga->Height(), gridHeight + 80);
+    Driver.Screenshot(F, "editors-nodeguard-wider.png");
+    F->SetBounds(F->Left(), F->Top(), F->Width() - 120, F->Height() - 80);
+    Click(F->Btn_Cancel);
+  });
 }
 
 }  // namespace

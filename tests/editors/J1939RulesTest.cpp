@@ -2,7 +2,7 @@
 // with the message expected; the frame's end-of-table and character checks.
 #include <gtest/gtest.h>
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 #include "editors/UReceive_J1939_Frames_P68.h"
 #include "editors/UTransmit_J1939_Frames_P68.h"
 #include "tests/editors/RuleCases.h"

@@ -73,6 +73,38 @@ TEST_F(ModbusP61Dialog, FramesOfferTheirBytesAndImportWritesThePosition) {
   });
 }
 
+// The bar between the grid and the frame panel moves the border between them;
+// neither side becomes narrower than the bar's minimum.
+TEST_F(ModbusP61Dialog, TheSplitterResizesTheFramePanel) {
+  Show_Map("Holding Register", "2", "100", "", [&] {
+    TSplitter* bar = M()->Splitter1;
+    TExtColumnGrid* grid = M()->ACG_Modbus_Regs;
+    ASSERT_EQ(bar->ResizedControl(), M()->P_Compile);
+    EXPECT_EQ(bar->Left() + bar->Width(), M()->P_Compile->Left());
+    EXPECT_EQ(grid->Left() + grid->Width(), bar->Left());
+    const int panel = M()->P_Compile->Width(), gridWidth = grid->Width();
+    int moved = 0;
+    bar->OnMoved = [&](TObject*) { ++moved; };
+    // A drag as a user makes it: the pointer goes to a screen position and is released there.
+    auto drag = [&](int By) {
+      const int from = bar->ClientToScreen(TPoint{1, 50}).X;
+      Driver.MouseDown(bar, 1, 50);
+      Driver.MouseMove(bar, 1 + By, 50, {ssLeft});
+      Driver.MouseUp(bar, bar->ScreenToClient(TPoint{from + By, 0}).X, 50);
+    };
+    drag(-60);
+    EXPECT_EQ(M()->P_Compile->Width(), panel + 60);
+    EXPECT_EQ(grid->Width(), gridWidth - 60);
+    EXPECT_EQ(grid->Left() + grid->Width(), bar->Left()) << "the bar moved with the border";
+    EXPECT_EQ(moved, 1);
+    drag(-2000);
+    EXPECT_EQ(grid->Width(), bar->MinSize());
+    drag(2000);
+    EXPECT_EQ(M()->P_Compile->Width(), bar->MinSize());
+    Click(M()->Btn_OK);
+  });
+}
+
 TEST_F(ModbusP61Dialog, MapIsShownPerPointInRegisterOrStatusMode) {
   Show_Map("Holding Register", "3", "100", "[1,2][3,0]", [&] {
     EXPECT_EQ(M()->Caption(), "Configure Registers");

@@ -3,7 +3,7 @@
 // load errors and overfull files that make OK ask before replacing the file.
 #include <gtest/gtest.h>
 
-#include "app/UFixedTexts.h"
+#include "base/UFixedTexts.h"
 #include "editors/UDefine_RPDO.h"
 #include "editors/UDefine_TPDO.h"
 #include "tests/editors/CANopenFixture.h"

@@ -2,7 +2,7 @@
 // expected.
 #include <gtest/gtest.h>
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 #include "editors/UDefine_PDO.h"
 #include "tests/editors/TableCells.h"
 

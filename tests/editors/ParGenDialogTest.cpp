@@ -53,6 +53,16 @@ TEST_F(ParGenDialog, NewProjectShowsTheDefaultsAndOkWritesThem) {
             "<!--SW_VERSION = 1.000-->\n");
 }
 
+// The first field has the focus on every show, so that Enter does not throw
+// the entry away on Cancel, whatever button closed the dialog before.
+TEST_F(ParGenDialog, EachShowStartsWithTheFocusOnTheFirstField) {
+  for (int show = 0; show < 2; ++show)
+    Open([&] {
+      EXPECT_EQ(f()->ActiveControl(), f()->CB_Baud_J1939) << show;
+      Click(f()->Btn_OK);
+    });
+}
+
 TEST_F(ParGenDialog, WhatTheUserEntersIsWrittenAsTyped) {
   Open([&] {
     Driver.Focus(f()->CB_Baud_J1939);

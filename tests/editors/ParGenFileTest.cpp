@@ -2,10 +2,10 @@
 // limits checked on OK.
 #include <gtest/gtest.h>
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 #include "editors/UParGenFile.h"
 #include "editors/UTableCheck.h"
-#include "tests/app/TempFolder.h"
+#include "tests/base/TempFolder.h"
 
 namespace {
 

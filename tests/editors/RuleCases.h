@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 #include "editors/UTableCheck.h"
 #include "tests/editors/TableCells.h"
 

@@ -191,4 +191,57 @@ TEST_F(TableEditorTyping, EditLeftOpenWhenTheWindowClosedIsGoneOnTheNextShow) {
   EXPECT_FALSE(FileExists(Path_J1939_Receive));
 }
 
+// A list cell of an empty row, opened and left without a choice, stays empty
+// and the table still ends where it did; a choice made by mistake is taken
+// back with Delete or Backspace.
+TEST_F(TableEditorTyping, AListCellLeftWithoutAChoiceStaysEmptyAndDeleteEmptiesIt) {
+  Open_Transmit([&] {
+    TTableUser user(Driver, tx());
+    user.Enter_Rows({Tx_Named("65280", "A"), Tx_Named("65281", "B"), Tx_Named("65282", "C")});
+    user.Go_To(txDataPage, 5);
+    Driver.PressKey(VK_F2);
+    ASSERT_TRUE(Editing(tx()));
+    user.Go_To(txPGN, 1);
+    EXPECT_FALSE(Editing(tx()));
+    EXPECT_EQ(tx()->sga->Cells(txDataPage, 5), "");
+    for (uint16_t key : {VK_DELETE, VK_BACK}) {
+      user.Pick(txDataPage, 5, "1");
+      ASSERT_EQ(tx()->sga->Cells(txDataPage, 5), "1");
+      Driver.PressKey(key);
+      EXPECT_EQ(tx()->sga->Cells(txDataPage, 5), "") << key;
+    }
+    Click(tx()->Btn_OK);
+  });
+  EXPECT_TRUE(Driver.MessageBoxes().empty());
+  EXPECT_EQ(Saved(Path_J1939_Transmit, 3)[2].Attr("Mnemonic"), "C");
+}
+
+// A range left selected when the dialog closed is gone on the next show,
+// which starts in the first cell.
+TEST_F(TableEditorTyping, EachShowStartsInTheFirstCellWithNothingSelected) {
+  Open_Receive([&] {
+    rx()->sga->SetSelection(TGridRect{2, 3, rx()->sga->ColCount() - 1, rx()->sga->RowCount() - 1});
+    Click(rx()->Btn_Cancel);
+  });
+  Open_Receive([&] {
+    TGridRect s = rx()->sga->Selection();
+    EXPECT_EQ(s.Left, s.Right);
+    EXPECT_EQ(s.Top, s.Bottom);
+    EXPECT_EQ(rx()->sga->Row(), 1);
+    EXPECT_EQ(rx()->sga->Col(), rx()->sga->FixedCols());
+    Click(rx()->Btn_Cancel);
+  });
+}
+
+// Every show puts the focus in the table, whichever button closed the last one.
+TEST_F(TableEditorTyping, EachShowStartsWithTheFocusInTheTable) {
+  for (int show = 0; show < 2; ++show)
+    Open_Transmit([&] {
+      EXPECT_EQ(tx()->ActiveControl(), tx()->sga) << show;
+      TTableUser user(Driver, tx());
+      user.Enter_Row(1, Tx_Named("65280", "A"));
+      Click(tx()->Btn_OK);
+    });
+}
+
 }  // namespace

@@ -2,12 +2,12 @@
 // Insert Row, on cell tables.
 #include <gtest/gtest.h>
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 #include "editors/UReceive_J1939_Frames_P68.h"
 #include "editors/UTableFile.h"
 #include "editors/UTransmit_J1939_Frames_P68.h"
 #include "outputs/USectionFiles.h"
-#include "tests/app/TempFolder.h"
+#include "tests/base/TempFolder.h"
 #include "tests/editors/TableCells.h"
 
 namespace {

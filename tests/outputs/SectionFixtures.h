@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/UComon.h"
-#include "tests/app/TempFolder.h"
+#include "base/UComon.h"
+#include "tests/base/TempFolder.h"
 
 // A receive row; Extra holds further attributes as written in the file.
 inline std::string Rx_Row(const std::string& PGN, const std::string& TP = "N", const std::string& NumBytes = "",

@@ -6,18 +6,27 @@
 
 #include <filesystem>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "platform/serial/SerialPorts.h"
-#include "tests/app/TempFolder.h"
+#include "tests/base/TempFolder.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/TextMetrics.h"
 #include "toolkit/testing/TestDriver.h"
 
+#include <sstream>
+
 namespace {
 
-const std::string Images =
-    "\"/opt/My Tools/cfg/MASTER/sim21070.sim\" \"/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin\"";
+// The updater's arguments: the blank-separated words of Head, then the two image paths.
+std::vector<std::string> With_Images(const std::string& Head) {
+  std::vector<std::string> words;
+  std::istringstream in(Head);
+  for (std::string w; in >> w;) words.push_back(w);
+  words.push_back("/opt/My Tools/cfg/MASTER/sim21070.sim");
+  words.push_back("/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin");
+  return words;
+}
 
 class UBootCANFormTest : public FormsTest {
 protected:
@@ -50,9 +59,9 @@ protected:
     ASSERT_EQ(cb->Checked(), On);
   }
   void Plug(const std::string& Device) { devices.Write(Device, ""); }
-  std::string Last_Parameters() const {
+  std::vector<std::string> Last_Arguments() const {
     auto started = Driver.ProgramsStarted();
-    return started.empty() ? std::string() : started.back().request.parameters;
+    return started.empty() ? std::vector<std::string>() : started.back().request.arguments;
   }
 
   TTempFolder devices;
@@ -144,15 +153,13 @@ TEST_F(UBootCANFormTest, CommandLineForEveryOptionCombinationChosenOnScreen) {
     Click(wizard->Btn_Update);
     std::string codes = std::string(fw ? "FW " : "NO ") + (fr ? "FR " : "NO ") + (pw ? "PW " : "NO ") +
                         (pr ? "PR " : "NO ");
-    EXPECT_EQ(Last_Parameters(), "COM1 0 " + codes + Images) << bits;
+    EXPECT_EQ(Last_Arguments(), With_Images("COM1 0 " + codes)) << bits;
   }
   ASSERT_EQ(Driver.ProgramsStarted().size(), 16u);
   auto first = Driver.ProgramsStarted().front();
   EXPECT_EQ(first.request.program, "/opt/My Tools/cfg/CAN_21070_Update.exe");
   EXPECT_TRUE(first.request.showWindow);
-  EXPECT_EQ(first.arguments, (std::vector<std::string>{"COM1", "0", "NO", "NO", "NO", "NO",
-                                                       "/opt/My Tools/cfg/MASTER/sim21070.sim",
-                                                       "/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin"}));
+  EXPECT_EQ(first.request.arguments, With_Images("COM1 0 NO NO NO NO"));
   // The updater ended well: no box, the wizard stays on its options page.
   EXPECT_TRUE(Driver.MessageBoxes().empty());
   EXPECT_EQ(wizard->Page(), 2);
@@ -172,7 +179,7 @@ TEST_F(UBootCANFormTest, PortAndBitRateChosenWithTheKeyboard) {
   Click(wizard->Btn_Next);
   Set(wizard->CB_Read_Firm, false);
   Click(wizard->Btn_Update);
-  EXPECT_EQ(Last_Parameters(), "COM2 8 FW NO PW PR " + Images);
+  EXPECT_EQ(Last_Arguments(), With_Images("COM2 8 FW NO PW PR"));
 }
 
 struct TUpdaterEnd {

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "platform/process/RecordingLauncher.h"
 #include "platform/serial/SerialPorts.h"
-#include "tests/app/TempFolder.h"
+#include "tests/base/TempFolder.h"
 
 class UBootCANTest : public testing::Test {
 protected:
@@ -21,24 +21,15 @@ protected:
   void TearDown() override { Reset_Comon(); }
 };
 
-TEST_F(UBootCANTest, DocumentedExample) {
-  TUpdateOptions options{true, false, true, true};
-  EXPECT_EQ(Updater_Command_Line("COM3", 8, options),
-            "COM3 8 FW NO PW PR \"/opt/My Tools/cfg/MASTER/sim21070.sim\" "
-            "\"/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin\"");
-}
-
 TEST_F(UBootCANTest, EveryOptionCombination) {
-  const std::string paths =
-      "\"/opt/My Tools/cfg/MASTER/sim21070.sim\" \"/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin\"";
   for (int bits = 0; bits < 16; ++bits) {
     TUpdateOptions o{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
-    std::string codes = std::string(o.Firmware ? "FW " : "NO ") + (o.Read_Firm ? "FR " : "NO ") +
-                        (o.Conf ? "PW " : "NO ") + (o.Read_Conf ? "PR " : "NO ");
-    EXPECT_EQ(Updater_Command_Line("COM12", bits % 12, o), "COM12 " + std::to_string(bits % 12) + " " + codes + paths)
-        << bits;
+    const std::vector<std::string> expected{"COM12", std::to_string(bits % 12), o.Firmware ? "FW" : "NO",
+                                            o.Read_Firm ? "FR" : "NO", o.Conf ? "PW" : "NO", o.Read_Conf ? "PR" : "NO",
+                                            "/opt/My Tools/cfg/MASTER/sim21070.sim",
+                                            "/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin"};
+    EXPECT_EQ(Updater_Arguments("COM12", bits % 12, o), expected) << bits;
   }
-  EXPECT_EQ(Updater_Command_Line("COM1", 0, {false, false, false, false}), "COM1 0 NO NO NO NO " + paths);
 }
 
 TEST_F(UBootCANTest, ProgramAndImages) {
@@ -63,6 +54,17 @@ TEST_F(UBootCANTest, PathsWithBlanksStaySingleArguments) {
                                       "/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin"}));
 }
 
+// Folder names may hold quotes and backslashes: the updater gets each path whole.
+TEST_F(UBootCANTest, PathsWithQuotesStaySingleArguments) {
+  Exe_Folder = "/opt/\"Q\" \\tools\\";
+  Master_Folder = Exe_Folder + "/MASTER";
+  Project_Folder = "/p/say \"hi\"";
+  const std::vector<std::string> arguments = Updater_Arguments("COM1", 0, {});
+  ASSERT_EQ(arguments.size(), 8u);
+  EXPECT_EQ(arguments[6], "/opt/\"Q\" \\tools\\/MASTER/sim21070.sim");
+  EXPECT_EQ(arguments[7], "/p/say \"hi\"/bin/bank.bin");
+}
+
 TEST_F(UBootCANTest, RunUpdaterStartsTheProgramBesideTheConfigurator) {
   platform::RecordingProcessLauncher launcher;
   platform::SetProcessLauncher(&launcher);
@@ -73,10 +75,7 @@ TEST_F(UBootCANTest, RunUpdaterStartsTheProgramBesideTheConfigurator) {
   auto started = launcher.StartedPrograms()[0];
   EXPECT_EQ(started.request.program, "/opt/My Tools/cfg/CAN_21070_Update.exe");
   EXPECT_TRUE(started.request.showWindow);
-  EXPECT_EQ(started.request.parameters,
-            "COM1 0 FW FR PW PR \"/opt/My Tools/cfg/MASTER/sim21070.sim\" "
-            "\"/opt/My Tools/cfg/PROJECTS/Line 3/bin/bank.bin\"");
-  EXPECT_EQ(started.arguments.size(), 8u);
+  EXPECT_EQ(started.request.arguments, Updater_Arguments("COM1", 0, {}));
 }
 
 TEST_F(UBootCANTest, PortListFromTheDevicesPresent) {

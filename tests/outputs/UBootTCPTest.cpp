@@ -24,7 +24,9 @@ TEST(UBootTCPTest, ValidIP) {
 }
 
 TEST(UBootTCPTest, ArgumentTexts) {
-  EXPECT_EQ(Serial_Update_Arguments("COM3", {true, false, true, false}), "\\\\.\\COM3 FW NO PW NO ");
-  EXPECT_EQ(Network_Update_Arguments({"192", "168", "2", " 205"}, {}), "192.168.2. 205 2007 FW FR PW PR ");
+  EXPECT_EQ(Serial_Update_Arguments("COM3", {true, false, true, false}),
+            (std::vector<std::string>{"\\\\.\\COM3", "FW", "NO", "PW", "NO"}));
+  EXPECT_EQ(Network_Update_Arguments({"192", "168", "2", " 205"}, {}),
+            (std::vector<std::string>{"192.168.2. 205", "2007", "FW", "FR", "PW", "PR"}));
   EXPECT_EQ(Join_IP({"10", "0", "0", "7"}), "10.0.0.7");
 }

@@ -6,14 +6,14 @@
 
 #include <deque>
 
-#include "app/UComon.h"
-#include "app/ULanguage.h"
+#include "base/UComon.h"
+#include "base/ULanguage.h"
 #include "outputs/UBootSerForm.h"
 #include "outputs/UBootTCP.h"
 #include "outputs/UBootTCPForm.h"
 #include "platform/net/Ping.h"
 #include "platform/serial/SerialPorts.h"
-#include "tests/app/TempFolder.h"
+#include "tests/base/TempFolder.h"
 #include "toolkit/testing/TestDriver.h"
 
 namespace {
@@ -70,11 +70,11 @@ protected:
     TCheckBox* boxes[] = {W->CB_Firmware, W->CB_Read_Firm, W->CB_Conf, W->CB_Read_Conf};
     for (int i = 0; i < 4; ++i) boxes[i]->SetChecked((Bits >> (3 - i)) & 1);
   }
-  static std::string Codes(int Bits) {
-    const char* on[] = {"FW ", "FR ", "PW ", "PR "};
-    std::string s;
-    for (int i = 0; i < 4; ++i) s += ((Bits >> (3 - i)) & 1) ? on[i] : "NO ";
-    return s;
+  // Head followed by the option codes of Bits (firmware the highest bit).
+  static std::vector<std::string> Codes(std::vector<std::string> Head, int Bits) {
+    const char* on[] = {"FW", "FR", "PW", "PR"};
+    for (int i = 0; i < 4; ++i) Head.emplace_back(((Bits >> (3 - i)) & 1) ? on[i] : "NO");
+    return Head;
   }
   // Runs the connection test with Answers and returns the time it took.
   uint32_t Test(std::deque<platform::PingOutcome> Answers) {
@@ -110,13 +110,13 @@ TEST_F(UBootWizardsTest, SerialPagesAndArguments) {
   EXPECT_FALSE(w->Btn_Update->Enabled());
   EXPECT_EQ(w->Btn_Update->Hint(), No_Updater_Reason_Text());
   Driver.Screenshot(w, "boot-serial.png");
-  EXPECT_EQ(w->Update_Arguments(), "\\\\.\\" + w->CB_Com->Text() + " FW FR PW PR ") << "every option starts ticked";
+  EXPECT_EQ(w->Update_Arguments(), Codes({"\\\\.\\" + w->CB_Com->Text()}, 15)) << "every option starts ticked";
   for (int bits = 0; bits < 16; ++bits) {
     Set_Options(w, bits);
-    EXPECT_EQ(w->Update_Arguments(), "\\\\.\\" + w->CB_Com->Text() + " " + Codes(bits)) << bits;
+    EXPECT_EQ(w->Update_Arguments(), Codes({"\\\\.\\" + w->CB_Com->Text()}, bits)) << bits;
   }
   w->Btn_UpdateClick(w->Btn_Update);
-  EXPECT_EQ(w->Last_Arguments(), "\\\\.\\" + w->CB_Com->Text() + " FW FR PW PR ");
+  EXPECT_EQ(w->Last_Arguments(), Codes({"\\\\.\\" + w->CB_Com->Text()}, 15));
 }
 
 TEST_F(UBootWizardsTest, NetworkShowFillsTheAddressOnlyWhenValid) {
@@ -205,7 +205,7 @@ TEST_F(UBootWizardsTest, NextNeedsAPassedTestAndKeepsTheAddress) {
   EXPECT_FALSE(w->Btn_Update->Enabled());
   for (int bits = 0; bits < 16; ++bits) {
     Set_Options(w, bits);
-    EXPECT_EQ(w->Update_Arguments(), " 10.0.0.9 2007 " + Codes(bits)) << bits;
+    EXPECT_EQ(w->Update_Arguments(), Codes({" 10.0.0.9", "2007"}, bits)) << bits;
   }
   // A new showing needs a new test.
   w->Hide();

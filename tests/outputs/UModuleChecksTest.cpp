@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 #include "tests/outputs/SectionFixtures.h"
 
 namespace {

@@ -171,9 +171,10 @@ TEST_F(UOutputStepsTest, NumberOutsideItsFieldStopsBothSteps) {
 // ---- Update Device ----
 
 TEST_F(UOutputStepsTest, UpdateWithoutParametersIsRefused) {
-  Driver.ExpectMessage(Msg_714, mrOk);
+  const std::string message = "Error! Please set the Communication Parameters before updating the Device";
+  Driver.ExpectMessage(message, mrOk);
   Click(main->Btn_CreateBin);
-  Expect_Error_Containing(Msg_714);
+  Expect_Error_Containing(message);
   EXPECT_FALSE(fs::exists(Bank()));
   EXPECT_TRUE(Driver.ProgramsStarted().empty());
 }
@@ -234,7 +235,7 @@ TEST_F(UOutputStepsTest, UpdateWritesTheImageThenRunsTheWizard) {
   EXPECT_EQ(size_at_start, 3968u);
   ASSERT_EQ(Driver.ProgramsStarted().size(), 1u);
   EXPECT_EQ(Driver.ProgramsStarted()[0].request.program, dir.Sub("CAN_21070_Update.exe"));
-  EXPECT_EQ(Driver.ProgramsStarted()[0].arguments.back(), Bank());
+  EXPECT_EQ(Driver.ProgramsStarted()[0].request.arguments.back(), Bank());
   EXPECT_FALSE(FBootCAN->Visible());
 }
 

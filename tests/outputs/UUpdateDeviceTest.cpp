@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/ULanguage.h"
+#include "base/ULanguage.h"
 #include "outputs/Usavebincc.h"
 #include "tests/outputs/SectionFixtures.h"
 
@@ -24,11 +24,14 @@ TEST_F(UUpdateDeviceTest, NoProject) {
   }
 }
 
+// Each step says what it needs the parameters for.
 TEST_F(UUpdateDeviceTest, MissingParGenIsRefused) {
-  for (TOutputResult r : {Prepare_GSD(), Prepare_Update_Device()}) {
-    EXPECT_EQ(r.Step, osNoParGen);
-    EXPECT_EQ(r.Message(), "Error! Please set the Set Communication Parameter before to create the GSD file");
-  }
+  TOutputResult gsd = Prepare_GSD();
+  EXPECT_EQ(gsd.Step, osNoParGen);
+  EXPECT_EQ(gsd.Message(), "Error! Please set the Set Communication Parameter before to create the GSD file");
+  TOutputResult update = Prepare_Update_Device();
+  EXPECT_EQ(update.Step, osUpdateNoParGen);
+  EXPECT_EQ(update.Message(), "Error! Please set the Communication Parameters before updating the Device");
   EXPECT_FALSE(std::filesystem::exists(project.dir.Sub("PROJECTS/P/bin/bank.bin")));
 }
 

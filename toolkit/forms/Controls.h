@@ -484,6 +484,9 @@ public:
   // Window-coordinate rectangles of the scroll bars (empty when not shown).
   TRect ScrollBarRect(int Bar) const;
   void UpdateClientArea();
+  // The frame changed (its scroll bars' size or look): the client area and
+  // the frame are laid out and painted again.
+  void FrameChanged() { styleChanged(); }
 
 protected:
   virtual void CreateParams(TCreateParams& Params);

@@ -91,20 +91,52 @@ LRESULT dragHook(int, WPARAM msg, LPARAM lParam) {
   return 0;
 }
 
-void drawScrollBar(TCanvas* c, const TRect& bar, bool vertical, const TScrollInfo& si, bool disabled) {
+// The look of one bar: the regular raised one, or the flat service's flat
+// (flat arrows and thumb) and encarta (flat, with a thin raised thumb and
+// arrows) looks on their own background.
+struct TBarLook {
+  int Mode = 0;  // FSB_REGULAR_MODE 0, FSB_ENCARTA_MODE 1, FSB_FLAT_MODE 2
+  TColor Back = clNone;
+};
+
+TBarLook barLook(const TWindowRecord* Rec, int Bar) {
+  if (!Rec || !Rec->FlatScroll) return {};
+  return {Rec->ScrollMode[Bar], Rec->ScrollBack[Bar]};
+}
+
+void drawScrollBar(TCanvas* c, const TRect& bar, bool vertical, const TScrollInfo& si, bool disabled,
+                   const TBarLook& look) {
   TScrollGeometry g = geometryOf(bar, vertical, si);
+  const bool flat = look.Mode != 0;
   c->Brush()->SetStyle(bsSolid);
-  c->Brush()->SetColor(clScrollBar);
+  c->Brush()->SetColor(look.Back != clNone ? look.Back : clScrollBar);
   c->FillRect(bar);
   uint32_t inactive = disabled ? DFCS_INACTIVE : 0;
   TRect a1 = vertical ? Bounds(bar.Left, bar.Top, bar.Width(), g.Arrow) : Bounds(bar.Left, bar.Top, g.Arrow, bar.Height());
   TRect a2 = vertical ? Rect(bar.Left, bar.Bottom - g.Arrow, bar.Right, bar.Bottom)
                       : Rect(bar.Right - g.Arrow, bar.Top, bar.Right, bar.Bottom);
-  c->DrawFrameControl(a1, DFC_SCROLL, (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | inactive);
-  c->DrawFrameControl(a2, DFC_SCROLL, (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | inactive);
+  auto face = [&](TRect r) {
+    // Flat: a face without edges; encarta: the face with a thin raised edge.
+    c->Brush()->SetColor(clBtnFace);
+    c->FillRect(r);
+    if (look.Mode == 1) c->DrawEdge(r, BDR_RAISEDINNER, BF_RECT);
+  };
+  uint32_t arrowLook = flat ? DFCS_FLAT : 0;
+  c->DrawFrameControl(a1, DFC_SCROLL, (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | inactive | arrowLook);
+  c->DrawFrameControl(a2, DFC_SCROLL, (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | inactive | arrowLook);
+  if (look.Mode == 1) {
+    c->DrawEdge(a1, BDR_RAISEDINNER, BF_RECT);
+    c->DrawEdge(a2, BDR_RAISEDINNER, BF_RECT);
+  }
   if (disabled || g.ThumbLength <= 0 || si.nMax <= si.nMin) return;
   TRect thumb = vertical ? Bounds(bar.Left, bar.Top + g.ThumbStart, bar.Width(), g.ThumbLength)
                          : Bounds(bar.Left + g.ThumbStart, bar.Top, g.ThumbLength, bar.Height());
+  if (flat) {
+    c->Brush()->SetColor(clBtnShadow);
+    c->FillRect(thumb);
+    if (look.Mode == 1) face(thumb);
+    return;
+  }
   c->Brush()->SetColor(clBtnFace);
   c->FillRect(thumb);
   c->DrawEdge(thumb, EDGE_RAISED, BF_RECT);
@@ -121,9 +153,18 @@ uint32_t bevelFlags(TBevelCut inner, TBevelCut outer) {
 
 }  // namespace
 
+namespace {
+// The thickness of a bar: the flat service's own, else the system's.
+int scrollBarSize(HWND Handle, int Bar) {
+  const TWindowRecord* rec = Handle ? wm::Find(Handle) : nullptr;
+  if (rec && rec->FlatScroll && rec->ScrollSize[Bar] > 0) return rec->ScrollSize[Bar];
+  return platform::Facts().ScrollBarSize;
+}
+}  // namespace
+
 TRect TWinControl::ScrollBarRect(int Bar) const {
   const TRect& c = clientInWindow_;
-  int sb = platform::Facts().ScrollBarSize;
+  int sb = scrollBarSize(handle_, Bar == SB_HORZ ? SB_HORZ : SB_VERT);
   bool left = (exStyle_ & WS_EX_LEFTSCROLLBAR) != 0;
   if (Bar == SB_VERT && (style_ & WS_VSCROLL))
     return left ? Rect(c.Left - sb, c.Top, c.Left, c.Bottom) : Rect(c.Right, c.Top, c.Right + sb, c.Bottom);
@@ -151,9 +192,9 @@ void TWinControl::WMNCCalcSize(TWMNCCalcSize& Message) {
     if (bevelEdges_.Contains(beRight)) r.Right -= e;
     if (bevelEdges_.Contains(beBottom)) r.Bottom -= e;
   }
-  int sb = f.ScrollBarSize;
+  int sb = scrollBarSize(handle_, SB_VERT);
   if (style_ & WS_VSCROLL) ((exStyle_ & WS_EX_LEFTSCROLLBAR) ? r.Left : r.Right) += (exStyle_ & WS_EX_LEFTSCROLLBAR) ? sb : -sb;
-  if (style_ & WS_HSCROLL) r.Bottom -= sb;
+  if (style_ & WS_HSCROLL) r.Bottom -= scrollBarSize(handle_, SB_HORZ);
 }
 
 void TWinControl::WMNCPaint(TWMNCPaint& Message) {
@@ -194,7 +235,7 @@ void TWinControl::WMNCPaint(TWMNCPaint& Message) {
     TRect b = ScrollBarRect(bar);
     if (b.IsEmpty()) continue;
     TScrollInfo si = rec ? rec->Scroll[bar] : TScrollInfo{};
-    drawScrollBar(c, b, bar == SB_VERT, si, rec && rec->ScrollDisabled[bar]);
+    drawScrollBar(c, b, bar == SB_VERT, si, rec && rec->ScrollDisabled[bar], barLook(rec, bar));
   }
   if ((style_ & WS_VSCROLL) && (style_ & WS_HSCROLL)) {
     TRect v = ScrollBarRect(SB_VERT), h = ScrollBarRect(SB_HORZ);

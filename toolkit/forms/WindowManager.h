@@ -22,6 +22,13 @@ struct TWindowRecord {
   bool RedrawOff = false;
   TScrollInfo Scroll[2];
   bool ScrollDisabled[2] = {false, false};
+  // Flat scroll bars (InitializeFlatSB): per bar (SB_HORZ, SB_VERT) the mode
+  // (FSB_REGULAR_MODE, FSB_ENCARTA_MODE, FSB_FLAT_MODE), the background
+  // (clNone: the system's) and the thickness (0: the system's).
+  bool FlatScroll = false;
+  int ScrollMode[2] = {0, 0};
+  TColor ScrollBack[2] = {clNone, clNone};
+  int ScrollSize[2] = {0, 0};
   uint8_t Alpha = 255;
   // Top-level windows only: the host window and the picture it shows. The
   // surface covers the drawn part of the window; a form framed by the host

@@ -2,11 +2,14 @@
 
 #include "toolkit/graphics/CanvasText.h"
 
+#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <mutex>
 #include <unordered_map>
 #include <vector>
 
@@ -40,6 +43,17 @@ struct TFace {
   TTextMetric Metrics;
 };
 
+// The windows were laid out for Tahoma. Debian's fonts-wine carries a Tahoma
+// of the same metrics in a folder fontconfig does not search; its two faces
+// (and nothing else of that folder) are made known before the first font map.
+void AddTahoma() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+      if (access(file, R_OK) == 0) FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(file));
+  });
+}
+
 // One font map and context per thread with fixed font options, so measuring
 // and drawing agree whatever surface the text lands on.
 struct TPangoThread {
@@ -57,6 +71,7 @@ struct TPangoThread {
   std::unordered_map<std::string, int> Widths;
 
   TPangoThread() {
+    AddTahoma();
     Map = pango_cairo_font_map_new();
     Context = pango_font_map_create_context(Map);
     cairo_font_options_t* opts = cairo_font_options_create();

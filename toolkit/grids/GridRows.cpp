@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "toolkit/grids/Grids.h"
+#include "toolkit/grids/RowRenumber.h"
 
 namespace {
 std::vector<int> rangeOf(int Index, int Count) {
@@ -13,18 +14,6 @@ std::vector<int> rangeOf(int Index, int Count) {
   return v;
 }
 
-// Where an index lands after rows were removed (an index inside the removed
-// rows lands on the row that follows them).
-int afterDelete(int Index, const std::vector<int>& Rows) {
-  return Index - static_cast<int>(std::lower_bound(Rows.begin(), Rows.end(), Index) - Rows.begin());
-}
-
-// Where an index lands after new rows took their places.
-int afterInsert(int Index, const std::vector<int>& NewRows) {
-  int k = 0;
-  while (k < static_cast<int>(NewRows.size()) && NewRows[k] <= Index + k) ++k;
-  return Index + k;
-}
 }  // namespace
 
 void TCustomGrid::InsertGridRows(int Index, int Count) {
@@ -54,8 +43,8 @@ void TCustomGrid::InsertGridRows(const std::vector<int>& NewRows) {
     rowHeights_ = std::move(heights);
   }
   InsertStoredRows(NewRows);
-  FCurrent.Y = afterInsert(FCurrent.Y, NewRows);
-  FAnchor.Y = afterInsert(FAnchor.Y, NewRows);
+  FCurrent.Y = RowAfterInsert(FCurrent.Y, NewRows);
+  FAnchor.Y = RowAfterInsert(FAnchor.Y, NewRows);
   changeSize(FColCount, newCount);
 }
 
@@ -83,8 +72,8 @@ void TCustomGrid::DeleteGridRows(const std::vector<int>& Rows) {
   DeleteStoredRows(rows);
   int newCount = FRowCount - static_cast<int>(rows.size());
   if (newCount <= FFixedRows) FFixedRows = newCount - 1;
-  FCurrent.Y = std::max(FFixedRows, std::min(afterDelete(FCurrent.Y, rows), newCount - 1));
-  FAnchor.Y = std::max(FFixedRows, std::min(afterDelete(FAnchor.Y, rows), newCount - 1));
-  FTopLeft.Y = std::max(FFixedRows, std::min(afterDelete(FTopLeft.Y, rows), newCount - 1));
+  FCurrent.Y = std::max(FFixedRows, std::min(RowAfterDelete(FCurrent.Y, rows), newCount - 1));
+  FAnchor.Y = std::max(FFixedRows, std::min(RowAfterDelete(FAnchor.Y, rows), newCount - 1));
+  FTopLeft.Y = std::max(FFixedRows, std::min(RowAfterDelete(FTopLeft.Y, rows), newCount - 1));
   changeSize(FColCount, newCount);
 }

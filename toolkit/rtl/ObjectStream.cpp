@@ -142,6 +142,15 @@ void TObjectWriter::WriteStrings(std::string_view Prop, const std::vector<std::s
   FOut += static_cast<char>(vaNull);
 }
 
+void TObjectWriter::BeginCollection(std::string_view Prop) {
+  name(Prop);
+  FOut += static_cast<char>(vaCollection);
+}
+
+void TObjectWriter::BeginItem() { FOut += static_cast<char>(vaList); }
+void TObjectWriter::EndItem() { FOut += '\0'; }
+void TObjectWriter::EndCollection() { FOut += static_cast<char>(vaNull); }
+
 // ---- reading ---------------------------------------------------------------
 
 void TObjectReader::fail(const std::string& What) const {
@@ -231,6 +240,21 @@ TStreamValue TObjectReader::value(int Depth) {
         v.Items.push_back(value(Depth + 1));
       }
       break;
+    case vaCollection:
+      if (Depth >= MaxListDepth) fail("collections nested too deeply");
+      while (true) {
+        if (BytesLeft() == 0) fail("collection runs past the end of the data");
+        const auto tag = static_cast<TValueType>(FBytes[FPos]);
+        if (tag == vaNull) {
+          ++FPos;
+          break;
+        }
+        // An item may carry its index first; the order of the items is what counts.
+        if (tag == vaInt8 || tag == vaInt16 || tag == vaInt32) (void)value(Depth + 1);
+        if (byte("collection item") != vaList) fail("collection item without its property list");
+        v.Collection.push_back(properties(Depth + 1));
+      }
+      break;
     default:
       --FPos;
       fail("unknown value tag " + std::to_string(static_cast<int>(v.Type)));
@@ -246,10 +270,16 @@ TStreamObject TObjectReader::ReadObject() {
   obj.ClassName = shortString("class name");
   if (obj.ClassName.empty()) fail("empty class name");
   obj.Name = shortString("object name");
-  for (std::string prop = shortString("property name"); !prop.empty(); prop = shortString("property name"))
-    obj.Properties.push_back({std::move(prop), value(0)});
+  obj.Properties = properties(0);
   if (byte("child list") != 0) fail("child objects are not supported here");
   return obj;
+}
+
+std::vector<TStreamProperty> TObjectReader::properties(int Depth) {
+  std::vector<TStreamProperty> out;
+  for (std::string prop = shortString("property name"); !prop.empty(); prop = shortString("property name"))
+    out.push_back({std::move(prop), value(Depth)});
+  return out;
 }
 
 const TStreamProperty* TStreamObject::Find(std::string_view Prop) const {
@@ -313,4 +343,9 @@ std::vector<std::string> StreamStrings(const TStreamProperty& P) {
     out.push_back(item.Text);
   }
   return out;
+}
+
+const std::vector<std::vector<TStreamProperty>>& StreamCollection(const TStreamProperty& P) {
+  if (P.Value.Type != vaCollection) WrongValue(P, "a collection");
+  return P.Value.Collection;
 }

@@ -5,7 +5,8 @@
 // the stored properties as a name and a tagged value each, a 0 byte ending
 // the properties and a 0 byte ending the (here always empty) child list.
 //
-// Nested objects' properties travel under dotted names ("Font.Size"). The
+// Nested objects' properties travel under dotted names ("Font.Size"); a
+// collection is one value holding, per item, its own list of properties. The
 // writer picks the smallest tag that holds a value, as the framework's own
 // writer does, so that the bytes match what other readers of this form
 // expect. The reader trusts no length or count in the bytes: each is checked
@@ -39,6 +40,12 @@ public:
   void WriteBinary(std::string_view Prop, std::string_view Bytes);
   // A string list: vaList, one string value per item, vaNull.
   void WriteStrings(std::string_view Prop, const std::vector<std::string>& Items);
+  // A collection: BeginCollection, then per item BeginItem, its properties
+  // and EndItem, then EndCollection.
+  void BeginCollection(std::string_view Prop);
+  void BeginItem();
+  void EndItem();
+  void EndCollection();
 
 private:
   void name(std::string_view Prop);
@@ -50,6 +57,8 @@ private:
   std::string& FOut;
 };
 
+struct TStreamProperty;
+
 // One value as read. Strings of every kind arrive as UTF-8 in Text; an
 // identifier and binary data also use Text; sets keep their identifiers and
 // lists their items.
@@ -60,6 +69,8 @@ struct TStreamValue {
   std::string Text;
   std::vector<std::string> Idents;
   std::vector<TStreamValue> Items;
+  // A collection's items, each its stored properties.
+  std::vector<std::vector<TStreamProperty>> Collection;
 
   bool IsInteger() const { return Type == vaInt8 || Type == vaInt16 || Type == vaInt32 || Type == vaInt64; }
   bool IsString() const {
@@ -97,6 +108,7 @@ private:
   std::string shortString(const char* What);
   uint32_t count32(const char* What);
   TStreamValue value(int Depth);
+  std::vector<TStreamProperty> properties(int Depth);
   template <typename T>
   T raw(const char* What);
   std::string_view FBytes;
@@ -113,3 +125,4 @@ double StreamFloat(const TStreamProperty& P);
 std::string StreamBinary(const TStreamProperty& P);
 const std::vector<std::string>& StreamSet(const TStreamProperty& P);
 std::vector<std::string> StreamStrings(const TStreamProperty& P);
+const std::vector<std::vector<TStreamProperty>>& StreamCollection(const TStreamProperty& P);

@@ -80,7 +80,7 @@ TEST_F(InputTest, ZoomWidensEveryColumnAndRow) {
 
 TEST_F(InputTest, ScrollHintNamesTheRowTheThumbReaches) {
   grid->SetRowCount(101);
-  grid->SetScrollHints(true);
+  grid->SetScrollHints(shBoth);
   grid->Perform(WM_VSCROLL, SB_THUMBTRACK | (127 << 16), 0);
   int visible = grid->VisibleRowCount();
   EXPECT_EQ(grid->ScrollHintText(), "Row : " + std::to_string(101 - visible - 1 + 1));

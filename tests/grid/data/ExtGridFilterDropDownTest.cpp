@@ -82,6 +82,21 @@ TEST_F(ExtGridFilterDropDown, CheckedValuesAreAlternativesOfOneColumn) {
   grid->FilterCheckSelect(1, -1);
   EXPECT_EQ(shown(1), "Boston;Paris;");
   EXPECT_TRUE(grid->Filter()->HasFilter(2));
+  // Read left to right: Boston, OR Paris, AND kind b.
+  TFilter* f = grid->Filter();
+  ASSERT_EQ(f->Count(), 3);
+  EXPECT_EQ(f->Items(0)->Operation(), foNONE);
+  EXPECT_EQ(f->Items(1)->Operation(), foOR);
+  EXPECT_EQ(f->Items(2)->Column(), 2);
+  EXPECT_EQ(f->Items(2)->Operation(), foAND);
+}
+
+TEST_F(ExtGridFilterDropDown, FilterRowHidesOneRowThatFails) {
+  grid->Filter()->ColumnFilter(2)->SetCondition("a");
+  grid->FilterRow(3);  // new york, kind a: stays
+  grid->FilterRow(2);  // Boston, kind b
+  EXPECT_EQ(shown(1), "New York;new york;Paris;Boston;Rome;");
+  EXPECT_TRUE(grid->IsHiddenRow(2));
 }
 
 TEST_F(ExtGridFilterDropDown, TheFilterRowMustBeFixed) {

@@ -1,7 +1,10 @@
 // The floating footer: the footer row's calculations, hidden rows, the
 // template of the custom preview and what showing the footer does to the grid.
 
+#include <cmath>
+
 #include "grid/core/GridCoreFixture.h"
+#include "toolkit/rtl/Exceptions.h"
 
 namespace {
 
@@ -39,7 +42,7 @@ TEST_F(ExtGridFooter, CalculationsOfTheFooterRow) {
     TColumnCalcType Calc;
     double Expected;
   };
-  grid->SetCells(1, 4, "n/a");  // not a number: skipped
+  grid->SetCells(1, 4, "n/a");  // not a number: out of the sum, in the average's divisor
   const std::vector<Case> cases = {
       {1, acSUM, 51}, {1, acAVG, 51.0 / 9}, {1, acMIN, 1}, {1, acMAX, 10}, {2, acDISTINCT, 2}, {1, acCOUNT, 10},
   };
@@ -48,6 +51,64 @@ TEST_F(ExtGridFooter, CalculationsOfTheFooterRow) {
     EXPECT_EQ(grid->ColumnCalc(c.Col), c.Calc);
     EXPECT_NEAR(grid->Floats(c.Col, 11), c.Expected, 0.01) << c.Calc;
   }
+}
+
+// 1, abc, 2.5 and an empty cell: the sum 3.5 over four rows.
+TEST_F(ExtGridFooter, ColumnCalculationsOverTextAndEmptyCells) {
+  grid->SetCells(1, 1, "1");
+  grid->SetCells(1, 2, "abc");
+  grid->SetCells(1, 3, "2.5");
+  grid->SetCells(1, 4, "");
+  EXPECT_DOUBLE_EQ(grid->ColumnSum(1, 1, 4), 3.5);
+  EXPECT_DOUBLE_EQ(grid->ColumnAvg(1, 1, 4), 0.875);
+  EXPECT_DOUBLE_EQ(grid->ColumnAvg(1, 4, 3), 0);
+  EXPECT_DOUBLE_EQ(grid->ColumnMin(1, 3, 5), 2.5);
+  EXPECT_DOUBLE_EQ(grid->ColumnMax(1, 4, 6), 6);
+  // The extremes start from the first row: an empty one reads 0.
+  EXPECT_DOUBLE_EQ(grid->ColumnMin(1, 4, 6), 0);
+  EXPECT_DOUBLE_EQ(grid->ColumnMax(1, 1, 3), 2.5);
+  // Deviation over every row of the range: 1, 2.5, 0 around 7/6.
+  grid->SetCells(1, 2, "");
+  const double avg = 3.5 / 3;
+  const double expected = std::sqrt((std::pow(1 - avg, 2) + std::pow(2.5 - avg, 2) + std::pow(0 - avg, 2)) / 3);
+  EXPECT_NEAR(grid->ColumnStdDev(1, 1, 3), expected, 1e-12);
+}
+
+TEST_F(ExtGridFooter, OutlineRowsCountUnlessTheGridIsGrouped) {
+  grid->AddNode(1, 3);  // row 1 (value 1) becomes a node row
+  EXPECT_DOUBLE_EQ(grid->ColumnSum(1, 1, 3), 6);
+  EXPECT_DOUBLE_EQ(grid->ColumnMax(1, 1, 3), 3);
+}
+
+// An exporter hears of each row a calculation reads.
+TEST_F(ExtGridFooter, CalculationsNotifyTheRowsTheyRead) {
+  struct TNotifyingGrid : TExtStringGrid {
+    using TExtStringGrid::TExtStringGrid;
+    void ExportNotification(int AState, int ARow) override { Log.push_back({AState, ARow}); }
+    std::vector<std::pair<int, int>> Log;
+  };
+  auto* g = new TNotifyingGrid(form);
+  g->SetRowCount(4);
+  g->ColumnSum(1, 1, 2);
+  const std::vector<std::pair<int, int>> expected = {
+      {esExportStart, 1}, {esExportNextRow, 1}, {esExportNextRow, 2}, {esExportDone, -1}};
+  EXPECT_EQ(g->Log, expected);
+  g->Log.clear();
+  g->ColumnDistinct(1, 0, 1);
+  EXPECT_EQ(g->Log.size(), 4u);
+}
+
+TEST_F(ExtGridFooter, TheGridHearsWhenItsFooterPanelIsCreated) {
+  auto* g = new TExtStringGrid(form);
+  int created = 0;
+  g->OnCreatedFloatingFooter = [&](TObject* Sender) {
+    EXPECT_EQ(Sender, g);
+    ++created;
+  };
+  g->SetParent(form);
+  g->FloatingFooter()->SetVisible(true);
+  Driver.Pump();
+  EXPECT_EQ(created, 1);
 }
 
 TEST_F(ExtGridFooter, HiddenRowsCountOnlyWhenAsked) {

@@ -103,19 +103,27 @@ TEST_F(ExtGridMove, SwapRowsExchangesHeightsControlsAndFlags) {
   EXPECT_EQ(column0(), rows({0, 8, 2, 3, 4, 5, 6, 7, 1, 9}));
 }
 
+// A real sort by column 1: with SingleColumn only that column's cells take
+// the sorted order, the rest of each row stays; without it the rows move.
 TEST_F(ExtGridMove, SortSwapWithSingleColumnChangesOnlyTheSortColumn) {
-  grid->SetCells(1, 2, "x2");
-  grid->SetCells(1, 5, "x5");
+  grid->SetFixedRows(1);
+  const char* values[] = {"", "d", "b", "e", "a", "c", "i", "g", "h", "f"};
+  for (int r = 1; r < 10; ++r) grid->SetCells(1, r, values[r]);
   grid->SortSettings()->SetSingleColumn(true);
-  grid->SortSettings()->SetColumn(1);
-  grid->SortSwapRows(2, 5);
-  EXPECT_EQ(grid->Cells(1, 2), "x5");
-  EXPECT_EQ(grid->Cells(1, 5), "x2");
+  grid->Sort(1, sdAscending);
+  std::string sorted;
+  for (int r = 1; r < 10; ++r) sorted += grid->Cells(1, r);
+  EXPECT_EQ(sorted, "abcdefghi");
   EXPECT_EQ(column0(), rows({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+  // The cross-reference still knows where each sort cell came from.
+  EXPECT_EQ(grid->UnSortedCells(1, 4), "a");
+  grid->QUnSort();
+  for (int r = 1; r < 10; ++r) EXPECT_EQ(grid->Cells(1, r), values[r]) << r;
+
   grid->SortSettings()->SetSingleColumn(false);
-  grid->SortSwapRows(2, 5);
-  EXPECT_EQ(grid->Cells(0, 2), "5");
-  EXPECT_EQ(grid->Cells(1, 2), "x2");
+  grid->Sort(1, sdDescending);
+  EXPECT_EQ(grid->Cells(1, 1), "i");
+  EXPECT_EQ(grid->Cells(0, 1), "6");
 }
 
 TEST_F(ExtGridMove, MovingAColumnThereAndBackRestoresTheOrder) {

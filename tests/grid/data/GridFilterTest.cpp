@@ -98,8 +98,9 @@ TEST_F(GridFilterConditions, AssignCopiesTheMethod) {
   EXPECT_EQ(b->Column(), 4);
 }
 
-// Column 3 must be x; column 1 may be a or b.
-TEST_F(GridFilterConditions, SeveralValuesOfOneColumnJoinTheOtherColumnsAsOneGroup) {
+// x (column 3), AND a, OR b (column 1) selects (x and a) or b: an OR never
+// binds to the condition before it first, whatever its column.
+TEST_F(GridFilterConditions, ConditionsOfOneColumnJoinLeftToRightLikeAnyOther) {
   TFilterData* x = filter.Add();
   x->SetColumn(3);
   x->SetCondition("x");
@@ -112,7 +113,8 @@ TEST_F(GridFilterConditions, SeveralValuesOfOneColumnJoinTheOtherColumnsAsOneGro
   b->SetOperation(foOR);
   EXPECT_TRUE(AcceptsRow(filter, {{1, "a"}, {3, "x"}}));
   EXPECT_TRUE(AcceptsRow(filter, {{1, "b"}, {3, "x"}}));
-  EXPECT_FALSE(AcceptsRow(filter, {{1, "b"}, {3, "y"}}));
+  EXPECT_TRUE(AcceptsRow(filter, {{1, "b"}, {3, "y"}}));
+  EXPECT_FALSE(AcceptsRow(filter, {{1, "a"}, {3, "y"}}));
   EXPECT_FALSE(AcceptsRow(filter, {{1, "c"}, {3, "x"}}));
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/ExtDropDownForm.h"
+#include "grid/dropdown/GridExtGridDropDown.h"
 #include "grid/editing/GridDropDowns.h"
 #include "tests/grid/editing/GridEditFixture.h"
 

@@ -7,6 +7,7 @@
 #include "toolkit/rtl/DateUtils.h"
 #include "toolkit/rtl/SysUtils.h"
 
+#include <filesystem>
 #include <set>
 
 namespace {
@@ -137,6 +138,35 @@ TEST_F(ClipboardFormatsTest, HtmlCopyOffersATableAndTheText) {
   EXPECT_NE(fragment.find(">a&lt;b</td>"), std::string::npos) << fragment;
   EXPECT_NE(fragment.find("><b>bold</b></td>"), std::string::npos) << fragment;
   EXPECT_EQ(platform::TheClipboard().Text(), "a<b\t<b>bold</b>\r\nx\t\r\n");
+}
+
+// The pictures of the copied HTML live in one temporary folder: the next
+// copy replaces it, and a copy without pictures leaves none.
+TEST_F(ClipboardFormatsTest, HtmlCopiesLeaveNoTemporaryFoldersBehind) {
+  namespace fs = std::filesystem;
+  auto folders = [] {
+    int n = 0;
+    for (const auto& e : fs::directory_iterator(fs::temp_directory_path()))
+      n += e.path().filename().string().rfind("gridclip-", 0) == 0;
+    return n;
+  };
+  const int before = folders();
+  grid->SetColCount(1);
+  grid->SetRowCount(1);
+  grid->SetCells(0, 0, "pic");
+  grid->HTMLSettings()->SetExportImages(true);
+  for (int i = 0; i < 3; ++i) grid->CopyToClipBoardAsHTML();
+  EXPECT_EQ(folders(), before);
+  grid->CreateBitmap(0, 0, false, haLeft, vaTop)->SetSize(4, 3);
+  for (int i = 0; i < 3; ++i) grid->CopyToClipBoardAsHTML();
+  EXPECT_EQ(folders(), before + 1);
+  const std::string fragment = platform::TheClipboard().HtmlFragment();
+  const size_t src = fragment.find("file://");
+  ASSERT_NE(src, std::string::npos) << fragment;
+  EXPECT_TRUE(fs::exists(fragment.substr(src + 7, fragment.find('"', src) - src - 7)));
+  grid->RemoveBitmap(0, 0);
+  grid->CopyToClipBoardAsHTML();
+  EXPECT_EQ(folders(), before);
 }
 
 // The header's offsets, as other programs read them: numbers after the

@@ -39,6 +39,15 @@ TEST_F(ExtGridDOCFileTest, ANewDocumentHoldsTheGridAsATable) {
   EXPECT_EQ(Dump("t.docx"), "T:2x2\n a|right@2\n two\nlines@1|caf\xC3\xA9\tx\nP:\nP:\n");
 }
 
+// Numbers are right-aligned with AutoNumAlign, in the real column of a moved one.
+TEST_F(ExtGridDOCFileTest, TheTableAlignsAsTheGridDraws) {
+  Fill(2, 1, {{0, 0, "12"}, {1, 0, "text"}});
+  grid->SetAutoNumAlign(true);
+  grid->MoveColumn(0, 1);
+  grid->SaveToDOC(Path("t.docx"));
+  EXPECT_EQ(Dump("t.docx"), "T:1x2\n text|12@2\nP:\nP:\n");
+}
+
 TEST_F(ExtGridDOCFileTest, AppendingPutsTheTableAtTheBookmarkOrAtTheEnd) {
   RunPython(R"(
 import sys, docx

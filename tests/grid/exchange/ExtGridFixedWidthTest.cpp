@@ -23,6 +23,16 @@ TEST_F(ExtGridASCIITest, ColumnsAreAsWideAsTheirLongestTextAndAligned) {
   EXPECT_EQ(Read("a.txt"), "abc   5 \r\nde  120 \r\n");
 }
 
+// The layout aligns as the grid draws: numbers to the right with
+// AutoNumAlign, a cell's own alignment over that.
+TEST_F(ExchangeTest, TheASCIILayoutAlignsAsTheGridDraws) {
+  Fill(2, 3, {{0, 0, "abc"}, {1, 0, "word"}, {0, 1, "7"}, {1, 1, "12.5"}, {0, 2, "1"}, {1, 2, "x"}});
+  grid->SetAutoNumAlign(true);
+  grid->SetAlignments(0, 2, taLeftJustify);
+  grid->SaveToASCII(Path("a.txt"));
+  EXPECT_EQ(Read("a.txt"), "abc word \r\n  7 12.5 \r\n1   x    \r\n");
+}
+
 TEST_F(ExtGridASCIITest, MultiLineCellsContinueUnderTheirColumn) {
   grid->OnGetAlignment = nullptr;
   Fill(2, 1, {{0, 0, "abc"}, {1, 0, "x\r\nyy"}});

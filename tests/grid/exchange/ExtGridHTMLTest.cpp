@@ -121,6 +121,17 @@ TEST_F(ExtGridHTMLTest, XHTMLIsWellFormedXML) {
   }
 }
 
+// An HTML cell's entities are written once, not escaped a second time.
+TEST_F(ExtGridHTMLTest, XHTMLKeepsTheTextOfAnHTMLCell) {
+  grid->HTMLSettings()->SetXHTML(true);
+  grid->SetEnableHTML(true);
+  Fill(2, 1, {{0, 0, "<b>&amp; &lt;x&gt;</b>"}, {1, 0, "<i>a&quot;b</i>"}});
+  const std::string xhtml = Html();
+  EXPECT_NE(xhtml.find(">&amp; &lt;x&gt;</td>"), std::string::npos) << xhtml;
+  EXPECT_NE(xhtml.find(">a&quot;b</td>"), std::string::npos) << xhtml;
+  EXPECT_EQ(xhtml.find("&amp;amp;"), std::string::npos) << xhtml;
+}
+
 TEST_F(ExtGridHTMLTest, PicturesAreJPEGFilesLinkedByAbsoluteURLs) {
   Fill(2, 1, {{0, 0, "pic"}});
   TBitmap* bmp = grid->CreateBitmap(0, 0, false, haLeft, vaTop);

@@ -52,9 +52,13 @@ protected:
   }
   // Drops a file list from outside onto a cell of G.
   void DropFiles(TExtStringGrid* G, int ACol, int ARow, const std::vector<std::string>& Files) {
+    DropBlock(G, ACol, ARow, CF_HDROP, platform::MakeFileDropBlock(Files));
+  }
+  // Drops one block of data in Format from outside onto a cell of G.
+  void DropBlock(TExtStringGrid* G, int ACol, int ARow, uint32_t Format, const std::string& Block) {
     auto* data = new platform::SimpleDataObject;
     ComPtr<IDataObject> keep(data);
-    data->Add(CF_HDROP, platform::MakeFileDropBlock(Files));
+    data->Add(Format, Block);
     auto* source = new TESGDropSource;
     ComPtr<IDropSource> keepSource(source);
     ReleaseAt(CellCenter(G, ACol, ARow), true);

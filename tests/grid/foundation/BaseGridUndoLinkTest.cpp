@@ -89,6 +89,28 @@ TEST_F(BaseGridUndo, TypedEditsAreUndoneAndRedoneOnTheGrid) {
   EXPECT_EQ(grid->Col(), 3);
 }
 
+// Changes follow their rows: those of removed rows go, those below move up,
+// and rows inserted or grown back never receive an old change.
+TEST_F(BaseGridUndo, ChangesFollowTheirRowsWhenRowsGoOrCome) {
+  Edit(1, 2, "gone");
+  Edit(1, 4, "moved");
+  grid->DeleteGridRows(2, 1);
+  ASSERT_EQ(undo->Items().Count(), 1);
+  EXPECT_EQ(undo->Items().Items(0).Row, 3);
+  grid->InsertGridRows(1, 2);
+  EXPECT_EQ(undo->Items().Items(0).Row, 5);
+  undo->Undo();
+  EXPECT_EQ(grid->Cells(1, 5), "");
+  EXPECT_EQ(grid->Cells(1, 1), "");
+  EXPECT_FALSE(undo->CanUndo());
+
+  Edit(2, 6, "beyond");
+  grid->SetRowCount(5);
+  grid->SetRowCount(8);
+  EXPECT_EQ(undo->Items().Count(), 0);
+  EXPECT_FALSE(undo->CanUndo());
+}
+
 TEST_F(BaseGridUndo, ASequenceIsOneStepAndInvalidatesTheGridOnce) {
   undo->StartSequence();
   Edit(1, 1, "a");

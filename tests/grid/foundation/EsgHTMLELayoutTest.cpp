@@ -181,6 +181,23 @@ TEST_F(HTMLLayout, ControlsTakeRoomAndAreHit) {
   EXPECT_FALSE(HitTest("a<CONTROL TYPE=\"EDIT\" ID=\"e\">b", 8, 5).Result);
 }
 
+// Numbers beyond any sensible size are limited before they are added up;
+// a size no font has leaves the size as it was.
+TEST_F(HTMLLayout, OutOfRangeNumbersAreLimited) {
+  const char* const texts[] = {
+      "a<IND x=\"2147483647\">b",          "<P INDENT=\"2147483647\">a</P>",
+      "<CONTROL TYPE=\"EDIT\" ID=\"e\" WIDTH=\"2147483647\" HEIGHT=\"2147483647\">",
+      "<IND x=\"-2147483648\">a",          "<FONT SIZE=\"99999999\">a</FONT>",
+  };
+  for (const char* t : texts) {
+    const THTMLTextCall m = Measure(t);
+    EXPECT_GE(m.MaxWidth, 0) << t;
+    EXPECT_LE(m.MaxWidth, 2 * 32767 + 300) << t;
+  }
+  EXPECT_EQ(Measure("<FONT SIZE=\"-5\">x</FONT>").TotalHeight, Measure("x").TotalHeight);
+  EXPECT_EQ(Measure("<FONT SIZE=\"0\">x</FONT>").TotalHeight, Measure("x").TotalHeight);
+}
+
 TEST_F(HTMLLayout, ControlWiderThanTheRestWaitsForTheNextLine) {
   const THTMLTextCall m = Measure("aaaa<CONTROL TYPE=\"EDIT\" ID=\"e\" WIDTH=\"50\">", 60);
   EXPECT_EQ(m.MaxWidth, 50);

@@ -29,6 +29,23 @@ TEST(HTMLTextRoutines, HighlightMarksEveryMatchAdjacentOnesToo) {
   EXPECT_EQ(HighlightInHTMLText("abc", "", "HI", true), "abc");
 }
 
+// Entities are one character each: a match never starts or ends inside one.
+TEST(HTMLTextRoutines, HighlightMarksTextNeverInsideAnEntityOrTag) {
+  const TCase cases[] = {
+      {"a &amp; b", "<HI>a</HI> &amp; b"},
+      {"<B>amp</B> &amp;", "<B><HI>amp</HI></B> &amp;"},
+      {"x &lt;a&gt;", "x &lt;<HI>a</HI>&gt;"},
+      {"<A href=\"a\">b</A>", "<A href=\"a\">b</A>"},
+  };
+  for (const auto& c : cases) {
+    const std::string search = std::string(c.In).find("amp</B>") != std::string::npos ? "amp" : "a";
+    EXPECT_EQ(HighlightInHTMLText(c.In, search, "HI", true), c.Out) << c.In;
+  }
+  // A search for the character an entity stands for marks the whole entity.
+  EXPECT_EQ(HighlightInHTMLText("a &amp; b", "&", "HI", true), "a <HI>&amp;</HI> b");
+  EXPECT_EQ(HighlightInHTMLText("1 &lt; 2", "< 2", "HI", true), "1 <HI>&lt; 2</HI>");
+}
+
 TEST(HTMLTextRoutines, RemoveTagPairs) {
   EXPECT_EQ(RemoveHTMLTagPairs("a<hi>b</HI>c &lt;x&gt;", "hi"), "abc <x>");
   EXPECT_EQ(RemoveHTMLTagPairs("<hi x>b</hi>", "HI"), "<hi x>b");
@@ -119,6 +136,25 @@ TEST(HTMLTextRoutines, ClearRadios) {
   EXPECT_EQ(v, "FALSE");
   ASSERT_TRUE(GetControlValue(text, "c", v));
   EXPECT_EQ(v, "TRUE");  // check boxes untouched
+}
+
+// A quoted value may hold ">" or look like another attribute.
+TEST(HTMLTextRoutines, ControlAttributesAreReadOutsideQuotedValues) {
+  const std::string text = "a<CONTROL VALUE=\"ID=x\" ID=\"c1\" TYPE=\"EDIT\" WIDTH=\"40\">b";
+  std::string value;
+  ASSERT_TRUE(GetControlValue(text, "c1", value));
+  EXPECT_EQ(value, "ID=x");
+  EXPECT_FALSE(GetControlValue(text, "x", value));
+
+  std::string edited = text;
+  ASSERT_TRUE(SetControlValue(edited, "c1", "1 > 0 <b>"));
+  ASSERT_TRUE(GetControlValue(edited, "c1", value));
+  EXPECT_EQ(value, "1 > 0 <b>");
+  EXPECT_EQ(edited.substr(edited.size() - 2), ">b");  // the text after the tag is kept
+  ASSERT_TRUE(SetControlValue(edited, "c1", "again"));
+  ASSERT_TRUE(GetControlValue(edited, "c1", value));
+  EXPECT_EQ(value, "again");
+  EXPECT_EQ(edited.substr(edited.size() - 2), ">b");
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExtXPVS.h"
+#include "platform/kernel/Modules.h"
 #include "platform/theme/Theme.h"
+#include "toolkit/rtl/Exceptions.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/codecs/PngCodec.h"
@@ -55,6 +57,28 @@ TEST_F(HTMLLooks, BindingFindsTheThemeEntriesByName) {
   ReleaseThemeLibrary(other);
   EXPECT_FALSE(other.Loaded);
   EXPECT_TRUE(ExtXPVSBinding().Loaded);
+}
+
+int PartialThemeEntry() { return 0; }
+
+// A theme library that lacks an entry point stops the start with the
+// module's name; no library at all is no error.
+TEST_F(HTMLLooks, AMissingEntryPointIsReportedWithTheModule) {
+  platform::RegisterEntryPoint("partialtheme", "OpenThemeData", &PartialThemeEntry);
+  TThemeBinding partial{"ATXPVS"};
+  try {
+    BindThemeLibrary(partial, "partialtheme.dll");
+    ADD_FAILURE() << "no error";
+  } catch (const EAssertionFailed& e) {
+    EXPECT_NE(std::string(e.what()).find("ATXPVS"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("CloseThemeData"), std::string::npos) << e.what();
+  }
+  EXPECT_FALSE(partial.Loaded);
+  EXPECT_EQ(partial.Slots[0], nullptr);
+  platform::UnregisterModule("partialtheme");
+  TThemeBinding none;
+  EXPECT_NO_THROW(BindThemeLibrary(none, "nosuchtheme.dll"));
+  EXPECT_FALSE(none.Loaded);
 }
 
 TEST_F(HTMLLooks, ControlsThemedAndClassicCloseTheirThemeData) {

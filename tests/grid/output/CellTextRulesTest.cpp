@@ -56,9 +56,15 @@ TEST(BalloonTexts, CutAndCleaned) {
   const std::string title = BalloonTitle(std::string(120, 't'));
   EXPECT_EQ(title, std::string(97, 't') + "...");
   EXPECT_EQ(BalloonTitle(std::string(100, 't')).size(), 100u);
-  // A multi-byte character at the cut is kept whole or left out whole.
-  std::string accented = std::string(96, 'x') + "\xC3\xA9\xC3\xA9\xC3\xA9";
-  EXPECT_EQ(BalloonTitle(accented), std::string(96, 'x') + "...");
+  // The limits count characters, and a cut keeps each character whole.
+  const std::string e = "\xC3\xA9";
+  const std::string accented = std::string(96, 'x') + e + e + e;  // 99 characters
+  EXPECT_EQ(BalloonTitle(accented), accented);
+  EXPECT_EQ(BalloonTitle(accented + e + e), std::string(96, 'x') + e + "...");
+  std::string wide;
+  for (int i = 0; i < 2048; ++i) wide += e;
+  EXPECT_EQ(BalloonText(wide), wide);
+  EXPECT_EQ(BalloonText(wide + "x"), wide.substr(0, 2045 * 2) + "...");
 }
 
 }  // namespace

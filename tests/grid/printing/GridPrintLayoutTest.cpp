@@ -327,3 +327,23 @@ TEST_F(GridPrintLayoutTest, RichTextPrintsInItsOwnColoursAndTakesTheRoomOfItsCha
   grid->Print();
   EXPECT_NEAR(left0, left1, 2);
 }
+
+TEST_F(GridPrintLayoutTest, ThePrintedWidthAndOffsetOfEachColumnStayForTheCaller) {
+  Sized(7, 3);
+  grid->Print();
+  // Strips of three columns of 254 units with 20 between them, from the left margin of 100.
+  for (int c = 0; c < 7; ++c) {
+    EXPECT_EQ(grid->GetPrintColWidth(c), 254) << c;
+    EXPECT_EQ(grid->GetPrintColOffset(c), 100 + (c % 3) * (254 + 20)) << c;
+  }
+  EXPECT_EQ(grid->GetPrintColWidth(511), 0);
+  for (int c : {-1, 512}) {
+    try {
+      grid->GetPrintColWidth(c);
+      ADD_FAILURE() << c << " is no printed column";
+    } catch (const EExtGridError& e) {
+      EXPECT_STREQ(e.what(), "Columns is not in valid range");
+    }
+    EXPECT_THROW(grid->GetPrintColOffset(c), EExtGridError);
+  }
+}

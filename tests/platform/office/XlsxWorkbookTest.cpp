@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/office/XlsxWorkbook.h"
+#include "tests/platform/support/WorkbookParts.h"
 
 namespace {
 
@@ -55,14 +56,7 @@ std::string BookOf(const std::vector<std::string>& Sheets, const std::string& Sh
   for (size_t i = 1; i < Sheets.size(); ++i) wb.AddSheet();
   ZipPackage p = ZipPackage::FromBytes(wb.ToBytes());
   for (size_t i = 0; i < Sheets.size(); ++i) p.SetPart("xl/worksheets/sheet" + std::to_string(i + 1) + ".xml", Sheets[i]);
-  if (!SharedStrings.empty()) {
-    p.SetPart("xl/sharedStrings.xml", SharedStrings);
-    std::string rels = p.Part("xl/_rels/workbook.xml.rels");
-    rels.insert(rels.rfind("</Relationships>"),
-                "<Relationship Id=\"rIdS\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-                "sharedStrings\" Target=\"sharedStrings.xml\"/>");
-    p.SetPart("xl/_rels/workbook.xml.rels", rels);
-  }
+  if (!SharedStrings.empty()) PutSharedStrings(p, SharedStrings);
   return p.ToBytes();
 }
 

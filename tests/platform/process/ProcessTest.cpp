@@ -44,22 +44,22 @@ protected:
   std::vector<std::filesystem::path> gates_;
 };
 
-TEST_F(RealProcess, ArgumentsArriveAsSplitAndExitCodeIsRead) {
+TEST_F(RealProcess, ArgumentsArriveUnchangedAndExitCodeIsRead) {
   std::filesystem::create_directory(folder_ / "my folder");
   auto out = folder_ / "args.txt";
   auto script = Script("my folder/echo args.sh", "for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done > '" +
                                                      out.string() + "'\nexit 7\n");
-  auto started = StartProgram(script, "COM3 \"a b\" x\\\"y \"\"", true);
+  auto started = StartProgram(script, {"COM3", "a b", "x\"y", "", "C:\\q\" \\"}, true);
   ASSERT_TRUE(started) << started.failure;
   EXPECT_TRUE(started.process->Wait(INFINITE));
   EXPECT_EQ(started.process->ExitCode(), 7u);
-  EXPECT_EQ(TempFolder::Read(out), "[COM3]\n[a b]\n[x\"y]\n[]\n");
+  EXPECT_EQ(TempFolder::Read(out), "[COM3]\n[a b]\n[x\"y]\n[]\n[C:\\q\" \\]\n");
 }
 
 TEST_F(RealProcess, StillActiveWhileRunning) {
   auto fifo = Gate();
   auto script = Script("wait.sh", "read line < '" + fifo.string() + "'\nexit 3\n");
-  auto started = StartProgram(script, "", false);
+  auto started = StartProgram(script, {}, false);
   ASSERT_TRUE(started) << started.failure;
   EXPECT_EQ(started.process->ExitCode(), STILL_ACTIVE);
   EXPECT_FALSE(started.process->Wait(0));
@@ -78,7 +78,7 @@ TEST_F(RealProcess, TimeOutIsMeasuredOnTheCurrentClock) {
   platform::VirtualClock clock;
   platform::SetClock(&clock);
   auto fifo = Gate();
-  auto started = StartProgram(Script("wait.sh", "read line < '" + fifo.string() + "'\nexit 0\n"), "", true);
+  auto started = StartProgram(Script("wait.sh", "read line < '" + fifo.string() + "'\nexit 0\n"), {}, true);
   ASSERT_TRUE(started);
   auto waiter = std::async(std::launch::async, [&] { return started.process->Wait(150000); });
   while (platform::WaitingThreads() < 1) std::this_thread::yield();  // the time-out has started
@@ -97,7 +97,7 @@ TEST_F(RealProcess, ChildGetsOnlyTheStandardDescriptors) {
   auto out = folder_ / "fds.txt";
   auto script = Script("fds.sh", "[ -e /proc/$$/fd/" + std::to_string(fd) + " ] && echo open > '" + out.string() +
                                      "' || echo closed > '" + out.string() + "'\n");
-  auto started = StartProgram(script, "", true);
+  auto started = StartProgram(script, {}, true);
   close(fd);
   ASSERT_TRUE(started) << started.failure;
   EXPECT_TRUE(started.process->Wait(INFINITE));
@@ -105,7 +105,7 @@ TEST_F(RealProcess, ChildGetsOnlyTheStandardDescriptors) {
 }
 
 TEST_F(RealProcess, SignalEndsWith128PlusSignal) {
-  auto started = StartProgram(Script("kill.sh", "kill -9 $$\n"), "", true);
+  auto started = StartProgram(Script("kill.sh", "kill -9 $$\n"), {}, true);
   ASSERT_TRUE(started);
   EXPECT_TRUE(started.process->Wait(INFINITE));
   EXPECT_EQ(started.process->ExitCode(), 128u + 9u);
@@ -114,7 +114,7 @@ TEST_F(RealProcess, SignalEndsWith128PlusSignal) {
 
 // The same status from an ordinary exit is no signal.
 TEST_F(RealProcess, ExitStatusAboveOneHundredTwentyEightIsNoSignal) {
-  auto started = StartProgram(Script("exit.sh", "exit 137\n"), "", true);
+  auto started = StartProgram(Script("exit.sh", "exit 137\n"), {}, true);
   ASSERT_TRUE(started);
   EXPECT_TRUE(started.process->Wait(INFINITE));
   EXPECT_EQ(started.process->ExitCode(), 137u);
@@ -130,7 +130,7 @@ struct FailureCase {
 class ProcessStartFails : public RealProcess, public testing::WithParamInterface<FailureCase> {};
 
 TEST_P(ProcessStartFails, WithAReasonInsteadOfACrash) {
-  auto started = StartProgram(GetParam().make(folder_), "a b", true);
+  auto started = StartProgram(GetParam().make(folder_), {"a", "b"}, true);
   EXPECT_FALSE(started);
   EXPECT_EQ(started.process, nullptr);
   EXPECT_NE(started.failure.find(GetParam().reasonPart), std::string::npos) << started.failure;

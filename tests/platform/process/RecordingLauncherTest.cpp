@@ -18,17 +18,16 @@ protected:
   RecordingProcessLauncher launcher_;
 };
 
-TEST_F(Recording, RecordsProgramParametersArgumentsAndWindowFlag) {
-  auto started = platform::StartProgram("/opt/q/CAN_21070_Update.exe", "COM1 2 FW NO \"/p/a b.bin\"", true);
+TEST_F(Recording, RecordsProgramArgumentsAndWindowFlag) {
+  auto started = platform::StartProgram("/opt/q/CAN_21070_Update.exe", {"COM1", "2", "FW", "NO", "/p/a b.bin"}, true);
   ASSERT_TRUE(started);
   EXPECT_EQ(started.process->ExitCode(), 0u);
-  platform::StartProgram("/bin/other", "", false);
+  platform::StartProgram("/bin/other", {}, false);
   auto records = launcher_.StartedPrograms();
   ASSERT_EQ(records.size(), 2u);
   EXPECT_EQ(records[0].request.program, "/opt/q/CAN_21070_Update.exe");
-  EXPECT_EQ(records[0].request.parameters, "COM1 2 FW NO \"/p/a b.bin\"");
   EXPECT_TRUE(records[0].request.showWindow);
-  EXPECT_EQ(records[0].arguments, (std::vector<std::string>{"COM1", "2", "FW", "NO", "/p/a b.bin"}));
+  EXPECT_EQ(records[0].request.arguments, (std::vector<std::string>{"COM1", "2", "FW", "NO", "/p/a b.bin"}));
   EXPECT_FALSE(records[1].request.showWindow);
   launcher_.Clear();
   EXPECT_TRUE(launcher_.StartedPrograms().empty());
@@ -38,7 +37,7 @@ TEST_F(Recording, ScriptedProcessRunsUntilFinished) {
   platform::VirtualClock clock;
   platform::SetClock(&clock);
   launcher_.OnStart = [](const ProcessStart&, std::shared_ptr<FakeProcess> p) { return StartResult{p, ""}; };
-  auto started = platform::StartProgram("/x", "", true);
+  auto started = platform::StartProgram("/x", {}, true);
   auto process = launcher_.StartedPrograms().at(0).process;
   EXPECT_EQ(started.process->ExitCode(), STILL_ACTIVE);
   EXPECT_FALSE(started.process->Wait(10));
@@ -52,7 +51,7 @@ TEST_F(Recording, ScriptedProcessRunsUntilFinished) {
 
 TEST_F(Recording, ScriptedFailureIsRecordedToo) {
   launcher_.OnStart = [](const ProcessStart&, std::shared_ptr<FakeProcess>) { return StartResult{nullptr, "denied"}; };
-  auto started = platform::StartProgram("/x", "a", true);
+  auto started = platform::StartProgram("/x", {"a"}, true);
   EXPECT_FALSE(started);
   EXPECT_EQ(started.failure, "denied");
   EXPECT_EQ(launcher_.StartedPrograms().size(), 1u);

@@ -5,6 +5,7 @@
 
 #include "DemoFormFixture.h"
 #include "toolkit/forms/WinApi.h"
+#include "toolkit/forms/std/FlatScrollBars.h"
 #include "toolkit/rtl/Exceptions.h"
 #include "toolkit/testing/TestDriver.h"
 
@@ -188,6 +189,26 @@ TEST_F(ControlModelTest, BordersAndScrollBarsTakeTheirPlaceOutsideTheClientArea)
   Driver.Pump();
   ASSERT_FALSE(Driver.Paints().empty());
   EXPECT_EQ(Driver.Paints()[0].Msg, WM_NCPAINT);
+}
+
+TEST_F(ControlModelTest, FlatScrollBarsTakeTheirOwnThicknessLookAndColour) {
+  TCustomControl* p = Panel(0, 100, 200, 100);
+  ShowScrollBar(p->Handle(), SB_VERT, true);
+  const int system = platform::Facts().ScrollBarSize;
+  EXPECT_FALSE(FlatSB_SetScrollProp(p->Handle(), WSB_PROP_CXVSCROLL, 9, true)) << "the service is not on";
+  ASSERT_TRUE(InitializeFlatSB(p->Handle()));
+  EXPECT_TRUE(FlatSB_SetScrollProp(p->Handle(), WSB_PROP_CXVSCROLL, 9, true));
+  EXPECT_TRUE(FlatSB_SetScrollProp(p->Handle(), WSB_PROP_VSTYLE, FSB_FLAT_MODE, true));
+  EXPECT_TRUE(FlatSB_SetScrollProp(p->Handle(), WSB_PROP_VBKGCOLOR, clLime, true));
+  EXPECT_FALSE(FlatSB_SetScrollProp(p->Handle(), 0x4000, 1, true)) << "no such property";
+  EXPECT_EQ(p->ClientWidth(), 200 - 9);
+  EXPECT_EQ(p->ScrollBarRect(SB_VERT).Width(), 9);
+  // The track between the arrows shows the background colour (nothing to scroll: no thumb).
+  EXPECT_EQ(ColorToRGB(Driver.PixelAt(p, 200 - 5, 50)), ColorToRGB(clLime));
+  UninitializeFlatSB(p->Handle());
+  EXPECT_EQ(p->ClientWidth(), 200 - system);
+  intptr_t v = 0;
+  EXPECT_FALSE(FlatSB_GetScrollProp(p->Handle(), WSB_PROP_CXVSCROLL, v));
 }
 
 TEST_F(ControlModelTest, ClickingAWindowScrollBarSendsScrollMessages) {

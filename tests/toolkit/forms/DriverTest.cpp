@@ -17,7 +17,7 @@ class DriverTest : public DemoFormFixture {};
 
 TEST_F(DriverTest, LinksAndProgramsAreRecordedNotOpened) {
   EXPECT_TRUE(platform::OpenLink("https://example.org/download"));
-  auto started = platform::StartProgram("/opt/updater", "COM3 1 FW NO", true);
+  auto started = platform::StartProgram("/opt/updater", {"COM3", "1", "FW", "NO"}, true);
   EXPECT_EQ(Driver.LinksOpened(), (std::vector<std::string>{"https://example.org/download"}));
   ASSERT_EQ(Driver.ProgramsStarted().size(), 1u);
   EXPECT_EQ(Driver.ProgramsStarted()[0].request.program, "/opt/updater");

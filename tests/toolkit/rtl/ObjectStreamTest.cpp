@@ -108,6 +108,8 @@ TEST(ObjectStream, ReaderTrustsNoLengthOrTag) {
       head + Short("S") + Bytes({vaBinary, 10, 0, 0, 0}) + "abc",
       head + Short("S") + Bytes({99}),
       head + Short("S") + std::string(20, static_cast<char>(vaList)),
+      head + Short("C") + std::string(20, static_cast<char>(vaCollection)),
+      head + Short("C") + Bytes({vaCollection, vaInt8, 1, vaString}),  // an item without its property list
       "TPF1" + Short("TThing") + Short("") + Bytes({0, 0}),
       head + Bytes({0, 1}),
   };
@@ -115,4 +117,38 @@ TEST(ObjectStream, ReaderTrustsNoLengthOrTag) {
     TObjectReader r(b);
     EXPECT_THROW(r.ReadObject(), EReadError);
   }
+}
+
+TEST(ObjectStream, CollectionsHoldThePropertiesOfEachItem) {
+  const std::string bytes = OneProperty([](TObjectWriter& w) {
+    w.BeginCollection("Items");
+    w.BeginItem();
+    w.WriteString("Header", "A");
+    w.WriteInteger("Width", 64);
+    w.EndItem();
+    w.BeginItem();
+    w.EndItem();
+    w.EndCollection();
+    w.WriteBoolean("After", true);
+  });
+  const std::string head = "TPF0" + Short("TThing") + Short("");
+  EXPECT_EQ(bytes, head + Short("Items") + Bytes({vaCollection, vaList}) + Short("Header") + Bytes({vaString}) +
+                       Short("A") + Short("Width") + Bytes({vaInt8, 64, 0, vaList, 0, vaNull}) + Short("After") +
+                       Bytes({vaTrue, 0, 0}));
+  TObjectReader r(bytes);
+  const TStreamObject o = r.ReadObject();
+  ASSERT_EQ(o.Properties.size(), 2u);
+  const auto& items = StreamCollection(o.Properties[0]);
+  ASSERT_EQ(items.size(), 2u);
+  ASSERT_EQ(items[0].size(), 2u);
+  EXPECT_EQ(StreamString(items[0][0]), "A");
+  EXPECT_EQ(StreamInteger(items[0][1], 0, 100), 64);
+  EXPECT_TRUE(items[1].empty());
+  EXPECT_TRUE(StreamBoolean(o.Properties[1]));
+  EXPECT_THROW(StreamCollection(o.Properties[1]), EReadError);
+  // An item may carry its index before its properties.
+  const std::string indexed = head + Short("Items") + Bytes({vaCollection, vaInt8, 3, vaList}) + Short("W") +
+                              Bytes({vaInt8, 1, 0, vaNull, 0, 0});
+  TObjectReader ri(indexed);
+  EXPECT_EQ(StreamCollection(ri.ReadObject().Properties[0]).size(), 1u);
 }

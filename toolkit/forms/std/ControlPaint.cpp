@@ -69,7 +69,7 @@ void DrawComboButton(TCanvas* Canvas, const TRect& R, bool Pressed, bool Enabled
   DrawScrollArrow(Canvas, R, adDown, Pressed, Enabled);
 }
 
-void DrawScrollArrow(TCanvas* Canvas, const TRect& R, TArrowDirection Dir, bool Pressed, bool Enabled) {
+void DrawScrollArrow(TCanvas* Canvas, const TRect& R, TArrowGlyphDirection Dir, bool Pressed, bool Enabled) {
   static const int kBase[] = {ABS_UPNORMAL, ABS_DOWNNORMAL, ABS_LEFTNORMAL, ABS_RIGHTNORMAL};
   int state = kBase[Dir] + (!Enabled ? 3 : Pressed ? 2 : 0);
   if (DrawThemed(Canvas, "scrollbar", SBP_ARROWBTN, state, R)) return;
@@ -81,7 +81,7 @@ void DrawScrollArrow(TCanvas* Canvas, const TRect& R, TArrowDirection Dir, bool 
   DrawArrowGlyph(Canvas, glyph, Dir, Enabled ? clBtnText : clGrayText);
 }
 
-void DrawArrowGlyph(TCanvas* Canvas, const TRect& R, TArrowDirection Dir, TColor Color) {
+void DrawArrowGlyph(TCanvas* Canvas, const TRect& R, TArrowGlyphDirection Dir, TColor Color) {
   int cx = (R.Left + R.Right) / 2, cy = (R.Top + R.Bottom) / 2;
   int n = std::max(2, std::min(R.Width(), R.Height()) / 4);
   Canvas->Pen()->SetColor(Color);

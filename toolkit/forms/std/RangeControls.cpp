@@ -416,7 +416,7 @@ void TUpDown::Paint() {
   TRect first = vertical ? Rect(0, 0, r.Right, r.Bottom / 2) : Rect(0, 0, r.Right / 2, r.Bottom);
   TRect second = vertical ? Rect(0, r.Bottom / 2, r.Right, r.Bottom) : Rect(r.Right / 2, 0, r.Right, r.Bottom);
   // The first button steps up (vertical) or down (horizontal, the left one).
-  auto paint = [&](const TRect& b, int part, TArrowDirection dir, bool down) {
+  auto paint = [&](const TRect& b, int part, TArrowGlyphDirection dir, bool down) {
     int state = !Enabled() ? UPS_DISABLED : down ? UPS_PRESSED : UPS_NORMAL;
     if (DrawThemed(c, "spin", part, state, b)) return;
     DrawScrollArrow(c, b, dir, down, Enabled());
