@@ -69,7 +69,7 @@ void TExtStringGrid::ColWidthsChanged() {
     if (OnEndColumnSize) OnEndColumnSize(this, Colclicked);
     int w = ColWidths(Colclicked);
     int asked = w;
-    UpdateColSize(Colclicked, w);
+    UpdateColumnSize(Colclicked, w);
     if (w != asked) {
       ColSized = false;
       SetColWidths(Colclicked, std::max(0, w));
@@ -77,6 +77,7 @@ void TExtStringGrid::ColWidthsChanged() {
   }
   if (ColSized) Colclicked = Rowclicked = -1;
   ColSized = false;
+  CellControlsUpdate(false);
   thumbsChanged();
 }
 
@@ -96,6 +97,7 @@ void TExtStringGrid::RowHeightsChanged() {
   if (Rowsized && OnEndRowSize) OnEndRowSize(this, Rowclicked);
   if (Rowsized) Colclicked = Rowclicked = -1;
   Rowsized = false;
+  CellControlsUpdate(false);
   thumbsChanged();
 }
 
@@ -216,7 +218,7 @@ void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
   }
   int width = widest + CellHorzMargin() + 2 * GridLineWidth() + 2;
   if (!SizeGrowOnly() || ColWidths(ADisplCol) < width) {
-    UpdateAutoColSize(ADisplCol, width);
+    UpdateAutoColumnSize(ADisplCol, width);
     SetColWidths(ADisplCol, ApplySizeLimits(width, MinColWidth(), MaxColWidth()));
   }
   if (Padding != 0)

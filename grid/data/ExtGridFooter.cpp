@@ -133,6 +133,8 @@ std::string TExtStringGrid::ExpandFooterTemplate(const std::string& Template) {
   return out;
 }
 
+TCanvas* TExtStringGrid::FooterCanvas() { return FooterPanel ? FooterPanel->Canvas() : nullptr; }
+
 void TExtStringGrid::applyFloatingFooter() {
   if (FDestroyingGrid) return;
   const bool fixedLast = FFloatingFooter.Visible() && FFloatingFooter.FooterStyle() == fsFixedLastRow;
