@@ -835,6 +835,7 @@ private:
   friend class TExtRichEdit;
   void showSpin(const TSpecialEditorFrame& F);
   void showDatePicker(const TSpecialEditorFrame& F);
+  double pickerDate(const std::string& Text, double MinDate, double MaxDate);
   void showDateAndTimePicker(const TSpecialEditorFrame& F);
   void showEditBtn(const TSpecialEditorFrame& F);
   void showUnitEditBtn(const TSpecialEditorFrame& F);
@@ -2056,6 +2057,9 @@ public:
   TEditChangeEvent OnEditChange;
   TGetEditTextEvent OnGetEditText;
   TDateTimeChangeEvent OnDateTimeChange;
+  // Reads the cell text for the date editor in the program's own way; the
+  // date starts as now.
+  std::function<void(TObject* Sender, const std::string& Value, double& ADate)> OnCustomStrToDate;
   TComboEvent OnDatePickerCloseUp;
   TComboEvent OnDatePickerDropDown;
   // input
