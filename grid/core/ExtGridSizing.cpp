@@ -70,7 +70,7 @@ void TExtStringGrid::ColWidthsChanged() {
     if (OnEndColumnSize) OnEndColumnSize(this, Colclicked);
     int w = ColWidths(Colclicked);
     int asked = w;
-    UpdateColSize(Colclicked, w);
+    UpdateColumnSize(Colclicked, w);
     if (w != asked) {
       ColSized = false;
       SetColWidths(Colclicked, std::max(0, w));
@@ -78,6 +78,7 @@ void TExtStringGrid::ColWidthsChanged() {
   }
   if (ColSized) Colclicked = Rowclicked = -1;
   ColSized = false;
+  CellControlsUpdate(false);
   thumbsChanged();
 }
 
@@ -97,6 +98,7 @@ void TExtStringGrid::RowHeightsChanged() {
   if (Rowsized && OnEndRowSize) OnEndRowSize(this, Rowclicked);
   if (Rowsized) Colclicked = Rowclicked = -1;
   Rowsized = false;
+  CellControlsUpdate(false);
   thumbsChanged();
 }
 
@@ -226,7 +228,7 @@ int TExtStringGrid::autoColCellWidth(int ADisplCol, int ARealCol, int ARow) {
 void TExtStringGrid::setAutoColWidth(int ADisplCol, int Widest, int Padding) {
   int width = Widest + CellHorzMargin() + 2 * GridLineWidth() + 2;
   if (!SizeGrowOnly() || ColWidths(ADisplCol) < width) {
-    UpdateAutoColSize(ADisplCol, width);
+    UpdateAutoColumnSize(ADisplCol, width);
     SetColWidths(ADisplCol, ApplySizeLimits(width, MinColWidth(), MaxColWidth()));
   }
   if (Padding != 0)
