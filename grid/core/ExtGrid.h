@@ -599,7 +599,12 @@ public:
   void ShowColumnHeaders();
   void ClearColumnHeaders();
   void ShowRowHeaders();
-  // The change events of RowHeaders and of FixedFont and ActiveCellFont.
+  // The change events of ColumnHeaders (the column grid's hook first), of
+  // RowHeaders and of FixedFont and ActiveCellFont.
+  void ColumnHeadersChanged() {
+    UpdateColumnHeaders();
+    ShowColumnHeaders();
+  }
   void RowHeadersChanged() { ShowRowHeaders(); }
   void FontChanged() { Invalidate(); }
   void ClearRowHeaders();
@@ -2851,6 +2856,9 @@ public:
   // The header cell that shows the sort indicator (a merged cell by its
   // bottom row), and whether this column's indicator shows there.
   bool IsSortIndicatorCell(int ACol, int ARow);
+  // The headers of the cell left and of the cell reached: its cell in the last
+  // fixed row and in the last fixed column (the active-cell highlight).
+  void RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow);
   bool ShowsSortIndicator(int ARealCol, int ARow, int ADisplCol);
   // The width and height of a cell graphic of the kinds that have a size.
   TPoint CellGraphicExtent(const TCellGraphic& G, int ARealCol, int ARow);

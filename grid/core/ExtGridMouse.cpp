@@ -204,6 +204,7 @@ void TExtStringGrid::selectByFixedCells(int ACol, int ARow, TShiftState Shift) {
     SetSelection(r);
     FSelHidden = false;
     DoExit();
+    if (ActiveCellShow()) RepaintHeaderCells(old.Left, old.Top, ACol, ARow);
   }
   if (ACol < fc && ARow >= fr && MouseActions()->RowSelect() && FMouseSelectMode == msRow) {
     if (EditMode && CanFocus()) SetFocus();

@@ -101,7 +101,7 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     if (!result) t = saved;
   }
   if (FISelect && result) FISelect->CellSelected(ACol, ARow);
-  if (ActiveCellShow()) InvalidateCell(oldCol, oldRow);
+  if (ActiveCellShow()) RepaintHeaderCells(oldCol, oldRow, ACol, ARow);
   if (ActiveRowShow()) {
     InvalidateRow(ARow);
     InvalidateRow(oldRow);
