@@ -840,6 +840,7 @@ private:
   friend class TExtRichEdit;
   void showSpin(const TSpecialEditorFrame& F);
   void showDatePicker(const TSpecialEditorFrame& F);
+  double pickerDate(const std::string& Text, double MinDate, double MaxDate);
   void showDateAndTimePicker(const TSpecialEditorFrame& F);
   void showEditBtn(const TSpecialEditorFrame& F);
   void showUnitEditBtn(const TSpecialEditorFrame& F);
@@ -1319,7 +1320,7 @@ protected:
   int FSortDir = 0;
   std::string FilterText(const TFilterData& Data, int ARow);
   bool CalcCellNumber(int ARealCol, int ARow, double& Value);
-  void CalcRange(int& FromRow, int& ToRow) const;
+  bool CalcRange(int& FromRow, int& ToRow) const;
   TCalcAggregate ColumnAggregate(int ARealCol, int FromRow, int ToRow, bool SkipOutline);
   TCalcAggregate RowAggregate(int ARow, int FromCol, int ToCol);
   int FFilterFixedRows = 0;
@@ -1410,6 +1411,7 @@ protected:
   // repeats insert several), in one pass; per-row flags and hidden rows
   // follow. Answers the new rows' displayed indexes.
   std::vector<int> insertRowsBefore(const std::vector<int>& Rows);
+  void closeWithSummary(int First);
   // Removes the given displayed rows (ascending) in one pass, freeing their cells.
   void removeDisplayedRows(const std::vector<int>& Rows);
   void applyFloatingFooter();
@@ -1540,10 +1542,10 @@ public:
   TNotifyEvent OnCreatedSearchFooter;
 
 protected:
-  // Highlighting found text in the cells: ACol -1 for the whole grid. The
-  // text highlighter fills these in; the search footer only asks.
-  virtual void HighlightSearchText(int ACol, const std::string& Text, bool MatchCase) { (void)ACol; (void)Text; (void)MatchCase; }
-  virtual void RemoveSearchHighlight(int ACol) { (void)ACol; }
+  // Highlighting found text in the cells: ACol -1 for the whole grid, fixed
+  // cells left alone.
+  virtual void HighlightSearchText(int ACol, const std::string& Text, bool MatchCase);
+  virtual void RemoveSearchHighlight(int ACol);
 
 public:
   // Shows, hides, lays out and styles the footer panel by the SearchFooter
@@ -2060,6 +2062,9 @@ public:
   TEditChangeEvent OnEditChange;
   TGetEditTextEvent OnGetEditText;
   TDateTimeChangeEvent OnDateTimeChange;
+  // Reads the cell text for the date editor in the program's own way; the
+  // date starts as now.
+  std::function<void(TObject* Sender, const std::string& Value, double& ADate)> OnCustomStrToDate;
   TComboEvent OnDatePickerCloseUp;
   TComboEvent OnDatePickerDropDown;
   // input
@@ -3076,6 +3081,7 @@ private:
   void ensureColumnMaps(int ARealCol);
   int hiddenRowsBefore(int ARealRow) const;
   void hideRealRows(std::vector<int> RealRows, THiddenRowKind Kind, int Level);
+  void hidePickedRows(bool Picked);
   template <typename Pred>
   void unhideRowsWhere(Pred Take);
   void restoreRows(std::vector<TGridItem> Items);
