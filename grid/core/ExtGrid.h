@@ -166,6 +166,9 @@ public:
   void SetFixedFooters(int Value);
   int FixedRightCols() const { return FFixedRightCols; }
   void SetFixedRightCols(int Value);
+  // Fixed cells act as buttons: drawn pushed while held, a click fires OnButtonClick.
+  bool FixedAsButtons() const { return FFixedAsButtons; }
+  void SetFixedAsButtons(bool Value) { FFixedAsButtons = Value; }
   bool FixedRowAlways() const { return FFixedRowAlways; }
   void SetFixedRowAlways(bool Value);
   bool FixedColAlways() const { return FFixedColAlways; }
@@ -1218,7 +1221,7 @@ public:
   virtual void CalcFooter(int AFooterCol);
   virtual void CalcFooterColumn(int ARealCol) { (void)ARealCol; }
   virtual void CellFooterChanged(int ARealCol) { CalcFooter(ARealCol); }
-  virtual void RecalcFooters() { CalcFooter(-1); }
+  virtual void AllFootersChanged() { CalcFooter(-1); }
   virtual void DoClickSort(int ACol) { if (OnClickSort) OnClickSort(this, ACol); }
   virtual void DoFilterDone() { if (OnFilterDone) OnFilterDone(this); }
   virtual bool DoFilterRow(int ARow);
@@ -2479,6 +2482,7 @@ protected:
   int FFixedRowHeight = 22;
   int FFixedFooters = 0;
   int FFixedRightCols = 0;
+  bool FFixedAsButtons = false;
   int FMinRowHeight = 0;
   int FMaxRowHeight = 0;
   int FMinColWidth = 0;
@@ -3141,6 +3145,8 @@ private:
   int FFixedRowEdit = -1;
   bool pressCellObject(int X, int Y, int ACol, int ARow);
   bool pressCellButton(int X, int Y, int ACol, int ARow);
+  void pressFixedAsButton(int X, int ACol, int ARow, bool Fixed);
+  void paintPushedFixedCell(TCellPaint& P);
   void releaseCellButton(int X, int Y, int ACol, int ARow);
   bool onCellButton(int X, int Y, int ACol, int ARow);
   void hoverCellButton(int X, int Y, int ACol, int ARow);
@@ -3149,6 +3155,8 @@ private:
   void endSelectionResize();
   TPoint FHoverButton{-1, -1};
   TPoint FPushedCellButton{-1, -1};
+  bool FFixedCellPushed = false;  // FPushedCellButton is a fixed cell held down as a button
+  TRect FPushedFixedCell;
   TGridRect FDropSelection;
   bool FMouseResize = false;
 

@@ -68,6 +68,7 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   bool fixedArea = arow < fr || acol < fc;
   if (fixedArea || IsFixed(acol, arow)) HideInplaceEdit();
   bool customFixed = IsFixed(acol, arow) && !fixedArea;
+  pressFixedAsButton(x, acol, arow, fixedArea || customFixed);
   if (pressCellObject(x, y, acol, arow)) return;
 
   if (MouseActions()->DisjunctRowSelect() && arow >= fr && (acol != 0 || !MouseActions()->HotmailRowSelect())) {
