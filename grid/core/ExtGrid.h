@@ -2738,6 +2738,8 @@ protected:
   void sizingHint(int X, int Y);
   void scrollCellHover(int ACol, int ARow);
   void cellScrollBarScrolled(int Code, int& Pos);
+  void keepCellScrollBarOnItsCell();
+  void refreshCellControl(TControl* Control);
   bool fixedDropDownPress(int X, int ACol, int ARow);
   void filterRowRelease(int X, int Y);
   void trackHoverLink(int ACol, int ARow, int HoverAnchor);
