@@ -69,7 +69,7 @@ void TExtStringGrid::ColWidthsChanged() {
     if (OnEndColumnSize) OnEndColumnSize(this, Colclicked);
     int w = ColWidths(Colclicked);
     int asked = w;
-    UpdateColSize(Colclicked, w);
+    UpdateColumnSize(Colclicked, w);
     if (w != asked) {
       ColSized = false;
       SetColWidths(Colclicked, std::max(0, w));
@@ -77,6 +77,7 @@ void TExtStringGrid::ColWidthsChanged() {
   }
   if (ColSized) Colclicked = Rowclicked = -1;
   ColSized = false;
+  CellControlsUpdate(false);
   thumbsChanged();
 }
 
@@ -96,6 +97,7 @@ void TExtStringGrid::RowHeightsChanged() {
   if (Rowsized && OnEndRowSize) OnEndRowSize(this, Rowclicked);
   if (Rowsized) Colclicked = Rowclicked = -1;
   Rowsized = false;
+  CellControlsUpdate(false);
   thumbsChanged();
 }
 
@@ -202,21 +204,31 @@ TPoint TExtStringGrid::cellTextExtent(int ADisplCol, int ARow, bool WrapToCell) 
   return size;
 }
 
+// ColumnSize.Rows picks the rows measured; the buttons a cell shows beside
+// its text (drop-down, filter, sort indicator) need their room too.
 void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
   if (ADisplCol < 0 || ADisplCol >= ColCount()) return;
   TAutoSizeScope widths;
   int from = 0, to = RowCount() - 1;
+  if (FColumnSize.Rows() == arNormal) {
+    from = TCustomGrid::FixedRows();
+    to = RowCount() - FFixedFooters - 1;
+  } else if (FColumnSize.Rows() == arFixed) {
+    to = TCustomGrid::FixedRows() - 1;
+  }
   int realCol = RealColIndex(ADisplCol);
   int widest = 0;
   for (int r = from; r <= to; ++r) {
     if (IsXMergedCell(realCol, r)) continue;
     int w = cellTextExtent(ADisplCol, r, false).X + GetCellGraphicSize(realCol, r).X;
     if (ControlLook()->DropDownAlwaysVisible() && HasCombo(realCol, r)) w += 16;
+    if (FFilterDropDownAuto && r == FFilterDropDownRow && GetFilter(realCol)) w += 12;
+    if (realCol == FSortSettings.Column() && IsSortIndicatorCell(ADisplCol, r)) w += 10;
     widest = std::max(widest, w);
   }
   int width = widest + CellHorzMargin() + 2 * GridLineWidth() + 2;
   if (!SizeGrowOnly() || ColWidths(ADisplCol) < width) {
-    UpdateAutoColSize(ADisplCol, width);
+    UpdateAutoColumnSize(ADisplCol, width);
     SetColWidths(ADisplCol, ApplySizeLimits(width, MinColWidth(), MaxColWidth()));
   }
   if (Padding != 0)

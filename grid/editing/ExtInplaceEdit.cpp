@@ -102,6 +102,7 @@ void TExtInplaceEdit::WndProc(TMessage& Message) {
       killFocus(Message);
       return;
     case WM_KEYDOWN:
+      FGrid->InplaceWMKeyDown(Message);
       if (keyDownMessage(Message)) return;
       break;
     case WM_KEYUP:

@@ -124,6 +124,7 @@ void TExtStringGrid::DrawDefaultCellContent(TCellPaint& P) {
     call.ShadowColor = TColor(0x808080);
     call.Pictures = nullptr;
     call.WrapWords = P.WordWrap;
+    call.ButtonDown = FCtrlDown && FCtrlXY == TPoint{P.RCol, P.ARow};
     // Only the hovered link is underlined, and only while it is hovered.
     call.HoverOnly = FURLUnderlineOnHover;
     call.HoverAnchor = FHoverCell == TPoint{P.ACol, P.ARow} ? FHoverlink : -1;
