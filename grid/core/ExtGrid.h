@@ -1860,6 +1860,10 @@ protected:
   virtual void AfterPasteBlock() {}
   // Marks the rows of Area modified (ShowModified); the point and the operation are for descendants.
   virtual void MarkPastedRows(const TPoint& ClipTopLeft, const TRect& Area, TClipOperation Operation);
+  // For descendants that enter formulas by pointing: a left click on a cell,
+  // and the in-place editor's text starting (Active) or no longer starting with "=".
+  virtual void FormulaCellClick() {}
+  virtual void FormulaModeChanged(bool Active) { (void)Active; }
 
 public:
   // Places a binary cell block as a rectangle at (ACol, ARow), growing the
@@ -2127,6 +2131,8 @@ public:
   virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
   virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
   virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
+  // The image list a cell's image graphics draw from and are measured by.
+  virtual TImageList* CellImageList(int ACol, int ARow) { (void)ACol; (void)ARow; return FGridImages; }
   virtual bool HasCombo(int ACol, int ARow);
   virtual bool HasSpinEdit(int ACol, int ARow);
   virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
@@ -2818,6 +2824,27 @@ public:
   void SetQGSGradientMirrorFrom(TColor Value) { setFace(&TFixedFaceColors::MirrorFrom, Value); }
   TColor QGSGradientMirrorTo() const { return FFixedFaces.MirrorTo; }
   void SetQGSGradientMirrorTo(TColor Value) { setFace(&TFixedFaceColors::MirrorTo, Value); }
+  // The faces of a hovered and of a pressed fixed cell.
+  TColor QGSGradientHoverFrom() const { return FFixedFaces.HoverFrom; }
+  void SetQGSGradientHoverFrom(TColor Value) { setFace(&TFixedFaceColors::HoverFrom, Value); }
+  TColor QGSGradientHoverTo() const { return FFixedFaces.HoverTo; }
+  void SetQGSGradientHoverTo(TColor Value) { setFace(&TFixedFaceColors::HoverTo, Value); }
+  TColor QGSGradientHoverMirrorFrom() const { return FFixedFaces.HoverMirrorFrom; }
+  void SetQGSGradientHoverMirrorFrom(TColor Value) { setFace(&TFixedFaceColors::HoverMirrorFrom, Value); }
+  TColor QGSGradientHoverMirrorTo() const { return FFixedFaces.HoverMirrorTo; }
+  void SetQGSGradientHoverMirrorTo(TColor Value) { setFace(&TFixedFaceColors::HoverMirrorTo, Value); }
+  TColor QGSGradientHoverBorder() const { return FFixedFaces.HoverBorder; }
+  void SetQGSGradientHoverBorder(TColor Value) { setFace(&TFixedFaceColors::HoverBorder, Value); }
+  TColor QGSGradientDownFrom() const { return FFixedFaces.DownFrom; }
+  void SetQGSGradientDownFrom(TColor Value) { setFace(&TFixedFaceColors::DownFrom, Value); }
+  TColor QGSGradientDownTo() const { return FFixedFaces.DownTo; }
+  void SetQGSGradientDownTo(TColor Value) { setFace(&TFixedFaceColors::DownTo, Value); }
+  TColor QGSGradientDownMirrorFrom() const { return FFixedFaces.DownMirrorFrom; }
+  void SetQGSGradientDownMirrorFrom(TColor Value) { setFace(&TFixedFaceColors::DownMirrorFrom, Value); }
+  TColor QGSGradientDownMirrorTo() const { return FFixedFaces.DownMirrorTo; }
+  void SetQGSGradientDownMirrorTo(TColor Value) { setFace(&TFixedFaceColors::DownMirrorTo, Value); }
+  TColor QGSGradientDownBorder() const { return FFixedFaces.DownBorder; }
+  void SetQGSGradientDownBorder(TColor Value) { setFace(&TFixedFaceColors::DownBorder, Value); }
   TFixedFaceColors& FixedFaces() { return FFixedFaces; }
   bool URLFull() const { return FURLFull; }
   void SetURLFull(bool Value) {
@@ -2964,14 +2991,15 @@ private:
   void paintFixedFace(TCellPaint& P);
   void paintLookEdges(TCellPaint& P);
   void paintEditorButtons(TCellPaint& P);
-  void paintCellText(TCellPaint& P);
+  void DrawDefaultCellContent(TCellPaint& P);
   void paintSelectionRectangle(TCellPaint& P);
   void paintFilterButton(TCellPaint& P, const TRect& T);
   void paintPlainText(TCellPaint& P, std::string& Text, TRect T, TColor URLColour, int SortOffset);
   void paintErrorMarker(TCellPaint& P, const std::string& Text, const TRect& T, uint32_t Flags, int ErrPos,
                         int ErrLen);
   static int SortIndicatorY(const TRect& T, TVAlignment VA);
-  void paintCellGraphic(TCellPaint& P, TRect R);
+  // The cell's graphic in R (the cell rectangle), placed by P's alignment and text width.
+  void DrawCellGraphic(TCellPaint& P, TRect R);
   void paintCheckGraphic(TCellPaint& P, const TRect& R);
   void paintRadioGroupGraphic(TCellPaint& P, const TRect& R);
   void paintPictureGraphic(TCellPaint& P, const TRect& R, const TRect& Box);

@@ -434,6 +434,7 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   TBaseGrid::MouseDown(Button, Shift, X, Y);
   if (editHeaderByPress(Button, X, Y, acol, arow)) return;
   followSyncGrid();
+  if (Button == mbLeft) FormulaCellClick();
   // A left click on a check box or radio of the cell it made current toggles it.
   if (Button != mbLeft || Shift.Contains(ssDouble) || acol != Col() || arow != Row() || acol < 0 || arow < 0) return;
   int rc = RealColIndex(acol);

@@ -74,7 +74,7 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   const int right = P.R.Right;
   if (!P.FixedFace) paintEditorButtons(P);
   const bool skipText = (NoImageAndText && P.Layout.Graphic) || (NoDefaultDraw && (OnDrawCell || OnCustomCellDraw));
-  if (!skipText) paintCellText(P);
+  if (!skipText) DrawDefaultCellContent(P);
   P.R.Right = right;
   ACanvas->Brush()->SetColor(P.BrushColor);
   ACanvas->Font()->SetColor(P.FontColor);
@@ -88,7 +88,7 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   if (P.Layout.Graphic) {
     TRect g = P.R;
     if (P.FixedFace) ++g.Top;
-    paintCellGraphic(P, g);
+    DrawCellGraphic(P, g);
   }
   if (OnDrawCell) {
     TRect r(P.R.Left + 1, P.R.Top + 1, P.R.Right - GridLineWidth(), P.R.Bottom - GridLineWidth());
