@@ -166,6 +166,9 @@ public:
   void SetFixedFooters(int Value);
   int FixedRightCols() const { return FFixedRightCols; }
   void SetFixedRightCols(int Value);
+  // Fixed cells act as buttons: drawn pushed while held, a click fires OnButtonClick.
+  bool FixedAsButtons() const { return FFixedAsButtons; }
+  void SetFixedAsButtons(bool Value) { FFixedAsButtons = Value; }
   bool FixedRowAlways() const { return FFixedRowAlways; }
   void SetFixedRowAlways(bool Value);
   bool FixedColAlways() const { return FFixedColAlways; }
@@ -599,7 +602,12 @@ public:
   void ShowColumnHeaders();
   void ClearColumnHeaders();
   void ShowRowHeaders();
-  // The change events of RowHeaders and of FixedFont and ActiveCellFont.
+  // The change events of ColumnHeaders (the column grid's hook first), of
+  // RowHeaders and of FixedFont and ActiveCellFont.
+  void ColumnHeadersChanged() {
+    UpdateColumnHeaders();
+    ShowColumnHeaders();
+  }
   void RowHeadersChanged() { ShowRowHeaders(); }
   void FontChanged() { Invalidate(); }
   void ClearRowHeaders();
@@ -1213,7 +1221,7 @@ public:
   virtual void CalcFooter(int AFooterCol);
   virtual void CalcFooterColumn(int ARealCol) { (void)ARealCol; }
   virtual void CellFooterChanged(int ARealCol) { CalcFooter(ARealCol); }
-  virtual void RecalcFooters() { CalcFooter(-1); }
+  virtual void AllFootersChanged() { CalcFooter(-1); }
   virtual void DoClickSort(int ACol) { if (OnClickSort) OnClickSort(this, ACol); }
   virtual void DoFilterDone() { if (OnFilterDone) OnFilterDone(this); }
   virtual bool DoFilterRow(int ARow);
@@ -1855,6 +1863,10 @@ protected:
   virtual void AfterPasteBlock() {}
   // Marks the rows of Area modified (ShowModified); the point and the operation are for descendants.
   virtual void MarkPastedRows(const TPoint& ClipTopLeft, const TRect& Area, TClipOperation Operation);
+  // For descendants that enter formulas by pointing: a left click on a cell,
+  // and the in-place editor's text starting (Active) or no longer starting with "=".
+  virtual void FormulaCellClick() {}
+  virtual void FormulaModeChanged(bool Active) { (void)Active; }
 
 public:
   // Places a binary cell block as a rectangle at (ACol, ARow), growing the
@@ -2122,6 +2134,8 @@ public:
   virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
   virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
   virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
+  // The image list a cell's image graphics draw from and are measured by.
+  virtual TImageList* CellImageList(int ACol, int ARow) { (void)ACol; (void)ARow; return FGridImages; }
   virtual bool HasCombo(int ACol, int ARow);
   virtual bool HasSpinEdit(int ACol, int ARow);
   virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
@@ -2477,6 +2491,7 @@ protected:
   int FFixedRowHeight = 22;
   int FFixedFooters = 0;
   int FFixedRightCols = 0;
+  bool FFixedAsButtons = false;
   int FMinRowHeight = 0;
   int FMaxRowHeight = 0;
   int FMinColWidth = 0;
@@ -2732,6 +2747,8 @@ protected:
   void sizingHint(int X, int Y);
   void scrollCellHover(int ACol, int ARow);
   void cellScrollBarScrolled(int Code, int& Pos);
+  void keepCellScrollBarOnItsCell();
+  void refreshCellControl(TControl* Control);
   bool fixedDropDownPress(int X, int ACol, int ARow);
   void filterRowRelease(int X, int Y);
   void trackHoverLink(int ACol, int ARow, int HoverAnchor);
@@ -2810,6 +2827,27 @@ public:
   void SetQGSGradientMirrorFrom(TColor Value) { setFace(&TFixedFaceColors::MirrorFrom, Value); }
   TColor QGSGradientMirrorTo() const { return FFixedFaces.MirrorTo; }
   void SetQGSGradientMirrorTo(TColor Value) { setFace(&TFixedFaceColors::MirrorTo, Value); }
+  // The faces of a hovered and of a pressed fixed cell.
+  TColor QGSGradientHoverFrom() const { return FFixedFaces.HoverFrom; }
+  void SetQGSGradientHoverFrom(TColor Value) { setFace(&TFixedFaceColors::HoverFrom, Value); }
+  TColor QGSGradientHoverTo() const { return FFixedFaces.HoverTo; }
+  void SetQGSGradientHoverTo(TColor Value) { setFace(&TFixedFaceColors::HoverTo, Value); }
+  TColor QGSGradientHoverMirrorFrom() const { return FFixedFaces.HoverMirrorFrom; }
+  void SetQGSGradientHoverMirrorFrom(TColor Value) { setFace(&TFixedFaceColors::HoverMirrorFrom, Value); }
+  TColor QGSGradientHoverMirrorTo() const { return FFixedFaces.HoverMirrorTo; }
+  void SetQGSGradientHoverMirrorTo(TColor Value) { setFace(&TFixedFaceColors::HoverMirrorTo, Value); }
+  TColor QGSGradientHoverBorder() const { return FFixedFaces.HoverBorder; }
+  void SetQGSGradientHoverBorder(TColor Value) { setFace(&TFixedFaceColors::HoverBorder, Value); }
+  TColor QGSGradientDownFrom() const { return FFixedFaces.DownFrom; }
+  void SetQGSGradientDownFrom(TColor Value) { setFace(&TFixedFaceColors::DownFrom, Value); }
+  TColor QGSGradientDownTo() const { return FFixedFaces.DownTo; }
+  void SetQGSGradientDownTo(TColor Value) { setFace(&TFixedFaceColors::DownTo, Value); }
+  TColor QGSGradientDownMirrorFrom() const { return FFixedFaces.DownMirrorFrom; }
+  void SetQGSGradientDownMirrorFrom(TColor Value) { setFace(&TFixedFaceColors::DownMirrorFrom, Value); }
+  TColor QGSGradientDownMirrorTo() const { return FFixedFaces.DownMirrorTo; }
+  void SetQGSGradientDownMirrorTo(TColor Value) { setFace(&TFixedFaceColors::DownMirrorTo, Value); }
+  TColor QGSGradientDownBorder() const { return FFixedFaces.DownBorder; }
+  void SetQGSGradientDownBorder(TColor Value) { setFace(&TFixedFaceColors::DownBorder, Value); }
   TFixedFaceColors& FixedFaces() { return FFixedFaces; }
   bool URLFull() const { return FURLFull; }
   void SetURLFull(bool Value) {
@@ -2859,6 +2897,9 @@ public:
   // The header cell that shows the sort indicator (a merged cell by its
   // bottom row), and whether this column's indicator shows there.
   bool IsSortIndicatorCell(int ACol, int ARow);
+  // The headers of the cell left and of the cell reached: its cell in the last
+  // fixed row and in the last fixed column (the active-cell highlight).
+  void RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow);
   bool ShowsSortIndicator(int ARealCol, int ARow, int ADisplCol);
   // The width and height of a cell graphic of the kinds that have a size.
   TPoint CellGraphicExtent(const TCellGraphic& G, int ARealCol, int ARow);
@@ -2953,14 +2994,15 @@ private:
   void paintFixedFace(TCellPaint& P);
   void paintLookEdges(TCellPaint& P);
   void paintEditorButtons(TCellPaint& P);
-  void paintCellText(TCellPaint& P);
+  void DrawDefaultCellContent(TCellPaint& P);
   void paintSelectionRectangle(TCellPaint& P);
   void paintFilterButton(TCellPaint& P, const TRect& T);
   void paintPlainText(TCellPaint& P, std::string& Text, TRect T, TColor URLColour, int SortOffset);
   void paintErrorMarker(TCellPaint& P, const std::string& Text, const TRect& T, uint32_t Flags, int ErrPos,
                         int ErrLen);
   static int SortIndicatorY(const TRect& T, TVAlignment VA);
-  void paintCellGraphic(TCellPaint& P, TRect R);
+  // The cell's graphic in R (the cell rectangle), placed by P's alignment and text width.
+  void DrawCellGraphic(TCellPaint& P, TRect R);
   void paintCheckGraphic(TCellPaint& P, const TRect& R);
   void paintRadioGroupGraphic(TCellPaint& P, const TRect& R);
   void paintPictureGraphic(TCellPaint& P, const TRect& R, const TRect& Box);
@@ -3062,6 +3104,7 @@ private:
   TPoint cellTextExtent(int ADisplCol, int ARow, bool WrapToCell);
   // The room a cell takes in its column when auto-sizing (0 when merged
   // across columns), and the column's width set from the widest.
+  void autoSizeRowRange(int& From, int& To) const;
   int autoColCellWidth(int ADisplCol, int ARealCol, int ARow);
   void setAutoColWidth(int ADisplCol, int Widest, int Padding);
   void measureRichText(const std::string& Rtf, const TRect& R, bool WrapToCell, TPoint& Size);
@@ -3140,6 +3183,8 @@ private:
   int FFixedRowEdit = -1;
   bool pressCellObject(int X, int Y, int ACol, int ARow);
   bool pressCellButton(int X, int Y, int ACol, int ARow);
+  void pressFixedAsButton(int X, int ACol, int ARow, bool Fixed);
+  void paintPushedFixedCell(TCellPaint& P);
   void releaseCellButton(int X, int Y, int ACol, int ARow);
   bool onCellButton(int X, int Y, int ACol, int ARow);
   void hoverCellButton(int X, int Y, int ACol, int ARow);
@@ -3148,6 +3193,8 @@ private:
   void endSelectionResize();
   TPoint FHoverButton{-1, -1};
   TPoint FPushedCellButton{-1, -1};
+  bool FFixedCellPushed = false;  // FPushedCellButton is a fixed cell held down as a button
+  TRect FPushedFixedCell;
   TGridRect FDropSelection;
   bool FMouseResize = false;
 

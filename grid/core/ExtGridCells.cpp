@@ -2,6 +2,7 @@
 // over the base grid's store. Columns are real; the All accessors take real
 // rows and reach into hidden rows.
 
+#include "grid/core/CellScrollBar.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExtUtil.h"
@@ -197,6 +198,7 @@ void TExtStringGrid::CellControlsUpdate(bool RebuildList) {
       for (int r = 0; r < RowCount(); ++r)
         if (TCellProperties* p = GetGridObject(c, r); p && p->Control) FControlList.AddControl(c, RealRowIndex(r), p->Control);
   }
+  keepCellScrollBarOnItsCell();
   if (FNumCellControls == 0) return;
   const int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
   for (int i = 0; i < FControlList.Count(); ++i) {
@@ -217,7 +219,32 @@ void TExtStringGrid::CellControlsUpdate(bool RebuildList) {
     }
     item->Control->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
     item->Control->SetVisible(true);
+    refreshCellControl(item->Control);
   }
+}
+
+// A control left where it was still repaints, and a width nudged there and
+// back lets it lay its content out again.
+void TExtStringGrid::refreshCellControl(TControl* Control) {
+  if (!Control->Visible()) return;
+  Control->Invalidate();
+  const int w = Control->Width();
+  Control->SetWidth(w + 1);
+  Control->SetWidth(w);
+}
+
+// After scrolling or sizing, the bar of a scroll-bar cell stays on its cell;
+// out of view it collapses to no height, and comes back with its cell.
+void TExtStringGrid::keepCellScrollBarOnItsCell() {
+  if (!FScrollBar || !FScrollBar->Visible() || FScrollCol < 0 || FScrollRow < 0) return;
+  const int col = DisplColIndex(FScrollCol), row = FScrollRow;
+  const bool inView = !IsHiddenColumn(FScrollCol) && col >= LeftCol() && row >= TopRow() &&
+                      col < LeftCol() + VisibleColCount() && row < TopRow() + VisibleRowCount();
+  if (!inView) {
+    FScrollBar->SetHeight(0);
+    return;
+  }
+  PlaceCellScrollBar(FScrollBar, CellRect(col, row), GridLineWidth());
 }
 
 // ---- per-cell visual properties ----

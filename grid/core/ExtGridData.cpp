@@ -74,7 +74,7 @@ void TExtStringGrid::CellsChanged(const TRect& R) {
   for (int i = 0; i < FNotifiers.Count(); ++i) told.push_back(static_cast<TGridChangeNotifier*>(FNotifiers[i]));
   for (TGridChangeNotifier* n : told)
     if (FNotifiers.IndexOf(n) >= 0) n->CellsChanged(R);
-  RecalcFooters();
+  AllFootersChanged();
 }
 
 void TExtStringGrid::RegisterNotifier(TGridChangeNotifier* ANotifier) {

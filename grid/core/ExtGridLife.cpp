@@ -85,10 +85,7 @@ void TExtStringGrid::wireSubObjects() {
   FMouseActions.OnIsDesigning = [this](TObject*, bool& IsDesigning) {
     IsDesigning = ComponentState().Contains(csDesigning);
   };
-  FColumnHeaders.OnChange = [this](TObject*) {
-    UpdateColumnHeaders();
-    ShowColumnHeaders();
-  };
+  FColumnHeaders.OnChange = [this](TObject*) { ColumnHeadersChanged(); };
   FRowHeaders.OnChange = [this](TObject*) { RowHeadersChanged(); };
   FMergedColumns.OnChange = [this](TObject*, int, int) { MergedColumnsChanged(); };
   FSearchFooter->OnChange = [this](TObject*) { ApplySearchFooter(); };

@@ -68,6 +68,7 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   bool fixedArea = arow < fr || acol < fc;
   if (fixedArea || IsFixed(acol, arow)) HideInplaceEdit();
   bool customFixed = IsFixed(acol, arow) && !fixedArea;
+  pressFixedAsButton(x, acol, arow, fixedArea || customFixed);
   if (pressCellObject(x, y, acol, arow)) return;
 
   if (MouseActions()->DisjunctRowSelect() && arow >= fr && (acol != 0 || !MouseActions()->HotmailRowSelect())) {
@@ -204,6 +205,7 @@ void TExtStringGrid::selectByFixedCells(int ACol, int ARow, TShiftState Shift) {
     SetSelection(r);
     FSelHidden = false;
     DoExit();
+    if (ActiveCellShow()) RepaintHeaderCells(old.Left, old.Top, ACol, ARow);
   }
   if (ACol < fc && ARow >= fr && MouseActions()->RowSelect() && FMouseSelectMode == msRow) {
     if (EditMode && CanFocus()) SetFocus();
@@ -432,6 +434,7 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   TBaseGrid::MouseDown(Button, Shift, X, Y);
   if (editHeaderByPress(Button, X, Y, acol, arow)) return;
   followSyncGrid();
+  if (Button == mbLeft) FormulaCellClick();
   // A left click on a check box or radio of the cell it made current toggles it.
   if (Button != mbLeft || Shift.Contains(ssDouble) || acol != Col() || arow != Row() || acol < 0 || arow < 0) return;
   int rc = RealColIndex(acol);

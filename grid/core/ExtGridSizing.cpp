@@ -218,10 +218,25 @@ TPoint TExtStringGrid::cellTextExtent(int ADisplCol, int ARow, bool WrapToCell) 
   return size;
 }
 
+// ColumnSize.Rows picks the rows measured.
+void TExtStringGrid::autoSizeRowRange(int& From, int& To) const {
+  From = 0;
+  To = RowCount() - 1;
+  if (FColumnSize.Rows() == arNormal) {
+    From = TCustomGrid::FixedRows();
+    To = RowCount() - FFixedFooters - 1;
+  } else if (FColumnSize.Rows() == arFixed) {
+    To = TCustomGrid::FixedRows() - 1;
+  }
+}
+
+// The buttons a cell shows beside its text (drop-down, filter, sort indicator) need their room too.
 int TExtStringGrid::autoColCellWidth(int ADisplCol, int ARealCol, int ARow) {
   if (IsXMergedCell(ARealCol, ARow)) return 0;
   int w = cellTextExtent(ADisplCol, ARow, false).X + GetCellGraphicSize(ARealCol, ARow).X;
   if (ControlLook()->DropDownAlwaysVisible() && HasCombo(ARealCol, ARow)) w += 16;
+  if (FFilterDropDownAuto && ARow == FFilterDropDownRow && GetFilter(ARealCol)) w += 12;
+  if (ARealCol == FSortSettings.Column() && IsSortIndicatorCell(ADisplCol, ARow)) w += 10;
   return w;
 }
 
@@ -239,8 +254,9 @@ void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
   if (ADisplCol < 0 || ADisplCol >= ColCount()) return;
   TAutoSizeScope widths;
   const int realCol = RealColIndex(ADisplCol);
-  int widest = 0;
-  for (int r = 0; r < RowCount(); ++r) widest = std::max(widest, autoColCellWidth(ADisplCol, realCol, r));
+  int widest = 0, fromRow, toRow;
+  autoSizeRowRange(fromRow, toRow);
+  for (int r = fromRow; r <= toRow; ++r) widest = std::max(widest, autoColCellWidth(ADisplCol, realCol, r));
   setAutoColWidth(ADisplCol, widest, Padding);
 }
 
@@ -254,7 +270,9 @@ void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
   if (from > to) return;
   std::vector<int> realCols, widest(static_cast<size_t>(to - from + 1), 0);
   for (int c = from; c <= to; ++c) realCols.push_back(RealColIndex(c));
-  for (int r = 0; r < RowCount(); ++r)
+  int fromRow, toRow;
+  autoSizeRowRange(fromRow, toRow);
+  for (int r = fromRow; r <= toRow; ++r)
     for (int c = from; c <= to; ++c) {
       int& w = widest[static_cast<size_t>(c - from)];
       w = std::max(w, autoColCellWidth(c, realCols[static_cast<size_t>(c - from)], r));

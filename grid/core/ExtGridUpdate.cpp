@@ -170,10 +170,15 @@ bool TExtStringGrid::stretchOnSize() {
   return stretched;
 }
 
-// A bar the grid was not asked for stays hidden whatever the base grid did.
+// The flat bars follow what now fits; a bar the grid was not asked for stays
+// hidden whatever the base grid did.
 void TExtStringGrid::showScrollBarsOnSize() {
   if (FDisableSize || !HandleAllocated()) return;
   FDisableSize = true;
+  SyncFlatVertScrollInfo();
+  SyncFlatHorzScrollInfo();
+  FlatShowScrollBar(SB_HORZ, VisibleColCount() + TCustomGrid::FixedCols() < ColCount());
+  FlatShowScrollBar(SB_VERT, VisibleRowCount() + TCustomGrid::FixedRows() < RowCount());
   TScrollStyle bars = ScrollBars();
   if (bars != ssHorizontal && bars != ssBoth) ShowScrollBar(Handle(), SB_HORZ, false);
   if (bars != ssVertical && bars != ssBoth) ShowScrollBar(Handle(), SB_VERT, false);
@@ -183,5 +188,6 @@ void TExtStringGrid::showScrollBarsOnSize() {
 void TExtStringGrid::ResetFixedCellHighlight() {
   FSizeFixed = false;
   FSizeFixedR = false;
+  FNoMouseLeave = false;
   if (FHoverFixedCells != hfNone) trackHoverFixedCell(-1, -1);
 }

@@ -13,15 +13,6 @@ void TExtStringGrid::CanChangeCell(int ACol, int ARow, bool& Allow) {
     OnCellChanging(this, Row(), Col(), ARow, ACol, Allow);
 }
 
-namespace {
-// The header cells that show where the current cell is: its column's cell
-// in the last fixed row and its row's cell in the last fixed column.
-void repaintHeaderCells(TExtStringGrid& G, int ACol, int ARow) {
-  if (G.FixedRows() > 0) G.RepaintCell(ACol, G.FixedRows() - 1);
-  if (G.FixedCols() > 0) G.RepaintCell(G.FixedCols() - 1, ARow);
-}
-}  // namespace
-
 void TExtStringGrid::setEditingOption(bool On) {
   TGridOptions o = Options();
   if (On) o.Include(goEditing);
@@ -111,10 +102,9 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   }
   if (FISelect && result) FISelect->CellSelected(ACol, ARow);
   if (ActiveCellShow()) {
-    repaintHeaderCells(*this, oldCol, oldRow);
-    repaintHeaderCells(*this, ACol, ARow);
+    RepaintHeaderCells(oldCol, oldRow, ACol, ARow);
     const TGridRect sel = Selection();
-    if (sel.Left != oldCol && sel.Top != oldRow) repaintHeaderCells(*this, sel.Left, sel.Top);
+    if (sel.Left != oldCol && sel.Top != oldRow) RepaintHeaderCells(sel.Left, sel.Top, sel.Left, sel.Top);
   }
   if (ActiveRowShow()) {
     InvalidateRow(ARow);

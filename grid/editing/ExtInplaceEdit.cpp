@@ -169,6 +169,7 @@ void TExtInplaceEdit::killFocus(TMessage& Message) {
 
 void TExtInplaceEdit::Change() {
   TInplaceEdit::Change();
+  FGrid->FormulaModeChanged(Text().rfind('=', 0) == 0);
   if (FGrid->FNoEditChange || SettingText()) return;
   if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }

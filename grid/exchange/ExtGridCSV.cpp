@@ -143,7 +143,7 @@ void TExtStringGrid::readCSV(const std::string& Text, int MaxRows, bool Insert) 
   if (footer)
     for (int c = 0; c < static_cast<int>(footerTexts.size()); ++c) SetGridCell(c, RowCount() - 1, footerTexts[c]);
   CellsChanged(TRect{0, 0, ColCount(), RowCount()});
-  RecalcFooters();
+  AllFootersChanged();
 }
 
 // The file's bytes become its text without a second copy where they can.

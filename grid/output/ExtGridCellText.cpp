@@ -43,7 +43,7 @@ uint32_t TExtStringGrid::PlainTextFlags(std::string& Text, bool WordWrap, TAlign
   return flags;
 }
 
-void TExtStringGrid::paintCellText(TCellPaint& P) {
+void TExtStringGrid::DrawDefaultCellContent(TCellPaint& P) {
   TCanvas* c = P.Canvas;
   TColor urlColor = FURLColor;
   if (P.State.Contains(gdSelected) && !IsFixed(P.ACol, P.ARow) && FShowSelection) {

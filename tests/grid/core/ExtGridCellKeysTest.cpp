@@ -264,4 +264,39 @@ TEST_F(CellKeysTest, ClickRadioGroupHitsTheOptionStrictlyInsideItsSpan) {
   }
 }
 
+// The headers light the current cell's column and row: moving the cursor
+// repaints the headers it leaves and the ones it reaches.
+TEST_F(CellKeysTest, TheActiveCellHeadersFollowTheCursor) {
+  grid->SetActiveCellShow(true);
+  grid->SetActiveCellColor(clRed);
+  grid->SetActiveCellColorTo(clRed);
+  Go(2, 2);
+  auto rowHeaderLit = [&](int r) { return Driver.PixelAt(grid, 5, 24 * r + 12) == clRed; };
+  auto colHeaderLit = [&](int c) { return Driver.PixelAt(grid, 64 * c + 5, 12) == clRed; };
+  EXPECT_TRUE(rowHeaderLit(2));
+  EXPECT_TRUE(colHeaderLit(2));
+  Key(VK_DOWN);
+  Key(VK_RIGHT);
+  EXPECT_FALSE(rowHeaderLit(2));
+  EXPECT_FALSE(colHeaderLit(2));
+  EXPECT_TRUE(rowHeaderLit(3));
+  EXPECT_TRUE(colHeaderLit(3));
+}
+
+// A header sort moves the rows; the controls kept in their cells go with them.
+TEST_F(CellKeysTest, ACellControlStaysOverItsCellThroughAHeaderSort) {
+  grid->RealSorts = true;
+  grid->SortSettings()->SetShow(true);
+  for (int r = 1; r < 8; ++r) grid->SetCells(1, r, std::string(1, char('h' - r)));
+  auto* edit = new TEdit(form);
+  grid->SetCellControls(2, 1, edit);  // beside "g", which sorts last
+  grid->CellControlsUpdate(false);
+  ClickCell(1, 0);
+  ASSERT_EQ(grid->Cells(1, 7), "g");
+  EXPECT_EQ(grid->CellControls(2, 7), edit);
+  const TRect r = grid->CellRect(2, 7);
+  EXPECT_EQ(edit->Top(), r.Top - 1);
+  EXPECT_TRUE(edit->Visible());
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 // another grid, loading, scaling, the footer height and word wrap reaching
 // the editor, and numbers read from cells.
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -151,6 +152,24 @@ TEST_F(ExtGridTest, ACellControlFollowsItsCellAndHidesOutOfView) {
   grid->SetTopRow(1);
   EXPECT_TRUE(panel->Visible());
   EXPECT_EQ(panel->Top(), grid->CellRect(2, 3).Top - 1);
+}
+
+TEST_F(ExtGridTest, UpdatingCellControlsRepaintsTheVisibleOnes) {
+  grid->SetRowCount(40);
+  grid->SetBounds(0, 0, 400, 200);
+  auto* shown = new TPanel(form);
+  shown->SetName("ShownPanel");
+  auto* away = new TPanel(form);
+  away->SetName("AwayPanel");
+  grid->SetCellControls(2, 3, shown);
+  grid->SetCellControls(2, 30, away);
+  Driver.Pump();
+  Driver.ClearPaints();
+  grid->CellControlsUpdate(false);
+  Driver.Pump();
+  const std::vector<std::string> painted = Driver.PaintedNames();
+  EXPECT_NE(std::find(painted.begin(), painted.end(), "ShownPanel"), painted.end());
+  EXPECT_EQ(std::find(painted.begin(), painted.end(), "AwayPanel"), painted.end());
 }
 
 class LoadedGridTest : public FormsTest {};

@@ -7,6 +7,7 @@
 #include "grid/data/FooterPanel.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/rtl/Exceptions.h"
+#include "toolkit/rtl/Streams.h"
 
 namespace {
 
@@ -231,6 +232,36 @@ TEST_F(ExtGridFooter, TheFooterAsksTheGridForItsHints) {
   EXPECT_EQ(asked.back(), std::make_pair(grid->RowCount() - 1, 2));
   ASSERT_NE(Application->HintWindow(), nullptr);
   EXPECT_EQ(Application->HintWindow()->Caption(), "total of 2");
+}
+
+}  // namespace
+
+namespace {
+
+// A descendant that keeps its own footer figures hears when all of them are due.
+class TFooterHookGrid : public TExtStringGrid {
+public:
+  explicit TFooterHookGrid(TComponent* AOwner) : TExtStringGrid(AOwner) {}
+  int AllChanged = 0;
+  void AllFootersChanged() override {
+    ++AllChanged;
+    TExtStringGrid::AllFootersChanged();
+  }
+};
+
+using FooterHookTest = GridCoreTestOf<TFooterHookGrid>;
+
+TEST_F(FooterHookTest, LoadingCellsRecalculatesEveryFooter) {
+  grid->SetColCount(3);
+  grid->SetRowCount(5);  // the header, three rows and the footer row
+  grid->FloatingFooter()->SetVisible(true);
+  grid->SetColumnCalc(1, acSUM);
+  grid->AllChanged = 0;
+  TStringStream csv("name,value,tag\r\na,1,x\r\nb,2,y\r\nc,4,z\r\n");
+  grid->SetDelimiter(',');
+  grid->LoadFromCSVStream(&csv, 0);
+  EXPECT_GE(grid->AllChanged, 1);
+  EXPECT_NEAR(grid->Floats(1, grid->RowCount() - 1), 7, 0.01);
 }
 
 }  // namespace
