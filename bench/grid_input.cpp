@@ -82,6 +82,23 @@ void BM_PageDown100000RowsPainting(benchmark::State& state) {
 }
 BENCHMARK(BM_PageDown100000RowsPainting)->Unit(benchmark::kMillisecond);
 
+// One page's paint on the same grid without moving: the yardstick of a
+// page-down, which should cost no more than this.
+void BM_RepaintOnePageOf100000Rows(benchmark::State& state) {
+  HeadlessSession session;
+  TExtStringGrid* grid = shownGrid(100000, 8);
+  for (int r = 1; r < 100000; r += 7) grid->SetCells(1, r, "row " + std::to_string(r));
+  grid->SetFocus();
+  grid->MoveColRow(1, 50000, true, true);
+  wm::PaintAll();
+  for (auto _ : state) {
+    grid->Invalidate();
+    wm::PaintAll();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RepaintOnePageOf100000Rows)->Unit(benchmark::kMillisecond);
+
 void BM_MouseMoves1000OverHTMLCells(benchmark::State& state) {
   HeadlessSession session;
   TExtStringGrid* grid = shownGrid(50, 8);

@@ -18,3 +18,8 @@ void SetCellScrollBarRange(TWinControl* Bar, int Pos, int Min, int Max, int Page
   bar->SetParams(Pos, Min, Max);
   bar->SetPageSize(PageSize);
 }
+
+void PlaceCellScrollBar(TWinControl* Bar, const TRect& Cell, int LineWidth) {
+  const int width = 17;
+  Bar->SetBounds(Cell.Right - width - LineWidth, Cell.Top + LineWidth, width, Cell.Height() - 2 * LineWidth);
+}

@@ -8,6 +8,8 @@
 #include "grid/foundation/ExtObj.h"
 
 enum TColumnSizeLocation { clRegistry, clIniFile };
+// The rows a column's auto-size measures: all, the normal ones, or the fixed ones.
+enum TAutoSizeRows { arAll, arNormal, arFixed };
 
 class TColumnSize : public TPersistent {
 public:
@@ -28,6 +30,7 @@ public:
   QUELIX_PLAIN_PROPERTY(bool, StretchAll)
   QUELIX_PLAIN_PROPERTY(bool, SynchWithGrid)
   QUELIX_PLAIN_PROPERTY(bool, SynchNormalCellsOnly)
+  QUELIX_PLAIN_PROPERTY(TAutoSizeRows, Rows)
 
   // The grid re-runs its column stretching.
   TNotifyEvent OnStretchChange;
@@ -40,6 +43,7 @@ private:
     bool Stretch = false;
     int StretchColumn = -1;
     bool StretchAll = false, SynchWithGrid = false, SynchNormalCellsOnly = false;
+    TAutoSizeRows Rows = arAll;
   };
   TValues F;
 };

@@ -87,7 +87,7 @@ void TExtColumnGrid::CollectColumnHeaders() {
   FColumns->NoRecursiveUpdate = was;
 }
 
-void TExtColumnGrid::ColumnHeadersChanged() {
+void TExtColumnGrid::UpdateColumnHeaders() {
   if (!FColumns) return;
   TStringList* headers = ColumnHeaders();
   for (int i = 0; i < headers->Count() && i < FColumns->Count(); ++i) FColumns->Items(i)->FHeader = headers->Strings(i);

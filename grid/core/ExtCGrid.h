@@ -252,9 +252,9 @@ public:
   std::string GetFormattedCell(int ACol, int ARow) override;
   TCellType GetCellType(int ACol, int ARow) override;
   TCellGraphic* GetCellGraphic(int ACol, int ARow) override;
-  void UpdateColSize(int ACol, int& NewWidth) override;
-  void UpdateAutoColSize(int ACol, int& NewWidth) override;
-  void ColumnHeadersChanged() override;
+  void UpdateColumnSize(int ACol, int& NewWidth) override;
+  void UpdateAutoColumnSize(int ACol, int& NewWidth) override;
+  void UpdateColumnHeaders() override;
   void CellsLoaded() override;
   void GetCellDefaults(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& ColorTo, TColor& MirrorColor,
                        TColor& MirrorColorTo, TAlignment& HA, TVAlignment& VA, bool& WW,

@@ -235,12 +235,12 @@ void clampToLimits(int& Width, int Min, int Max) {
 }
 }  // namespace
 
-void TExtColumnGrid::UpdateColSize(int ACol, int& NewWidth) {
+void TExtColumnGrid::UpdateColumnSize(int ACol, int& NewWidth) {
   if (TGridColumnItem* item = columnOf(ACol)) clampToLimits(NewWidth, item->MinSize(), item->MaxSize());
-  TExtStringGrid::UpdateColSize(ACol, NewWidth);
+  TExtStringGrid::UpdateColumnSize(ACol, NewWidth);
 }
 
-void TExtColumnGrid::UpdateAutoColSize(int ACol, int& NewWidth) {
+void TExtColumnGrid::UpdateAutoColumnSize(int ACol, int& NewWidth) {
   if (TGridColumnItem* item = columnOf(ACol)) clampToLimits(NewWidth, item->AutoMinSize(), item->AutoMaxSize());
-  TExtStringGrid::UpdateAutoColSize(ACol, NewWidth);
+  TExtStringGrid::UpdateAutoColumnSize(ACol, NewWidth);
 }

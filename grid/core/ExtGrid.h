@@ -103,6 +103,16 @@ class TExtStringGridCheck;
 class TExtInplaceEdit;
 class TInvalidEntryBalloon;
 class TImageList;
+struct THTMLTextCall;
+
+// An object told about every changed rectangle of cells (real columns,
+// display rows); applications derive from it and register it with a grid.
+class TGridChangeNotifier : public TComponent {
+public:
+  explicit TGridChangeNotifier(TComponent* AOwner) : TComponent(AOwner) {}
+  std::string ClassName() const override { return "TGridChangeNotifier"; }
+  virtual void CellsChanged(const TRect& R) { (void)R; }
+};
 
 // The small colour schemes of SetTheme.
 enum TXPColorScheme { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
@@ -156,6 +166,9 @@ public:
   void SetFixedFooters(int Value);
   int FixedRightCols() const { return FFixedRightCols; }
   void SetFixedRightCols(int Value);
+  // Fixed cells act as buttons: drawn pushed while held, a click fires OnButtonClick.
+  bool FixedAsButtons() const { return FFixedAsButtons; }
+  void SetFixedAsButtons(bool Value) { FFixedAsButtons = Value; }
   bool FixedRowAlways() const { return FFixedRowAlways; }
   void SetFixedRowAlways(bool Value);
   bool FixedColAlways() const { return FFixedColAlways; }
@@ -220,9 +233,6 @@ public:
   TControl* CellControls(int ARealCol, int ARow) const;
   void SetCellControls(int ARealCol, int ARow, TControl* Value);
   int NumCellControls() const { return FNumCellControls; }
-  // Puts every control placed in a cell over its cell again (after a scroll):
-  // shown over a cell in view, hidden otherwise.
-  void CellControlsUpdate();
 
   TColor Colors(int ARealCol, int ARow) const;
   void SetColors(int ARealCol, int ARow, TColor Value);
@@ -338,6 +348,14 @@ public:
   bool IsUpdating() const { return FUpdateCount > 0; }
   int UpdateCount() const { return FUpdateCount; }
   bool IsHoverFixedCell(int ADisplCol, int ARow) const;
+  // Forgets the fixed-border sizing flags and unlights the hovered fixed cell.
+  void ResetFixedCellHighlight();
+  // The canvas of the floating footer's panel, for custom footer painting;
+  // nullptr while the grid has no footer panel.
+  TCanvas* FooterCanvas();
+  // Places every control kept in a cell over its cell, hiding those scrolled
+  // out of view; RebuildList first collects them again from the cells.
+  void CellControlsUpdate(bool RebuildList);
   bool EnableBlink() const { return FEnableBlink; }
   void SetEnableBlink(bool Value) { FEnableBlink = Value; }
   bool GridBlink() const { return FGridBlink; }
@@ -572,8 +590,10 @@ public:
   TExtStringGridCheck* CellChecker() const { return FCellChecker; }
   // The grid forgets a checker that is freed elsewhere.
   void SetCellChecker(TExtStringGridCheck* Value);
-  // Objects told about changed cell rectangles (CellsChanged).
-  TList* Notifiers() { return &FNotifiers; }
+  // Objects told about changed cell rectangles (CellsChanged), in the order
+  // registered; a notifier that is freed leaves the list by itself.
+  void RegisterNotifier(TGridChangeNotifier* ANotifier);
+  void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
 
   // =========================================================================
   // Fills, dates and times, headers (ExtGridFill.cpp)
@@ -582,7 +602,12 @@ public:
   void ShowColumnHeaders();
   void ClearColumnHeaders();
   void ShowRowHeaders();
-  // The change events of RowHeaders and of FixedFont and ActiveCellFont.
+  // The change events of ColumnHeaders (the column grid's hook first), of
+  // RowHeaders and of FixedFont and ActiveCellFont.
+  void ColumnHeadersChanged() {
+    UpdateColumnHeaders();
+    ShowColumnHeaders();
+  }
   void RowHeadersChanged() { ShowRowHeaders(); }
   void FontChanged() { Invalidate(); }
   void ClearRowHeaders();
@@ -632,7 +657,8 @@ public:
   // Writes the cached edit text back into the current cell.
   virtual void WriteEditCache() {}
   // A click or Space on a check box: toggles it (when the cell may be edited) and fires OnCheckBoxClick.
-  virtual void ToggleCheck(int ARealCol, int ARow, bool FromEdit);
+  // True when the cell's check box took the click.
+  virtual bool ToggleCheck(int ARealCol, int ARow, bool FromEdit);
   // A click or Space on a radio button or radio group.
   virtual void ToggleRadio(int ARealCol, int ARow);
   virtual void StartEditCell(int ADisplCol, int ARow) { (void)ADisplCol; (void)ARow; }
@@ -817,6 +843,7 @@ private:
   friend class TExtRichEdit;
   void showSpin(const TSpecialEditorFrame& F);
   void showDatePicker(const TSpecialEditorFrame& F);
+  double pickerDate(const std::string& Text, double MinDate, double MaxDate);
   void showDateAndTimePicker(const TSpecialEditorFrame& F);
   void showEditBtn(const TSpecialEditorFrame& F);
   void showUnitEditBtn(const TSpecialEditorFrame& F);
@@ -913,11 +940,13 @@ public:
   TControlComboListEvent OnControlComboList;
   TControlComboSelectEvent OnControlComboSelect;
   TControlEditDoneEvent OnControlEditDone;
+  TControlClickEvent OnControlClick;
 
 private:
   void showControlEdit(const std::string& CellText, const TRect& Rect);
   void showControlCombo(const std::string& CellText, const TRect& Rect, int ADisplCol);
   TPoint FCtrlXY{-1, -1};
+  bool FCtrlDown = false;  // an embedded BUTTON control is drawn pressed at FCtrlXY
   std::string FCtrlID;
   std::string FCtrlType;
   bool FCtrlEditing = false;
@@ -1191,8 +1220,8 @@ public:
   virtual void QUnSort();
   virtual void CalcFooter(int AFooterCol);
   virtual void CalcFooterColumn(int ARealCol) { (void)ARealCol; }
-  virtual void RecalcFooter(int ARealCol) { CalcFooter(ARealCol); }
-  virtual void RecalcFooters() { CalcFooter(-1); }
+  virtual void CellFooterChanged(int ARealCol) { CalcFooter(ARealCol); }
+  virtual void AllFootersChanged() { CalcFooter(-1); }
   virtual void DoClickSort(int ACol) { if (OnClickSort) OnClickSort(this, ACol); }
   virtual void DoFilterDone() { if (OnFilterDone) OnFilterDone(this); }
   virtual bool DoFilterRow(int ARow);
@@ -1294,7 +1323,7 @@ protected:
   int FSortDir = 0;
   std::string FilterText(const TFilterData& Data, int ARow);
   bool CalcCellNumber(int ARealCol, int ARow, double& Value);
-  void CalcRange(int& FromRow, int& ToRow) const;
+  bool CalcRange(int& FromRow, int& ToRow) const;
   TCalcAggregate ColumnAggregate(int ARealCol, int FromRow, int ToRow, bool SkipOutline);
   TCalcAggregate RowAggregate(int ARow, int FromCol, int ToCol);
   int FFilterFixedRows = 0;
@@ -1385,6 +1414,7 @@ protected:
   // repeats insert several), in one pass; per-row flags and hidden rows
   // follow. Answers the new rows' displayed indexes.
   std::vector<int> insertRowsBefore(const std::vector<int>& Rows);
+  void closeWithSummary(int First);
   // Removes the given displayed rows (ascending) in one pass, freeing their cells.
   void removeDisplayedRows(const std::vector<int>& Rows);
   void applyFloatingFooter();
@@ -1515,10 +1545,10 @@ public:
   TNotifyEvent OnCreatedSearchFooter;
 
 protected:
-  // Highlighting found text in the cells: ACol -1 for the whole grid. The
-  // text highlighter fills these in; the search footer only asks.
-  virtual void HighlightSearchText(int ACol, const std::string& Text, bool MatchCase) { (void)ACol; (void)Text; (void)MatchCase; }
-  virtual void RemoveSearchHighlight(int ACol) { (void)ACol; }
+  // Highlighting found text in the cells: ACol -1 for the whole grid, fixed
+  // cells left alone.
+  virtual void HighlightSearchText(int ACol, const std::string& Text, bool MatchCase);
+  virtual void RemoveSearchHighlight(int ACol);
 
 public:
   // Shows, hides, lays out and styles the footer panel by the SearchFooter
@@ -1802,6 +1832,9 @@ private:
   int64_t cellStreamID();
   bool coversWholeGrid(const TGridRect& R) const;
   std::string cellBlock(const TGridRect& R);
+  // The block in pieces as it is made; cells beyond the format's reach are
+  // refused before the first piece.
+  void writeCellBlock(const TGridRect& R, const std::function<void(std::string_view Piece)>& Sink);
   void placeCellBlock(const TPoint& Point, TGridCellBlock& Block);
   void sizeForFullBlock(const TPoint& Point, const TGridCellBlock& Block);
   void placeCellGraphic(int ARealCol, int ARow, const TCellGraphic& Source);
@@ -1830,6 +1863,10 @@ protected:
   virtual void AfterPasteBlock() {}
   // Marks the rows of Area modified (ShowModified); the point and the operation are for descendants.
   virtual void MarkPastedRows(const TPoint& ClipTopLeft, const TRect& Area, TClipOperation Operation);
+  // For descendants that enter formulas by pointing: a left click on a cell,
+  // and the in-place editor's text starting (Active) or no longer starting with "=".
+  virtual void FormulaCellClick() {}
+  virtual void FormulaModeChanged(bool Active) { (void)Active; }
 
 public:
   // Places a binary cell block as a rectangle at (ACol, ARow), growing the
@@ -1993,6 +2030,8 @@ public:
   // Events
   // =========================================================================
   TNotifyEvent OnResize;
+  // A resize stretched a column instead of the base grid's own size handling.
+  TNotifyEvent OnGridResize;
   TCellsChangedEvent OnCellsChanged;
   TRowUpdateEvent OnRowUpdate;
   TSelectionChangedEvent OnSelectionChanged;
@@ -2033,6 +2072,9 @@ public:
   TEditChangeEvent OnEditChange;
   TGetEditTextEvent OnGetEditText;
   TDateTimeChangeEvent OnDateTimeChange;
+  // Reads the cell text for the date editor in the program's own way; the
+  // date starts as now.
+  std::function<void(TObject* Sender, const std::string& Value, double& ADate)> OnCustomStrToDate;
   TComboEvent OnDatePickerCloseUp;
   TComboEvent OnDatePickerDropDown;
   // input
@@ -2092,6 +2134,8 @@ public:
   virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
   virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
   virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
+  // The image list a cell's image graphics draw from and are measured by.
+  virtual TImageList* CellImageList(int ACol, int ARow) { (void)ACol; (void)ARow; return FGridImages; }
   virtual bool HasCombo(int ACol, int ARow);
   virtual bool HasSpinEdit(int ACol, int ARow);
   virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
@@ -2108,10 +2152,10 @@ public:
   virtual void DoEndBlockFocus();
   virtual void DoEllipsClick(int ACol, int ARow, std::string& S);
   // The two column-size notifications: user sizing and automatic sizing.
-  virtual void UpdateColSize(int ACol, int& NewWidth);
-  virtual void UpdateAutoColSize(int ACol, int& NewWidth);
+  virtual void UpdateColumnSize(int ACol, int& NewWidth);
+  virtual void UpdateAutoColumnSize(int ACol, int& NewWidth);
   // Column headers changed (ColumnHeaders' OnChange).
-  virtual void ColumnHeadersChanged();
+  virtual void UpdateColumnHeaders();
   // Cells were loaded from a file or stream.
   virtual void CellsLoaded();
   bool IsFixed(int ADisplCol, int ARow) const override;
@@ -2295,6 +2339,9 @@ protected:
   // ---- editing (grid/editing/) ----
   friend class TExtInplaceEdit;
   friend class TGridCombo;
+  // Empty: a descendant sees the text editor's keys before the editor does.
+  virtual void InplaceKeyDown(uint16_t& Key, TShiftState Shift) { (void)Key, (void)Shift; }
+  virtual void InplaceWMKeyDown(TMessage& Message) { (void)Message; }
   // The caller sets Allow first; OnRowChanging, OnColChanging, OnCellChanging may refuse.
   virtual void CanChangeCell(int ADisplCol, int ARow, bool& Allow);
   // The one way a special editor writes into its cell.
@@ -2444,6 +2491,7 @@ protected:
   int FFixedRowHeight = 22;
   int FFixedFooters = 0;
   int FFixedRightCols = 0;
+  bool FFixedAsButtons = false;
   int FMinRowHeight = 0;
   int FMaxRowHeight = 0;
   int FMinColWidth = 0;
@@ -2699,6 +2747,8 @@ protected:
   void sizingHint(int X, int Y);
   void scrollCellHover(int ACol, int ARow);
   void cellScrollBarScrolled(int Code, int& Pos);
+  void keepCellScrollBarOnItsCell();
+  void refreshCellControl(TControl* Control);
   bool fixedDropDownPress(int X, int ACol, int ARow);
   void filterRowRelease(int X, int Y);
   void trackHoverLink(int ACol, int ARow, int HoverAnchor);
@@ -2777,6 +2827,27 @@ public:
   void SetQGSGradientMirrorFrom(TColor Value) { setFace(&TFixedFaceColors::MirrorFrom, Value); }
   TColor QGSGradientMirrorTo() const { return FFixedFaces.MirrorTo; }
   void SetQGSGradientMirrorTo(TColor Value) { setFace(&TFixedFaceColors::MirrorTo, Value); }
+  // The faces of a hovered and of a pressed fixed cell.
+  TColor QGSGradientHoverFrom() const { return FFixedFaces.HoverFrom; }
+  void SetQGSGradientHoverFrom(TColor Value) { setFace(&TFixedFaceColors::HoverFrom, Value); }
+  TColor QGSGradientHoverTo() const { return FFixedFaces.HoverTo; }
+  void SetQGSGradientHoverTo(TColor Value) { setFace(&TFixedFaceColors::HoverTo, Value); }
+  TColor QGSGradientHoverMirrorFrom() const { return FFixedFaces.HoverMirrorFrom; }
+  void SetQGSGradientHoverMirrorFrom(TColor Value) { setFace(&TFixedFaceColors::HoverMirrorFrom, Value); }
+  TColor QGSGradientHoverMirrorTo() const { return FFixedFaces.HoverMirrorTo; }
+  void SetQGSGradientHoverMirrorTo(TColor Value) { setFace(&TFixedFaceColors::HoverMirrorTo, Value); }
+  TColor QGSGradientHoverBorder() const { return FFixedFaces.HoverBorder; }
+  void SetQGSGradientHoverBorder(TColor Value) { setFace(&TFixedFaceColors::HoverBorder, Value); }
+  TColor QGSGradientDownFrom() const { return FFixedFaces.DownFrom; }
+  void SetQGSGradientDownFrom(TColor Value) { setFace(&TFixedFaceColors::DownFrom, Value); }
+  TColor QGSGradientDownTo() const { return FFixedFaces.DownTo; }
+  void SetQGSGradientDownTo(TColor Value) { setFace(&TFixedFaceColors::DownTo, Value); }
+  TColor QGSGradientDownMirrorFrom() const { return FFixedFaces.DownMirrorFrom; }
+  void SetQGSGradientDownMirrorFrom(TColor Value) { setFace(&TFixedFaceColors::DownMirrorFrom, Value); }
+  TColor QGSGradientDownMirrorTo() const { return FFixedFaces.DownMirrorTo; }
+  void SetQGSGradientDownMirrorTo(TColor Value) { setFace(&TFixedFaceColors::DownMirrorTo, Value); }
+  TColor QGSGradientDownBorder() const { return FFixedFaces.DownBorder; }
+  void SetQGSGradientDownBorder(TColor Value) { setFace(&TFixedFaceColors::DownBorder, Value); }
   TFixedFaceColors& FixedFaces() { return FFixedFaces; }
   bool URLFull() const { return FURLFull; }
   void SetURLFull(bool Value) {
@@ -2826,6 +2897,9 @@ public:
   // The header cell that shows the sort indicator (a merged cell by its
   // bottom row), and whether this column's indicator shows there.
   bool IsSortIndicatorCell(int ACol, int ARow);
+  // The headers of the cell left and of the cell reached: its cell in the last
+  // fixed row and in the last fixed column (the active-cell highlight).
+  void RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow);
   bool ShowsSortIndicator(int ARealCol, int ARow, int ADisplCol);
   // The width and height of a cell graphic of the kinds that have a size.
   TPoint CellGraphicExtent(const TCellGraphic& G, int ARealCol, int ARow);
@@ -2920,14 +2994,15 @@ private:
   void paintFixedFace(TCellPaint& P);
   void paintLookEdges(TCellPaint& P);
   void paintEditorButtons(TCellPaint& P);
-  void paintCellText(TCellPaint& P);
+  void DrawDefaultCellContent(TCellPaint& P);
   void paintSelectionRectangle(TCellPaint& P);
   void paintFilterButton(TCellPaint& P, const TRect& T);
   void paintPlainText(TCellPaint& P, std::string& Text, TRect T, TColor URLColour, int SortOffset);
   void paintErrorMarker(TCellPaint& P, const std::string& Text, const TRect& T, uint32_t Flags, int ErrPos,
                         int ErrLen);
   static int SortIndicatorY(const TRect& T, TVAlignment VA);
-  void paintCellGraphic(TCellPaint& P, TRect R);
+  // The cell's graphic in R (the cell rectangle), placed by P's alignment and text width.
+  void DrawCellGraphic(TCellPaint& P, TRect R);
   void paintCheckGraphic(TCellPaint& P, const TRect& R);
   void paintRadioGroupGraphic(TCellPaint& P, const TRect& R);
   void paintPictureGraphic(TCellPaint& P, const TRect& R, const TRect& Box);
@@ -2964,6 +3039,12 @@ private:
   void removeOption(TGridOption Option);
   int lastNormalRow() const;
   void keyDownAfter(uint16_t Key);
+  bool cellControlKey(uint16_t Key);
+  // With ShowModified a row whose check box or radio the user set is marked.
+  void rowModifiedByControl(int ARow);
+  void nodeKey(uint16_t Key);
+  bool searchFooterAtEnd();
+  bool searchFooterEndKey(uint16_t Key, TWMKey& Message, bool& Locked);
   void notifySelectionMoved();
   void scrollOnly(uint16_t Key);
   bool cellHoldsControls(int ADisplCol, int ARow);
@@ -3011,6 +3092,7 @@ private:
   bool dblClickSize(int X, int ACol, int ARow);
   void rightClickSelect(int X, int Y, int ACol, int ARow);
   bool currentCellVisible() const;
+  bool alwaysEditOnFocus(const TWMSetFocus& Message, int ARealCol);
   void repaintMergedCurrent();
   void showCursor(TWMSetCursor& Message, TCursor Shape);
   int wheelStep(bool Down);
@@ -3020,15 +3102,28 @@ private:
   void scrollHint(bool Horz, int Pos);
   void stretchQuietly();
   TPoint cellTextExtent(int ADisplCol, int ARow, bool WrapToCell);
+  // The room a cell takes in its column when auto-sizing (0 when merged
+  // across columns), and the column's width set from the widest.
+  void autoSizeRowRange(int& From, int& To) const;
+  int autoColCellWidth(int ADisplCol, int ARealCol, int ARow);
+  void setAutoColWidth(int ADisplCol, int Widest, int Padding);
   void measureRichText(const std::string& Rtf, const TRect& R, bool WrapToCell, TPoint& Size);
   void constructDefaults();
   void wireSubObjects();
   void chainFormResize();
   void unchainFormResize();
   void repaintUnlessUpdating();
+  // The size handler's steps: the search panel realigned, the recorded
+  // widths scaled, and the stretch (true when it took the resize).
+  void realignSearchPanel();
+  void scaleColumnsWithGrid(int ClientWidth);
+  bool stretchOnSize();
+  void showScrollBarsOnSize();
+  bool FDisableSize = false;
   void ensureColumnMaps(int ARealCol);
   int hiddenRowsBefore(int ARealRow) const;
   void hideRealRows(std::vector<int> RealRows, THiddenRowKind Kind, int Level);
+  void hidePickedRows(bool Picked);
   template <typename Pred>
   void unhideRowsWhere(Pred Take);
   void restoreRows(std::vector<TGridItem> Items);
@@ -3088,6 +3183,8 @@ private:
   int FFixedRowEdit = -1;
   bool pressCellObject(int X, int Y, int ACol, int ARow);
   bool pressCellButton(int X, int Y, int ACol, int ARow);
+  void pressFixedAsButton(int X, int ACol, int ARow, bool Fixed);
+  void paintPushedFixedCell(TCellPaint& P);
   void releaseCellButton(int X, int Y, int ACol, int ARow);
   bool onCellButton(int X, int Y, int ACol, int ARow);
   void hoverCellButton(int X, int Y, int ACol, int ARow);
@@ -3096,6 +3193,8 @@ private:
   void endSelectionResize();
   TPoint FHoverButton{-1, -1};
   TPoint FPushedCellButton{-1, -1};
+  bool FFixedCellPushed = false;  // FPushedCellButton is a fixed cell held down as a button
+  TRect FPushedFixedCell;
   TGridRect FDropSelection;
   bool FMouseResize = false;
 
@@ -3169,7 +3268,9 @@ private:
   // HoverIndex, when given, takes the index of the link under the point (-1 none).
   bool anchorAt(int X, int Y, int ACol, int ARow, std::string& Href, std::string& Title, int* HoverIndex = nullptr);
   bool trackAnchor(int X, int Y, int ACol, int ARow);
-  bool clickAnchor(int X, int Y, int ACol, int ARow);
+  bool clickAnchor(int X, int Y, int ACol, int ARow, int PCol, int PRow);
+  bool htmlHitAt(int X, int Y, int ACol, int ARow, THTMLTextCall& Call);
+  void clickCellControl(const THTMLTextCall& Call, int ACol, int ARow, int PCol, int PRow);
   void followLink(const std::string& Link, int ARow, int ACol);
   std::string FAnchor;
   std::string FLastAnchorHint;

@@ -13,14 +13,13 @@
 #include "toolkit/forms/Dialogs.h"
 #include "toolkit/forms/Forms.h"
 
-bool TExtStringGrid::anchorAt(int X, int Y, int ACol, int ARow, std::string& Href, std::string& Title,
-                              int* HoverIndex) {
-  if (HoverIndex) *HoverIndex = -1;
+// The HTML engine's hit test over the cell's text rectangle, laid out as
+// the painter lays it; true when the point is on an anchor or a control.
+bool TExtStringGrid::htmlHitAt(int X, int Y, int ACol, int ARow, THTMLTextCall& Call) {
   if (ACol < 0 || ARow < 0) return false;
   int realCol = RealColIndex(ACol);
   std::string text = GetCellEx(realCol, ARow);
   if (GetTextKind(text, EnableHTML()) != 1 || !HandleAllocated()) return false;
-  // The text rectangle as the painter lays it out.
   TRect r = TCustomGrid::CellRect(ACol, ARow);
   r.Left += XYOffset().X + 1;
   r.Top += XYOffset().Y + 1;
@@ -28,13 +27,21 @@ bool TExtStringGrid::anchorAt(int X, int Y, int ACol, int ARow, std::string& Hre
   if (HasCheckBox(realCol, ARow)) r.Left += ControlLook()->CheckSize();
   bool fixed = ACol < TCustomGrid::FixedCols() || ARow < TCustomGrid::FixedRows();
   Canvas()->Font()->Assign(fixed ? FixedFont() : Font());
+  Call.HitTestOnly = true;
+  Call.HitX = X;
+  Call.HitY = Y;
+  Call.Images = GridImages();
+  Call.LinkColor = URLColor();
+  return DrawHTMLText(Canvas(), text, r, Call) && !Call.HitHref.empty();
+}
+
+// An embedded control is no anchor: it neither shows the link cursor nor
+// opens as a link.
+bool TExtStringGrid::anchorAt(int X, int Y, int ACol, int ARow, std::string& Href, std::string& Title,
+                              int* HoverIndex) {
+  if (HoverIndex) *HoverIndex = -1;
   THTMLTextCall call;
-  call.HitTestOnly = true;
-  call.HitX = X;
-  call.HitY = Y;
-  call.Images = GridImages();
-  call.LinkColor = URLColor();
-  if (!DrawHTMLText(Canvas(), text, r, call) || call.HitHref.empty()) return false;
+  if (!htmlHitAt(X, Y, ACol, ARow, call) || !call.ControlID.empty()) return false;
   if (HoverIndex) *HoverIndex = call.HoverAnchorOut;
   Href = call.HitHref;
   Title = call.HitTitle;
@@ -90,12 +97,50 @@ void TExtStringGrid::SetURLUnderlineOnHover(bool Value) {
   Invalidate();
 }
 
-// A press on an anchor of an HTML cell; true when it was one.
-bool TExtStringGrid::clickAnchor(int X, int Y, int ACol, int ARow) {
-  std::string href, title;
-  if (!anchorAt(X, Y, ACol, ARow, href, title)) return false;
-  followLink(href, ARow, ACol);
+// A press on an anchor or an embedded control of an HTML cell; true when it
+// was one. A cell holding controls takes every press: the text editor never
+// opens over its controls.
+bool TExtStringGrid::clickAnchor(int X, int Y, int ACol, int ARow, int PCol, int PRow) {
+  THTMLTextCall call;
+  if (htmlHitAt(X, Y, ACol, ARow, call)) {
+    if (call.ControlID.empty()) followLink(call.HitHref, ARow, ACol);
+    else clickCellControl(call, ACol, ARow, PCol, PRow);
+    return true;
+  }
+  if (!cellHoldsControls(ACol, ARow)) return false;
+  if (OnClickCell) OnClickCell(this, PRow, PCol);
+  HideInplaceEdit();
+  SetSelection({ACol, ARow, ACol, ARow});
   return true;
+}
+
+// A BUTTON is drawn pressed until the release, a CHECK toggles and a RADIO
+// is chosen in the cell text; an EDIT, MASK or COMBO opens its editor. A cell
+// that may not be edited only reports the press to OnAnchorClick.
+void TExtStringGrid::clickCellControl(const THTMLTextCall& Call, int ACol, int ARow, int PCol, int PRow) {
+  int realCol = RealColIndex(ACol);
+  bool canEdit = (Options().Contains(goEditing) || FEditDisable) && !ReadOnly(RealColIndex(PCol), PRow);
+  DoCanEditCell(PCol, PRow, canEdit);
+  if (!canEdit) {
+    bool autoHandle = true;
+    if (OnAnchorClick) OnAnchorClick(this, ARow, ACol, Call.HitHref, autoHandle);
+    return;
+  }
+  if (FCtrlEditing) EndCellControlEdit(this);
+  std::string text = GetCellEx(realCol, ARow);
+  if (Call.ControlType == "BUTTON") {
+    FCtrlXY = {realCol, ARow};
+    FCtrlDown = true;
+    RepaintCell(ACol, ARow);
+  } else if (Call.ControlType == "CHECK") {
+    if (SetControlValue(text, Call.ControlID, Call.ControlValue == "TRUE" ? "FALSE" : "TRUE"))
+      SetCellEx(realCol, ARow, text);
+  } else if (Call.ControlType == "RADIO") {
+    text = ClearRadioControls(text);
+    if (SetControlValue(text, Call.ControlID, "TRUE")) SetCellEx(realCol, ARow, text);
+  }
+  if (OnControlClick) OnControlClick(this, ARow, ACol, Call.ControlID, Call.ControlType, Call.ControlValue);
+  ShowCellControl(text, Call.ControlType, Call.ControlID, Call.ControlValue, Call.ControlRect, ACol, realCol, ARow);
 }
 
 // OnAnchorClick may take the link; a cell reference moves the cursor, web

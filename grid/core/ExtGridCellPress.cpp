@@ -90,13 +90,28 @@ bool TExtStringGrid::pressCellButton(int X, int Y, int ACol, int ARow) {
   return true;
 }
 
+// With FixedAsButtons, a fixed cell (outside a node glyph) is held down as a
+// button: drawn sunken until the release, which clicks it over the same cell.
+void TExtStringGrid::pressFixedAsButton(int X, int ACol, int ARow, bool Fixed) {
+  const TGridOptions& o = Options();
+  if (!Fixed || !FFixedAsButtons || !o.Contains(goFixedVertLine) || !o.Contains(goFixedHorzLine) || !Ctl3D()) return;
+  if (IsNode(ARow) && IsNodeGlyphHit(ARow, X)) return;
+  FPushedFixedCell = CellRect(ACol, ARow);
+  FPushedCellButton = {ACol, ARow};
+  FFixedCellPushed = true;
+  RepaintCell(ACol, ARow);
+}
+
 // The pushed button comes up whatever the release; it clicks only when the
 // release lands on it and the cell may be edited (or the look ignores that).
 void TExtStringGrid::releaseCellButton(int X, int Y, int ACol, int ARow) {
   if (FPushedCellButton.X == -1) return;
   TPoint p = FPushedCellButton;
+  const bool fixedButton = FFixedCellPushed;
   FPushedCellButton = {-1, -1};
+  FFixedCellPushed = false;
   if (MouseCapture()) SetMouseCapture(false);
+  if (fixedButton) RepaintCell(p.X, p.Y);
   if (!IsNode(p.Y)) PushButton(p.X, p.Y, false);
   bool valid = ACol >= 0 && ARow >= 0;
   bool fixed = p.X < TCustomGrid::FixedCols() || p.Y < TCustomGrid::FixedRows();
@@ -106,8 +121,11 @@ void TExtStringGrid::releaseCellButton(int X, int Y, int ACol, int ARow) {
   TPoint b = BaseCell(RealColIndex(ACol), ARow);
   int bcol = DisplColIndex(b.X);
   TPoint at{X, Y};
-  if (HasButton(b.X, b.Y) && CellButtonRect(bcol, b.Y).Contains(at)) DoButtonClick(p.X, p.Y);
-  if (HasExpand(b.X, b.Y) && ExpandButtonRect(bcol, b.Y).Contains(at))
+  // A fixed cell pressed as a button clicks when released anywhere over it;
+  // released over another cell it only comes up, as a button does.
+  const bool overFixedButton = fixedButton && bcol == p.X && b.Y == p.Y;
+  if ((HasButton(b.X, b.Y) && CellButtonRect(bcol, b.Y).Contains(at)) || overFixedButton) DoButtonClick(p.X, p.Y);
+  if (HasExpand(b.X, b.Y) && (ExpandButtonRect(bcol, b.Y).Contains(at) || overFixedButton))
     DoExpandClick(p.X, p.Y, ToggleExpand(RealColIndex(p.X), p.Y));
 }
 

@@ -2,6 +2,7 @@
 // over the base grid's store. Columns are real; the All accessors take real
 // rows and reach into hidden rows.
 
+#include "grid/core/CellScrollBar.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExtUtil.h"
@@ -186,21 +187,64 @@ void TExtStringGrid::SetCellControls(int ARealCol, int ARow, TControl* Value) {
   Value->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
 }
 
-void TExtStringGrid::CellControlsUpdate() {
+// Controls of hidden rows and columns, and of normal cells scrolled out of
+// view, are hidden; those in view sit over their cell with one pixel of
+// overlap. Controls in fixed cells stay where they were placed.
+void TExtStringGrid::CellControlsUpdate(bool RebuildList) {
+  if (!HandleAllocated()) return;
+  if (RebuildList) {
+    while (FControlList.Count() > 0) FControlList.RemoveControl(FControlList.Count() - 1);
+    for (int c = 0; c < AllColCount(); ++c)
+      for (int r = 0; r < RowCount(); ++r)
+        if (TCellProperties* p = GetGridObject(c, r); p && p->Control) FControlList.AddControl(c, RealRowIndex(r), p->Control);
+  }
+  keepCellScrollBarOnItsCell();
+  if (FNumCellControls == 0) return;
+  const int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
   for (int i = 0; i < FControlList.Count(); ++i) {
-    const TControlItem* item = FControlList.GetControl(i);
+    TControlItem* item = FControlList.GetControl(i);
+    if (!item->Control) continue;
+    if (IsHiddenColumn(item->X) || IsHiddenRow(item->Y)) {
+      item->Control->SetVisible(false);
+      continue;
+    }
     const int col = DisplColIndex(item->X), row = RealToDisplRow(item->Y);
-    const bool fixedOrInView =
-        col >= 0 && row >= 0 && (col < TCustomGrid::FixedCols() || (col >= LeftCol() && col < LeftCol() + VisibleColCount() + 1)) &&
-        (row < TCustomGrid::FixedRows() || (row >= TopRow() && row < TopRow() + VisibleRowCount() + 1));
-    const TRect r = fixedOrInView ? CellRect(col, row) : TRect{};
+    if (col < fc || row < fr) continue;
+    const bool inView = col >= LeftCol() && col <= LeftCol() + VisibleColCount() && row >= TopRow() &&
+                        row <= TopRow() + VisibleRowCount();
+    const TRect r = inView ? CellRect(col, row) : TRect{};
     if (r.IsEmpty()) {
       item->Control->SetVisible(false);
       continue;
     }
     item->Control->SetBounds(r.Left - 1, r.Top - 1, r.Right - r.Left + 1, r.Bottom - r.Top + 1);
     item->Control->SetVisible(true);
+    refreshCellControl(item->Control);
   }
+}
+
+// A control left where it was still repaints, and a width nudged there and
+// back lets it lay its content out again.
+void TExtStringGrid::refreshCellControl(TControl* Control) {
+  if (!Control->Visible()) return;
+  Control->Invalidate();
+  const int w = Control->Width();
+  Control->SetWidth(w + 1);
+  Control->SetWidth(w);
+}
+
+// After scrolling or sizing, the bar of a scroll-bar cell stays on its cell;
+// out of view it collapses to no height, and comes back with its cell.
+void TExtStringGrid::keepCellScrollBarOnItsCell() {
+  if (!FScrollBar || !FScrollBar->Visible() || FScrollCol < 0 || FScrollRow < 0) return;
+  const int col = DisplColIndex(FScrollCol), row = FScrollRow;
+  const bool inView = !IsHiddenColumn(FScrollCol) && col >= LeftCol() && row >= TopRow() &&
+                      col < LeftCol() + VisibleColCount() && row < TopRow() + VisibleRowCount();
+  if (!inView) {
+    FScrollBar->SetHeight(0);
+    return;
+  }
+  PlaceCellScrollBar(FScrollBar, CellRect(col, row), GridLineWidth());
 }
 
 // ---- per-cell visual properties ----

@@ -181,12 +181,13 @@ bool TExtStringGrid::SetCheckBoxState(int ARealCol, int ARealRow, TCheckBoxState
 
 bool TExtStringGrid::ToggleCheckBox(int ARealCol, int ARow) { return ClickCheckBox(ARealCol, ARow, false); }
 
-void TExtStringGrid::ToggleCheck(int ARealCol, int ARow, bool FromEdit) {
+bool TExtStringGrid::ToggleCheck(int ARealCol, int ARow, bool FromEdit) {
   (void)FromEdit;
-  if (!ClickCheckBox(ARealCol, ARow, true)) return;
+  if (!ClickCheckBox(ARealCol, ARow, true)) return false;
   bool state = false;
   GetCheckBoxState(ARealCol, RealRowIndex(ARow), state);
   DoCheckBoxClick(ARealCol, ARow, state);
+  return true;
 }
 
 void TExtStringGrid::CheckAll(int ARealCol) {

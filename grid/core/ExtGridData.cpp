@@ -4,6 +4,7 @@
 // leave removed cells behind to reappear.
 
 #include <algorithm>
+#include <vector>
 
 #include "grid/core/ExtGrid.h"
 
@@ -68,7 +69,22 @@ void TExtStringGrid::RemoveCols(int ARealCol, int CCount) {
 
 void TExtStringGrid::CellsChanged(const TRect& R) {
   if (OnCellsChanged) OnCellsChanged(this, R);
-  RecalcFooters();
+  // A copy, so that a notifier may unregister itself while it is told.
+  std::vector<TGridChangeNotifier*> told;
+  for (int i = 0; i < FNotifiers.Count(); ++i) told.push_back(static_cast<TGridChangeNotifier*>(FNotifiers[i]));
+  for (TGridChangeNotifier* n : told)
+    if (FNotifiers.IndexOf(n) >= 0) n->CellsChanged(R);
+  AllFootersChanged();
+}
+
+void TExtStringGrid::RegisterNotifier(TGridChangeNotifier* ANotifier) {
+  if (!ANotifier || FNotifiers.IndexOf(ANotifier) >= 0) return;
+  FNotifiers.Add(ANotifier);
+  ANotifier->FreeNotification(this);
+}
+
+void TExtStringGrid::UnRegisterNotifier(TGridChangeNotifier* ANotifier) {
+  if (FNotifiers.Remove(ANotifier) >= 0) ANotifier->RemoveFreeNotification(this);
 }
 
 void TExtStringGrid::SelectionChanged(int ALeft, int ATop, int ARight, int ABottom) {

@@ -12,6 +12,7 @@
 #include "grid/data/SortSettings.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Colors.h"
+#include "toolkit/graphics/GraphicsObjects.h"
 #include "toolkit/rtl/Classes.h"
 
 // The look of the filter drop-down list and of the button that opens it in
@@ -20,6 +21,8 @@ class TFilterDropDown : public TPersistent {
 public:
   TFilterDropDown() = default;
   std::string ClassName() const override { return "TFilterDropDown"; }
+  // From another TFilterDropDown: everything but AutoSize.
+  void Assign(const TPersistent* Source) override;
   // Sized to its entries instead of Width x Height.
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool v) { FAutoSize = v; }
@@ -29,6 +32,9 @@ public:
   void SetHeight(int v) { FHeight = v; }
   TColor Color() const { return FColor; }
   void SetColor(TColor v) { FColor = v; }
+  // The list's font; setting copies it in.
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(const TFont* Value) { FFont->Assign(Value); }
   // The list takes the column's left edge and width.
   bool ColumnWidth() const { return FColumnWidth; }
   void SetColumnWidth(bool v) { FColumnWidth = v; }
@@ -49,6 +55,7 @@ private:
   }
   std::unique_ptr<TBitmap> FGlyph = std::make_unique<TBitmap>();
   std::unique_ptr<TBitmap> FGlyphActive = std::make_unique<TBitmap>();
+  std::unique_ptr<TFont> FFont = std::make_unique<TFont>();
   bool FAutoSize = false;
   int FWidth = 150;
   int FHeight = 150;
@@ -83,7 +90,7 @@ public:
   bool CalculateHiddenRows() const { return FCalculateHiddenRows; }
   void SetCalculateHiddenRows(bool v) { FCalculateHiddenRows = v; }
   bool ShowHint() const { return FShowHint; }
-  void SetShowHint(bool v) { FShowHint = v; }
+  void SetShowHint(bool v) { set(FShowHint, v); }
   int Height() const { return FHeight; }
   void SetHeight(int v) { set(FHeight, v); }
   bool EnableCalculation() const { return FEnableCalculation; }

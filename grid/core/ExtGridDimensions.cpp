@@ -3,6 +3,7 @@
 // counts asked for, the floating footer row) in step.
 
 #include "grid/core/ExtGrid.h"
+#include "grid/editing/ExtInplaceEdit.h"
 
 void TExtStringGrid::SetRowCount(int Value) {
   int oldCount = RowCount();
@@ -75,9 +76,11 @@ void TExtStringGrid::SetFixedColAlways(bool Value) {
     baseSetFixedCols(FFixedColsMin);
 }
 
+// The floating footer (and its panel, when shown) is one row high.
 void TExtStringGrid::SetDefaultRowHeight(int Value) {
   baseSetDefaultRowHeight(Value);
   if (ComponentState().Contains(csDesigning)) FFixedRowHeight = Value;
+  FFloatingFooter.SetHeight(Value);
 }
 
 void TExtStringGrid::SetFixedRowHeight(int Value) {
@@ -114,6 +117,7 @@ void TExtStringGrid::SetDefaultAlignment(TAlignment Value) {
 void TExtStringGrid::SetWordWrap(bool Value) {
   FWordWrapEx = Value;
   TBaseGrid::SetWordWrap(Value);
+  if (TExtInplaceEdit* e = NormalEdit()) e->SetWordWrap(Value);
   repaintUnlessUpdating();
 }
 

@@ -8,15 +8,16 @@
 
 void TExtStringGrid::DragOver(int X, int Y, TDragState State) {
   const TDragScrollOptions& o = *DragScrollOptions();
+  const TDragScrollMargins& m = *o.Margins();
   if (!o.Active() || State == dsDragLeave) {
     stopDragScroll();
     return;
   }
   TDragScrollDirections dirs;
-  if (Y < o.TopMargin()) dirs.Include(dsdUp);
-  else if (Y > Height() - o.BottomMargin()) dirs.Include(dsdDown);
-  if (X < o.LeftMargin()) dirs.Include(dsdLeft);
-  else if (X > Width() - o.RightMargin()) dirs.Include(dsdRight);
+  if (Y < m.TopMargin()) dirs.Include(dsdUp);
+  else if (Y > Height() - m.BottomMargin()) dirs.Include(dsdDown);
+  if (X < m.LeftMargin()) dirs.Include(dsdLeft);
+  else if (X > Width() - m.RightMargin()) dirs.Include(dsdRight);
   if (dirs.Empty()) {
     stopDragScroll();
     return;
@@ -28,7 +29,7 @@ void TExtStringGrid::DragOver(int X, int Y, TDragState State) {
   }
   // A timer that stood still starts over with the first delay.
   if (!FDragTmr->Enabled()) {
-    FDragTmr->SetInterval(static_cast<uint32_t>(std::max(1, o.InitialDelay())));
+    FDragTmr->SetInterval(static_cast<uint32_t>(std::max(1, o.Delays()->InitialDelay())));
     FDragTmr->SetEnabled(true);
   }
   FDragScrollDirection = dirs;
@@ -47,7 +48,7 @@ void TExtStringGrid::dragScrollTick(TObject*) {
     FDragScrollDirection = {};
     return;
   }
-  FDragTmr->SetInterval(static_cast<uint32_t>(std::max(1, DragScrollOptions()->RepeatDelay())));
+  FDragTmr->SetInterval(static_cast<uint32_t>(std::max(1, DragScrollOptions()->Delays()->RepeatDelay())));
   TDragScrollDirections dirs = FDragScrollDirection;
   bool canScroll = true;
   if (OnDragScroll) OnDragScroll(this, TopRow(), LeftCol(), dirs, canScroll);

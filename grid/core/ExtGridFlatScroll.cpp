@@ -113,10 +113,8 @@ void TExtStringGrid::scrollCellHover(int ACol, int ARow) {
   if (!FScrollBar) FScrollBar = NewCellScrollBar(this, [this](int Code, int& Pos) { cellScrollBarScrolled(Code, Pos); });
   FScrollCol = rc;
   FScrollRow = ARow;
-  const TRect r = CellRect(ACol, ARow);
-  const int line = GridLineWidth();
   SetCellScrollBarRange(FScrollBar, GetScrollPosition(rc, ARow), 0, prop.Range, prop.PageSize);
-  FScrollBar->SetBounds(r.Right - 17 - line, r.Top + line, 17, r.Height() - 2 * line);
+  PlaceCellScrollBar(FScrollBar, CellRect(ACol, ARow), GridLineWidth());
   FScrollBar->SetVisible(true);
   FScrollBar->BringToFront();
 }

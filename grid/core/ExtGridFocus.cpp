@@ -5,6 +5,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridCursors.h"
+#include "grid/editing/ExtRichEdit.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WinApi.h"
 #include "toolkit/rtl/ScopeGuard.h"
@@ -20,19 +21,29 @@ void TExtStringGrid::WMSetFocus(TWMSetFocus& Message) {
   TBaseGrid::WMSetFocus(Message);
   int realCol = RealColIndex(Col());
   if (HasClickableControl(realCol, Row())) return;
-  bool fromEditor = InplaceEditor() && InplaceEditor()->HandleAllocated() &&
-                    Message.FocusedWnd == InplaceEditor()->Handle();
-  bool moving = FGridState == gsRowMoving || FGridState == gsColMoving;
-  if (!fromEditor && !moving && Navigation()->AlwaysEdit() && EditControl == edNormal) {
-    bool canEdit = true;
-    CanEditCell(realCol, Row(), canEdit);
-    if (canEdit && currentCellVisible()) {
-      ShowInplaceEdit();
-      Message.Result = 0;
-      return;
-    }
+  if (TExtRichEdit* rich = InplaceRichEdit(false); rich && rich->Visible()) HideInplaceEdit();
+  if (alwaysEditOnFocus(Message, realCol)) {
+    ShowInplaceEdit();
+    Message.Result = 0;
+    return;
   }
   repaintMergedCurrent();
+}
+
+// The editor of an always-editing grid comes back with the focus, unless
+// the focus comes from that editor or a move is running. Before the text
+// editor exists, a combo cell opens only where a press would not open it.
+bool TExtStringGrid::alwaysEditOnFocus(const TWMSetFocus& Message, int ARealCol) {
+  if (!Navigation()->AlwaysEdit()) return false;
+  TInplaceEdit* editor = InplaceEditor();
+  bool fromEditor = editor && editor->HandleAllocated() && Message.FocusedWnd == editor->Handle();
+  bool moving = FGridState == gsRowMoving || FGridState == gsColMoving;
+  if (fromEditor || moving || EditControl != edNormal) return false;
+  bool canEdit = true;
+  CanEditCell(ARealCol, Row(), canEdit);
+  if (!canEdit || !currentCellVisible()) return false;
+  if (editor || !HasCombo(ARealCol, Row())) return true;
+  return !MouseActions()->DirectEdit() && !ControlLook()->DropDownAlwaysVisible();
 }
 
 void TExtStringGrid::WMKillFocus(TWMKillFocus& Message) {
@@ -42,6 +53,11 @@ void TExtStringGrid::WMKillFocus(TWMKillFocus& Message) {
   }
   TBaseGrid::WMKillFocus(Message);
   repaintMergedCurrent();
+  // A pressed embedded button pops back up.
+  if (FCtrlDown) {
+    FCtrlDown = false;
+    RepaintCell(DisplColIndex(FCtrlXY.X), FCtrlXY.Y);
+  }
 }
 
 void TExtStringGrid::repaintMergedCurrent() {

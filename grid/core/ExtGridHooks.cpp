@@ -48,7 +48,19 @@ void TExtStringGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState
   if (OnGetCellPrintColor) OnGetCellPrintColor(this, ARow, ACol, AState, ABrush, AFont);
 }
 
+// Group headers are underlined and summary rows get a line above them,
+// except in the node column; the event has the last word.
 void TExtStringGrid::GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders) {
+  if (ACol > 0 && FGrouping.HeaderUnderline() && IsNode(ARow)) {
+    Borders = TCellBorders{cbBottom};
+    APen->SetColor(FGrouping.HeaderLineColor());
+    APen->SetWidth(FGrouping.HeaderLineWidth());
+  }
+  if (ACol > 0 && FGrouping.SummaryLine() && IsSummary(ARow)) {
+    Borders = TCellBorders{cbTop};
+    APen->SetColor(FGrouping.SummaryLineColor());
+    APen->SetWidth(FGrouping.SummaryLineWidth());
+  }
   if (OnGetCellBorder) OnGetCellBorder(this, ARow, ACol, APen, Borders);
 }
 
@@ -193,15 +205,15 @@ void TExtStringGrid::DoEllipsClick(int ACol, int ARow, std::string& S) {
   if (OnEllipsClick) OnEllipsClick(this, ACol, ARow, S);
 }
 
-void TExtStringGrid::UpdateColSize(int ACol, int& NewWidth) {
+void TExtStringGrid::UpdateColumnSize(int ACol, int& NewWidth) {
   if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, NewWidth);
 }
 
-void TExtStringGrid::UpdateAutoColSize(int ACol, int& NewWidth) {
+void TExtStringGrid::UpdateAutoColumnSize(int ACol, int& NewWidth) {
   if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, NewWidth);
 }
 
-void TExtStringGrid::ColumnHeadersChanged() {}
+void TExtStringGrid::UpdateColumnHeaders() {}
 
 void TExtStringGrid::CellsLoaded() { CalcFooter(-1); }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/data/SearchPanel.h"
 #include "grid/foundation/ExtUtil.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/WinApi.h"
@@ -115,6 +116,9 @@ void TExtStringGrid::WMKeyDown(TWMKey& Message) {
     addOption(goEditing);
     ShowInplaceEdit();
   }
+  if (key == 'F' && down(VK_CONTROL) && FSearchFooter->Visible() && SearchPanel && SearchPanel->EditControl &&
+      SearchPanel->EditControl->CanFocus())
+    SearchPanel->EditControl->SetFocus();
   if (isEditKey(key)) {
     if (Options().Contains(goEditing) && !IsEditable(realCol, Row())) return refuse();
     if (cellHoldsControls(Col(), Row())) {
@@ -127,7 +131,9 @@ void TExtStringGrid::WMKeyDown(TWMKey& Message) {
     if (form && form->KeyPreview()) return TBaseGrid::WMKeyDown(Message);
     return refuse();
   }
+  if (key == VK_RETURN || key == VK_SPACE) cellControlKey(key);
   if ((key == VK_HOME || key == VK_END) && homeEndKey(key, Message)) return;
+  if (key == VK_LEFT || key == VK_RIGHT) nodeKey(key);
   if ((key == VK_LEFT || key == VK_RIGHT) && rowSelectScroll(key, Message)) return;
   if (key == VK_TAB && Options().Contains(goTabs)) {
     TabAdvance(down(VK_SHIFT));
@@ -139,19 +145,97 @@ void TExtStringGrid::WMKeyDown(TWMKey& Message) {
     Message.CharCode = 0;
   }
   if (key == VK_DOWN && IsLastEditRow() && Navigation()->AppendOnArrowDown()) AutoAddRow();
-  if (Navigation()->AllowClipboardShortCuts() && clipboardKey(key)) return;
   if (SelectionRectangle() && !(Selection() == FMoveSelection)) {
     InvalidateGridRect(Selection());
     FMoveSelection = Selection();
   }
+  bool footerLocked = false;
+  int footerTop = TopRow();
+  if (searchFooterEndKey(key, Message, footerLocked)) return;
 
   if (keepHoriz) BeginUpdate();
   TBaseGrid::WMKeyDown(Message);
+  uint16_t keyNow = static_cast<uint16_t>(Message.CharCode);
+  if (FSearchFooter->Visible() && searchFooterAtEnd() && keyNow != VK_SHIFT && keyNow != VK_MENU &&
+      !isNavigationKey(keyNow) && footerTop <= Row())
+    SetTopRow(footerTop);
+  if (footerLocked) EndUpdate();
+  bool towardEnd = key == VK_NEXT || key == VK_END || key == VK_LEFT || key == VK_RIGHT || key == VK_DOWN;
+  if (towardEnd && FSearchFooter->Visible() && Row() == RowCount() - 1) ScrollLastRowAboveSearchFooter();
   if (keepHoriz) {
     SetLeftCol(oldLeftCol);
     EndUpdate();
   }
+  // The clipboard keys come after OnKeyDown, which may take them.
+  if (Navigation()->AllowClipboardShortCuts() && keyNow != 0 && clipboardKey(key)) return;
   keyDownAfter(key);
+}
+
+bool TExtStringGrid::searchFooterAtEnd() { return TopRow() >= RowCount() - VisibleRowCount(); }
+
+// With the search footer shown and the grid at its end, the last row stays
+// above the panel: Down there scrolls instead of moving, and Left and Right
+// at the ends of the last row are held. Keys that may scroll the grid are
+// painted once, after the view is put right (Locked).
+bool TExtStringGrid::searchFooterEndKey(uint16_t Key, TWMKey& Message, bool& Locked) {
+  if (!FSearchFooter->Visible() || !searchFooterAtEnd()) return false;
+  bool lastRow = Row() >= RowCount() - 1;
+  bool held = lastRow && ((Key == VK_RIGHT && Col() == ColCount() - 1) ||
+                          (Key == VK_LEFT && Col() == TCustomGrid::FixedCols()));
+  if (lastRow && Key == VK_DOWN) ScrollLastRowAboveSearchFooter();
+  if (held || (lastRow && Key == VK_DOWN)) {
+    Message.Result = 1;
+    fireKeyDown(Key);
+    return true;
+  }
+  bool towardEnd = Key == VK_NEXT || Key == VK_END || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_DOWN;
+  if ((lastRow && towardEnd) || (Key != VK_SHIFT && Key != VK_MENU && !isNavigationKey(Key))) {
+    BeginUpdate();
+    Locked = true;
+  }
+  return false;
+}
+
+// Enter and Space press the current cell's control: a check box or radio
+// toggles (Space), a cell button clicks (either key), when the cell may be
+// edited or the look keeps its controls always active.
+bool TExtStringGrid::cellControlKey(uint16_t Key) {
+  int rc = RealColIndex(Col()), row = Row();
+  if (!HasClickableControl(rc, row)) return false;
+  bool canEdit = Options().Contains(goEditing) || MouseActions()->RangeSelectAndEdit();
+  CanEditCell(rc, row, canEdit);
+  bool space = Key == VK_SPACE;
+  if (space && (canEdit || FControlLook.CheckAlwaysActive()) && HasCheckBox(rc, row) && ClickCheckBox(rc, row, true)) {
+    rowModifiedByControl(row);
+    bool state = false;
+    GetCheckBoxState(rc, RealRowIndex(row), state);
+    DoCheckBoxClick(rc, row, state);
+  }
+  if (space && (canEdit || FControlLook.RadioAlwaysActive()) && IsRadio(rc, row)) {
+    AdvanceRadioGroup(rc, row, true);
+    int idx = -1;
+    GetRadioIdx(rc, row, idx);
+    if (OnRadioClick) OnRadioClick(this, rc, row, idx);
+  }
+  if (space && (canEdit || FControlLook.RadioAlwaysActive()) && HasRadioButton(rc, row) &&
+      ClickRadioButton(rc, row, true) && OnRadioButtonClick)
+    OnRadioButtonClick(this, rc, row);
+  if (canEdit && HasButton(rc, row)) DoButtonClick(rc, row);
+  RepaintCell(Col(), row);
+  return true;
+}
+
+void TExtStringGrid::rowModifiedByControl(int ARow) {
+  if (!FShowModified.Enabled()) return;
+  SetRowModified(ARow, true);
+  RepaintCell(0, ARow);
+}
+
+// Right expands and Left contracts a node whose header spans its row.
+void TExtStringGrid::nodeKey(uint16_t Key) {
+  if (!IsNode(Row()) || !IsMergedCell(RealColIndex(Col()), Row())) return;
+  if (Key == VK_RIGHT) ExpandNode(RealRowIndex(Row()));
+  else ContractNode(RealRowIndex(Row()));
 }
 
 // Stages after the base grid's navigation: row insertion, select-all,
@@ -490,7 +574,9 @@ void TExtStringGrid::WMChar(TWMKey& Message) {
     Message.CharCode = 0;
     return;
   }
-  if (MouseActions()->RangeSelectAndEdit() && IsEditable(realCol, Row()) && ch != 9 && ch != 27 && !ctrl) {
+  bool clickable = HasClickableControl(realCol, Row());
+  if (MouseActions()->RangeSelectAndEdit() && !clickable && IsEditable(realCol, Row()) && ch != 9 && ch != 27 &&
+      !ctrl) {
     if (OnKeyPress) {
       char copy = static_cast<char>(ch);
       OnKeyPress(this, copy);
@@ -498,11 +584,18 @@ void TExtStringGrid::WMChar(TWMKey& Message) {
     FStartEditChar = static_cast<char>(ch);
     addOption(goEditing);
     if (!currentCellVisible()) ScrollInView(Col(), Row());
+    // A press on the current cell opens its editor, which then takes the character.
+    TRect r = CellRect(Col(), Row());
+    MouseDown(mbLeft, {}, r.Left + 2, r.Top + 2);
+    FOleArmed = false;
     TBaseGrid::WMChar(Message);
     return;
   }
   if (ch == '.' && FLastKeyWasDecimal && ExcelStyleDecimalSeparator())
     Message.CharCode = ch = static_cast<unsigned char>(LocaleDecimalSeparator());
+  // Enter on a cell control advances like in any other cell.
+  bool handled = clickable && ch == 13 && Navigation()->AdvanceOnEnter();
+  if (handled) TBaseGrid::WMChar(Message);
   if (Options().Contains(goEditing) && ch != 9 && (ch == 8 || (ch >= 32 && ch <= 255))) {
     if (OnKeyPress) {
       char k = static_cast<char>(ch);
@@ -511,6 +604,7 @@ void TExtStringGrid::WMChar(TWMKey& Message) {
       if (ch == 0) return;
     }
     FStartEditChar = static_cast<char>(ch);
+    if (clickable) return;  // the cell's control took the key; no editor opens over it
     // The character edits the current cell: one a select-all left out of
     // view is brought back, and the selected range gives way to it.
     if (!currentCellVisible()) ScrollInView(Col(), Row());
@@ -518,7 +612,7 @@ void TExtStringGrid::WMChar(TWMKey& Message) {
     if (s.Left != s.Right || s.Top != s.Bottom) FocusCell(Col(), Row());
     if (ShowEditorChar(ch)) return;
   }
-  TBaseGrid::WMChar(Message);
+  if (!handled) TBaseGrid::WMChar(Message);
 }
 
 void TExtStringGrid::WMKeyUp(TWMKey& Message) { TBaseGrid::WMKeyUp(Message); }
@@ -527,14 +621,6 @@ void TExtStringGrid::WMKeyUp(TWMKey& Message) { TBaseGrid::WMKeyUp(Message); }
 
 void TExtStringGrid::KeyDown(uint16_t& Key, TShiftState Shift) {
   FLastKeyWasDecimal = Key == VK_DECIMAL;
-  // Space toggles the current cell's check box or radio, never opening an editor.
-  if (Key == VK_SPACE && Shift.Empty() && HasClickableControl(RealColIndex(Col()), Row())) {
-    int rc = RealColIndex(Col());
-    if (HasCheckBox(rc, Row())) ToggleCheck(rc, Row(), false);
-    else ToggleRadio(rc, Row());
-    Key = 0;
-    return;
-  }
   TGridCoord last{Col(), Row()};
   TBaseGrid::KeyDown(Key, Shift);
   if (Key == 0) return;

@@ -10,6 +10,7 @@
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/ResizeSubscriptions.h"
 #include "toolkit/forms/std/Menus.h"
+#include "toolkit/rtl/Math.h"
 #include "toolkit/rtl/ScopeGuard.h"
 #include "toolkit/rtl/Streams.h"
 
@@ -84,10 +85,7 @@ void TExtStringGrid::wireSubObjects() {
   FMouseActions.OnIsDesigning = [this](TObject*, bool& IsDesigning) {
     IsDesigning = ComponentState().Contains(csDesigning);
   };
-  FColumnHeaders.OnChange = [this](TObject*) {
-    ColumnHeadersChanged();
-    ShowColumnHeaders();
-  };
+  FColumnHeaders.OnChange = [this](TObject*) { ColumnHeadersChanged(); };
   FRowHeaders.OnChange = [this](TObject*) { RowHeadersChanged(); };
   FMergedColumns.OnChange = [this](TObject*, int, int) { MergedColumnsChanged(); };
   FSearchFooter->OnChange = [this](TObject*) { ApplySearchFooter(); };
@@ -166,6 +164,9 @@ void TExtStringGrid::Assign(const TPersistent* Source) {
   FActiveCellFont.Assign(&s->FActiveCellFont);
   FActiveCellShow = s->FActiveCellShow;
   SetActiveRowShow(s->ActiveRowShow());
+  SetAlign(s->Align());
+  FFilterDropDown.Assign(&s->FFilterDropDown);
+  FAnchorHint = s->FAnchorHint;
   FAutoNumAlign = s->FAutoNumAlign;
   FAutoSize = s->FAutoSize;
   FAutoThemeAdapt = s->FAutoThemeAdapt;
@@ -175,8 +176,11 @@ void TExtStringGrid::Assign(const TPersistent* Source) {
   FGrouping.Assign(&s->FGrouping);
   FSearchFooter->Assign(s->FSearchFooter.get());
   FPrintSettings.Assign(&s->FPrintSettings);
+  FFilter.Assign(&s->FFilter);
   FHTMLSettings.Assign(&s->FHTMLSettings);
   FBands.Assign(&s->FBands);
+  FCellNode.Assign(&s->FCellNode);
+  FSortSettings.Assign(&s->FSortSettings);
   FDragScrollOptions.Assign(&s->FDragScrollOptions);
   FDragDropSettings.Assign(&s->FDragDropSettings);
   FProgressAppearance.Assign(&s->FProgressAppearance);
@@ -191,6 +195,7 @@ void TExtStringGrid::Assign(const TPersistent* Source) {
   SetDefaultColWidth(s->DefaultColWidth());
   SetDefaultRowHeight(s->DefaultRowHeight());
   SetFixedRowHeight(s->FixedRowHeight());
+  SetFixedColWidth(s->FixedColWidth());
   FInvalidEntryTitle = s->FInvalidEntryTitle;
   FInvalidEntryIcon = s->FInvalidEntryIcon;
   FInvalidEntryText = s->FInvalidEntryText;
@@ -262,6 +267,7 @@ void TExtStringGrid::Loaded() {
     FLook = glCustom;
     SetLook(glQGS);
   }
+  if (FAutoSize) AutoSizeColumns(false, 10);
   FFixedRowsMin = TCustomGrid::FixedRows();
   FFixedColsMin = TCustomGrid::FixedCols();
   FMinRowHeight = DefaultRowHeight();
@@ -289,6 +295,7 @@ void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) 
   TBaseGrid::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   editLinkNotification(AComponent);
+  FNotifiers.Remove(AComponent);
   if (AComponent == reinterpret_cast<TComponent*>(FCellChecker)) FCellChecker = nullptr;
   if (AComponent == FFixedDropDownMenu) FFixedDropDownMenu = nullptr;
 }
@@ -298,6 +305,7 @@ void TExtStringGrid::Resize() {
   if (OnResize) OnResize(this);
   if (FBackGround.IsGradient()) Invalidate();
   ApplyScrollBarAlways(false);
+  CellControlsUpdate(false);
 }
 
 // Whole rows fill the height when IntegralHeight is on.
@@ -316,8 +324,8 @@ void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 void TExtStringGrid::ChangeScale(int M, int D) {
   TBaseGrid::ChangeScale(M, D);
   if (M == D || D == 0) return;
-  FFixedFont.SetSize(FFixedFont.Size() * M / D);
-  FActiveCellFont.SetSize(FActiveCellFont.Size() * M / D);
+  FFixedFont.SetSize(MulDiv(FFixedFont.Size(), M, D));
+  FActiveCellFont.SetSize(MulDiv(FActiveCellFont.Size(), M, D));
 }
 
 void TExtStringGrid::InitOrigColSizes() {

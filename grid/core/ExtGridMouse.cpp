@@ -68,6 +68,7 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   bool fixedArea = arow < fr || acol < fc;
   if (fixedArea || IsFixed(acol, arow)) HideInplaceEdit();
   bool customFixed = IsFixed(acol, arow) && !fixedArea;
+  pressFixedAsButton(x, acol, arow, fixedArea || customFixed);
   if (pressCellObject(x, y, acol, arow)) return;
 
   if (MouseActions()->DisjunctRowSelect() && arow >= fr && (acol != 0 || !MouseActions()->HotmailRowSelect())) {
@@ -204,6 +205,7 @@ void TExtStringGrid::selectByFixedCells(int ACol, int ARow, TShiftState Shift) {
     SetSelection(r);
     FSelHidden = false;
     DoExit();
+    if (ActiveCellShow()) RepaintHeaderCells(old.Left, old.Top, ACol, ARow);
   }
   if (ACol < fc && ARow >= fr && MouseActions()->RowSelect() && FMouseSelectMode == msRow) {
     if (EditMode && CanFocus()) SetFocus();
@@ -234,7 +236,7 @@ void TExtStringGrid::selectByFixedCells(int ACol, int ARow, TShiftState Shift) {
 // OnAnchorClick may take it, else it is followed.
 bool TExtStringGrid::clickLink(int X, int Y, int ACol, int ARow, int PRow, int PCol) {
   std::string text = GetCellEx(RealColIndex(ACol), ARow);
-  if (GetTextKind(text, EnableHTML()) == 1) return clickAnchor(X, Y, ACol, ARow);
+  if (GetTextKind(text, EnableHTML()) == 1) return clickAnchor(X, Y, ACol, ARow, PCol, PRow);
   if (!URLShow() || !IsURL(text)) return false;
   followLink(text, PRow, PCol);
   return true;
@@ -293,7 +295,7 @@ void TExtStringGrid::endFixedSizing(int X, int Y) {
       int w = std::max(0, X - fixedStart(c, true));
       SetColWidths(c, w);
       if (OnEndColumnSize) OnEndColumnSize(this, c);
-      UpdateColSize(c, w);
+      UpdateColumnSize(c, w);
       if (ColWidths(c) != w) SetColWidths(c, std::max(0, w));
     }
   }
@@ -318,6 +320,10 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   FMouseSelectStart = -1;
   hideMoveArrows();
   endFixedSizing(x, y);
+  if (FCtrlDown) {
+    FCtrlDown = false;
+    RepaintCell(DisplColIndex(FCtrlXY.X), FCtrlXY.Y);
+  }
   int acol = -1, arow = -1;
   MouseToCell(x, y, acol, arow);
   releaseCellButton(x, y, acol, arow);
@@ -428,12 +434,14 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   TBaseGrid::MouseDown(Button, Shift, X, Y);
   if (editHeaderByPress(Button, X, Y, acol, arow)) return;
   followSyncGrid();
+  if (Button == mbLeft) FormulaCellClick();
   // A left click on a check box or radio of the cell it made current toggles it.
   if (Button != mbLeft || Shift.Contains(ssDouble) || acol != Col() || arow != Row() || acol < 0 || arow < 0) return;
   int rc = RealColIndex(acol);
   if (HasCheckBox(rc, arow) && IsInCheckBox(rc, arow, X, Y)) {
-    ToggleCheck(rc, arow, false);
+    if (ToggleCheck(rc, arow, false)) rowModifiedByControl(arow);
   } else if (HasRadioButton(rc, arow) && IsInCheckBox(rc, arow, X, Y) && ClickRadioButton(rc, arow, true)) {
+    rowModifiedByControl(arow);
     if (OnRadioButtonClick) OnRadioButtonClick(this, rc, arow);
   }
 }

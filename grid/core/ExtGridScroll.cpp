@@ -222,9 +222,9 @@ void TExtStringGrid::TopLeftChanged() {
   if (EditActive() && EditControl != edNormal) HideInplaceEdit();
   SyncFlatVertScrollInfo();
   SyncFlatHorzScrollInfo();
-  CellControlsUpdate();
   UpdateVScrollProportional();
   UpdateHScrollProportional();
+  CellControlsUpdate(false);
   TExtStringGrid* g = SyncGrid()->Grid();
   if (g && g != this) {
     if (SyncGrid()->ScrollVertical() && g->TopRow() != TopRow()) g->SetTopRow(TopRow());

@@ -229,6 +229,14 @@ void TExtStringGrid::RepaintCol(int ACol) {
   InvalidateCol(ACol);
 }
 
+void TExtStringGrid::RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow) {
+  const int fc = TCustomGrid::FixedCols(), fr = TCustomGrid::FixedRows();
+  for (TPoint cell : {TPoint{OldCol, OldRow}, TPoint{NewCol, NewRow}}) {
+    if (fr > 0 && cell.X >= 0 && cell.X < ColCount()) RepaintCell(RealColIndex(cell.X), fr - 1);
+    if (fc > 0 && cell.Y >= 0 && cell.Y < RowCount()) RepaintCell(RealColIndex(fc - 1), cell.Y);
+  }
+}
+
 // ---- the last row above the search footer ----
 
 bool TExtStringGrid::LastRowAboveSearchFooter() {

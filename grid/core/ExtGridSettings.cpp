@@ -69,8 +69,20 @@ void TDragDropSettings::SetOleDropRTF(bool v) {
   ::SetOleDropRTF(v);
 }
 
+void TDragScrollDelays::Assign(const TPersistent* Source) {
+  if (const TDragScrollDelays* src = SameClass(this, Source)) F = src->F;
+}
+
+void TDragScrollMargins::Assign(const TPersistent* Source) {
+  if (const TDragScrollMargins* src = SameClass(this, Source)) F = src->F;
+}
+
 void TDragScrollOptions::Assign(const TPersistent* Source) {
-  if (const TDragScrollOptions* src = SameClass(this, Source)) F = src->F;
+  const TDragScrollOptions* src = SameClass(this, Source);
+  if (!src) return;
+  FMargins.Assign(&src->FMargins);
+  FDelays.Assign(&src->FDelays);
+  FActive = src->FActive;
 }
 
 void TColumnSize::Assign(const TPersistent* Source) {

@@ -15,8 +15,8 @@
 
 // ---------------------------------------------------------------------------
 // Background picture or gradient behind the cells.
-enum TBackgroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
-enum TBackgroundCells { bcNormal, bcFixed, bcAll };
+enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
+enum TBackGroundCells { bcNormal, bcFixed, bcAll };
 
 class TBackGround : public TPersistent {
 public:
@@ -28,10 +28,10 @@ public:
   void SetTop(int v) { changeTo(F.Top, v); }
   int Left() const { return F.Left; }
   void SetLeft(int v) { changeTo(F.Left, v); }
-  TBackgroundDisplay Display() const { return F.Display; }
-  void SetDisplay(TBackgroundDisplay v) { changeTo(F.Display, v); }
-  TBackgroundCells Cells() const { return F.Cells; }
-  void SetCells(TBackgroundCells v) { changeTo(F.Cells, v); }
+  TBackGroundDisplay Display() const { return F.Display; }
+  void SetDisplay(TBackGroundDisplay v) { changeTo(F.Display, v); }
+  TBackGroundCells Cells() const { return F.Cells; }
+  void SetCells(TBackGroundCells v) { changeTo(F.Cells, v); }
   TColor Color() const { return F.Color; }
   void SetColor(TColor v) { changeTo(F.Color, v); }
   TColor ColorTo() const { return F.ColorTo; }
@@ -48,8 +48,8 @@ public:
 private:
   struct TValues {
     int Top = 0, Left = 0;
-    TBackgroundDisplay Display = bdTile;
-    TBackgroundCells Cells = bcNormal;
+    TBackGroundDisplay Display = bdTile;
+    TBackGroundCells Cells = bcNormal;
     TColor Color = clWindow;
     TColor ColorTo = clBtnFace;
   };
@@ -302,16 +302,28 @@ private:
   TValues F;
 };
 
-// Auto-scroll while dragging near the grid's edges.
-class TDragScrollOptions : public TPersistent {
+// How long a drag waits near an edge before it scrolls, and how often then (ms).
+class TDragScrollDelays : public TPersistent {
 public:
-  TDragScrollOptions() = default;
-  std::string ClassName() const override { return "TDragScrollOptions"; }
+  std::string ClassName() const override { return "TDragScrollDelays"; }
   void Assign(const TPersistent* Source) override;
 
-  QUELIX_PLAIN_PROPERTY(bool, Active)
   QUELIX_PLAIN_PROPERTY(int, InitialDelay)
   QUELIX_PLAIN_PROPERTY(int, RepeatDelay)
+
+private:
+  struct TValues {
+    int InitialDelay = 1000, RepeatDelay = 250;
+  };
+  TValues F;
+};
+
+// How near each edge (pixels) a drag scrolls toward it.
+class TDragScrollMargins : public TPersistent {
+public:
+  std::string ClassName() const override { return "TDragScrollMargins"; }
+  void Assign(const TPersistent* Source) override;
+
   QUELIX_PLAIN_PROPERTY(int, TopMargin)
   QUELIX_PLAIN_PROPERTY(int, BottomMargin)
   QUELIX_PLAIN_PROPERTY(int, LeftMargin)
@@ -319,9 +331,28 @@ public:
 
 private:
   struct TValues {
-    bool Active = false;
-    int InitialDelay = 1000, RepeatDelay = 250;
     int TopMargin = 50, BottomMargin = 50, LeftMargin = 50, RightMargin = 50;
   };
   TValues F;
+};
+
+// Auto-scroll while dragging near the grid's edges.
+class TDragScrollOptions : public TPersistent {
+public:
+  std::string ClassName() const override { return "TDragScrollOptions"; }
+  void Assign(const TPersistent* Source) override;
+
+  bool Active() const { return FActive; }
+  void SetActive(bool v) { FActive = v; }
+  TDragScrollDelays* Delays() { return &FDelays; }
+  const TDragScrollDelays* Delays() const { return &FDelays; }
+  void SetDelays(const TDragScrollDelays* Value) { FDelays.Assign(Value); }
+  TDragScrollMargins* Margins() { return &FMargins; }
+  const TDragScrollMargins* Margins() const { return &FMargins; }
+  void SetMargins(const TDragScrollMargins* Value) { FMargins.Assign(Value); }
+
+private:
+  bool FActive = false;
+  TDragScrollDelays FDelays;
+  TDragScrollMargins FMargins;
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <vector>
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/AutoSizeWidths.h"
@@ -69,7 +70,7 @@ void TExtStringGrid::ColWidthsChanged() {
     if (OnEndColumnSize) OnEndColumnSize(this, Colclicked);
     int w = ColWidths(Colclicked);
     int asked = w;
-    UpdateColSize(Colclicked, w);
+    UpdateColumnSize(Colclicked, w);
     if (w != asked) {
       ColSized = false;
       SetColWidths(Colclicked, std::max(0, w));
@@ -77,6 +78,7 @@ void TExtStringGrid::ColWidthsChanged() {
   }
   if (ColSized) Colclicked = Rowclicked = -1;
   ColSized = false;
+  CellControlsUpdate(false);
   thumbsChanged();
 }
 
@@ -96,6 +98,7 @@ void TExtStringGrid::RowHeightsChanged() {
   if (Rowsized && OnEndRowSize) OnEndRowSize(this, Rowclicked);
   if (Rowsized) Colclicked = Rowclicked = -1;
   Rowsized = false;
+  CellControlsUpdate(false);
   thumbsChanged();
 }
 
@@ -133,34 +136,47 @@ namespace {
 class TTextWidthCache {
 public:
   int Width(TCanvas& Canvas, const std::string& Text) {
-    fontKey(*Canvas.Font());
-    key_ += Text;
-    auto [it, added] = widths_.try_emplace(key_, 0);
+    auto [it, added] = font(Canvas).Widths.try_emplace(Text, 0);
     if (added) it->second = Canvas.TextWidth(Text);
     return it->second;
   }
   int LineHeight(TCanvas& Canvas) {
-    fontKey(*Canvas.Font());
-    key_ += '\x01';  // no text: the line height
-    auto [it, added] = widths_.try_emplace(key_, 0);
-    if (added) it->second = Canvas.TextHeight("gh");
-    return it->second;
+    TFontWidths& f = font(Canvas);
+    if (f.LineHeight < 0) f.LineHeight = Canvas.TextHeight("gh");
+    return f.LineHeight;
   }
 
 private:
+  struct TFontWidths {
+    int LineHeight = -1;
+    std::unordered_map<std::string, int> Widths;
+  };
+
+  // The widths of the canvas's font; the cells of a grid mostly share one
+  // font, so the last one found is tried first.
+  TFontWidths& font(TCanvas& Canvas) {
+    fontKey(*Canvas.Font());
+    if (!last_ || key_ != lastKey_) {
+      last_ = &fonts_[key_];  // a node of the map: stays where it is
+      lastKey_ = key_;
+    }
+    return *last_;
+  }
+
+  // The name, then the font's numbers as raw bytes: the key is only
+  // compared, never read.
   void fontKey(TFont& f) {
     key_.assign(f.Name());
     key_ += '\0';
-    for (long long v : {static_cast<long long>(f.Height()), static_cast<long long>(f.Style().Bits()),
-                        static_cast<long long>(f.Charset()), static_cast<long long>(f.Orientation()),
-                        static_cast<long long>(f.Pitch()), static_cast<long long>(f.PixelsPerInch())}) {
-      key_ += std::to_string(v);
-      key_ += ',';
-    }
+    const long long values[] = {static_cast<long long>(f.Height()), static_cast<long long>(f.Style().Bits()),
+                                static_cast<long long>(f.Charset()), static_cast<long long>(f.Orientation()),
+                                static_cast<long long>(f.Pitch()), static_cast<long long>(f.PixelsPerInch())};
+    key_.append(reinterpret_cast<const char*>(values), sizeof values);
   }
 
-  std::unordered_map<std::string, int> widths_;
-  std::string key_;
+  std::unordered_map<std::string, TFontWidths> fonts_;
+  TFontWidths* last_ = nullptr;
+  std::string key_, lastKey_;
 };
 
 TTextWidthCache* gAutoSizeWidths = nullptr;
@@ -202,33 +218,66 @@ TPoint TExtStringGrid::cellTextExtent(int ADisplCol, int ARow, bool WrapToCell) 
   return size;
 }
 
-void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
-  if (ADisplCol < 0 || ADisplCol >= ColCount()) return;
-  TAutoSizeScope widths;
-  int from = 0, to = RowCount() - 1;
-  int realCol = RealColIndex(ADisplCol);
-  int widest = 0;
-  for (int r = from; r <= to; ++r) {
-    if (IsXMergedCell(realCol, r)) continue;
-    int w = cellTextExtent(ADisplCol, r, false).X + GetCellGraphicSize(realCol, r).X;
-    if (ControlLook()->DropDownAlwaysVisible() && HasCombo(realCol, r)) w += 16;
-    widest = std::max(widest, w);
+// ColumnSize.Rows picks the rows measured.
+void TExtStringGrid::autoSizeRowRange(int& From, int& To) const {
+  From = 0;
+  To = RowCount() - 1;
+  if (FColumnSize.Rows() == arNormal) {
+    From = TCustomGrid::FixedRows();
+    To = RowCount() - FFixedFooters - 1;
+  } else if (FColumnSize.Rows() == arFixed) {
+    To = TCustomGrid::FixedRows() - 1;
   }
-  int width = widest + CellHorzMargin() + 2 * GridLineWidth() + 2;
+}
+
+// The buttons a cell shows beside its text (drop-down, filter, sort indicator) need their room too.
+int TExtStringGrid::autoColCellWidth(int ADisplCol, int ARealCol, int ARow) {
+  if (IsXMergedCell(ARealCol, ARow)) return 0;
+  int w = cellTextExtent(ADisplCol, ARow, false).X + GetCellGraphicSize(ARealCol, ARow).X;
+  if (ControlLook()->DropDownAlwaysVisible() && HasCombo(ARealCol, ARow)) w += 16;
+  if (FFilterDropDownAuto && ARow == FFilterDropDownRow && GetFilter(ARealCol)) w += 12;
+  if (ARealCol == FSortSettings.Column() && IsSortIndicatorCell(ADisplCol, ARow)) w += 10;
+  return w;
+}
+
+void TExtStringGrid::setAutoColWidth(int ADisplCol, int Widest, int Padding) {
+  int width = Widest + CellHorzMargin() + 2 * GridLineWidth() + 2;
   if (!SizeGrowOnly() || ColWidths(ADisplCol) < width) {
-    UpdateAutoColSize(ADisplCol, width);
+    UpdateAutoColumnSize(ADisplCol, width);
     SetColWidths(ADisplCol, ApplySizeLimits(width, MinColWidth(), MaxColWidth()));
   }
   if (Padding != 0)
     SetColWidths(ADisplCol, ApplySizeLimits(ColWidths(ADisplCol) + Padding, MinColWidth(), MaxColWidth()));
 }
 
+void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
+  if (ADisplCol < 0 || ADisplCol >= ColCount()) return;
+  TAutoSizeScope widths;
+  const int realCol = RealColIndex(ADisplCol);
+  int widest = 0, fromRow, toRow;
+  autoSizeRowRange(fromRow, toRow);
+  for (int r = fromRow; r <= toRow; ++r) widest = std::max(widest, autoColCellWidth(ADisplCol, realCol, r));
+  setAutoColWidth(ADisplCol, widest, Padding);
+}
+
+// Row by row over all the columns: a row's cells lie together in memory,
+// a column's are spread over every row.
 void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
   TGridUpdateLock lock(*this);
   TAutoSizeScope widths;
-  int from = DoFixedCols ? 0 : TCustomGrid::FixedCols();
-  int to = DoFixedCols ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
-  for (int c = from; c <= to; ++c) AutoSizeCol(c, Padding);
+  const int from = DoFixedCols ? 0 : TCustomGrid::FixedCols();
+  const int to = DoFixedCols ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
+  if (from > to) return;
+  std::vector<int> realCols, widest(static_cast<size_t>(to - from + 1), 0);
+  for (int c = from; c <= to; ++c) realCols.push_back(RealColIndex(c));
+  int fromRow, toRow;
+  autoSizeRowRange(fromRow, toRow);
+  for (int r = fromRow; r <= toRow; ++r)
+    for (int c = from; c <= to; ++c) {
+      int& w = widest[static_cast<size_t>(c - from)];
+      w = std::max(w, autoColCellWidth(c, realCols[static_cast<size_t>(c - from)], r));
+    }
+  for (int c = from; c <= to; ++c) setAutoColWidth(c, widest[static_cast<size_t>(c - from)], Padding);
 }
 
 void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY) {

@@ -12,22 +12,60 @@ namespace {
 
 bool blankNumber(const std::string& s) { return s.empty() || s == "-"; }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// An optional sign and decimal digits only: no hexadecimal forms.
+bool decimalIntegerText(const std::string& s) {
+  size_t i = s[0] == '-' || s[0] == '+' ? 1 : 0;
+  if (i == s.size()) return false;
+  for (; i < s.size(); ++i)
+    if (!isDigit(s[i])) return false;
+  return true;
+}
+
 int intOf(const std::string& Text) {
   std::string s = Trim(Text);
   if (blankNumber(s)) return 0;
   int v = 0;
-  if (!TryStrToInt(s, v)) throw EExtGridError("Cell does not contain integer value");
+  if (!decimalIntegerText(s) || !TryStrToInt(s, v)) throw EExtGridError("Cell does not contain integer value");
   return v;
 }
 
-// The normalised number text: where parsing stops (0 when all of it parsed).
-double floatOf(const std::string& Text, size_t& StopPos) {
-  std::string s = NormalizeFloatText(Text);
-  StopPos = 0;
-  if (blankNumber(s)) return 0;
+// After the leading characters that NormalizeFloatText drops (a currency
+// sign, a sign, an opening parenthesis) only number characters follow, with
+// at least one digit: "nan", "inf" and "0x10" are no numbers.
+bool wholeNumberText(const std::string& Trimmed) {
+  std::string_view t = Trimmed;
+  if (t.size() >= 2 && t.front() == '(' && t.back() == ')') t = t.substr(0, t.size() - 1);
+  while (t.size() >= 2 && !IsFloatChar(t.front())) t.remove_prefix(1);
+  bool digit = false;
+  for (char c : t) {
+    if (c != LocaleThousandSeparator() && c != LocaleDecimalSeparator() && !IsNumericTextChar(c)) return false;
+    digit = digit || isDigit(c);
+  }
+  return digit;
+}
+
+// The cell's number; Valid is false when the text is no number.
+double floatOf(const std::string& Text, bool& Valid) {
+  Valid = true;
+  std::string trimmed = Trim(Text);
+  if (blankNumber(trimmed)) return 0;
+  std::string s = NormalizeFloatText(trimmed);
+  if (!wholeNumberText(trimmed) || blankNumber(s)) {
+    Valid = false;
+    return 0;
+  }
   char* end = nullptr;
   double v = std::strtod(s.c_str(), &end);
-  if (end != s.c_str() + s.size()) StopPos = static_cast<size_t>(end - s.c_str()) + 1;
+  Valid = end == s.c_str() + s.size();
+  return v;
+}
+
+double floatOrRaise(const std::string& Text) {
+  bool valid = true;
+  double v = floatOf(Text, valid);
+  if (!valid) throw EExtGridError("Cell does not contain a float value");
   return v;
 }
 
@@ -45,12 +83,7 @@ void TExtStringGrid::SetAllInts(int ARealCol, int ARealRow, int Value) {
   SetAllCells(ARealCol, ARealRow, std::to_string(Value));
 }
 
-double TExtStringGrid::Floats(int ARealCol, int ARow) {
-  size_t stop = 0;
-  double v = floatOf(StrippedCells(ARealCol, ARow), stop);
-  if (stop) throw EExtGridError("Cell does not contain a float value");
-  return v;
-}
+double TExtStringGrid::Floats(int ARealCol, int ARow) { return floatOrRaise(StrippedCells(ARealCol, ARow)); }
 
 void TExtStringGrid::SetFloats(int ARealCol, int ARow, double Value) {
   bool isFloat = true;
@@ -59,12 +92,7 @@ void TExtStringGrid::SetFloats(int ARealCol, int ARow, double Value) {
   SetCells(ARealCol, ARow, Format(fmt, Value));
 }
 
-double TExtStringGrid::AllFloats(int ARealCol, int ARealRow) {
-  size_t stop = 0;
-  double v = floatOf(AllCells(ARealCol, ARealRow), stop);
-  if (stop) throw EExtGridError("Cell does not contain a float value");
-  return v;
-}
+double TExtStringGrid::AllFloats(int ARealCol, int ARealRow) { return floatOrRaise(AllCells(ARealCol, ARealRow)); }
 
 void TExtStringGrid::SetAllFloats(int ARealCol, int ARealRow, double Value) {
   SetAllCells(ARealCol, ARealRow, Format(FFloatFormat, Value));

@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/data/SearchPanel.h"
 #include "grid/foundation/ExtUtil.h"
 #include "toolkit/forms/Forms.h"
+#include "toolkit/forms/WinApi.h"
 
 namespace {
 // The cursor follows the mouse only in an active form and never away from
@@ -110,17 +112,82 @@ void TExtStringGrid::WMTimer(TWMTimer& Message) {
   }
 }
 
-// ---- resizing: proportional column widths ----
+// ---- resizing ----
 
+// The search panel, the recorded column widths, the stretch; a stretch that
+// took the resize fires OnGridResize instead of the base grid's handling
+// (whose scroll range still follows the new height).
 void TExtStringGrid::WMSize(TWMSize& Message) {
-  int w = Message.Width;
-  if (FOldGridWidth > 0 && FColumnSize.SynchWithGrid()) {
-    HideInplaceEdit();
-    double f = BorderStyle() == bsSingle ? (w + 2.0) / FOldGridWidth : double(w) / FOldGridWidth;
-    int from = FColumnSize.SynchNormalCellsOnly() ? TCustomGrid::FixedCols() : 0;
-    int to = FColumnSize.SynchNormalCellsOnly() ? ColCount() - FFixedRightCols - 1 : ColCount() - 1;
-    for (int i = from; i <= to && i < FOrigColSizes.Count(); ++i)
-      SetColWidths(i, static_cast<int>(std::trunc(FOrigColSizes.GetInteger(i) * f)));
+  realignSearchPanel();
+  scaleColumnsWithGrid(Message.Width);
+  bool stretched = stretchOnSize();
+  if (stretched && FScrollBarAlways == saNone) {
+    UpdateScrollRange();
+    if (OnGridResize) OnGridResize(this);
+    return;
   }
   TBaseGrid::WMSize(Message);
+  if (FScrollProportional) {
+    UpdateHScrollProportional();
+    UpdateVScrollProportional();
+  }
+  if (!stretched) showScrollBarsOnSize();
+}
+
+// Set to another height and back, the bottom-aligned panel follows the new
+// bottom edge.
+void TExtStringGrid::realignSearchPanel() {
+  if (!SearchPanel || !SearchPanel->Visible()) return;
+  SearchPanel->SetHeight(33);
+  SearchPanel->SetHeight(32);
+  SearchPanel->SetAlign(alBottom);
+}
+
+void TExtStringGrid::scaleColumnsWithGrid(int ClientWidth) {
+  if (FOldGridWidth <= 0 || !FColumnSize.SynchWithGrid()) return;
+  HideInplaceEdit();
+  double f = BorderStyle() == bsSingle ? (ClientWidth + 2.0) / FOldGridWidth : double(ClientWidth) / FOldGridWidth;
+  int from = FColumnSize.SynchNormalCellsOnly() ? TCustomGrid::FixedCols() : 0;
+  int to = FColumnSize.SynchNormalCellsOnly() ? ColCount() - FFixedRightCols - 1 : ColCount() - 1;
+  for (int i = from; i <= to && i < FOrigColSizes.Count(); ++i)
+    SetColWidths(i, static_cast<int>(std::trunc(FOrigColSizes.GetInteger(i) * f)));
+}
+
+bool TExtStringGrid::stretchOnSize() {
+  if (!FColumnSize.Stretch() || (FScrollBarAlways != saNone && FScrollBarAlways != saVert)) return false;
+  int c = FColumnSize.StretchColumn() == -1 ? ColCount() - 1 : FColumnSize.StretchColumn();
+  if (c < 0 || c >= ColCount()) return false;
+  int others = 0;
+  for (int i = 0; i < ColCount(); ++i)
+    if (i != c) others += ColWidths(i);
+  bool stretched = others < Width();
+  if (stretched) stretchQuietly();
+  if (FScrollBarAlways != saNone || !HandleAllocated()) return stretched;
+  TScrollStyle bars = ScrollBars();
+  if (bars == ssHorizontal || bars == ssBoth) ShowScrollBar(Handle(), SB_HORZ, others + ColWidths(c) > ClientWidth());
+  if (bars == ssVertical || bars == ssBoth)
+    ShowScrollBar(Handle(), SB_VERT, RowCount() - TCustomGrid::FixedRows() > VisibleRowCount());
+  return stretched;
+}
+
+// The flat bars follow what now fits; a bar the grid was not asked for stays
+// hidden whatever the base grid did.
+void TExtStringGrid::showScrollBarsOnSize() {
+  if (FDisableSize || !HandleAllocated()) return;
+  FDisableSize = true;
+  SyncFlatVertScrollInfo();
+  SyncFlatHorzScrollInfo();
+  FlatShowScrollBar(SB_HORZ, VisibleColCount() + TCustomGrid::FixedCols() < ColCount());
+  FlatShowScrollBar(SB_VERT, VisibleRowCount() + TCustomGrid::FixedRows() < RowCount());
+  TScrollStyle bars = ScrollBars();
+  if (bars != ssHorizontal && bars != ssBoth) ShowScrollBar(Handle(), SB_HORZ, false);
+  if (bars != ssVertical && bars != ssBoth) ShowScrollBar(Handle(), SB_VERT, false);
+  FDisableSize = false;
+}
+
+void TExtStringGrid::ResetFixedCellHighlight() {
+  FSizeFixed = false;
+  FSizeFixedR = false;
+  FNoMouseLeave = false;
+  if (FHoverFixedCells != hfNone) trackHoverFixedCell(-1, -1);
 }

@@ -188,9 +188,9 @@ const std::vector<TVisualEntry>& Entries() {
         QX_INT("BackGround.Left", BackGround()->Left(), BackGround()->SetLeft),
         Ident("BackGround.Display", {"bdTile", "bdFixed", "bdGradientHorz", "bdGradientVert"},
               [](G& g) { return int(g.BackGround()->Display()); },
-              [](G& g, int v) { g.BackGround()->SetDisplay(TBackgroundDisplay(v)); }),
+              [](G& g, int v) { g.BackGround()->SetDisplay(TBackGroundDisplay(v)); }),
         Ident("BackGround.Cells", {"bcNormal", "bcFixed", "bcAll"}, [](G& g) { return int(g.BackGround()->Cells()); },
-              [](G& g, int v) { g.BackGround()->SetCells(TBackgroundCells(v)); }),
+              [](G& g, int v) { g.BackGround()->SetCells(TBackGroundCells(v)); }),
         QX_COLOUR("BackGround.Color", BackGround()->Color(), BackGround()->SetColor),
         QX_COLOUR("BackGround.ColorTo", BackGround()->ColorTo(), BackGround()->SetColorTo),
     };

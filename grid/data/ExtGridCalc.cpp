@@ -11,29 +11,34 @@
 
 bool TExtStringGrid::CalcCellNumber(int ACol, int ARow, double& Value) {
   if (IsMergedNonBaseCell(ACol, ARow)) return false;
-  const std::string text = Trim(StrippedCells(ACol, ARow));
-  return !text.empty() && TryStrToFloat(text, Value);
+  return CellTextNumber(StrippedCells(ACol, ARow), Value);
 }
 
-void TExtStringGrid::CalcRange(int& FromRow, int& ToRow) const {
+// A range that reaches past the shown rows is taken by real rows, hidden
+// ones included; the answer says which.
+bool TExtStringGrid::CalcRange(int& FromRow, int& ToRow) const {
   if (FromRow == -1 || ToRow == -1) {
     FromRow = FixedRows();
     ToRow = RowCount() - FixedFooters() - 1;
   }
   FromRow = std::max(FromRow, 0);
-  ToRow = std::min(ToRow, RowCount() - 1);
+  const bool real = ToRow > RowCount() - 1 && NumHiddenRows() > 0;
+  ToRow = std::min(ToRow, (real ? AllRowCount() : RowCount()) - 1);
+  return real;
 }
 
-// Exporters learn of every row a calculation reads.
+// Exporters learn of every row a calculation reads. A hidden row is never
+// left out as an outline row: it is no header or summary while hidden.
 TCalcAggregate TExtStringGrid::ColumnAggregate(int ACol, int FromRow, int ToRow, bool SkipOutline) {
-  CalcRange(FromRow, ToRow);
+  const bool real = CalcRange(FromRow, ToRow);
   TCalcAggregate a;
   ExportNotification(esExportStart, FromRow);
   for (int r = FromRow; r <= ToRow; ++r) {
-    if (SkipOutline && (IsNode(r) || IsSummary(r))) continue;
+    const int shown = !real ? r : IsHiddenRow(r) ? -1 : RealToDisplRow(r);
+    if (SkipOutline && shown != -1 && (IsNode(shown) || IsSummary(shown))) continue;
     ExportNotification(esExportNextRow, r);
     double v = 0;
-    if (CalcCellNumber(ACol, r, v)) a.Add(v);
+    if (shown != -1 ? CalcCellNumber(ACol, shown, v) : CellTextNumber(AllCells(ACol, r), v)) a.Add(v);
   }
   ExportNotification(esExportDone, -1);
   return a;
@@ -52,17 +57,17 @@ double TExtStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow) {
 // The extremes start from the first row's number, whether that row counts
 // or not; a first cell that is no number raises the float conversion error.
 double TExtStringGrid::ColumnMin(int ACol, int FromRow, int ToRow) {
-  CalcRange(FromRow, ToRow);
+  const bool real = CalcRange(FromRow, ToRow);
   if (ToRow < FromRow) return 0;
-  const double first = Floats(ACol, FromRow);
+  const double first = real ? AllFloats(ACol, FromRow) : Floats(ACol, FromRow);
   const TCalcAggregate a = ColumnAggregate(ACol, FromRow, ToRow, FGroupColumn != -1);
   return a.Count() ? std::min(first, a.Min()) : first;
 }
 
 double TExtStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) {
-  CalcRange(FromRow, ToRow);
+  const bool real = CalcRange(FromRow, ToRow);
   if (ToRow < FromRow) return 0;
-  const double first = Floats(ACol, FromRow);
+  const double first = real ? AllFloats(ACol, FromRow) : Floats(ACol, FromRow);
   const TCalcAggregate a = ColumnAggregate(ACol, FromRow, ToRow, FGroupColumn != -1);
   return a.Count() ? std::max(first, a.Max()) : first;
 }
@@ -70,21 +75,21 @@ double TExtStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) {
 // Every row of the range takes part, read as a float: a text that is no
 // number raises the float conversion error.
 double TExtStringGrid::ColumnStdDev(int ACol, int FromRow, int ToRow) {
-  CalcRange(FromRow, ToRow);
+  const bool real = CalcRange(FromRow, ToRow);
   if (ToRow < FromRow) return 0;
   const double avg = ColumnAvg(ACol, FromRow, ToRow);
   double squares = 0;
-  for (int r = FromRow; r <= ToRow; ++r) squares += std::pow(Floats(ACol, r) - avg, 2);
+  for (int r = FromRow; r <= ToRow; ++r) squares += std::pow((real ? AllFloats(ACol, r) : Floats(ACol, r)) - avg, 2);
   return std::sqrt(squares / (ToRow - FromRow + 1));
 }
 
 double TExtStringGrid::ColumnDistinct(int ACol, int FromRow, int ToRow) {
-  CalcRange(FromRow, ToRow);
+  const bool real = CalcRange(FromRow, ToRow);
   TDistinctTexts d;
   ExportNotification(esExportStart, FromRow);
   for (int r = FromRow; r <= ToRow; ++r) {
     ExportNotification(esExportNextRow, r);
-    d.Add(Cells(ACol, r));
+    d.Add(real ? AllCells(ACol, r) : Cells(ACol, r));
   }
   ExportNotification(esExportDone, -1);
   return d.Count();

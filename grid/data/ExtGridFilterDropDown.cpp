@@ -24,6 +24,21 @@ std::string entryOf(const std::string& Value) {
 
 }  // namespace
 
+void TFilterDropDown::Assign(const TPersistent* Source) {
+  const auto* s = dynamic_cast<const TFilterDropDown*>(Source);
+  if (!s) {
+    TPersistent::Assign(Source);
+    return;
+  }
+  FColor = s->FColor;
+  FColumnWidth = s->FColumnWidth;
+  FFont->Assign(s->FFont.get());
+  FHeight = s->FHeight;
+  FWidth = s->FWidth;
+  FGlyph->Assign(s->FGlyph.get());
+  setPicture(*FGlyphActive, s->FGlyphActive.get());
+}
+
 void TExtStringGrid::SetFilterDropDownAuto(bool Value) {
   FFilterDropDownAuto = Value;
   Invalidate();
@@ -97,6 +112,7 @@ bool TExtStringGrid::ShowFilterDropDown(int ADisplCol) {
   // Only now is the list open: checking the current conditions above is no choice.
   FFilterCol = col;
   list->SetColor(FFilterDropDown.Color());
+  list->SetFont(FFilterDropDown.Font());
   // Under the filter button: 16 pixels below the cell's top, from 16 pixels
   // left of its right edge (or across the cell with ColumnWidth).
   TRect cell = CellRect(ADisplCol, FFilterDropDownRow);

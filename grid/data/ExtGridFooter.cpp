@@ -45,13 +45,6 @@ void TExtStringGrid::UpdateFooter() {
   if (FooterPanel) FooterPanel->Invalidate();
 }
 
-namespace {
-bool numberOf(const std::string& Text, double& Value) {
-  const std::string t = Trim(StripHTMLTags(Text));
-  return !t.empty() && TryStrToFloat(t, Value);
-}
-}  // namespace
-
 // Writing the results changes cells, which asks for the footer again: the
 // guard keeps that from starting over.
 void TExtStringGrid::CalcFooterRow(int ACol) {
@@ -86,6 +79,8 @@ void TExtStringGrid::CalcFooterRow(int ACol) {
     }
     TCalcAggregate a;
     TDistinctTexts distinct;
+    // The average divides by every row, as the column average does.
+    int rows = foot - FixedRows();
     for (int r = FixedRows(); r < foot; ++r) {
       if (FGroupColumn != -1 && (IsNode(r) || IsSummary(r))) continue;
       double v = 0;
@@ -96,17 +91,19 @@ void TExtStringGrid::CalcFooterRow(int ACol) {
     }
     if (hidden)
       for (const auto& item : FHiddenRows) {
-        if (item.Idx() < FixedRows() || item.Idx() > footReal || item.Items()->Count() <= c) continue;
+        if (item.Idx() < FixedRows() || item.Idx() > footReal) continue;
+        ++rows;
+        if (item.Items()->Count() <= c) continue;
         double v = 0;
         if (calc == acDISTINCT)
           distinct.Add(item.Items()->Strings(c));
-        else if (numberOf(item.Items()->Strings(c), v))
+        else if (CellTextNumber(item.Items()->Strings(c), v))
           a.Add(v);
       }
     double result = 0;
     switch (calc) {
       case acSUM: result = a.Sum(); break;
-      case acAVG: result = a.Avg(); break;
+      case acAVG: result = rows > 0 ? a.Sum() / rows : 0; break;
       case acMIN: result = a.Min(); break;
       case acMAX: result = a.Max(); break;
       case acSTDDEV: result = a.StdDev(); break;
@@ -136,6 +133,8 @@ std::string TExtStringGrid::ExpandFooterTemplate(const std::string& Template) {
   return out;
 }
 
+TCanvas* TExtStringGrid::FooterCanvas() { return FooterPanel ? FooterPanel->Canvas() : nullptr; }
+
 void TExtStringGrid::applyFloatingFooter() {
   if (FDestroyingGrid) return;
   const bool fixedLast = FFloatingFooter.Visible() && FFloatingFooter.FooterStyle() == fsFixedLastRow;
@@ -153,6 +152,9 @@ void TExtStringGrid::applyFloatingFooter() {
     const int h = FFloatingFooter.Height() > 0 ? FFloatingFooter.Height() - 1 : 0;
     FooterPanel->SetHeight(FFloatingFooter.Visible() ? h : 0);
     FooterPanel->SetVisible(FFloatingFooter.Visible());
+    // The panel's hints start from the grid's hint text; OnGridHint makes them.
+    FooterPanel->SetShowHint(FFloatingFooter.ShowHint());
+    FooterPanel->SetHint(Hint());
     FooterPanel->Invalidate();
   }
   CalcFooter(-1);

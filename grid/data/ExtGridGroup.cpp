@@ -47,11 +47,12 @@ static void colourRow(TExtStringGrid& G, int ARow, TColor Color, TColor ColorTo,
   if (TextColor != clNone) G.SetRowFontColor(ARow, TextColor);
 }
 
-static void colourMerged(TExtStringGrid& G, int ARow, TColor Color, TColor ColorTo, TColor TextColor) {
-  G.MergeCells(1, ARow, G.ColCount() - 1, 1);
-  if (Color != clNone) G.SetColors(1, ARow, Color);
-  if (ColorTo != clNone) G.SetColorsTo(1, ARow, ColorTo);
-  if (TextColor != clNone) G.SetFontColors(1, ARow, TextColor);
+// The row's cells from column First on merged, the colours on that cell.
+static void colourMerged(TExtStringGrid& G, int ARow, int First, TColor Color, TColor ColorTo, TColor TextColor) {
+  G.MergeCells(First, ARow, G.ColCount() - First, 1);
+  if (Color != clNone) G.SetColors(First, ARow, Color);
+  if (ColorTo != clNone) G.SetColorsTo(First, ARow, ColorTo);
+  if (TextColor != clNone) G.SetFontColors(First, ARow, TextColor);
 }
 
 void TExtStringGrid::Group(int ColIndex) {
@@ -102,11 +103,11 @@ void TExtStringGrid::Group(int ColIndex) {
   RemoveCols(ColIndex, 1);
   if (FGrouping.MergeHeader())
     for (int r : headers)
-      colourMerged(*this, r, rgbOrNone(FGrouping.HeaderColor()), rgbOrNone(FGrouping.HeaderColorTo()),
+      colourMerged(*this, r, 1, rgbOrNone(FGrouping.HeaderColor()), rgbOrNone(FGrouping.HeaderColorTo()),
                    FGrouping.HeaderTextColor());
   if (mergedSummary)
     for (int r : summaries)
-      colourMerged(*this, r, FGrouping.SummaryColor(), FGrouping.SummaryColorTo(), FGrouping.SummaryTextColor());
+      colourMerged(*this, r, 1, FGrouping.SummaryColor(), FGrouping.SummaryColorTo(), FGrouping.SummaryTextColor());
   if (FCellNode.ExpandOne() && !headers.empty()) {
     ContractAll();
     ExpandNode(RealRowIndex(FixedRows()));
@@ -197,15 +198,28 @@ void TExtStringGrid::SubGroup(int ColIndex) {
       if (parent) ++parent->CellErrFrom;
       if (TCellProperties* p = GetGridObject(0, sub)) p->NodeLevel = std::max(p->NodeLevel, 2);
       if (FGrouping.MergeHeader()) {
-        MergeCells(h, sub, ColCount() - h, 1);
-        if (FGrouping.HeaderColor() != clNone) SetColors(h, sub, FGrouping.HeaderColor());
+        colourMerged(*this, sub, h, FGrouping.HeaderColor(), FGrouping.HeaderColorTo(), FGrouping.HeaderTextColor());
       } else {
         colourRow(*this, sub, FGrouping.HeaderColor(), FGrouping.HeaderColorTo(), FGrouping.HeaderTextColor());
       }
     }
   }
+  closeWithSummary(h);
   FSubGroupColumn = ColIndex;
   if (RowCount() > FixedRows()) SetRow(FixedRows());
+}
+
+// With summaries on, the rows end in one, merged from column First on when
+// summaries merge; a grid grouped with summaries has it already.
+void TExtStringGrid::closeWithSummary(int First) {
+  const int end = RowCount() - FixedFooters();
+  if (!FGrouping.Summary() || end <= FixedRows() || IsSummary(end - 1)) return;
+  const int s = insertRowsBefore({end}).front();
+  MarkSummaryRow(RealRowIndex(s));
+  if (FGrouping.MergeSummary())
+    colourMerged(*this, s, First, FGrouping.SummaryColor(), FGrouping.SummaryColorTo(), FGrouping.SummaryTextColor());
+  else
+    colourRow(*this, s, FGrouping.SummaryColor(), FGrouping.SummaryColorTo(), FGrouping.SummaryTextColor());
 }
 
 void TExtStringGrid::SubUnGroup(int ColIndex) {

@@ -68,5 +68,7 @@ void TExtStringGrid::SortByHeader(int ACol) {
     if (keepScroll) SetLeftCol(leftCol);
   }
   FSortTime = static_cast<int>(GetTickCount() - start);
+  // The controls kept in cells moved with their rows.
+  if (FNumCellControls > 0) CellControlsUpdate(true);
   DoClickSort(FSortSettings.Column());
 }

@@ -69,22 +69,19 @@ void TExtStringGrid::RemoveUnSelectedCols() {
   ClearColSelect();
 }
 
-void TExtStringGrid::HideSelectedRows() {
+// Every row's flag is read before any row goes: flags kept by displayed
+// row would otherwise be read against rows that moved up.
+void TExtStringGrid::hidePickedRows(bool Picked) {
   TGridUpdateLock lock(*this);
-  for (int r = RowCount() - 1; r >= FixedRows(); --r)
-    if (RowPicked(*this, r)) HideRow(RealRowIndex(r));
+  std::vector<int> rows;
+  for (int r = FixedRows(); r < RowCount(); ++r)
+    if (RowPicked(*this, r) == Picked) rows.push_back(RealRowIndex(r));
+  hideRealRows(std::move(rows), THiddenRowKind::Manual, 0);
 }
 
-void TExtStringGrid::HideUnSelectedRows() {
-  TGridUpdateLock lock(*this);
-  int r = FixedRows();
-  while (r < RowCount()) {
-    const int before = RowCount();
-    if (!RowPicked(*this, r)) HideRow(RealRowIndex(r));
-    // A hidden row lets the next one move up into r.
-    if (RowCount() == before) ++r;
-  }
-}
+void TExtStringGrid::HideSelectedRows() { hidePickedRows(true); }
+
+void TExtStringGrid::HideUnSelectedRows() { hidePickedRows(false); }
 
 void TExtStringGrid::MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator) {
   if (ColIndex1 == ColIndex2) return;

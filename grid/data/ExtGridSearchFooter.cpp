@@ -176,3 +176,17 @@ void TExtStringGrid::SearchFooterClose() {
   if (OnSearchFooterClose) OnSearchFooterClose(this);
   FSearchFooter->SetVisible(false);
 }
+
+void TExtStringGrid::HighlightSearchText(int ACol, const std::string& Text, bool MatchCase) {
+  if (ACol == -1)
+    HilightInGrid(false, MatchCase, Text);
+  else
+    HilightInCol(false, MatchCase, ACol, Text);
+}
+
+void TExtStringGrid::RemoveSearchHighlight(int ACol) {
+  if (ACol == -1)
+    UnHilightInGrid(false);
+  else
+    UnHilightInCol(false, ACol);
+}

@@ -3,6 +3,8 @@
 #include "grid/data/FooterPanel.h"
 
 #include "grid/core/ExtGrid.h"
+#include "grid/foundation/EsgHTMLE.h"
+#include "toolkit/forms/Forms.h"
 
 TFooterPanel::TFooterPanel(TExtStringGrid* AGrid) : TCustomPanel(AGrid), FGrid(AGrid) {
   SetBevelOuter(bvNone);
@@ -74,7 +76,17 @@ void TFooterPanel::paintPreview(TCanvas* C) {
   }
   C->Brush()->SetStyle(bsClear);
   C->Font()->Assign(FGrid->Font());
-  C->TextOut(r.Left + 2, r.Top + 2, FGrid->ExpandFooterTemplate(f->CustomTemplate()));
+  // The template is markup: at design time it shows as written.
+  if (ComponentState().Contains(csDesigning)) {
+    C->TextOut(r.Left + 2, r.Top + 2, f->CustomTemplate());
+  } else {
+    THTMLTextCall call;
+    call.Images = FGrid->GridImages();
+    call.LinkColor = FGrid->URLColor();
+    call.ShadowColor = clGray;
+    DrawHTMLText(C, FGrid->ExpandFooterTemplate(f->CustomTemplate()), TRect{r.Left, r.Top + 2, r.Right, r.Bottom + 2},
+                 call);
+  }
   C->Brush()->SetStyle(bsSolid);
 }
 
@@ -107,4 +119,33 @@ void TFooterPanel::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
   if (FGrid->OnClick) FGrid->OnClick(FGrid);
   const int c = ColumnAt(X);
   if (c >= 0 && FGrid->OnClickCell) FGrid->OnClickCell(FGrid, FGrid->RowCount() - 1, FGrid->RealColIndex(c));
+}
+
+// Leaving the column ends its hint, so the next column shows its own.
+void TFooterPanel::CMHintShow(TCMHintShow& Message) {
+  if (!Message.HintInfo) return;
+  THintInfo& info = *Message.HintInfo;
+  const int c = ColumnAt(info.CursorPos.X);
+  FLastHintX = c;
+  if (c >= 0 && FGrid->OnGridHint) FGrid->OnGridHint(FGrid, FGrid->RowCount() - 1, c, info.HintStr);
+  int left = 0;
+  for (int x = 0; x < FGrid->FixedCols() && x < c; ++x) left += FGrid->ColWidths(x);
+  for (int x = FGrid->LeftCol(); x < c; ++x) left += FGrid->ColWidths(x);
+  if (c >= 0) info.CursorRect = TRect{left, 0, left + FGrid->ColWidths(c), ClientHeight()};
+  Message.Result = FGrid->FloatingFooter()->ShowHint() ? 0 : 1;
+}
+
+void TFooterPanel::MouseMove(TShiftState Shift, int X, int Y) {
+  TCustomPanel::MouseMove(Shift, X, Y);
+  if (!FGrid->FloatingFooter()->ShowHint()) return;
+  const int c = ColumnAt(X);
+  if (c != FLastHintX && FLastHintX != -1) {
+    if (Application) Application->CancelHint();
+    FLastHintX = c;
+  }
+}
+
+void TFooterPanel::CMMouseLeave(TCMControlMsg& Message) {
+  TCustomPanel::CMMouseLeave(Message);
+  FLastHintX = -1;
 }

@@ -23,10 +23,15 @@ protected:
   void CreateWnd() override;
   void Paint() override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // The hint of the footer cell under the pointer, asked of OnGridHint.
+  void CMHintShow(TCMHintShow& Message) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void CMMouseLeave(TCMControlMsg& Message) override;
 
 private:
   int usedWidth() const;
   void paintFixedLastRow(TCanvas* C);
   void paintPreview(TCanvas* C);
   TExtStringGrid* FGrid;
+  int FLastHintX = -1;  // the column whose hint shows, -1 none
 };

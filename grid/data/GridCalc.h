@@ -32,6 +32,10 @@ private:
   double FSum = 0, FMin = 0, FMax = 0, FMean = 0, FSquares = 0;
 };
 
+// The number a cell's text holds, its HTML tags and outer blanks left out;
+// false for an empty text or one that is no number.
+bool CellTextNumber(const std::string& Text, double& Value);
+
 // Different texts, compared without regard to case; an empty text counts.
 class TDistinctTexts {
 public:

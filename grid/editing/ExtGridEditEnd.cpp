@@ -39,7 +39,7 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue) {
   if (OnCellValidate) OnCellValidate(this, rc, r, v, valid);
   if (v != FOldCellText) FGridModified = true;
   if (valid) {
-    RecalcFooter(rc);
+    CellFooterChanged(rc);
     if (FCellChecker && FCellChecker->AutoMarkError()) v = FCellChecker->MarkError(rc, r, v);
     if (UndoRedo()) UndoRedo()->RegisterChange(rc, r, FOldCellText, v);
     if (changed) CellsChanged(TRect{rc, r, rc, r});
@@ -86,7 +86,7 @@ bool TExtStringGrid::ValidateCellWide(const std::u16string& NewValue) {
   });
   bool changed = NewValue != FOldCellTextWide;
   if (changed || FAlwaysValidate) {
-    RecalcFooter(rc);
+    CellFooterChanged(rc);
     std::u16string v = NewValue;
     if (OnCellValidateWide) OnCellValidateWide(this, rc, r, v, valid);
     if (valid) {

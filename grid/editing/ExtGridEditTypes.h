@@ -41,6 +41,7 @@ using TControlComboSelectEvent = std::function<void(TObject* Sender, int ARow, i
                                                     const std::string& CtrlID, const std::string& CtrlValue)>;
 using TControlEditDoneEvent = std::function<void(TObject* Sender, int ARow, int ACol, const std::string& CtrlID,
                                                  const std::string& CtrlType, const std::string& CtrlVal)>;
+using TControlClickEvent = TControlEditDoneEvent;  // a press on a control, with its value before the press
 using TFloatSpinClickEvent = std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;
 using TDateTimeSpinClickEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, double AValue, bool UpDown)>;

@@ -153,11 +153,28 @@ void TExtStringGrid::showDatePicker(const TSpecialEditorFrame& F) {
   p->SetKind(time ? dtkTime : dtkDate);
   p->SetDateMode(EditControl == edDateEditUpDown ? dmUpDown : dmComboBox);
   std::string text = GetCellEx(F.RealCol, F.Row);
-  double v = 0;
-  if (!(time ? TryStrToTime(text, v) : TryStrToDate(text, v))) v = Now();
-  if (time) p->SetTime(v);
-  else p->SetDate(v);
+  if (time) {
+    double v = 0;
+    p->SetTime(TryStrToTime(text, v) ? v : Now());
+  } else {
+    p->SetDate(pickerDate(text, p->MinDate(), p->MaxDate()));
+  }
   placeOwnEditor(p, F);
+  if (!time && FMouseActions.DirectDateDrop()) p->Perform(WM_KEYDOWN, VK_F4, 0);
+}
+
+// A date at a limit of the picker goes one day inside it.
+double TExtStringGrid::pickerDate(const std::string& Text, double MinDate, double MaxDate) {
+  double d = Now();
+  if (Text.empty()) return d;
+  if (OnCustomStrToDate) {
+    OnCustomStrToDate(this, Text, d);
+    return d;
+  }
+  if (!TryStrToDate(Text, d)) return Now();
+  if (MaxDate != 0 && d > MaxDate) d = MaxDate - 1;
+  if (MinDate != 0 && d <= MinDate) d = MinDate + 1;
+  return d;
 }
 
 void TExtStringGrid::showDateAndTimePicker(const TSpecialEditorFrame& F) {

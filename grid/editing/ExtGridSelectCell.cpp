@@ -101,7 +101,11 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     if (!result) t = saved;
   }
   if (FISelect && result) FISelect->CellSelected(ACol, ARow);
-  if (ActiveCellShow()) InvalidateCell(oldCol, oldRow);
+  if (ActiveCellShow()) {
+    RepaintHeaderCells(oldCol, oldRow, ACol, ARow);
+    const TGridRect sel = Selection();
+    if (sel.Left != oldCol && sel.Top != oldRow) RepaintHeaderCells(sel.Left, sel.Top, sel.Left, sel.Top);
+  }
   if (ActiveRowShow()) {
     InvalidateRow(ARow);
     InvalidateRow(oldRow);

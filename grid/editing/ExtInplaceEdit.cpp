@@ -102,6 +102,7 @@ void TExtInplaceEdit::WndProc(TMessage& Message) {
       killFocus(Message);
       return;
     case WM_KEYDOWN:
+      FGrid->InplaceWMKeyDown(Message);
       if (keyDownMessage(Message)) return;
       break;
     case WM_KEYUP:
@@ -168,6 +169,7 @@ void TExtInplaceEdit::killFocus(TMessage& Message) {
 
 void TExtInplaceEdit::Change() {
   TInplaceEdit::Change();
+  FGrid->FormulaModeChanged(Text().rfind('=', 0) == 0);
   if (FGrid->FNoEditChange || SettingText()) return;
   if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }

@@ -125,6 +125,7 @@ bool TExtInplaceEdit::keyDownMessage(TMessage& Message) {
 }
 
 void TExtInplaceEdit::KeyDown(uint16_t& Key, TShiftState Shift) {
+  FGrid->InplaceKeyDown(Key, Shift);
   FSelKeyDown = SelStart();
   switch (Key) {
     case VK_BACK:

@@ -11,7 +11,7 @@ std::string EncodeEightBitFile(std::string_view Utf8) {
   const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   if (ascii) return bytes;
   if (Windows1252ToUtf8(bytes) == Utf8 && !IsValidUtf8(bytes)) return bytes;
-  return std::string(Utf8);
+  return EncodeText(Utf8, TTextEncoding::Utf8Bom);
 }
 
 std::vector<std::string_view> SplitFileLines(std::string_view Text) {

@@ -13,8 +13,8 @@
 inline constexpr long long kMaxImportCells = 16'000'000;
 
 // UTF-8 text as the bytes of an 8-bit file: Windows-1252 when that carries
-// the text exactly and reads back as the same text; otherwise UTF-8, which
-// the readers' text rule recognises, so no character is lost.
+// the text exactly and reads back as the same text; otherwise UTF-8 with a
+// byte-order mark, so no character is lost and no reader has to guess.
 std::string EncodeEightBitFile(std::string_view Utf8);
 
 // Lines ending in CR LF; a file without any CR LF is split at LF. A final

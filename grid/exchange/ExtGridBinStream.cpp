@@ -14,9 +14,18 @@
 
 namespace {
 
-std::string StreamRest(TStream& Stream) {
+// The bytes from the stream's position to its end: seen in place in a
+// memory stream, read into Buffer from any other.
+std::string_view StreamRest(TStream& Stream, std::string& Buffer) {
+  const int64_t start = Stream.Position();
+  if (auto* memory = dynamic_cast<TCustomMemoryStream*>(&Stream)) {
+    const int64_t size = memory->Size();
+    if (start >= size) return {};
+    return std::string_view(reinterpret_cast<const char*>(memory->Memory()) + start, static_cast<size_t>(size - start));
+  }
   const std::vector<uint8_t> bytes = Stream.ReadAll();
-  return std::string(bytes.begin(), bytes.end());
+  Buffer.assign(bytes.begin(), bytes.end());
+  return Buffer;
 }
 
 }  // namespace
@@ -31,7 +40,7 @@ bool TExtStringGrid::coversWholeGrid(const TGridRect& R) const {
   return cols == ColCount() - FixedCols() && rows == RowCount() - FixedRows();
 }
 
-std::string TExtStringGrid::cellBlock(const TGridRect& R) {
+void TExtStringGrid::writeCellBlock(const TGridRect& R, const std::function<void(std::string_view Piece)>& Sink) {
   if (R.Right > MaxStreamCellIndex || R.Bottom > MaxStreamCellIndex)
     throw EExtGridError("Cells beyond column or row " + std::to_string(MaxStreamCellIndex) +
                         " cannot be stored in the binary cell format");
@@ -42,7 +51,10 @@ std::string TExtStringGrid::cellBlock(const TGridRect& R) {
   header.ID = cellStreamID();
   for (int c = R.Left; c <= R.Right; ++c) header.ColWidths.push_back(ColWidths(c));
   for (int r = R.Top; r <= R.Bottom; ++r) header.RowHeights.push_back(RowHeights(r));
+  // Handed on in pieces, so that a large block is never held twice.
+  constexpr size_t kPiece = 64 * 1024;
   std::string out;
+  out.reserve(2 * kPiece);
   WriteStreamHeader(out, header);
   ExportNotification(esExportStart, R.Top);
   int last = -1;
@@ -53,15 +65,26 @@ std::string TExtStringGrid::cellBlock(const TGridRect& R) {
       const TCellProperties* props = HasCellProperties(real, r) ? GetCellProperties(real, r) : nullptr;
       WriteStreamCell(out, c, r, GetCellEx(real, r), props, props ? GetCellGraphic(real, r) : nullptr);
     }
+    if (out.size() >= kPiece) {
+      Sink(out);
+      out.clear();
+    }
     fileProgress(static_cast<int>(std::lround(100.0 * (r - R.Top) / std::max(1, R.Bottom - R.Top))), last);
   }
+  if (!out.empty()) Sink(out);
   ExportNotification(esExportDone, -1);
-  return out;
+}
+
+std::string TExtStringGrid::cellBlock(const TGridRect& R) {
+  std::string all;
+  writeCellBlock(R, [&all](std::string_view Piece) { all += Piece; });
+  return all;
 }
 
 void TExtStringGrid::SaveRectToBinStream(const TGridRect& R, TStream* Stream) {
-  const std::string bytes = cellBlock(R);
-  Stream->WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  writeCellBlock(R, [Stream](std::string_view Piece) {
+    Stream->WriteBuffer(Piece.data(), static_cast<int64_t>(Piece.size()));
+  });
 }
 
 void TExtStringGrid::SaveToBinStream(TStream* Stream) {
@@ -74,7 +97,8 @@ void TExtStringGrid::SaveToBinFile(const std::string& FileName) {
 
 void TExtStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream) {
   const int64_t start = Stream->Position();
-  const std::string bytes = StreamRest(*Stream);
+  std::string buffer;
+  const std::string_view bytes = StreamRest(*Stream, buffer);
   TGridCellBlock block = ReadGridCellBlock(bytes);
   placeCellBlock(Point, block);
   Stream->SetPosition(start + static_cast<int64_t>(bytes.size()));
@@ -86,13 +110,23 @@ void TExtStringGrid::placeCellBlock(const TPoint& Point, TGridCellBlock& Block) 
   if (!h.FullGrid && !Block.Cells.empty()) origin = {Block.Cells.front().Col, Block.Cells.front().Row};
   if (h.FullGrid) sizeForFullBlock(Point, Block);
   int last = -1, lastRow = -1;
-  for (TGridStreamCell& cell : Block.Cells) {
+  std::vector<TGridStreamCell>& cells = Block.Cells;
+  for (size_t i = 0; i < cells.size(); ++i) {
+    TGridStreamCell& cell = cells[i];
     const int col = Point.X + cell.Col - origin.X, row = Point.Y + cell.Row - origin.Y;
     // A block larger than the grid keeps only what fits; the paste grows the grid first when it may.
     if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount()) continue;
+    const bool rowStarts = row != lastRow;
+    if (rowStarts) {
+      // The row's texts up to its last filled one get their room at once.
+      int filledTo = -1;
+      for (size_t j = i; j < cells.size() && cells[j].Row == cell.Row; ++j)
+        if (!cells[j].Text.empty()) filledTo = Point.X + cells[j].Col - origin.X;
+      if (filledTo >= 0 && filledTo < ColCount()) Store().ReserveRow(row, DisplToRealColumn(filledTo) + 1);
+    }
     const int real = DisplToRealColumn(col);
     SetCellEx(real, row, cell.Text);
-    if (row != lastRow) {
+    if (rowStarts) {
       lastRow = row;
       fileProgress(static_cast<int>(std::lround(100.0 * row / std::max(1, RowCount()))), last);
     }

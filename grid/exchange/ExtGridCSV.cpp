@@ -89,12 +89,17 @@ void TExtStringGrid::readCSV(const std::string& Text, int MaxRows, bool Insert) 
   long long cells = 0;
   const size_t skip = FLoadFirstRow ? 0 : 1;
   const size_t limit = MaxRows > 0 ? static_cast<size_t>(MaxRows) : std::numeric_limits<size_t>::max();
-  ForEachDelimitedField(Text, syntax, [&](size_t Row, size_t Col, std::string_view) {
+  // Per row read, the columns up to its last filled field: each row of the
+  // grid is then sized once, not grown cell by cell.
+  std::vector<uint32_t> filled;
+  ForEachDelimitedField(Text, syntax, [&](size_t Row, size_t Col, std::string_view Field) {
     total = Row + 1;
     if (Row >= skip && Row - skip < limit) {
       width = std::max(width, Col + 1);
       if (++cells > kMaxImportCells)
         throw EExtGridError("The file holds more than " + std::to_string(kMaxImportCells) + " cells, more than the grid takes");
+      if (filled.size() <= Row - skip) filled.resize(Row - skip + 1);
+      if (!Field.empty()) filled[Row - skip] = static_cast<uint32_t>(Col + 1);
     }
     return true;
   });
@@ -125,6 +130,7 @@ void TExtStringGrid::readCSV(const std::string& Text, int MaxRows, bool Insert) 
     if (Row >= to) return false;
     const int i = static_cast<int>(Row - from);
     if (Col == 0 && i > 0) rowDone(i - 1);
+    if (Col == 0 && filled[i] > 0) Store().ReserveRow(startRow + i, startCol + static_cast<int>(filled[i]));
     fields = static_cast<int>(Col) + 1;
     field.assign(Field);
     if (FOemConvert) OemToString(field);
@@ -137,7 +143,7 @@ void TExtStringGrid::readCSV(const std::string& Text, int MaxRows, bool Insert) 
   if (footer)
     for (int c = 0; c < static_cast<int>(footerTexts.size()); ++c) SetGridCell(c, RowCount() - 1, footerTexts[c]);
   CellsChanged(TRect{0, 0, ColCount(), RowCount()});
-  RecalcFooters();
+  AllFootersChanged();
 }
 
 // The file's bytes become its text without a second copy where they can.

@@ -175,7 +175,7 @@ void TExtStringGrid::PasteFromClipboard() {
     int rows = 0, cols = 0;
     PasteClipboardFormats(SaveStartCol(), SaveStartRow(), rows, cols);
   }
-  RecalcFooters();
+  AllFootersChanged();
 }
 
 void TExtStringGrid::CopyToClipBoardAsHTML() {

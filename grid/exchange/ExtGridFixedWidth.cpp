@@ -179,5 +179,5 @@ void TExtStringGrid::LoadFromFixed(const std::string& FileName, TIntList* Positi
       ImportCellText(startCol + static_cast<int>(k), startRow + static_cast<int>(i), DoTrim ? Trim(f) : f);
     }
   CellsChanged(TRect{0, 0, ColCount(), RowCount()});
-  RecalcFooters();
+  AllFootersChanged();
 }

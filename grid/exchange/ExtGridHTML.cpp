@@ -77,7 +77,7 @@ private:
   int FNumber = 0;
 };
 
-std::string CellContent(TCellGraphic* G, const std::string& Raw, const std::string& Text, TImageList* Images,
+std::string CellToHTMLTD(TCellGraphic* G, const std::string& Raw, const std::string& Text, TImageList* Images,
                         THTMLImages& Out, const THTMLMarkup& M) {
   if (!G) return Text;
   int index = -1;
@@ -190,7 +190,7 @@ std::string TExtStringGrid::htmlDocument(const std::string& ImageDir, bool Clipb
     const int w = headerRow ? c : c - firstCol;
     if (w >= 0 && w < widths->Count() && (headerRow || !header)) line += M.Attribute("WIDTH", std::to_string(widths->GetInteger(w)));
     const std::string content = blank ? M.Nbsp() : text;
-    return line + ">" + CellContent(GetCellGraphic(real, r), raw, content, FGridImages, images, M) + "</td>";
+    return line + ">" + CellToHTMLTD(GetCellGraphic(real, r), raw, content, CellImageList(real, r), images, M) + "</td>";
   };
 
   std::string table = HTMLTableTag(S, M) + "\r\n";

@@ -34,7 +34,7 @@ void TExtStringGrid::PasteSelectionFromClipboard() {
     if (Navigation()->AllowSmartClipboard()) SmartPasteFill(sel, n, rows, cols);
   }
   CellsChanged(TRect{DisplToRealColumn(sel.Left), sel.Top, DisplToRealColumn(sel.Right), sel.Bottom});
-  RecalcFooters();
+  AllFootersChanged();
 }
 
 void TExtStringGrid::smartPut(int ACol, int ARow, const std::string& Value, bool Events) {

@@ -159,7 +159,7 @@ void TExtStringGrid::LoadFromFile(const std::string& FileName) {
     fileProgress(static_cast<int>(std::lround(100.0 * cell.Row / std::max(1, f.Rows - 1))), last);
   }
   CellsChanged(TRect{0, 0, ColCount(), RowCount()});
-  RecalcFooters();
+  AllFootersChanged();
 }
 
 void TExtStringGrid::SaveToStream(TStream* Stream) {
@@ -200,5 +200,5 @@ void TExtStringGrid::LoadFromStream(TStream* Stream) {
   for (auto [c, w] : f.Widths) SetColWidths(c, w);
   for (const TTextCell& cell : f.Cells) ImportCellText(cell.Col + startCol, cell.Row + startRow, cell.Text);
   CellsChanged(TRect{0, 0, ColCount(), RowCount()});
-  RecalcFooters();
+  AllFootersChanged();
 }

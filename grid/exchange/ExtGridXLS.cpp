@@ -136,7 +136,7 @@ void TExtStringGrid::loadXLSSheet(const std::string& Filename, const std::string
   close.Dismiss();
   book.Close(false);
   CellsChanged(TRect{0, 0, ColCount(), RowCount()});
-  RecalcFooters();
+  AllFootersChanged();
 }
 
 void TExtStringGrid::SaveToXLS(const std::string& Filename, bool CreateNewSheet) { writeXLSSheet(Filename, "", CreateNewSheet); }

@@ -145,7 +145,7 @@ public:
     G.SetColCount(std::max(MaxCol + 1, G.FixedCols() + 1));
     G.SetRowCount(std::max(MaxRow + 1, G.FixedRows() + 1));
     G.CellsChanged(TRect{0, 0, G.ColCount(), G.RowCount()});
-    G.RecalcFooters();
+    G.AllFootersChanged();
   }
 
 private:

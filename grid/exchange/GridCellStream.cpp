@@ -38,6 +38,9 @@ constexpr const char* HeaderClass = "TGridPropIO";
 constexpr const char* CellClass = "TGridCellIO";
 constexpr const char* PropClass = "TGridCellPropIO";
 constexpr const char* GraphicClass = "TGridGraphicIO";
+// Signature, class name, empty object name, Col and Row as one-byte
+// integers, the ends of the properties and of the children.
+constexpr size_t kSmallestCellRecord = 4 + 12 + 1 + 2 * (4 + 2) + 2;
 
 // ---- typed property access -------------------------------------------------
 
@@ -357,8 +360,11 @@ std::unique_ptr<TCellGraphic> ReadGraphic(TObjectReader& R) {
   return g;
 }
 
-TGridStreamCell ReadCell(TObjectReader& R) {
-  const TStreamObject obj = ReadRecord(R, CellClass);
+// Obj is the caller's room for the cell record, reused from cell to cell.
+TGridStreamCell ReadCell(TObjectReader& R, TStreamObject& Obj) {
+  R.ReadObject(Obj);
+  if (Obj.ClassName != CellClass) Malformed(std::string(CellClass) + " expected, found " + Obj.ClassName);
+  const TStreamObject& obj = Obj;
   TGridStreamCell cell;
   cell.Col = static_cast<int>(StreamInteger(Required(obj, "Col"), 0, MaxStreamCellIndex));
   cell.Row = static_cast<int>(StreamInteger(Required(obj, "Row"), 0, MaxStreamCellIndex));
@@ -431,9 +437,12 @@ TGridCellBlock ReadGridCellBlock(std::string_view Bytes) {
   try {
     block.Header = ReadHeader(r);
     const size_t expected = static_cast<size_t>(block.Header.ColCount) * static_cast<size_t>(block.Header.RowCount);
+    // Room for the cells announced, as far as the bytes left can hold them.
+    block.Cells.reserve(std::min(expected, r.BytesLeft() / kSmallestCellRecord));
+    TStreamObject record;
     while (r.BytesLeft() >= 2) {
       if (block.Cells.size() == expected) Malformed("more cells than the header announces");
-      block.Cells.push_back(ReadCell(r));
+      block.Cells.push_back(ReadCell(r, record));
     }
     if (block.Cells.size() != expected)
       Malformed(std::to_string(block.Cells.size()) + " cells where the header announces " + std::to_string(expected));

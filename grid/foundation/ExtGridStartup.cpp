@@ -42,8 +42,11 @@ LRESULT GridHookProc(int, WPARAM, LPARAM lParam) {
   return CallNextHookEx(GridCallWndHook, 0, 0, lParam);
 }
 
+// OLE for the calling thread; a thread that has it already goes on with it.
+void InitOle() { (void)OleInitialize(nullptr); }
+
 void StartGridModule() {
-  OleInitialize(nullptr);
+  InitOle();
   FocusWindowGrid = nullptr;
   if (!GridCallWndHook) GridCallWndHook = SetWindowsHookEx(WH_CALLWNDPROC, GridHookProc);
   RegisterGridClasses(GridModuleClasses());

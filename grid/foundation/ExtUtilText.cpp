@@ -57,6 +57,8 @@ void QuoteMultiLineField(std::string& Text) {
 }
 
 void VTToCRLF(std::string& Text) {
+  // Most texts hold none; they are left untouched without a copy.
+  if (Text.find(VT) == std::string::npos) return;
   Text = StringReplace(Text, std::string(1, VT), "\r\n", {rfReplaceAll});
 }
 

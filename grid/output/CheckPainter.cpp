@@ -153,7 +153,7 @@ void PaintCheckBox(TCanvas* c, const TRect& R, bool Checked, bool Enabled, bool 
   }
 }
 
-void PaintRadioButtons(TCanvas* c, const TRect& R, const TRadioGroupPaint& g, TCellControlStyle Style,
+void DrawRadioButtons(TCanvas* c, const TRect& R, const TRadioGroupPaint& g, TCellControlStyle Style,
                        const TControlLook& Look, bool ThemesActive) {
   if (g.Count <= 0) return;
   const bool disabled = g.Disabled && !Look.NoDisabledCheckRadioLook() && !Look.RadioAlwaysActive();

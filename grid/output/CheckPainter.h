@@ -37,5 +37,5 @@ struct TRadioGroupPaint {
   bool Upward = false;
 };
 
-void PaintRadioButtons(TCanvas* Canvas, const TRect& R, const TRadioGroupPaint& Group, TCellControlStyle Style,
+void DrawRadioButtons(TCanvas* Canvas, const TRect& R, const TRadioGroupPaint& Group, TCellControlStyle Style,
                        const TControlLook& Look, bool ThemesActive);

@@ -37,9 +37,9 @@ TPoint TExtStringGrid::CellGraphicExtent(const TCellGraphic& G, int ARealCol, in
       return {0, 0};
     case ctImageList:
     case ctDataImage:
-      return ImageSize(GridImages());
+      return ImageSize(CellImageList(ARealCol, ARow));
     case ctImages: {
-      const TPoint one = ImageSize(GridImages());
+      const TPoint one = ImageSize(CellImageList(ARealCol, ARow));
       const int n = G.IntList() ? G.IntList()->Count() : 0;
       return G.CellBoolean ? TPoint{n * one.X, one.Y} : TPoint{one.X, n * one.Y};
     }
@@ -101,7 +101,7 @@ void TExtStringGrid::DrawCheckBox(TCanvas* ACanvas, const TRect& R, bool Checked
   PaintCheckBox(ACanvas, R, Checked, Enabled, Grayed, Style, FControlLook, ThemesActive());
 }
 
-void TExtStringGrid::paintCellGraphic(TCellPaint& P, TRect R) {
+void TExtStringGrid::DrawCellGraphic(TCellPaint& P, TRect R) {
   TCellGraphic* g = P.Layout.Graphic;
   if (!FillsCell(g->CellType)) InflateRect(R, 1 - FXYOffset.X, 1 - FXYOffset.Y);
   if (IsCheckType(g->CellType)) return paintCheckGraphic(P, R);
@@ -165,7 +165,7 @@ void TExtStringGrid::paintCheckGraphic(TCellPaint& P, const TRect& R) {
       one.Count = 1;
       one.Index = g->CellBoolean ? 0 : -2;
       one.Disabled = !enabled;
-      PaintRadioButtons(P.Canvas, rb, one, style, FControlLook, ThemesActive());
+      DrawRadioButtons(P.Canvas, rb, one, style, FControlLook, ThemesActive());
       break;
     }
     default:
@@ -184,5 +184,5 @@ void TExtStringGrid::paintRadioGroupGraphic(TCellPaint& P, const TRect& R) {
   CanEditCell(P.RCol, P.ARow, enabled);
   group.Disabled = !enabled;
   if (P.State.Contains(gdSelected) && FSelectionTextColor != clNone) group.TextColor = FSelectionTextColor;
-  PaintRadioButtons(P.Canvas, R, group, FControlLook.ControlStyle(), FControlLook, ThemesActive());
+  DrawRadioButtons(P.Canvas, R, group, FControlLook.ControlStyle(), FControlLook, ThemesActive());
 }

@@ -37,7 +37,7 @@ void paintPicture(TCanvas* c, TGraphic* Graphic, const TRect& box, bool Stretche
 void TExtStringGrid::paintPictureGraphic(TCellPaint& P, const TRect& R, const TRect& box) {
   TCellGraphic* g = P.Layout.Graphic;
   TCanvas* c = P.Canvas;
-  TImageList* images = GridImages();
+  TImageList* images = CellImageList(P.RCol, P.ARow);
   switch (g->CellType) {
     case ctBitmap:
       if (TBitmap* b = g->Bitmap()) DrawBitmap(c, b, box, g->CellTransparent);

@@ -43,7 +43,7 @@ uint32_t TExtStringGrid::PlainTextFlags(std::string& Text, bool WordWrap, TAlign
   return flags;
 }
 
-void TExtStringGrid::paintCellText(TCellPaint& P) {
+void TExtStringGrid::DrawDefaultCellContent(TCellPaint& P) {
   TCanvas* c = P.Canvas;
   TColor urlColor = FURLColor;
   if (P.State.Contains(gdSelected) && !IsFixed(P.ACol, P.ARow) && FShowSelection) {
@@ -124,6 +124,7 @@ void TExtStringGrid::paintCellText(TCellPaint& P) {
     call.ShadowColor = TColor(0x808080);
     call.Pictures = nullptr;
     call.WrapWords = P.WordWrap;
+    call.ButtonDown = FCtrlDown && FCtrlXY == TPoint{P.RCol, P.ARow};
     // Only the hovered link is underlined, and only while it is hovered.
     call.HoverOnly = FURLUnderlineOnHover;
     call.HoverAnchor = FHoverCell == TPoint{P.ACol, P.ARow} ? FHoverlink : -1;

@@ -151,7 +151,7 @@ void TExtStringGrid::SetLook(TGridLook Value) {
   SetBorderStyle(bsSingle);
   SetBorderColor(C(0xB99D7F));
   Invalidate();
-  if (!loading) RecalcFooters();
+  if (!loading) AllFootersChanged();
 }
 
 // The looks that keep the XP colour scheme of the editors: plain faces for

@@ -74,7 +74,7 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   const int right = P.R.Right;
   if (!P.FixedFace) paintEditorButtons(P);
   const bool skipText = (NoImageAndText && P.Layout.Graphic) || (NoDefaultDraw && (OnDrawCell || OnCustomCellDraw));
-  if (!skipText) paintCellText(P);
+  if (!skipText) DrawDefaultCellContent(P);
   P.R.Right = right;
   ACanvas->Brush()->SetColor(P.BrushColor);
   ACanvas->Font()->SetColor(P.FontColor);
@@ -82,12 +82,13 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   DrawCellBorders(ACanvas, P.RCol, ARow, P.R);
   P.R.Left -= P.IndicatorShift;
   if (P.FixedFace && !FFlat) paintLookEdges(P);
+  if (P.FixedFace) paintPushedFixedCell(P);
   if (FFixedRightCols > 0 && FFlat && FLook != glClassic) paintRightFixedLines(P);
   paintTreeLines(P);
   if (P.Layout.Graphic) {
     TRect g = P.R;
     if (P.FixedFace) ++g.Top;
-    paintCellGraphic(P, g);
+    DrawCellGraphic(P, g);
   }
   if (OnDrawCell) {
     TRect r(P.R.Left + 1, P.R.Top + 1, P.R.Right - GridLineWidth(), P.R.Bottom - GridLineWidth());
@@ -295,6 +296,16 @@ void TExtStringGrid::DrawCellBorders(TCanvas* c, int ARealCol, int ARow, TRect R
     c->LineTo(R.Right, R.Bottom - 1);
   }
   c->Pen()->Assign(&saved);
+}
+
+// A fixed cell held down as a button (FixedAsButtons) is drawn sunken.
+void TExtStringGrid::paintPushedFixedCell(TCellPaint& P) {
+  if (!FFixedCellPushed || FPushedCellButton != TPoint{P.ACol, P.ARow}) return;
+  TRect r = CellRect(P.ACol, P.ARow);
+  TRect edge = r;
+  P.Canvas->DrawEdge(edge, BDR_SUNKENINNER, BF_RIGHT | BF_BOTTOM);
+  edge = r;
+  P.Canvas->DrawEdge(edge, BDR_SUNKENINNER, BF_LEFT | BF_TOP);
 }
 
 // The raised edges of fixed cells in the classic, XP and soft looks.

@@ -23,16 +23,18 @@ constexpr int kUnbounded = 65535;
 // Room an editor button takes at the right of the cell.
 constexpr int kButtonRoom = 17;
 
-// The lines a cell shows without word wrap: cut at CR, LF or CR LF with
-// Multilinecells, else the whole text is one line.
-std::vector<std::string> ShownLines(const std::string& Text, bool Multilinecells) {
-  if (!Multilinecells) return {Text};
-  std::vector<std::string> lines;
+// Visits the lines a cell shows without word wrap: cut at CR, LF or CR LF
+// with Multilinecells, else the whole text is one line (visited in place,
+// without a copy).
+template <typename F>
+void ForEachShownLine(std::string& Text, bool Multilinecells, F&& Visit) {
+  if (!Multilinecells) return Visit(Text);
   size_t start = 0;
   for (;;) {
     const size_t end = Text.find_first_of("\r\n", start);
-    lines.push_back(Text.substr(start, end == std::string::npos ? end : end - start));
-    if (end == std::string::npos) return lines;
+    std::string line = Text.substr(start, end == std::string::npos ? end : end - start);
+    Visit(line);
+    if (end == std::string::npos) return;
     start = end + (Text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
 }
@@ -61,16 +63,22 @@ void TExtStringGrid::CalcCellTextSize(int ARealCol, int ADisplCol, int ARow, boo
   if (ZoomFactor() != 0) canvas->Font()->SetSize(canvas->Font()->Size() + ZoomFactor());
   if (kind == 3) text = RawCellText(ARealCol, ARow);
 
-  TRect R = CellRect(ADisplCol, ARow);
-  if (FXYOffsetTopLeftOnly) {
-    R.Left += FXYOffset.X;
-    R.Top += FXYOffset.Y;
-  } else {
-    InflateRect(R, -FXYOffset.X, -FXYOffset.Y);
-  }
-  if (ButtonRoom) R.Right -= kButtonRoom;
+  // The cell's box bounds only HTML, rich and wrapped text: plain lines
+  // are measured without it (auto-sizing measures every row).
+  auto textBox = [&] {
+    TRect R = CellRect(ADisplCol, ARow);
+    if (FXYOffsetTopLeftOnly) {
+      R.Left += FXYOffset.X;
+      R.Top += FXYOffset.Y;
+    } else {
+      InflateRect(R, -FXYOffset.X, -FXYOffset.Y);
+    }
+    if (ButtonRoom) R.Right -= kButtonRoom;
+    return R;
+  };
 
   if (kind == 1) {
+    TRect R = textBox();
     if (!WrapToCell) R.Right = kUnbounded;
     R.Bottom = kUnbounded;
     THTMLTextCall call;
@@ -84,7 +92,7 @@ void TExtStringGrid::CalcCellTextSize(int ARealCol, int ADisplCol, int ARow, boo
   }
   const bool rich = kind == 2 && !ComponentState().Contains(csDesigning);
   if (rich) {
-    measureRichText(text, R, WrapToCell, Size);
+    measureRichText(text, textBox(), WrapToCell, Size);
     return;
   }
   if (kind == 5) text = Utf16ToUtf8(DecodeWideText(text));
@@ -92,6 +100,7 @@ void TExtStringGrid::CalcCellTextSize(int ARealCol, int ADisplCol, int ARow, boo
   const bool rotated = IsRotated(ARealCol, ARow, angle);
 
   if (WrapToCell) {
+    TRect R = textBox();
     InflateRect(R, -2, -2);
     if (EditorMode() && ADisplCol == Col() && ARow == Row() && !text.empty() && text.back() == '\n') text += "w";
     uint32_t flags = DT_CALCRECT | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS;
@@ -101,11 +110,11 @@ void TExtStringGrid::CalcCellTextSize(int ARealCol, int ADisplCol, int ARow, boo
   } else {
     int lines = 0;
     const bool stripProtocol = FURLShow && !FURLFull && kind == 0;
-    for (std::string& line : ShownLines(text, FMultilinecells)) {
+    ForEachShownLine(text, FMultilinecells, [&](std::string& line) {
       if (stripProtocol) StripURLProtocol(line);
       Size.X = std::max(Size.X, AutoSizeTextWidth(*canvas, line));
       ++lines;
-    }
+    });
     Size.Y = lines * AutoSizeLineHeight(*canvas);
   }
   if (rotated) Size = RotatedTextSize(Size.X, Size.Y, angle);

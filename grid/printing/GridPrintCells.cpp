@@ -363,7 +363,7 @@ void TGridPrintPass::PrintCellGraphic(TRect R, int DisplCol, int RealCol, int Ro
   P.Layout = layout;
   P.Layout.HAlign = haLeft;
   P.Layout.VAlign = vaTop;
-  grid_.paintCellGraphic(P, P.R);
+  grid_.DrawCellGraphic(P, P.R);
   TDeviceUnits device(canvas_, box);
   canvas_->StretchDraw(device.Rect(), &picture);
 }

@@ -4,6 +4,7 @@
 // image steps run on what the dialogs wrote.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "editors/UParGen.h"
@@ -242,11 +243,19 @@ TEST_F(EditorsToOutputs, WrittenTablesFeedTheGsdFileAndTheImage) {
   Driver.AnswerSaveDialog(dir.Sub("Plant.gsd"));
   Click(main->Btn_GSD_File);
   EXPECT_TRUE(Driver.MessageBoxes().empty()) << Driver.MessageBoxes()[0].Text;
-  std::string gsd = dir.Read("Plant.gsd");
-  EXPECT_FALSE(gsd.empty());
+  // The golden files hold what these tables must give: the modules and lengths of the GSD, the frames,
+  // flags and checksum of the image.
+  const std::string golden_gsd = Source_File("tests/editors/golden/EditorsToOutputs.gsd");
+  ASSERT_FALSE(golden_gsd.empty());
+  EXPECT_EQ(dir.Read("Plant.gsd"), golden_gsd);
 
   Driver.InModal([this] { Click(FBootCAN->Btn_Cancel); });
   Click(main->Btn_CreateBin);
   EXPECT_TRUE(Driver.MessageBoxes().empty());
-  EXPECT_EQ(fs::file_size(dir.Sub("PROJECTS/P/bin/bank.bin")), 3968u);
+  const std::string golden_bank = Source_File("tests/editors/golden/EditorsToOutputs.bin");
+  ASSERT_EQ(golden_bank.size(), 3968u);
+  const std::string bank = dir.Read("PROJECTS/P/bin/bank.bin");
+  ASSERT_EQ(bank.size(), golden_bank.size());
+  EXPECT_EQ(std::mismatch(bank.begin(), bank.end(), golden_bank.begin()).first - bank.begin(), 3968)
+      << "the offset of the first byte that differs from the golden image";
 }

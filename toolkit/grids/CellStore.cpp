@@ -18,57 +18,64 @@ void rotateOne(V& Items, int FromIndex, int ToIndex) {
 
 // ---- one row ----
 
-const TCellRow::Cell* TCellRow::find(int ACol) const {
-  if (ACol < 0 || ACol >= Count()) return nullptr;
-  return &cells_[ACol];
+namespace {
+
+// Entry ACol of Items, the vector grown to hold it.
+template <typename V>
+typename V::value_type& Slot(V& Items, int ACol) {
+  if (ACol >= static_cast<int>(Items.size())) Items.resize(static_cast<size_t>(ACol) + 1);
+  return Items[static_cast<size_t>(ACol)];
 }
 
-TCellRow::Cell& TCellRow::slot(int ACol) {
-  if (ACol >= Count()) cells_.resize(ACol + 1);
-  return cells_[ACol];
+template <typename V>
+void MoveEntry(V& Items, int FromIndex, int ToIndex) {
+  if (static_cast<int>(Items.size()) <= std::min(FromIndex, ToIndex)) return;
+  const int need = std::max(FromIndex, ToIndex) + 1;
+  if (static_cast<int>(Items.size()) < need) Items.resize(static_cast<size_t>(need));
+  rotateOne(Items, FromIndex, ToIndex);
 }
+
+}  // namespace
 
 void TCellRow::trim() {
-  while (!cells_.empty() && cells_.back().Empty()) cells_.pop_back();
+  while (!texts_.empty() && texts_.back().empty()) texts_.pop_back();
+  while (!objects_.empty() && !objects_.back()) objects_.pop_back();
 }
 
 const std::string& TCellRow::Text(int ACol) const {
-  const Cell* c = find(ACol);
-  return c ? c->Text : kEmpty;
+  return ACol >= 0 && ACol < static_cast<int>(texts_.size()) ? texts_[static_cast<size_t>(ACol)] : kEmpty;
 }
 
 void TCellRow::SetText(int ACol, const std::string& Value) {
   if (ACol < 0) return;
   if (Value.empty()) {
-    if (!find(ACol)) return;
-    cells_[ACol].Text.clear();
+    if (ACol >= static_cast<int>(texts_.size())) return;
+    texts_[static_cast<size_t>(ACol)].clear();
     trim();
     return;
   }
-  slot(ACol).Text = Value;
+  Slot(texts_, ACol) = Value;
 }
 
 TObject* TCellRow::Object(int ACol) const {
-  const Cell* c = find(ACol);
-  return c ? c->Object : nullptr;
+  return ACol >= 0 && ACol < static_cast<int>(objects_.size()) ? objects_[static_cast<size_t>(ACol)] : nullptr;
 }
 
 void TCellRow::SetObject(int ACol, TObject* Value) {
   if (ACol < 0) return;
   if (!Value) {
-    if (!find(ACol)) return;
-    cells_[ACol].Object = nullptr;
+    if (ACol >= static_cast<int>(objects_.size())) return;
+    objects_[static_cast<size_t>(ACol)] = nullptr;
     trim();
     return;
   }
-  slot(ACol).Object = Value;
+  Slot(objects_, ACol) = Value;
 }
 
 void TCellRow::MoveCell(int FromIndex, int ToIndex) {
-  if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || Count() <= std::min(FromIndex, ToIndex)) return;
-  int need = std::max(FromIndex, ToIndex) + 1;
-  if (Count() < need) cells_.resize(need);
-  rotateOne(cells_, FromIndex, ToIndex);
+  if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0) return;
+  MoveEntry(texts_, FromIndex, ToIndex);
+  MoveEntry(objects_, FromIndex, ToIndex);
   trim();
 }
 
@@ -82,8 +89,21 @@ const TCellRow* TCellStore::row(int ARow) const {
 TCellRow& TCellStore::rowSlot(int ARow) {
   if (ARow >= static_cast<int>(rows_.size())) rows_.resize(ARow + 1);
   std::unique_ptr<TCellRow>& r = rows_[ARow];
-  if (!r) r = std::make_unique<TCellRow>();
+  if (!r) {
+    r = std::make_unique<TCellRow>();
+    if (ARow == reservedRow_) r->Reserve(reservedCols_);
+  }
   return *r;
+}
+
+void TCellStore::ReserveRow(int ARow, int Cols) {
+  if (ARow < 0) return;
+  if (TCellRow* r = ARow < static_cast<int>(rows_.size()) ? rows_[ARow].get() : nullptr) {
+    r->Reserve(Cols);
+    return;
+  }
+  reservedRow_ = ARow;
+  reservedCols_ = Cols;
 }
 
 void TCellStore::dropIfEmpty(int ARow) {

@@ -6,6 +6,7 @@
 // pointer. The store knows nothing of the grid's counts: cells beyond them
 // stay and come back when the counts grow.
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,22 +22,19 @@ public:
   TObject* Object(int ACol) const;
   void SetObject(int ACol, TObject* Value);
   // Cells up to the last filled one.
-  int Count() const { return static_cast<int>(cells_.size()); }
-  bool Empty() const { return cells_.empty(); }
+  int Count() const { return static_cast<int>(std::max(texts_.size(), objects_.size())); }
+  bool Empty() const { return texts_.empty() && objects_.empty(); }
   // Moves a cell to a new column; the ones between shift by one.
   void MoveCell(int FromIndex, int ToIndex);
+  // Room for texts up to column Cols - 1, taken at once.
+  void Reserve(int Cols) { texts_.reserve(static_cast<size_t>(std::max(Cols, 0))); }
 
 private:
-  struct Cell {
-    std::string Text;
-    TObject* Object = nullptr;
-    bool Empty() const { return Text.empty() && Object == nullptr; }
-  };
-  const Cell* find(int ACol) const;
-  Cell& slot(int ACol);
-  // Empty cells at the end are dropped.
+  // Texts and objects apart: most rows hold texts only and pay nothing for
+  // objects. Empty entries at the end are dropped.
   void trim();
-  std::vector<Cell> cells_;
+  std::vector<std::string> texts_;
+  std::vector<TObject*> objects_;
 };
 
 class TCellStore {
@@ -46,6 +44,10 @@ public:
   void SetText(int ACol, int ARow, const std::string& Value);
   TObject* Object(int ACol, int ARow) const;
   void SetObject(int ACol, int ARow, TObject* Value);
+  // Room for Cols texts in a row about to be filled column by column, so
+  // that filling it allocates once; kept for the row until it is made when
+  // it does not exist yet.
+  void ReserveRow(int ARow, int Cols);
 
   // Moves a row (column) to a new index; the ones between shift by one.
   void MoveRow(int FromIndex, int ToIndex);
@@ -74,4 +76,6 @@ private:
   void trimEnd();
 
   std::vector<std::unique_ptr<TCellRow>> rows_;
+  int reservedRow_ = -1;
+  int reservedCols_ = 0;
 };

@@ -66,12 +66,14 @@ void TObjectWriter::integerValue(int64_t Value) {
 }
 
 void TObjectWriter::stringValue(std::string_view Utf8) {
-  const std::u16string wide = Utf8ToUtf16(Utf8);
-  if (Utf8.size() >= 2 * wide.size() && !wide.empty()) {
+  // Seven-bit text is as long in UTF-16 as it is: never the wide form.
+  const bool sevenBit = IsSevenBit(Utf8);
+  const std::u16string wide = sevenBit ? std::u16string() : Utf8ToUtf16(Utf8);
+  if (!sevenBit && Utf8.size() >= 2 * wide.size() && !wide.empty()) {
     FOut += static_cast<char>(vaWString);
     raw(static_cast<uint32_t>(wide.size()));
     for (char16_t u : wide) raw(static_cast<uint16_t>(u));
-  } else if (!IsSevenBit(Utf8)) {
+  } else if (!sevenBit) {
     FOut += static_cast<char>(vaUTF8String);
     raw(static_cast<uint32_t>(Utf8.size()));
     FOut += Utf8;
@@ -178,6 +180,11 @@ std::string TObjectReader::shortString(const char* What) {
   return std::string(take(n, What), n);
 }
 
+void TObjectReader::shortStringInto(std::string& Out, const char* What) {
+  const uint8_t n = byte(What);
+  Out.assign(take(n, What), n);
+}
+
 uint32_t TObjectReader::count32(const char* What) {
   const uint32_t n = raw<uint32_t>(What);
   if (n > BytesLeft()) fail(std::string(What) + " length " + std::to_string(n) + " exceeds the bytes left");
@@ -263,23 +270,37 @@ TStreamValue TObjectReader::value(int Depth) {
 }
 
 TStreamObject TObjectReader::ReadObject() {
+  TStreamObject obj;
+  ReadObject(obj);
+  return obj;
+}
+
+void TObjectReader::ReadObject(TStreamObject& Obj) {
   if (BytesLeft() < Signature.size() || FBytes.substr(FPos, Signature.size()) != Signature)
     fail("no object signature");
   FPos += Signature.size();
-  TStreamObject obj;
-  obj.ClassName = shortString("class name");
-  if (obj.ClassName.empty()) fail("empty class name");
-  obj.Name = shortString("object name");
-  obj.Properties = properties(0);
+  shortStringInto(Obj.ClassName, "class name");
+  if (Obj.ClassName.empty()) fail("empty class name");
+  shortStringInto(Obj.Name, "object name");
+  readProperties(Obj.Properties, 0);
   if (byte("child list") != 0) fail("child objects are not supported here");
-  return obj;
 }
 
 std::vector<TStreamProperty> TObjectReader::properties(int Depth) {
   std::vector<TStreamProperty> out;
-  for (std::string prop = shortString("property name"); !prop.empty(); prop = shortString("property name"))
-    out.push_back({std::move(prop), value(Depth)});
+  readProperties(out, Depth);
   return out;
+}
+
+void TObjectReader::readProperties(std::vector<TStreamProperty>& Out, int Depth) {
+  size_t n = 0;
+  for (;; ++n) {
+    if (n == Out.size()) Out.emplace_back();
+    shortStringInto(Out[n].Name, "property name");
+    if (Out[n].Name.empty()) break;
+    Out[n].Value = value(Depth);
+  }
+  Out.resize(n);
 }
 
 const TStreamProperty* TStreamObject::Find(std::string_view Prop) const {

@@ -98,6 +98,9 @@ public:
   explicit TObjectReader(std::string_view Bytes) : FBytes(Bytes) {}
   // Reads the object record at the position and moves past it.
   TStreamObject ReadObject();
+  // The same into Obj, reusing its room: a reader of many records of few
+  // properties allocates nothing per record.
+  void ReadObject(TStreamObject& Obj);
   size_t Position() const { return FPos; }
   size_t BytesLeft() const { return FBytes.size() - FPos; }
 
@@ -109,6 +112,8 @@ private:
   uint32_t count32(const char* What);
   TStreamValue value(int Depth);
   std::vector<TStreamProperty> properties(int Depth);
+  void readProperties(std::vector<TStreamProperty>& Out, int Depth);
+  void shortStringInto(std::string& Out, const char* What);
   template <typename T>
   T raw(const char* What);
   std::string_view FBytes;

@@ -94,6 +94,14 @@ void TMemoryStream::resize(int64_t n) {
 int64_t TMemoryStream::Write(const void* Buffer, int64_t Count) {
   if (Count <= 0) return 0;
   int64_t end = pos_ + Count;
+  if (pos_ == Size()) {
+    // Appending: copied straight behind the end, the new room not zeroed first.
+    const auto* from = static_cast<const uint8_t*>(Buffer);
+    bytes_.insert(bytes_.end(), from, from + Count);
+    SetPointer(bytes_.data(), end);
+    pos_ = end;
+    return Count;
+  }
   if (end > Size()) resize(end);
   std::memcpy(bytes_.data() + pos_, Buffer, static_cast<size_t>(Count));
   pos_ = end;

@@ -169,13 +169,13 @@ TEST_F(ExtCGridTest, SizeLimitsOfTheColumn) {
   item->SetMaxSize(80);
   item->SetAutoMaxSize(40);
   int w = 5;
-  grid->UpdateColSize(1, w);
+  grid->UpdateColumnSize(1, w);
   EXPECT_EQ(w, 20);
   w = 200;
-  grid->UpdateColSize(1, w);
+  grid->UpdateColumnSize(1, w);
   EXPECT_EQ(w, 80);
   w = 200;
-  grid->UpdateAutoColSize(1, w);
+  grid->UpdateAutoColumnSize(1, w);
   EXPECT_EQ(w, 40);
 }
 

@@ -42,6 +42,53 @@ TEST_F(CellPressTest, CellButtonClicksOnlyWhenReleasedOverIt) {
   EXPECT_FALSE(grid->MouseCapture());
 }
 
+// Fixed cells as buttons: held down they are drawn sunken, released over
+// the same cell they click; released elsewhere they only come up.
+TEST_F(CellPressTest, FixedCellsActAsButtonsWhenAsked) {
+  std::vector<std::string> clicks;
+  grid->OnButtonClick = [&](TObject*, int c, int r) { clicks.push_back(std::to_string(c) + "," + std::to_string(r)); };
+  auto edgePixel = [&](int c, int r) {
+    TRect rc = grid->CellRect(c, r);
+    return Driver.PixelAt(grid, rc.Left, rc.Top + rc.Height() / 2);
+  };
+  TPoint rowHeader = Inside(grid->CellRect(0, 3));
+  Driver.Click(grid, rowHeader.X, rowHeader.Y);
+  EXPECT_TRUE(clicks.empty()) << "off by default";
+
+  grid->SetFixedAsButtons(true);
+  Later();
+  const TColor up = edgePixel(0, 3);
+  Driver.MouseDown(grid, rowHeader.X, rowHeader.Y);
+  EXPECT_EQ(grid->PushedCellButton(), (TPoint{0, 3}));
+  EXPECT_NE(edgePixel(0, 3), up) << "drawn pushed while held";
+  Driver.MouseUp(grid, rowHeader.X + 5, rowHeader.Y + 2);
+  EXPECT_EQ(clicks, (std::vector<std::string>{"0,3"}));
+  EXPECT_EQ(grid->PushedCellButton(), (TPoint{-1, -1}));
+  EXPECT_EQ(edgePixel(0, 3), up) << "up again";
+
+  Later();
+  TPoint colHeader = Inside(grid->CellRect(2, 0));
+  TPoint other = Inside(grid->CellRect(3, 0));
+  Driver.MouseDown(grid, colHeader.X, colHeader.Y);
+  EXPECT_EQ(grid->PushedCellButton(), (TPoint{2, 0}));
+  Driver.MouseMove(grid, other.X, other.Y);
+  Driver.MouseUp(grid, other.X, other.Y);
+  EXPECT_EQ(clicks.size(), 1u) << "released over another cell";
+  EXPECT_EQ(grid->PushedCellButton(), (TPoint{-1, -1}));
+
+  Later();
+  TPoint normal = Inside(grid->CellRect(2, 3));
+  Driver.Click(grid, normal.X, normal.Y);
+  EXPECT_EQ(clicks.size(), 1u) << "normal cells are no buttons";
+
+  TGridOptions o = grid->Options();
+  o.Exclude(goFixedVertLine);
+  grid->SetOptions(o);
+  Later();
+  Driver.Click(grid, rowHeader.X, rowHeader.Y);
+  EXPECT_EQ(clicks.size(), 1u) << "without fixed lines they have no button look";
+}
+
 TEST_F(CellPressTest, ButtonOfACellThatMayNotBeEditedComesUpWithoutAClick) {
   grid->AddButton(2, 2, 30, 16, "Go", haLeft, vaTop);
   Driver.Pump();

@@ -144,6 +144,22 @@ TEST_F(ScrollCellTest, HoveringShowsTheBarAlongTheCellsRightEdge) {
   EXPECT_FALSE(bar->Visible());
 }
 
+TEST_F(ScrollCellTest, TheBarStaysOnItsCellWhenTheGridScrollsOrSizes) {
+  const TRect r = grid->CellRect(2, 2);
+  Driver.MouseMove(grid, r.Left + 5, r.Top + 5);
+  TWinControl* bar = grid->CellScrollBar();
+  ASSERT_NE(bar, nullptr);
+  const int line = grid->GridLineWidth();
+  grid->SetColWidths(1, 100);
+  TRect moved = grid->CellRect(2, 2);
+  EXPECT_EQ(bar->BoundsRect(), (TRect{moved.Right - 17 - line, moved.Top + line, moved.Right - line, moved.Bottom - line}));
+  grid->SetTopRow(3);
+  EXPECT_EQ(bar->Height(), 0) << "its cell is out of view";
+  grid->SetTopRow(1);
+  moved = grid->CellRect(2, 2);
+  EXPECT_EQ(bar->BoundsRect(), (TRect{moved.Right - 17 - line, moved.Top + line, moved.Right - line, moved.Bottom - line}));
+}
+
 TEST_F(ScrollCellTest, TheBarsArrowsMoveThePositionByTenWithinItsRange) {
   const TRect r = grid->CellRect(2, 2);
   Driver.MouseMove(grid, r.Left + 5, r.Top + 5);

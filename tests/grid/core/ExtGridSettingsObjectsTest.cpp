@@ -17,9 +17,29 @@ TEST(GridSettingsObjects, DefaultsOfGroupingModifiedMarkAndDragScroll) {
   EXPECT_EQ(m.Color(), clYellow);
   TDragScrollOptions d;
   EXPECT_FALSE(d.Active());
-  EXPECT_EQ(d.InitialDelay(), 1000);
-  EXPECT_EQ(d.RepeatDelay(), 250);
-  EXPECT_EQ(d.TopMargin() + d.BottomMargin() + d.LeftMargin() + d.RightMargin(), 200);
+  EXPECT_EQ(d.Delays()->InitialDelay(), 1000);
+  EXPECT_EQ(d.Delays()->RepeatDelay(), 250);
+  const TDragScrollMargins* m2 = d.Margins();
+  EXPECT_EQ(m2->TopMargin() + m2->BottomMargin() + m2->LeftMargin() + m2->RightMargin(), 200);
+}
+
+// Assign carries the delays and margins, each through its own Assign, and Active.
+TEST(GridSettingsObjects, DragScrollAssignCarriesDelaysMarginsAndActive) {
+  TDragScrollOptions from, to;
+  from.SetActive(true);
+  from.Delays()->SetInitialDelay(400);
+  from.Delays()->SetRepeatDelay(40);
+  from.Margins()->SetTopMargin(1);
+  from.Margins()->SetRightMargin(4);
+  to.Assign(&from);
+  EXPECT_TRUE(to.Active());
+  EXPECT_EQ(to.Delays()->InitialDelay(), 400);
+  EXPECT_EQ(to.Delays()->RepeatDelay(), 40);
+  EXPECT_EQ(to.Margins()->TopMargin(), 1);
+  EXPECT_EQ(to.Margins()->BottomMargin(), 50);
+  EXPECT_EQ(to.Margins()->RightMargin(), 4);
+  TDragScrollMargins margins;
+  EXPECT_THROW(margins.Assign(&from), EConvertError);
 }
 
 TEST(GridSettingsObjects, GroupingAssignKeepsTheReceiversLinesAndSummary) {

@@ -59,6 +59,39 @@ TEST_F(SizingTest, AutoSizeMeasuresASharedTextInEachFontItIsDrawnIn) {
   EXPECT_EQ(grid->ColWidths(2), 56 + 8);  // nothing kept from the last auto-size
 }
 
+// ColumnSize.Rows chooses the rows a column's auto-size measures: a header
+// (row 0) of 12 characters, a normal cell of 5 and a footer of 9.
+TEST_F(SizingTest, AutoSizeColMeasuresTheRowsColumnSizeNames) {
+  grid->SetCells(2, 0, "123456789012");
+  grid->SetCells(2, 3, "12345");
+  grid->SetCells(2, 7, "123456789");
+  grid->SetFixedFooters(1);
+  const struct {
+    TAutoSizeRows rows;
+    int width;
+  } cases[] = {{arAll, 96 + 8}, {arNormal, 40 + 8}, {arFixed, 96 + 8}};
+  for (const auto& c : cases) {
+    grid->ColumnSize()->SetRows(c.rows);
+    grid->AutoSizeCol(2, 0);
+    EXPECT_EQ(grid->ColWidths(2), c.width) << "rows " << c.rows;
+  }
+  grid->SetCells(2, 0, "1");
+  grid->ColumnSize()->SetRows(arFixed);
+  grid->AutoSizeCol(2, 0);
+  EXPECT_EQ(grid->ColWidths(2), 8 + 8) << "the footer is no fixed row";
+}
+
+// The header of the sorted column keeps room for its sort indicator.
+TEST_F(SizingTest, AutoSizeLeavesRoomForTheSortIndicator) {
+  grid->SortSettings()->SetShow(true);
+  grid->SetCells(2, 0, "12345");
+  grid->AutoSizeCol(2, 0);
+  EXPECT_EQ(grid->ColWidths(2), 40 + 8);
+  grid->SortSettings()->SetColumn(2);
+  grid->AutoSizeCol(2, 0);
+  EXPECT_EQ(grid->ColWidths(2), 40 + 8 + 10);
+}
+
 TEST_F(SizingTest, AutoSizeColNeverNarrowsWhenGrowOnly) {
   grid->SetColWidths(2, 200);
   grid->SetCells(2, 1, "ab");

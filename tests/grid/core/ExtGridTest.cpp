@@ -174,6 +174,28 @@ TEST_F(ExtGridTest, ActiveCellShowColoursTheHeadersOfTheCurrentCell) {
   EXPECT_EQ(colourOf(0, 4), clWhite);
 }
 
+// Moving the cursor repaints the header cells of the old and the new cell,
+// so the coloured headers follow it on screen.
+TEST_F(ExtGridTest, ActiveCellHeadersFollowTheCursorOnScreen) {
+  grid->SetActiveCellShow(true);
+  grid->SetActiveCellColor(clRed);
+  grid->SetActiveCellColorTo(clRed);
+  grid->SetFocus();
+  Driver.Pump();
+  auto red = [&](int c, int r) {
+    const TRect cr = grid->CellRect(c, r);
+    return ColorToRGB(Driver.PixelAt(grid, cr.Left + 3, cr.Top + 3)) == 0x0000FF;
+  };
+  EXPECT_TRUE(red(1, 0));
+  Driver.KeyDown(VK_RIGHT);
+  Driver.KeyDown(VK_DOWN);
+  EXPECT_EQ(grid->Col(), 2);
+  EXPECT_FALSE(red(1, 0));
+  EXPECT_TRUE(red(2, 0));
+  EXPECT_FALSE(red(0, 1));
+  EXPECT_TRUE(red(0, 2));
+}
+
 TEST_F(ExtGridTest, HasComboOnlyWithEventOrAlwaysVisibleDropDowns) {
   grid->SetDefaultEditor(edComboList);
   EXPECT_FALSE(grid->HasCombo(1, 1));

@@ -62,6 +62,24 @@ TEST_F(ExtGridFilterDropDown, AChoiceFiltersAndAllShowsEverythingAgain) {
   EXPECT_FALSE(grid->Filter()->HasFilter(1));
 }
 
+// The list takes the settings' font; Assign copies all but AutoSize.
+TEST_F(ExtGridFilterDropDown, TheListTakesTheFontOfItsSettings) {
+  TFont f;
+  f.SetName("DejaVu Serif");
+  f.SetSize(14);
+  grid->FilterDropDown()->SetFont(&f);
+  ASSERT_TRUE(grid->ShowFilterDropDown(1));
+  EXPECT_EQ(grid->FilterDropList()->Font()->Name(), "DejaVu Serif");
+  EXPECT_EQ(grid->FilterDropList()->Font()->Size(), 14);
+  TFilterDropDown copy;
+  grid->FilterDropDown()->SetAutoSize(true);
+  grid->FilterDropDown()->SetWidth(90);
+  copy.Assign(grid->FilterDropDown());
+  EXPECT_EQ(copy.Font()->Name(), "DejaVu Serif");
+  EXPECT_EQ(copy.Width(), 90);
+  EXPECT_FALSE(copy.AutoSize());
+}
+
 TEST_F(ExtGridFilterDropDown, AChoiceReplacesOnlyItsColumnsCondition) {
   grid->FilterSelect(2, 1);  // kind a (entries: (All), a, b)
   grid->FilterSelect(1, 1);  // Boston

@@ -4,12 +4,20 @@
 #include <cmath>
 
 #include "grid/core/GridCoreFixture.h"
+#include "grid/data/FooterPanel.h"
+#include "toolkit/forms/Forms.h"
 #include "toolkit/rtl/Exceptions.h"
+#include "toolkit/rtl/Streams.h"
 
 namespace {
 
 class ExtGridFooter : public ExtGridTest {
 protected:
+  TFooterPanel* panel() {
+    for (int i = 0; i < grid->ControlCount(); ++i)
+      if (auto* p = dynamic_cast<TFooterPanel*>(grid->Controls(i))) return p;
+    return nullptr;
+  }
   void SetUp() override {
     ExtGridTest::SetUp();
     grid->SetColCount(3);
@@ -44,7 +52,7 @@ TEST_F(ExtGridFooter, CalculationsOfTheFooterRow) {
   };
   grid->SetCells(1, 4, "n/a");  // not a number: out of the sum, in the average's divisor
   const std::vector<Case> cases = {
-      {1, acSUM, 51}, {1, acAVG, 51.0 / 9}, {1, acMIN, 1}, {1, acMAX, 10}, {2, acDISTINCT, 2}, {1, acCOUNT, 10},
+      {1, acSUM, 51}, {1, acAVG, 51.0 / 10}, {1, acMIN, 1}, {1, acMAX, 10}, {2, acDISTINCT, 2}, {1, acCOUNT, 10},
   };
   for (const Case& c : cases) {
     grid->SetColumnCalc(c.Col, c.Calc);
@@ -72,6 +80,30 @@ TEST_F(ExtGridFooter, ColumnCalculationsOverTextAndEmptyCells) {
   const double avg = 3.5 / 3;
   const double expected = std::sqrt((std::pow(1 - avg, 2) + std::pow(2.5 - avg, 2) + std::pow(0 - avg, 2)) / 3);
   EXPECT_NEAR(grid->ColumnStdDev(1, 1, 3), expected, 1e-12);
+}
+
+// The extremes start from the first row's number: a first cell that is no
+// number raises, later ones are passed over.
+TEST_F(ExtGridFooter, ExtremesRaiseOnlyForAFirstCellThatIsNoNumber) {
+  grid->SetCells(1, 3, "1.2.3");
+  EXPECT_THROW(grid->ColumnMin(1, 3, 5), EExtGridError);
+  EXPECT_THROW(grid->ColumnMax(1, 3, 5), EExtGridError);
+  EXPECT_DOUBLE_EQ(grid->ColumnMin(1, 2, 5), 2);
+  EXPECT_DOUBLE_EQ(grid->ColumnMax(1, 2, 5), 5);
+  EXPECT_THROW(grid->ColumnStdDev(1, 2, 5), EExtGridError);
+}
+
+// A range past the shown rows counts by real rows, hidden ones included.
+TEST_F(ExtGridFooter, ARangePastTheShownRowsTakesHiddenRows) {
+  grid->FloatingFooter()->SetVisible(false);
+  grid->HideRows(2, 3);  // values 2 and 3 leave; 9 rows shown incl. the last
+  EXPECT_DOUBLE_EQ(grid->ColumnSum(1, 1, 10), 55);
+  EXPECT_DOUBLE_EQ(grid->ColumnSum(1, 1, 8), 50);
+  EXPECT_DOUBLE_EQ(grid->ColumnMax(1, 1, 10), 10);
+  EXPECT_DOUBLE_EQ(grid->ColumnAvg(1, 1, 10), 5.5);
+  EXPECT_EQ(grid->ColumnDistinct(2, 1, 10), 2);
+  grid->SetAllCells(1, 2, "1.2.3");
+  EXPECT_THROW(grid->ColumnStdDev(1, 1, 10), EExtGridError);
 }
 
 TEST_F(ExtGridFooter, OutlineRowsCountUnlessTheGridIsGrouped) {
@@ -119,10 +151,12 @@ TEST_F(ExtGridFooter, HiddenRowsCountOnlyWhenAsked) {
   const int foot = grid->RowCount() - 1;
   EXPECT_EQ(grid->Ints(2, foot), 10);
   EXPECT_EQ(grid->Floats(1, foot), 55.0);
+  grid->SetColumnCalc(1, acAVG);
+  EXPECT_EQ(grid->Floats(1, foot), 5.5);
   grid->FloatingFooter()->SetCalculateHiddenRows(false);
   grid->CalcFooter(-1);
   EXPECT_EQ(grid->Ints(2, foot), 8);
-  EXPECT_EQ(grid->Floats(1, foot), 50.0);
+  EXPECT_EQ(grid->Floats(1, foot), 50.0 / 8);
 }
 
 TEST_F(ExtGridFooter, ACellWithoutPropertiesHasNoCalculation) { EXPECT_EQ(grid->ColumnCalc(2), acNONE); }
@@ -154,6 +188,80 @@ TEST_F(ExtGridFooter, TheFooterPanelShowsTheSums) {
   Driver.Pump();
   Driver.Screenshot(form, "floating_footer.png");
   EXPECT_EQ(grid->Floats(1, 11), 55.0);
+}
+
+// The custom preview's template is markup: a red font shows red, no tag
+// shows as text.
+TEST_F(ExtGridFooter, TheCustomTemplateIsDrawnAsHTML) {
+  grid->SetAlign(alClient);
+  grid->FloatingFooter()->SetFooterStyle(fsCustomPreview);
+  grid->FloatingFooter()->SetCustomTemplate("<font color=\"clRed\">WWWWWW</font>");
+  Driver.Pump();
+  TFooterPanel* p = panel();
+  ASSERT_NE(p, nullptr);
+  Driver.Screenshot(form, "footer_html_template.png");
+  int red = 0, dark = 0;
+  for (int y = 0; y < p->ClientHeight(); ++y)
+    for (int x = 0; x < 120; ++x) {
+      const TColor c = ColorToRGB(Driver.PixelAt(p, x, y));
+      red += (c & 0xFF) > 0xA0 && ((c >> 8) & 0xFF) < 0x60 && ((c >> 16) & 0xFF) < 0x60;
+      dark += (c & 0xFF) < 0x60 && ((c >> 8) & 0xFF) < 0x60 && ((c >> 16) & 0xFF) < 0x60;
+    }
+  EXPECT_GT(red, 10);
+  EXPECT_EQ(dark, 0);
+}
+
+// Over the footer the grid's hint event names the footer row and the column.
+TEST_F(ExtGridFooter, TheFooterAsksTheGridForItsHints) {
+  grid->SetAlign(alClient);
+  std::vector<std::pair<int, int>> asked;
+  grid->OnGridHint = [&](TObject*, int ARow, int ACol, std::string& Hint) {
+    asked.push_back({ARow, ACol});
+    Hint = "total of " + std::to_string(ACol);
+  };
+  grid->SetHint("totals");
+  grid->FloatingFooter()->SetShowHint(true);
+  Driver.Pump();
+  TFooterPanel* p = panel();
+  ASSERT_NE(p, nullptr);
+  EXPECT_TRUE(p->ShowHint());
+  const int x = grid->ColWidths(0) + grid->ColWidths(1) + 5;  // over column 2
+  Driver.MouseMove(p, x, 5);
+  Driver.Advance(Application->HintPause() + 10);
+  ASSERT_FALSE(asked.empty());
+  EXPECT_EQ(asked.back(), std::make_pair(grid->RowCount() - 1, 2));
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  EXPECT_EQ(Application->HintWindow()->Caption(), "total of 2");
+}
+
+}  // namespace
+
+namespace {
+
+// A descendant that keeps its own footer figures hears when all of them are due.
+class TFooterHookGrid : public TExtStringGrid {
+public:
+  explicit TFooterHookGrid(TComponent* AOwner) : TExtStringGrid(AOwner) {}
+  int AllChanged = 0;
+  void AllFootersChanged() override {
+    ++AllChanged;
+    TExtStringGrid::AllFootersChanged();
+  }
+};
+
+using FooterHookTest = GridCoreTestOf<TFooterHookGrid>;
+
+TEST_F(FooterHookTest, LoadingCellsRecalculatesEveryFooter) {
+  grid->SetColCount(3);
+  grid->SetRowCount(5);  // the header, three rows and the footer row
+  grid->FloatingFooter()->SetVisible(true);
+  grid->SetColumnCalc(1, acSUM);
+  grid->AllChanged = 0;
+  TStringStream csv("name,value,tag\r\na,1,x\r\nb,2,y\r\nc,4,z\r\n");
+  grid->SetDelimiter(',');
+  grid->LoadFromCSVStream(&csv, 0);
+  EXPECT_GE(grid->AllChanged, 1);
+  EXPECT_NEAR(grid->Floats(1, grid->RowCount() - 1), 7, 0.01);
 }
 
 }  // namespace

@@ -131,6 +131,39 @@ TEST_F(ExtGridGroup, SubGroupStaysInsideEachGroupAndUnGroupRestoresBoth) {
   EXPECT_EQ(rows, "xA1 xA2 yA3 xB4 yB5 ");
 }
 
+// A grid grouped with summaries keeps one after each group; summaries turned
+// on only for the sub-grouping close the rows with one.
+TEST_F(ExtGridGroup, SubGroupWithSummaryEndsInASummaryRow) {
+  fill({{"x", "A", "1"}, {"y", "A", "2"}, {"x", "B", "3"}});
+  grid->Grouping()->SetSummary(true);
+  grid->Group(2);
+  grid->SubGroup(1);
+  EXPECT_EQ(outline(), "H:A/5 H:/2  H:/2  S H:B/3 H:/2  S ");
+  grid->UnGroup();
+  grid->Grouping()->SetSummary(false);
+  grid->Group(2);
+  grid->Grouping()->SetSummary(true);
+  grid->Grouping()->SetMergeSummary(true);
+  grid->Grouping()->SetSummaryColor(clYellow);
+  grid->SubGroup(1);
+  EXPECT_EQ(outline(), "H:A/5 H:/2  H:/2  H:B/3 H:/2  S ");
+  EXPECT_EQ(grid->Colors(2, grid->RowCount() - 1), clYellow);  // on the sub-header column's cell
+}
+
+// Sums, extremes and averages leave header and summary rows out only while
+// the grid is grouped.
+TEST_F(ExtGridGroup, CalculationsSkipOutlineRowsOnlyWhileGrouped) {
+  fill({{"a", "A", "1"}, {"b", "A", "2"}, {"c", "B", "4"}});
+  grid->Grouping()->SetSummary(true);
+  grid->Group(2);  // H:A a b S H:B c S; the value column is column 2
+  for (int r = 1; r < grid->RowCount(); ++r)
+    if (grid->IsNode(r) || grid->IsSummary(r)) grid->SetCells(2, r, "100");
+  EXPECT_EQ(grid->ColumnMax(2, 2, 7), 4.0);
+  EXPECT_EQ(grid->ColumnMin(2, 2, 7), 1.0);
+  EXPECT_EQ(grid->ColumnSum(2, -1, -1), 7.0);
+  EXPECT_EQ(grid->ColumnAvg(2, -1, -1), 7.0 / 7);  // every row divides
+}
+
 TEST_F(ExtGridGroup, HiddenRowsTakeTheirValueBackOnUnGroup) {
   grid->Group(2);
   grid->HideRow(grid->RealRowIndex(2));  // a1

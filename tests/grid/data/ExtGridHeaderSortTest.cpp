@@ -48,6 +48,21 @@ TEST_F(ExtGridHeaderSort, ClicksCycleThroughAscendingDescendingAndUnsorted) {
   EXPECT_EQ(clicks, 3);
 }
 
+// Listed columns merge their runs of equal values again in the new order.
+TEST_F(ExtGridHeaderSort, MergedColumnsMergeAgainAfterAHeaderSort) {
+  grid->MergedColumns()->Add(1);  // x y x y: no run to merge yet
+  EXPECT_FALSE(grid->IsMergedCell(1, 1));
+  grid->SortSettings()->SetAutoColumnMerge(true);
+  clickHeader(0);
+  EXPECT_EQ(column(1), "yyxx");
+  EXPECT_EQ(grid->BaseCell(1, 2), (TPoint{1, 1}));
+  EXPECT_EQ(grid->BaseCell(1, 4), (TPoint{1, 3}));
+  clickHeader(0);
+  EXPECT_EQ(column(1), "xxyy");
+  EXPECT_EQ(grid->BaseCell(1, 2), (TPoint{1, 1}));
+  EXPECT_EQ(grid->Cells(1, 3), "y");
+}
+
 TEST_F(ExtGridHeaderSort, WithoutShowOrWhenRefusedNothingIsSorted) {
   grid->SortSettings()->SetShow(false);
   grid->SortByHeader(0);

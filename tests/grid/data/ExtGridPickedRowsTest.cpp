@@ -49,10 +49,30 @@ TEST_F(ExtGridPickedRows, WithoutDisjunctSelectionTheSelectionPicksTheRows) {
   EXPECT_EQ(names(), "r1 r5 r6 ");
 }
 
+// Flags kept by displayed row or by real row pick the same rows to hide,
+// picked rows apart or together.
 TEST_F(ExtGridPickedRows, HidingPickedOrUnpickedRows) {
-  pickRows({2, 3});
-  grid->HideSelectedRows();
-  EXPECT_EQ(names(), "r1 r4 r5 r6 ");
+  struct Case {
+    bool Persistent, Picked;
+    std::initializer_list<int> Rows;
+    std::string Shown;
+  };
+  const Case cases[] = {
+      {false, true, {2, 3}, "r1 r4 r5 r6 "}, {false, true, {2, 5}, "r1 r3 r4 r6 "},
+      {false, false, {2, 5}, "r2 r5 "},      {false, false, {1, 3, 6}, "r1 r3 r6 "},
+      {true, true, {2, 5}, "r1 r3 r4 r6 "},  {true, false, {2, 5}, "r2 r5 "},
+  };
+  for (const Case& c : cases) {
+    grid->UnHideRowsAll();
+    grid->ClearRowSelect();
+    grid->MouseActions()->SetRowSelectPersistent(c.Persistent);
+    pickRows(c.Rows);
+    if (c.Picked)
+      grid->HideSelectedRows();
+    else
+      grid->HideUnSelectedRows();
+    EXPECT_EQ(names(), c.Shown) << c.Persistent << c.Picked;
+  }
 }
 
 TEST_F(ExtGridPickedRows, RemovingPickedOrUnpickedColumns) {

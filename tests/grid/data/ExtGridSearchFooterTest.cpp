@@ -54,6 +54,31 @@ TEST_F(ExtGridSearchFooter, TypingSearchesAndMarksAMiss) {
   EXPECT_FALSE(panel->ForwardButton->Enabled());
 }
 
+// With the highlight button down the typed text is marked in every normal
+// cell that holds it; the button up takes the marks away.
+TEST_F(ExtGridSearchFooter, TheHighlightButtonMarksTheFoundTextInTheCells) {
+  grid->SetCells(1, 0, "alpha");  // a fixed cell keeps its text
+  panel->HiliteButton->SetDown(true);
+  Driver.Focus(panel->EditControl);
+  Driver.Type("al");
+  EXPECT_EQ(grid->Cells(1, 1), "<hi>al</hi>pha");
+  EXPECT_EQ(grid->Cells(1, 4), "<hi>al</hi>pine");
+  EXPECT_EQ(grid->Cells(1, 5), "delta");
+  EXPECT_EQ(grid->Cells(1, 0), "alpha");
+  Driver.Type("p");
+  EXPECT_EQ(grid->Cells(1, 1), "<hi>alp</hi>ha");
+  panel->HiliteButton->SetDown(false);
+  grid->SearchFooterHighlight();
+  EXPECT_EQ(grid->Cells(1, 1), "alpha");
+  grid->SearchFooter()->SetSearchColumn(2);
+  grid->SetCells(2, 2, "pale");
+  panel->EditControl->SetText("al");
+  panel->HiliteButton->SetDown(true);
+  grid->SearchFooterHighlight();  // only the search column
+  EXPECT_EQ(grid->Cells(1, 1), "alpha");
+  EXPECT_EQ(grid->Cells(2, 2), "p<hi>al</hi>e");
+}
+
 TEST_F(ExtGridSearchFooter, EnterFindsTheNextAndCtrlEnterThePreviousMatch) {
   std::vector<int> actions;
   grid->OnSearchFooterAction = [&](TObject*, const std::string&, int, int, int Action) { actions.push_back(Action); };

@@ -306,6 +306,39 @@ TEST_F(SpecialEditorsTest, ThePickersCalendarAndValueReachTheGrid) {
   Driver.PressKey(VK_ESCAPE);
 }
 
+// The cell text reaches the date editor through the program's own reading
+// when it has one; a date past a limit of the picker goes one day inside;
+// with DirectDateDrop the calendar opens at once.
+TEST_F(SpecialEditorsTest, TheDateEditorReadsTheCellAndMayOpenItsCalendar) {
+  grid->Columns()->Items(TextCol)->SetEditor(edDateEdit);
+  TGridDatePicker* p = grid->DateTimePicker();
+  auto dateShownFor = [&](const std::string& Cell) {
+    grid->SetCells(TextCol, 2, Cell);
+    GoTo(TextCol, 2);
+    Driver.PressKey(VK_F2);
+    const double d = Trunc(p->Date());
+    Driver.PressKey(VK_ESCAPE);
+    return d;
+  };
+  p->SetMaxDate(EncodeDate(2025, 3, 8));
+  EXPECT_EQ(dateShownFor("10/03/2025"), EncodeDate(2025, 3, 7));
+  p->SetMaxDate(0);
+  p->SetMinDate(EncodeDate(2025, 3, 12));
+  EXPECT_EQ(dateShownFor("10/03/2025"), EncodeDate(2025, 3, 13));
+  p->SetMinDate(0);
+  grid->OnCustomStrToDate = [](TObject*, const std::string& Value, double& ADate) {
+    if (Value == "launch") ADate = EncodeDate(2024, 6, 1);
+  };
+  EXPECT_EQ(dateShownFor("launch"), EncodeDate(2024, 6, 1));
+  grid->MouseActions()->SetDirectDateDrop(true);
+  grid->SetCells(TextCol, 2, "10/03/2025");
+  GoTo(TextCol, 2);
+  Driver.PressKey(VK_F2);
+  EXPECT_TRUE(p->DroppedDown());
+  p->SetDroppedDown(false);
+  Driver.PressKey(VK_ESCAPE);
+}
+
 // A picker whose check box is cleared holds no date: the change reports 0.
 TEST_F(SpecialEditorsTest, AnEmptiedPickerReportsNoDate) {
   grid->Columns()->Items(TextCol)->SetEditor(edDateEdit);

@@ -86,16 +86,29 @@ rows = [[f.text or '' for f in rec] for rec in ET.parse(sys.argv[1]).getroot()]
 )";
 
 // Cell text as shown: a line break tag is a line end.
-[[maybe_unused]] const char* const kHtmlRows = R"(
-import sys, html5lib
-doc = html5lib.parse(open(sys.argv[1], 'rb').read(), namespaceHTMLElements=False)
+const char* const kCellText = R"(
 def text(el):
     s = el.text or ''
     for ch in el:
         s += '\n' if ch.tag == 'br' else text(ch)
         s += ch.tail or ''
     return s
-rows = [[text(td) for td in tr if td.tag in ('td', 'th')] for tr in doc.iter('tr')]
+def table_rows(doc):
+    return [[text(td) for td in tr if td.tag in ('td', 'th')] for tr in doc.iter('tr')]
+)";
+
+const char* const kHtmlRows = R"(
+import sys, html5lib
+rows = table_rows(html5lib.parse(open(sys.argv[1], 'rb').read(), namespaceHTMLElements=False))
+)";
+
+// XHTML through a strict XML parser, its namespace taken off the names.
+const char* const kXhtmlRows = R"(
+import sys, xml.etree.ElementTree as ET
+doc = ET.parse(sys.argv[1])
+for el in doc.iter():
+    el.tag = el.tag.split('}')[-1]
+rows = table_rows(doc)
 )";
 
 // Number cells as "N:" and their value; text cells as they are.
@@ -128,10 +141,10 @@ protected:
       for (int c = 0; c < 4; ++c) G.SetCells(c, r, kAwkward[r][c]);
   }
   // What a reader (its Python rows script) finds in File, against Want.
-  std::string ReadBack(const char* Reader, const std::string& Module, const std::string& File, const Rows& Want) {
+  std::string ReadBack(const std::string& Reader, const std::string& Module, const std::string& File, const Rows& Want) {
     if (!PythonHas(Module)) return "OK";  // scripts/setup installs the readers
     Write("want.json", JsonRows(Want));
-    return RunPython(std::string(Reader) + kCompare, {Path(File), Path("want.json")});
+    return RunPython(Reader + kCompare, {Path(File), Path("want.json")});
   }
   // The grid reading the file back holds the awkward texts (Map: how the format keeps them).
   void ExpectGridHolds(const std::function<void(TExtStringGrid&)>& Read, const Rows& Want) {
@@ -152,6 +165,39 @@ TEST_F(AwkwardGridRoundTripTest, CSV) {
   ExpectGridHolds([&](TExtStringGrid& g) { g.LoadFromCSV(Path("g.csv")); }, kAwkward);
 }
 
+// The 8-bit text files stay Windows-1252 while it holds every character;
+// text it cannot hold ("Ω") is written as UTF-8 that says so with its
+// byte-order mark, and the grid reads either back unchanged.
+TEST_F(AwkwardGridRoundTripTest, EightBitTextFilesMarkUtf8WhenWindows1252CannotHoldTheText) {
+  const std::string bom = "\xEF\xBB\xBF";
+  TIntList widths(0, 0);
+  const struct {
+    const char* Name;
+    std::function<void(const std::string&)> Save;
+  } writers[] = {
+      {"native text", [&](const std::string& f) { grid->SaveToFile(f, false); }},
+      {"CSV", [&](const std::string& f) { grid->SaveToCSV(f, false); }},
+      {"ASCII", [&](const std::string& f) { grid->SaveToASCII(f, false); }},
+      {"fixed width", [&](const std::string& f) { grid->SaveToFixed(f, &widths); }},
+  };
+  for (const auto& w : writers) {
+    grid->SetCells(1, 1, "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC \xCE\xA9");
+    w.Save(Path("wide"));
+    const std::string wide = Read("wide");
+    EXPECT_EQ(wide.substr(0, 3), bom) << w.Name;
+    EXPECT_NE(wide.find("\xCE\xA9"), std::string::npos) << w.Name;
+    grid->SetCells(1, 1, "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC");
+    w.Save(Path("latin"));
+    const std::string latin = Read("latin");
+    EXPECT_NE(latin.substr(0, 3), bom) << w.Name;
+    EXPECT_NE(latin.find("Gr\xFC\xDF" "e \x80"), std::string::npos) << w.Name;
+  }
+  grid->SetCells(1, 1, kAwkward[1][1]);
+  grid->SetMultilinecells(true);
+  grid->SaveToFile(Path("g.txt"), false);
+  ExpectGridHolds([&](TExtStringGrid& g) { g.LoadFromFile(Path("g.txt")); }, kAwkward);
+}
+
 TEST_F(AwkwardGridRoundTripTest, XML) {
   grid->SaveToXML(Path("g.xml"), "LIST", "RECORD", nullptr, true);
   if (ToolPresent("xmllint")) {
@@ -161,6 +207,33 @@ TEST_F(AwkwardGridRoundTripTest, XML) {
   EXPECT_EQ(ReadBack(kXmlRows, "xml", "g.xml", Expected([](const std::string& t) { return t.empty() ? "\"\"" : t; })),
             "OK\n");
   ExpectGridHolds([&](TExtStringGrid& g) { g.LoadFromXML(Path("g.xml"), false, false); }, kAwkward);
+}
+
+// A browser shows a line end as a break and a blank-only cell as one
+// non-breaking space; every other character comes back as it was.
+std::string AsHtmlShowsIt(const std::string& Text) {
+  if (Text.find_first_not_of(" \t") == std::string::npos) return "\xC2\xA0";
+  return LinesAsLF(Text);
+}
+
+TEST_F(AwkwardGridRoundTripTest, HTML) {
+  for (bool unicode : {false, true}) {
+    grid->SaveToHTML(Path("g.html"), false, unicode);
+    EXPECT_EQ(ReadBack(std::string(kCellText) + kHtmlRows, "html5lib", "g.html", Expected(AsHtmlShowsIt)), "OK\n")
+        << "unicode " << unicode;
+  }
+}
+
+TEST_F(AwkwardGridRoundTripTest, XHTML) {
+  grid->HTMLSettings()->SetXHTML(true);
+  for (bool unicode : {false, true}) {
+    grid->SaveToHTML(Path("g.xhtml"), false, unicode);
+    if (ToolPresent("xmllint")) {
+      EXPECT_EQ(RunTool({"xmllint", "--noout", Path("g.xhtml")}).ExitCode, 0) << "unicode " << unicode;
+    }
+    EXPECT_EQ(ReadBack(std::string(kCellText) + kXhtmlRows, "xml", "g.xhtml", Expected(AsHtmlShowsIt)), "OK\n")
+        << "unicode " << unicode;
+  }
 }
 
 // A spreadsheet line break is LF; numbers it shows back as typed become number cells.

@@ -219,6 +219,40 @@ TEST_F(ExtGridBinStreamTest, AMalformedBlockRaisesAndLeavesTheGridAsItWas) {
   EXPECT_EQ(other->GetCellProperties(1, 1)->BrushColor(), clLime);
 }
 
+// A block of many pieces, behind other data in a memory stream and in a
+// file stream, reads back whole from where it starts and leaves the
+// position at its end.
+TEST_F(ExtGridBinStreamTest, ALargeBlockReadsBackFromTheStreamPositionOfMemoryAndFileStreams) {
+  Fill(3, 4000, {});
+  for (int r = 0; r < 4000; ++r)
+    for (int c = 0; c < 3; ++c) grid->SetCells(c, r, c == 1 && r % 5 ? "" : "cell " + std::to_string(c * r));
+  TMemoryStream memory;
+  memory.WriteBuffer("pre", 3);
+  grid->SaveToBinStream(&memory);
+  ASSERT_GT(memory.Size(), 256 * 1024);
+  const int64_t end = memory.Size();
+  memory.WriteBuffer("post", 4);
+  {
+    TFileStream file(Path("block.bin"), fmCreate);
+    file.WriteBuffer("pre", 3);
+    grid->SaveToBinStream(&file);
+  }
+  EXPECT_EQ(Read("block.bin"), std::string(reinterpret_cast<const char*>(memory.Memory()), static_cast<size_t>(end)));
+  TExtStringGrid* other = OtherGrid();
+  memory.SetSize(end);
+  memory.SetPosition(3);
+  other->LoadFromBinStream(&memory);
+  EXPECT_EQ(memory.Position(), end);
+  EXPECT_EQ(AllTexts(other), AllTexts(grid));
+  TExtStringGrid* fromFile = OtherGrid();
+  TFileStream file(Path("block.bin"), fmOpenRead);
+  file.SetPosition(3);
+  fromFile->LoadFromBinStream(&file);
+  EXPECT_EQ(AllTexts(fromFile), AllTexts(grid));
+  delete other;
+  delete fromFile;
+}
+
 TEST_F(ExtGridBinStreamTest, FilesAreReplacedWholeAndReadBack) {
   Fill(2, 2, {{0, 0, "x"}, {1, 1, "y"}});
   grid->SaveToBinFile(Path("cells.bin"));

@@ -286,4 +286,33 @@ TEST_F(OleDragFeedbackTest, ADroppedFileThatCannotBeReadIsReported) {
   }
 }
 
+// Text, rich text and another grid's cells whose drop fails (a handler that
+// refuses by raising, a damaged cell block) are reported the same way, and
+// the grid keeps what it had.
+TEST_F(OleDragFeedbackTest, EveryKindOfDropThatFailsIsReported) {
+  const struct {
+    const char* Kind;
+    uint32_t Format;
+    std::string Block;
+  } drops[] = {
+      {"text", CF_UNICODETEXT, platform::MakeUnicodeTextBlock("a\tb")},
+      {"rich text", CF_RTF, std::string("{\\rtf1 a}") + '\0'},
+      {"grid cells", CF_GRIDCELLS, "damaged cell block"},
+  };
+  other->DragDropSettings()->SetOleDropRTF(true);
+  other->OnOleDrop = [](TObject*, int, int, const std::string&, bool&) { throw Exception("refused by the handler"); };
+  other->SetCells(0, 0, "kept");
+  for (const auto& d : drops) {
+    SCOPED_TRACE(d.Kind);
+    const size_t shown = Driver.MessageBoxes().size();
+    Driver.ExpectMessage("", mrOk);
+    DropBlock(other, 0, 0, d.Format, d.Block);
+    EXPECT_TRUE(Driver.ScriptDone());
+    ASSERT_EQ(Driver.MessageBoxes().size(), shown + 1);
+    EXPECT_FALSE(Driver.MessageBoxes().back().Text.empty());
+    EXPECT_EQ(other->Cells(0, 0), "kept");
+    EXPECT_EQ(other->Cells(1, 0), "");
+  }
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "grid/output/CellGraphicLayout.h"
 #include "grid/output/CellPaintFixture.h"
+#include "toolkit/graphics/ImgList.h"
 
 namespace {
 
@@ -193,6 +194,49 @@ TEST_F(GraphicPaint, EveryKindPicture) {
   Driver.Pump();
   Driver.Screenshot(form, "grid_every_graphic_kind.png");
   EXPECT_GT(DarkPixels(form->Canvas(), grid->CellRect(2, 3)), 0);
+}
+
+// A grid whose third column draws its images from a list of its own.
+class ColumnImagesGrid : public TExtStringGrid {
+public:
+  using TExtStringGrid::TExtStringGrid;
+  TImageList* Own = nullptr;
+
+protected:
+  TImageList* CellImageList(int ACol, int ARow) override {
+    return ACol == 2 ? Own : TExtStringGrid::CellImageList(ACol, ARow);
+  }
+};
+
+class CellImageListPaint : public GraphicPaint {
+protected:
+  TExtStringGrid* MakeGrid() override { return columnGrid = new ColumnImagesGrid(form); }
+  TImageList* Filled(int Size, TColor Colour) {
+    auto* list = new TImageList(form, Size, Size);
+    TBitmap b;
+    b.SetSize(Size, Size);
+    b.Canvas()->Brush()->SetColor(Colour);
+    b.Canvas()->FillRect(Rect(0, 0, Size, Size));
+    list->Add(&b);
+    return list;
+  }
+  ColumnImagesGrid* columnGrid = nullptr;
+};
+
+// Image cells are drawn and measured from the cell's image list, which a
+// descendant grid may choose per cell; other cells keep GridImages.
+TEST_F(CellImageListPaint, ImageCellsDrawAndMeasureFromTheCellsList) {
+  grid->SetGridImages(Filled(16, clBlue));
+  columnGrid->Own = Filled(24, clRed);
+  grid->AddImageIdx(1, 1, 0, haLeft, vaTop);
+  grid->AddImageIdx(2, 1, 0, haLeft, vaTop);
+  EXPECT_EQ(grid->GetCellGraphicLayout(1, 1).Width, 16);
+  EXPECT_EQ(grid->GetCellGraphicLayout(2, 1).Width, 24);
+  Snap();
+  EXPECT_GT(Count(grid->CellRect(1, 1), clBlue), 0);
+  EXPECT_EQ(Count(grid->CellRect(1, 1), clRed), 0);
+  EXPECT_GE(Count(grid->CellRect(2, 1), clRed), 22 * 22);
+  EXPECT_EQ(Count(grid->CellRect(2, 1), clBlue), 0);
 }
 
 }  // namespace

@@ -101,15 +101,15 @@ TEST_F(CheckPaint, RadioGroupByCellText) {
   g.CellText = "two";
   TBitmap first(40, 40), second(40, 40);
   // The second item is on: its glyph equals an "on" glyph drawn alone.
-  PaintRadioButtons(bmp.Canvas(), TRect(0, 0, 40, 40), g, csWinXP, look, true);
+  DrawRadioButtons(bmp.Canvas(), TRect(0, 0, 40, 40), g, csWinXP, look, true);
   FillRectColor(first.Canvas(), TRect(0, 0, 40, 40), kBack);
   FillRectColor(second.Canvas(), TRect(0, 0, 40, 40), kBack);
   TRadioGroupPaint onAlone;
   onAlone.Count = 1;
   onAlone.Index = 0;
-  PaintRadioButtons(first.Canvas(), TRect(0, 0, 40, 40), onAlone, csWinXP, look, true);
+  DrawRadioButtons(first.Canvas(), TRect(0, 0, 40, 40), onAlone, csWinXP, look, true);
   onAlone.Index = 5;  // off
-  PaintRadioButtons(second.Canvas(), TRect(0, 0, 40, 40), onAlone, csWinXP, look, true);
+  DrawRadioButtons(second.Canvas(), TRect(0, 0, 40, 40), onAlone, csWinXP, look, true);
   const int h = bmp.Canvas()->TextHeight("gh");
   const int top2 = std::max(16, h) + 2;
   // Items with texts start at the left; a lone item without text is centred.

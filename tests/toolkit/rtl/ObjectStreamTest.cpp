@@ -152,3 +152,30 @@ TEST(ObjectStream, CollectionsHoldThePropertiesOfEachItem) {
   TObjectReader ri(indexed);
   EXPECT_EQ(StreamCollection(ri.ReadObject().Properties[0]).size(), 1u);
 }
+
+// One object read record after record keeps only the properties of the
+// record just read, whatever the one before held.
+TEST(ObjectStream, ReadingIntoOneObjectKeepsOnlyTheLastRecord) {
+  std::string bytes;
+  TObjectWriter w(bytes);
+  w.BeginObject("TFirst", "one");
+  w.WriteInteger("A", 1);
+  w.WriteString("B", "two");
+  w.WriteBoolean("C", true);
+  w.EndObject();
+  w.BeginObject("TSecond");
+  w.WriteString("A", "text");
+  w.EndObject();
+  TObjectReader r(bytes);
+  TStreamObject obj;
+  r.ReadObject(obj);
+  ASSERT_EQ(obj.Properties.size(), 3u);
+  EXPECT_EQ(StreamString(*obj.Find("B")), "two");
+  r.ReadObject(obj);
+  EXPECT_EQ(obj.ClassName, "TSecond");
+  EXPECT_EQ(obj.Name, "");
+  ASSERT_EQ(obj.Properties.size(), 1u);
+  EXPECT_EQ(StreamString(*obj.Find("A")), "text");
+  EXPECT_EQ(obj.Find("B"), nullptr);
+  EXPECT_EQ(r.BytesLeft(), 0u);
+}
