@@ -230,7 +230,11 @@ public:
   void WaitEvent(int timeoutMs) override {
     if (!queued_.empty() || XPending(dpy_)) return;
     pollfd p{ConnectionNumber(dpy_), POLLIN, 0};
-    poll(&p, 1, timeoutMs);
+    if (poll(&p, 1, timeoutMs) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+      // The server has gone: a round trip makes Xlib report the broken connection
+      // (and end the program) instead of the event loop spinning on a dead socket.
+      XSync(dpy_, False);
+    }
   }
 
   void SetClipboardText(const std::string& text, bool primary) override {
