@@ -31,7 +31,7 @@ struct TFontSpec {
 std::string MapFontFamily(const std::string& name, TFontPitch pitch);
 
 TFontSpec MakeFontSpec(const TFont& font, double scale);
-// The family of the face Pango actually loads for the spec: where it differs
+// The family of the face Pango actually loads for a font description: where it differs
 // from fontSpec.Family, text falls back to another font.
 std::string ResolvedFontFamily(const TFontSpec& fontSpec);
 
@@ -44,7 +44,7 @@ int MeasureLine(const TFontSpec& fontSpec, std::string_view text);
 void DrawLine(cairo_t* cr, const TFontSpec& fontSpec, std::string_view text, double x, double y, uint32_t rgb, bool rtl);
 
 // The canvas's last realised font: a canvas draws cell after cell in the
-// same font, so the spec and its metrics are made again only when the font,
+// same font, so the font description and its metrics are made again only when the font,
 // the scale or the metrics mode changes.
 struct TCanvasText {
   const TFontSpec& Spec(const TFont& font, double scale);

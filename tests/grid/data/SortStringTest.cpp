@@ -26,12 +26,12 @@ TEST(SortString, ReadsEveryForm) {
       {"x3", false, sdDescending, 3, ""},
   };
   for (const auto& c : cases) {
-    auto spec = ParseSortSpecifier(c.Text);
-    ASSERT_TRUE(spec) << c.Text;
-    EXPECT_EQ(spec->Indexed, c.Indexed) << c.Text;
-    EXPECT_EQ(spec->Direction, c.Direction) << c.Text;
-    EXPECT_EQ(spec->Column, c.Column) << c.Text;
-    EXPECT_EQ(spec->IndexText, c.IndexText) << c.Text;
+    auto parsed = ParseSortSpecifier(c.Text);
+    ASSERT_TRUE(parsed) << c.Text;
+    EXPECT_EQ(parsed->Indexed, c.Indexed) << c.Text;
+    EXPECT_EQ(parsed->Direction, c.Direction) << c.Text;
+    EXPECT_EQ(parsed->Column, c.Column) << c.Text;
+    EXPECT_EQ(parsed->IndexText, c.IndexText) << c.Text;
   }
   EXPECT_FALSE(ParseSortSpecifier(""));
 }

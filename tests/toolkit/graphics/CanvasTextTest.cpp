@@ -69,9 +69,9 @@ TEST(CanvasText, EachFaceNameLoadsTheFamilyItMapsTo) {
     font.SetPitch(t.pitch);
     for (TFontStyles style : {TFontStyles{}, TFontStyles{fsBold}}) {
       font.SetStyle(style);
-      const TFontSpec spec = MakeFontSpec(font, 1);
-      EXPECT_EQ(spec.Family, t.family) << t.face;
-      EXPECT_EQ(ResolvedFontFamily(spec), t.family) << t.face << (style.Contains(fsBold) ? " bold" : "");
+      const TFontSpec wanted = MakeFontSpec(font, 1);
+      EXPECT_EQ(wanted.Family, t.family) << t.face;
+      EXPECT_EQ(ResolvedFontFamily(wanted), t.family) << t.face << (style.Contains(fsBold) ? " bold" : "");
     }
   }
 }
