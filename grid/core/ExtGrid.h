@@ -1704,9 +1704,11 @@ public:
 
 private:
   void arrangeColumns(const std::vector<int>& Order);
-  // With ColumnSize.Save: the widths come back when the window is made or
-  // the grid has loaded, and are stored when the grid goes.
+  // With ColumnSize.Save: the widths come back when the window is made, the
+  // stored order and the widths when the grid has loaded, and the widths are
+  // stored when the grid goes.
   void restoreSavedColSizes();
+  void restoreSavedColLayout();
   void storeColSizesOnDestroy() noexcept;
 
 public:

@@ -288,7 +288,7 @@ void TExtStringGrid::Loaded() {
   ApplyScrollBarAlways(false);
   InitOrigColSizes();
   ApplyStyleColors();
-  restoreSavedColSizes();
+  restoreSavedColLayout();
 }
 
 void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
