@@ -11,6 +11,17 @@
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 
+namespace {
+
+// An object cell whose object asks to go under the cell text.
+bool DrawsBeforeText(const TCellGraphic* G) {
+  if (!G || G->CellType != ctInterface) return false;
+  auto* o = dynamic_cast<IInterfacedCell*>(G->CellBitmap);
+  return o && o->DrawBeforeText();
+}
+
+}  // namespace
+
 void TExtStringGrid::Paint() {
   TBaseGrid::Paint();
   if (FHideFocusRect) hideFocusRect();
@@ -73,6 +84,12 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, P.RCol, ARow, P.State, P.R, false);
   const int right = P.R.Right;
   if (!P.FixedFace) paintEditorButtons(P);
+  const bool graphicFirst = DrawsBeforeText(P.Layout.Graphic);
+  if (graphicFirst) {
+    TRect g = P.R;
+    InflateRect(g, 1, 1);
+    DrawCellGraphic(P, g);
+  }
   const bool skipText = (NoImageAndText && P.Layout.Graphic) || (NoDefaultDraw && (OnDrawCell || OnCustomCellDraw));
   if (!skipText) DrawDefaultCellContent(P);
   P.R.Right = right;
@@ -85,9 +102,9 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   if (P.FixedFace) paintPushedFixedCell(P);
   if (FFixedRightCols > 0 && FFlat && FLook != glClassic) paintRightFixedLines(P);
   paintTreeLines(P);
-  if (P.Layout.Graphic) {
+  if (P.Layout.Graphic && !graphicFirst) {
     TRect g = P.R;
-    if (P.FixedFace) ++g.Top;
+    if (P.FixedFace && P.Layout.Graphic->CellType != ctInterface) ++g.Top;
     DrawCellGraphic(P, g);
   }
   if (OnDrawCell) {
