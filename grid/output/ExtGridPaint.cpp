@@ -76,6 +76,8 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   P.BrushColor = ACanvas->Brush()->Color();
   P.FontColor = ACanvas->Font()->Color();
   P.FixedFace = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+  // A hover row that takes in its fixed cells shows the hover colour there too.
+  if (HoverRow() && ARow == FHoverRowIdx && HoverRowCells().Contains(hcFixed)) P.FixedFace = false;
 
   if (P.FixedFace) paintFixedFace(P);
   // The header face goes under the row marks, which would vanish beneath it.
@@ -145,7 +147,9 @@ void TExtStringGrid::paintHoveredFixedFace(TCellPaint& P) {
   const TFixedFaceColors& f = FFixedFaces;
   TRect R = P.R;
   ++R.Bottom;
-  const bool pressed = FMouseDown;
+  // The grid's own pressed flag marks only a fresh disjunct pick; a header
+  // held down in any mode holds the mouse.
+  const bool pressed = FMouseDown || FDropDownDown || MouseCapture();
   const bool button = FControlLook.FixedDropDownButton() && CanShowFixedDropDown(P.RCol);
   auto hover = [&](const TRect& r) {
     DrawCellBackground(P.Canvas, r, f.HoverFrom, f.HoverTo, f.HoverMirrorFrom, f.HoverMirrorTo, true,
@@ -155,11 +159,15 @@ void TExtStringGrid::paintHoveredFixedFace(TCellPaint& P) {
     DrawCellBackground(P.Canvas, r, f.DownFrom, f.DownTo, f.DownMirrorFrom, f.DownMirrorTo, true, f.DownBorder,
                        false, true);
   };
+  const TRect face(R.Left, R.Top, R.Right - 16, R.Bottom), dropButton(R.Right - 16, R.Top, R.Right, R.Bottom);
   if (!pressed) hover(R);
   else if (!button) down(R);
-  else {
-    down(TRect(R.Left, R.Top, R.Right - 16, R.Bottom));
-    hover(TRect(R.Right - 16, R.Top, R.Right, R.Bottom));
+  else if (FDropDownDown) {  // the button holds its list open: it is the pressed part
+    hover(face);
+    down(dropButton);
+  } else {
+    down(face);
+    hover(dropButton);
   }
   if (!button) return;
   P.Canvas->Pen()->SetColor(pressed ? f.DownBorder : f.HoverBorder);

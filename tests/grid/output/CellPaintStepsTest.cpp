@@ -175,3 +175,24 @@ TEST_F(CellPaintSteps, ObjectCellsDrawUnderTheTextWhenTheyAsk) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CellPaintSteps, AHoverRowThatTakesInFixedCellsColoursThemToo) {
+  grid->SetHoverRow(true);
+  grid->SetHoverRowColor(RGB(255, 0, 0));
+  for (const bool withFixed : {false, true}) {
+    THoverRowCells cells{hcNormal, hcSelected};
+    if (withFixed) cells.Include(hcFixed);
+    grid->SetHoverRowCells(cells);
+    Driver.MouseMove(grid, 200, 3 * 30 + 10);
+    grid->Invalidate();
+    Driver.Pump();
+    Snap();
+    EXPECT_EQ(Middle(2, 3), ColorToRGB(RGB(255, 0, 0))) << withFixed;
+    EXPECT_EQ(Middle(0, 3) == ColorToRGB(RGB(255, 0, 0)), withFixed) << withFixed;
+    if (withFixed) Driver.Screenshot(form, "grid_hover_row_fixed.png");
+  }
+}
+
+}  // namespace
