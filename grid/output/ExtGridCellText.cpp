@@ -116,6 +116,9 @@ void TExtStringGrid::DrawDefaultCellContent(TCellPaint& P) {
     else if (g.VAlign == vaUnderText) T.Bottom -= g.Height;
   }
 
+  // The rows under a node start their text at their indent, clear of the tree lines.
+  if (P.RCol == 0 && HasNodes() && !IsNode(P.ARow)) T.Left += GetRowIndent(P.ARow);
+
   const bool sortMark = ShowsSortIndicator(P.RCol, P.ARow, P.ACol);
   c->Brush()->SetStyle(bsClear);
   if (kind == 1) {

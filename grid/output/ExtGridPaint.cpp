@@ -66,6 +66,9 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   P.R = ARect;
   P.FilterButton = ARow == FFilterDropDownRow && GetColumnFilterValues(P.RCol);
   P.Layout = GetCellGraphicLayout(P.RCol, ARow);
+  // A node's room before the text grows with its level, so the text clears the glyph.
+  if (P.RCol == 0 && P.Layout.Graphic && P.Layout.Graphic->CellType == ctNode)
+    P.Layout.Width = RowNodeLevel(ARow) * 12 + 4;
   if (P.Layout.Graphic && P.Layout.Graphic->CellType == ctScrollbar) paintCellScrollBar(P);
   P.WordWrap = WordWrap();
   GetVisualProperties(ACol, ARow, P.State, false, false, true, ACanvas->Brush(), P.ColorTo, P.Mirror, P.MirrorTo,

@@ -196,3 +196,32 @@ TEST_F(CellPaintSteps, AHoverRowThatTakesInFixedCellsColoursThemToo) {
 }
 
 }  // namespace
+
+namespace {
+
+// The left-most x of red text ink in a cell; -1 when none.
+int RedInkLeft(TBitmap& Bmp, const TRect& Cell) {
+  for (int x = Cell.Left; x < Cell.Right; ++x)
+    for (int y = Cell.Top; y < Cell.Bottom; ++y) {
+      const TColor c = ColorToRGB(Bmp.Canvas()->Pixels(x, y));
+      if ((c & 0xFF) > 0xA0 && ((c >> 8) & 0xFF) < 0x60 && ((c >> 16) & 0xFF) < 0x60) return x;
+    }
+  return -1;
+}
+
+TEST_F(CellPaintSteps, OutlineTextClearsTheNodeGlyphAndTheTreeLines) {
+  grid->FixedFont()->SetColor(RGB(255, 0, 0));
+  for (int r = 1; r < 12; ++r) grid->SetCells(0, r, "WW");
+  Snap();
+  const int plain = RedInkLeft(bmp, grid->CellRect(0, 2));
+  grid->AddNode(1, 4);
+  Driver.Pump();
+  Snap();
+  Driver.Screenshot(form, "grid_outline_text.png");
+  // The node row's text starts after its glyph; a child's at its indent.
+  EXPECT_GE(RedInkLeft(bmp, grid->CellRect(0, 1)), plain + 16);
+  EXPECT_GE(RedInkLeft(bmp, grid->CellRect(0, 2)), plain + grid->CellNode()->NodeIndent());
+  EXPECT_EQ(RedInkLeft(bmp, grid->CellRect(0, 8)), plain);
+}
+
+}  // namespace
