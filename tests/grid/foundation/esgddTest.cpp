@@ -123,6 +123,21 @@ TEST_F(GridDragDrop, RichTextNeedsTheSwitchButIsAlwaysListed) {
   EXPECT_EQ(target->calls, std::vector<std::string>{"rtf {\\rtf1 x}"});
 }
 
+// Rich text listed by a drag that has none (every outgoing drag lists it)
+// leaves the text to be dropped.
+TEST_F(GridDragDrop, WithTheSwitchOnPlainTextStillDropsAsText) {
+  SetOleDropRTF(true);
+  DWORD effect = 0;
+  host.Move(10, 10);
+  host.Release(10, 10);
+  StartTextDrag(source, "abc", "", nullptr, DROPEFFECT_COPY, effect);
+  EXPECT_EQ(target->calls, std::vector<std::string>{"text abc"});
+  host.Move(10, 10);
+  host.Release(10, 10);
+  StartTextDrag(source, "abc", "{\\rtf1 abc}", nullptr, DROPEFFECT_COPY, effect);
+  EXPECT_EQ(target->calls.back(), "rtf {\\rtf1 abc}");
+}
+
 TEST_F(GridDragDrop, AddressWithoutWideTextIsEmpty) {
   auto* data = new platform::SimpleDataObject;
   data->Add(CF_URL, std::string("http://x\0", 9));
