@@ -123,19 +123,16 @@ TEST_F(GridDragDrop, RichTextNeedsTheSwitchButIsAlwaysListed) {
   EXPECT_EQ(target->calls, std::vector<std::string>{"rtf {\\rtf1 x}"});
 }
 
-// Rich text listed by a drag that has none (every outgoing drag lists it)
-// leaves the text to be dropped.
-TEST_F(GridDragDrop, WithTheSwitchOnPlainTextStillDropsAsText) {
+// Another program's drag that lists an empty rich text beside its text
+// drops the text.
+TEST_F(GridDragDrop, AnEmptyRichTextLeavesTheTextToDrop) {
   SetOleDropRTF(true);
+  auto* data = new platform::SimpleDataObject;
+  data->Add(CF_RTF, std::string(1, '\0'));
+  data->Add(13, platform::MakeUnicodeTextBlock("abc"));
   DWORD effect = 0;
-  host.Move(10, 10);
-  host.Release(10, 10);
-  StartTextDrag(source, "abc", "", nullptr, DROPEFFECT_COPY, effect);
+  Drag(data, effect);
   EXPECT_EQ(target->calls, std::vector<std::string>{"text abc"});
-  host.Move(10, 10);
-  host.Release(10, 10);
-  StartTextDrag(source, "abc", "{\\rtf1 abc}", nullptr, DROPEFFECT_COPY, effect);
-  EXPECT_EQ(target->calls.back(), "rtf {\\rtf1 abc}");
 }
 
 TEST_F(GridDragDrop, AddressWithoutWideTextIsEmpty) {
@@ -144,6 +141,21 @@ TEST_F(GridDragDrop, AddressWithoutWideTextIsEmpty) {
   DWORD effect = 0;
   Drag(data, effect);
   EXPECT_EQ(target->calls, std::vector<std::string>{"url "});
+}
+
+// With the rich-text switch on, a drag offers rich text only when it has
+// some: plain cells must still reach the target as text.
+TEST(GridDragSource, RichTextIsOfferedOnlyWithRichTextData) {
+  RegisterDropFormats();
+  SetOleDropRTF(true);
+  FORMATETC rtf;
+  rtf.cfFormat = CF_RTF;
+  ComPtr<IDataObject> plain(new TSourceDataObject("a\tb", "", -1, nullptr));
+  EXPECT_EQ(plain->QueryGetData(&rtf), DV_E_FORMATETC);
+  ComPtr<IDataObject> rich(new TSourceDataObject("x", "{\\rtf1 x}", -1, nullptr));
+  EXPECT_EQ(rich->QueryGetData(&rtf), S_OK);
+  SetOleDropRTF(false);
+  EXPECT_EQ(rich->QueryGetData(&rtf), DV_E_FORMATETC);
 }
 
 TEST(GridDragSource, ColumnDataObjectOffersNoTextAndNoFormatZero) {
@@ -162,8 +174,9 @@ TEST(GridDragSource, ColumnDataObjectOffersNoTextAndNoFormatZero) {
   EXPECT_TRUE(formats.HasCol());
   EXPECT_EQ(formats.Col(), 2);
   EXPECT_FALSE(formats.HasGridCells());
-  for (const FORMATETC& f : SourceFormats(true, true)) EXPECT_NE(f.cfFormat, 0);
-  EXPECT_EQ(SourceFormats(true, true).size(), 5u);
+  for (const FORMATETC& f : SourceFormats(true, true, true)) EXPECT_NE(f.cfFormat, 0);
+  EXPECT_EQ(SourceFormats(true, true, true).size(), 5u);
+  EXPECT_EQ(SourceFormats(false, false, false).size(), 2u);
 }
 
 }  // namespace
