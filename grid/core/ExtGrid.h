@@ -2651,6 +2651,8 @@ protected:
   // The faces of fixed cells, written by looks, styles and the control look.
   TFixedFaceColors FFixedFaces;
   TColorTones FTones{};
+  // The in-place editors made so far take the colour tones (once tones are given).
+  void toneEditors();
   std::string FXMLEncoding = "ISO-8859-1";
   // platform facts found at construction
   bool FIsWinXP = true;

@@ -4,6 +4,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/editing/ExtRichEdit.h"
+#include "grid/editing/GridCombo.h"
 #include "grid/editing/GridDatePicker.h"
 #include "grid/editing/GridEditBtn.h"
 #include "grid/editing/GridEditorControls.h"
@@ -47,12 +48,40 @@ void relayPickerEvents(TExtStringGrid* Grid, Picker* P) {
   };
 }
 
+// The small buttons of an editor in the tones: face, hot, pressed and frame.
+template <typename Buttons>
+void toneButtons(Buttons* B, const TColorTones& T) {
+  B->SetButtonColor(T.Background.BrushColor);
+  B->SetButtonColorHot(T.Hover.BrushColor);
+  B->SetButtonColorDown(T.Selected.BrushColor);
+  B->SetButtonBorderColor(T.Background.BorderColor);
+}
+
 }  // namespace
 
 // ---- the controls ----
 
+void TExtStringGrid::toneEditors() {
+  if (ComponentState().Contains(csDesigning) || FTones.Background.BrushColor == clNone) return;
+  if (EditBtn) toneButtons(EditBtn->Button(), FTones);
+  if (FSpinEdit) toneButtons(FSpinEdit->Button(), FTones);
+  if (EditCombo) {
+    toneButtons(EditCombo, FTones);
+    EditCombo->SetBorderColor(Color());
+    EditCombo->SetFlat(true);
+  }
+  if (FDatePicker) {
+    toneButtons(FDatePicker, FTones);
+    FDatePicker->SetBorderColor(FTones.Background.BrushColor);
+    FDatePicker->SetMetroStyle(true);
+  }
+}
+
 TGridSpin* TExtStringGrid::SpinEdit() {
-  if (!FSpinEdit) FSpinEdit = MakeHiddenEditor<TGridSpin>(this);
+  if (!FSpinEdit) {
+    FSpinEdit = MakeHiddenEditor<TGridSpin>(this);
+    toneEditors();
+  }
   return FSpinEdit;
 }
 
@@ -60,6 +89,7 @@ TGridDatePicker* TExtStringGrid::DateTimePicker() {
   if (!FDatePicker) {
     FDatePicker = MakeHiddenEditor<TGridDatePicker>(this);
     relayPickerEvents(this, FDatePicker);
+    toneEditors();
   }
   return FDatePicker;
 }
@@ -77,6 +107,7 @@ TGridEditBtn* TExtStringGrid::BtnEdit() {
     EditBtn = MakeHiddenEditor<TGridEditBtn>(this);
     EditBtn->SetBorderStyle(bsNone);
     EditBtn->SetButtonCaption("...");
+    toneEditors();
   }
   return EditBtn;
 }
