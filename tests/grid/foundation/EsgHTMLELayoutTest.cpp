@@ -554,6 +554,27 @@ TEST_F(HTMLPlacement, FocusFrameFollowsAnAnchorOverTwoLines) {
   EXPECT_LT(CountPixels(clWhite, TRect(0, kLine, 40, 2 * kLine + 1)), plainSecond);
 }
 
+// Closing a blink, a body or (being told apart by its second letter only) a
+// break returns the text to the base colour.
+TEST_F(HTMLPlacement, ClosingBlinkBodyOrBreakRestoresTheTextColour) {
+  for (const char* close : {"</BL>", "</BODY>", "</BR>"}) {
+    const TInk ink = DrawRed(std::string("<FONT color=\"#FF0000\">ab") + close + "cd", 300);
+    EXPECT_GE(ink.Left, 1) << close;
+    EXPECT_LE(ink.Right, 1 + 2 * kChar) << close;
+  }
+}
+
+// Sizes 1 to 5 are steps; any other number is the point size itself.
+TEST_F(HTMLPlacement, FontSizeStepsAndPointSizes) {
+  const std::pair<const char*, int> cases[] = {{"1", 8}, {"3", 12}, {"5", 16}, {"7", 7}, {"20", 20}};
+  for (const auto& [size, points] : cases) {
+    const int width = Measure(std::string("<FONT size=\"") + size + "\">xxxxxxxx</FONT>").MaxWidth;
+    Canvas()->Font()->SetSize(points);
+    EXPECT_EQ(width, Measure("xxxxxxxx").MaxWidth) << size;
+    Canvas()->Font()->SetHeight(-11);
+  }
+}
+
 // What a tag does depends on its first one or two letters only.
 TEST_F(HTMLPlacement, TagsAreKnownByTheirFirstLetters) {
   struct TCase {
