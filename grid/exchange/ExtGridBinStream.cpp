@@ -92,7 +92,11 @@ void TExtStringGrid::SaveToBinStream(TStream* Stream) {
 }
 
 void TExtStringGrid::SaveToBinFile(const std::string& FileName) {
-  WriteFileAtomic(FileName, cellBlock({SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}));
+  // Gathered in a memory stream, whose room grows without copying, then
+  // written whole: a refused block leaves the file as it was.
+  TMemoryStream block;
+  SaveToBinStream(&block);
+  WriteFileAtomic(FileName, block.Bytes());
 }
 
 void TExtStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream) {

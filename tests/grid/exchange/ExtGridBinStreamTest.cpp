@@ -333,6 +333,11 @@ TEST_F(ExtGridBinStreamTest, FilesAreReplacedWholeAndReadBack) {
   EXPECT_THROW(other->LoadFromBinFile(Path("cut.bin")), EExtGridError);
   EXPECT_THROW(other->LoadFromBinFile(Path("missing.bin")), Exception);
   EXPECT_EQ(other->Cells(0, 0), "stays");
+  // Rows past the format's limit are refused before the file is touched.
+  const std::string saved = Read("cells.bin");
+  grid->SetRowCount(65537);
+  EXPECT_THROW(grid->SaveToBinFile(Path("cells.bin")), EExtGridError);
+  EXPECT_EQ(Read("cells.bin"), saved);
 }
 
 }  // namespace
