@@ -3040,6 +3040,7 @@ private:
   void paintTreeLines(TCellPaint& P);
   void paintCellScrollBar(TCellPaint& P);
   void hideFocusRect();
+  void frameEditedCell();
   virtual bool CanShowFixedDropDown(int ARealCol);
   // The fixed cell under the mouse that shows the hover face (-1: none).
   void trackHoverFixedCell(int ACol, int ARow);

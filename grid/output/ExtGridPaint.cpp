@@ -23,8 +23,11 @@ bool DrawsBeforeText(const TCellGraphic* G) {
 }  // namespace
 
 void TExtStringGrid::Paint() {
+  Canvas()->Pen()->SetStyle(psSolid);
+  Canvas()->Brush()->SetStyle(bsSolid);
   TBaseGrid::Paint();
   if (FHideFocusRect) hideFocusRect();
+  frameEditedCell();
   Canvas()->Pen()->SetColor(clBlack);
   if (!FBackGround.Bitmap()->Empty() || FBackGround.ColorTo() != clNone) DrawEmptyAreaBackground(Canvas());
   PaintDesignHelper();
@@ -32,6 +35,20 @@ void TExtStringGrid::Paint() {
   if (FSizingFixedR) DrawRowSizeLine(FSizeFixedY);
   if (FWheelPan) DrawPanBitmap();
   if (OnPainted) OnPainted(this);
+}
+
+// The cell under an open editor is framed in the grid line colour, so no
+// focus or selection edge of the cell shows around the editor.
+void TExtStringGrid::frameEditedCell() {
+  const bool editorShown = (InplaceEditor() && InplaceEditor()->Visible()) || EditActive();
+  if (!editorShown) return;
+  const TRect r = CellRect(Col(), Row());
+  if (r.IsEmpty()) return;
+  const bool lines = Options().Contains(goHorzLine) || Options().Contains(goVertLine);
+  Canvas()->Pen()->SetColor(!lines || GridLineWidth() < 1 ? Color() : GridLineColor());
+  Canvas()->Brush()->SetStyle(bsClear);
+  Canvas()->Rectangle(r);
+  Canvas()->Brush()->SetStyle(bsSolid);
 }
 
 // The base grid draws the focus rectangle by inversion after the cells;

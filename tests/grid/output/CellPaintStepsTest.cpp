@@ -224,4 +224,29 @@ TEST_F(CellPaintSteps, OutlineTextClearsTheNodeGlyphAndTheTreeLines) {
   EXPECT_EQ(RedInkLeft(bmp, grid->CellRect(0, 8)), plain);
 }
 
+// The cell under an open editor is framed in the grid line colour, or in
+// the grid's colour when there are no lines to match.
+TEST_F(CellPaintSteps, TheEditedCellIsFramedInTheGridLineColour) {
+  grid->SetOptions(grid->Options() + TGridOptions{goEditing});
+  grid->SetGridLineColor(clRed);
+  grid->SetColor(clYellow);
+  grid->SetCol(2);
+  grid->SetRow(3);
+  // The grid's own paint, without the editor drawn over it.
+  auto edge = [&] {
+    bmp.SetSize(grid->Width(), grid->Height());
+    grid->Perform(WM_PAINT, reinterpret_cast<WPARAM>(bmp.Canvas()));
+    const TRect cell = grid->CellRect(2, 3);
+    return ColorToRGB(bmp.Canvas()->Pixels(cell.Left, (cell.Top + cell.Bottom) / 2));
+  };
+  EXPECT_NE(edge(), ColorToRGB(clRed)) << "no frame without an editor";
+  grid->SetFocus();
+  Driver.PressKey(VK_F2);
+  ASSERT_TRUE(grid->InplaceEditor() && grid->InplaceEditor()->Visible());
+  EXPECT_EQ(edge(), ColorToRGB(clRed));
+  grid->SetOptions(grid->Options() - TGridOptions{goHorzLine, goVertLine});
+  Driver.Pump();
+  EXPECT_EQ(edge(), ColorToRGB(clYellow));
+}
+
 }  // namespace
