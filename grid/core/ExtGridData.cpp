@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/foundation/ExtUtil.h"
+#include "toolkit/rtl/SysUtils.h"
 
 void TExtStringGrid::InsertRows(int ARow, int RCount) {
   if (RCount <= 0 || ARow < 0 || ARow > RowCount()) return;
@@ -97,7 +99,24 @@ void TExtStringGrid::GotoFirstNormalRow() {
 
 // ---- typed values and cell objects ----
 
-std::string TExtStringGrid::GetFormattedCell(int ARealCol, int ARow) { return Cells(ARealCol, ARow); }
+// A number cell may be shown in a format the program picks per cell; the
+// stored text stays as it is, and a format that fails shows the text.
+std::string TExtStringGrid::GetFormattedCell(int ARealCol, int ARow) {
+  std::string text = Cells(ARealCol, ARow);
+  if (!OnGetFloatFormat) return text;
+  const int kind = GetNumberTextKind(text);
+  if (kind != 0 && kind != 1 && kind != 5) return text;
+  bool isFloat = true;
+  std::string format = FFloatFormat;
+  OnGetFloatFormat(this, ARealCol, ARow, isFloat, format);
+  if (!isFloat || format.empty()) return text;
+  try {
+    if (format.find('d') != std::string::npos) return Format(format, Ints(ARealCol, ARow));
+    return Format(format, Floats(ARealCol, ARow));
+  } catch (const std::exception&) {
+    return text;
+  }
+}
 
 void TExtStringGrid::GetFloatFormat(int ARealCol, int ARow, bool& IsFloat, std::string& FloatFormat) {
   FloatFormat = FFloatFormat;

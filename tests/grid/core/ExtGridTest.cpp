@@ -283,3 +283,39 @@ TEST_F(ExtGridTest, SelectionMixerFactorIsClamped) {
   grid->SetSelectionColorMixerFactor(-5);
   EXPECT_EQ(grid->SelectionColorMixerFactor(), 0);
 }
+
+// The shown text of a number cell follows the format the program picks; the
+// stored text does not change, and texts that are no numbers are not asked.
+TEST_F(ExtGridTest, FormattedCellFollowsTheFloatFormatEvent) {
+  struct Case {
+    const char* Text;
+    const char* Format;
+    bool IsFloat;
+    const char* Shown;
+  };
+  const std::string three = std::string("2") + FormatSettings.DecimalSeparator + "000";
+  const Case cases[] = {
+      {"2", "%.3f", true, three.c_str()},
+      {"7", "%.3d", true, "007"},
+      {"2.5", "%.3d", true, "2.5"},  // no integer: the format fails, the text shows
+      {"2", "%.3f", false, "2"},
+      {"2", "", true, "2"},
+  };
+  int asked = 0;
+  for (const Case& c : cases) {
+    grid->SetCells(1, 1, c.Text);
+    grid->OnGetFloatFormat = [&](TObject*, int ACol, int ARow, bool& IsFloat, std::string& Format) {
+      ++asked;
+      EXPECT_EQ(ACol, 1);
+      EXPECT_EQ(ARow, 1);
+      IsFloat = c.IsFloat;
+      Format = c.Format;
+    };
+    EXPECT_EQ(grid->GetFormattedCell(1, 1), c.Shown) << c.Text << " " << c.Format;
+    EXPECT_EQ(grid->Cells(1, 1), c.Text);
+  }
+  EXPECT_EQ(asked, 5);
+  grid->SetCells(1, 1, "abc");
+  EXPECT_EQ(grid->GetFormattedCell(1, 1), "abc");
+  EXPECT_EQ(asked, 5) << "a text that is no number never reaches the event";
+}
