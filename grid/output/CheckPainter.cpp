@@ -52,7 +52,8 @@ void BorlandBox(TCanvas* c, const TRect& r, bool checked, bool enabled, const TC
   c->LineTo(L, B - 1);
   if (!checked) return;
   const int C = look.CheckSize() / 2;
-  c->Pen()->SetColor(enabled ? look.Color() : TColor(0x808080));
+  // The disabled face is the shadow grey: a grey tick would vanish in it.
+  c->Pen()->SetColor(enabled ? look.Color() : clBtnFace);
   c->MoveTo(L + 2, T + C);
   c->LineTo(L + 2, B - 2);
   c->MoveTo(L + 3, T - 1 + C);

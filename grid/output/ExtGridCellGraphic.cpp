@@ -148,8 +148,10 @@ void TExtStringGrid::paintCheckGraphic(TCellPaint& P, const TRect& R) {
       DrawCheckBox(P.Canvas, box, g->CellBoolean, enabled, g->CellAngle > 0, style);
       break;
     case ctTriStateCheckBox:
-      DrawCheckBox(P.Canvas, box, g->CellCheckBoxState == cbChecked, enabled,
-                   g->CellCheckBoxState == cbGrayed || g->CellAngle > 0, style);
+      // The state alone decides: an angle left over from an earlier use of
+      // the graphic does not gray the box.
+      DrawCheckBox(P.Canvas, box, g->CellCheckBoxState == cbChecked, enabled, g->CellCheckBoxState == cbGrayed,
+                   style);
       break;
     case ctDataCheckBox:
     case ctVirtCheckBox: {
@@ -183,6 +185,6 @@ void TExtStringGrid::paintRadioGroupGraphic(TCellPaint& P, const TRect& R) {
   bool enabled = true;
   CanEditCell(P.RCol, P.ARow, enabled);
   group.Disabled = !enabled;
-  if (P.State.Contains(gdSelected) && FSelectionTextColor != clNone) group.TextColor = FSelectionTextColor;
+  if (FShowSelection && P.State.Contains(gdSelected) && FSelectionTextColor != clNone) group.TextColor = FSelectionTextColor;
   DrawRadioButtons(P.Canvas, R, group, FControlLook.ControlStyle(), FControlLook, ThemesActive());
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "grid/foundation/ExtUtil.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
@@ -39,6 +41,49 @@ TEST(CheckStyles, ThemeFallsBackToClassic) {
   EXPECT_EQ(EffectiveControlStyle(csTheme, true), csTheme);
   EXPECT_EQ(EffectiveControlStyle(csTheme, false), csClassic);
   EXPECT_EQ(EffectiveControlStyle(csWinXP, false), csWinXP);
+}
+
+// A box's pixels in a fresh 40 x 40 picture.
+std::vector<TColor> BoxPixels(bool Checked, bool Grayed, TCellControlStyle Style, bool ThemesActive) {
+  TBitmap bmp(40, 40);
+  FillRectColor(bmp.Canvas(), TRect(0, 0, 40, 40), RGB(250, 240, 230));
+  TControlLook look;
+  PaintCheckBox(bmp.Canvas(), TRect(10, 10, 30, 30), Checked, true, Grayed, Style, look, ThemesActive);
+  std::vector<TColor> v;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x) v.push_back(bmp.Canvas()->Pixels(x, y));
+  return v;
+}
+
+struct TGrayedCase {
+  TCellControlStyle Style;
+  bool OwnLook;  // false: a grayed box looks unchecked
+};
+
+class GrayedBox : public ::testing::TestWithParam<TGrayedCase> {};
+
+TEST_P(GrayedBox, LooksUncheckedOrShowsTheThreeStateLook) {
+  const TGrayedCase& c = GetParam();
+  const auto grayed = BoxPixels(false, true, c.Style, true);
+  const auto unchecked = BoxPixels(false, false, c.Style, true);
+  const auto checked = BoxPixels(true, false, c.Style, true);
+  ASSERT_NE(checked, unchecked);
+  if (c.OwnLook) {
+    EXPECT_NE(grayed, unchecked);
+    EXPECT_NE(grayed, checked);
+  } else {
+    EXPECT_EQ(grayed, unchecked);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, GrayedBox,
+                         ::testing::Values(TGrayedCase{csWinXP, false}, TGrayedCase{csQGS, false},
+                                           TGrayedCase{csClassic, true}, TGrayedCase{csFlat, true}));
+
+TEST(CheckStyles, ThemeWithoutVisualStylesDrawsTheClassicBox) {
+  for (bool checked : {false, true}) {
+    EXPECT_EQ(BoxPixels(checked, false, csTheme, false), BoxPixels(checked, false, csClassic, false)) << checked;
+  }
 }
 
 class CheckPaint : public ::testing::Test {
@@ -87,7 +132,9 @@ TEST_F(CheckPaint, BorlandTickInLookColour) {
   EXPECT_EQ(At(12, 22), RGB(255, 0, 0));  // the tick's left stroke
   look.SetCheckAlwaysActive(false);
   PaintCheckBox(bmp.Canvas(), TRect(10, 10, 25, 25), true, false, false, csBorland, look, false);
-  EXPECT_EQ(At(12, 22), RGB(128, 128, 128));  // disabled tick
+  // The disabled tick shows on the disabled face.
+  EXPECT_EQ(ColorToRGB(At(12, 22)), ColorToRGB(clBtnFace));
+  EXPECT_NE(ColorToRGB(At(12, 22)), ColorToRGB(At(11, 11)));
 }
 
 TEST_F(CheckPaint, RadioGroupByCellText) {

@@ -9,6 +9,7 @@
 #include "toolkit/forms/Forms.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/rtl/StringList.h"
 #include "toolkit/testing/TestDriver.h"
 #include "grid/PixelProbes.h"
 
@@ -177,6 +178,141 @@ TEST_F(GridPaint, YNColumnsShowCheckBoxesCheckedOnlyForTheirTrueText) {
     return v;
   };
   EXPECT_NE(col2(1), col2(2));
+}
+
+TEST_F(GridPaint, ReadOnlyYNColumnShowsTheDisabledBoxUnlessForcedActive) {
+  Columns(3);
+  grid->ControlLook()->SetControlStyle(csWinXP);
+  for (int c : {1, 2}) {
+    grid->Columns()->Items(c)->SetEditor(edDataCheckBox);
+    grid->SetCells(c, 2, "Y");
+    grid->SetCells(c, 3, "N");
+  }
+  grid->Columns()->Items(2)->SetReadOnly(true);
+  auto box = [&](int c, int r) {
+    std::vector<TColor> v;
+    for (int y = r * 24 + 2; y < r * 24 + 22; ++y)
+      for (int x = c * 64 + 2; x < c * 64 + 22; ++x) v.push_back(Pixel(x, y));
+    return v;
+  };
+  Snap();
+  EXPECT_NE(box(1, 2), box(2, 2));
+  EXPECT_NE(box(1, 3), box(2, 3));
+  EXPECT_NE(box(2, 2), box(2, 3));  // disabled, still checked or not
+  grid->ControlLook()->SetCheckAlwaysActive(true);
+  Snap();
+  EXPECT_EQ(box(1, 2), box(2, 2));
+  EXPECT_EQ(box(1, 3), box(2, 3));
+  grid->ControlLook()->SetCheckAlwaysActive(false);
+  grid->ControlLook()->SetNoDisabledCheckRadioLook(true);
+  Snap();
+  EXPECT_EQ(box(1, 2), box(2, 2));
+  EXPECT_EQ(box(1, 3), box(2, 3));
+}
+
+// One grid per look, each row a state: checked, unchecked, grayed, the same
+// three read-only, a radio button on and off, and a radio group.
+TEST_F(GridPaint, CheckBoxesAndRadioButtonsInEveryLookPicture) {
+  form->SetBounds(10, 10, 760, 300);
+  const TCellControlStyle styles[] = {csClassic, csFlat, csWinXP, csQGS, csBorland, csTheme};
+  TStringList items;
+  items.Add("A");
+  items.Add("B");
+  std::vector<TExtStringGrid*> grids;
+  for (int i = 0; i < 6; ++i) {
+    auto* g = new TExtStringGrid(form);
+    g->SetParent(form);
+    g->SetBounds(4 + i * 124, 4, 120, 290);
+    g->SetColCount(2);
+    g->SetRowCount(9);
+    g->SetFixedCols(1);
+    g->SetColWidths(0, 30);
+    g->SetColWidths(1, 86);
+    g->ControlLook()->SetControlStyle(styles[i]);
+    const TCheckBoxState states[] = {cbChecked, cbUnchecked, cbGrayed};
+    for (int r = 0; r < 6; ++r) g->AddCheckBox(1, r + 1, states[r % 3]);
+    g->AddRadioButton(1, 7, true);
+    g->AddRadio(1, 8, 0, 1, &items);
+    g->SetRowHeights(8, 40);
+    g->OnCanEditCell = [](TObject*, int ARow, int, bool& CanEdit) { CanEdit = ARow < 4 || ARow > 6; };
+    grids.push_back(g);
+  }
+  Driver.Pump();
+  Driver.Screenshot(form, "grid_check_radio_looks.png");
+  // Each look tells checked from unchecked and enabled from read-only.
+  for (int i = 0; i < 6; ++i) {
+    bmp.SetSize(grids[i]->Width(), grids[i]->Height());
+    grids[i]->PaintTo(bmp.Canvas(), 0, 0);
+    auto box = [&](int r) {
+      std::vector<TColor> v;
+      const TRect cr = grids[i]->CellRect(1, r);
+      for (int y = cr.Top + 1; y < cr.Bottom - 1; ++y)
+        for (int x = cr.Left + 1; x < cr.Left + 24; ++x) v.push_back(Pixel(x, y));
+      return v;
+    };
+    EXPECT_NE(box(1), box(2)) << i;
+    EXPECT_NE(box(1), box(4)) << i;
+    EXPECT_NE(box(4), box(5)) << i;  // read-only, checked or not
+  }
+}
+
+TEST_F(GridPaint, ThreeStateBoxFollowsItsStateAlone) {
+  auto* g = new TExtStringGrid(form);
+  g->SetParent(form);
+  g->SetBounds(10, 10, 200, 120);
+  g->SetColCount(2);
+  g->SetRowCount(5);
+  g->ControlLook()->SetControlStyle(csClassic);
+  for (int r = 2; r <= 4; ++r) g->AddCheckBox(1, r, r == 4 ? cbGrayed : cbChecked);
+  g->OnCanEditCell = [](TObject*, int, int, bool& CanEdit) { CanEdit = true; };
+  g->GetCellGraphic(1, 3)->CellAngle = 45;  // left over from a rotated text
+  Driver.Pump();
+  bmp.SetSize(g->Width(), g->Height());
+  g->PaintTo(bmp.Canvas(), 0, 0);
+  auto box = [&](int r) {
+    std::vector<TColor> v;
+    const TRect cr = g->CellRect(1, r);
+    for (int y = cr.Top + 1; y < cr.Bottom - 1; ++y)
+      for (int x = cr.Left + 1; x < cr.Left + 24; ++x) v.push_back(Pixel(x, y));
+    return v;
+  };
+  EXPECT_EQ(box(2), box(3));
+  EXPECT_NE(box(2), box(4));
+}
+
+TEST_F(GridPaint, RadioGroupTextsTakeTheSelectionTextColourOnlyWhileSelectionShows) {
+  auto* g = new TExtStringGrid(form);
+  g->SetParent(form);
+  g->SetBounds(10, 10, 200, 120);
+  g->SetColCount(2);
+  g->SetRowCount(3);
+  g->SetColWidths(1, 150);
+  g->SetRowHeights(1, 60);
+  g->ControlLook()->SetControlStyle(csWinXP);
+  TStringList items;
+  items.Add("MMMM");
+  items.Add("WWWW");
+  g->AddRadio(1, 1, 0, 0, &items);
+  g->SetSelectionColor(clWhite);
+  g->SetSelectionTextColor(clRed);
+  g->SetRow(1);
+  g->SetCol(1);
+  auto red = [&] {
+    Driver.Pump();
+    bmp.SetSize(g->Width(), g->Height());
+    g->PaintTo(bmp.Canvas(), 0, 0);
+    int n = 0;
+    const TRect cr = g->CellRect(1, 1);
+    for (int y = cr.Top; y < cr.Bottom; ++y)
+      for (int x = cr.Left; x < cr.Right; ++x) {
+        const TColor p = Pixel(x, y);  // smoothed text: red dominates
+        n += GetRValue(p) > 160 && GetGValue(p) < 100 && GetBValue(p) < 100;
+      }
+    return n;
+  };
+  EXPECT_GT(red(), 0);
+  g->SetShowSelection(false);
+  EXPECT_EQ(red(), 0);
 }
 
 TEST_F(GridPaint, TextIsPlacedByAlignmentWithFixedMetrics) {
