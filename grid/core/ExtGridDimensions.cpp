@@ -8,11 +8,18 @@
 void TExtStringGrid::SetRowCount(int Value) {
   int oldCount = RowCount();
   if (oldCount == TCustomGrid::FixedRows() && FFixedRowAlways && FSelHidden) UnHideSelection();
-  // The floating footer row travels to the new last row.
+  // The floating footer row travels to the new last row, with the
+  // calculations its cells hold.
   std::vector<std::string> footer;
+  std::vector<TColumnCalcType> calcs;
   bool moveFooter = FFloatingFooter.Visible() && Value != oldCount && oldCount > 0;
   if (moveFooter)
-    for (int c = 0; c < TotalColCount(); ++c) footer.push_back(GetGridCell(c, oldCount - 1));
+    for (int c = 0; c < TotalColCount(); ++c) {
+      footer.push_back(GetGridCell(c, oldCount - 1));
+      TCellProperties* p = GetGridObject(c, oldCount - 1);
+      calcs.push_back(p ? p->CalcType : acNONE);
+      if (p) p->CalcType = acNONE;
+    }
   baseSetRowCount(Value);
   if (FFixedRowAlways && FFixedRowsMin < RowCount() && TCustomGrid::FixedRows() != FFixedRowsMin)
     baseSetFixedRows(FFixedRowsMin);
@@ -23,6 +30,8 @@ void TExtStringGrid::SetRowCount(int Value) {
     for (int c = 0; c < static_cast<int>(footer.size()); ++c) {
       if (oldCount - 1 < RowCount()) SetGridCell(c, oldCount - 1, "");
       SetGridCell(c, RowCount() - 1, footer[c]);
+      if (calcs[c] != acNONE)
+        if (TCellProperties* p = GetCellProperties(c, RowCount() - 1)) p->CalcType = calcs[c];
     }
     CalcFooter(-1);
   }

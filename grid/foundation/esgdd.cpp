@@ -226,8 +226,9 @@ HRESULT TESGDropSource::GiveFeedback(DWORD effect) {
   return DRAGDROP_S_USEDEFAULTCURSORS;
 }
 
-std::vector<FORMATETC> SourceFormats(bool hasCol, bool hasGridCells) {
-  std::vector<CLIPFORMAT> numbers = {kText, kWideText, CF_RTF};
+std::vector<FORMATETC> SourceFormats(bool hasCol, bool hasGridCells, bool hasRTF) {
+  std::vector<CLIPFORMAT> numbers = {kText, kWideText};
+  if (hasRTF) numbers.push_back(CF_RTF);
   if (hasCol) numbers.push_back(CF_GRIDCOL);
   if (hasGridCells) numbers.push_back(CF_GRIDCELLS);
   std::vector<FORMATETC> list;
@@ -243,7 +244,7 @@ HRESULT TSourceDataObject::QueryGetData(const FORMATETC* f) {
   if (!f || f->dwAspect != DVASPECT_CONTENT || f->tymed != TYMED_HGLOBAL) return DV_E_FORMATETC;
   const CLIPFORMAT n = f->cfFormat;
   if ((n == kText || n == kWideText) && !textdata.empty()) return S_OK;
-  if (n && n == CF_RTF && OleDropRTF() && !textdata.empty()) return S_OK;
+  if (n && n == CF_RTF && offersRTF()) return S_OK;
   if (n && n == CF_GRIDCELLS && memstr) return S_OK;
   if (n && n == CF_GRIDCOL && scolidx != -1) return S_OK;
   return DV_E_FORMATETC;
@@ -277,7 +278,7 @@ HRESULT TSourceDataObject::EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) 
   if (!out) return E_INVALIDARG;
   *out = nullptr;
   if (direction != DATADIR_GET) return E_NOTIMPL;
-  *out = new platform::FormatEnumerator(SourceFormats(scolidx != -1, memstr != nullptr));
+  *out = new platform::FormatEnumerator(SourceFormats(scolidx != -1, memstr != nullptr, offersRTF()));
   (*out)->AddRef();
   return S_OK;
 }

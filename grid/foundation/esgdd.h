@@ -138,11 +138,16 @@ public:
   std::string rtfdata;
   int scolidx;
   TMemoryStream* memstr;  // not owned
+
+private:
+  // Rich text is offered only when the drag carries some: offered empty, it
+  // would win over the plain text at the target and drop nothing.
+  bool offersRTF() const { return OleDropRTF() && !rtfdata.empty(); }
 };
 
-// The descriptions of an outgoing drag: text, wide text, rich text, then the
-// column and the cells when present.
-std::vector<FORMATETC> SourceFormats(bool hasCol, bool hasGridCells);
+// The descriptions of an outgoing drag: text, wide text, then rich text,
+// the column and the cells when present.
+std::vector<FORMATETC> SourceFormats(bool hasCol, bool hasGridCells, bool hasRTF);
 
 HRESULT StartTextDrag(TESGDropSource* source, const std::string& text, const std::string& rtf,
                       TMemoryStream* cells, DWORD allowed, DWORD& effect);

@@ -264,4 +264,35 @@ TEST_F(FooterHookTest, LoadingCellsRecalculatesEveryFooter) {
   EXPECT_NEAR(grid->Floats(1, grid->RowCount() - 1), 7, 0.01);
 }
 
+
+// The calculation belongs to the footer row, wherever that row goes when the
+// grid grows or shrinks, as the footer's texts do.
+TEST_F(ExtGridFooter, CalculationsFollowTheFooterRowWhenTheCountChanges) {
+  grid->SetColumnCalc(1, acSUM);
+  grid->SetColumnCalc(2, acCOUNT);
+  for (int rows : {20, 8, 12}) {
+    grid->SetRowCount(rows);
+    EXPECT_EQ(grid->ColumnCalc(1), acSUM) << rows;
+    EXPECT_EQ(grid->ColumnCalc(2), acCOUNT) << rows;
+  }
+  grid->SetRowCount(20);
+  const TCellProperties* old = grid->GetGridObject(1, 11);
+  EXPECT_TRUE(!old || old->CalcType == acNONE) << "the old footer row keeps no calculation";
+}
+
+TEST_F(FooterHookTest, LoadingMoreRowsThanTheGridHasKeepsTheFooterCalculation) {
+  grid->SetColCount(3);
+  grid->SetRowCount(3);  // the header, one row and the footer row
+  grid->FloatingFooter()->SetVisible(true);
+  grid->SetColumnCalc(1, acSUM);
+  std::string text = "name,value\r\n";
+  for (int r = 1; r <= 1500; ++r) text += "n," + std::to_string(r) + "\r\n";
+  TStringStream csv(text);
+  grid->SetDelimiter(',');
+  grid->LoadFromCSVStream(&csv, 0);
+  ASSERT_EQ(grid->RowCount(), 1502);
+  EXPECT_EQ(grid->ColumnCalc(1), acSUM);
+  EXPECT_NEAR(grid->Floats(1, grid->RowCount() - 1), 1500.0 * 1501 / 2, 0.01);
+}
+
 }  // namespace

@@ -24,6 +24,15 @@ TEST_F(OleDragTest, ATextBlockLandsAtTheDropCellAndIsSelected) {
   EXPECT_EQ(grid->Cells(0, 0), "a");  // a copy leaves the source
 }
 
+TEST_F(OleDragTest, PlainCellsLandAsTextWhileRichTextDropsAreOn) {
+  Put(grid, 0, 0, {{"a", "b"}});
+  grid->SelectCells(0, 0, 1, 0);
+  other->DragDropSettings()->SetOleDropRTF(true);
+  ReleaseAt(CellCenter(other, 1, 2), true);
+  grid->StartOleDrag(0, 0);
+  EXPECT_EQ(Row(other, 2), (std::vector<std::string>{"", "a", "b", "", ""}));
+}
+
 TEST_F(OleDragTest, InsertRowsMakesRoomBeforeTheDropRow) {
   Put(grid, 0, 0, {{"x"}, {"y"}});
   other->SetCells(0, 5, "was five");

@@ -38,6 +38,7 @@ protected:
   }
   void TearDown() override {
     platform::SetDragDropHost(nullptr);
+    SetOleDropRTF(false);  // the rich-text switch is process-wide
     ExchangeTest::TearDown();
   }
   TPoint CellCenter(TExtStringGrid* G, int ACol, int ARow) {

@@ -131,6 +131,21 @@ TEST_F(GridDragDrop, AddressWithoutWideTextIsEmpty) {
   EXPECT_EQ(target->calls, std::vector<std::string>{"url "});
 }
 
+// With the rich-text switch on, a drag offers rich text only when it has
+// some: plain cells must still reach the target as text.
+TEST(GridDragSource, RichTextIsOfferedOnlyWithRichTextData) {
+  RegisterDropFormats();
+  SetOleDropRTF(true);
+  FORMATETC rtf;
+  rtf.cfFormat = CF_RTF;
+  ComPtr<IDataObject> plain(new TSourceDataObject("a\tb", "", -1, nullptr));
+  EXPECT_EQ(plain->QueryGetData(&rtf), DV_E_FORMATETC);
+  ComPtr<IDataObject> rich(new TSourceDataObject("x", "{\\rtf1 x}", -1, nullptr));
+  EXPECT_EQ(rich->QueryGetData(&rtf), S_OK);
+  SetOleDropRTF(false);
+  EXPECT_EQ(rich->QueryGetData(&rtf), DV_E_FORMATETC);
+}
+
 TEST(GridDragSource, ColumnDataObjectOffersNoTextAndNoFormatZero) {
   RegisterDropFormats();
   EXPECT_NE(CF_GRIDCOL, 0);
@@ -147,8 +162,9 @@ TEST(GridDragSource, ColumnDataObjectOffersNoTextAndNoFormatZero) {
   EXPECT_TRUE(formats.HasCol());
   EXPECT_EQ(formats.Col(), 2);
   EXPECT_FALSE(formats.HasGridCells());
-  for (const FORMATETC& f : SourceFormats(true, true)) EXPECT_NE(f.cfFormat, 0);
-  EXPECT_EQ(SourceFormats(true, true).size(), 5u);
+  for (const FORMATETC& f : SourceFormats(true, true, true)) EXPECT_NE(f.cfFormat, 0);
+  EXPECT_EQ(SourceFormats(true, true, true).size(), 5u);
+  EXPECT_EQ(SourceFormats(false, false, false).size(), 2u);
 }
 
 }  // namespace
