@@ -3127,6 +3127,7 @@ private:
   void fitAutoColWidth(int ADisplCol, int Widest, bool GrowOnly);
   void padColWidth(int ADisplCol, int Padding);
   void reshowEditorAtEnd();
+  std::string richPlainText(const std::string& Rtf);
   void measureRichText(const std::string& Rtf, const TRect& R, bool WrapToCell, TPoint& Size);
   void constructDefaults();
   void wireSubObjects();
