@@ -253,3 +253,10 @@ TEST_F(SizingTest, AutoSizeRowsPadsWrappedRowsAndReportsProgress) {
   const std::vector<std::pair<int, int>> told = {{0, 1}, {5, 1}, {5, 2}, {5, 3}, {2, -1}};
   EXPECT_EQ(grid->Progress, told);
 }
+
+TEST_F(SizingTest, SwitchingAutoSizeOnFitsTheColumnsAtOnce) {
+  grid->SetCells(2, 1, "12345");
+  grid->SetAutoSize(true);
+  EXPECT_EQ(grid->ColWidths(2), 40 + 8 + 10);
+  EXPECT_EQ(grid->ColWidths(0), 64);  // fixed columns stay
+}
