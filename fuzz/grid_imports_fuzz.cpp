@@ -11,23 +11,12 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzDisplay.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/foundation/ExtObj.h"
-#include "platform/display/headless/HeadlessHost.h"
-#include "toolkit/forms/Forms.h"
-#include "toolkit/graphics/TextMetrics.h"
 #include "toolkit/rtl/FileUtils.h"
 
 namespace {
-
-struct Session {
-  platform::HeadlessHost host;
-  Session() {
-    platform::SetDisplay(&host);
-    SetFixedTextMetrics(true);
-    InitializeForms();
-  }
-};
 
 const std::string& FilePath() {
   static const std::string path =
@@ -52,7 +41,7 @@ void Import(TExtStringGrid& Grid, uint8_t Which) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static Session session;
+  static TFuzzDisplay display;
   if (size == 0) return 0;
   WriteFileAtomic(FilePath(), std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
   TExtStringGrid grid(nullptr);

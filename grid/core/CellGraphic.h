@@ -46,12 +46,15 @@ public:
 };
 
 // What a ctInterface cell's object offers the painter and the size queries.
-class IGridCellObject {
+class IInterfacedCell {
 public:
-  virtual ~IGridCellObject() = default;
+  virtual ~IInterfacedCell() = default;
   virtual void Draw(TCanvas* Canvas, const TRect& R, int Col, int Row, bool Selected, TObject* Grid) = 0;
-  // (0, 0) on either side means "as large as the cell".
-  virtual TPoint GetSize() = 0;
+  // The room the object takes in its cell.
+  virtual int Width() = 0;
+  virtual int Height() = 0;
+  // True: drawn under the cell text rather than over it.
+  virtual bool DrawBeforeText() = 0;
 };
 
 // The value slot of a cell object: a radio group's chosen index, the state

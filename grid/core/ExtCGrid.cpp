@@ -101,10 +101,11 @@ void TExtColumnGrid::CellsLoaded() {
   FColumns->NoRecursiveUpdate = was;
 }
 
+// The columns' order of loading is noted before the grid's loading applies a
+// stored order, which is given against it.
 void TExtColumnGrid::Loaded() {
-  TExtStringGrid::Loaded();
-  MatchColumnsToColCount();
   FColumns->SetOrganization();
+  TExtStringGrid::Loaded();
 }
 
 void TExtColumnGrid::Notification(TComponent* AComponent, TOperation Operation) {

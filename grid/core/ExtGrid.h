@@ -103,6 +103,7 @@ class TExtStringGridCheck;
 class TExtInplaceEdit;
 class TInvalidEntryBalloon;
 class TImageList;
+class TPictureContainer;
 struct THTMLTextCall;
 
 // An object told about every changed rectangle of cells (real columns,
@@ -1122,7 +1123,10 @@ public:
   TIcon* CreateIcon(int ARealCol, int ARow, TCellHAlign hal, TCellVAlign val);
   void RemoveIcon(int ARealCol, int ARow);
   TImageList* GridImages() const { return FGridImages; }
-  void SetGridImages(TImageList* Value) { FGridImages = Value; }
+  void SetGridImages(TImageList* Value);
+  // Named pictures that image tags in HTML cells refer to.
+  TPictureContainer* PictureContainer() const { return FPictureContainer; }
+  void SetPictureContainer(TPictureContainer* Value);
   void AddImageIdx(int ARealCol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
   void RemoveImageIdx(int ARealCol, int ARow);
   bool GetImageIdx(int ARealCol, int ARow, int& Idx);
@@ -1714,9 +1718,11 @@ public:
 
 private:
   void arrangeColumns(const std::vector<int>& Order);
-  // With ColumnSize.Save: the widths come back when the window is made or
-  // the grid has loaded, and are stored when the grid goes.
+  // With ColumnSize.Save: the widths come back when the window is made, the
+  // stored order and the widths when the grid has loaded, and the widths are
+  // stored when the grid goes.
   void restoreSavedColSizes();
+  void restoreSavedColLayout();
   void storeColSizesOnDestroy() noexcept;
 
 public:
@@ -2298,6 +2304,8 @@ public:
   int ModifiedRowCount() const;
   void ClearModifiedRows();
   bool RowEnabled(int ARow) const;
+  // True once a row has been enabled or disabled: disabled rows exist.
+  bool UseEnabledRows() const { return FUseEnabledRows; }
   void SetRowEnabled(int ARow, bool Value);
   void GotoCell(int ADisplCol, int ARow);
   void EditCell(int ADisplCol, int ARow);
@@ -2589,6 +2597,7 @@ protected:
   // A second editor-property hook, for a grid embedded in a drop-down.
   std::function<void(int ARealCol, int ARow)> FInternalGetEditorProp;
   TImageList* FGridImages = nullptr;
+  TPictureContainer* FPictureContainer = nullptr;
   char FPasswordChar = '*';
   std::string FCheckTrue = "Y";
   std::string FCheckFalse = "N";
@@ -2658,6 +2667,8 @@ protected:
   // The faces of fixed cells, written by looks, styles and the control look.
   TFixedFaceColors FFixedFaces;
   TColorTones FTones{};
+  // The in-place editors made so far take the colour tones (once tones are given).
+  void toneEditors();
   std::string FXMLEncoding = "ISO-8859-1";
   // platform facts found at construction
   bool FIsWinXP = true;
@@ -3013,6 +3024,14 @@ private:
   void paintEditorButtons(TCellPaint& P);
   void DrawDefaultCellContent(TCellPaint& P);
   void paintSelectionRectangle(TCellPaint& P);
+  // The row whose flags decide a cell's disjunct selection and disabled look.
+  int selectionRow(int ARow);
+  // The disjunct row, column and cell selections of a cell being painted.
+  void applyDisjunctSelection(int ACol, int ARow, bool FixedLook, bool Select, TGridDrawState& AState,
+                              TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                              TFont* AFont, TColor KeptBrush, TColor KeptFont);
+  void takeSelectionColors(TGridDrawState& AState, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                           TFont* AFont);
   void paintFilterButton(TCellPaint& P, const TRect& T);
   void paintPlainText(TCellPaint& P, std::string& Text, TRect T, TColor URLColour, int SortOffset);
   void paintErrorMarker(TCellPaint& P, const std::string& Text, const TRect& T, uint32_t Flags, int ErrPos,

@@ -30,7 +30,8 @@ bool TExtStringGrid::htmlHitAt(int X, int Y, int ACol, int ARow, THTMLTextCall& 
   Call.HitTestOnly = true;
   Call.HitX = X;
   Call.HitY = Y;
-  Call.Images = GridImages();
+  Call.Images = CellImageList(realCol, ARow);
+  Call.Pictures = PictureContainer();
   Call.LinkColor = URLColor();
   return DrawHTMLText(Canvas(), text, r, Call) && !Call.HitHref.empty();
 }

@@ -56,8 +56,13 @@ void TExtStringGrid::AddCheckBox(int ARealCol, int ARow, TCheckBoxState State) {
 // The rows the column operations reach: from the header with CheckAllCheck.
 int TExtStringGrid::firstCheckRow() { return FMouseActions.CheckAllCheck() ? 0 : FixedRows(); }
 
+// A summary row gets no box; a node row a three-state one that shows its rows.
 void TExtStringGrid::AddCheckBoxColumn(int ARealCol, bool DefaultState, bool DataCheckBox) {
-  for (int r = firstCheckRow(); r < RowCount(); ++r) AddCheckBox(ARealCol, r, DefaultState, DataCheckBox);
+  for (int r = firstCheckRow(); r < RowCount(); ++r) {
+    if (IsSummary(r)) continue;
+    if (IsNode(r)) AddCheckBox(ARealCol, r, cbUnchecked);
+    else AddCheckBox(ARealCol, r, DefaultState, DataCheckBox);
+  }
 }
 
 void TExtStringGrid::AddTriStateCheckBoxColumn(int ARealCol, TCheckBoxState State) {

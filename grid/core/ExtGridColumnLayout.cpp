@@ -22,6 +22,15 @@ std::unique_ptr<TCustomIniFile> OpenColumnStore(const TColumnSize& S, bool Desig
   return std::make_unique<TRegistryIniFile>(S.Key());
 }
 
+template <typename Load>
+void reportingStoreErrors(TExtStringGrid* Grid, Load L) {
+  try {
+    L();
+  } catch (const Exception&) {
+    if (Application) Application->HandleException(Grid);
+  }
+}
+
 }  // namespace
 
 std::string TExtStringGrid::ColumnStatesToString() {
@@ -93,14 +102,18 @@ void TExtStringGrid::LoadColSizes() {
 }
 
 // A store that cannot be read is reported, and the grid shows with the
-// widths it has: the window is made all the same.
+// layout it has: the window is made all the same.
 void TExtStringGrid::restoreSavedColSizes() {
   if (!FColumnSize.Save()) return;
-  try {
-    LoadColSizes();
-  } catch (const Exception&) {
-    if (Application) Application->HandleException(this);
-  }
+  reportingStoreErrors(this, [this] { LoadColSizes(); });
+}
+
+// The order first: the widths were stored by display position, so they land
+// on the columns that stood there.
+void TExtStringGrid::restoreSavedColLayout() {
+  if (!FColumnSize.Save()) return;
+  reportingStoreErrors(this, [this] { LoadColPositions(); });
+  reportingStoreErrors(this, [this] { LoadColSizes(); });
 }
 
 // Nothing may escape a destructor: a store that cannot be written keeps

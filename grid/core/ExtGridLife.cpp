@@ -6,6 +6,8 @@
 #include "grid/core/ExtGrid.h"
 #include "grid/foundation/ExtGridStartup.h"
 #include "grid/foundation/ExtStyleIF.h"
+#include "grid/foundation/PictureContainer.h"
+#include "toolkit/graphics/ImgList.h"
 #include "platform/display/DisplayHost.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/forms/ResizeSubscriptions.h"
@@ -288,7 +290,7 @@ void TExtStringGrid::Loaded() {
   ApplyScrollBarAlways(false);
   InitOrigColSizes();
   ApplyStyleColors();
-  restoreSavedColSizes();
+  restoreSavedColLayout();
 }
 
 void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
@@ -298,6 +300,22 @@ void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) 
   FNotifiers.Remove(AComponent);
   if (AComponent == reinterpret_cast<TComponent*>(FCellChecker)) FCellChecker = nullptr;
   if (AComponent == FFixedDropDownMenu) FFixedDropDownMenu = nullptr;
+  if (AComponent == FGridImages) FGridImages = nullptr;
+  if (AComponent == FPictureContainer) FPictureContainer = nullptr;
+}
+
+// The grid forgets the image list and the picture container when they go
+// before it, so that painting never reaches a freed one.
+void TExtStringGrid::SetGridImages(TImageList* Value) {
+  FGridImages = Value;
+  if (Value) Value->FreeNotification(this);
+  Invalidate();
+}
+
+void TExtStringGrid::SetPictureContainer(TPictureContainer* Value) {
+  FPictureContainer = Value;
+  if (Value) Value->FreeNotification(this);
+  Invalidate();
 }
 
 void TExtStringGrid::Resize() {

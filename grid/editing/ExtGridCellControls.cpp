@@ -110,7 +110,8 @@ void TExtStringGrid::ActivateCellControl(int ADisplCol, int ARow, const std::str
   THTMLTextCall call;
   call.HitTestOnly = true;
   call.ControlID = next;
-  call.Images = FGridImages;
+  call.Images = CellImageList(rc, ARow);
+  call.Pictures = FPictureContainer;
   DrawHTMLText(Canvas(), text, r, call);
   // A control laid out beyond the cell cannot be edited there: the grid keeps the keyboard.
   if (call.ControlID != next || call.ControlType.empty()) {

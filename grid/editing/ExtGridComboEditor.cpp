@@ -25,7 +25,10 @@ bool etchedLook(TGridLook Look) {
 }  // namespace
 
 TGridCombo* TExtStringGrid::Combobox() {
-  if (!EditCombo) EditCombo = MakeHiddenEditor<TGridCombo>(this);
+  if (!EditCombo) {
+    EditCombo = MakeHiddenEditor<TGridCombo>(this);
+    toneEditors();
+  }
   return EditCombo;
 }
 

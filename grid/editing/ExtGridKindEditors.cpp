@@ -4,6 +4,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/editing/ExtRichEdit.h"
+#include "grid/editing/GridCombo.h"
 #include "grid/editing/GridDatePicker.h"
 #include "grid/editing/GridEditBtn.h"
 #include "grid/editing/GridEditorControls.h"
@@ -33,12 +34,40 @@ double reportedDateTime(TDateTimePicker* P) {
   return P->DateTime();
 }
 
+// The small buttons of an editor in the tones: face, hot, pressed and frame.
+template <typename Buttons>
+void toneButtons(Buttons* B, const TColorTones& T) {
+  B->SetButtonColor(T.Background.BrushColor);
+  B->SetButtonColorHot(T.Hover.BrushColor);
+  B->SetButtonColorDown(T.Selected.BrushColor);
+  B->SetButtonBorderColor(T.Background.BorderColor);
+}
+
 }  // namespace
 
 // ---- the controls ----
 
+void TExtStringGrid::toneEditors() {
+  if (ComponentState().Contains(csDesigning) || FTones.Background.BrushColor == clNone) return;
+  if (EditBtn) toneButtons(EditBtn->Button(), FTones);
+  if (FSpinEdit) toneButtons(FSpinEdit->Button(), FTones);
+  if (EditCombo) {
+    toneButtons(EditCombo, FTones);
+    EditCombo->SetBorderColor(Color());
+    EditCombo->SetFlat(true);
+  }
+  if (FDatePicker) {
+    toneButtons(FDatePicker, FTones);
+    FDatePicker->SetBorderColor(FTones.Background.BrushColor);
+    FDatePicker->SetMetroStyle(true);
+  }
+}
+
 TGridSpin* TExtStringGrid::SpinEdit() {
-  if (!FSpinEdit) FSpinEdit = MakeHiddenEditor<TGridSpin>(this);
+  if (!FSpinEdit) {
+    FSpinEdit = MakeHiddenEditor<TGridSpin>(this);
+    toneEditors();
+  }
   return FSpinEdit;
 }
 
@@ -48,6 +77,7 @@ TGridDatePicker* TExtStringGrid::DateTimePicker() {
     FDatePicker->OnCloseUp = [this](TObject* Sender) { DatePickerCloseUp(Sender); };
     FDatePicker->OnDropDown = [this](TObject* Sender) { DatePickerDropDown(Sender); };
     FDatePicker->OnChange = [this](TObject* Sender) { DatePickerChange(Sender); };
+    toneEditors();
   }
   return FDatePicker;
 }
@@ -69,6 +99,7 @@ TGridEditBtn* TExtStringGrid::BtnEdit() {
     EditBtn = MakeHiddenEditor<TGridEditBtn>(this);
     EditBtn->SetBorderStyle(bsNone);
     EditBtn->SetButtonCaption("...");
+    toneEditors();
   }
   return EditBtn;
 }

@@ -1,8 +1,8 @@
 // The grid's binary cell stream: a rectangle of cells with their
 // properties and graphics, to files, streams, the clipboard and drags.
 //
-// A block is decoded and checked whole before the grid changes, so a
-// malformed or cut block leaves every cell as it was.
+// A block is checked whole before the grid changes, so a malformed or cut
+// block leaves every cell as it was.
 
 #include "grid/core/ExtGrid.h"
 #include "grid/exchange/GridCellStream.h"
@@ -92,14 +92,18 @@ void TExtStringGrid::SaveToBinStream(TStream* Stream) {
 }
 
 void TExtStringGrid::SaveToBinFile(const std::string& FileName) {
-  WriteFileAtomic(FileName, cellBlock({SaveStartCol(), SaveStartRow(), SaveEndCol(), SaveEndRow()}));
+  // Gathered in a memory stream, whose room grows without copying, then
+  // written whole: a refused block leaves the file as it was.
+  TMemoryStream block;
+  SaveToBinStream(&block);
+  WriteFileAtomic(FileName, block.Bytes());
 }
 
 void TExtStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream) {
   const int64_t start = Stream->Position();
   std::string buffer;
   const std::string_view bytes = StreamRest(*Stream, buffer);
-  TGridCellBlock block = ReadGridCellBlock(bytes);
+  TGridCellBlock block(bytes);
   placeCellBlock(Point, block);
   Stream->SetPosition(start + static_cast<int64_t>(bytes.size()));
 }
@@ -107,22 +111,19 @@ void TExtStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream* Stre
 void TExtStringGrid::placeCellBlock(const TPoint& Point, TGridCellBlock& Block) {
   const TGridStreamHeader& h = Block.Header;
   TPoint origin{0, 0};
-  if (!h.FullGrid && !Block.Cells.empty()) origin = {Block.Cells.front().Col, Block.Cells.front().Row};
+  if (!h.FullGrid && !Block.Empty()) origin = {Block.FirstCol, Block.FirstRow};
   if (h.FullGrid) sizeForFullBlock(Point, Block);
   int last = -1, lastRow = -1;
-  std::vector<TGridStreamCell>& cells = Block.Cells;
-  for (size_t i = 0; i < cells.size(); ++i) {
-    TGridStreamCell& cell = cells[i];
+  Block.ForEachCell([&](const TGridStreamCell& cell) {
     const int col = Point.X + cell.Col - origin.X, row = Point.Y + cell.Row - origin.Y;
     // A block larger than the grid keeps only what fits; the paste grows the grid first when it may.
-    if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount()) continue;
+    if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount()) return;
     const bool rowStarts = row != lastRow;
     if (rowStarts) {
       // The row's texts up to its last filled one get their room at once.
-      int filledTo = -1;
-      for (size_t j = i; j < cells.size() && cells[j].Row == cell.Row; ++j)
-        if (!cells[j].Text.empty()) filledTo = Point.X + cells[j].Col - origin.X;
-      if (filledTo >= 0 && filledTo < ColCount()) Store().ReserveRow(row, DisplToRealColumn(filledTo) + 1);
+      const int filledTo = Point.X + Block.FilledTo(cell.Row) - 1 - origin.X;
+      if (Block.FilledTo(cell.Row) > 0 && filledTo >= 0 && filledTo < ColCount())
+        Store().ReserveRow(row, DisplToRealColumn(filledTo) + 1);
     }
     const int real = DisplToRealColumn(col);
     SetCellEx(real, row, cell.Text);
@@ -130,10 +131,10 @@ void TExtStringGrid::placeCellBlock(const TPoint& Point, TGridCellBlock& Block) 
       lastRow = row;
       fileProgress(static_cast<int>(std::lround(100.0 * row / std::max(1, RowCount()))), last);
     }
-    if (!cell.HasProp) continue;
+    if (!cell.HasProp) return;
     ApplyStreamedProperties(cell.Properties, *GetCellProperties(real, row), real, row, AllColCount(), RowCount());
     if (cell.Graphic) placeCellGraphic(real, row, *cell.Graphic);
-  }
+  });
 }
 
 void TExtStringGrid::sizeForFullBlock(const TPoint& Point, const TGridCellBlock& Block) {
@@ -141,11 +142,8 @@ void TExtStringGrid::sizeForFullBlock(const TPoint& Point, const TGridCellBlock&
   Clear();
   // The block's cells keep the indexes they had; a grid saved without its
   // fixed cells still needs room for all of them.
-  int rows = h.RowCount, cols = h.ColCount;
-  for (const TGridStreamCell& cell : Block.Cells) {
-    rows = std::max(rows, Point.Y + cell.Row + 1);
-    cols = std::max(cols, Point.X + cell.Col + 1);
-  }
+  const int rows = Block.Empty() ? h.RowCount : std::max(h.RowCount, Point.Y + Block.LastRow + 1);
+  const int cols = Block.Empty() ? h.ColCount : std::max(h.ColCount, Point.X + Block.LastCol + 1);
   if (rows > 0) SetRowCount(rows);
   if (cols > 0) SetColCount(cols);
   for (size_t c = 0; c < h.ColWidths.size() && static_cast<int>(c) < ColCount(); ++c)
@@ -172,7 +170,7 @@ void TExtStringGrid::LoadFromBinStream(TStream* Stream) {
 
 void TExtStringGrid::LoadFromBinFile(const std::string& FileName) {
   const std::string bytes = ReadFileBytes(FileName);
-  TGridCellBlock block = ReadGridCellBlock(bytes);
+  TGridCellBlock block(bytes);
   placeCellBlock({0, 0}, block);
   recountNodes();
 }

@@ -123,7 +123,7 @@ void TExtStringGrid::CutSelectionToClipboard() {
 }
 
 TGridRect TExtStringGrid::PasteCellBlock(int ACol, int ARow, const std::string& Block, int& Rows, int& Cols) {
-  TGridCellBlock block = ReadGridCellBlock(Block);
+  TGridCellBlock block(Block);
   BeforePasteBlock();
   auto after = MakeScopeGuard([&] { AfterPasteBlock(); });
   const TGridStreamHeader& h = block.Header;

@@ -6,11 +6,13 @@
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Icon.h"
 #include "toolkit/graphics/Picture.h"
+#include "toolkit/rtl/Encoding.h"
 #include "toolkit/rtl/StringList.h"
 #include "toolkit/rtl/Streams.h"
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 // Identifiers of the enumerations the records store by name.
 template <> struct TEnumNames<TCellType> {
@@ -38,9 +40,6 @@ constexpr const char* HeaderClass = "TGridPropIO";
 constexpr const char* CellClass = "TGridCellIO";
 constexpr const char* PropClass = "TGridCellPropIO";
 constexpr const char* GraphicClass = "TGridGraphicIO";
-// Signature, class name, empty object name, Col and Row as one-byte
-// integers, the ends of the properties and of the children.
-constexpr size_t kSmallestCellRecord = 4 + 12 + 1 + 2 * (4 + 2) + 2;
 
 // ---- typed property access -------------------------------------------------
 
@@ -380,7 +379,146 @@ TGridStreamCell ReadCell(TObjectReader& R, TStreamObject& Obj) {
   return cell;
 }
 
+// A plain cell record (a text and no properties) as this program writes it,
+// read in place: the signature, the class and the empty object name, Col,
+// Row, Cell when there is a text, HasProp false, the two end bytes. Text
+// views the bytes. Any other record, or a text the object reader would
+// decode, leaves the position and returns false, for ReadCell to read it
+// or to say what is wrong.
+constexpr std::string_view kPlainCellStart{"TPF0\x0bTGridCellIO\x00\x03" "Col", 21};
+constexpr std::string_view kRowName{"\x03Row", 4};
+constexpr std::string_view kCellName{"\x04" "Cell", 5};
+constexpr std::string_view kPlainCellEnd{"\x07HasProp\x08\x00\x00", 11};
+
+struct TPlainCellReader {
+  const char* p;
+  const char* end;
+
+  bool has(size_t N) const { return static_cast<size_t>(end - p) >= N; }
+  bool skip(std::string_view Bytes) {
+    if (!has(Bytes.size()) || std::memcmp(p, Bytes.data(), Bytes.size()) != 0) return false;
+    p += Bytes.size();
+    return true;
+  }
+  template <typename T>
+  bool number(T& Out) {
+    if (!has(sizeof(T))) return false;
+    std::memcpy(&Out, p, sizeof(T));
+    p += sizeof(T);
+    return true;
+  }
+  bool index(int& Out) {
+    if (!has(1)) return false;
+    const auto tag = static_cast<uint8_t>(*p++);
+    int64_t v = -1;
+    if (tag == vaInt8) { int8_t n; if (!number(n)) return false; v = n; }
+    else if (tag == vaInt16) { int16_t n; if (!number(n)) return false; v = n; }
+    else if (tag == vaInt32) { int32_t n; if (!number(n)) return false; v = n; }
+    if (v < 0 || v > MaxStreamCellIndex) return false;
+    Out = static_cast<int>(v);
+    return true;
+  }
+  // A text the checking pass has seen is taken as it stands.
+  bool text(std::string_view& Out, bool Check) {
+    if (!has(1)) return false;
+    const auto tag = static_cast<uint8_t>(*p++);
+    uint32_t n = 0;
+    if (tag == vaString) { uint8_t n8; if (!number(n8)) return false; n = n8; }
+    else if (tag != vaUTF8String || !number(n)) return false;  // the reader takes UTF-8 as it stands
+    if (!has(n)) return false;
+    Out = {p, n};
+    p += n;
+    return !Check || tag == vaUTF8String || IsSevenBitText(Out);
+  }
+};
+
+bool ReadPlainCell(TObjectReader& R, std::string_view Bytes, int& Col, int& Row, std::string_view& Text,
+                   bool Check = true) {
+  TPlainCellReader c{Bytes.data() + R.Position(), Bytes.data() + Bytes.size()};
+  Text = {};
+  if (!c.skip(kPlainCellStart) || !c.index(Col) || !c.skip(kRowName) || !c.index(Row)) return false;
+  if (c.skip(kCellName) && !c.text(Text, Check)) return false;
+  if (!c.skip(kPlainCellEnd)) return false;
+  R.SetPosition(static_cast<size_t>(c.p - Bytes.data()));
+  return true;
+}
+
 }  // namespace
+
+// ---- reading a block --------------------------------------------------------
+
+TGridCellBlock::TGridCellBlock(std::string_view Bytes) : FBytes(Bytes) {
+  TObjectReader r(Bytes);
+  try {
+    Header = ReadHeader(r);
+    FCellsFrom = r.Position();
+    const size_t expected = static_cast<size_t>(Header.ColCount) * static_cast<size_t>(Header.RowCount);
+    TStreamObject record;
+    while (r.BytesLeft() >= 2) {
+      if (FCount == expected) Malformed("more cells than the header announces");
+      const size_t begin = r.Position();
+      int col = 0, row = 0;
+      std::string_view text;
+      if (ReadPlainCell(r, Bytes, col, row, text)) {
+        note(col, row, !text.empty());
+        continue;
+      }
+      TGridStreamCell cell = ReadCell(r, record);
+      note(cell.Col, cell.Row, !cell.Text.empty());
+      // A cell with properties is kept as read (its graphic decoded once);
+      // any other is read again by the full reader when the block is walked.
+      FKept.push_back({begin, r.Position(), cell.HasProp ? std::move(cell) : TGridStreamCell()});
+    }
+    if (FCount != expected)
+      Malformed(std::to_string(FCount) + " cells where the header announces " + std::to_string(expected));
+  } catch (const EExtGridError&) {
+    throw;
+  } catch (const Exception& e) {  // the object reader's and the picture decoders' errors
+    Malformed(e.Message());
+  }
+}
+
+void TGridCellBlock::note(int Col, int Row, bool HasText) {
+  if (FCount++ == 0) {
+    FirstCol = Col;
+    FirstRow = Row;
+  }
+  LastCol = std::max(LastCol, Col);
+  LastRow = std::max(LastRow, Row);
+  if (!HasText) return;
+  if (static_cast<size_t>(Row) >= FFilledTo.size()) FFilledTo.resize(static_cast<size_t>(Row) + 1);
+  FFilledTo[static_cast<size_t>(Row)] = std::max(FFilledTo[static_cast<size_t>(Row)], static_cast<uint32_t>(Col) + 1);
+}
+
+int TGridCellBlock::FilledTo(int ARow) const {
+  return ARow >= 0 && static_cast<size_t>(ARow) < FFilledTo.size() ? static_cast<int>(FFilledTo[static_cast<size_t>(ARow)])
+                                                                   : 0;
+}
+
+void TGridCellBlock::ForEachCell(const std::function<void(const TGridStreamCell& Cell)>& Visit) const {
+  // The bytes were checked whole: every record reads again as it did.
+  TObjectReader r(FBytes);
+  r.SetPosition(FCellsFrom);
+  auto kept = FKept.begin();
+  TGridStreamCell plain;
+  TStreamObject record;
+  for (size_t n = 0; n < FCount; ++n) {
+    if (kept != FKept.end() && kept->Begin == r.Position()) {
+      if (kept->Cell.HasProp) {
+        Visit(kept->Cell);
+        r.SetPosition(kept->End);
+      } else {
+        Visit(ReadCell(r, record));
+      }
+      ++kept;
+      continue;
+    }
+    std::string_view text;
+    ReadPlainCell(r, FBytes, plain.Col, plain.Row, text, false);
+    plain.Text.assign(text);
+    Visit(plain);
+  }
+}
 
 // ---- writing ---------------------------------------------------------------
 
@@ -409,8 +547,56 @@ void WriteStreamHeader(std::string& Out, const TGridStreamHeader& Header) {
   w.EndObject();
 }
 
+namespace {
+
+// The smallest integer form, as the object writer picks it.
+char* PutIndex(char* At, int Value) {
+  if (Value <= INT8_MAX) {
+    *At++ = static_cast<char>(vaInt8);
+    *At++ = static_cast<char>(Value);
+  } else if (Value <= INT16_MAX) {
+    const auto v = static_cast<int16_t>(Value);
+    *At++ = static_cast<char>(vaInt16);
+    std::memcpy(At, &v, sizeof v);
+    At += sizeof v;
+  } else {
+    const auto v = static_cast<int32_t>(Value);
+    *At++ = static_cast<char>(vaInt32);
+    std::memcpy(At, &v, sizeof v);
+    At += sizeof v;
+  }
+  return At;
+}
+
+char* Put(char* At, std::string_view Bytes) {
+  std::memcpy(At, Bytes.data(), Bytes.size());
+  return At + Bytes.size();
+}
+
+// A cell without properties whose text is short seven-bit text, laid out
+// in one piece: the bytes the object writer would give, without its calls per value.
+void WritePlainCell(std::string& Out, int Col, int Row, std::string_view Text) {
+  char record[kPlainCellStart.size() + 5 + kRowName.size() + 5 + kCellName.size() + 2 + 255 + kPlainCellEnd.size()];
+  char* at = PutIndex(Put(record, kPlainCellStart), Col);
+  at = PutIndex(Put(at, kRowName), Row);
+  if (!Text.empty()) {
+    at = Put(at, kCellName);
+    *at++ = static_cast<char>(vaString);
+    *at++ = static_cast<char>(Text.size());
+    at = Put(at, Text);
+  }
+  at = Put(at, kPlainCellEnd);
+  Out.append(record, static_cast<size_t>(at - record));
+}
+
+}  // namespace
+
 void WriteStreamCell(std::string& Out, int Col, int Row, const std::string& Text, const TCellProperties* Props,
                      const TCellGraphic* Graphic) {
+  if (!Props && Col >= 0 && Row >= 0 && Text.size() < 256 && IsSevenBitText(Text)) {
+    WritePlainCell(Out, Col, Row, Text);
+    return;
+  }
   TObjectWriter w(Out);
   w.BeginObject(CellClass);
   w.WriteInteger("Col", Col);
@@ -429,29 +615,6 @@ void WriteStreamCell(std::string& Out, int Col, int Row, const std::string& Text
   WriteFields(w, GraphicFields, *Graphic);
   w.EndObject();
   WriteTypedRecord(w, *Graphic);
-}
-
-TGridCellBlock ReadGridCellBlock(std::string_view Bytes) {
-  TObjectReader r(Bytes);
-  TGridCellBlock block;
-  try {
-    block.Header = ReadHeader(r);
-    const size_t expected = static_cast<size_t>(block.Header.ColCount) * static_cast<size_t>(block.Header.RowCount);
-    // Room for the cells announced, as far as the bytes left can hold them.
-    block.Cells.reserve(std::min(expected, r.BytesLeft() / kSmallestCellRecord));
-    TStreamObject record;
-    while (r.BytesLeft() >= 2) {
-      if (block.Cells.size() == expected) Malformed("more cells than the header announces");
-      block.Cells.push_back(ReadCell(r, record));
-    }
-    if (block.Cells.size() != expected)
-      Malformed(std::to_string(block.Cells.size()) + " cells where the header announces " + std::to_string(expected));
-  } catch (const EExtGridError&) {
-    throw;
-  } catch (const Exception& e) {  // the object reader's and the picture decoders' errors
-    Malformed(e.Message());
-  }
-  return block;
 }
 
 void ApplyStreamedProperties(const std::vector<TStreamProperty>& Stored, TCellProperties& Props, int ACol, int ARow,

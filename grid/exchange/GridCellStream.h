@@ -5,10 +5,12 @@
 // (bitmap, icon, picture, file picture or string list). Each record is one
 // object of the framework's object-stream form (toolkit/rtl/ObjectStream.h).
 //
-// Reading decodes a whole block into memory first, so that a caller can
-// check it completely before a single cell of the grid changes.
+// Reading checks a whole block first, so that a caller can refuse it before
+// a single cell of the grid changes, and then walks it again to place the
+// cells: the check keeps nothing per plain cell.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -42,9 +44,37 @@ struct TGridStreamCell {
   std::unique_ptr<TCellGraphic> Graphic;
 };
 
+// A block checked whole. Cells with properties are kept as read; plain cells
+// (a text and nothing else) are read again in place when the block is walked,
+// and the few others read again by the full reader.
 struct TGridCellBlock {
+  // Raises EExtGridError for anything malformed: a missing or cut record, a
+  // value of the wrong type, a count that the data does not hold. A single
+  // byte after the last record is ignored. Bytes must outlive the block.
+  explicit TGridCellBlock(std::string_view Bytes);
+
   TGridStreamHeader Header;
-  std::vector<TGridStreamCell> Cells;
+  // Col and Row of the first cell record, and the largest of any.
+  int FirstCol = 0, FirstRow = 0;
+  int LastCol = -1, LastRow = -1;
+  bool Empty() const { return FCount == 0; }
+  // One past the column of the last cell with a text in row ARow of the
+  // writing grid; 0 when the row has none.
+  int FilledTo(int ARow) const;
+  // Every cell in stream order; the cell handed on lives for the call only.
+  void ForEachCell(const std::function<void(const TGridStreamCell& Cell)>& Visit) const;
+
+private:
+  struct TKeptCell {
+    size_t Begin = 0, End = 0;  // where its records lie in the bytes
+    TGridStreamCell Cell;       // as read when it has properties
+  };
+  void note(int Col, int Row, bool HasText);
+  std::string_view FBytes;
+  size_t FCellsFrom = 0;
+  size_t FCount = 0;
+  std::vector<TKeptCell> FKept;
+  std::vector<uint32_t> FFilledTo;
 };
 
 void WriteStreamHeader(std::string& Out, const TGridStreamHeader& Header);
@@ -52,11 +82,6 @@ void WriteStreamHeader(std::string& Out, const TGridStreamHeader& Header);
 // grid does not own is not written.
 void WriteStreamCell(std::string& Out, int Col, int Row, const std::string& Text, const TCellProperties* Props,
                      const TCellGraphic* Graphic);
-
-// Decodes a whole block. Raises EExtGridError for anything malformed: a
-// missing or cut record, a value of the wrong type, a count that the data
-// does not hold. A single byte after the last record is ignored.
-TGridCellBlock ReadGridCellBlock(std::string_view Bytes);
 
 // Overwrites Props with the stored values (the others stay); OwnerCol and
 // OwnerRow become (ACol, ARow), and a merge span is limited to a grid of

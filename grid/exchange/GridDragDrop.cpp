@@ -149,6 +149,8 @@ void TGridDropTarget::DropText(POINTL pt, const std::string& s) {
     Grid->SetSelection(dropped);
     record.Cells = dropped;
     LastGridDrop() = record;
+  } else {
+    RefuseDrop();
   }
   Grid->hideOleIndicators(true);
   if (Grid->OnOleDropped) Grid->OnOleDropped(Grid, dropped);
@@ -166,6 +168,8 @@ void TGridDropTarget::DropStream(POINTL pt, std::unique_ptr<TMemoryStream> ms) {
                            std::min(area.Bottom, Grid->RowCount() - 1)};
     Grid->SetSelection(placed);
     LastGridDrop() = TGridDropRecord{Grid, placed, -1, 0};
+  } else {
+    RefuseDrop();
   }
   Grid->hideOleIndicators(true);
   TGridRect sel = Grid->Selection();
@@ -178,8 +182,7 @@ void TGridDropTarget::DropRTF(POINTL pt, const std::string& s) {
   dropCell(pt, false, col, row, append);
   bool allow = true;
   if (Grid->OnOleDrop) Grid->OnOleDrop(Grid, row, col, s, allow);
-  if (allow && col >= 0 && row >= 0) Grid->SetCells(Grid->RealColIndex(col), row, s);
-  Grid->hideOleIndicators(true);
+  placeDroppedText(allow, col, row, s);
 }
 
 void TGridDropTarget::DropURL(POINTL pt, const std::string& s) {
@@ -188,7 +191,12 @@ void TGridDropTarget::DropURL(POINTL pt, const std::string& s) {
   dropCell(pt, false, col, row, append);
   bool allow = true;
   if (Grid->OnOleDropURL) Grid->OnOleDropURL(Grid, row, col, s, allow);
-  if (allow && col >= 0 && row >= 0) Grid->SetCells(Grid->RealColIndex(col), row, s);
+  placeDroppedText(allow, col, row, s);
+}
+
+void TGridDropTarget::placeDroppedText(bool Allow, int ACol, int ARow, const std::string& S) {
+  if (Allow && ACol >= 0 && ARow >= 0) Grid->SetCells(Grid->RealColIndex(ACol), ARow, S);
+  else RefuseDrop();
   Grid->hideOleIndicators(true);
 }
 

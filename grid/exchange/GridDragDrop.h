@@ -26,6 +26,8 @@ public:
 private:
   // The cell under a screen point, and whether the drop appends below the last row.
   void dropCell(POINTL pt, bool IsColumn, int& ACol, int& ARow, bool& Append) const;
+  // Rich text or an address goes into the cell the handler allowed; nothing placed refuses the drop.
+  void placeDroppedText(bool Allow, int ACol, int ARow, const std::string& S);
   // Brings the rows and columns next to the pointer into view while cells are dragged.
   void scrollTowards(POINTL pt, int ACol, int ARow);
   // The arrows at the drop position: down and up around a column's header,

@@ -62,6 +62,8 @@ struct TPassState {
   bool Drawing = false;
   TRect Line;     // the rectangle the line is laid out on
   TRect Dr;       // the draw rectangle; its left is the current x
+  int Indent = 0;      // the paragraph indent the line is laid out with
+  int AlignShift = 0;  // how far right of its measured place the line is drawn
   int Width = 0;
   int Height = 0;
   int SubDepth = 0, SupRise = 0, Raise = 0;
@@ -79,11 +81,11 @@ TColor NamedOrHexColor(const std::string& UpperValue);
 void SetBrushColorOf(TCanvas* c, TColor color);
 int GhHeight(TCanvas* c);
 
-// Lays out (and in a drawing pass draws) one line, consuming it from Text.
 // Leaves an inline object for the next line when it does not fit on this
 // one; otherwise takes its room on the line.
 bool TakeRoom(TPassState& p, int w, int h);
-void LayoutLine(TCallState& s, TPassState& p, std::string& Text);
+// Lays out (and in a drawing pass draws) one line, consuming it from Text.
+void DrawHTMLTextCore(TCallState& s, TPassState& p, std::string& Text);
 // Tag handlers; Tag runs from "<" to ">" (or the end of the text).
 void HandleTag(TCallState& s, TPassState& p, const std::string& Tag);
 void HandleImage(TCallState& s, TPassState& p, const std::string& Tag, const std::string& UpperTag);

@@ -151,7 +151,7 @@ void LayoutRun(TCallState& s, TPassState& p, std::string& text) {
 
 }  // namespace
 
-void LayoutLine(TCallState& s, TPassState& p, std::string& text) {
+void DrawHTMLTextCore(TCallState& s, TPassState& p, std::string& text) {
   p.Html.clear();
   p.Visible.clear();
   p.Line.Bottom -= p.SubDepth;
@@ -182,7 +182,8 @@ void LayoutLine(TCallState& s, TPassState& p, std::string& text) {
     text.erase(0, tagLen);
   }
   p.Width -= p.TrailingSpace;
-  s.Io->MaxWidth = std::max(s.Io->MaxWidth, p.Width);
+  // The indent is part of the room the line needs, for whoever sizes to it.
+  s.Io->MaxWidth = std::max(s.Io->MaxWidth, p.Indent + p.Width);
   if (p.Drawing && s.InAnchor && s.Io->AnchorCount - 1 == s.Io->FocusAnchor) {
     s.FocusR.Right = p.Dr.Left;
     s.FocusR.Bottom = p.Dr.Bottom;
@@ -270,12 +271,16 @@ bool DrawHTMLText(TCanvas* Canvas, const std::string& Text, const TRect& Bounds,
     const bool shadow0 = s.Shadow, hidden0 = s.Hidden;
     const int startHeight = GhHeight(Canvas);
 
+    // The paragraph indent narrows the line before it is filled, so that
+    // indented text wraps inside the rectangle and aligns within what is left.
     TPassState m;
     m.Line = line;
-    m.Dr = line;
+    m.Line.Left += s.Indent;
+    m.Indent = s.Indent;
+    m.Dr = m.Line;
     m.Height = startHeight;
     const size_t before = text.size();
-    LayoutLine(s, m, text);
+    DrawHTMLTextCore(s, m, text);
     // A line that took nothing would be laid out again forever.
     if (text.size() == before && !text.empty()) text.erase(0, 1);
     s.InAnchor = inAnchor0;
@@ -283,10 +288,9 @@ bool DrawHTMLText(TCanvas* Canvas, const std::string& Text, const TRect& Bounds,
     s.Title = title0;
     s.MeasureFont.Assign(Canvas->Font());
 
-    TRect dr = line;
+    TRect dr = m.Line;
     if (s.Align == 1 && dr.Right - m.Width > dr.Left) dr.Left = dr.Right - m.Width;
     if (s.Align == 2 && dr.Right - dr.Left - m.Width > 0) dr.Left += (dr.Right - dr.Left - m.Width) / 2;
-    dr.Left += s.Indent;
     dr.Bottom = dr.Top + m.Height + m.SubDepth + m.SupRise;
 
     if (!io.MeasureOnly) {
@@ -301,12 +305,14 @@ bool DrawHTMLText(TCanvas* Canvas, const std::string& Text, const TRect& Bounds,
       d.Drawing = !io.HitTestOnly;
       d.Line = dr;
       d.Dr = dr;
+      d.Indent = m.Indent;
+      d.AlignShift = dr.Left - m.Line.Left;
       d.Height = m.Height;
       d.SubDepth = m.SubDepth;
       d.SupRise = m.SupRise;
       d.Raise = m.Raise;
       std::string lineHtml = m.Html;
-      LayoutLine(s, d, lineHtml);
+      DrawHTMLTextCore(s, d, lineHtml);
       const int gh = GhHeight(Canvas);
       const int base = d.Dr.Bottom - d.Raise;
       if (d.HitAnchor && io.HitY > base - gh && io.HitY < base) io.Result = true;

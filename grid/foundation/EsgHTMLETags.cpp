@@ -125,13 +125,25 @@ void OpenParagraph(TCallState& s, TPassState& p, const std::string& up) {
   if (align.find("RIGHT") != std::string::npos) s.Align = 1;
   if (align.find("LEFT") != std::string::npos) s.Align = 0;
   if (align.find("CENTER") != std::string::npos) s.Align = 2;
-  if (up.find("INDENT") != std::string::npos) s.Indent = ParseHTMLNumberIn(HTMLTagAttribute(up, up, "INDENT", false), 0, kMaxMarkupExtent);
+  if (up.find("INDENT") != std::string::npos) {
+    s.Indent = ParseHTMLNumberIn(HTMLTagAttribute(up, up, "INDENT", false), 0, kMaxMarkupExtent);
+    // A paragraph that opens its line is indented from that line on;
+    // otherwise the indent starts with the next line.
+    if (p.Width == 0 && p.Visible.empty() && s.Indent != p.Indent) {
+      p.Line.Left += s.Indent - p.Indent;
+      p.Dr.Left += s.Indent - p.Indent;
+      p.Indent = s.Indent;
+    }
+  }
   if (up.find("BGCOLOR") != std::string::npos && p.Drawing) {
     const TColor color = NamedOrHexColor(HTMLTagAttribute(up, up, "BGCOLOR", false));
     if (color != clNone) {
       s.PBrush = BrushColorOf(s.Canvas);
       SetBrushColorOf(s.Canvas, color);
       s.ParaBg = true;
+      // The band of the paragraph's first line, from where the paragraph starts.
+      const int from = p.Visible.empty() ? s.Bounds.Left : p.Dr.Left;
+      s.Canvas->FillRect(TRect(from, p.Dr.Top, s.Bounds.Right, p.Dr.Top + p.Height));
     }
   }
 }
@@ -150,11 +162,13 @@ bool NumberAfter(const std::string& up, char letter, int& value) {
   return valid;
 }
 
+// A position counted from the rectangle's left, where the line was measured:
+// a line drawn aligned keeps the gap it was measured with.
 void Indent(TCallState& s, TPassState& p, const std::string& up) {
   int v = 0;
   if (!NumberAfter(up, 'X', v)) return;
-  const int target = s.Bounds.Left + v;
-  const int current = p.Line.Left + p.Width;
+  const int target = s.Bounds.Left + v + p.AlignShift;
+  const int current = p.Drawing ? p.Dr.Left : p.Line.Left + p.Width;
   if (target <= current) return;
   p.Width += target - current;
   p.Dr.Left += target - current;
@@ -209,7 +223,7 @@ void OpeningTag(TCallState& s, TPassState& p, const std::string& tag, const std:
       if (l2 == '>') SetStyleBit(c, fsBold, true);
       else if (l2 == 'R') { EndLine(s, p); s.Io->VisibleText += '\r'; }
       else if (l2 == 'L') s.BlinkOff = !s.Io->BlinkVisible;
-      else if (l2 == 'O' && p.Drawing) HandleBodyBackground(s, tag, up);
+      else if (l2 == 'O' && p.Drawing) HandleBodyBackground(s, tag, up);  // BODY
       break;
     case 'C': HandleControl(s, p, tag); break;
     case 'E': if (p.Drawing) s.Error = true; break;
@@ -225,22 +239,23 @@ void OpeningTag(TCallState& s, TPassState& p, const std::string& tag, const std:
         if (p.Drawing) {
           c->Pen()->SetColor(clBlack);
           c->Pen()->SetWidth(1);
-          c->MoveTo(p.Line.Left, p.Dr.Bottom + 1);
-          c->LineTo(p.Line.Right, p.Dr.Bottom + 1);
+          // A rule spans the text area, however the line is aligned or indented.
+          c->MoveTo(s.Bounds.Left + 1, p.Dr.Bottom + 1);
+          c->LineTo(s.Bounds.Right, p.Dr.Bottom + 1);
         }
       }
       break;
     case 'I':
       if (l2 == '>') SetStyleBit(c, fsItalic, true);
-      else if (l2 == 'N') Indent(s, p, up);
-      else if (l2 == 'M') HandleImage(s, p, tag, up);
+      else if (l2 == 'N') Indent(s, p, up);        // IND
+      else if (l2 == 'M') HandleImage(s, p, tag, up);  // IMG
       break;
     case 'L': ListItem(s, p); break;
     case 'P': OpenParagraph(s, p, up); break;
     case 'R': Rotate(s, up); break;
     case 'S':
       if (l2 == '>') SetStyleBit(c, fsStrikeOut, true);
-      else if (l2 == 'H') s.Shadow = true;
+      else if (l2 == 'H') s.Shadow = true;  // SHAD
       else if (up.rfind("<SUB>", 0) == 0) s.Sub = true;
       else if (up.rfind("<SUP>", 0) == 0) s.Sup = true;
       break;

@@ -155,14 +155,8 @@ std::string Quoted(const std::string& v) { return "\"" + v + "\""; }
 std::string StripHTMLTags(std::string Text) {
   while (ReplaceFirstNoCase(Text, "<BR>", "\r\n")) {}
   while (ReplaceFirstNoCase(Text, "<HR>", "\r\n")) {}
-  std::string out;
-  while (true) {
-    const size_t lt = Text.find('<');
-    if (lt == std::string::npos || Text.find('>') == std::string::npos) break;
-    out.append(Text, 0, lt);
-    Text.erase(0, Text.find('>') + 1);
-  }
-  return out + Text;
+  // A ">" before the tag is text: the tag ends at the first ">" after its "<".
+  return TagFree(Text);
 }
 
 std::string HighlightInHTMLText(const std::string& Text, const std::string& Search, const std::string& TagName,

@@ -180,6 +180,7 @@ HRESULT TESGDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL pt, DWORD
     if (effect) *effect = DROPEFFECT_NONE;
     return S_OK;
   }
+  FDropRefused = false;
   try {
     TEnumFormats formats(data);
     if (formats.HasCol()) {
@@ -187,8 +188,9 @@ HRESULT TESGDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL pt, DWORD
     } else {
       if (formats.HasGridCells()) {
         if (auto stream = formats.Stream()) DropStream(pt, std::move(stream));
-      } else if (OleDropRTF() && formats.HasRTF()) {
-        DropRTF(pt, formats.RTF());
+        else RefuseDrop();  // no readable cells: nothing lands
+      } else if (const std::string rtf = OleDropRTF() && formats.HasRTF() ? formats.RTF() : ""; !rtf.empty()) {
+        DropRTF(pt, rtf);
       } else if (formats.HasText()) {
         DropText(pt, formats.Text());
       }
@@ -198,10 +200,12 @@ HRESULT TESGDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL pt, DWORD
     }
   } catch (const std::exception&) {
     // Whatever was dropped (text, rich text, cells, files), a drop that
-    // failed is the user's to know about; it must not look done.
+    // failed is the user's to know about; it must not look done, nor may a
+    // source that moved its data drop it.
+    FDropRefused = true;
     Application->HandleException(nullptr);
   }
-  if (effect) *effect = DropEffectFromKeys(keyState, *effect);
+  if (effect) *effect = FDropRefused ? DROPEFFECT_NONE : DropEffectFromKeys(keyState, *effect);
   return S_OK;
 }
 

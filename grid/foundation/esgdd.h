@@ -104,7 +104,11 @@ public:
   virtual void DragMouseLeave() {}
 
 protected:
+  // A drop handler that places nothing of what was dropped says so: the drop
+  // then answers no effect, so a source that moved its data keeps it.
+  void RefuseDrop() { FDropRefused = true; }
   bool FOk = false;
+  bool FDropRefused = false;
   bool FAcceptText = true, FAcceptFiles = true, FAcceptCols = false, FAcceptURLs = true;
   TDropFormats FDropFormats;
 };

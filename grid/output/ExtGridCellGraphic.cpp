@@ -61,7 +61,7 @@ TPoint TExtStringGrid::CellGraphicExtent(const TCellGraphic& G, int ARealCol, in
       return {G.CellIndex & 0xFFFF, (G.CellIndex >> 16) & 0xFFFF};
     case ctProgressPie: return {20, 20};
     case ctInterface:
-      if (auto* o = dynamic_cast<IGridCellObject*>(G.CellBitmap)) return o->GetSize();
+      if (auto* o = dynamic_cast<IInterfacedCell*>(G.CellBitmap)) return {o->Width(), o->Height()};
       return {0, 0};
     case ctRadioButton: return {FControlLook.RadioSize() + 4, FControlLook.RadioSize() + 4};
     case ctShape: return {RowHeights(ARow) - 2 * FXYOffset.Y, RowHeights(ARow) - 2 * FXYOffset.Y};

@@ -73,7 +73,7 @@ void TExtStringGrid::paintPictureGraphic(TCellPaint& P, const TRect& R, const TR
       if (TFilePicture* f = g->FilePicture()) f->DrawPicture(c, box);
       break;
     case ctInterface:
-      if (auto* o = dynamic_cast<IGridCellObject*>(g->CellBitmap))
+      if (auto* o = dynamic_cast<IInterfacedCell*>(g->CellBitmap))
         o->Draw(c, TRect(R.Left - 1, R.Top - 1, R.Right, R.Bottom), P.RCol, P.ARow, P.State.Contains(gdSelected),
                 this);
       break;

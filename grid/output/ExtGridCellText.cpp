@@ -46,7 +46,10 @@ uint32_t TExtStringGrid::PlainTextFlags(std::string& Text, bool WordWrap, TAlign
 void TExtStringGrid::DrawDefaultCellContent(TCellPaint& P) {
   TCanvas* c = P.Canvas;
   TColor urlColor = FURLColor;
-  if (P.State.Contains(gdSelected) && !IsFixed(P.ACol, P.ARow) && FShowSelection) {
+  // A row picked whole (goRowSelect) shows the selection in its normal columns.
+  const bool rowPicked = Options().Contains(goRowSelect) && P.RCol >= FixedCols() &&
+                         P.RCol < AllColCount() - FFixedRightCols && RowSelect(selectionRow(P.ARow));
+  if ((P.State.Contains(gdSelected) || rowPicked) && !IsFixed(P.ACol, P.ARow) && FShowSelection) {
     if (FSelectionColor != clNone) c->Brush()->SetColor(FSelectionColor);
     if (FSelectionTextColor != clNone && Enabled()) {
       c->Font()->SetColor(FSelectionTextColor);
@@ -113,6 +116,9 @@ void TExtStringGrid::DrawDefaultCellContent(TCellPaint& P) {
     else if (g.VAlign == vaUnderText) T.Bottom -= g.Height;
   }
 
+  // The rows under a node start their text at their indent, clear of the tree lines.
+  if (P.RCol == 0 && HasNodes() && !IsNode(P.ARow)) T.Left += GetRowIndent(P.ARow);
+
   const bool sortMark = ShowsSortIndicator(P.RCol, P.ARow, P.ACol);
   c->Brush()->SetStyle(bsClear);
   if (kind == 1) {
@@ -122,8 +128,12 @@ void TExtStringGrid::DrawDefaultCellContent(TCellPaint& P) {
     THTMLTextCall call;
     call.LinkColor = urlColor;
     call.ShadowColor = TColor(0x808080);
-    call.Pictures = nullptr;
-    call.WrapWords = P.WordWrap;
+    call.Images = CellImageList(P.RCol, P.ARow);
+    call.Pictures = FPictureContainer;
+    call.Window = reinterpret_cast<HWND>(Handle());
+    call.BlinkVisible = !FEnableBlink || FGridBlink;
+    // EnhTextSize cuts what does not fit with an ellipsis instead of wrapping.
+    call.WrapWords = P.WordWrap && !FEnhTextSize;
     call.ButtonDown = FCtrlDown && FCtrlXY == TPoint{P.RCol, P.ARow};
     // Only the hovered link is underlined, and only while it is hovered.
     call.HoverOnly = FURLUnderlineOnHover;

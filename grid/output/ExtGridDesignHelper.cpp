@@ -66,6 +66,7 @@ void TExtStringGrid::PaintDesignHelper() {
   c->TextOut(r.Left + 4, r.Top + 4, "Quick config [v" + GetVersionString() + "]");
   TBitmap close;
   close.LoadFromResourceName("ESGCLOSE");
+  close.SetTransparent(true);  // its corner colour is the panel's background
   c->Draw(r.Right - 16, r.Top + 2, &close);
   auto label = [&](int Item, int X, int Y, const std::string& Text) {
     TFontStyles st;

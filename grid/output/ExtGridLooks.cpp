@@ -381,6 +381,8 @@ void TExtStringGrid::SetColorTones(const TColorTones& ATones) {
   FSearchFooter->SetColor(ATones.Foreground.BrushColor);
   FSearchFooter->SetColorTo(ATones.Foreground.BrushColor);
   FCellNode.SetNodeType(cnFlat);
+  toneEditors();
+  for (TExtCustomDropDown* d : DropDownEditors()) d->SetColorTones(ATones);
 }
 
 void TExtStringGrid::SetTheme(TXPColorScheme Scheme) {

@@ -11,6 +11,17 @@
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 
+namespace {
+
+// An object cell whose object asks to go under the cell text.
+bool DrawsBeforeText(const TCellGraphic* G) {
+  if (!G || G->CellType != ctInterface) return false;
+  auto* o = dynamic_cast<IInterfacedCell*>(G->CellBitmap);
+  return o && o->DrawBeforeText();
+}
+
+}  // namespace
+
 void TExtStringGrid::Paint() {
   TBaseGrid::Paint();
   if (FHideFocusRect) hideFocusRect();
@@ -55,6 +66,9 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   P.R = ARect;
   P.FilterButton = ARow == FFilterDropDownRow && GetColumnFilterValues(P.RCol);
   P.Layout = GetCellGraphicLayout(P.RCol, ARow);
+  // A node's room before the text grows with its level, so the text clears the glyph.
+  if (P.RCol == 0 && P.Layout.Graphic && P.Layout.Graphic->CellType == ctNode)
+    P.Layout.Width = RowNodeLevel(ARow) * 12 + 4;
   if (P.Layout.Graphic && P.Layout.Graphic->CellType == ctScrollbar) paintCellScrollBar(P);
   P.WordWrap = WordWrap();
   GetVisualProperties(ACol, ARow, P.State, false, false, true, ACanvas->Brush(), P.ColorTo, P.Mirror, P.MirrorTo,
@@ -65,6 +79,8 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   P.BrushColor = ACanvas->Brush()->Color();
   P.FontColor = ACanvas->Font()->Color();
   P.FixedFace = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+  // A hover row that takes in its fixed cells shows the hover colour there too.
+  if (HoverRow() && ARow == FHoverRowIdx && HoverRowCells().Contains(hcFixed)) P.FixedFace = false;
 
   if (P.FixedFace) paintFixedFace(P);
   // The header face goes under the row marks, which would vanish beneath it.
@@ -73,6 +89,12 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, ACanvas, P.RCol, ARow, P.State, P.R, false);
   const int right = P.R.Right;
   if (!P.FixedFace) paintEditorButtons(P);
+  const bool graphicFirst = DrawsBeforeText(P.Layout.Graphic);
+  if (graphicFirst) {
+    TRect g = P.R;
+    InflateRect(g, 1, 1);
+    DrawCellGraphic(P, g);
+  }
   const bool skipText = (NoImageAndText && P.Layout.Graphic) || (NoDefaultDraw && (OnDrawCell || OnCustomCellDraw));
   if (!skipText) DrawDefaultCellContent(P);
   P.R.Right = right;
@@ -85,9 +107,9 @@ void TExtStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, TRect
   if (P.FixedFace) paintPushedFixedCell(P);
   if (FFixedRightCols > 0 && FFlat && FLook != glClassic) paintRightFixedLines(P);
   paintTreeLines(P);
-  if (P.Layout.Graphic) {
+  if (P.Layout.Graphic && !graphicFirst) {
     TRect g = P.R;
-    if (P.FixedFace) ++g.Top;
+    if (P.FixedFace && P.Layout.Graphic->CellType != ctInterface) ++g.Top;
     DrawCellGraphic(P, g);
   }
   if (OnDrawCell) {
@@ -128,7 +150,9 @@ void TExtStringGrid::paintHoveredFixedFace(TCellPaint& P) {
   const TFixedFaceColors& f = FFixedFaces;
   TRect R = P.R;
   ++R.Bottom;
-  const bool pressed = FMouseDown;
+  // The grid's own pressed flag marks only a fresh disjunct pick; a header
+  // held down in any mode holds the mouse.
+  const bool pressed = FMouseDown || FDropDownDown || MouseCapture();
   const bool button = FControlLook.FixedDropDownButton() && CanShowFixedDropDown(P.RCol);
   auto hover = [&](const TRect& r) {
     DrawCellBackground(P.Canvas, r, f.HoverFrom, f.HoverTo, f.HoverMirrorFrom, f.HoverMirrorTo, true,
@@ -138,11 +162,15 @@ void TExtStringGrid::paintHoveredFixedFace(TCellPaint& P) {
     DrawCellBackground(P.Canvas, r, f.DownFrom, f.DownTo, f.DownMirrorFrom, f.DownMirrorTo, true, f.DownBorder,
                        false, true);
   };
+  const TRect face(R.Left, R.Top, R.Right - 16, R.Bottom), dropButton(R.Right - 16, R.Top, R.Right, R.Bottom);
   if (!pressed) hover(R);
   else if (!button) down(R);
-  else {
-    down(TRect(R.Left, R.Top, R.Right - 16, R.Bottom));
-    hover(TRect(R.Right - 16, R.Top, R.Right, R.Bottom));
+  else if (FDropDownDown) {  // the button holds its list open: it is the pressed part
+    hover(face);
+    down(dropButton);
+  } else {
+    down(face);
+    hover(dropButton);
   }
   if (!button) return;
   P.Canvas->Pen()->SetColor(pressed ? f.DownBorder : f.HoverBorder);

@@ -85,7 +85,8 @@ void TExtStringGrid::CalcCellTextSize(int ARealCol, int ADisplCol, int ARow, boo
     call.MeasureOnly = true;
     call.WrapWords = WrapToCell;
     call.LinkColor = FURLColor;
-    call.Images = FGridImages;
+    call.Images = CellImageList(ARealCol, ARow);
+    call.Pictures = FPictureContainer;
     DrawHTMLText(canvas, text, R, call);
     Size = {call.MaxWidth + 2, call.TotalHeight + 2};
     return;

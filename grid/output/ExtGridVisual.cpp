@@ -83,18 +83,25 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
     ABrush->SetColor(c);
   }
 
+  const TColor keptBrush = ABrush->Color(), keptFont = AFont->Color();
+
   const bool selectable = Select && !Print && FShowSelection && !fixedLook;
+  const bool disjunct = FMouseActions.DisjunctRowSelect() || FMouseActions.DisjunctColSelect();
+  if (!Print) applyDisjunctSelection(ACol, ARow, fixedLook, Select, AState, ABrush, AColorTo, AMirrorColor,
+                                     AMirrorColorTo, AFont, keptBrush, keptFont);
   // The frame marks the selected cells (not the focused one unless
   // goDrawFocusSelected); a content call keeps its state for the text step.
-  if (selectable && AState.Contains(gdSelected)) {
+  if ((selectable && !disjunct && AState.Contains(gdSelected)) ||
+      (FShowSelection && AState.Contains(gdSelected) && FMouseDown)) {
     ABrush->SetColor(ABrush->Color() == Color() ? FSelectionColor : MixSelectionColor(ABrush->Color()));
-    AColorTo = FSelectionColorTo;
-    AMirrorColor = FSelectionMirrorColor;
-    AMirrorColorTo = FSelectionMirrorColorTo;
-    if (FSelectionTextColor != clNone) AFont->SetColor(FSelectionTextColor);
-    AState.Include(gdSelected);
+    takeSelectionColors(AState, AColorTo, AMirrorColor, AMirrorColorTo, AFont);
   }
-  if (UseDisabledFont && !Enabled()) AFont->SetColor(FDisabledFontColor);
+  if (UseDisabledFont && ((FUseEnabledRows && !RowEnabled(selectionRow(ARow))) || !Enabled()))
+    AFont->SetColor(FDisabledFontColor);
+  // Picked rows apart from the current one are told from it by a lighter face.
+  if (AState.Contains(gdSelected) && ARow != Row() && FMouseActions.DisjunctRowSelect() &&
+      FSelectionColorTo == clNone)
+    ABrush->SetColor(ChangeColorPercent(ABrush->Color(), 7));
   GetCellWordWrap(RCol, ARow, WW);
   GetCellAlignment(RCol, ARow, HA, VA);
 }
@@ -111,6 +118,59 @@ void TExtStringGrid::GetCellAlignment(int ARealCol, int ARow, TAlignment& HA, TV
   }
   if (const TCellProperties* p = GetGridObject(ARealCol, ARow); p && !formula) HA = p->Alignment();
   GetCellAlign(ARealCol, ARow, VA, HA);
+}
+
+int TExtStringGrid::selectionRow(int ARow) {
+  const bool byReal = (FMouseActions.DisjunctRowSelect() && FMouseActions.RowSelectPersistent()) || FUseEnabledRows;
+  return byReal ? RealRowIndex(ARow) : ARow;
+}
+
+void TExtStringGrid::takeSelectionColors(TGridDrawState& AState, TColor& AColorTo, TColor& AMirrorColor,
+                                         TColor& AMirrorColorTo, TFont* AFont) {
+  AColorTo = FSelectionColorTo;
+  AMirrorColor = FSelectionMirrorColor;
+  AMirrorColorTo = FSelectionMirrorColorTo;
+  if (FSelectionTextColor != clNone) AFont->SetColor(FSelectionTextColor);
+  AState.Include(gdSelected);
+}
+
+// Picked rows and columns are selected by their flags: with the button up
+// exactly the flagged ones; while the button is down a drag over unflagged
+// ones keeps the frame's selection. Picked cells follow their list, and the
+// current cell outside it shows no selection.
+void TExtStringGrid::applyDisjunctSelection(int ACol, int ARow, bool FixedLook, bool Select, TGridDrawState& AState,
+                                            TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor,
+                                            TColor& AMirrorColorTo, TFont* AFont, TColor KeptBrush,
+                                            TColor KeptFont) {
+  const bool normal = ACol >= FixedCols() && ARow >= FixedRows();
+  const bool asked = normal && !FixedLook && Select && FShowSelection;
+  auto select = [&](bool on) {
+    if (!on) {
+      AState.Exclude(gdSelected);
+      return;
+    }
+    ABrush->SetColor(FSelectionColor);
+    AState = TGridDrawState();
+    takeSelectionColors(AState, AColorTo, AMirrorColor, AMirrorColorTo, AFont);
+  };
+  if (asked && FMouseActions.DisjunctRowSelect()) {
+    const bool flagged = RowSelect(selectionRow(ARow));
+    if (!FMouseDown) select(flagged);
+    else if (flagged) select(ARow != Row());
+    else if (AState.Contains(gdSelected)) select(true);
+  } else if (asked && FMouseActions.DisjunctColSelect()) {
+    const bool flagged = ColSelect(ACol);
+    select((flagged && (!FMouseDown || ACol != Col())) || (FMouseDown && !flagged && AState.Contains(gdSelected)));
+  }
+  if (!FMouseActions.DisjunctCellSelect() || !FShowSelection) return;
+  if (FPickedCells.Contains(ACol, ARow)) {
+    ABrush->SetColor(FSelectionColor);
+    takeSelectionColors(AState, AColorTo, AMirrorColor, AMirrorColorTo, AFont);
+  } else if (ACol == Col() && ARow == Row()) {
+    AState.Exclude(gdSelected);
+    ABrush->SetColor(KeptBrush);
+    AFont->SetColor(KeptFont);
+  }
 }
 
 TColor TExtStringGrid::MixSelectionColor(TColor Cell) const {

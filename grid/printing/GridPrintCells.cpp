@@ -76,6 +76,7 @@ TPoint TGridPrintPass::MeasureCell(int DisplCol, int Row) {
     call.MeasureOnly = true;
     call.ImageScale = deviceRatio_;
     call.Images = grid_.GridImages();
+    call.Pictures = grid_.PictureContainer();
     DrawHTMLText(canvas_, text, device.Rect(), call);
     size = {device.ToLayout(call.MaxWidth), device.ToLayout(call.TotalHeight)};
   } else {
@@ -214,6 +215,7 @@ void TGridPrintPass::PrintCellText(std::string Text, TRect R, int RealCol, int R
     call.ImageScale = deviceRatio_;
     call.LinkColor = grid_.URLColor();
     call.Images = grid_.GridImages();
+    call.Pictures = grid_.PictureContainer();
     call.WrapWords = WordWrap;
     DrawHTMLText(cv, Text, device.Rect(), call);
     return;

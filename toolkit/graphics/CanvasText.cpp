@@ -41,6 +41,8 @@ struct TFace {
   PangoFontDescription* Description = nullptr;
   bool HasMetrics = false;
   TTextMetric Metrics;
+  // The strike-out bar, from the top of the text, in whole pixels.
+  int StrikeTop = 0, StrikeHeight = 1;
 };
 
 // The windows were laid out for Tahoma. Debian's fonts-wine carries a Tahoma
@@ -148,11 +150,12 @@ PangoLayout* PrepareLayout(const TFontSpec& s, std::string_view text, bool decor
     pango.LayoutFace = s.Id;
   }
   pango_layout_set_text(layout, text.data(), int(text.size()));
-  const bool underline = decorations && s.Underline, strike = decorations && s.StrikeOut;
-  if (underline || strike) {
+  // Strike-out is drawn by DrawLine: Pango's bar lies between pixel rows and
+  // vanishes on a canvas drawn without anti-aliasing.
+  const bool underline = decorations && s.Underline;
+  if (underline) {
     PangoAttrList* attrs = pango_attr_list_new();
-    if (underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-    if (strike) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+    pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
     pango_layout_set_attributes(layout, attrs);
     pango_attr_list_unref(attrs);
     pango.LayoutHasAttributes = true;
@@ -316,11 +319,15 @@ TTextMetric FontMetrics(const TFontSpec& s) {
   tm.tmHeight = tm.tmAscent + tm.tmDescent;
   tm.tmInternalLeading = std::max(0, tm.tmHeight - int(std::lround(s.EmPixels)));
   tm.tmAveCharWidth = std::max(1, int(std::lround(double(pango_font_metrics_get_approximate_char_width(fm)) / PANGO_SCALE)));
+  const double strikeRise = double(pango_font_metrics_get_strikethrough_position(fm)) / PANGO_SCALE;
+  const double strikeThickness = double(pango_font_metrics_get_strikethrough_thickness(fm)) / PANGO_SCALE;
   pango_font_metrics_unref(fm);
   tm.tmMaxCharWidth = std::max(tm.tmAveCharWidth, MeasureLine(s, "W"));
   TFace& stored = FaceOf(s);  // MeasureLine may have grown the table
   stored.Metrics = tm;
   stored.HasMetrics = true;
+  stored.StrikeHeight = std::max(1, int(std::lround(strikeThickness)));
+  stored.StrikeTop = tm.tmAscent - int(std::lround(strikeRise));
   return tm;
 }
 
@@ -338,6 +345,19 @@ int MeasureLine(const TFontSpec& s, std::string_view text) {
   if (cache.size() >= kMaxCachedWidths) cache.clear();
   cache.emplace(std::move(key), logical.width);
   return logical.width;
+}
+
+// A bar of whole pixels across the line, about half way up the small letters.
+void DrawStrikeOut(cairo_t* cr, const TFontSpec& s, const TTextMetric& tm, PangoLayoutLine* line) {
+  PangoRectangle logical;
+  pango_layout_line_get_pixel_extents(line, nullptr, &logical);
+  int top = tm.tmAscent - std::max(1, tm.tmAscent / 3), height = 1;
+  if (!s.Fixed) {
+    top = FaceOf(s).StrikeTop;
+    height = FaceOf(s).StrikeHeight;
+  }
+  cairo_rectangle(cr, logical.x, top, logical.width, height);
+  cairo_fill(cr);
 }
 
 void DrawLine(cairo_t* cr, const TFontSpec& s, std::string_view text, double x, double y, uint32_t rgb, bool rtl) {
@@ -361,6 +381,7 @@ void DrawLine(cairo_t* cr, const TFontSpec& s, std::string_view text, double x, 
     if (s.Fixed) ForceFixedAdvances(line, pango_layout_get_text(layout), s.FixedCell);
     cairo_move_to(cr, 0, tm.tmAscent);
     pango_cairo_show_layout_line(cr, line);
+    if (s.StrikeOut) DrawStrikeOut(cr, s, tm, line);
   }
   cairo_restore(cr);
   if (rtl) {

@@ -2,6 +2,9 @@
 
 #include "platform/kernel/TextCodec.h"
 
+#include <cstdint>
+#include <cstring>
+
 // The conversions themselves live in the platform layer, which needs them for
 // the clipboard and drag-and-drop; this unit adds the framework's names and
 // the text-file rule on top.
@@ -18,6 +21,18 @@ char32_t DecodeUtf8Char(std::string_view s, size_t& i) {
 }
 
 void AppendUtf8(std::string& out, char32_t cp) { platform::AppendUtf8(out, cp); }
+
+bool IsSevenBitText(std::string_view s) {
+  // Eight bytes at a time: most texts are short, and all of them are checked.
+  size_t i = 0;
+  for (uint64_t word; i + 8 <= s.size(); i += 8) {
+    std::memcpy(&word, s.data() + i, 8);
+    if (word & 0x8080808080808080u) return false;
+  }
+  for (; i < s.size(); ++i)
+    if (static_cast<unsigned char>(s[i]) >= 128) return false;
+  return true;
+}
 
 bool IsValidUtf8(std::string_view s) {
   for (size_t i = 0; i < s.size();)

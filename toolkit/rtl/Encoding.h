@@ -10,6 +10,8 @@
 enum class TTextEncoding { Utf8, Utf8Bom, Utf16LE, Utf16BE, Windows1252 };
 
 bool IsValidUtf8(std::string_view s);
+// Every byte below 128.
+bool IsSevenBitText(std::string_view s);
 
 // Decodes the code point at s[i] and moves i past it. A malformed sequence
 // yields U+FFFD and moves one byte, so that every input makes progress.

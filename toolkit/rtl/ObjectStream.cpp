@@ -13,12 +13,6 @@ constexpr std::string_view Signature = "TPF0";
 // Lists inside lists are not written by anyone; a few levels keep the reader's stack bounded.
 constexpr int MaxListDepth = 8;
 
-bool IsSevenBit(std::string_view s) {
-  for (unsigned char c : s)
-    if (c >= 128) return false;
-  return true;
-}
-
 }  // namespace
 
 // ---- writing ---------------------------------------------------------------
@@ -67,7 +61,7 @@ void TObjectWriter::integerValue(int64_t Value) {
 
 void TObjectWriter::stringValue(std::string_view Utf8) {
   // Seven-bit text is as long in UTF-16 as it is: never the wide form.
-  const bool sevenBit = IsSevenBit(Utf8);
+  const bool sevenBit = IsSevenBitText(Utf8);
   const std::u16string wide = sevenBit ? std::u16string() : Utf8ToUtf16(Utf8);
   if (!sevenBit && Utf8.size() >= 2 * wide.size() && !wide.empty()) {
     FOut += static_cast<char>(vaWString);

@@ -102,6 +102,11 @@ public:
   // properties allocates nothing per record.
   void ReadObject(TStreamObject& Obj);
   size_t Position() const { return FPos; }
+  // Back to a position this reader has been at.
+  void SetPosition(size_t Pos) {
+    if (Pos > FBytes.size()) fail("position past the end of the data");
+    FPos = Pos;
+  }
   size_t BytesLeft() const { return FBytes.size() - FPos; }
 
 private:

@@ -1,12 +1,15 @@
 #include "toolkit/rtl/Streams.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "toolkit/rtl/EmbeddedResource.h"
 #include "toolkit/rtl/Exceptions.h"
@@ -83,27 +86,77 @@ void TCustomMemoryStream::SaveToStream(TStream& Stream) {
 }
 
 void TCustomMemoryStream::SaveToFile(const std::string& FileName) {
-  WriteFileAtomic(FileName, std::vector<uint8_t>(data_, data_ + size_));
+  WriteFileAtomic(FileName, std::string_view(reinterpret_cast<const char*>(data_), static_cast<size_t>(size_)));
+}
+
+namespace {
+
+// From this size on a stream's room is a mapping of its own: it grows by
+// mremap (the kernel moves page tables, not bytes) and asks for huge pages.
+constexpr size_t kMappedBlock = 1u << 20;
+
+uint8_t* GrowBlock(uint8_t* Old, size_t OldRoom, size_t NewRoom, size_t Used) {
+  if (NewRoom < kMappedBlock) {
+    auto* grown = static_cast<uint8_t*>(std::realloc(Old, NewRoom));
+    if (!grown) throw std::bad_alloc();
+    return grown;
+  }
+  void* grown = OldRoom >= kMappedBlock
+                    ? mremap(Old, OldRoom, NewRoom, MREMAP_MAYMOVE)
+                    : mmap(nullptr, NewRoom, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (grown == MAP_FAILED) throw std::bad_alloc();
+  (void)madvise(grown, NewRoom, MADV_HUGEPAGE);  // only advice: plain pages where there are none
+  if (OldRoom < kMappedBlock) {
+    if (Used) std::memcpy(grown, Old, Used);
+    std::free(Old);
+  }
+  return static_cast<uint8_t*>(grown);
+}
+
+void FreeBlock(uint8_t* Block, size_t Room) {
+  if (Room >= kMappedBlock) munmap(Block, Room);
+  else std::free(Block);
+}
+
+}  // namespace
+
+TMemoryStream::~TMemoryStream() { FreeBlock(buffer_, capacity_); }
+
+void TMemoryStream::reserve(size_t n) {
+  if (n <= capacity_) return;
+  size_t room = std::max({n, capacity_ * 2, size_t{256}});
+  if (room >= kMappedBlock) room = (room + kMappedBlock - 1) & ~(kMappedBlock - 1);
+  buffer_ = GrowBlock(buffer_, capacity_, room, static_cast<size_t>(StoredSize()));
+  capacity_ = room;
+  SetPointer(buffer_, StoredSize());
 }
 
 void TMemoryStream::resize(int64_t n) {
-  bytes_.resize(static_cast<size_t>(n));
-  SetPointer(bytes_.data(), n);
+  const auto size = static_cast<size_t>(StoredSize());
+  const auto wanted = static_cast<size_t>(n);
+  reserve(wanted);
+  if (wanted > size) std::memset(buffer_ + size, 0, wanted - size);
+  SetPointer(buffer_, n);
+}
+
+void TMemoryStream::assign(const void* Data, size_t Count) {
+  SetPointer(buffer_, 0);
+  reserve(Count);
+  if (Count) std::memcpy(buffer_, Data, Count);
+  SetPointer(buffer_, static_cast<int64_t>(Count));
+  pos_ = 0;
 }
 
 int64_t TMemoryStream::Write(const void* Buffer, int64_t Count) {
   if (Count <= 0) return 0;
-  int64_t end = pos_ + Count;
-  if (pos_ == Size()) {
-    // Appending: copied straight behind the end, the new room not zeroed first.
-    const auto* from = static_cast<const uint8_t*>(Buffer);
-    bytes_.insert(bytes_.end(), from, from + Count);
-    SetPointer(bytes_.data(), end);
-    pos_ = end;
-    return Count;
+  const int64_t end = pos_ + Count;
+  // Appending copies straight behind the end; a gap after a seek past the end reads as zeros.
+  if (end > StoredSize()) {
+    reserve(static_cast<size_t>(end));
+    if (pos_ > StoredSize()) std::memset(buffer_ + StoredSize(), 0, static_cast<size_t>(pos_ - StoredSize()));
+    SetPointer(buffer_, end);
   }
-  if (end > Size()) resize(end);
-  std::memcpy(bytes_.data() + pos_, Buffer, static_cast<size_t>(Count));
+  std::memcpy(buffer_ + pos_, Buffer, static_cast<size_t>(Count));
   pos_ = end;
   return Count;
 }
@@ -115,26 +168,24 @@ void TMemoryStream::SetSize(int64_t NewSize) {
 }
 
 void TMemoryStream::Clear() {
-  bytes_.clear();
+  FreeBlock(buffer_, capacity_);
+  buffer_ = nullptr;
+  capacity_ = 0;
   SetPointer(nullptr, 0);
   pos_ = 0;
 }
 
 void TMemoryStream::LoadFromStream(TStream& Stream) {
   Stream.SetPosition(0);
-  std::vector<uint8_t> all = Stream.ReadAll();
-  bytes_ = std::move(all);
-  SetPointer(bytes_.data(), static_cast<int64_t>(bytes_.size()));
-  pos_ = 0;
+  const std::vector<uint8_t> all = Stream.ReadAll();
+  assign(all.data(), all.size());
 }
 
 void TMemoryStream::LoadFromFile(const std::string& FileName) { LoadFromFile(FileName, DefaultReadLimit); }
 
 void TMemoryStream::LoadFromFile(const std::string& FileName, uint64_t MaxBytes) {
-  std::string bytes = ReadFileBytes(FileName, MaxBytes);
-  bytes_.assign(bytes.begin(), bytes.end());
-  SetPointer(bytes_.data(), static_cast<int64_t>(bytes_.size()));
-  pos_ = 0;
+  const std::string bytes = ReadFileBytes(FileName, MaxBytes);
+  assign(bytes.data(), bytes.size());
 }
 
 TStringStream::TStringStream(const std::string& AString) {
@@ -142,9 +193,7 @@ TStringStream::TStringStream(const std::string& AString) {
   pos_ = 0;
 }
 
-std::string TStringStream::DataString() const {
-  return std::string(Bytes().begin(), Bytes().end());
-}
+std::string TStringStream::DataString() const { return std::string(Bytes()); }
 
 std::string TStringStream::ReadString(int64_t Count) {
   std::string s(static_cast<size_t>(std::max<int64_t>(0, Count)), '\0');

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "toolkit/rtl/Classes.h"
@@ -48,6 +49,7 @@ public:
 
 protected:
   void SetPointer(const uint8_t* Data, int64_t Size) { data_ = Data; size_ = Size; }
+  int64_t StoredSize() const { return size_; }
   int64_t pos_ = 0;
 
 private:
@@ -55,8 +57,15 @@ private:
   int64_t size_ = 0;
 };
 
+// Grows by doubling its room with realloc: a large block moves by page
+// tables rather than by copying, and blocks of megabytes ask for huge pages,
+// whose first touch costs a fraction of that of small ones.
 class TMemoryStream : public TCustomMemoryStream {
 public:
+  TMemoryStream() = default;
+  TMemoryStream(const TMemoryStream&) = delete;
+  TMemoryStream& operator=(const TMemoryStream&) = delete;
+  ~TMemoryStream() override;
   std::string ClassName() const override { return "TMemoryStream"; }
   int64_t Write(const void* Buffer, int64_t Count) override;
   void SetSize(int64_t NewSize) override;
@@ -66,12 +75,18 @@ public:
   // its default limit, or up to MaxBytes.
   void LoadFromFile(const std::string& FileName);
   void LoadFromFile(const std::string& FileName, uint64_t MaxBytes);
-  uint8_t* Memory() { return bytes_.data(); }
-  const std::vector<uint8_t>& Bytes() const { return bytes_; }
+  uint8_t* Memory() { return buffer_; }
+  std::string_view Bytes() const {
+    return {reinterpret_cast<const char*>(buffer_), static_cast<size_t>(StoredSize())};
+  }
 
 private:
+  // The size becomes n; new room is zero-filled.
   void resize(int64_t n);
-  std::vector<uint8_t> bytes_;
+  void reserve(size_t n);
+  void assign(const void* Data, size_t Count);
+  uint8_t* buffer_ = nullptr;
+  size_t capacity_ = 0;
 };
 
 // Text in a stream; DataString is the whole content.

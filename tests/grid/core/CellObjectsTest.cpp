@@ -121,6 +121,25 @@ TEST_F(GroupCheckTest, WithoutAutoCheckTheNodeBoxCyclesAlone) {
   EXPECT_EQ(rows(), "0000");
 }
 
+// A check-box column leaves summary rows bare and gives node rows a
+// three-state box, so checking a node goes on to check its rows.
+TEST_F(CellObjectsTest, CheckBoxColumnSkipsSummariesAndGivesNodesThreeStateBoxes) {
+  grid->SetRowCount(7);
+  grid->AddNode(1, 3);
+  grid->MarkSummaryRow(4);
+  grid->AddCheckBoxColumn(2, false, false);
+  EXPECT_FALSE(grid->HasCheckBox(2, 0)) << "the fixed row";
+  EXPECT_EQ(grid->GetCellType(2, 1), ctTriStateCheckBox);
+  EXPECT_EQ(grid->GetCellType(2, 2), ctCheckBox);
+  EXPECT_FALSE(grid->HasCheckBox(2, 4));
+  EXPECT_EQ(grid->GetCellType(2, 5), ctCheckBox);
+  grid->Grouping()->SetAutoCheckGroup(true);
+  grid->ToggleCheckBox(2, 1);
+  EXPECT_TRUE(grid->IsChecked(2, 2));
+  EXPECT_TRUE(grid->IsChecked(2, 3));
+  EXPECT_FALSE(grid->IsChecked(2, 5));
+}
+
 TEST_F(CellObjectsTest, OnlyTextBackedBoxesRecordUndo) {
   DIreViziDidiVura undo(form);
   grid->SetUndoRedo(&undo);
@@ -175,6 +194,65 @@ TEST_F(CellObjectsTest, OneObjectPerCellAndOperationsKeepToTheirKind) {
   grid->GetMarker(4, 2, from, len);
   EXPECT_EQ(from, 1);
   EXPECT_EQ(len, 2);
+}
+
+// A bar keeps its colours, text colours, range and format; with
+// AutoNumAlign its number is right-justified.
+TEST_F(CellObjectsTest, ProgressBarsKeepTheirLookAndRange) {
+  grid->SetAutoNumAlign(true);
+  grid->AddProgressFormatted(1, 1, clRed, clWhite, clSilver, clBlack, "%d%%", 10, 50);
+  TCellGraphic* g = grid->GetCellGraphic(1, 1);
+  ASSERT_TRUE(g);
+  EXPECT_EQ(g->CellType, ctProgress);
+  EXPECT_EQ(g->CellBitmapColor, clRed);
+  EXPECT_EQ(g->CellIconColor, clSilver);
+  EXPECT_EQ(TColor(g->CellIndex), clWhite);
+  EXPECT_EQ(TColor(g->CellAngle), clBlack);
+  EXPECT_TRUE(g->CellBoolean);
+  EXPECT_EQ(g->CellErrFrom, 10);
+  EXPECT_EQ(g->CellErrLen, 50);
+  EXPECT_EQ(g->CellText, "%d%%");
+  EXPECT_EQ(grid->Alignments(1, 1), taRightJustify);
+  grid->AddProgressEx(2, 1, clRed, clWhite, clSilver, clBlack);
+  EXPECT_EQ(grid->GetCellGraphic(2, 1)->CellErrLen, 100);
+  EXPECT_EQ(grid->GetCellGraphic(2, 1)->CellText, "");
+  grid->AddProgress(3, 1, clRed, clSilver);
+  EXPECT_FALSE(grid->GetCellGraphic(3, 1)->CellBoolean);
+  grid->RemoveMarker(1, 1);  // a bar's range is no marker
+  EXPECT_EQ(grid->GetCellGraphic(1, 1)->CellErrLen, 50);
+  grid->RemoveProgress(1, 1);
+  EXPECT_FALSE(grid->HasProgress(1, 1));
+}
+
+TEST_F(CellObjectsTest, MarkersCommentsAndScrollBarsComeAndGoByKind) {
+  grid->AddMarker(1, 2, 3, 4);
+  EXPECT_EQ(grid->GetCellType(1, 2), ctEmpty);
+  grid->RemoveMarker(1, 2);
+  EXPECT_EQ(grid->GetCellGraphic(1, 2), nullptr) << "the marker's own graphic goes";
+  grid->AddMarker(1, 2, 3, 4);
+  grid->AddMarker(2, 3, 1, 1);
+  grid->RemoveAllMarkers();
+  int from = -1, len = -1;
+  grid->GetMarker(2, 3, from, len);
+  EXPECT_EQ(from + len, 0);
+
+  grid->AddComment(0, 0, "fixed");
+  grid->AddComment(3, 4, "normal");
+  grid->AddButton(2, 4, 40, 18, "Go", haLeft, vaTop);
+  grid->RemoveAllComments();
+  EXPECT_EQ(grid->GetComment(0, 0), "");
+  EXPECT_EQ(grid->GetComment(3, 4), "");
+  EXPECT_TRUE(grid->HasButton(2, 4));
+
+  grid->AddScrollBar(1, 5, false);
+  EXPECT_TRUE(grid->HasScrollBar(1, 5));
+  EXPECT_FALSE(grid->HasAutoRangeScrollBar(1, 5));
+  grid->SetScrollProp(1, 5, TScrollProp{10, 200});
+  grid->SetScrollPosition(1, 5, 7);
+  EXPECT_EQ(grid->GetScrollProp(1, 5).Range, 200);
+  EXPECT_EQ(grid->GetScrollPosition(1, 5), 7);
+  grid->AddScrollBar(2, 5, true);
+  EXPECT_TRUE(grid->HasAutoRangeScrollBar(2, 5));
 }
 
 TEST_F(CellObjectsTest, NoObjectAnswers) {

@@ -172,6 +172,32 @@ TEST_F(ExtCGridIOTest, IncompleteOrForeignPositionsChangeNothing) {
   EXPECT_EQ(names(), before);
 }
 
+// Loading a column grid that keeps its layout in an INI file puts the columns
+// at the stored CP places, counted from the order they were loaded in.
+TEST_F(ExtCGridIOTest, LoadingShowsTheColumnsAtTheirStoredCPPlaces) {
+  {
+    TMemIniFile f(ini.string());
+    const int stored[] = {3, 0, 1, 2};
+    for (int i = 0; i < 4; ++i) f.WriteInteger("Grid", "CP" + std::to_string(i), stored[i]);
+    f.UpdateFile();
+  }
+  auto* g = new TExtColumnGrid(form);
+  g->BeginLoading();
+  g->SetColCount(4);
+  for (int i = 0; i < 4; ++i) g->Columns()->Items(i)->SetName("c" + std::to_string(i));
+  g->ColumnSize()->SetLocation(clIniFile);
+  g->ColumnSize()->SetKey(ini.string());
+  g->ColumnSize()->SetSection("Grid");
+  g->ColumnSize()->SetSave(true);
+  g->EndLoading();
+  std::vector<std::string> shown;
+  for (int i = 0; i < g->Columns()->Count(); ++i) shown.push_back(g->Columns()->Items(i)->Name());
+  EXPECT_EQ(shown, (std::vector<std::string>{"c3", "c0", "c1", "c2"}));
+  EXPECT_EQ(g->Columns()->Items(0)->DefIdx, 3) << "each column keeps its index of loading";
+  g->ColumnSize()->SetSave(false);
+  delete g;
+}
+
 TEST_F(ExtCGridIOTest, AnIniFileColumnSizeStoreKeepsThePositionsUnderCP) {
   grid->ColumnSize()->SetLocation(clIniFile);
   grid->ColumnSize()->SetKey(ini.string());

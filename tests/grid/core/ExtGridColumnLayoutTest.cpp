@@ -109,6 +109,19 @@ protected:
     std::filesystem::remove(ini);
     ExtGridColumnLayoutTest::TearDown();
   }
+  // A three-column grid of this store in the middle of loading.
+  TExtStringGrid* LoadingGrid(bool Save) {
+    auto* g = new TExtStringGrid(form);
+    g->BeginLoading();
+    g->SetFixedCols(0);
+    g->SetColCount(3);
+    for (int c = 0; c < 3; ++c) g->SetCells(c, 0, "c" + std::to_string(c));
+    g->ColumnSize()->SetLocation(clIniFile);
+    g->ColumnSize()->SetKey(ini.string());
+    g->ColumnSize()->SetSection("Grid");
+    g->ColumnSize()->SetSave(Save);
+    return g;
+  }
   std::filesystem::path ini = std::filesystem::temp_directory_path() / ("columns-" + std::to_string(getpid()) + ".ini");
 };
 
@@ -197,6 +210,47 @@ TEST_F(ExtGridColumnStoreTest, SavedWidthsFollowTheGridFromOneRunToTheNext) {
   delete next;
   TIniFile f(ini.string());
   EXPECT_EQ(f.ReadInteger("Grid", "Col0", -1), 20);
+}
+
+// A grid that keeps its layout shows, once loaded, the order and the widths
+// its store holds; without Save the store is not read.
+TEST_F(ExtGridColumnStoreTest, LoadingShowsTheStoredOrderWithItsWidths) {
+  WriteFileAtomic(ini.string(), "[Grid]\r\nPos0=2\r\nPos1=0\r\nPos2=1\r\nCol0=30\r\nCol1=31\r\nCol2=32\r\n");
+  for (const bool save : {true, false}) {
+    TExtStringGrid* g = LoadingGrid(save);
+    g->EndLoading();
+    std::vector<std::string> shown;
+    std::vector<int> widths;
+    for (int d = 0; d < g->ColCount(); ++d) {
+      shown.push_back(g->Cells(g->RealColIndex(d), 0));
+      widths.push_back(g->ColWidths(d));
+    }
+    if (save) {
+      EXPECT_EQ(shown, (std::vector<std::string>{"c2", "c0", "c1"}));
+      EXPECT_EQ(widths, (std::vector<int>{30, 31, 32})) << "widths by display position";
+      ASSERT_EQ(g->ColumnOrder()->Count(), 3);
+      EXPECT_EQ(g->ColumnOrder()->GetInteger(0), 2);
+    } else {
+      EXPECT_EQ(shown, (std::vector<std::string>{"c0", "c1", "c2"}));
+      EXPECT_EQ(widths, (std::vector<int>{64, 64, 64}));
+    }
+    g->ColumnSize()->SetSave(false);
+    delete g;
+  }
+}
+
+// A bad stored order is reported; the widths still come back.
+TEST_F(ExtGridColumnStoreTest, LoadingReportsABadStoredOrderAndKeepsTheColumns) {
+  WriteFileAtomic(ini.string(), "[Grid]\r\nPos0=1\r\nPos1=1\r\nPos2=0\r\nCol0=30\r\n");
+  TExtStringGrid* g = LoadingGrid(true);
+  Driver.ExpectMessage("", mrOk);
+  g->EndLoading();
+  ASSERT_EQ(Driver.MessageBoxes().size(), 1u);
+  EXPECT_NE(Driver.MessageBoxes()[0].Text.find("does not name every column once"), std::string::npos);
+  EXPECT_EQ(g->Cells(g->RealColIndex(0), 0), "c0");
+  EXPECT_EQ(g->ColWidths(0), 30);
+  g->ColumnSize()->SetSave(false);
+  delete g;
 }
 
 TEST_F(ExtGridColumnStoreTest, AnUnreadableStoreIsReportedAndTheGridStillShows) {

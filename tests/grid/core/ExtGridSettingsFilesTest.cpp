@@ -249,3 +249,37 @@ TEST_F(SettingsFilesTest, APrintSettingsPathThatIsNoFileIsRefusedAndKept) {
   EXPECT_TRUE(std::filesystem::is_fifo(Path("print.ini")));
   EXPECT_TRUE(std::filesystem::is_directory(Path("folder.ini")));
 }
+
+// A new grid prints with its display fonts, single borders, centred, dates as
+// dd/mm/yyyy and "/" between page number and count. Copying settings leaves
+// the target's own FixedCellsAlways and ExportImages alone.
+TEST_F(SettingsFilesTest, PrintAndExportSettingsStartAtTheirDefaultsAndCopyTheirValues) {
+  const TPrintSettings* p = grid->PrintSettings();
+  EXPECT_EQ(p->DateFormat(), "dd/mm/yyyy");
+  EXPECT_EQ(p->PageNumSep(), "/");
+  EXPECT_EQ(p->Borders(), pbSingle);
+  EXPECT_TRUE(p->Centered());
+  EXPECT_TRUE(p->UseDisplayFont());
+  EXPECT_EQ(grid->HTMLSettings()->Width(), 100);
+  EXPECT_EQ(grid->HTMLSettings()->BorderSize(), 1);
+
+  grid->PrintSettings()->SetTitleText("Sales");
+  grid->PrintSettings()->SetFitToPage(fpShrink);
+  grid->PrintSettings()->HeaderFont()->SetSize(17);
+  grid->PrintSettings()->FixedCellsAlways = true;
+  other->PrintSettings()->Assign(grid->PrintSettings());
+  EXPECT_EQ(other->PrintSettings()->TitleText(), "Sales");
+  EXPECT_EQ(other->PrintSettings()->FitToPage(), fpShrink);
+  EXPECT_EQ(other->PrintSettings()->HeaderFont()->Size(), 17);
+  EXPECT_NE(other->PrintSettings()->HeaderFont(), grid->PrintSettings()->HeaderFont()) << "fonts are copied, not shared";
+  EXPECT_FALSE(other->PrintSettings()->FixedCellsAlways);
+
+  grid->HTMLSettings()->SetSummary("Totals");
+  grid->HTMLSettings()->SetExportImages(false);
+  other->HTMLSettings()->Assign(grid->HTMLSettings());
+  EXPECT_EQ(other->HTMLSettings()->Summary(), "Totals");
+  EXPECT_TRUE(other->HTMLSettings()->ExportImages());
+  other->HTMLSettings()->Assign(grid->PrintSettings());  // another class is ignored
+  EXPECT_EQ(other->HTMLSettings()->Summary(), "Totals");
+  EXPECT_THROW(other->PrintSettings()->Assign(grid->HTMLSettings()), EConvertError);
+}

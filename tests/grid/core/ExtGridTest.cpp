@@ -1,6 +1,8 @@
 // The string grid's construction, dimensions and cell access.
 
 #include "tests/grid/core/GridCoreFixture.h"
+#include "toolkit/rtl/DateUtils.h"
+#include "toolkit/rtl/ScopeGuard.h"
 
 TEST_F(ExtGridTest, NewGridHasItsDefaults) {
   EXPECT_EQ(grid->RowCount(), 10);
@@ -219,6 +221,39 @@ TEST_F(ExtGridTest, FillsCoverTheNormalCellsOrAll) {
   grid->TextFill(false, "t");
   EXPECT_EQ(grid->Cells(1, grid->RowCount() - 1), "0");
   EXPECT_EQ(grid->Cells(1, grid->RowCount() - 2), "t");
+}
+
+// Dates and times are the cell text in the current formats; day 0 is
+// written only while ShowNullDates is on; a text that is no date or time
+// raises the conversion error.
+TEST_F(ExtGridTest, DatesAndTimesAreCellTextInTheCurrentFormats) {
+  ResetFormatSettings();
+  auto restore = MakeScopeGuard([] { ResetFormatSettings(); });
+  grid->SetDates(1, 1, EncodeDate(2024, 3, 5));
+  EXPECT_EQ(grid->Cells(1, 1), "05/03/2024");
+  EXPECT_EQ(grid->Dates(1, 1), EncodeDate(2024, 3, 5));
+  grid->SetDates(1, 2, 0);
+  EXPECT_EQ(grid->Cells(1, 2), "30/12/1899");
+  grid->SetShowNullDates(false);
+  grid->SetDates(1, 2, 0);
+  EXPECT_EQ(grid->Cells(1, 2), "");
+  EXPECT_THROW(grid->Dates(1, 2), EConvertError);
+  grid->SetTimes(2, 1, 0.75);
+  EXPECT_EQ(grid->Cells(2, 1), "18:00:00");
+  EXPECT_DOUBLE_EQ(grid->Times(2, 1), 0.75);
+  grid->SetCells(2, 2, "noon");
+  EXPECT_THROW(grid->Times(2, 2), EConvertError);
+}
+
+TEST_F(ExtGridTest, LookupItemsAreCopiedAndNoListKeepsThem) {
+  TStringList items;
+  items.Add("alpha");
+  items.Add("beta");
+  grid->SetLookupItems(&items);
+  items.Clear();
+  EXPECT_EQ(grid->LookupItems()->Count(), 2);
+  grid->SetLookupItems(nullptr);
+  EXPECT_EQ(grid->LookupItems()->Strings(1), "beta");
 }
 
 TEST_F(ExtGridTest, ColumnHeadersGoIntoTheFixedRow) {

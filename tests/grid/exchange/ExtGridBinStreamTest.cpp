@@ -209,6 +209,11 @@ TEST_F(ExtGridBinStreamTest, AMalformedBlockRaisesAndLeavesTheGridAsItWas) {
                 Record("TGridCellPropIO", Short("CellProperties.Alignment") + Bytes({vaIdent}) + Short("taNowhere")));
   bad.push_back(Record("TGridPropIO", Int8("ColCount", 1) + Int8("RowCount", 1) + Short("ColWidths") +
                                           Bytes({vaString, 3}) + "1,x") + cell);
+  bad.push_back(header + Record("TGridCellIO", Short("Col") + Bytes({vaInt32, 0x70, 0x11, 0x01, 0}) + Int8("Row", 0) +
+                                                   Bool("HasProp", false)));  // column 70000
+  bad.push_back(header + Record("TGridCellIO", Int8("Col", 0) + Int8("Row", 0) + Int8("Cell", 5)));
+  bad.push_back(header + Record("TGridCellIO", Int8("Col", 0) + Int8("Row", 0) + Short("Cell") +
+                                                   Bytes({vaString, 9}) + "cut"));
   for (const std::string& b : bad) {
     EXPECT_THROW(Load(other, b), EExtGridError) << b.size();
     EXPECT_EQ(AllTexts(other), before);
@@ -217,6 +222,70 @@ TEST_F(ExtGridBinStreamTest, AMalformedBlockRaisesAndLeavesTheGridAsItWas) {
   Load(other, good + "x");  // a single byte after the last record is not read as a record
   EXPECT_EQ(other->Cells(1, 1), "b\xC3\xA9");
   EXPECT_EQ(other->GetCellProperties(1, 1)->BrushColor(), clLime);
+}
+
+// Cell records laid out otherwise than this program writes them (another
+// order, other value forms, text the reader decodes, an unknown property)
+// read as the same cells, also between plain records and beside a cell
+// with properties.
+TEST_F(ExtGridBinStreamTest, CellRecordsOfEveryLayoutReadAlike) {
+  const auto text = [](const std::string& Tag) { return Short("Cell") + Tag; };
+  const struct {
+    const char* what;
+    std::string props;
+    std::string expected;
+  } cases[] = {
+      {"as written", Int8("Col", 0) + Int8("Row", 0) + text(Bytes({vaString, 3}) + "abc") + Bool("HasProp", false), "abc"},
+      {"no text, no HasProp", Int8("Col", 0) + Int8("Row", 0), ""},
+      {"another order", Bool("HasProp", false) + text(Bytes({vaString, 2}) + "xy") + Int8("Row", 0) + Int8("Col", 0),
+       "xy"},
+      {"eight-bit short string", Int8("Col", 0) + Int8("Row", 0) + text(Bytes({vaString, 4}) + "caf\xE9") +
+                                     Bool("HasProp", false),
+       "caf\xC3\xA9"},
+      {"long string form", Int8("Col", 0) + Int8("Row", 0) + text(Bytes({vaLString, 4, 0, 0, 0}) + "long") +
+                               Bool("HasProp", false),
+       "long"},
+      {"wide string", Int8("Col", 0) + Int8("Row", 0) + text(Bytes({vaWString, 1, 0, 0, 0, 0xE5, 0x65})) +
+                          Bool("HasProp", false),
+       "\xE6\x97\xA5"},
+      {"sixteen- and 32-bit indexes", Short("Col") + Bytes({vaInt16, 0x2C, 0x01}) + Short("Row") +
+                                          Bytes({vaInt32, 0x40, 0x9C, 0, 0}) + text(Bytes({vaString, 1}) + "n") +
+                                          Bool("HasProp", false),
+       "n"},
+      {"unknown property", Int8("Col", 0) + Int8("Row", 0) + Int8("Note", 7) + text(Bytes({vaString, 1}) + "u") +
+                               Bool("HasProp", false),
+       "u"},
+  };
+  const std::string header = Record("TGridPropIO", Int8("ColCount", 1) + Int8("RowCount", 1));
+  TExtStringGrid* other = OtherGrid();
+  other->SetColCount(1);
+  other->SetRowCount(1);
+  for (const auto& c : cases) {
+    other->SetCells(0, 0, "old");
+    Load(other, header + Record("TGridCellIO", c.props));
+    EXPECT_EQ(other->Cells(0, 0), c.expected) << c.what;
+  }
+
+  std::string row;
+  for (int i = 0; i < 4; ++i) {
+    const bool withProps = i == 1;
+    row += Record("TGridCellIO", Int8("Col", i) + Int8("Row", 0) + text(Bytes({vaString, 4}) + "c\xE9l" + char('0' + i)) +
+                                     Bool("HasProp", withProps));
+    if (withProps)
+      row += Record("TGridCellPropIO", Short("CellProperties.BrushColor") + Bytes({vaInt32, 0, 0xFF, 0, 0}) +
+                                           Bool("HasGraphic", false));
+    row += Record("TGridCellIO", Int8("Col", i) + Int8("Row", 1) + text(Bytes({vaString, 2}) + "p" + char('0' + i)));
+  }
+  other->SetColCount(4);
+  other->SetRowCount(2);
+  Load(other, Record("TGridPropIO", Int8("ColCount", 4) + Int8("RowCount", 2)) + row);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(other->Cells(i, 0), std::string("c\xC3\xA9l") + char('0' + i));
+    EXPECT_EQ(other->Cells(i, 1), std::string("p") + char('0' + i));
+  }
+  ASSERT_TRUE(other->HasCellProperties(1, 0));
+  EXPECT_EQ(other->GetCellProperties(1, 0)->BrushColor(), static_cast<TColor>(0xFF00));
+  EXPECT_FALSE(other->HasCellProperties(2, 0));
 }
 
 // A block of many pieces, behind other data in a memory stream and in a
@@ -264,6 +333,11 @@ TEST_F(ExtGridBinStreamTest, FilesAreReplacedWholeAndReadBack) {
   EXPECT_THROW(other->LoadFromBinFile(Path("cut.bin")), EExtGridError);
   EXPECT_THROW(other->LoadFromBinFile(Path("missing.bin")), Exception);
   EXPECT_EQ(other->Cells(0, 0), "stays");
+  // Rows past the format's limit are refused before the file is touched.
+  const std::string saved = Read("cells.bin");
+  grid->SetRowCount(65537);
+  EXPECT_THROW(grid->SaveToBinFile(Path("cells.bin")), EExtGridError);
+  EXPECT_EQ(Read("cells.bin"), saved);
 }
 
 }  // namespace

@@ -80,6 +80,31 @@ TEST_F(OleDragTest, ARefusedDropLeavesTheGridUnchanged) {
   EXPECT_EQ(other->Cells(1, 1), "");
 }
 
+// A move whose drop places nothing (the handler refuses, or raises and is
+// reported) answers no effect, so the moved cells stay where they were.
+TEST_F(OleDragTest, AMoveThatIsRefusedOrFailsKeepsTheSourceCells) {
+  const struct {
+    const char* What;
+    std::function<void(bool&)> Handler;
+    bool Reported;
+  } cases[] = {
+      {"refused", [](bool& Allow) { Allow = false; }, false},
+      {"raised", [](bool&) { throw Exception("refused by the handler"); }, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    Put(grid, 0, 0, {{"keep"}});
+    grid->SelectCells(0, 0, 0, 0);
+    other->OnOleDrop = [&c](TObject*, int, int, const std::string&, bool& Allow) { c.Handler(Allow); };
+    if (c.Reported) Driver.ExpectMessage("", mrOk);
+    ReleaseAt(CellCenter(other, 1, 1), false);
+    grid->StartOleDrag(0, 0);
+    EXPECT_TRUE(Driver.ScriptDone());
+    EXPECT_EQ(grid->Cells(0, 0), "keep");
+    EXPECT_EQ(other->Cells(1, 1), "");
+  }
+}
+
 TEST_F(OleDragTest, TheCellFormatCarriesPropertiesBetweenGrids) {
   grid->Navigation()->SetAllowFmtClipboard(true);
   Put(grid, 0, 0, {{"p", "q"}});

@@ -436,3 +436,171 @@ TEST_F(HTMLLayout, ScaledListImagesAndTheContainerPictureOfTheSameNumber) {
 }
 
 }  // namespace
+
+namespace {
+
+// Where red glyphs start and end on the canvas, -1 when there are none.
+struct TInk {
+  int Left = -1, Right = -1;
+};
+
+class HTMLPlacement : public HTMLLayout {
+protected:
+  TInk RedInk(const TRect& r) {
+    TInk ink;
+    for (int x = r.Left; x < r.Right; ++x)
+      if (CountReddish(TRect(x, r.Top, x + 1, r.Bottom)) > 0) {
+        if (ink.Left < 0) ink.Left = x;
+        ink.Right = x + 1;
+      }
+    return ink;
+  }
+  void Clear() {
+    Canvas()->Brush()->SetColor(clWhite);
+    Canvas()->FillRect(TRect(0, 0, 300, 200));
+  }
+  TInk DrawRed(const std::string& text, int width) {
+    Clear();
+    THTMLTextCall call;
+    DrawHTMLText(Canvas(), text, TRect(0, 0, width, 200), call);
+    return RedInk(TRect(0, 0, 300, 200));
+  }
+};
+
+struct TPlaceCase {
+  const char* Text;
+  int Width;  // of the call's rectangle
+  int From;   // the red text starts in [From, From + one character)
+};
+
+// Positions are the measured ones, whether the line is drawn, aligned or
+// indented; an indented line wraps and aligns inside the rectangle.
+TEST_F(HTMLPlacement, DrawnTextStandsWhereItWasMeasured) {
+  const char* red = "<FONT color=\"#FF0000\">";
+  const TPlaceCase cases[] = {
+      {"abc<IND x=\"60\">%sd", 300, 60},
+      {"a<IND x=\"30\">b<IND x=\"90\">%sd", 300, 90},
+      {"abc<IND x=\"10\">%sd", 300, 1 + 3 * kChar},  // a position already passed is ignored
+      // 2 characters, the gap to 60 and 2 more make 71 pixels, centred in 299
+      {"<P align=\"center\">ab<IND x=\"60\">%scd", 300, 1 + (299 - 71) / 2 + 59},
+      {"<P indent=\"30\">%sabc", 300, 31},
+      {"<P align=\"right\" indent=\"30\">%sabc", 100, 100 - 3 * kChar},
+      {"<P align=\"center\" indent=\"30\">%sab", 100, 31 + (69 - 2 * kChar) / 2},
+  };
+  for (const auto& c : cases) {
+    char text[160];
+    std::snprintf(text, sizeof text, c.Text, red);
+    const TInk ink = DrawRed(text, c.Width);
+    EXPECT_GE(ink.Left, c.From) << text;
+    EXPECT_LT(ink.Left, c.From + kChar) << text;
+    EXPECT_LE(ink.Right, c.Width) << text;
+  }
+}
+
+TEST_F(HTMLPlacement, IndentedParagraphWrapsInsideTheRectangle) {
+  const std::string text = "<P indent=\"30\"><FONT color=\"#FF0000\">aaa bbb ccc ddd</FONT></P>";
+  const THTMLTextCall m = Measure(text, 100);
+  EXPECT_EQ(m.TotalHeight, 2 * kLine);  // 69 pixels are left: "aaa bbb" and "ccc ddd"
+  EXPECT_EQ(m.MaxWidth, 30 + 7 * kChar);  // the indent is room the text needs
+  const TInk ink = DrawRed(text, 100);
+  EXPECT_LE(ink.Right, 100);
+  EXPECT_EQ(RedInk(TRect(0, kLine, 300, 2 * kLine)).Left / kChar, 31 / kChar);  // the second line is indented too
+}
+
+TEST_F(HTMLPlacement, ParagraphBackgroundBandsEveryLineAndARuleSpansTheText) {
+  Clear();
+  THTMLTextCall call;
+  DrawHTMLText(Canvas(), "<P bgcolor=\"#FF0000\">x</P><P align=\"right\">y<HR>", TRect(0, 0, 100, 200), call);
+  EXPECT_EQ(Canvas()->Pixels(90, 2), RGB(255, 0, 0));  // the first line's band, beyond its text
+  EXPECT_EQ(Canvas()->Pixels(5, 2 * kLine + 1), clBlack);  // the rule starts at the left, the text at the right
+  EXPECT_EQ(Canvas()->Pixels(95, 2 * kLine + 1), clBlack);
+}
+
+TEST_F(HTMLPlacement, WithoutWrappingAnOverflowAfterASpaceEndsTheText) {
+  struct TCase {
+    const char* Text;
+    int Lines;
+    bool NextShown;
+  };
+  const TCase cases[] = {
+      {"ab <B>cdef</B><BR>next", 1, false},  // nothing after the cut run, not even after a break
+      {"ab<B>cdef</B><BR>next", 2, true},    // glued to the text before: the text goes on
+  };
+  for (const auto& c : cases) {
+    THTMLTextCall call;
+    call.MeasureOnly = true;
+    call.WrapWords = false;
+    DrawHTMLText(Canvas(), c.Text, TRect(0, 0, 40, 200), call);
+    EXPECT_EQ(call.TotalHeight, c.Lines * kLine) << c.Text;
+    EXPECT_EQ(call.VisibleText.find("next") != std::string::npos, c.NextShown) << c.Text;
+  }
+}
+
+// The focus frame of an anchor that wraps is drawn on each of its lines.
+TEST_F(HTMLPlacement, FocusFrameFollowsAnAnchorOverTwoLines) {
+  const std::string text = "<A href=\"x\">aaa bbb</A>";
+  auto draw = [&](int focus) {
+    Clear();
+    THTMLTextCall call;
+    call.FocusAnchor = focus;
+    DrawHTMLText(Canvas(), text, TRect(0, 0, 40, 200), call);
+    return call.FocusHref;
+  };
+  draw(-1);
+  const int plainFirst = CountPixels(clWhite, TRect(0, 0, 40, kLine));
+  const int plainSecond = CountPixels(clWhite, TRect(0, kLine, 40, 2 * kLine + 1));
+  EXPECT_EQ(draw(0), "x");
+  EXPECT_LT(CountPixels(clWhite, TRect(0, 0, 40, kLine)), plainFirst);
+  EXPECT_LT(CountPixels(clWhite, TRect(0, kLine, 40, 2 * kLine + 1)), plainSecond);
+}
+
+// Closing a blink, a body or (being told apart by its second letter only) a
+// break returns the text to the base colour.
+TEST_F(HTMLPlacement, ClosingBlinkBodyOrBreakRestoresTheTextColour) {
+  for (const char* close : {"</BL>", "</BODY>", "</BR>"}) {
+    const TInk ink = DrawRed(std::string("<FONT color=\"#FF0000\">ab") + close + "cd", 300);
+    EXPECT_GE(ink.Left, 1) << close;
+    EXPECT_LE(ink.Right, 1 + 2 * kChar) << close;
+  }
+}
+
+// Sizes 1 to 5 are steps; any other number is the point size itself.
+TEST_F(HTMLPlacement, FontSizeStepsAndPointSizes) {
+  const std::pair<const char*, int> cases[] = {{"1", 8}, {"3", 12}, {"5", 16}, {"7", 7}, {"20", 20}};
+  for (const auto& [size, points] : cases) {
+    const int width = Measure(std::string("<FONT size=\"") + size + "\">xxxxxxxx</FONT>").MaxWidth;
+    Canvas()->Font()->SetSize(points);
+    EXPECT_EQ(width, Measure("xxxxxxxx").MaxWidth) << size;
+    Canvas()->Font()->SetHeight(-11);
+  }
+}
+
+// What a tag does depends on its first one or two letters only.
+TEST_F(HTMLPlacement, TagsAreKnownByTheirFirstLetters) {
+  struct TCase {
+    const char* Text;
+    int MaxWidth;
+    int Lines;
+    const char* Visible;
+  };
+  const TCase cases[] = {
+      {"a<BL>b", 2 * kChar, 1, "ab"},          // blink, body and break differ in the second letter
+      {"a<BODY>b", 2 * kChar, 1, "ab"},
+      {"a<BR>b", kChar, 2, "a\rb"},
+      {"a<CITE>b", 2 * kChar, 1, "ab"},        // taken for a control without a width: no room
+      {"a&amp;b", 3 * kChar, 1, "a&&b"},       // drawn as one ampersand
+      {"a&b", 2 * kChar, 1, "a&b"},            // a lone ampersand underlines the next letter
+      // The renderer knows no other entity; the ampersand hides itself.
+      {"&eacute;", 7 * kChar, 1, "&eacute;"},
+      {"&NBSP;", 5 * kChar, 1, "&NBSP;"},      // only while written in lower case
+      {"<#1>", 2 * kChar, 1, "#1"},
+  };
+  for (const auto& c : cases) {
+    const THTMLTextCall m = Measure(c.Text);
+    EXPECT_EQ(m.MaxWidth, c.MaxWidth) << c.Text;
+    EXPECT_EQ(m.TotalHeight, c.Lines * kLine) << c.Text;
+    EXPECT_EQ(m.VisibleText, c.Visible) << c.Text;
+  }
+}
+
+}  // namespace

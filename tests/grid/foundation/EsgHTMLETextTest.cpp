@@ -13,6 +13,8 @@ TEST(HTMLTextRoutines, StripTags) {
   const TCase cases[] = {
       {"a<BR>b", "a\r\nb"},       {"a<br>b<hr>c", "a\r\nb\r\nc"}, {"<B>bold</B> text", "bold text"},
       {"x < y", "x < y"},          {"a<b>c<d", "ac<d"},           {"&amp;<i>", "&amp;"},
+      // A ">" before a tag is text; the tag ends at the first ">" after it.
+      {"x > y <b>z</b>", "x > y z"}, {"a>b<c>d", "a>bd"},
   };
   for (const auto& c : cases) EXPECT_EQ(StripHTMLTags(c.In), c.Out) << c.In;
 }

@@ -123,6 +123,18 @@ TEST_F(GridDragDrop, RichTextNeedsTheSwitchButIsAlwaysListed) {
   EXPECT_EQ(target->calls, std::vector<std::string>{"rtf {\\rtf1 x}"});
 }
 
+// Another program's drag that lists an empty rich text beside its text
+// drops the text.
+TEST_F(GridDragDrop, AnEmptyRichTextLeavesTheTextToDrop) {
+  SetOleDropRTF(true);
+  auto* data = new platform::SimpleDataObject;
+  data->Add(CF_RTF, std::string(1, '\0'));
+  data->Add(13, platform::MakeUnicodeTextBlock("abc"));
+  DWORD effect = 0;
+  Drag(data, effect);
+  EXPECT_EQ(target->calls, std::vector<std::string>{"text abc"});
+}
+
 TEST_F(GridDragDrop, AddressWithoutWideTextIsEmpty) {
   auto* data = new platform::SimpleDataObject;
   data->Add(CF_URL, std::string("http://x\0", 9));

@@ -218,6 +218,26 @@ TEST_F(GridPaint, HoveredHeaderShowsItsFaceAndDropDownButton) {
   EXPECT_GT(yellow(), 0);
   EXPECT_GT(Ink(TRect(header.Right - 14, 4, header.Right - 2, 14)), 0);  // the drop-down arrow
   bool asked = false;
+  // Held down on the face, the face is pressed; on the button, the button.
+  grid->ControlLook()->SetFixedGradientDownFrom(clLime);
+  grid->ControlLook()->SetFixedGradientDownTo(clLime);
+  auto lime = [&](int left, int right) {
+    int n = 0;
+    for (int y = header.Top + 2; y < header.Bottom - 2; ++y)
+      for (int x = left; x < right; ++x) n += Pixel(x, y) == ColorToRGB(clLime);
+    return n;
+  };
+  Driver.MouseDown(grid, 2 * 64 + 20, 10);
+  Snap();
+  EXPECT_GT(lime(header.Left + 2, header.Right - 18), 0);
+  EXPECT_EQ(lime(header.Right - 15, header.Right - 1), 0);
+  Driver.MouseUp(grid, 2 * 64 + 20, 10);
+  Driver.MouseDown(grid, header.Right - 8, 10);
+  Snap();
+  Driver.Screenshot(form, "grid_header_dropdown_pressed.png");
+  EXPECT_EQ(lime(header.Left + 2, header.Right - 18), 0);
+  EXPECT_GT(lime(header.Right - 15, header.Right - 1), 0);
+  Driver.MouseUp(grid, header.Right - 8, 10);
   grid->OnCanShowFixedDropDown = [&](TObject*, int, bool& can) {
     asked = true;
     can = false;

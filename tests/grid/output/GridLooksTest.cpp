@@ -5,6 +5,11 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/data/SortSettings.h"
+#include "grid/editing/GridCombo.h"
+#include "grid/editing/GridDatePicker.h"
+#include "grid/editing/GridDropDowns.h"
+#include "grid/editing/GridEditBtn.h"
+#include "grid/editing/GridSpin.h"
 #include "toolkit/forms/Forms.h"
 #include "toolkit/testing/TestDriver.h"
 
@@ -169,6 +174,50 @@ TEST_F(GridLooks, ColorTonesMakeAFlatMetroGridWithGlyphChecks) {
   EXPECT_EQ(grid->CellNode()->NodeType(), cnFlat);
   EXPECT_EQ(grid->ColorTones().Selected.TextColor, C(0xFFFFFF));
   ASSERT_NE(grid->ScrollControl(true), nullptr);  // metro scrolling shows the thin indicators
+}
+
+// The in-place editors' buttons take the tones whether they were made
+// before the tones were given or after; drop-down editors made before take
+// them too.
+TEST_F(GridLooks, ColorTonesReachTheEditorsMadeBeforeAndAfter) {
+  TColorTones tones;
+  tones.Background = {C(0xFAFAFA), C(0x101010), C(0x202020)};
+  tones.Hover = {C(0x00C0FF), clNone, clNone};
+  tones.Selected = {C(0xD77800), clNone, C(0xFFFFFF)};
+  grid->SetColor(C(0xEEEEEE));
+  TGridSpin* spin = grid->SpinEdit();
+  TGridCombo* combo = grid->Combobox();
+  TGridMemoDropDown* memo = grid->MemoDropDown();
+  grid->SetColorTones(tones);
+  TGridEditBtn* edit = grid->BtnEdit();
+  TGridDatePicker* picker = grid->DateTimePicker();
+  struct {
+    const char* Editor;
+    const TButtonColors* Buttons;
+  } made[] = {{"spin", spin->Button()}, {"edit button", edit->Button()}, {"date picker", picker}};
+  for (const auto& m : made) {
+    SCOPED_TRACE(m.Editor);
+    EXPECT_EQ(m.Buttons->ButtonColor(), C(0xFAFAFA));
+    EXPECT_EQ(m.Buttons->ButtonColorHot(), C(0x00C0FF));
+    EXPECT_EQ(m.Buttons->ButtonColorDown(), C(0xD77800));
+    EXPECT_EQ(m.Buttons->ButtonBorderColor(), C(0x101010));
+  }
+  EXPECT_EQ(combo->ButtonColor(), C(0xFAFAFA));
+  EXPECT_EQ(combo->ButtonColorHot(), C(0x00C0FF));
+  EXPECT_EQ(combo->ButtonColorDown(), C(0xD77800));
+  EXPECT_TRUE(combo->Flat());
+  EXPECT_EQ(combo->BorderColor(), grid->Color());
+  EXPECT_TRUE(picker->MetroStyle());
+  EXPECT_EQ(picker->BorderColor(), C(0xFAFAFA));
+  EXPECT_EQ(memo->Button()->ButtonColor, C(0xFAFAFA));
+  EXPECT_EQ(memo->Button()->ButtonColorDown, C(0xD77800));
+}
+
+// Without tones the editors keep their own look.
+TEST_F(GridLooks, EditorsWithoutTonesKeepTheirLook) {
+  EXPECT_FALSE(grid->Combobox()->Flat());
+  EXPECT_EQ(grid->SpinEdit()->Button()->ButtonColor(), clNone);
+  EXPECT_FALSE(grid->DateTimePicker()->MetroStyle());
 }
 
 TEST_F(GridLooks, XPSchemesSetFacesActiveCellAndFooter) {

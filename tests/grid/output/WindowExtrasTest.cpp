@@ -111,6 +111,9 @@ TEST_F(WindowExtras, DesignPanelOnlyAtDesignTime) {
   Driver.Click(grid, cw - 140, lookY + 1);
   EXPECT_EQ(grid->Look(), glWin7);
   Driver.Screenshot(form, "grid_design_panel.png");
+  // The close glyph stands on the panel's own background.
+  const int panelTop = cb - 4 * grid->Canvas()->TextHeight("gh") - 18;
+  EXPECT_EQ(ColorToRGB(Driver.PixelAt(grid, cw - 16, panelTop + 2)), ColorToRGB(clInfoBk));
   Driver.Click(grid, cw - 8, cb - 60);
   EXPECT_FALSE(grid->ShowDesignHelper());
 }

@@ -3,6 +3,7 @@
 
 #include "tests/toolkit/graphics/CanvasProbe.h"
 #include "toolkit/graphics/CanvasText.h"
+#include "toolkit/graphics/TextMetrics.h"
 
 namespace {
 
@@ -81,6 +82,42 @@ TEST(CanvasText, EachFaceNameLoadsTheFamilyItMapsTo) {
 TEST(CanvasText, BoldIsHeavierAtEverySize) {
   for (int height : {-8, -11, -13, -16, -24, -32})
     EXPECT_GT(InkOf("Tahoma", height, {fsBold}), InkOf("Tahoma", height, {}) * 6 / 5) << height;
+}
+
+namespace {
+
+// The longest unbroken run of ink on any one row.
+int LongestInkRow(TBitmap& b) {
+  int longest = 0;
+  for (int y = 0; y < b.Height(); ++y)
+    for (int x = 0, run = 0; x < b.Width(); ++x) {
+      run = b.Canvas()->Pixels(x, y) != clWhite ? run + 1 : 0;
+      longest = std::max(longest, run);
+    }
+  return longest;
+}
+
+}  // namespace
+
+// A bar across the whole text, on a canvas drawn without anti-aliasing too.
+TEST(CanvasText, StrikeOutCrossesTheText) {
+  for (bool fixed : {false, true}) {
+    SetFixedTextMetrics(fixed);
+    for (int height : {-8, -11, -16, -24}) {
+      for (bool strike : {false, true}) {
+        auto b = WhiteBitmap(300, 60);
+        b->Canvas()->Font()->SetHeight(height);
+        if (strike) b->Canvas()->Font()->SetStyle({fsStrikeOut});
+        b->Canvas()->TextOut(2, 2, "Step CF21070");
+        const int width = b->Canvas()->TextWidth("Step CF21070");
+        if (strike)
+          EXPECT_GE(LongestInkRow(*b), width * 9 / 10) << height << " fixed " << fixed;
+        else
+          EXPECT_LT(LongestInkRow(*b), width / 2) << height << " fixed " << fixed;
+      }
+    }
+  }
+  SetFixedTextMetrics(false);
 }
 
 TEST(CanvasText, MetricsAreConsistent) {

@@ -227,7 +227,7 @@ TEST(GraphicFormats, IconShowsItsLargestImageAndSavesAll) {
   EXPECT_THROW(icon.SetHeight(8), EInvalidGraphicOperation);
   TMemoryStream out;
   icon.SaveToStream(out);
-  EXPECT_EQ(DecodeIco(out.Bytes().data(), out.Bytes().size()).Entries.size(), 2u);
+  EXPECT_EQ(DecodeIco(out.Memory(), static_cast<size_t>(out.Size())).Entries.size(), 2u);
   TStringStream junk("junk");
   EXPECT_THROW(icon.LoadFromStream(junk), EInvalidGraphic);
   EXPECT_EQ(icon.Images().Entries.size(), 2u);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TempFolder.h"
 #include "toolkit/rtl/EmbeddedResource.h"
 #include "toolkit/rtl/Exceptions.h"
@@ -37,6 +39,30 @@ TEST(MemoryStream, SetSizeTruncatesAndClampsPosition) {
   m.SetSize(2);
   EXPECT_EQ(m.Size(), 2);
   EXPECT_EQ(m.Position(), 2);
+}
+
+// Growing by pieces across the size where large blocks change their backing
+// keeps every byte; a gap left by a seek past the end, and room added by
+// SetSize, read as zeros.
+TEST(MemoryStream, GrowsPastMegabytesKeepingEveryByteAndZeroFillsGaps) {
+  TMemoryStream m;
+  std::string piece(64 * 1024, '\0');
+  for (int i = 0; i < 160; ++i) {
+    std::fill(piece.begin(), piece.end(), static_cast<char>('a' + i % 26));
+    m.WriteBuffer(piece.data(), static_cast<int64_t>(piece.size()));
+  }
+  ASSERT_EQ(m.Size(), 160 * 64 * 1024);
+  for (int i = 0; i < 160; ++i) ASSERT_EQ(m.Bytes()[static_cast<size_t>(i) * 64 * 1024 + 7], 'a' + i % 26) << i;
+  m.SetPosition(m.Size() + 3);
+  m.WriteBuffer("z", 1);
+  EXPECT_EQ(m.Bytes().substr(m.Bytes().size() - 5), std::string("\0\0\0z", 4).insert(0, 1, 'a' + 159 % 26));
+  m.SetSize(2);
+  m.SetSize(5);
+  EXPECT_EQ(m.Bytes(), std::string("aa\0\0\0", 5));
+  m.Clear();
+  EXPECT_EQ(m.Size(), 0);
+  m.WriteBuffer("again", 5);
+  EXPECT_EQ(m.Bytes(), "again");
 }
 
 TEST(StringStream, DataStringAndReadString) {
