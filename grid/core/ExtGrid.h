@@ -827,6 +827,14 @@ public:
   TGridTransCombo* HeaderCombo();
   // Relays the unit editor's change as OnUnitChanged with the current cell.
   void DoUnitChanged(TObject* Sender, const std::string& NewUnit);
+  // The date editors' and the button editor's events, told to the grid's
+  // events with the current cell. A date-only editor's change arrives as
+  // OnEditChange with its text; the date-and-time editor's as OnDateTimeChange.
+  void DatePickerChange(TObject* Sender);
+  void DateTimePickerChange(TObject* Sender);
+  void DatePickerCloseUp(TObject* Sender);
+  void DatePickerDropDown(TObject* Sender);
+  void GridButtonClick(TObject* Sender);
   // Esc in a special editor: the edit ends with the text the cell had.
   void CancelSpecialEdit() { FSpecialEditCancelled = true; }
   TSpinClickEvent OnSpinClick;
@@ -1010,7 +1018,9 @@ public:
   virtual TCellType GetCellType(int ARealCol, int ARow);
   virtual TCellGraphic* GetCellGraphic(int ARealCol, int ARow);
   virtual TPoint GetCellGraphicSize(int ARealCol, int ARow);
-  virtual TPoint CalcCellGraphicSize(int ARealCol, int ARow);
+  // The room a cell's graphic takes beside or above its text; HeightReduction
+  // is the height the graphic must leave free of the cell.
+  virtual TPoint CalcCellGraphicSize(int ARealCol, int ARow, int HeightReduction);
   virtual TPoint CalcCellGraphicPrintSize(int ARealCol, int ARow);
 
   // ---- cell objects (grid/core/ExtGridCell*.cpp, ExtGridCheckBoxes.cpp,
@@ -2331,6 +2341,12 @@ public:
   void AutoSizeCol(int ADisplCol, int Padding);
   void AutoSizeRows(bool DoFixedRows, int Padding);
   void AutoSizeRow(int ARow, int Padding);
+  // The bodies of AutoSizeCol and AutoSizeRow: the column fits its widest
+  // cell among the rows ColumnSize.Rows names, the row its tallest cell;
+  // with GrowOnly neither gets smaller. Padding is the height a cell graphic
+  // leaves free.
+  void SizeColToContents(int ADisplCol, bool GrowOnly);
+  void MeasureRowHeight(int ARow, bool GrowOnly, int Padding);
   void AutoFitColumns(bool DoFixedCells);
   void SizeToCols();
   void SizeToRows();
@@ -2914,6 +2930,7 @@ public:
   bool ShowsSortIndicator(int ARealCol, int ARow, int ADisplCol);
   // The width and height of a cell graphic of the kinds that have a size.
   TPoint CellGraphicExtent(const TCellGraphic& G, int ARealCol, int ARow);
+  TPoint radioGroupExtent(const TCellGraphic& G, int ARealCol, int ARow);
 
   // The background picture or gradient (ExtGridBackground.cpp): inside a
   // cell's rectangle and in the empty area after the last column and row.
@@ -3126,7 +3143,11 @@ private:
   // across columns), and the column's width set from the widest.
   void autoSizeRowRange(int& From, int& To) const;
   int autoColCellWidth(int ADisplCol, int ARealCol, int ARow);
-  void setAutoColWidth(int ADisplCol, int Widest, int Padding);
+  int autoRowCellHeight(int ADisplCol, int ARealCol, int ARow, int Padding);
+  void fitAutoColWidth(int ADisplCol, int Widest, bool GrowOnly);
+  void padColWidth(int ADisplCol, int Padding);
+  void reshowEditorAtEnd();
+  std::string richPlainText(const std::string& Rtf);
   void measureRichText(const std::string& Rtf, const TRect& R, bool WrapToCell, TPoint& Size);
   void constructDefaults();
   void wireSubObjects();

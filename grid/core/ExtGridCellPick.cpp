@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/editing/ExtRichEdit.h"
 #include "grid/foundation/ExtUtil.h"
 
 void TExtStringGrid::ClearSelectedCells() {
@@ -87,8 +88,14 @@ int TExtStringGrid::SelectedRow(int Index) {
 
 // Cells joined by tabs, rows by CR LF; every emitted row but the last is
 // followed by a line break, in the disjunct-row case too.
+// Rich text goes as its plain text; whole rows are dragged with
+// OleEntireRows, so their text spans every column.
 std::string TExtStringGrid::SelectedText() {
   TGridRect s = NormalizedGridRect(Selection());
+  if (Options().Contains(goRowSelect) && FDragDropSettings.OleEntireRows()) {
+    s.Left = 0;
+    s.Right = ColCount() - 1;
+  }
   std::vector<int> rows;
   if (MouseActions()->DisjunctRowSelect()) {
     for (int r = TCustomGrid::FixedRows(); r < RowCount(); ++r)
@@ -100,6 +107,7 @@ std::string TExtStringGrid::SelectedText() {
   for (size_t i = 0; i < rows.size(); ++i) {
     for (int c = s.Left; c <= s.Right; ++c) {
       std::string text = GetCellEx(RealColIndex(c), rows[i]);
+      if (text.find("{\\") != std::string::npos) text = richPlainText(text);
       if (ExcelClipboardFormat() && CountLines(text, true) > 1) QuoteMultiLineField(text);
       out += text;
       if (c < s.Right) out += '\t';
@@ -107,6 +115,12 @@ std::string TExtStringGrid::SelectedText() {
     if (i + 1 < rows.size()) out += "\r\n";
   }
   return out;
+}
+
+std::string TExtStringGrid::richPlainText(const std::string& Rtf) {
+  TExtRichEdit* rich = RichEdit();
+  rich->LoadRichText(Rtf);
+  return rich->Text();
 }
 
 // ---- picking by mouse and keys ----

@@ -157,14 +157,8 @@ TCellGraphic* TExtStringGrid::rowCheckGraphic(int ARow) {
   return &g;
 }
 
-TPoint TExtStringGrid::GetCellGraphicSize(int ARealCol, int ARow) { return CalcCellGraphicSize(ARealCol, ARow); }
-
-TPoint TExtStringGrid::CalcCellGraphicSize(int ARealCol, int ARow) {
-  (void)ARealCol;
-  (void)ARow;
-  return TPoint{0, 0};
-}
+TPoint TExtStringGrid::GetCellGraphicSize(int ARealCol, int ARow) { return CalcCellGraphicSize(ARealCol, ARow, 0); }
 
 TPoint TExtStringGrid::CalcCellGraphicPrintSize(int ARealCol, int ARow) {
-  return CalcCellGraphicSize(ARealCol, ARow);
+  return CalcCellGraphicSize(ARealCol, ARow, 0);
 }

@@ -125,7 +125,12 @@ void TExtStringGrid::SetVAlignment(TVAlignment Value) {
   repaintUnlessUpdating();
 }
 
-void TExtStringGrid::SetAutoSize(bool Value) { FAutoSize = Value; }
+// Switched on in use, the columns fit their contents at once; a grid being
+// loaded fits them when loading ends.
+void TExtStringGrid::SetAutoSize(bool Value) {
+  FAutoSize = Value;
+  if (Value && !ComponentState().Contains(csLoading)) AutoSizeColumns(false, 10);
+}
 
 void TExtStringGrid::SetFlat(bool Value) {
   FFlat = Value;
@@ -234,7 +239,11 @@ void TExtStringGrid::SetFloatFormat(const std::string& Value) {
   if (changed(FFloatFormat, Value)) Invalidate();
 }
 
-void TExtStringGrid::SetMaxEditLength(int Value) { FMaxEditLength = Value; }
+// An editor already made takes the new limit at once.
+void TExtStringGrid::SetMaxEditLength(int Value) {
+  FMaxEditLength = Value;
+  if (TInplaceEdit* editor = InplaceEditor()) editor->SetMaxLength(Value);
+}
 
 void TExtStringGrid::SetBackGround(const TBackGround* Value) {
   FBackGround.Assign(Value);

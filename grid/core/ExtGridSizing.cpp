@@ -230,38 +230,54 @@ void TExtStringGrid::autoSizeRowRange(int& From, int& To) const {
   }
 }
 
-// The buttons a cell shows beside its text (drop-down, filter, sort indicator) need their room too.
+// The room a cell takes in its column: text and graphic, and the buttons it
+// shows beside them (drop-down, filter, sort indicator). A full-width graphic
+// takes the room its column gives it now, so auto-sizing leaves that column
+// as it is however often it runs.
 int TExtStringGrid::autoColCellWidth(int ADisplCol, int ARealCol, int ARow) {
   if (IsXMergedCell(ARealCol, ARow)) return 0;
-  int w = cellTextExtent(ADisplCol, ARow, false).X + GetCellGraphicSize(ARealCol, ARow).X;
+  const int text = cellTextExtent(ADisplCol, ARow, false).X;
+  const TPoint graphic = GetCellGraphicSize(ARealCol, ARow);
+  TCellGraphic* g = GetCellGraphic(ARealCol, ARow);
+  if (g && g->CellHAlign == haFull) return graphic.X - (CellHorzMargin() + 2 * GridLineWidth() + 2);
+  int w = text + graphic.X;
   if (ControlLook()->DropDownAlwaysVisible() && HasCombo(ARealCol, ARow)) w += 16;
   if (FFilterDropDownAuto && ARow == FFilterDropDownRow && GetFilter(ARealCol)) w += 12;
   if (ARealCol == FSortSettings.Column() && IsSortIndicatorCell(ADisplCol, ARow)) w += 10;
   return w;
 }
 
-void TExtStringGrid::setAutoColWidth(int ADisplCol, int Widest, int Padding) {
+void TExtStringGrid::fitAutoColWidth(int ADisplCol, int Widest, bool GrowOnly) {
   int width = Widest + CellHorzMargin() + 2 * GridLineWidth() + 2;
-  if (!SizeGrowOnly() || ColWidths(ADisplCol) < width) {
-    UpdateAutoColumnSize(ADisplCol, width);
-    SetColWidths(ADisplCol, ApplySizeLimits(width, MinColWidth(), MaxColWidth()));
-  }
+  if (GrowOnly && ColWidths(ADisplCol) >= width) return;
+  UpdateAutoColumnSize(ADisplCol, width);
+  SetColWidths(ADisplCol, ApplySizeLimits(width, MinColWidth(), MaxColWidth()));
+}
+
+void TExtStringGrid::padColWidth(int ADisplCol, int Padding) {
   if (Padding != 0)
     SetColWidths(ADisplCol, ApplySizeLimits(ColWidths(ADisplCol) + Padding, MinColWidth(), MaxColWidth()));
 }
 
-void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
+void TExtStringGrid::SizeColToContents(int ADisplCol, bool GrowOnly) {
   if (ADisplCol < 0 || ADisplCol >= ColCount()) return;
   TAutoSizeScope widths;
   const int realCol = RealColIndex(ADisplCol);
   int widest = 0, fromRow, toRow;
   autoSizeRowRange(fromRow, toRow);
   for (int r = fromRow; r <= toRow; ++r) widest = std::max(widest, autoColCellWidth(ADisplCol, realCol, r));
-  setAutoColWidth(ADisplCol, widest, Padding);
+  fitAutoColWidth(ADisplCol, widest, GrowOnly);
+}
+
+void TExtStringGrid::AutoSizeCol(int ADisplCol, int Padding) {
+  if (ADisplCol < 0 || ADisplCol >= ColCount()) return;
+  SizeColToContents(ADisplCol, SizeGrowOnly());
+  padColWidth(ADisplCol, Padding);
 }
 
 // Row by row over all the columns: a row's cells lie together in memory,
-// a column's are spread over every row.
+// a column's are spread over every row. Each column ends as SizeColToContents
+// would leave it.
 void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
   TGridUpdateLock lock(*this);
   TAutoSizeScope widths;
@@ -277,7 +293,10 @@ void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
       int& w = widest[static_cast<size_t>(c - from)];
       w = std::max(w, autoColCellWidth(c, realCols[static_cast<size_t>(c - from)], r));
     }
-  for (int c = from; c <= to; ++c) setAutoColWidth(c, widest[static_cast<size_t>(c - from)], Padding);
+  for (int c = from; c <= to; ++c) {
+    fitAutoColWidth(c, widest[static_cast<size_t>(c - from)], SizeGrowOnly());
+    padColWidth(c, Padding);
+  }
 }
 
 void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY) {
@@ -304,35 +323,78 @@ void TExtStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY
   }
 }
 
-void TExtStringGrid::AutoSizeRow(int ARow, int Padding) {
+// The height a cell asks of its row: a check box or radio button asks a
+// default row, a full-height graphic a default row only beside no text.
+int TExtStringGrid::autoRowCellHeight(int ADisplCol, int ARealCol, int ARow, int Padding) {
+  if (IsXMergedCell(ARealCol, ARow) && !IsBaseCell(ARealCol, ARow)) return 0;
+  const TCellType type = GetCellType(ARealCol, ARow);
+  if (type == ctCheckBox || type == ctDataCheckBox || type == ctVirtCheckBox || type == ctRadioButton)
+    return DefaultRowHeight();
+  const int text = cellTextExtent(ADisplCol, ARow, WordWrap()).Y;
+  int graphic = CalcCellGraphicSize(ARealCol, ARow, Padding).Y;
+  TCellGraphic* g = GetCellGraphic(ARealCol, ARow);
+  // An empty cell still measures a line; "no text" is the cell's own.
+  if (g && g->CellVAlign == vaFull) graphic = Cells(ARealCol, ARow).empty() ? DefaultRowHeight() : 0;
+  return text + graphic;
+}
+
+void TExtStringGrid::MeasureRowHeight(int ARow, bool GrowOnly, int Padding) {
   if (ARow < 0 || ARow >= RowCount()) return;
   TAutoSizeScope widths;
   int tallest = 0;
   for (int c = 0; c < ColCount(); ++c) {
-    int realCol = RealColIndex(c);
-    if (IsYMergedCell(realCol, ARow) && !IsBaseCell(realCol, ARow)) continue;
-    if (IsIgnoredColumn(realCol)) continue;
-    TCellType type = GetCellType(realCol, ARow);
-    int h = cellTextExtent(c, ARow, WordWrap()).Y + GetCellGraphicSize(realCol, ARow).Y;
-    if (type == ctCheckBox || type == ctDataCheckBox || type == ctVirtCheckBox || type == ctRadioButton)
-      h = DefaultRowHeight();
-    tallest = std::max(tallest, h);
+    const int realCol = RealColIndex(c);
+    // A cell over several rows does not size any one of them.
+    if (IsYMergedCell(realCol, ARow) || IsIgnoredColumn(realCol)) continue;
+    tallest = std::max(tallest, autoRowCellHeight(c, realCol, ARow, Padding));
   }
-  int height = tallest + CellVertMargin() + 2 * GridLineWidth() + (FXYOffsetTopLeftOnly ? 2 : 0);
-  if (!SizeGrowOnly() || RowHeights(ARow) < height)
-    SetRowHeights(ARow, ApplySizeLimits(height, MinRowHeight(), MaxRowHeight()));
+  const int height = tallest + CellVertMargin() + 2 * GridLineWidth() + (FXYOffsetTopLeftOnly ? 2 : 0);
+  if (GrowOnly && RowHeights(ARow) >= height) return;
+  const bool rowsFitBefore = VisibleRowCount() + TCustomGrid::FixedRows() >= RowCount();
+  SetRowHeights(ARow, ApplySizeLimits(height, MinRowHeight(), MaxRowHeight()));
+  // A grown row that pushes rows out of view brings in the scroll bar, and
+  // the editor of the row typed in is placed again over its cell.
+  const bool rowsFitAfter = VisibleRowCount() + TCustomGrid::FixedRows() >= RowCount();
+  if (rowsFitBefore && !rowsFitAfter && EditActive() && SizeWhileTyping()->Height) reshowEditorAtEnd();
+}
+
+// The text editor shown again over its cell, its text kept and the caret at its end.
+void TExtStringGrid::reshowEditorAtEnd() {
+  TInplaceEdit* editor = InplaceEditor();
+  if (!editor || !editor->Visible()) return;
+  const std::string text = editor->Text();
+  ShowInplaceEdit();
+  if (editor->Text() != text) editor->SetText(text);
+  editor->SetSelStart(static_cast<int>(text.size()));
+  editor->SetSelLength(0);
+}
+
+void TExtStringGrid::AutoSizeRow(int ARow, int Padding) {
+  if (ARow < 0 || ARow >= RowCount()) return;
+  MeasureRowHeight(ARow, SizeGrowOnly(), Padding);
   if (Padding != 0)
     SetRowHeights(ARow, ApplySizeLimits(RowHeights(ARow) + Padding, MinRowHeight(), MaxRowHeight()));
 }
 
+// Progress goes to the export notification: the start with the first row,
+// each row, the end.
 void TExtStringGrid::AutoSizeRows(bool DoFixedRows, int Padding) {
   if (RowCount() == 0) return;
   TGridUpdateLock lock(*this);
   TAutoSizeScope widths;
-  for (int r = DoFixedRows ? 0 : TCustomGrid::FixedRows(); r < RowCount(); ++r) {
-    if (WordWrap()) AutoSizeRow(r, Padding);
-    else SetRowHeightForLines(r, MaxRowLineCount(r), Padding);
+  const int first = DoFixedRows ? 0 : TCustomGrid::FixedRows();
+  ExportNotification(esExportStart, first);
+  for (int r = first; r < RowCount(); ++r) {
+    ExportNotification(esExportNextRow, r);
+    if (WordWrap()) {
+      AutoSizeRow(r, 0);
+      if (Padding != 0)
+        SetRowHeights(r, ApplySizeLimits(RowHeights(r) + Padding, MinRowHeight(), MaxRowHeight()));
+    } else {
+      SetRowHeightForLines(r, MaxRowLineCount(r), Padding);
+    }
   }
+  ExportNotification(esExportDone, -1);
   ApplyScrollBarAlways(true);
 }
 

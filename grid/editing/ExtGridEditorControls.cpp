@@ -14,11 +14,13 @@ TGridCheckBox* TExtStringGrid::CheckEditor() {
 TGridButton* TExtStringGrid::ButtonEditor() {
   if (!GridButton) {
     GridButton = MakeHiddenEditor<TGridButton>(this);
-    GridButton->OnClick = [this](TObject*) {
-      if (OnButtonClick) OnButtonClick(this, Col(), Row());
-    };
+    GridButton->OnClick = [this](TObject* Sender) { GridButtonClick(Sender); };
   }
   return GridButton;
+}
+
+void TExtStringGrid::GridButtonClick(TObject*) {
+  if (OnButtonClick) OnButtonClick(this, Col(), Row());
 }
 
 void TExtStringGrid::showCheckEditor(const TSpecialEditorFrame& F) {

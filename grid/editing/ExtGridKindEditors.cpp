@@ -34,20 +34,6 @@ double reportedDateTime(TDateTimePicker* P) {
   return P->DateTime();
 }
 
-// The picker's drop-down, close-up and value changes reach the grid's events with the current cell.
-template <typename Picker>
-void relayPickerEvents(TExtStringGrid* Grid, Picker* P) {
-  P->OnDropDown = [Grid](TObject*) {
-    if (Grid->OnDatePickerDropDown) Grid->OnDatePickerDropDown(Grid, Grid->Row(), Grid->Col());
-  };
-  P->OnCloseUp = [Grid](TObject*) {
-    if (Grid->OnDatePickerCloseUp) Grid->OnDatePickerCloseUp(Grid, Grid->Row(), Grid->Col());
-  };
-  P->OnChange = [Grid, P](TObject*) {
-    if (Grid->OnDateTimeChange) Grid->OnDateTimeChange(Grid, Grid->Col(), Grid->Row(), reportedDateTime(P));
-  };
-}
-
 // The small buttons of an editor in the tones: face, hot, pressed and frame.
 template <typename Buttons>
 void toneButtons(Buttons* B, const TColorTones& T) {
@@ -88,7 +74,9 @@ TGridSpin* TExtStringGrid::SpinEdit() {
 TGridDatePicker* TExtStringGrid::DateTimePicker() {
   if (!FDatePicker) {
     FDatePicker = MakeHiddenEditor<TGridDatePicker>(this);
-    relayPickerEvents(this, FDatePicker);
+    FDatePicker->OnCloseUp = [this](TObject* Sender) { DatePickerCloseUp(Sender); };
+    FDatePicker->OnDropDown = [this](TObject* Sender) { DatePickerDropDown(Sender); };
+    FDatePicker->OnChange = [this](TObject* Sender) { DatePickerChange(Sender); };
     toneEditors();
   }
   return FDatePicker;
@@ -97,7 +85,11 @@ TGridDatePicker* TExtStringGrid::DateTimePicker() {
 TGridDateTimePicker* TExtStringGrid::DateAndTimePicker() {
   if (!FDateAndTimePicker) {
     FDateAndTimePicker = MakeHiddenEditor<TGridDateTimePicker>(this);
-    relayPickerEvents(this, FDateAndTimePicker);
+    FDateAndTimePicker->SetAutoTab(true);
+    FDateAndTimePicker->OnCloseUp = [this](TObject* Sender) { DatePickerCloseUp(Sender); };
+    FDateAndTimePicker->OnDropDown = [this](TObject* Sender) { DatePickerDropDown(Sender); };
+    // Either part changed: the time part's change passes through the picker's own.
+    FDateAndTimePicker->OnChange = [this](TObject* Sender) { DateTimePickerChange(Sender); };
   }
   return FDateAndTimePicker;
 }
@@ -145,6 +137,40 @@ TGridTransCombo* TExtStringGrid::HeaderCombo() {
     ComboTrans->SetParent(this);
   }
   return ComboTrans;
+}
+
+// ---- the date editors' events ----
+
+void TExtStringGrid::DatePickerChange(TObject* Sender) {
+  auto* picker = dynamic_cast<TGridDatePicker*>(Sender);
+  if (picker && OnEditChange) OnEditChange(this, Col(), Row(), picker->CellText());
+}
+
+void TExtStringGrid::DateTimePickerChange(TObject* Sender) {
+  auto* picker = dynamic_cast<TDateTimePicker*>(Sender);
+  if (picker && OnDateTimeChange) OnDateTimeChange(this, Col(), Row(), reportedDateTime(picker));
+}
+
+void TExtStringGrid::DatePickerCloseUp(TObject*) {
+  if (OnDatePickerCloseUp) OnDatePickerCloseUp(this, Row(), Col());
+  if (MouseActions()->DirectDateClose()) HideInplaceEdit();
+}
+
+// The calendar gets 2 pixels more than a month needs each way, its popup with it.
+void TExtStringGrid::DatePickerDropDown(TObject* Sender) {
+  if (auto* picker = dynamic_cast<TDateTimePicker*>(Sender)) {
+    auto* calendar = dynamic_cast<TMonthCalendar*>(
+        FindControl(ToHWND(static_cast<uintptr_t>(picker->Perform(DTM_GETMONTHCAL, 0, 0)))));
+    if (calendar) {
+      TRect need;
+      calendar->Perform(MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need));
+      calendar->SetBounds(calendar->Left(), calendar->Top(), need.Width() + 2, need.Height() + 2);
+      if (TWinControl* popup = calendar->Parent())
+        popup->SetBounds(popup->Left(), popup->Top(), calendar->Left() + calendar->Width(),
+                         calendar->Top() + calendar->Height());
+    }
+  }
+  if (OnDatePickerDropDown) OnDatePickerDropDown(this, Row(), Col());
 }
 
 void TExtStringGrid::DoUnitChanged(TObject*, const std::string& NewUnit) {

@@ -1,6 +1,8 @@
 // Cell graphics: where a graphic goes in its cell, the dispatch by kind and
 // the check-type graphics.
 
+#include <algorithm>
+
 #include "grid/output/CellPaint.h"
 #include "grid/output/CheckPainter.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -66,6 +68,89 @@ TPoint TExtStringGrid::CellGraphicExtent(const TCellGraphic& G, int ARealCol, in
     case ctRating: return {G.CellAngle * 18, 16};
     default: return {0, 0};
   }
+}
+
+namespace {
+
+bool SideAligned(const TCellGraphic& G) { return G.CellHAlign == haBeforeText || G.CellHAlign == haAfterText; }
+bool Stacked(const TCellGraphic& G) { return G.CellVAlign == vaUnderText || G.CellVAlign == vaAboveText; }
+
+}  // namespace
+
+// What auto-sizing measures: a graphic beside the text counts its width, one
+// above or below it its height; without text both count.
+TPoint TExtStringGrid::CalcCellGraphicSize(int ARealCol, int ARow, int HeightReduction) {
+  TCellGraphic* g = GetCellGraphic(ARealCol, ARow);
+  if (!g) return {0, 0};
+  const bool text = !Cells(ARealCol, ARow).empty();
+  const int dc = DisplColIndex(ARealCol);
+  const TPoint cell{dc >= 0 && dc < ColCount() ? ColWidths(dc) : 0, RowHeights(ARow)};
+  const TPoint natural = CellGraphicExtent(*g, ARealCol, ARow);
+  TCanvas* canvas = Canvas();
+  TPoint size{0, 0};
+  bool fullWidth = true;
+  switch (g->CellType) {
+    case ctBitmap:
+    case ctImageList:
+    case ctDataImage:
+      size = {SideAligned(*g) || !text ? natural.X : 0, Stacked(*g) || !text ? natural.Y : 0};
+      break;
+    case ctIcon: size = {SideAligned(*g) || !text ? natural.X : 0, natural.Y}; break;
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctTriStateCheckBox: size = {FControlLook.CheckSize(), FControlLook.CheckSize()}; break;
+    case ctRadioButton: size = {FControlLook.RadioSize(), FControlLook.RadioSize()}; break;
+    case ctRadio: size = radioGroupExtent(*g, ARealCol, ARow); break;
+    case ctPicture:
+    case ctFilePicture:
+      size = g->GetPictureSize(cell.X - CellHorzMargin() - 1, cell.Y - CellVertMargin() - HeightReduction - 1, text);
+      break;
+    case ctButton:
+    case ctBitButton: {
+      const int captionWidth = canvas->TextWidth(g->CellText) + 4;
+      size = natural;
+      if (text) {
+        if (g->CellHAlign == haCenter || Stacked(*g)) size.X = 0;
+        else if (g->CellHAlign == haFull) size.X = captionWidth;
+        if (!Stacked(*g)) size.Y = 0;
+      } else if (g->CellHAlign == haFull) {
+        canvas->Font()->Assign(Font());
+        size.X = canvas->TextWidth(g->CellText) + 4;
+        fullWidth = g->CellText.empty();
+      }
+      break;
+    }
+    case ctRating:
+      size = natural;
+      fullWidth = false;
+      break;
+    case ctProgressPie: size = natural; break;
+    case ctInterface:
+      size = natural.X == 0 || natural.Y == 0 ? cell : natural;
+      break;
+    default: break;
+  }
+  if (g->CellVAlign == vaFull) size.Y = cell.Y;
+  if (g->CellHAlign == haFull && fullWidth) size.X = cell.X;
+  return size;
+}
+
+// Radio buttons side by side or one below the other, each with its text.
+TPoint TExtStringGrid::radioGroupExtent(const TCellGraphic& G, int ARealCol, int ARow) {
+  TStrings* items = GetRadioStrings(ARealCol, ARow);
+  const int count = items ? items->Count() : 0;
+  TCanvas* canvas = Canvas();
+  const int lineHeight = canvas->TextHeight("gh");
+  int wide = 0, widest = 12;
+  for (int i = 0; i < count; ++i) {
+    const int w = canvas->TextWidth(items->Strings(i)) + 12;
+    wide += w;
+    widest = std::max(widest, w);
+  }
+  if (G.CellBoolean) return {wide, lineHeight};
+  return {widest, std::max(16, lineHeight) * count};
 }
 
 TCellGraphicLayout TExtStringGrid::GetCellGraphicLayout(int ARealCol, int ARow) {

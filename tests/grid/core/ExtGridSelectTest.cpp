@@ -113,6 +113,22 @@ TEST_F(InputTest, SelectedTextSeparatesEveryPickedRow) {
   EXPECT_EQ(grid->SelectedText(), "x\r\ny\r\nz");
 }
 
+// A rich-text cell gives its plain text; whole rows dragged with
+// OleEntireRows give every column of the row.
+TEST_F(InputTest, SelectedTextGivesPlainTextAndWholeRows) {
+  grid->SetCells(1, 2, "{\\rtf1\\ansi {\\b bold} word}");
+  grid->SetCells(2, 2, "b");
+  grid->SetCells(0, 3, "head");
+  grid->SetCells(4, 3, "end");
+  grid->SetSelection({1, 2, 2, 2});
+  EXPECT_EQ(grid->SelectedText(), "bold word\tb");
+  grid->SetOptions(grid->Options() + TGridOptions{goRowSelect});
+  grid->SetSelection({1, 3, 4, 3});
+  EXPECT_EQ(grid->SelectedText(), "\t\t\tend");
+  grid->DragDropSettings()->SetOleEntireRows(true);
+  EXPECT_EQ(grid->SelectedText(), "head\t\t\t\tend");
+}
+
 TEST_F(InputTest, IsSelectedIsFalseForFixedCellsInEveryMode) {
   grid->SetSelection({0, 0, 4, 7});
   EXPECT_FALSE(grid->IsSelected(0, 3));

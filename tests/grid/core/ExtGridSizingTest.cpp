@@ -163,3 +163,100 @@ TEST_F(SizingTest, OnColumnSizeMayForbidAMouseResize) {
   Driver.MouseUp(grid, h.Right + 31, h.Top + 5);
   EXPECT_EQ(grid->ColWidths(2), 64);
 }
+
+// A column's width holds its text and the graphic beside it: a button
+// counts its width unless it stands centred over text, a check box its box.
+TEST_F(SizingTest, SizeColToContentsCountsTheGraphicBesideTheText) {
+  const struct {
+    const char* text;
+    TCellHAlign align;
+    int width;
+  } cases[] = {
+      {"", haLeft, 30 + 8},           // a button alone
+      {"12345", haLeft, 40 + 30 + 8},  // beside its text
+      {"12345", haCenter, 40 + 8},     // drawn over its text: no room of its own
+  };
+  for (const auto& c : cases) {
+    grid->SetCells(2, 3, c.text);
+    grid->AddButton(2, 3, 30, 20, "Go", c.align, vaTop);
+    grid->SizeColToContents(2, false);
+    EXPECT_EQ(grid->ColWidths(2), c.width) << "text '" << c.text << "' align " << c.align;
+  }
+  grid->RemoveButton(2, 3);
+  grid->AddCheckBox(2, 3, true, false);
+  grid->SizeColToContents(2, false);
+  EXPECT_EQ(grid->ColWidths(2), 40 + grid->ControlLook()->CheckSize() + 8);
+  grid->SetCells(2, 3, "");
+  grid->SizeColToContents(2, true);  // grow only: the narrower content leaves the width
+  EXPECT_EQ(grid->ColWidths(2), 40 + grid->ControlLook()->CheckSize() + 8);
+}
+
+// A full-width graphic takes what it draws in, however often the column is
+// sized: a rating of five stars is 90 pixels wide; a full-width button keeps
+// the column's width.
+TEST_F(SizingTest, AFullWidthGraphicKeepsItsColumnSteady) {
+  grid->AddRating(2, 3, 5, clYellow, clGray);
+  grid->SetCells(2, 3, "4");
+  for (int run = 0; run < 3; ++run) {
+    grid->AutoSizeCol(2, 0);
+    EXPECT_EQ(grid->ColWidths(2), 90) << "run " << run;
+  }
+  grid->SetColWidths(3, 120);
+  grid->AddButton(3, 4, 30, 20, "", haFull, vaTop);
+  grid->AutoSizeCol(3, 0);
+  grid->AutoSizeCol(3, 0);
+  EXPECT_EQ(grid->ColWidths(3), 120);
+}
+
+// A row's height: text and graphic; a check box counts a default row; a
+// full-height graphic counts a default row beside no text and nothing beside
+// text; a cell over several rows sizes none of them.
+TEST_F(SizingTest, MeasureRowHeightCountsTheCellsOfTheRow) {
+  const int margins = grid->CellVertMargin() + 2 * grid->GridLineWidth();
+  grid->SetCells(2, 3, "x");
+  grid->MeasureRowHeight(3, false, 0);
+  EXPECT_EQ(grid->RowHeights(3), 16 + margins);
+  grid->AddCheckBox(2, 3, true, false);
+  grid->MeasureRowHeight(3, false, 0);
+  EXPECT_EQ(grid->RowHeights(3), 24 + margins);
+  grid->RemoveCheckBox(2, 3);
+  grid->SetCells(2, 3, "");
+  grid->AddButton(2, 3, 30, 40, "Go", haLeft, vaFull);
+  grid->MeasureRowHeight(3, false, 0);
+  EXPECT_EQ(grid->RowHeights(3), 16 + 24 + margins);
+  grid->SetCells(2, 3, "x");
+  grid->MeasureRowHeight(3, false, 0);
+  EXPECT_EQ(grid->RowHeights(3), 16 + margins);
+  grid->MeasureRowHeight(3, true, 0);  // grow only: a lower measure keeps the row
+  grid->SetRowHeights(3, 60);
+  grid->MeasureRowHeight(3, true, 0);
+  EXPECT_EQ(grid->RowHeights(3), 60);
+  grid->RemoveButton(2, 3);
+  grid->SetCells(3, 5, "one\r\ntwo\r\nthree");
+  grid->SetMultilinecells(true);
+  grid->MergeCells(3, 5, 1, 2);
+  grid->SetMinRowHeight(0);
+  grid->MeasureRowHeight(5, false, 0);
+  EXPECT_EQ(grid->RowHeights(5), 16 + margins);  // an empty cell still measures a line
+}
+
+// Word-wrapped rows are measured, then padded; progress goes to the export
+// notification: the start with the first row, every row, the end.
+TEST_F(SizingTest, AutoSizeRowsPadsWrappedRowsAndReportsProgress) {
+  grid->SetWordWrap(true);
+  grid->SetRowCount(4);
+  grid->SetCells(2, 2, "x");
+  grid->Progress.clear();
+  grid->AutoSizeRows(false, 6);
+  const int margins = grid->CellVertMargin() + 2 * grid->GridLineWidth();
+  EXPECT_EQ(grid->RowHeights(2), 16 + margins + 6);
+  const std::vector<std::pair<int, int>> told = {{0, 1}, {5, 1}, {5, 2}, {5, 3}, {2, -1}};
+  EXPECT_EQ(grid->Progress, told);
+}
+
+TEST_F(SizingTest, SwitchingAutoSizeOnFitsTheColumnsAtOnce) {
+  grid->SetCells(2, 1, "12345");
+  grid->SetAutoSize(true);
+  EXPECT_EQ(grid->ColWidths(2), 40 + 8 + 10);
+  EXPECT_EQ(grid->ColWidths(0), 64);  // fixed columns stay
+}

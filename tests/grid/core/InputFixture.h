@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grid/core/ExtGrid.h"
@@ -36,6 +37,9 @@ public:
   void CopySelectionToClipboard() override { Clipboard.push_back("copy"); }
   void CutSelectionToClipboard() override { Clipboard.push_back("cut"); }
   void PasteSelectionFromClipboard() override { Clipboard.push_back("paste"); }
+  // The progress the grid reports through its export notification.
+  std::vector<std::pair<int, int>> Progress;
+  void ExportNotification(int AState, int ARow) override { Progress.emplace_back(AState, ARow); }
   using TExtStringGrid::FZoomFactor;
   using TExtStringGrid::FWheelScrl;
   using TExtStringGrid::FHoverRowIdx;

@@ -88,3 +88,14 @@ TEST_F(GridEditTest, ButtonEditorEscapeRestoresAndClosesArrowMoves) {
 }
 
 }  // namespace
+
+TEST_F(GridEditTest, MaxEditLengthReachesAnOpenEditor) {
+  GoTo(TextCol, 2);
+  Driver.PressKey(VK_F2);
+  ASSERT_NE(grid->NormalEdit(), nullptr);
+  grid->SetMaxEditLength(4);
+  grid->NormalEdit()->SelectAll();
+  Driver.Type("abcdefg");
+  EXPECT_EQ(grid->NormalEdit()->Text(), "abcd");
+  Driver.PressKey(VK_ESCAPE);
+}

@@ -286,23 +286,52 @@ TEST_F(SpecialEditorsTest, RichTextSelectionRisesAndSinks) {
 
 namespace {
 
+// The date editor's calendar and value reach the grid's events with the
+// current cell: its value as the text the cell would get, the calendar
+// opened 2 pixels larger than a month needs each way.
 TEST_F(SpecialEditorsTest, ThePickersCalendarAndValueReachTheGrid) {
   grid->Columns()->Items(TextCol)->SetEditor(edDateEdit);
   grid->SetCells(TextCol, 2, "10/03/2025");
-  int drops = 0, closes = 0;
-  double changed = 0;
-  grid->OnDatePickerDropDown = [&](TObject*, int, int) { ++drops; };
-  grid->OnDatePickerCloseUp = [&](TObject*, int, int) { ++closes; };
-  grid->OnDateTimeChange = [&](TObject*, int, int, double v) { changed = v; };
+  std::vector<std::string> told;
+  auto cell = [](int c, int r) { return std::to_string(c) + "," + std::to_string(r); };
+  grid->OnDatePickerDropDown = [&](TObject* s, int r, int c) {
+    told.push_back("drop " + cell(c, r) + (s == grid ? "" : " other sender"));
+  };
+  grid->OnDatePickerCloseUp = [&](TObject*, int r, int c) { told.push_back("close " + cell(c, r)); };
+  grid->OnEditChange = [&](TObject*, int c, int r, const std::string& v) { told.push_back("edit " + cell(c, r) + " " + v); };
+  grid->OnDateTimeChange = [&](TObject*, int, int, double) { told.push_back("date and time"); };
   GoTo(TextCol, 2);
   Driver.PressKey(VK_F2);
   TGridDatePicker* p = grid->DateTimePicker();
   p->SetDroppedDown(true);
+  TMonthCalendar* calendar = p->Calendar();
+  ASSERT_NE(calendar, nullptr);
+  const TRect need = calendar->MinReqRect();
+  EXPECT_EQ(calendar->Width(), need.Width() + 2);
+  EXPECT_EQ(calendar->Height(), need.Height() + 2);
+  EXPECT_EQ(calendar->Parent()->Width(), need.Width() + 2);
   p->SetDroppedDown(false);
   Driver.PressKey(VK_UP);
-  EXPECT_EQ(drops, 1);
-  EXPECT_EQ(closes, 1);
-  EXPECT_EQ(Trunc(changed), EncodeDate(2025, 3, 11));
+  EXPECT_EQ(told, (std::vector<std::string>{"drop 1,2", "close 1,2", "edit 1,2 11/03/2025"}));
+  EXPECT_TRUE(p->Visible());  // closing the calendar leaves the edit open
+  // With DirectDateClose the edit ends with the calendar.
+  grid->MouseActions()->SetDirectDateClose(true);
+  p->SetDroppedDown(true);
+  p->SetDroppedDown(false);
+  EXPECT_FALSE(p->Visible());
+  EXPECT_EQ(grid->Cells(TextCol, 2), "11/03/2025");
+}
+
+// A time editor tells its time text.
+TEST_F(SpecialEditorsTest, TheTimeEditorTellsItsTimeText) {
+  grid->Columns()->Items(TextCol)->SetEditor(edTimeEdit);
+  grid->SetCells(TextCol, 2, "10:20:30");
+  std::vector<std::string> told;
+  grid->OnEditChange = [&](TObject*, int, int, const std::string& v) { told.push_back(v); };
+  GoTo(TextCol, 2);
+  Driver.PressKey(VK_F2);
+  Driver.PressKey(VK_UP);
+  EXPECT_EQ(told, (std::vector<std::string>{"11:20:30"}));
   Driver.PressKey(VK_ESCAPE);
 }
 
@@ -339,15 +368,20 @@ TEST_F(SpecialEditorsTest, TheDateEditorReadsTheCellAndMayOpenItsCalendar) {
   Driver.PressKey(VK_ESCAPE);
 }
 
-// A picker whose check box is cleared holds no date: the change reports 0.
+// The date-and-time editor tells OnDateTimeChange of a change of either
+// part; a picker whose check box is cleared holds no date: the change reports 0.
 TEST_F(SpecialEditorsTest, AnEmptiedPickerReportsNoDate) {
-  grid->Columns()->Items(TextCol)->SetEditor(edDateEdit);
-  grid->SetCells(TextCol, 2, "10/03/2025");
+  grid->Columns()->Items(TextCol)->SetEditor(edDateTimeEdit);
+  grid->SetCells(TextCol, 2, "10/03/2025 10:20:30");
   std::vector<double> told;
-  grid->OnDateTimeChange = [&](TObject*, int, int, double v) { told.push_back(v); };
+  grid->OnDateTimeChange = [&](TObject*, int c, int r, double v) {
+    EXPECT_EQ(c, TextCol);
+    EXPECT_EQ(r, 2);
+    told.push_back(v);
+  };
   GoTo(TextCol, 2);
   Driver.PressKey(VK_F2);
-  TGridDatePicker* p = grid->DateTimePicker();
+  TGridDateTimePicker* p = grid->DateAndTimePicker();
   p->SetShowCheckbox(true);
   p->SetChecked(true);
   Driver.Type(" ");  // clears the check box
